@@ -1,0 +1,94 @@
+#include "ChannelRecord.h"
+
+#include "Codecs.h"
+#include "Globals.h"
+
+#include <QCoreApplication>
+
+namespace ChannelRecord {
+
+namespace {
+
+QString toneText(const MemoryImage& image, int channel, int cell, quint8 invertedBit)
+{
+    const int code = image.cell(channel, cell);
+    if (code == 0 || code == MemoryImage::kEmpty)
+        return QCoreApplication::translate("ChannelRecord", "OFF");
+    return ToneTable[toneListPosition(code, image.flag(channel, kToneFlagsCell, invertedBit))];
+}
+
+} // namespace
+
+StoredTone toneFromListPosition(int position)
+{
+    if (position > kLastToneCode)
+        return { position - kInvertedOffset, true };
+    return { position, false };
+}
+
+int toneListPosition(int code, bool inverted)
+{
+    const int index = code > kLastToneCode ? 0 : code;
+    return inverted ? index + kInvertedOffset : index;
+}
+
+RowTexts rowTexts(const MemoryImage& image, int channel)
+{
+    RowTexts row;
+    if (!isUsed(image, channel))
+        return row;
+    row.used = true;
+    row.rx = FreqBytesToText(image.cell(channel, 1), image.cell(channel, 2), image.cell(channel, 3));
+    row.decode = toneText(image, channel, kDecodeToneCell, kDecodeInvertedBit);
+    if (image.cell(channel, kTxStepCell) != MemoryImage::kEmpty) {
+        row.tx = FreqBytesToText(image.cell(channel, 5), image.cell(channel, 6), image.cell(channel, 7));
+        row.encode = toneText(image, channel, kEncodeToneCell, kEncodeInvertedBit);
+    }
+    row.power = image.flag(channel, kPowerWidthCell, kHighPowerBit)
+                    ? QCoreApplication::translate("ChannelRecord", "High")
+                    : QCoreApplication::translate("ChannelRecord", "Low");
+    row.width = image.flag(channel, kPowerWidthCell, kWideBit)
+                    ? QCoreApplication::translate("ChannelRecord", "Wide")
+                    : QCoreApplication::translate("ChannelRecord", "Narrow");
+    if (image.flag(channel, kToneFlagsCell, kHasNameBit)) {
+        for (int i = 0; i < kNameLength; ++i)
+            row.name += CodeToChar(image.cell(channel, kNameCell + i));
+    }
+    return row;
+}
+
+bool isUsed(const MemoryImage& image, int channel)
+{
+    return image.cell(channel, kRxStepCell) != MemoryImage::kEmpty;
+}
+
+void clear(MemoryImage& image, int channel)
+{
+    image.fillBlock(channel, MemoryImage::kEmpty);
+}
+
+void setNewChannelDefaults(MemoryImage& image, int channel)
+{
+    image.setCell(channel, kDecodeToneCell, 0);
+    image.setCell(channel, kToneFlagsCell, 0);
+    image.setCell(channel, kPowerWidthCell, kHighPowerBit | kWideBit);
+    for (int i = 0; i < kNameLength; ++i)
+        image.setCell(channel, kNameCell + i, MemoryImage::kEmpty);
+    image.setCell(channel, kSpareCell, 0);
+}
+
+void storeName(MemoryImage& image, int channel, const QString& text)
+{
+    for (int i = 0; i < kNameLength; ++i)
+        image.setCell(channel, kNameCell + i, MemoryImage::kEmpty);
+    const QString name = text.trimmed();
+    if (name.isEmpty()) {
+        image.setFlag(channel, kToneFlagsCell, kHasNameBit, false);
+        return;
+    }
+    for (int i = 0; i < qMin(int(name.size()), kNameLength); ++i)
+        image.setCell(channel, kNameCell + i, quint8(CharToCode(name.mid(i, 1))));
+    image.setFlag(channel, kToneFlagsCell, kHasNameBit, true);
+}
+
+} // namespace ChannelRecord

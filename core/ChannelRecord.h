@@ -1,0 +1,62 @@
+#pragma once
+
+// The 16-byte channel record (channel n is block n; the frequency-mode record
+// in block 130 shares cells 0..9) and how a record reads as a table row.
+
+#include <QString>
+#include <QtGlobal>
+
+class MemoryImage;
+
+namespace ChannelRecord {
+
+constexpr int kDecodeToneCell = 0;
+constexpr int kRxBase = 0;              // receive frequency in cells 1..3
+constexpr int kRxStepCell = 1;          // 255: the channel is unused
+constexpr int kEncodeToneCell = 4;
+constexpr int kTxBase = 4;              // transmit frequency in cells 5..7
+constexpr int kTxStepCell = 5;          // 255: receive only
+constexpr int kToneFlagsCell = 8;
+constexpr int kPowerWidthCell = 9;
+constexpr int kNameCell = 10;           // cells 10..14
+constexpr int kNameLength = 5;
+constexpr int kSpareCell = 15;
+
+constexpr quint8 kDecodeInvertedBit = 0x08;
+constexpr quint8 kHasNameBit = 0x10;
+constexpr quint8 kEncodeInvertedBit = 0x20;
+constexpr quint8 kWideBit = 0x40;
+constexpr quint8 kHighPowerBit = 0x80;
+
+constexpr int kLastToneCode = 153;      // codes above count as off
+constexpr int kInvertedOffset = 104;    // ToneTable entry of an inverted DCS code
+
+// A picked tone list position as stored: the code and the inversion bit.
+struct StoredTone
+{
+    int code;
+    bool inverted;
+};
+StoredTone toneFromListPosition(int position);
+
+// The ToneTable entry a stored tone code shows (codes above 153 show entry 0).
+int toneListPosition(int code, bool inverted);
+
+// The texts of one table row, in the current language.
+struct RowTexts
+{
+    bool used = false;
+    QString rx, tx, decode, encode, power, width, name;
+};
+
+RowTexts rowTexts(const MemoryImage& image, int channel);
+
+bool isUsed(const MemoryImage& image, int channel);
+void clear(MemoryImage& image, int channel);
+void setNewChannelDefaults(MemoryImage& image, int channel);
+
+// Stores a typed name: trimmed, at most five characters as character codes,
+// the has-name bit set; an empty name clears the bit.
+void storeName(MemoryImage& image, int channel, const QString& text);
+
+} // namespace ChannelRecord

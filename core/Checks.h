@@ -1,0 +1,18 @@
+#pragma once
+
+// Image-wide checks that run before the image is written to the radio (and,
+// for the range checks, after the range is changed).
+
+// Clears the priority channel when it names a channel that is not in use.
+void CheckPriorityChannel();
+
+// Makes the first channel in use the start channel.
+void SelectFirstUsedChannel();
+
+// 1 when the frequency-mode receive or transmit frequency lies outside the
+// range of the range block, else 0.
+int CheckVfoInRange();
+
+// The first used channel 1..128 whose receive or transmit frequency lies
+// outside the range of the range block, or 0 when none does.
+int FindChannelOutOfRange();

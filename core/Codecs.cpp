@@ -1,0 +1,157 @@
+#include "Codecs.h"
+
+#include "Globals.h"
+#include "MemoryMap.h"
+
+#include <algorithm>
+#include <cmath>
+
+double leadingNumber(const QString& text)
+{
+    QString number;
+    int i = 0;
+    const int n = int(text.size());
+    auto skipBlanks = [&] { while (i < n && text[i].isSpace()) ++i; };
+
+    skipBlanks();
+    if (i < n && (text[i] == u'-' || text[i] == u'+'))
+        number += text[i++];
+    bool digits = false;
+    bool point = false;
+    for (; i < n; ++i) {
+        const QChar c = text[i];
+        if (c.isSpace())
+            continue;
+        if (c >= u'0' && c <= u'9') {
+            number += c;
+            digits = true;
+        } else if (c == u'.' && !point) {
+            number += c;
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return 0;
+    // An exponent counts only when digits follow it.
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        int j = i + 1;
+        QString exponent = QStringLiteral("e");
+        if (j < n && (text[j] == u'-' || text[j] == u'+'))
+            exponent += text[j++];
+        const int firstDigit = j;
+        while (j < n && text[j] >= u'0' && text[j] <= u'9')
+            exponent += text[j++];
+        if (j > firstDigit)
+            number += exponent;
+    }
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0;
+}
+
+QString numberText(double value)
+{
+    return QString::number(value, 'g', 15);
+}
+
+double stepMHz(int version)
+{
+    return version == 2 ? 0.00625 : 0.0125;
+}
+
+QString FreqBytesToText(int c1, int c2, int c3)
+{
+    const double f = 100 * hiNibble(c3) + 10 * loNibble(c3) + hiNibble(c2) + 0.1 * loNibble(c2)
+                     + loNibble(c1) * stepMHz(RadioVersion);
+    QString s = numberText(f);
+    if (s.size() < 9) {
+        if (s.size() == 1 || s.size() == 2 || (s.size() == 3 && f > 99))
+            s += u'.';
+        const int width = f < 100 ? 8 : 9;
+        while (s.size() < width)
+            s += u'0';
+    }
+    return s;
+}
+
+int FreqTextToBytes(const QString& text)
+{
+    const double f = std::clamp(leadingNumber(text), 0.0, 999.99999);
+    const double h = std::floor(f / 100);
+    const double t = std::floor((f - 100 * h) / 10);
+    const double u = std::floor(f - 100 * h - 10 * t);
+    const double r = f - std::floor(f) + 0.0000001;   // keeps 446.1 from falling below its decimal
+    const double d = std::floor(r * 10);
+    const double khz = r * 1000 - 100 * d;
+    const int steps = RadioVersion == 2 ? std::min(int(std::floor(khz / 6.25)), 15)
+                                        : std::min(int(std::floor(khz / 12.5)), 7);
+    FreqBytes = { quint8(16 * h + t), quint8(16 * u + d), quint8(steps) };
+    return FreqBytes[0];
+}
+
+int StoreFreq(const QString& text, int block, int base)
+{
+    FreqTextToBytes(text);
+    RadioImage.setCell(block, base + 3, FreqBytes[0]);
+    RadioImage.setCell(block, base + 2, FreqBytes[1]);
+    RadioImage.setCell(block, base + 1, FreqBytes[2]);
+    return 1;
+}
+
+int CharToCode(const QString& ch)
+{
+    const QChar c = ch.isEmpty() ? QChar(u' ') : ch.front();
+    if (c >= u'0' && c <= u'9')
+        return c.unicode() - u'0';
+    if (c == u'-')
+        return 10;
+    if (c >= u'A' && c <= u'Z')
+        return 12 + c.unicode() - u'A';
+    if (c >= u'a' && c <= u'z')
+        return 12 + c.unicode() - u'a';
+    return 11;
+}
+
+QString CodeToChar(int code)
+{
+    if (code >= 0 && code <= 9)
+        return QString(QChar(u'0' + code));
+    if (code == 10)
+        return QStringLiteral("-");
+    if (code == 11)
+        return QStringLiteral(" ");
+    if (code >= 12 && code <= 37)
+        return QString(QChar(u'A' + code - 12));
+    return {};
+}
+
+QString FmCodeToText(int code)
+{
+    const double f = 87.0 + 0.1 * code;
+    QString s = numberText(f);
+    if (s.size() < 9) {
+        if (s.size() == 2 || s.size() == 3)
+            s += u'.';
+        const int width = f < 100 ? 4 : 5;
+        while (s.size() < width)
+            s += u'0';
+    }
+    return s;
+}
+
+int wholeMHz(int c2, int c3)
+{
+    return 100 * hiNibble(c3) + 10 * loNibble(c3) + hiNibble(c2);
+}
+
+int rangeLowMHz(const MemoryImage& image)
+{
+    return wholeMHz(image.cell(MemoryMap::kRangeBlock, 0), image.cell(MemoryMap::kRangeBlock, 1));
+}
+
+int rangeHighMHz(const MemoryImage& image)
+{
+    return wholeMHz(image.cell(MemoryMap::kRangeBlock, 2), image.cell(MemoryMap::kRangeBlock, 3));
+}

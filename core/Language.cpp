@@ -1,0 +1,65 @@
+#include "Language.h"
+
+#include "Globals.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTranslator>
+#include <memory>
+#include <vector>
+
+namespace {
+
+std::vector<std::unique_ptr<QTranslator>>& chineseTranslators()
+{
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    if (translators.empty()) {
+        const QDir dir(QStringLiteral(":/i18n"));
+        const QStringList files = dir.entryList({ QStringLiteral("*_zh_CN.qm") }, QDir::Files, QDir::Name);
+        for (const QString& file : files) {
+            auto translator = std::make_unique<QTranslator>();
+            if (translator->load(dir.filePath(file)))
+                translators.push_back(std::move(translator));
+        }
+    }
+    return translators;
+}
+
+struct Maker
+{
+    Q_DECLARE_TR_FUNCTIONS(Maker)
+};
+
+} // namespace
+
+void applyUiLanguage()
+{
+    for (const auto& translator : chineseTranslators()) {
+        if (UiLanguage)
+            QCoreApplication::installTranslator(translator.get());
+        else
+            QCoreApplication::removeTranslator(translator.get());
+    }
+}
+
+QString makerName()
+{
+    return Maker::tr("Quillmere Radio Workshop");
+}
+
+QString mainWindowTitle()
+{
+    return Maker::tr("%1 QV3N series program software ").arg(makerName());
+}
+
+void SetAboutTexts()
+{
+    AboutTitle = Maker::tr("Quillmere Radio Workshop QV3N series program software. ");
+    AboutVersion = versionText(RadioVersion) + Maker::tr("  Copyright (C) Quillmere Radio Workshop. All rights reserved.");
+    AboutDescription = Maker::tr("    This software was designed and developed by Quillmere Radio Workshop.");
+    AboutDisclaimer = Maker::tr("Warning: this program is protected by copyright law. Unauthorised copying or "
+                         "distribution of this program, or of any part of it, will be prosecuted to the "
+                         "full extent of the law.");
+    AboutOkCaption = Maker::tr("Confirm");
+    AboutSysInfoCaption = Maker::tr("System Information(&S)...");
+}

@@ -1,0 +1,62 @@
+#include "Form_type.h"
+
+#include "Codecs.h"
+#include "Globals.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+Form_type::Form_type(QWidget* parent)
+    : ChildWindow(ModelWindowOpen, parent)
+    , m_type(new QComboBox(this))
+    , m_band(new QLabel(this))
+{
+    setObjectName(QStringLiteral("Form_type"));
+    setWindowTitle(tr("Model Select"));
+    auto* model = new QLabel(tr("Model"), this);
+    auto* band = new QLabel(tr("Band"), this);
+    auto* confirm = new QPushButton(tr("Confirm"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    model->setObjectName(QStringLiteral("Label1"));
+    band->setObjectName(QStringLiteral("Label2"));
+    confirm->setObjectName(QStringLiteral("Command_enter"));
+    cancel->setObjectName(QStringLiteral("Command_Cancel"));
+    m_type->setObjectName(QStringLiteral("Combo_type"));
+    m_band->setObjectName(QStringLiteral("Label_band"));
+    model->setBuddy(m_type);
+
+    auto* layout = new QGridLayout(this);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(0, 1);
+    layout->addWidget(model, 1, 0);
+    layout->addWidget(m_type, 1, 1, 1, 2);
+    layout->addWidget(band, 2, 0);
+    layout->addWidget(m_band, 2, 1, 1, 2);
+    layout->setRowStretch(3, 1);
+    layout->addWidget(confirm, 4, 1, Qt::AlignRight);
+    layout->addWidget(cancel, 4, 2);
+    confirm->setDefault(true);
+
+    m_type->addItems(ModelNames);
+    m_type->setCurrentIndex(ModelIndex);
+
+    const int low = rangeLowMHz(RadioImage);
+    const int high = rangeHighMHz(RadioImage);
+    FreqRangeLow = low;
+    FreqRangeHigh = high;
+    m_band->setText(QStringLiteral("  %1 --  %2").arg(low).arg(high));
+    // Opening the dialog makes the whole top MHz typeable.
+    FreqRangeHigh = high + 1;
+
+    connect(confirm, &QPushButton::clicked, this, &ChildWindow::closeWindow);
+    connect(cancel, &QPushButton::clicked, this, &ChildWindow::closeWindow);
+}
+
+QRect Form_type::placement(const QSize& mainSize) const
+{
+    const int width = int(mainSize.width() / 2);
+    const int height = int(mainSize.height() / 1.8);
+    return { (mainSize.width() - width) / 2, (mainSize.height() - height) / 2 - twips(500), width, height };
+}

@@ -1,0 +1,49 @@
+#include "Prompt.h"
+
+#include <QCoreApplication>
+
+namespace Prompt {
+
+namespace {
+
+Handler& handler()
+{
+    static Handler h;
+    return h;
+}
+
+} // namespace
+
+void setHandler(Handler h)
+{
+    handler() = std::move(h);
+}
+
+QMessageBox::StandardButton show(QWidget* parent, const Message& message)
+{
+    if (handler())
+        return handler()(message);
+    QMessageBox box(message.icon, message.title, message.text, message.buttons, parent);
+    box.setInformativeText(message.informativeText);
+    box.setDetailedText(message.detailedText);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+QString titleText(Title title)
+{
+    return title == Title::Capital ? QCoreApplication::translate("Prompt", "Operate Prompt")
+                                   : QCoreApplication::translate("Prompt", "Operate prompt");
+}
+
+void inform(QWidget* parent, const QString& text, Title title)
+{
+    show(parent, { titleText(title), text, {}, {}, QMessageBox::Warning, QMessageBox::Ok });
+}
+
+bool ask(QWidget* parent, const QString& text, Title title)
+{
+    return show(parent, { titleText(title), text, {}, {}, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No })
+        == QMessageBox::Yes;
+}
+
+} // namespace Prompt

@@ -1,0 +1,42 @@
+#pragma once
+
+// The program's message boxes: exclamation icon, OK (or Yes/No), and the title
+// "Operate prompt" / "Operate Prompt" in the current language. Tests replace
+// the box with a handler that records the message and answers it.
+
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace Prompt {
+
+enum class Title { Lower, Capital };   // "Operate prompt" / "Operate Prompt"
+
+struct Message
+{
+    QString title;
+    QString text;
+    QString informativeText;
+    QString detailedText;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+};
+
+using Handler = std::function<QMessageBox::StandardButton(const Message&)>;
+
+// Installs a handler that answers every message instead of a box; empty restores the boxes.
+void setHandler(Handler handler);
+
+QMessageBox::StandardButton show(QWidget* parent, const Message& message);
+
+QString titleText(Title title);
+
+// An exclamation box with OK.
+void inform(QWidget* parent, const QString& text, Title title = Title::Lower);
+
+// An exclamation box with Yes and No; true when Yes was chosen.
+bool ask(QWidget* parent, const QString& text, Title title = Title::Capital);
+
+} // namespace Prompt

@@ -1,0 +1,156 @@
+#include "Codecs.h"
+#include "Globals.h"
+
+#include <QTest>
+
+class TestCodecs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { RadioVersion = 2; }
+
+    void decodesFrequencies_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<int>("c1");
+        QTest::addColumn<int>("c2");
+        QTest::addColumn<int>("c3");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("v2 one step") << 2 << 0x01 << 0x60 << 0x44 << "446.00625";
+        QTest::newRow("v1 one step") << 1 << 0x01 << 0x60 << 0x44 << "446.01250";
+        QTest::newRow("whole MHz") << 2 << 0x00 << 0x20 << 0x46 << "462.00000";
+        QTest::newRow("below 100 MHz") << 2 << 0x00 << 0x65 << 0x06 << "66.50000";
+        QTest::newRow("below 100 MHz with step") << 2 << 0x01 << 0x60 << 0x06 << "66.00625";
+        QTest::newRow("high nibble of steps ignored") << 1 << 0xF1 << 0x50 << 0x14 << "145.01250";
+        QTest::newRow("top step v2") << 2 << 0x0F << 0x99 << 0x46 << "469.99375";
+    }
+    void decodesFrequencies()
+    {
+        QFETCH(int, version);
+        QFETCH(int, c1);
+        QFETCH(int, c2);
+        QFETCH(int, c3);
+        QFETCH(QString, text);
+        RadioVersion = version;
+        QCOMPARE(FreqBytesToText(c1, c2, c3), text);
+    }
+
+    void encodesFrequencies_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("b0");
+        QTest::addColumn<int>("b1");
+        QTest::addColumn<int>("b2");
+        QTest::newRow("446.1") << 2 << "446.1" << 0x44 << 0x61 << 0;
+        QTest::newRow("446.10625 v2") << 2 << "446.10625" << 0x44 << 0x61 << 1;
+        QTest::newRow("146.52 v1") << 1 << "146.52" << 0x14 << 0x65 << 1;
+        QTest::newRow("66.5") << 2 << "66.5" << 0x06 << 0x65 << 0;
+        QTest::newRow("between steps goes down") << 2 << "446.010" << 0x44 << 0x60 << 1;
+        QTest::newRow("445.0130 v1") << 1 << "445.0130" << 0x44 << 0x50 << 1;
+        QTest::newRow("top of the 100 kHz v2") << 2 << "469.99999" << 0x46 << 0x99 << 15;
+        QTest::newRow("top of the 100 kHz v1") << 1 << "469.99999" << 0x46 << 0x99 << 7;
+        QTest::newRow("trailing letters") << 2 << "445abc" << 0x44 << 0x50 << 0;
+        QTest::newRow("no number") << 2 << "abc" << 0x00 << 0x00 << 0;
+        QTest::newRow("1000 MHz is clamped") << 2 << "1000" << 0x99 << 0x99 << 15;
+        QTest::newRow("far above is clamped") << 1 << "123456" << 0x99 << 0x99 << 7;
+        QTest::newRow("negative is clamped") << 2 << "-5" << 0x00 << 0x00 << 0;
+    }
+    void encodesFrequencies()
+    {
+        QFETCH(int, version);
+        QFETCH(QString, text);
+        QFETCH(int, b0);
+        QFETCH(int, b1);
+        QFETCH(int, b2);
+        RadioVersion = version;
+        QCOMPARE(FreqTextToBytes(text), b0);
+        QCOMPARE(FreqBytes[0], quint8(b0));
+        QCOMPARE(FreqBytes[1], quint8(b1));
+        QCOMPARE(FreqBytes[2], quint8(b2));
+    }
+
+    // Every frequency on the step grid of the band survives a round trip.
+    void roundTripsEveryStep()
+    {
+        for (int version : { 1, 2 }) {
+            RadioVersion = version;
+            const int stepsPerTenth = version == 2 ? 16 : 8;
+            for (int tenth = 4000; tenth < 4700; ++tenth) {
+                for (int n = 0; n < stepsPerTenth; ++n) {
+                    const double f = tenth / 10.0 + n * stepMHz(version);
+                    FreqTextToBytes(QString::number(f, 'f', 5));
+                    const QString text = FreqBytesToText(FreqBytes[2], FreqBytes[1], FreqBytes[0]);
+                    QCOMPARE(text, QString::number(f, 'f', 5));
+                }
+            }
+        }
+    }
+
+    void storesIntoTheRecord()
+    {
+        RadioVersion = 1;
+        RadioImage.fillBlock(7, 0xFF);
+        QCOMPARE(StoreFreq(QStringLiteral("145.0125"), 7, 4), 1);
+        QCOMPARE(RadioImage.cell(7, 5), quint8(0x01));
+        QCOMPARE(RadioImage.cell(7, 6), quint8(0x50));
+        QCOMPARE(RadioImage.cell(7, 7), quint8(0x14));
+        QCOMPARE(RadioImage.cell(7, 4), quint8(0xFF));
+        QCOMPARE(RadioImage.cell(7, 8), quint8(0xFF));
+    }
+
+    void leadingNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("plain") << "445" << 445.0;
+        QTest::newRow("blanks before") << "  445.5" << 445.5;
+        QTest::newRow("letters after") << "445abc" << 445.0;
+        QTest::newRow("second point stops") << "445.1.2" << 445.1;
+        QTest::newRow("exponent") << "4.5e2" << 450.0;
+        QTest::newRow("bare exponent letter") << "4e" << 4.0;
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("letters") << "abc" << 0.0;
+        QTest::newRow("point only") << "." << 0.0;
+    }
+    void leadingNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(::leadingNumber(text), value);
+    }
+
+    void characterCodes()
+    {
+        const QString shown = QStringLiteral("0123456789- ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+        for (int code = 0; code <= 37; ++code) {
+            QCOMPARE(CodeToChar(code), shown.mid(code, 1));
+            QCOMPARE(CharToCode(shown.mid(code, 1)), code);
+        }
+        QCOMPARE(CharToCode(QStringLiteral("q")), 28);
+        QCOMPARE(CharToCode(QStringLiteral("*")), 11);
+        QCOMPARE(CharToCode(QStringLiteral("中")), 11);
+        QCOMPARE(CodeToChar(38), QString());
+        QCOMPARE(CodeToChar(255), QString());
+    }
+
+    void fmPresetTexts_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("lowest") << 0 << "87.0";
+        QTest::newRow("88.3") << 13 << "88.3";
+        QTest::newRow("100.0") << 130 << "100.0";
+        QTest::newRow("107.5") << 205 << "107.5";
+        QTest::newRow("highest") << 210 << "108.0";
+    }
+    void fmPresetTexts()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        QCOMPARE(FmCodeToText(code), text);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCodecs)
+#include "tst_codecs.moc"

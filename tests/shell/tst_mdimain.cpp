@@ -1,0 +1,124 @@
+#include "channels/frm_chann.h"
+#include "shell/Form_type.h"
+#include "shell/MDImain.h"
+
+#include "Globals.h"
+#include "MemoryMap.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+class TestMdiMain : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_main = new MDImain;
+        m_main->start();
+    }
+    void cleanup() { delete m_main; }
+
+    void startsInChineseWithTheEightPanels()
+    {
+        const QStringList expected = { QStringLiteral("状态"), QString(), QStringLiteral("COM1"),
+                                       QStringLiteral("软件版本"), QStringLiteral("Ver2.0"), QStringLiteral("频 段"),
+                                       QStringLiteral(" 400-- 470 MHZ"), QStringLiteral("羽湖无线电工坊") };
+        for (int panel = 1; panel <= MDImain::kPanelCount; ++panel)
+            QCOMPARE(m_main->panelText(panel), expected[panel - 1]);
+        QCOMPARE(m_main->windowTitle(), QStringLiteral("羽湖无线电工坊  QV3N 系列对讲机编程软件 "));
+        QVERIFY(m_main->findChild<QAction*>(QStringLiteral("Language_chn"))->isChecked());
+        QVERIFY(!m_main->findChild<QAction*>(QStringLiteral("Language_eng"))->isChecked());
+        QCOMPARE(m_main->findChild<QAction*>(QStringLiteral("proc_type"))->text(), QStringLiteral("机 型"));
+        QCOMPARE(m_main->findChild<QAction*>(QStringLiteral("Prog_read"))->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_R));
+    }
+
+    void panelWidthsFollowTheWindowWidth()
+    {
+        const QList<int> percent = { 5, 15, 6, 8, 10, 5, 16, 35 };
+        for (int panel = 1; panel <= MDImain::kPanelCount; ++panel) {
+            auto* label = m_main->findChild<QLabel*>(QStringLiteral("Panel%1").arg(panel));
+            QCOMPARE(label->width(), m_main->width() * percent[panel - 1] / 100);
+        }
+    }
+
+    void opensTheEmptyChannelTable()
+    {
+        auto* table = m_main->window<frm_chann>();
+        QVERIFY(table);
+        QVERIFY(ChannelWindowOpen);
+        QCOMPARE(table->grid()->rowCount(), 128);
+        for (int n = 1; n <= 128; ++n) {
+            QCOMPARE(table->cellText(n, frm_chann::ColNumber), QString::number(n));
+            for (int col = frm_chann::ColRx; col <= frm_chann::ColName; ++col)
+                QVERIFY(table->cellText(n, col).isEmpty());
+        }
+        QCOMPARE(table->windowTitle(), QStringLiteral("信道参数编辑"));
+    }
+
+    void eachWindowExistsOnce()
+    {
+        auto* first = m_main->window<frm_chann>();
+        m_main->findChild<QAction*>(QStringLiteral("edit_chann"))->trigger();
+        m_main->findChild<QAction*>(QStringLiteral("Channel_edit"))->trigger();
+        QCOMPARE(m_main->window<frm_chann>(), first);
+        QCOMPARE(m_main->mdiArea()->subWindowList().size(), 1);
+
+        first->findChild<QPushButton*>(QStringLiteral("Command_Close"))->click();
+        QTRY_VERIFY(!m_main->window<frm_chann>());
+        QTRY_VERIFY(!ChannelWindowOpen);
+        m_main->findChild<QAction*>(QStringLiteral("edit_chann"))->trigger();
+        QVERIFY(m_main->window<frm_chann>());
+        QVERIFY(ChannelWindowOpen);
+    }
+
+    void modelDialogReloadsTheLimits_data()
+    {
+        QTest::addColumn<QList<int>>("range");
+        QTest::addColumn<QString>("band");
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::newRow("default") << QList<int>{ 0x00, 0x40, 0x00, 0x47 } << "  400 --  470" << 400.0 << 471.0;
+        QTest::newRow("130 to 170") << QList<int>{ 0x00, 0x13, 0x00, 0x17 } << "  130 --  170" << 130.0 << 171.0;
+    }
+    void modelDialogReloadsTheLimits()
+    {
+        QFETCH(QList<int>, range);
+        QFETCH(QString, band);
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QCOMPARE(FreqRangeLow, 400.0);
+        QCOMPARE(FreqRangeHigh, 470.0);
+        for (int c = 0; c < 4; ++c)
+            RadioImage.setCell(MemoryMap::kRangeBlock, c, quint8(range[c]));
+
+        m_main->findChild<QAction*>(QStringLiteral("proc_type"))->trigger();
+        auto* dialog = m_main->window<Form_type>();
+        QVERIFY(dialog);
+        QVERIFY(ModelWindowOpen);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("机型选择"));
+        QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("Label_band"))->text(), band);
+        auto* models = dialog->findChild<QComboBox*>(QStringLiteral("Combo_type"));
+        QCOMPARE(models->count(), 1);
+        QCOMPARE(models->currentText(), QStringLiteral("QV3N"));
+        QCOMPARE(FreqRangeLow, low);
+        QCOMPARE(FreqRangeHigh, high);
+
+        dialog->findChild<QPushButton*>(QStringLiteral("Command_enter"))->click();
+        QTRY_VERIFY(!ModelWindowOpen);
+        QCOMPARE(FreqRangeHigh, high);
+        QCOMPARE(m_main->panelText(7), QStringLiteral(" 400-- 470 MHZ"));
+    }
+
+private:
+    MDImain* m_main = nullptr;
+};
+
+QTEST_MAIN(TestMdiMain)
+#include "tst_mdimain.moc"

@@ -1,25 +1,21 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
     <name>frm_chann</name>
     <message>
-        <location filename="../channels/frm_chann.cpp" line="21" />
         <source>Clear</source>
         <translation>清除</translation>
     </message>
     <message>
-        <location filename="../channels/frm_chann.cpp" line="22" />
         <source>Close</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../channels/frm_chann.cpp" line="34" />
         <source>^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  </source>
         <translation>^ 信道号 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^发射功率|^信道带宽|^信道名称</translation>
     </message>
     <message>
-        <location filename="../channels/frm_chann.cpp" line="75" />
         <source>Channel Information</source>
         <translation>信道参数编辑</translation>
     </message>

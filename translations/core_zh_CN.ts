@@ -1,30 +1,25 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
     <name>ChannelRecord</name>
     <message>
-        <location filename="../core/ChannelRecord.cpp" line="16" />
         <source>OFF</source>
         <translation>关</translation>
     </message>
     <message>
-        <location filename="../core/ChannelRecord.cpp" line="48" />
         <source>High</source>
         <translation>高</translation>
     </message>
     <message>
-        <location filename="../core/ChannelRecord.cpp" line="49" />
         <source>Low</source>
         <translation>低</translation>
     </message>
     <message>
-        <location filename="../core/ChannelRecord.cpp" line="51" />
         <source>Wide</source>
         <translation>宽带</translation>
     </message>
     <message>
-        <location filename="../core/ChannelRecord.cpp" line="52" />
         <source>Narrow</source>
         <translation>窄带</translation>
     </message>
@@ -32,42 +27,34 @@
 <context>
     <name>Maker</name>
     <message>
-        <location filename="../core/Language.cpp" line="47" />
         <source>Quillmere Radio Workshop</source>
         <translation>羽湖无线电工坊</translation>
     </message>
     <message>
-        <location filename="../core/Language.cpp" line="52" />
         <source>%1 QV3N series program software </source>
         <translation>%1  QV3N 系列对讲机编程软件 </translation>
     </message>
     <message>
-        <location filename="../core/Language.cpp" line="57" />
         <source>Quillmere Radio Workshop QV3N series program software. </source>
         <translation>QV3N 系列对讲机编程软件</translation>
     </message>
     <message>
-        <location filename="../core/Language.cpp" line="58" />
         <source>  Copyright (C) Quillmere Radio Workshop. All rights reserved.</source>
         <translation>  羽湖无线电工坊 版权所有</translation>
     </message>
     <message>
-        <location filename="../core/Language.cpp" line="59" />
         <source>    This software was designed and developed by Quillmere Radio Workshop.</source>
         <translation>    本软件由羽湖无线电工坊设计开发</translation>
     </message>
     <message>
-        <location filename="../core/Language.cpp" line="60" />
         <source>Warning: this program is protected by copyright law. Unauthorised copying or distribution of this program, or of any part of it, will be prosecuted to the full extent of the law.</source>
         <translation>警告：本程序受著作权法保护。未经授权复制或分发本程序或其任何部分，将依法追究法律责任。</translation>
     </message>
     <message>
-        <location filename="../core/Language.cpp" line="63" />
         <source>Confirm</source>
         <translation>确定</translation>
     </message>
     <message>
-        <location filename="../core/Language.cpp" line="64" />
         <source>System Information(&amp;S)...</source>
         <translation>系统信息(&amp;S)...</translation>
     </message>

@@ -1,19 +1,65 @@
 #include "GridFormat.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableWidget>
+
+namespace {
+
+// Widens the columns in proportion to their format widths whenever the table
+// is wider than they are, so the grid fills its window without a blank strip.
+class ProportionalColumns : public QObject
+{
+public:
+    ProportionalColumns(QTableWidget* table, QList<int> baseWidths)
+        : QObject(table)
+        , m_table(table)
+        , m_baseWidths(std::move(baseWidths))
+    {
+        table->viewport()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            fit();
+        return false;
+    }
+
+private:
+    void fit()
+    {
+        int total = 0;
+        for (int w : m_baseWidths)
+            total += w;
+        const int available = m_table->viewport()->width();
+        const double scale = available > total ? double(available) / total : 1.0;
+        int used = 0;
+        for (int col = 0; col < m_baseWidths.size(); ++col) {
+            const bool last = col == m_baseWidths.size() - 1;
+            const int width = last && scale > 1.0 ? available - used : int(m_baseWidths[col] * scale);
+            m_table->setColumnWidth(col, width);
+            used += width;
+        }
+    }
+
+    QTableWidget* m_table;
+    QList<int> m_baseWidths;
+};
+
+} // namespace
 
 QList<Qt::Alignment> applyFormatString(QTableWidget* table, const QString& format)
 {
     const QStringList pieces = format.split(u'|');
     QList<Qt::Alignment> alignments;
     QStringList labels;
+    QList<int> widths;
     table->setColumnCount(int(pieces.size()));
     const QFontMetrics metrics(table->horizontalHeader()->font());
     const int padding = metrics.averageCharWidth() * 2;
-    for (int col = 0; col < pieces.size(); ++col) {
-        QString text = pieces[col];
+    for (QString text : pieces) {
         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
         if (text.startsWith(u'^'))
             alignment = Qt::AlignCenter;
@@ -23,8 +69,12 @@ QList<Qt::Alignment> applyFormatString(QTableWidget* table, const QString& forma
             text.remove(0, 1);
         alignments.append(alignment);
         labels.append(text.trimmed());
-        table->setColumnWidth(col, metrics.horizontalAdvance(text) + padding);
+        widths.append(metrics.horizontalAdvance(text) + padding);
+        table->setColumnWidth(int(widths.size()) - 1, widths.last());
     }
     table->setHorizontalHeaderLabels(labels);
+    table->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
+    table->horizontalHeader()->setMinimumSectionSize(8);
+    new ProportionalColumns(table, widths);
     return alignments;
 }

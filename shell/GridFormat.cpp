@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QStyleOptionHeader>
 #include <QTableWidget>
 
 namespace {
@@ -48,6 +49,28 @@ private:
     QList<int> m_baseWidths;
 };
 
+// QHeaderView measures its sections in bold, which loads a bold CJK face (megabytes
+// of font) just to size headers that are drawn in the regular weight.
+class RegularWeightHeader : public QHeaderView
+{
+public:
+    explicit RegularWeightHeader(QWidget* parent)
+        : QHeaderView(Qt::Horizontal, parent)
+    {
+        setHighlightSections(false);
+    }
+
+protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override
+    {
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.section = logicalIndex;
+        option.text = model()->headerData(logicalIndex, orientation()).toString();
+        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
+    }
+};
+
 } // namespace
 
 QList<Qt::Alignment> applyFormatString(QTableWidget* table, const QString& format)
@@ -56,6 +79,7 @@ QList<Qt::Alignment> applyFormatString(QTableWidget* table, const QString& forma
     QList<Qt::Alignment> alignments;
     QStringList labels;
     QList<int> widths;
+    table->setHorizontalHeader(new RegularWeightHeader(table));
     table->setColumnCount(int(pieces.size()));
     const QFontMetrics metrics(table->horizontalHeader()->font());
     const int padding = metrics.averageCharWidth() * 2;

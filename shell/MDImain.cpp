@@ -1,6 +1,7 @@
 #include "MDImain.h"
 
 #include "Form_type.h"
+#include "frmAbout.h"
 #include "channels/frm_chann.h"
 
 #include "Globals.h"
@@ -270,16 +271,42 @@ void MDImain::openSetupWindow()
 
 void MDImain::chooseChinese()
 {
-    m_languageChn->setChecked(UiLanguage);
-    m_languageEng->setChecked(!UiLanguage);
+    switchLanguage(true);
 }
 
 void MDImain::chooseEnglish()
 {
-    m_languageChn->setChecked(UiLanguage);
-    m_languageEng->setChecked(!UiLanguage);
+    switchLanguage(false);
+}
+
+void MDImain::switchLanguage(bool chinese)
+{
+    if (UiLanguage != chinese) {
+        UiLanguage = chinese;
+        applyUiLanguage();
+        SetAboutTexts();
+    }
+    setCaptions(false);
+    reloadOpenWindows();
+}
+
+template <class W>
+void MDImain::reloadWindow()
+{
+    if (!window<W>())
+        return;
+    delete m_frames.take(&W::staticMetaObject);
+    openWindow<W>();
+}
+
+void MDImain::reloadOpenWindows()
+{
+    reloadWindow<frmAbout>();
+    reloadWindow<frm_chann>();
+    reloadWindow<Form_type>();
 }
 
 void MDImain::openAboutWindow()
 {
+    openWindow<frmAbout>();
 }

@@ -65,6 +65,10 @@ private:
     void openSetupWindow();
     void chooseChinese();
     void chooseEnglish();
+    void switchLanguage(bool chinese);
+    void reloadOpenWindows();
+    template <class W>
+    void reloadWindow();
     void openAboutWindow();
 
     QMdiArea* m_area = nullptr;

@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
@@ -128,6 +128,13 @@
     <message>
         <source>Operate prompt</source>
         <translation>操作提示</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,17 @@
+#pragma once
+
+// The About box: title, version, description and warning lines from the About
+// texts, OK, and a button that starts the system-information program.
+
+#include "ChildWindow.h"
+
+class frmAbout : public ChildWindow
+{
+    Q_OBJECT
+public:
+    explicit frmAbout(QWidget* parent = nullptr);
+    QRect placement(const QSize& mainSize) const override;
+
+    // Starts the system's information program, or says that none is available.
+    void StartSysInfo();
+};

@@ -2,6 +2,7 @@
 
 #include "Form_type.h"
 #include "channels/frm_chann.h"
+#include "fm/Form_Edit_Test.h"
 
 #include "Globals.h"
 #include "Language.h"
@@ -254,6 +255,7 @@ void MDImain::openOptionWindow()
 
 void MDImain::openFmWindow()
 {
+    openWindow<Form_Edit_Test>();
 }
 
 void MDImain::openReadWindow()

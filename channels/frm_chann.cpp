@@ -92,6 +92,7 @@ frm_chann::frm_chann(QWidget* parent)
             m_grid->setItem(row, col, cell);
         }
     }
+    m_textEdit->setAlignment(Qt::AlignCenter);
     m_textEdit->hide();
     m_comboEdit->hide();
     m_textEdit->installEventFilter(this);

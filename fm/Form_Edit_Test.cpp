@@ -35,6 +35,10 @@ Form_Edit_Test::Form_Edit_Test(QWidget* parent)
     const QList<Qt::Alignment> alignments =
         applyFormatString(m_grid, tr("^Radio Channel |^ Frequency (MHZ)"));
     m_grid->verticalHeader()->hide();
+    // The 16 rows share the grid's height, so every preset is in sight without
+    // scrolling; they scroll only when the window is too small for readable rows.
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_grid->verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 6);
     m_grid->horizontalHeader()->setSectionsClickable(false);
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -55,6 +59,7 @@ Form_Edit_Test::Form_Edit_Test(QWidget* parent)
             m_grid->setItem(row, col, cell);
         }
     }
+    m_textEdit->setAlignment(Qt::AlignCenter);
     m_textEdit->hide();
     m_textEdit->installEventFilter(this);
     m_grid->installEventFilter(this);
@@ -73,10 +78,12 @@ Form_Edit_Test::Form_Edit_Test(QWidget* parent)
     connect(m_grid, &QTableWidget::currentCellChanged, this, &Form_Edit_Test::commitEdit);
     connect(m_grid, &QTableWidget::cellClicked, this, &Form_Edit_Test::OpenFmEditor);
     connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &Form_Edit_Test::commitEdit);
-    connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+    auto fitEditor = [this] {
         if (m_editorOpen)
             m_textEdit->setGeometry(m_grid->visualItemRect(m_grid->item(m_editRow - 1, ColFrequency)));
-    });
+    };
+    connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this, fitEditor);
+    connect(m_grid->verticalHeader(), &QHeaderView::sectionResized, this, fitEditor);
     connect(m_textEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (text.size() > kMaxTypedLength)
             refuseOverlongText();

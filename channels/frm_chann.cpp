@@ -7,6 +7,7 @@
 #include "Globals.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -446,6 +447,10 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event)
             return listEditKey(key);
         if (watched == m_grid)
             return gridKey(key);
+    } else if (event->type() == QEvent::Wheel && watched == m_comboEdit) {
+        // A wheel turn over the list scrolls the grid; it never picks an item.
+        QCoreApplication::sendEvent(m_grid->viewport(), event);
+        return true;
     }
     return ChildWindow::eventFilter(watched, event);
 }

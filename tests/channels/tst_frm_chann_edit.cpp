@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
 
 using Record = QList<int>;
 
@@ -90,7 +91,6 @@ private slots:
     void picksAreStoredAtOnce();
     void whereEditorsOpen_data();
     void whereEditorsOpen();
-    void decodeEnterSkipsMissingEncode();
     void nameEnterLeavesNextNameAlone();
     void keyboardOnlyChannelList();
     void navigationWithoutTypingChangesNothing();
@@ -397,17 +397,6 @@ void TestChannelEditing::whereEditorsOpen()
     QCOMPARE(record(5), before);
 }
 
-void TestChannelEditing::decodeEnterSkipsMissingEncode()
-{
-    setRecord(5, kReceiveOnly);
-    m_table->activated();
-    QVERIFY(click(5, frm_chann::ColDecode));
-    key(Qt::Key_Return);
-    QCOMPARE(editorAt(), QStringLiteral("5,5 list"));
-    QCOMPARE(m_list->currentText(), QStringLiteral("High"));
-    QCOMPARE(record(5), kReceiveOnly);
-}
-
 void TestChannelEditing::nameEnterLeavesNextNameAlone()
 {
     setRecord(5, kUsed);
@@ -462,7 +451,8 @@ void TestChannelEditing::keyboardOnlyChannelList()
     key(Qt::Key_Backspace);             // no TX: receive only
     key(Qt::Key_Return);
     QCOMPARE(editorAt(), QStringLiteral("2,3 list"));
-    key(Qt::Key_Return);                // skips the encode tone
+    key(Qt::Key_Return);                // skips the encode tone: there is no TX
+    QCOMPARE(editorAt(), QStringLiteral("2,5 list"));
     key(Qt::Key_Return);
     key(Qt::Key_Down);                  // already wide: the list stays at its end
     key(Qt::Key_Return);
@@ -534,6 +524,17 @@ void TestChannelEditing::navigationWithoutTypingChangesNothing()
     key(Qt::Key_Return);
     key(Qt::Key_Left, 3);
     QVERIFY(click(6, frm_chann::ColRx));
+    QVERIFY(unchanged());
+
+    // A wheel turn over an open list scrolls the grid instead of picking.
+    QVERIFY(click(1, frm_chann::ColDecode));
+    const int scrolled = m_grid->verticalScrollBar()->value();
+    const QPoint at = m_list->rect().center();
+    QWheelEvent wheel(at, m_list->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(m_list, &wheel);
+    QVERIFY(m_grid->verticalScrollBar()->value() > scrolled);
+    QVERIFY(click(10, frm_chann::ColRx));
     QVERIFY(unchanged());
 }
 

@@ -42,22 +42,6 @@ private slots:
         QCOMPARE(NormalizeFreqText(typed), text);
     }
 
-    void rangeExcludesTheUpperLimit_data()
-    {
-        QTest::addColumn<double>("mhz");
-        QTest::addColumn<bool>("inRange");
-        QTest::newRow("lower limit") << 400.0 << true;
-        QTest::newRow("just below") << 399.99999 << false;
-        QTest::newRow("last step") << 469.9875 << true;
-        QTest::newRow("upper limit") << 470.0 << false;
-    }
-    void rangeExcludesTheUpperLimit()
-    {
-        QFETCH(double, mhz);
-        QFETCH(bool, inRange);
-        QCOMPARE(isFreqInRange(mhz), inRange);
-    }
-
     void lowerLimitFollowsTheRange()
     {
         QCOMPARE(lowerLimitText(), QStringLiteral("400.00000"));

@@ -3,6 +3,7 @@
 #include "Form_type.h"
 #include "frmAbout.h"
 #include "channels/frm_chann.h"
+#include "fm/Form_Edit_Test.h"
 
 #include "Globals.h"
 #include "Language.h"
@@ -255,6 +256,7 @@ void MDImain::openOptionWindow()
 
 void MDImain::openFmWindow()
 {
+    openWindow<Form_Edit_Test>();
 }
 
 void MDImain::openReadWindow()

@@ -19,5 +19,17 @@
         <source>Channel Information</source>
         <translation>信道参数编辑</translation>
     </message>
+    <message>
+        <source>Over the range of receive frequency .</source>
+        <translation>接收频率超出范围 ！</translation>
+    </message>
+    <message>
+        <source>Over the range of transmit frequency .</source>
+        <translation>发射频率超出范围 ！</translation>
+    </message>
+    <message>
+        <source>Please input the receive frequency in advance.</source>
+        <translation>请先输入接收频率 ！</translation>
+    </message>
 </context>
 </TS>

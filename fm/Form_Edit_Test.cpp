@@ -1,0 +1,275 @@
+#include "Form_Edit_Test.h"
+
+#include "shell/GridFormat.h"
+#include "shell/Prompt.h"
+
+#include "Codecs.h"
+#include "FmPresets.h"
+#include "Globals.h"
+#include "MemoryMap.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+using namespace FmPresets;
+
+Form_Edit_Test::Form_Edit_Test(QWidget* parent)
+    : ChildWindow(FmWindowOpen, parent)
+    , m_grid(new QTableWidget(kPresetCount, ColumnCount, this))
+    , m_textEdit(new QLineEdit(m_grid->viewport()))
+    , m_close(new QPushButton(tr("Close"), this))
+{
+    setObjectName(QStringLiteral("Form_Edit_Test"));
+    m_grid->setObjectName(QStringLiteral("MSF_chann"));
+    m_textEdit->setObjectName(QStringLiteral("Text_Edit"));
+    m_close->setObjectName(QStringLiteral("Command_Close"));
+    setWindowTitle(tr("Radio Frequency"));
+
+    const QList<Qt::Alignment> alignments =
+        applyFormatString(m_grid, tr("^Radio Channel |^ Frequency (MHZ)"));
+    m_grid->verticalHeader()->hide();
+    // The 16 rows share the grid's height, so every preset is in sight without
+    // scrolling; they scroll only when the window is too small for readable rows.
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_grid->verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 6);
+    m_grid->horizontalHeader()->setSectionsClickable(false);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setWordWrap(false);
+    const QBrush fixedBackground = palette().button();
+    for (int row = 0; row < kPresetCount; ++row) {
+        for (int col = 0; col < ColumnCount; ++col) {
+            auto* cell = new QTableWidgetItem;
+            cell->setTextAlignment(alignments.value(col, Qt::AlignCenter));
+            if (col == ColNumber) {
+                cell->setText(QString::number(row));
+                cell->setFlags(Qt::ItemIsEnabled);
+                cell->setBackground(fixedBackground);
+            } else {
+                cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            }
+            m_grid->setItem(row, col, cell);
+        }
+    }
+    m_textEdit->setAlignment(Qt::AlignCenter);
+    m_textEdit->hide();
+    m_textEdit->installEventFilter(this);
+    m_grid->installEventFilter(this);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(6, 0, 6, 0);
+    buttons->addStretch();
+    buttons->addWidget(m_close);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 6);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(buttons);
+
+    connect(m_close, &QPushButton::clicked, this, &ChildWindow::closeWindow);
+    // Leaving a cell commits the editor open on it before anything opens on the next.
+    connect(m_grid, &QTableWidget::currentCellChanged, this, &Form_Edit_Test::commitEdit);
+    connect(m_grid, &QTableWidget::cellClicked, this, &Form_Edit_Test::OpenFmEditor);
+    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &Form_Edit_Test::commitEdit);
+    auto fitEditor = [this] {
+        if (m_editorOpen)
+            m_textEdit->setGeometry(m_grid->visualItemRect(m_grid->item(m_editRow - 1, ColFrequency)));
+    };
+    connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this, fitEditor);
+    connect(m_grid->verticalHeader(), &QHeaderView::sectionResized, this, fitEditor);
+    connect(m_textEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (text.size() > kMaxTypedLength)
+            refuseOverlongText();
+    });
+
+    LoadFmGrid();
+    m_grid->setCurrentCell(0, ColFrequency);
+}
+
+QRect Form_Edit_Test::placement(const QSize& mainSize) const
+{
+    const int width = int(mainSize.width() / 2);
+    const int height = int(mainSize.height() / 1.3);
+    return { (mainSize.width() - width) / 2, (mainSize.height() - height) / 10, width, height };
+}
+
+void Form_Edit_Test::activated()
+{
+    LoadFmGrid();
+}
+
+void Form_Edit_Test::LoadFmGrid()
+{
+    for (int row = 1; row <= kPresetCount; ++row)
+        showRow(row);
+}
+
+void Form_Edit_Test::showRow(int row)
+{
+    setCellText(row, ColFrequency, presetText(RadioImage.cell(MemoryMap::kFmBlock, row - 1)));
+}
+
+void Form_Edit_Test::StoreFmRow(int row, int column)
+{
+    RadioImage.setCell(MemoryMap::kFmBlock, row - 1, quint8(codeForText(cellText(row, column))));
+}
+
+void Form_Edit_Test::OpenFmEditor()
+{
+    const int row = gridRow();
+    if (row == 0 || m_grid->currentColumn() != ColFrequency)
+        return;
+    if (m_editorOpen && row == m_editRow) {
+        m_textEdit->setFocus();
+        return;
+    }
+    QTableWidgetItem* cell = m_grid->item(row - 1, ColFrequency);
+    // Scrolled into view first, so the view never scrolls under the open editor by itself.
+    m_grid->scrollToItem(cell);
+    m_editRow = row;
+    m_editorOpen = true;
+    m_untypedText = cell->text();
+    m_textEdit->setGeometry(m_grid->visualItemRect(cell));
+    m_textEdit->setText(m_untypedText);
+    m_textEdit->selectAll();
+    m_textEdit->show();
+    m_textEdit->setFocus();
+}
+
+// A text longer than a frequency is refused at once and the box emptied.
+// Leaving the box empty then keeps the preset: only what is typed afterwards counts.
+void Form_Edit_Test::refuseOverlongText()
+{
+    m_textEdit->clear();
+    m_untypedText.clear();
+    Prompt::inform(this, tr("Over the range of FM frequency ."));
+}
+
+// Stores what was typed into the editor: an empty text empties the preset, an
+// out-of-range one is refused and stores the lowest frequency. The row then
+// shows what the image holds.
+void Form_Edit_Test::commitEdit()
+{
+    if (!m_editorOpen)
+        return;
+    const int row = m_editRow;
+    const QString text = m_textEdit->text();
+    const bool typed = text != m_untypedText;
+    // Closed before anything is stored or shown, so nothing that happens while
+    // the message is up can commit it a second time.
+    closeEditor();
+    if (!typed)
+        return;
+    const QString trimmed = text.trimmed();
+    const bool refused = !trimmed.isEmpty() && !isInRange(leadingNumber(text));
+    setCellText(row, ColFrequency, refused ? numberText(FmLow) : trimmed);
+    StoreFmRow(row, ColFrequency);
+    showRow(row);
+    if (refused)
+        Prompt::inform(this, tr("Over the range of FM frequency ."));
+}
+
+void Form_Edit_Test::closeEditor()
+{
+    if (m_textEdit->hasFocus())
+        m_grid->setFocus();
+    m_editorOpen = false;
+    m_textEdit->hide();
+    m_textEdit->clear();
+}
+
+void Form_Edit_Test::moveTo(int row)
+{
+    if (row < 1 || row > kPresetCount)
+        return;
+    m_grid->setCurrentCell(row - 1, ColFrequency);
+    m_grid->setFocus();
+}
+
+bool Form_Edit_Test::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == m_textEdit)
+            return editorKey(key);
+        if (watched == m_grid)
+            return gridKey(key);
+    }
+    return ChildWindow::eventFilter(watched, event);
+}
+
+// Enter commits and opens the next preset; Escape abandons the entry; the
+// vertical arrows and Tab leave the cell, which commits it.
+bool Form_Edit_Test::editorKey(QKeyEvent* key)
+{
+    const int row = m_editRow;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        commitEdit();
+        m_grid->setCurrentCell(qMin(row + 1, kPresetCount) - 1, ColFrequency);
+        OpenFmEditor();
+        return true;
+    case Qt::Key_Escape:
+        closeEditor();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Backtab:
+        moveTo(row - 1);
+        return true;
+    case Qt::Key_Down:
+    case Qt::Key_Tab:
+        moveTo(row + 1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Enter or F2 opens the editor of the current cell; typing into a frequency
+// cell opens it with the typed character. Characters never search the grid.
+bool Form_Edit_Test::gridKey(QKeyEvent* key)
+{
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_F2) {
+        OpenFmEditor();
+        return true;
+    }
+    const bool character = !key->text().isEmpty() && key->text().front().isPrint()
+                           && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (!character)
+        return false;
+    OpenFmEditor();
+    if (m_editorOpen)
+        m_textEdit->insert(key->text());
+    return true;
+}
+
+void Form_Edit_Test::closeEvent(QCloseEvent* event)
+{
+    commitEdit();
+    ChildWindow::closeEvent(event);
+}
+
+QString Form_Edit_Test::cellText(int row, int column) const
+{
+    return m_grid->item(row - 1, column)->text();
+}
+
+void Form_Edit_Test::setCellText(int row, int column, const QString& text)
+{
+    QTableWidgetItem* cell = m_grid->item(row - 1, column);
+    if (cell->text() != text)
+        cell->setText(text);
+}
+
+int Form_Edit_Test::gridRow() const
+{
+    return m_grid->currentRow() + 1;
+}

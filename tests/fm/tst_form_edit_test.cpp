@@ -1,0 +1,218 @@
+#include "fm/Form_Edit_Test.h"
+#include "shell/MDImain.h"
+#include "shell/Prompt.h"
+
+#include "Globals.h"
+#include "Language.h"
+#include "MemoryMap.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+using MemoryMap::kFmBlock;
+
+class TestFmPresets : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        UiLanguage = false;
+        applyUiLanguage();
+        ResetRadioImage();
+        m_messages.clear();
+        Prompt::setHandler([this](const Prompt::Message& m) {
+            m_messages.append(m.text);
+            return QMessageBox::Ok;
+        });
+        m_window = new Form_Edit_Test;
+        m_window->resize(500, 700);
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        m_grid = m_window->grid();
+        m_text = m_window->findChild<QLineEdit*>(QStringLiteral("Text_Edit"));
+    }
+    void cleanup()
+    {
+        delete m_window;
+        Prompt::setHandler({});
+    }
+
+    void gridShowsTheResetPresets()
+    {
+        QCOMPARE(m_grid->rowCount(), 16);
+        QCOMPARE(m_grid->horizontalHeaderItem(0)->text(), QStringLiteral("Radio Channel"));
+        QCOMPARE(m_grid->horizontalHeaderItem(1)->text(), QStringLiteral("Frequency (MHZ)"));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Radio Frequency"));
+        QStringList expected;
+        for (int row = 1; row <= 14; ++row)
+            expected << QString::number(87.0 + 0.1 * (row - 1), 'f', 1);
+        expected << "107.5" << "108.0";
+        for (int row = 1; row <= 16; ++row) {
+            QCOMPARE(m_window->cellText(row, Form_Edit_Test::ColNumber), QString::number(row - 1));
+            QCOMPARE(m_window->cellText(row, Form_Edit_Test::ColFrequency), expected[row - 1]);
+        }
+    }
+
+    void typedFrequencyIsStoredAtOnce_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("enter");         // else committed by a click on row 5
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("87.1") << "87.1" << false << 1 << "87.1" << false;
+        QTest::newRow("upper end") << "108" << true << 210 << "108.0" << false;
+        QTest::newRow("100 shows a decimal") << "100" << false << 130 << "100.0" << false;
+        QTest::newRow("88 shows a decimal") << "88" << true << 10 << "88.0" << false;
+        QTest::newRow("above the band") << "108.5" << false << 0 << "87.0" << true;
+        QTest::newRow("below the band") << "86.9" << true << 0 << "87.0" << true;
+        QTest::newRow("no number") << "abc" << false << 0 << "87.0" << true;
+        QTest::newRow("second decimal dropped") << "87.55" << true << 5 << "87.5" << false;
+        QTest::newRow("trailing letters") << "88abc" << false << 10 << "88.0" << false;
+        QTest::newRow("emptied") << "" << false << 255 << "" << false;
+    }
+    void typedFrequencyIsStoredAtOnce()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, enter);
+        QFETCH(int, code);
+        QFETCH(QString, cell);
+        QFETCH(bool, refused);
+        const MemoryImage before = RadioImage;
+
+        QVERIFY(click(3));
+        QVERIFY(m_text->isVisible());
+        QCOMPARE(m_text->text(), QStringLiteral("87.2"));
+        QTest::keyClick(m_text, Qt::Key_Backspace);
+        QTest::keyClicks(m_text, typed);
+        if (enter) {
+            QTest::keyClick(m_text, Qt::Key_Return);
+            QCOMPARE(m_grid->currentRow(), 3);
+            QVERIFY(m_text->isVisible());
+        } else {
+            QVERIFY(click(5));
+        }
+
+        QCOMPARE(int(RadioImage.cell(kFmBlock, 2)), code);
+        QCOMPARE(m_window->cellText(3, Form_Edit_Test::ColFrequency), cell);
+        QCOMPARE(m_messages, refused ? QStringList{ "Over the range of FM frequency ." } : QStringList{});
+        for (int b = 0; b < MemoryImage::kBlocks; ++b)
+            for (int c = 0; c < 16; ++c)
+                if (b != kFmBlock || c != 2)
+                    QCOMPARE(RadioImage.cell(b, c), before.cell(b, c));
+    }
+
+    // A sixth character is refused at once and empties the box; leaving it
+    // empty then keeps the preset, and what is typed afterwards is stored.
+    void sixthCharacterIsRefused()
+    {
+        QVERIFY(click(16));
+        QTest::keyClicks(m_text, QStringLiteral("107.5"));
+        QVERIFY(m_messages.isEmpty());
+        QTest::keyClicks(m_text, QStringLiteral("5"));
+        QCOMPARE(m_messages, QStringList{ "Over the range of FM frequency ." });
+        QCOMPARE(m_text->text(), QString());
+        QVERIFY(click(2));
+        QCOMPARE(int(RadioImage.cell(kFmBlock, 15)), 210);
+        QCOMPARE(m_window->cellText(16, Form_Edit_Test::ColFrequency), QStringLiteral("108.0"));
+
+        QVERIFY(click(16));
+        QTest::keyClicks(m_text, QStringLiteral("999999"));
+        QTest::keyClicks(m_text, QStringLiteral("99"));
+        QTest::keyClick(m_text, Qt::Key_Return);
+        QCOMPARE(int(RadioImage.cell(kFmBlock, 15)), 120);
+    }
+
+    // Clicking and moving through the grid without typing stores nothing, not
+    // even presets outside the band that a stored grid would turn into 255.
+    void navigationWithoutTypingChangesNothing()
+    {
+        RadioImage.setCell(kFmBlock, 4, 211);
+        RadioImage.setCell(kFmBlock, 5, 254);
+        m_window->activated();
+        const MemoryImage before = RadioImage;
+        for (int row = 1; row <= 16; ++row)
+            QVERIFY(click(row));
+        QTest::keyClick(m_text, Qt::Key_Up);
+        QTest::keyClick(m_grid, Qt::Key_Up);
+        QTest::keyClick(m_grid, Qt::Key_Return);
+        QTest::keyClick(m_text, Qt::Key_Return);
+        QTest::keyClick(m_text, Qt::Key_Tab);
+        QTest::keyClick(m_grid, Qt::Key_Left);
+        QVERIFY(click(6));
+        QTest::keyClicks(m_text, QStringLiteral("99"));
+        QTest::keyClick(m_text, Qt::Key_Escape);
+        QVERIFY(click(1));
+        QVERIFY(RadioImage.bytes() == before.bytes());
+        QCOMPARE(m_window->cellText(5, Form_Edit_Test::ColFrequency), QString());
+    }
+
+    // The grid follows the image on activation; an open entry survives it.
+    void activationRefillsAndKeepsTheEntry()
+    {
+        QVERIFY(click(1));
+        QTest::keyClicks(m_text, QStringLiteral("9"));
+        RadioImage.setCell(kFmBlock, 7, 100);
+        RadioImage.setCell(kFmBlock, 8, 255);
+        m_window->activated();
+        QCOMPARE(m_window->cellText(8, Form_Edit_Test::ColFrequency), QStringLiteral("97.0"));
+        QCOMPARE(m_window->cellText(9, Form_Edit_Test::ColFrequency), QString());
+        QTest::keyClicks(m_text, QStringLiteral("5"));
+        QTest::keyClick(m_text, Qt::Key_Return);
+        QCOMPARE(int(RadioImage.cell(kFmBlock, 0)), 80);
+    }
+
+    // Closing the window commits the entry still open in it.
+    void closingKeepsTheOpenEntry()
+    {
+        QVERIFY(click(4));
+        QTest::keyClicks(m_text, QStringLiteral("101"));
+        m_window->findChild<QPushButton*>(QStringLiteral("Command_Close"))->click();
+        QCOMPARE(int(RadioImage.cell(kFmBlock, 3)), 140);
+    }
+
+    void openedFromTheMenuInChinese()
+    {
+        MDImain main;
+        main.start();
+        main.findChild<QAction*>(QStringLiteral("Test_edit"))->trigger();
+        auto* window = main.window<Form_Edit_Test>();
+        QVERIFY(window);
+        QVERIFY(FmWindowOpen);
+        QCOMPARE(window->windowTitle(), QStringLiteral("收音机编辑"));
+        QCOMPARE(window->grid()->horizontalHeaderItem(0)->text(), QStringLiteral("收  音  频  道"));
+        QCOMPARE(window->findChild<QPushButton*>(QStringLiteral("Command_Close"))->text(), QStringLiteral("关闭"));
+        window->grid()->setCurrentCell(0, Form_Edit_Test::ColFrequency);
+        window->OpenFmEditor();
+        auto* text = window->findChild<QLineEdit*>(QStringLiteral("Text_Edit"));
+        QTest::keyClicks(text, QStringLiteral("120"));
+        QTest::keyClick(text, Qt::Key_Return);
+        QCOMPARE(m_messages, QStringList{ "收音机频率超出范围 ！" });
+        window->findChild<QPushButton*>(QStringLiteral("Command_Close"))->click();
+        QTRY_VERIFY(!FmWindowOpen);
+    }
+
+private:
+    bool click(int row)
+    {
+        const QRect rect = m_grid->visualItemRect(m_grid->item(row - 1, Form_Edit_Test::ColFrequency));
+        if (!m_grid->viewport()->rect().contains(rect))
+            return false;
+        QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, rect.center());
+        return true;
+    }
+
+    Form_Edit_Test* m_window = nullptr;
+    QTableWidget* m_grid = nullptr;
+    QLineEdit* m_text = nullptr;
+    QStringList m_messages;
+};
+
+QTEST_MAIN(TestFmPresets)
+#include "tst_form_edit_test.moc"

@@ -2,6 +2,7 @@
 
 #include "Form_type.h"
 #include "channels/frm_chann.h"
+#include "options/frm_option.h"
 
 #include "Globals.h"
 #include "Language.h"
@@ -250,6 +251,7 @@ void MDImain::openChannelWindow()
 
 void MDImain::openOptionWindow()
 {
+    openWindow<frm_option>();
 }
 
 void MDImain::openFmWindow()

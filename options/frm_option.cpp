@@ -535,7 +535,7 @@ void frm_option::frequencyTextChanged(QLineEdit* box)
                          || (box == Text_Offset_Freq && leadingNumber(text) > Settings::kMaxOffsetMHz);
     const bool typed = m_settingText == 0;
     if (!refused) {
-        if (!typed)
+        if (!typed && !text.isEmpty())   // a stored value it can show again
             m_refusedShown.remove(box);
         return;
     }
@@ -685,10 +685,15 @@ void frm_option::runLeaveHandler(QLineEdit* box)
 
 void frm_option::focusChanged(QWidget* old, QWidget* now)
 {
-    // Only the user's own focus changes run leave handlers: not those that a
-    // handler causes (putting the focus back into a refused box), not a
-    // message box taking the focus, and not the whole program losing it.
-    if (m_busy > 0 || m_closing || !now || QApplication::activeModalWidget() || !hasLeaveHandler(old))
+    // Only the user's own focus changes inside the main window run leave
+    // handlers: not those that a handler causes (putting the focus back into
+    // a refused box), not a message box or dialog taking the focus, and not
+    // the program losing it to another program. Moving to another window of
+    // the program may pass through no focus widget at all, and counts.
+    if (m_busy > 0 || m_closing || !hasLeaveHandler(old))
+        return;
+    const bool withinMainWindow = now ? now->window() == window() : QApplication::activeWindow() == window();
+    if (!withinMainWindow || QApplication::activeModalWidget())
         return;
     runLeaveHandler(static_cast<QLineEdit*>(old));
 }

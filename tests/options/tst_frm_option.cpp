@@ -523,6 +523,10 @@ private slots:
         const QString highAbove = "frequency of upper limit can't more than the highest of work frequency. ";
         const QString highBelow = "frequency of upper limit can't less than frequency of lower limit.";
         QTest::newRow("lower below 400") << "Text_pvfo_d0" << "390" << 470 << lowBelow << 400 << 470;
+        // Putting the focus back must not run the leave handler of the box the
+        // focus had moved on to, which holds a limit that handler would refuse.
+        QTest::newRow("lower below 400, then a stored upper limit above 470")
+            << "Text_pvfo_d0" << "390" << 480 << lowBelow << 400 << 480;
         QTest::newRow("lower above upper") << "Text_pvfo_d0" << "450" << 440 << lowAbove << 440 << 440;
         QTest::newRow("upper above 470") << "Text_pvfo_d1" << "480" << 400 << highAbove << 400 << 470;
         QTest::newRow("upper below lower") << "Text_pvfo_d1" << "410" << 420 << highBelow << 420 << 420;
@@ -594,19 +598,22 @@ private slots:
         Prompt::setHandler([this](const Prompt::Message& message) {
             m_messages << message.text;
             QMessageBox box(QMessageBox::Warning, message.title, message.text, QMessageBox::Ok, m_window);
-            QTimer::singleShot(50, &box, &QMessageBox::accept);
+            QTimer::singleShot(0, &box, &QMessageBox::accept);
             box.exec();
             return QMessageBox::Ok;
         });
         open();
         typeAndLeave("Text_RX_Freq", "470");
         QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+        m_main->activateWindow();   // what the window manager does when the box goes
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
         QTRY_VERIFY(box("Text_RX_Freq")->hasFocus());
-        QTest::qWait(200);   // let any late activation and focus events arrive
+        flushEvents();
         QCOMPARE(m_messages, QStringList{ kRxMessage });
 
         // A letter refused while typing leaves the typing in place, even when
         // the return from the box activates the window again.
+        box("Text_RX_Freq")->selectAll();
         QTest::keyClicks(box("Text_RX_Freq"), "45");
         QTest::keyClick(box("Text_RX_Freq"), Qt::Key_X);
         QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
@@ -643,6 +650,35 @@ private slots:
         QCOMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), QStringLiteral("7.500000"));
     }
 
+    void refusedValueWhenAnotherWindowIsActivated()
+    {
+        open();
+        auto* rx = box("Text_RX_Freq");
+        rx->setFocus();
+        QTRY_VERIFY(rx->hasFocus());
+        rx->selectAll();
+        QTest::keyClicks(rx, "470");
+        m_main->mdiArea()->setActiveSubWindow(m_main->mdiArea()->subWindowList().front());
+        flushEvents();
+        QCOMPARE(m_messages, QStringList{ kRxMessage });
+        QCOMPARE(freq(kVfoBlock, 0), QStringLiteral("462.00625"));
+    }
+
+    // An erased frequency-mode record cannot be shown; it is told once, not on
+    // every return to the window.
+    void unshowableStoredValueIsToldOnce()
+    {
+        RadioImage.fillBlock(kVfoBlock, 0xFF);
+        open();
+        QCOMPARE(m_messages, (QStringList{ kRxMessage, kTxMessage, kTxMessage }));
+        QVERIFY(box("Text_RX_Freq")->text().isEmpty());
+        QCOMPARE(combo("Combo_Sft_d")->currentIndex(), 0);
+        m_window->activated();
+        m_window->activated();
+        QCOMPARE(m_messages.size(), 3);
+        QCOMPARE(cell(kVfoBlock, 1), 0xFF);   // the receive frequency is never overwritten
+    }
+
     void activationShowsChangesMadeElsewhere()
     {
         open();
@@ -655,6 +691,14 @@ private slots:
     }
 
 private:
+    // Delivers the activation and focus events still queued, so that a second
+    // message they might cause would be seen.
+    static void flushEvents()
+    {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+
     void open()
     {
         m_main->findChild<QAction*>(QStringLiteral("Optional_edit"))->trigger();

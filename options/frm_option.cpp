@@ -85,9 +85,12 @@ frm_option::~frm_option()
 
 QRect frm_option::placement(const QSize& mainSize) const
 {
-    const int width = int(mainSize.width() / 1.2);
-    const int height = int(mainSize.height() / 1.25);
-    return { (mainSize.width() - width) / 2, 0, width, height };
+    QSize size(int(mainSize.width() / 1.2), int(mainSize.height() / 1.25));
+    // On a small screen the share of the main window would squeeze the
+    // controls together; the window then takes the room its contents need.
+    const QWidget* frame = parentWidget() ? parentWidget() : this;
+    size = size.expandedTo(frame->sizeHint());
+    return { qMax(0, (mainSize.width() - size.width()) / 2), 0, size.width(), size.height() };
 }
 
 void frm_option::activated()
@@ -267,7 +270,6 @@ void frm_option::layOut()
     addRow(vfo, Label_Txp, Combo_TXP);
     addRow(vfo, Label_Sft_d, Combo_Sft_d);
     addRow(vfo, Label_offset, Text_Offset_Freq);
-    vfo->setRowStretch(vfo->rowCount(), 1);
 
     auto* range = new QHBoxLayout(Frame_Freq_range);
     range->addWidget(Label_From);
@@ -278,8 +280,9 @@ void frm_option::layOut()
     range->addWidget(Label_MHZ);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(Frame_vfo, 1);
+    right->addWidget(Frame_vfo);
     right->addWidget(Frame_Freq_range);
+    right->addStretch();
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(general, 1);

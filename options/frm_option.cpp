@@ -95,10 +95,6 @@ QRect frm_option::placement(const QSize& mainSize) const
 
 void frm_option::activated()
 {
-    // A box the user is still typing in keeps its text: returning to the
-    // window (also from a message box) must not throw the typing away.
-    auto* box = qobject_cast<QLineEdit*>(focusWidget());
-    const QScopedValueRollback keep(m_keepTyped, box && m_edited.contains(box) ? box : nullptr);
     RefreshOptionWindow();
 }
 
@@ -398,7 +394,10 @@ void frm_option::showChecked(QCheckBox* box, bool checked)
 
 void frm_option::showText(QLineEdit* box, const QString& text)
 {
-    if (box == m_keepTyped || box->text() == text)
+    // A refresh leaves alone the box the user is typing in (it may run on a
+    // return to the window, also from a message box, or on a list changed
+    // with the mouse wheel); leaving the box stores or refuses the typing.
+    if (box->text() == text || (m_edited.contains(box) && box == focusWidget()))
         return;
     const QScopedValueRollback setting(m_settingText, m_settingText + 1);
     box->setText(text);
@@ -557,8 +556,8 @@ void frm_option::frequencyTextChanged(QLineEdit* box)
 void frm_option::refuse(QLineEdit* box, const QString& message)
 {
     Prompt::inform(this, message);
-    showText(box, QString());
     m_edited.remove(box);
+    showText(box, QString());
     box->setFocus();
 }
 

@@ -147,7 +147,6 @@ private:
     QHash<QWidget*, QWidget*> m_enterNext;     // the Enter chain
     QSet<QLineEdit*> m_edited;                 // typed into since its leave handler last ran
     QHash<QLineEdit*, QString> m_refusedShown; // stored texts a box refused, told once
-    QLineEdit* m_keepTyped = nullptr;          // a box whose typing a refresh must not overwrite
     int m_settingText = 0;                     // > 0 while the program sets a box's text
     int m_busy = 0;                            // > 0 while a refresh or a leave handler runs
     bool m_closing = false;

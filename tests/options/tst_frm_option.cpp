@@ -547,6 +547,22 @@ private slots:
         QCOMPARE(FreqRangeHigh, double(high));
     }
 
+    // An erased range block shows limits of four digits; storing the other
+    // box must not squeeze such a limit into three digits.
+    void damagedLimitIsLeftAlone()
+    {
+        for (int c = 0; c < 4; ++c)
+            RadioImage.setCell(kRangeBlock, c, 0xFF);
+        open();
+        QCOMPARE(box("Text_pvfo_d1")->text(), QStringLiteral("1665"));
+        typeAndLeave("Text_pvfo_d0", "410");
+        QCOMPARE(cell(kRangeBlock, 0), 0x00);
+        QCOMPARE(cell(kRangeBlock, 1), 0x41);
+        QCOMPARE(cell(kRangeBlock, 2), 0xFF);
+        QCOMPARE(cell(kRangeBlock, 3), 0xFF);
+        QCOMPARE(box("Text_pvfo_d1")->text(), QStringLiteral("1665"));
+    }
+
     void rangeWarnings_data()
     {
         QTest::addColumn<QString>("vfo");

@@ -4,6 +4,7 @@
 #include "frmAbout.h"
 #include "channels/frm_chann.h"
 #include "fm/Form_Edit_Test.h"
+#include "options/frm_option.h"
 
 #include "Globals.h"
 #include "Language.h"
@@ -252,6 +253,7 @@ void MDImain::openChannelWindow()
 
 void MDImain::openOptionWindow()
 {
+    openWindow<frm_option>();
 }
 
 void MDImain::openFmWindow()

@@ -1,0 +1,730 @@
+#include "frm_option.h"
+
+#include "shell/Prompt.h"
+
+#include "ChannelRecord.h"
+#include "Checks.h"
+#include "Codecs.h"
+#include "Globals.h"
+#include "Settings.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QVBoxLayout>
+
+using Settings::BitField;
+
+namespace {
+
+constexpr int kMaxFreqTextLength = 9;     // receive and transmit boxes
+constexpr int kMaxOffsetTextLength = 8;
+constexpr int kLowestRangeMHz = 400;      // bounds of the frequency range
+constexpr int kHighestRangeMHz = 470;
+
+QStringList numbers(int first, int last)
+{
+    QStringList list;
+    for (int n = first; n <= last; ++n)
+        list << QString::number(n);
+    return list;
+}
+
+// Counts a handler that is running, so that focus changes it causes itself
+// do not run leave handlers.
+class BusyScope
+{
+public:
+    explicit BusyScope(int& depth) : m_depth(depth) { ++m_depth; }
+    ~BusyScope() { --m_depth; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    int& m_depth;
+};
+
+template <class W>
+W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+frm_option::frm_option(QWidget* parent)
+    : ChildWindow(OptionWindowOpen, parent)
+{
+    setObjectName(QStringLiteral("frm_option"));
+    createControls();
+    fillLists();
+    layOut();
+    setEnterChain();
+    connectHandlers();
+    RefreshOptionWindow();
+}
+
+frm_option::~frm_option()
+{
+    // Children are destroyed after this class is gone; their focus changes
+    // must not reach the handlers any more.
+    m_closing = true;
+    disconnect(m_focusConnection);
+}
+
+QRect frm_option::placement(const QSize& mainSize) const
+{
+    QSize size(int(mainSize.width() / 1.2), int(mainSize.height() / 1.25));
+    // On a small screen the share of the main window would squeeze the
+    // controls together; the window then takes the room its contents need.
+    const QWidget* frame = parentWidget() ? parentWidget() : this;
+    size = size.expandedTo(frame->sizeHint());
+    return { qMax(0, (mainSize.width() - size.width()) / 2), 0, size.width(), size.height() };
+}
+
+void frm_option::activated()
+{
+    RefreshOptionWindow();
+}
+
+void frm_option::createControls()
+{
+    setWindowTitle(tr("Optional Features"));
+
+    Label_tot = named(new QLabel(tr("Time Out Timer(TOT)[Min]"), this), "Label_tot");
+    Label_vox = named(new QLabel(tr("VOX Level"), this), "Label_vox");
+    Label_sql = named(new QLabel(tr("Squelch Level"), this), "Label_sql");
+    Label_lamp = named(new QLabel(tr("Back Light"), this), "Label_lamp");
+    Label_mdf = named(new QLabel(tr("Channel Disp Way"), this), "Label_mdf");
+    Label_Scan = named(new QLabel(tr("Scans"), this), "Label_Scan");
+    Label_pri = named(new QLabel(tr("Priority Channel"), this), "Label_pri");
+    Label_PF = named(new QLabel(this), "Label_PF");
+    Combo_TOT = named(new QComboBox(this), "Combo_TOT");
+    Combo_vox = named(new QComboBox(this), "Combo_vox");
+    Combo_Sql = named(new QComboBox(this), "Combo_Sql");
+    Combo_Lamp = named(new QComboBox(this), "Combo_Lamp");
+    Combo_Mdf = named(new QComboBox(this), "Combo_Mdf");
+    Combo_Scan = named(new QComboBox(this), "Combo_Scan");
+    Combo_pri = named(new QComboBox(this), "Combo_pri");
+    Combo_PF = named(new QComboBox(this), "Combo_PF");
+    Frame_mode = named(new QGroupBox(tr("Work Mode"), this), "Frame_mode");
+    Option_freq = named(new QRadioButton(tr("Frequncy", "work mode"), Frame_mode), "Option_freq");
+    Option_chann = named(new QRadioButton(tr(" Channel"), Frame_mode), "Option_chann");
+    Check_Chann = named(new QCheckBox(tr("Only Channel Mode "), Frame_mode), "Check_Chann");
+    Check_Save = named(new QCheckBox(tr("Save"), this), "Check_Save");
+    Check_Beep = named(new QCheckBox(tr("Beep"), this), "Check_Beep");
+    Check_Pri = named(new QCheckBox(this), "Check_Pri");
+
+    Frame_vfo = named(new QGroupBox(tr("Frequncy Mode"), this), "Frame_vfo");
+    Label_Rx_freq = named(new QLabel(tr("RX Frequncy(MHZ)"), Frame_vfo), "Label_Rx_freq");
+    Label_Tx_Freq = named(new QLabel(tr("TX Frequncy(MHZ)"), Frame_vfo), "Label_Tx_Freq");
+    Label_Decode = named(new QLabel(tr("Decode"), Frame_vfo), "Label_Decode");
+    Label_Encode = named(new QLabel(tr("Encode"), Frame_vfo), "Label_Encode");
+    Label_Step = named(new QLabel(tr("Step(KHZ)"), Frame_vfo), "Label_Step");
+    Label_Sft_d = named(new QLabel(tr("Duplex"), Frame_vfo), "Label_Sft_d");
+    Label_offset = named(new QLabel(tr("Offset Frequncy(MHZ) "), Frame_vfo), "Label_offset");
+    Label_wn = named(new QLabel(tr("Wide / Narrow"), Frame_vfo), "Label_wn");
+    Label_Txp = named(new QLabel(tr("TX Power"), Frame_vfo), "Label_Txp");
+    Text_RX_Freq = named(new QLineEdit(Frame_vfo), "Text_RX_Freq");
+    Text_TX_Freq = named(new QLineEdit(Frame_vfo), "Text_TX_Freq");
+    Text_Offset_Freq = named(new QLineEdit(Frame_vfo), "Text_Offset_Freq");
+    Combo_Decode = named(new QComboBox(Frame_vfo), "Combo_Decode");
+    Combo_Encode = named(new QComboBox(Frame_vfo), "Combo_Encode");
+    Check_DNI = named(new QCheckBox(QStringLiteral("INV"), Frame_vfo), "Check_DNI");
+    Check_ENI = named(new QCheckBox(QStringLiteral("INV"), Frame_vfo), "Check_ENI");
+    Combo_Step = named(new QComboBox(Frame_vfo), "Combo_Step");
+    Combo_Sft_d = named(new QComboBox(Frame_vfo), "Combo_Sft_d");
+    Combo_WN = named(new QComboBox(Frame_vfo), "Combo_WN");
+    Combo_TXP = named(new QComboBox(Frame_vfo), "Combo_TXP");
+
+    Frame_Freq_range = named(new QGroupBox(tr("Frequncy Range"), this), "Frame_Freq_range");
+    Label_From = named(new QLabel(tr("From"), Frame_Freq_range), "Label_From");
+    Label_to = named(new QLabel(tr("to"), Frame_Freq_range), "Label_to");
+    Label_MHZ = named(new QLabel(QStringLiteral("MHZ"), Frame_Freq_range), "Label_MHZ");
+    Text_pvfo_d0 = named(new QLineEdit(Frame_Freq_range), "Text_pvfo_d0");
+    Text_pvfo_d1 = named(new QLineEdit(Frame_Freq_range), "Text_pvfo_d1");
+
+    Command_help = named(new QPushButton(tr("Help"), this), "Command_help");
+    Command_Close = named(new QPushButton(tr("Close"), this), "Command_Close");
+
+    // The PF key and priority scan pass through this window unseen.
+    Combo_PF->hide();
+    Label_PF->hide();
+    Check_Pri->hide();
+    Check_DNI->setEnabled(false);
+    Check_ENI->setEnabled(false);
+    Command_help->setEnabled(false);
+    Text_TX_Freq->setEnabled(false);
+
+    Label_tot->setBuddy(Combo_TOT);
+    Label_vox->setBuddy(Combo_vox);
+    Label_sql->setBuddy(Combo_Sql);
+    Label_lamp->setBuddy(Combo_Lamp);
+    Label_mdf->setBuddy(Combo_Mdf);
+    Label_Scan->setBuddy(Combo_Scan);
+    Label_pri->setBuddy(Combo_pri);
+    Label_Rx_freq->setBuddy(Text_RX_Freq);
+    Label_Tx_Freq->setBuddy(Text_TX_Freq);
+    Label_Decode->setBuddy(Combo_Decode);
+    Label_Encode->setBuddy(Combo_Encode);
+    Label_Step->setBuddy(Combo_Step);
+    Label_Sft_d->setBuddy(Combo_Sft_d);
+    Label_offset->setBuddy(Text_Offset_Freq);
+    Label_wn->setBuddy(Combo_WN);
+    Label_Txp->setBuddy(Combo_TXP);
+    Label_From->setBuddy(Text_pvfo_d0);
+    Label_to->setBuddy(Text_pvfo_d1);
+}
+
+void frm_option::fillLists()
+{
+    const QString off = tr("Off");
+    auto fill = [](QComboBox* list, const QStringList& entries) {
+        list->clear();
+        list->addItems(entries);
+    };
+    fill(Combo_TOT, QStringList{ off } + numbers(1, 7));
+    fill(Combo_vox, QStringList{ off } + numbers(1, 9));
+    fill(Combo_Sql, numbers(0, 9));
+    fill(Combo_Lamp, { off, tr("Push"), tr("Continue") });
+    fill(Combo_Mdf, { tr("Frequncy", "channel display"), tr("Name") });
+    fill(Combo_Scan, { tr("SE"), tr("TO"), tr("CO") });
+    fill(Combo_pri, QStringList{ tr("None") } + numbers(1, MemoryMap::kChannelCount));
+
+    QStringList tones;
+    for (int i = 0; i <= 257; ++i)
+        tones << ToneTable[i].trimmed();
+    fill(Combo_Decode, tones);
+    fill(Combo_Encode, tones);
+    fill(Combo_Step, { QStringLiteral("12.5"), QStringLiteral("25.0") });
+    fill(Combo_Sft_d, { off, tr("Minus"), tr("Plus") });
+    fill(Combo_WN, { tr("Narrow"), tr("Wide") });
+    fill(Combo_TXP, { tr("Low"), tr("High") });
+
+    // No list shows a value before the first refresh, so that the refresh
+    // runs every store handler once.
+    for (QComboBox* list : findChildren<QComboBox*>()) {
+        list->setCurrentIndex(-1);
+        list->setMaxVisibleItems(16);
+    }
+}
+
+void frm_option::layOut()
+{
+    auto addRow = [](QGridLayout* grid, QLabel* label, QWidget* field, QWidget* extra = nullptr) {
+        const int row = grid->rowCount();
+        grid->addWidget(label, row, 0);
+        grid->addWidget(field, row, 1);
+        if (extra)
+            grid->addWidget(extra, row, 2);
+    };
+
+    auto* general = new QGridLayout;
+    general->setColumnStretch(1, 1);
+    addRow(general, Label_tot, Combo_TOT);
+    addRow(general, Label_vox, Combo_vox);
+    addRow(general, Label_sql, Combo_Sql);
+
+    auto* mode = new QGridLayout(Frame_mode);
+    mode->addWidget(Option_freq, 0, 0);
+    mode->addWidget(Option_chann, 0, 1);
+    mode->addWidget(Check_Chann, 1, 0, 1, 2);
+    general->addWidget(Frame_mode, general->rowCount(), 0, 1, 2);
+
+    addRow(general, Label_lamp, Combo_Lamp);
+    addRow(general, Label_mdf, Combo_Mdf);
+    addRow(general, Label_Scan, Combo_Scan);
+    addRow(general, Label_pri, Combo_pri);
+    addRow(general, Label_PF, Combo_PF);
+    auto* checks = new QHBoxLayout;
+    checks->addWidget(Check_Beep);
+    checks->addWidget(Check_Save);
+    checks->addWidget(Check_Pri);
+    checks->addStretch();
+    general->addLayout(checks, general->rowCount(), 0, 1, 2);
+    general->setRowStretch(general->rowCount(), 1);
+
+    auto* vfo = new QGridLayout(Frame_vfo);
+    vfo->setColumnStretch(1, 1);
+    addRow(vfo, Label_Rx_freq, Text_RX_Freq);
+    addRow(vfo, Label_Tx_Freq, Text_TX_Freq);
+    addRow(vfo, Label_Decode, Combo_Decode, Check_DNI);
+    addRow(vfo, Label_Encode, Combo_Encode, Check_ENI);
+    addRow(vfo, Label_Step, Combo_Step);
+    addRow(vfo, Label_wn, Combo_WN);
+    addRow(vfo, Label_Txp, Combo_TXP);
+    addRow(vfo, Label_Sft_d, Combo_Sft_d);
+    addRow(vfo, Label_offset, Text_Offset_Freq);
+
+    auto* range = new QHBoxLayout(Frame_Freq_range);
+    range->addWidget(Label_From);
+    range->addWidget(Text_pvfo_d0, 1);
+    range->addSpacing(12);
+    range->addWidget(Label_to);
+    range->addWidget(Text_pvfo_d1, 1);
+    range->addWidget(Label_MHZ);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(Frame_vfo);
+    right->addWidget(Frame_Freq_range);
+    right->addStretch();
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(general, 1);
+    columns->addSpacing(12);
+    columns->addLayout(right, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command_help);
+    buttons->addWidget(Command_Close);
+
+    auto* window = new QVBoxLayout(this);
+    window->addLayout(columns, 1);
+    window->addLayout(buttons);
+}
+
+void frm_option::setEnterChain()
+{
+    const QList<QWidget*> chain = { Combo_TOT, Combo_vox, Combo_Sql, Option_freq, Option_chann, Combo_Lamp,
+                                    Combo_Mdf, Combo_Scan, Combo_pri, Check_Beep, Check_Save, Check_Pri,
+                                    Text_RX_Freq, Combo_Decode, Combo_Encode, Combo_Step, Combo_WN, Combo_TXP,
+                                    Combo_Sft_d, Text_Offset_Freq, Command_Close };
+    for (int i = 0; i + 1 < chain.size(); ++i) {
+        m_enterNext.insert(chain[i], chain[i + 1]);
+        chain[i]->installEventFilter(this);
+    }
+    // Tab walks the same way, the range boxes before Close.
+    QList<QWidget*> tabOrder = chain;
+    tabOrder.insert(tabOrder.size() - 1, Text_pvfo_d0);
+    tabOrder.insert(tabOrder.size() - 1, Text_pvfo_d1);
+    for (int i = 0; i + 1 < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+}
+
+void frm_option::connectIndex(QComboBox* list, BitField field)
+{
+    connect(list, &QComboBox::currentIndexChanged, this, [field](int index) {
+        if (index >= 0)
+            Settings::setValue(field, index);
+    });
+}
+
+void frm_option::connectFlag(QCheckBox* box, BitField field)
+{
+    connect(box, &QCheckBox::toggled, this, [field](bool checked) { Settings::setOn(field, checked); });
+}
+
+void frm_option::connectTone(QComboBox* list, QCheckBox* inverted, BitField tone, BitField invertedBit)
+{
+    connect(list, &QComboBox::currentIndexChanged, this, [inverted, tone, invertedBit](int index) {
+        if (index < 0)
+            return;
+        const ChannelRecord::StoredTone stored = ChannelRecord::toneFromListPosition(index);
+        Settings::setValue(tone, stored.code);
+        Settings::setOn(invertedBit, stored.inverted);
+        inverted->setChecked(stored.inverted);
+    });
+}
+
+void frm_option::connectHandlers()
+{
+    using namespace Settings;
+    connectIndex(Combo_Sql, kSquelchLevel);
+    connectIndex(Combo_vox, kVoxLevel);
+    connectIndex(Combo_TOT, kTimeOutTimer);
+    connectIndex(Combo_Lamp, kBacklight);
+    connectIndex(Combo_Scan, kScanMode);
+    connectIndex(Combo_Mdf, kChannelShowsName);
+    connectIndex(Combo_Step, kTuningStep);
+    connectIndex(Combo_WN, kVfoWide);
+    connectIndex(Combo_TXP, kVfoHighPower);
+    connectFlag(Check_Beep, kKeyBeep);
+    connectFlag(Check_Save, kBatterySave);
+    connectFlag(Check_Pri, kPriorityScan);
+    connectTone(Combo_Decode, Check_DNI, kVfoDecodeTone, kVfoDecodeInverted);
+    connectTone(Combo_Encode, Check_ENI, kVfoEncodeTone, kVfoEncodeInverted);
+    connect(Option_chann, &QRadioButton::toggled, this, [](bool checked) {
+        if (checked)
+            setOn(kChannelMode, true);
+    });
+    connect(Option_freq, &QRadioButton::toggled, this, [](bool checked) {
+        if (checked)
+            setOn(kChannelMode, false);
+    });
+    connect(Check_Chann, &QCheckBox::toggled, this, &frm_option::onlyChannelModeChanged);
+    connect(Combo_pri, &QComboBox::currentIndexChanged, this, &frm_option::priorityChannelChosen);
+    connect(Combo_Sft_d, &QComboBox::currentIndexChanged, this, &frm_option::duplexChosen);
+
+    for (QLineEdit* box : { Text_RX_Freq, Text_TX_Freq, Text_Offset_Freq }) {
+        connect(box, &QLineEdit::textChanged, this, [this, box] { frequencyTextChanged(box); });
+    }
+    for (QLineEdit* box : { Text_RX_Freq, Text_Offset_Freq, Text_pvfo_d0, Text_pvfo_d1 }) {
+        box->installEventFilter(this);
+        // Only typing that is still in the box counts; a refused text is gone.
+        connect(box, &QLineEdit::textEdited, this, [this, box](const QString& text) {
+            if (box->text() == text)
+                m_edited.insert(box);
+        });
+    }
+    m_focusConnection = connect(qApp, &QApplication::focusChanged, this, &frm_option::focusChanged);
+    connect(Command_Close, &QPushButton::clicked, this, &ChildWindow::closeWindow);
+}
+
+void frm_option::showIndex(QComboBox* list, int value)
+{
+    list->setCurrentIndex(qBound(0, value, list->count() - 1));
+}
+
+void frm_option::showChecked(QCheckBox* box, bool checked)
+{
+    box->setChecked(checked);
+}
+
+void frm_option::showText(QLineEdit* box, const QString& text)
+{
+    // A refresh leaves alone the box the user is typing in (it may run on a
+    // return to the window, also from a message box, or on a list changed
+    // with the mouse wheel); leaving the box stores or refuses the typing.
+    if (box->text() == text || (m_edited.contains(box) && box == focusWidget()))
+        return;
+    const QScopedValueRollback setting(m_settingText, m_settingText + 1);
+    box->setText(text);
+}
+
+void frm_option::showTone(QComboBox* list, QCheckBox* inverted, BitField tone, BitField invertedBit)
+{
+    const bool isInverted = Settings::isSet(invertedBit);
+    showIndex(list, ChannelRecord::toneListPosition(Settings::value(tone), isInverted));
+    inverted->setChecked(isInverted);
+}
+
+void frm_option::RefreshOptionWindow()
+{
+    using namespace Settings;
+    const BusyScope busy(m_busy);
+
+    loadFreqRange();
+    showText(Text_pvfo_d0, QString::number(rangeLimit(RangeLimit::Lower)));
+    showText(Text_pvfo_d1, QString::number(rangeLimit(RangeLimit::Upper)));
+
+    showIndex(Combo_Sql, value(kSquelchLevel));
+    showIndex(Combo_vox, value(kVoxLevel));
+    showIndex(Combo_TOT, value(kTimeOutTimer));
+
+    showChecked(Check_Save, isSet(kBatterySave));
+    showChecked(Check_Chann, isSet(kOnlyChannelMode));
+    if (isSet(kOnlyChannelMode))
+        Option_chann->setChecked(true);
+    showIndex(Combo_Mdf, value(kChannelShowsName));
+    showChecked(Check_Beep, isSet(kKeyBeep));
+    showIndex(Combo_Step, value(kTuningStep));
+    if (isSet(kChannelMode))
+        Option_chann->setChecked(true);
+    else
+        Option_freq->setChecked(true);
+
+    showIndex(Combo_Lamp, value(kBacklight));
+    showIndex(Combo_Scan, value(kScanMode));
+    showChecked(Check_Pri, isSet(kPriorityScan));
+
+    CheckPriorityChannel();
+    showIndex(Combo_pri, value(kPriorityChannel));
+
+    showText(Text_Offset_Freq, freqText(kOffsetFreq));
+    showTone(Combo_Decode, Check_DNI, kVfoDecodeTone, kVfoDecodeInverted);
+    showText(Text_RX_Freq, freqText(kVfoRxFreq));
+    showTone(Combo_Encode, Check_ENI, kVfoEncodeTone, kVfoEncodeInverted);
+    showText(Text_TX_Freq, freqText(kVfoTxFreq));
+    showIndex(Combo_WN, value(kVfoWide));
+    showIndex(Combo_TXP, value(kVfoHighPower));
+    showIndex(Combo_Sft_d, value(kVfoDuplex));
+}
+
+void frm_option::onlyChannelModeChanged(bool checked)
+{
+    if (checked)
+        Option_chann->setChecked(true);
+    Option_freq->setEnabled(!checked);
+    Settings::setOn(Settings::kOnlyChannelMode, checked);
+}
+
+void frm_option::priorityChannelChosen(int index)
+{
+    if (index < 0)
+        return;
+    Settings::setValue(Settings::kPriorityChannel, index);
+    // The refresh turns an empty channel back into "None".
+    RefreshOptionWindow();
+}
+
+void frm_option::duplexChosen(int index)
+{
+    using namespace Settings;
+    if (index < 0)
+        return;
+    const BusyScope busy(m_busy);
+    setValue(kVfoDuplex, index);
+    if (index == DuplexOff) {
+        showText(Text_TX_Freq, Text_RX_Freq->text());
+    } else {
+        const double offset = leadingNumber(Text_Offset_Freq->text());
+        const double rx = leadingNumber(Text_RX_Freq->text());
+        const double tx = index == DuplexMinus ? rx - offset : rx + offset;
+        // The computed transmit frequency may lie on the upper limit itself.
+        if (tx < FreqRangeLow || tx > FreqRangeHigh) {
+            Prompt::inform(this, txMessage());
+            showText(Text_TX_Freq, Text_RX_Freq->text());
+            Combo_Sft_d->setCurrentIndex(DuplexOff);
+        } else {
+            showText(Text_TX_Freq, numberText(tx));
+        }
+    }
+    storeFreqText(kVfoTxFreq, Text_TX_Freq->text());
+    RefreshOptionWindow();
+}
+
+QString frm_option::boxMessage(QLineEdit* box) const
+{
+    if (box == Text_RX_Freq)
+        return tr("Over the range of RX frequency .");
+    if (box == Text_TX_Freq)
+        return txMessage();
+    return tr("Over the range of Offset frequency .");
+}
+
+QString frm_option::txMessage() const
+{
+    return tr("Over the range of TX frequency .");
+}
+
+bool frm_option::frequencyKeyPressed(QLineEdit* box, QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return false;   // the Enter chain moves on
+    const QString text = event->text();
+    // Keys that type nothing (arrows, Home, Delete) and shortcuts keep their
+    // native meaning; Backspace is accepted.
+    if (text.isEmpty() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    const QChar c = text.front();
+    if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+        return false;
+    if (c == u'.' && box->text().trimmed().isEmpty())
+        return true;
+    if ((c >= u'0' && c <= u'9') || c == u'.')
+        return false;
+    Prompt::inform(this, boxMessage(box));
+    return true;
+}
+
+void frm_option::frequencyTextChanged(QLineEdit* box)
+{
+    const QString text = box->text();
+    const int longest = box == Text_Offset_Freq ? kMaxOffsetTextLength : kMaxFreqTextLength;
+    const bool refused = text.size() > longest
+                         || (box == Text_Offset_Freq && leadingNumber(text) > Settings::kMaxOffsetMHz);
+    const bool typed = m_settingText == 0;
+    if (!refused) {
+        if (!typed && !text.isEmpty())   // a stored value it can show again
+            m_refusedShown.remove(box);
+        return;
+    }
+    // A stored value the box cannot hold is told once, not on every refresh.
+    if (typed || m_refusedShown.value(box) != text) {
+        if (!typed)
+            m_refusedShown.insert(box, text);
+        Prompt::inform(this, boxMessage(box));
+    }
+    m_edited.remove(box);
+    showText(box, QString());
+    if (box->isEnabled())
+        box->setFocus();
+}
+
+void frm_option::refuse(QLineEdit* box, const QString& message)
+{
+    Prompt::inform(this, message);
+    m_edited.remove(box);
+    showText(box, QString());
+    box->setFocus();
+}
+
+void frm_option::receiveLeft()
+{
+    using namespace Settings;
+    const QString text = Text_RX_Freq->text();
+    const double rx = leadingNumber(text);
+    if (text.size() > kMaxFreqTextLength || rx < FreqRangeLow || rx >= FreqRangeHigh) {
+        refuse(Text_RX_Freq, boxMessage(Text_RX_Freq));
+        return;
+    }
+    storeFreqText(kVfoRxFreq, text);
+    if (Combo_Sft_d->currentIndex() < 0)
+        Combo_Sft_d->setCurrentIndex(DuplexOff);
+    setValue(kVfoDuplex, Combo_Sft_d->currentIndex());
+    if (Combo_Sft_d->currentIndex() == DuplexOff)
+        showText(Text_TX_Freq, Text_RX_Freq->text());
+    storeFreqText(kVfoTxFreq, Text_TX_Freq->text());
+    RefreshOptionWindow();
+}
+
+void frm_option::offsetLeft()
+{
+    using namespace Settings;
+    const QString text = Text_Offset_Freq->text();
+    const double offset = leadingNumber(text);
+    // A negative offset (only pasting can bring one) would not match what is stored.
+    if (text.size() > kMaxOffsetTextLength || offset > kMaxOffsetMHz || offset < 0) {
+        refuse(Text_Offset_Freq, boxMessage(Text_Offset_Freq));
+        return;
+    }
+    const double rx = leadingNumber(Text_RX_Freq->text());
+    const int direction = Combo_Sft_d->currentIndex();
+    const double tx = direction == DuplexMinus ? rx - offset : direction == DuplexPlus ? rx + offset : rx;
+    if (tx < FreqRangeLow || tx >= FreqRangeHigh) {
+        Prompt::inform(this, txMessage());
+        showText(Text_TX_Freq, Text_RX_Freq->text());
+        Combo_Sft_d->setCurrentIndex(DuplexOff);
+    } else {
+        showText(Text_TX_Freq, numberText(tx));
+        storeFreqText(kVfoTxFreq, Text_TX_Freq->text());
+    }
+    storeFreqText(kOffsetFreq, text);
+    RefreshOptionWindow();
+}
+
+void frm_option::lowerLimitLeft()
+{
+    const double v = leadingNumber(Text_pvfo_d0->text());
+    if (v < kLowestRangeMHz) {
+        Prompt::inform(this, tr("frequency of lower limit can't less than the lowest of work frequency. "),
+                       Prompt::Title::Capital);
+        showText(Text_pvfo_d0, QString::number(kLowestRangeMHz));
+        Text_pvfo_d0->setFocus();
+    } else if (leadingNumber(Text_pvfo_d1->text()) < v) {
+        Prompt::inform(this, tr("frequency of lower limit can't more than frequency of upper limit."),
+                       Prompt::Title::Capital);
+        showText(Text_pvfo_d0, Text_pvfo_d1->text());
+        Text_pvfo_d0->setFocus();
+    }
+    StoreFrequencyRange();
+    CheckFrequencyLimits();
+}
+
+void frm_option::upperLimitLeft()
+{
+    const double v = leadingNumber(Text_pvfo_d1->text());
+    if (v > kHighestRangeMHz) {
+        Prompt::inform(this, tr("frequency of upper limit can't more than the highest of work frequency. "),
+                       Prompt::Title::Capital);
+        showText(Text_pvfo_d1, QString::number(kHighestRangeMHz));
+        Text_pvfo_d1->setFocus();
+    } else if (leadingNumber(Text_pvfo_d0->text()) > v) {
+        Prompt::inform(this, tr("frequency of upper limit can't less than frequency of lower limit."),
+                       Prompt::Title::Capital);
+        showText(Text_pvfo_d1, Text_pvfo_d0->text());
+        Text_pvfo_d1->setFocus();
+    }
+    StoreFrequencyRange();
+    CheckFrequencyLimits();
+}
+
+void frm_option::StoreFrequencyRange()
+{
+    // Each limit is stored as the whole MHz of the value its box holds, so
+    // that texts such as "0420", "4.5e2" or "455.5" keep the digits of the
+    // limit shown after the refresh. A box whose value has no three-digit
+    // whole part (a damaged range the refresh showed) leaves its cells alone.
+    Settings::storeRangeLimit(Settings::RangeLimit::Lower, leadingNumber(Text_pvfo_d0->text().trimmed()));
+    Settings::storeRangeLimit(Settings::RangeLimit::Upper, leadingNumber(Text_pvfo_d1->text().trimmed()));
+    RefreshOptionWindow();
+}
+
+void frm_option::CheckFrequencyLimits()
+{
+    if (CheckVfoInRange() != 0) {
+        Prompt::inform(this, tr("Receiving or transmitting frequency that frequency Mode out of frequency "
+                                "limitation range "));
+        return;
+    }
+    if (const int channel = FindChannelOutOfRange()) {
+        Prompt::inform(this, tr("Channel %1that Receiving or transmitting frequency  out of frequency "
+                                "limitation range ")
+                                 .arg(channel));
+    }
+}
+
+bool frm_option::hasLeaveHandler(QWidget* widget) const
+{
+    return widget == Text_RX_Freq || widget == Text_Offset_Freq || widget == Text_pvfo_d0 || widget == Text_pvfo_d1;
+}
+
+void frm_option::runLeaveHandler(QLineEdit* box)
+{
+    const BusyScope busy(m_busy);
+    m_edited.remove(box);
+    if (box == Text_RX_Freq)
+        receiveLeft();
+    else if (box == Text_Offset_Freq)
+        offsetLeft();
+    else if (box == Text_pvfo_d0)
+        lowerLimitLeft();
+    else if (box == Text_pvfo_d1)
+        upperLimitLeft();
+}
+
+void frm_option::focusChanged(QWidget* old, QWidget* now)
+{
+    // Only the user's own focus changes inside the main window run leave
+    // handlers: not those that a handler causes (putting the focus back into
+    // a refused box), not a message box or dialog taking the focus, and not
+    // the program losing it to another program. Moving to another window of
+    // the program may pass through no focus widget at all, and counts.
+    if (m_busy > 0 || m_closing || !hasLeaveHandler(old))
+        return;
+    const bool withinMainWindow = now ? now->window() == window() : QApplication::activeWindow() == window();
+    if (!withinMainWindow || QApplication::activeModalWidget())
+        return;
+    runLeaveHandler(static_cast<QLineEdit*>(old));
+}
+
+bool frm_option::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return ChildWindow::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if ((watched == Text_RX_Freq || watched == Text_Offset_Freq)
+        && frequencyKeyPressed(static_cast<QLineEdit*>(watched), key))
+        return true;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (QWidget* next = m_enterNext.value(static_cast<QWidget*>(watched))) {
+            if (next->isVisible() && next->isEnabled())
+                next->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return ChildWindow::eventFilter(watched, event);
+}
+
+void frm_option::closeEvent(QCloseEvent* event)
+{
+    // A value still being typed is stored (or refused) before the window goes.
+    auto* box = qobject_cast<QLineEdit*>(focusWidget());
+    if (box && hasLeaveHandler(box) && m_edited.contains(box))
+        runLeaveHandler(box);
+    m_closing = true;
+    disconnect(m_focusConnection);
+    ChildWindow::closeEvent(event);
+}

@@ -1,0 +1,734 @@
+#include "options/frm_option.h"
+#include "shell/MDImain.h"
+#include "shell/Prompt.h"
+
+#include "Codecs.h"
+#include "Globals.h"
+#include "Language.h"
+#include "MemoryMap.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace MemoryMap;
+
+namespace {
+
+constexpr int kModeCell = kModeFlagsCell;
+constexpr int kScanCell = kScanFlagsCell;
+
+int cell(int block, int c)
+{
+    return RadioImage.cell(block, c);
+}
+
+void setFreq(int block, int base, const QString& text)
+{
+    StoreFreq(text, block, base);
+}
+
+QString freq(int block, int base)
+{
+    return FreqBytesToText(cell(block, base + 1), cell(block, base + 2), cell(block, base + 3));
+}
+
+void setRange(int low, int high)
+{
+    RadioImage.setCell(kRangeBlock, 0, quint8((low % 10) * 16));
+    RadioImage.setCell(kRangeBlock, 1, quint8((low / 100) * 16 + (low / 10) % 10));
+    RadioImage.setCell(kRangeBlock, 2, quint8((high % 10) * 16));
+    RadioImage.setCell(kRangeBlock, 3, quint8((high / 100) * 16 + (high / 10) % 10));
+}
+
+// A used channel receiving and transmitting on the frequency.
+void setChannel(int channel, const QString& text)
+{
+    RadioImage.fillBlock(channel, 0);
+    setFreq(channel, 0, text);
+    setFreq(channel, 4, text);
+}
+
+const QString kRxMessage = QStringLiteral("Over the range of RX frequency .");
+const QString kTxMessage = QStringLiteral("Over the range of TX frequency .");
+const QString kOffsetMessage = QStringLiteral("Over the range of Offset frequency .");
+const QString kVfoOutMessage =
+    QStringLiteral("Receiving or transmitting frequency that frequency Mode out of frequency limitation range ");
+
+} // namespace
+
+class TestOptionWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_messages.clear();
+        m_titles.clear();
+        Prompt::setHandler([this](const Prompt::Message& message) {
+            m_messages << message.text;
+            m_titles << message.title;
+            return QMessageBox::Ok;
+        });
+        m_main = new MDImain;
+        m_main->start();
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        UiLanguage = false;
+        applyUiLanguage();
+    }
+    void cleanup()
+    {
+        delete m_main;
+        Prompt::setHandler({});
+    }
+
+    void captionsAndListsInBothLanguages_data()
+    {
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QStringList>("firstEntries");
+        QTest::newRow("Chinese") << true
+                                 << QStringList{ "可选参数", " 信道模式", "频率模式", "频率模式", "频差频率(MHZ)", "工作频率范围" }
+                                 << QStringList{ "关", "关", "关", "无", "显示信道频率", "搜索", "关", "窄带", "低功率" };
+        QTest::newRow("English") << false
+                                 << QStringList{ "Optional Features", " Channel", "Frequncy", "Frequncy Mode",
+                                                 "Offset Frequncy(MHZ) ", "Frequncy Range" }
+                                 << QStringList{ "Off", "Off", "Off", "None", "Frequncy", "SE", "Off", "Narrow", "Low" };
+    }
+    void captionsAndListsInBothLanguages()
+    {
+        QFETCH(bool, chinese);
+        QFETCH(QStringList, texts);
+        QFETCH(QStringList, firstEntries);
+        UiLanguage = chinese;
+        applyUiLanguage();
+        open();
+        QCOMPARE(m_window->windowTitle(), texts[0]);
+        QCOMPARE(child<QRadioButton>("Option_chann")->text(), texts[1]);
+        QCOMPARE(child<QRadioButton>("Option_freq")->text(), texts[2]);
+        QCOMPARE(child<QGroupBox>("Frame_vfo")->title(), texts[3]);
+        QCOMPARE(child<QLabel>("Label_offset")->text(), texts[4]);
+        QCOMPARE(child<QGroupBox>("Frame_Freq_range")->title(), texts[5]);
+
+        const QStringList lists = { "Combo_TOT", "Combo_vox", "Combo_Lamp", "Combo_pri", "Combo_Mdf",
+                                    "Combo_Scan", "Combo_Sft_d", "Combo_WN", "Combo_TXP" };
+        for (int i = 0; i < lists.size(); ++i)
+            QCOMPARE(combo(lists[i])->itemText(0), firstEntries[i]);
+        QCOMPARE(combo("Combo_TOT")->itemText(7), QStringLiteral("7"));
+        QCOMPARE(combo("Combo_vox")->itemText(9), QStringLiteral("9"));
+        QCOMPARE(combo("Combo_pri")->itemText(128), QStringLiteral("128"));
+        QCOMPARE(combo("Combo_Decode")->itemText(0), QStringLiteral("OFF"));
+        QCOMPARE(combo("Combo_Decode")->itemText(257), QStringLiteral("D754I"));
+        QCOMPARE(combo("Combo_Step")->itemText(1), QStringLiteral("25.0"));
+    }
+
+    void hiddenAndDisabledControls()
+    {
+        open();
+        for (const char* name : { "Combo_PF", "Label_PF", "Check_Pri" })
+            QVERIFY2(!child<QWidget>(name)->isVisible(), name);
+        for (const char* name : { "Check_DNI", "Check_ENI", "Command_help", "Text_TX_Freq" })
+            QVERIFY2(!child<QWidget>(name)->isEnabled(), name);
+        QVERIFY(OptionWindowOpen);
+        child<QPushButton>("Command_Close")->click();
+        QTRY_VERIFY(!m_main->window<frm_option>());
+        QVERIFY(!OptionWindowOpen);
+    }
+
+    void showsAndWritesBackStoredValues_data()
+    {
+        QTest::addColumn<int>("c");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("after");
+        QTest::newRow("time-out beyond the list") << kTimeOutCell << 9 << "Combo_TOT" << "7" << 7;
+        QTest::newRow("squelch beyond the list") << kSquelchCell << 12 << "Combo_Sql" << "9" << 9;
+        QTest::newRow("vox off") << kVoxCell << 0 << "Combo_vox" << "Off" << 0;
+        QTest::newRow("backlight and scan beyond their lists") << kScanCell << 0xFF << "Combo_Lamp" << "Continue" << 0xAF;
+        QTest::newRow("priority channel beyond 128 on an empty channel")
+            << kPriorityChannelCell << 200 << "Combo_pri" << "None" << 0;
+    }
+    void showsAndWritesBackStoredValues()
+    {
+        QFETCH(int, c);
+        QFETCH(int, stored);
+        QFETCH(QString, list);
+        QFETCH(QString, shown);
+        QFETCH(int, after);
+        RadioImage.setCell(kSettingsBlock, c, quint8(stored));
+        open();
+        QCOMPARE(combo(list)->currentText(), shown);
+        QCOMPARE(cell(kSettingsBlock, c), after);
+    }
+
+    void onlyChannelMode()
+    {
+        RadioImage.setCell(kSettingsBlock, kModeCell, 0x20);
+        open();
+        auto* only = child<QCheckBox>("Check_Chann");
+        QVERIFY(only->isChecked());
+        QVERIFY(child<QRadioButton>("Option_chann")->isChecked());
+        QVERIFY(!child<QRadioButton>("Option_freq")->isEnabled());
+        QCOMPARE(cell(kSettingsBlock, kModeCell), 0x21);
+
+        only->click();
+        QVERIFY(child<QRadioButton>("Option_freq")->isEnabled());
+        QCOMPARE(cell(kSettingsBlock, kModeCell), 0x01);
+        child<QRadioButton>("Option_freq")->click();
+        QCOMPARE(cell(kSettingsBlock, kModeCell), 0x00);
+        only->click();
+        QVERIFY(child<QRadioButton>("Option_chann")->isChecked());
+        QCOMPARE(cell(kSettingsBlock, kModeCell), 0x21);
+    }
+
+    // Every change writes its own bits and nothing else, and the bits no
+    // control shows pass through unchanged, whether they are set or clear.
+    void untouchedBitsSurvive_data()
+    {
+        QTest::addColumn<int>("modeBits");
+        QTest::addColumn<int>("scanBits");
+        QTest::newRow("set") << 0x44 << 0x0F;
+        QTest::newRow("clear") << 0x00 << 0x00;
+    }
+    void untouchedBitsSurvive()
+    {
+        QFETCH(int, modeBits);
+        QFETCH(int, scanBits);
+        RadioImage.setCell(kSettingsBlock, kModeCell, quint8(modeBits | 0x80));
+        RadioImage.setCell(kSettingsBlock, kScanCell, quint8(scanBits | 0x40));
+        open();
+        auto verifyBits = [&] {
+            QCOMPARE(cell(kSettingsBlock, kModeCell) & 0x44, modeBits);
+            QCOMPARE(cell(kSettingsBlock, kScanCell) & 0x0F, scanBits);
+        };
+        verifyBits();
+        for (const char* name : { "Check_Beep", "Check_Save", "Check_Chann", "Check_Chann", "Check_Beep" }) {
+            child<QCheckBox>(name)->click();
+            verifyBits();
+        }
+        child<QRadioButton>("Option_freq")->click();
+        verifyBits();
+        for (const char* name : { "Combo_Mdf", "Combo_Step", "Combo_Lamp", "Combo_Scan" }) {
+            for (int i = combo(name)->count() - 1; i >= 0; --i) {
+                combo(name)->setCurrentIndex(i);
+                verifyBits();
+            }
+        }
+        QCOMPARE(cell(kSettingsBlock, kModeCell) & 0xBB, 0x00);   // every shown bit now cleared
+        QCOMPARE(cell(kSettingsBlock, kScanCell) & 0xF0, 0x00);
+    }
+
+    void fieldWrites_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("block");
+        QTest::addColumn<int>("c");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::newRow("backlight Continue") << "Combo_Lamp" << 2 << kSettingsBlock << kScanCell << 0x0F << 0x8F;
+        QTest::newRow("scan mode CO") << "Combo_Scan" << 2 << kSettingsBlock << kScanCell << 0x0F << 0x2F;
+        QTest::newRow("channel shows names") << "Combo_Mdf" << 1 << kSettingsBlock << kModeCell << 0xC5 << 0xD5;
+        QTest::newRow("step 25.0") << "Combo_Step" << 1 << kSettingsBlock << kModeCell << 0xC5 << 0xC7;
+        QTest::newRow("narrow") << "Combo_WN" << 0 << kVfoBlock << 9 << 0xC0 << 0x80;
+        QTest::newRow("low power") << "Combo_TXP" << 0 << kVfoBlock << 9 << 0xC0 << 0x40;
+    }
+    void fieldWrites()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, index);
+        QFETCH(int, block);
+        QFETCH(int, c);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        RadioImage.setCell(block, c, quint8(before));
+        open();
+        QCOMPARE(cell(block, c), before);
+        combo(list)->setCurrentIndex(index);
+        QCOMPARE(cell(block, c), after);
+    }
+
+    void enterChain_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<bool>("onlyChannel");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("time-out to vox") << "Combo_TOT" << false << "Combo_vox";
+        QTest::newRow("squelch to work mode") << "Combo_Sql" << false << "Option_freq";
+        QTest::newRow("disabled work mode stops it") << "Combo_Sql" << true << "Combo_Sql";
+        QTest::newRow("beep to save") << "Check_Beep" << false << "Check_Save";
+        QTest::newRow("hidden priority scan stops it") << "Check_Save" << false << "Check_Save";
+        QTest::newRow("receive box to decode") << "Text_RX_Freq" << false << "Combo_Decode";
+        QTest::newRow("duplex to offset") << "Combo_Sft_d" << false << "Text_Offset_Freq";
+        QTest::newRow("offset box to close") << "Text_Offset_Freq" << false << "Command_Close";
+        QTest::newRow("range box is not in the chain") << "Text_pvfo_d0" << false << "Text_pvfo_d0";
+    }
+    void enterChain()
+    {
+        QFETCH(QString, from);
+        QFETCH(bool, onlyChannel);
+        QFETCH(QString, to);
+        RadioImage.setCell(kSettingsBlock, kModeCell, onlyChannel ? 0x21 : 0x00);
+        open();
+        auto* start = child<QWidget>(from);
+        start->setFocus();
+        QTRY_VERIFY(start->hasFocus());
+        QTest::keyClick(start, Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), to);
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void priorityChannelNeedsAUsedChannel_data()
+    {
+        QTest::addColumn<bool>("used");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("empty channel falls back to None") << false << "None" << 0;
+        QTest::newRow("used channel") << true << "5" << 5;
+    }
+    void priorityChannelNeedsAUsedChannel()
+    {
+        QFETCH(bool, used);
+        QFETCH(QString, shown);
+        QFETCH(int, stored);
+        if (used)
+            setChannel(5, "446");
+        open();
+        combo("Combo_pri")->setCurrentIndex(5);
+        QCOMPARE(combo("Combo_pri")->currentText(), shown);
+        QCOMPARE(cell(kSettingsBlock, kPriorityChannelCell), stored);
+    }
+
+    void tonesStoreCodeAndInversion_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("inv");
+        QTest::addColumn<int>("toneCell");
+        QTest::addColumn<int>("bit");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("inverted");
+        QTest::newRow("decode inverted") << "Combo_Decode" << "Check_DNI" << 0 << 0x08 << 160 << 56 << true;
+        QTest::newRow("decode normal") << "Combo_Decode" << "Check_DNI" << 0 << 0x08 << 56 << 56 << false;
+        QTest::newRow("decode last") << "Combo_Decode" << "Check_DNI" << 0 << 0x08 << 257 << 153 << true;
+        QTest::newRow("encode inverted") << "Combo_Encode" << "Check_ENI" << 4 << 0x20 << 154 << 50 << true;
+        QTest::newRow("encode tone") << "Combo_Encode" << "Check_ENI" << 4 << 0x20 << 49 << 49 << false;
+    }
+    void tonesStoreCodeAndInversion()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, inv);
+        QFETCH(int, toneCell);
+        QFETCH(int, bit);
+        QFETCH(int, position);
+        QFETCH(int, code);
+        QFETCH(bool, inverted);
+        RadioImage.setCell(kVfoBlock, 8, quint8(0x10 | (inverted ? 0 : bit)));   // name bit stays
+        open();
+        combo(list)->setCurrentIndex(position);
+        QCOMPARE(cell(kVfoBlock, toneCell), code);
+        QCOMPARE(cell(kVfoBlock, 8), 0x10 | (inverted ? bit : 0));
+        QCOMPARE(child<QCheckBox>(inv)->isChecked(), inverted);
+
+        m_main->window<frm_option>()->RefreshOptionWindow();
+        QCOMPARE(combo(list)->currentIndex(), position);
+    }
+
+    void toneAbove153ShowsOff()
+    {
+        RadioImage.setCell(kVfoBlock, 0, 200);
+        RadioImage.setCell(kVfoBlock, 8, 0x00);
+        open();
+        QCOMPARE(combo("Combo_Decode")->currentIndex(), 0);
+        QVERIFY(!child<QCheckBox>("Check_DNI")->isChecked());
+        QCOMPARE(cell(kVfoBlock, 0), 0);
+    }
+
+    void duplexArithmetic_data()
+    {
+        QTest::addColumn<QString>("rx");
+        QTest::addColumn<QString>("offset");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<QString>("tx");
+        QTest::addColumn<int>("shownDirection");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("plus beyond the range") << "469.975" << "5" << 2 << "469.97500" << 0 << QStringList{ kTxMessage };
+        QTest::newRow("plus onto the upper limit") << "465" << "5" << 2 << "470.00000" << 2 << QStringList{};
+        QTest::newRow("minus") << "446" << "5" << 1 << "441.00000" << 1 << QStringList{};
+        QTest::newRow("minus below the range") << "402" << "5" << 1 << "402.00000" << 0 << QStringList{ kTxMessage };
+        QTest::newRow("off") << "446.5" << "5" << 0 << "446.50000" << 0 << QStringList{};
+    }
+    void duplexArithmetic()
+    {
+        QFETCH(QString, rx);
+        QFETCH(QString, offset);
+        QFETCH(int, direction);
+        QFETCH(QString, tx);
+        QFETCH(int, shownDirection);
+        QFETCH(QStringList, messages);
+        setFreq(kVfoBlock, 0, rx);
+        setFreq(kSettingsBlock, kOffsetFreqCell - 1, offset);
+        RadioImage.setCell(kVfoBlock, 9, 0xC1);   // minus, so that every direction is a change
+        open();
+        combo("Combo_Sft_d")->setCurrentIndex((direction + 1) % 3);
+        m_messages.clear();
+        combo("Combo_Sft_d")->setCurrentIndex(direction);
+        QCOMPARE(m_messages, messages);
+        QCOMPARE(box("Text_TX_Freq")->text(), tx);
+        QCOMPARE(freq(kVfoBlock, 4), tx);
+        QCOMPARE(combo("Combo_Sft_d")->currentIndex(), shownDirection);
+        QCOMPARE(cell(kVfoBlock, 9), 0xC0 | shownDirection);
+    }
+
+    void firstRefreshDerivesTheTransmitFrequency()
+    {
+        setFreq(kVfoBlock, 0, "446");
+        setFreq(kVfoBlock, 4, "430");
+        setFreq(kSettingsBlock, kOffsetFreqCell - 1, "5");
+        RadioImage.setCell(kVfoBlock, 9, 0xC2);
+        open();
+        QCOMPARE(freq(kVfoBlock, 4), QStringLiteral("451.00000"));
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void offsetLeaveTreatsTheUpperLimitAsExclusive()
+    {
+        setFreq(kVfoBlock, 0, "465");
+        setFreq(kSettingsBlock, kOffsetFreqCell - 1, "5");
+        RadioImage.setCell(kVfoBlock, 9, 0xC2);
+        open();
+        QCOMPARE(box("Text_TX_Freq")->text(), QStringLiteral("470.00000"));
+        QVERIFY(m_messages.isEmpty());
+
+        typeAndLeave("Text_Offset_Freq", "5");
+        QCOMPARE(m_messages, QStringList{ kTxMessage });
+        QCOMPARE(combo("Combo_Sft_d")->currentIndex(), 0);
+        QCOMPARE(box("Text_TX_Freq")->text(), QStringLiteral("465.00000"));
+        QCOMPARE(freq(kVfoBlock, 4), QStringLiteral("465.00000"));
+        QCOMPARE(cell(kVfoBlock, 9), 0xC0);
+
+        QCOMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), QStringLiteral("5.000000"));
+    }
+
+    void receiveBoxOnLeaving_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("upper limit itself") << "470" << "462.00625" << true;
+        QTest::newRow("below the range") << "399.99" << "462.00625" << true;
+        QTest::newRow("just below the upper limit") << "469.99375" << "469.99375" << false;
+        QTest::newRow("lower limit") << "400" << "400.00000" << false;
+        QTest::newRow("between two steps") << "446.010" << "446.00625" << false;
+    }
+    void receiveBoxOnLeaving()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(bool, refused);
+        open();
+        typeAndLeave("Text_RX_Freq", typed);
+        QCOMPARE(freq(kVfoBlock, 0), stored);
+        QCOMPARE(m_messages, refused ? QStringList{ kRxMessage } : QStringList{});
+        if (refused) {
+            QVERIFY(box("Text_RX_Freq")->text().isEmpty());
+            QVERIFY(box("Text_RX_Freq")->hasFocus());
+        } else {
+            QCOMPARE(box("Text_RX_Freq")->text(), stored);
+            QCOMPARE(freq(kVfoBlock, 4), stored);   // direction off
+        }
+    }
+
+    void receiveKeyRules()
+    {
+        open();
+        auto* rx = box("Text_RX_Freq");
+        rx->setFocus();
+        rx->clear();
+        QTest::keyClick(rx, Qt::Key_Period);
+        QCOMPARE(rx->text(), QString());
+        QTest::keyClicks(rx, "44");
+        QTest::keyClick(rx, Qt::Key_A);
+        QCOMPARE(rx->text(), QStringLiteral("44"));
+        QCOMPARE(m_messages, QStringList{ kRxMessage });
+        QTest::keyClicks(rx, "6.0062");
+        QCOMPARE(rx->text(), QStringLiteral("446.0062"));
+        QTest::keyClick(rx, Qt::Key_Backspace);
+        QCOMPARE(rx->text(), QStringLiteral("446.006"));
+        QTest::keyClicks(rx, "255");   // a tenth character
+        QCOMPARE(m_messages, (QStringList{ kRxMessage, kRxMessage }));
+        QVERIFY(rx->text().isEmpty());
+        QCOMPARE(freq(kVfoBlock, 0), QStringLiteral("462.00625"));
+    }
+
+    void offsetKeyRules()
+    {
+        open();
+        auto* offset = box("Text_Offset_Freq");
+        offset->setFocus();
+        offset->clear();
+        QTest::keyClick(offset, Qt::Key_Period);
+        QTest::keyClick(offset, Qt::Key_7);
+        QCOMPARE(offset->text(), QStringLiteral("7"));
+        QVERIFY(m_messages.isEmpty());
+        QTest::keyClick(offset, Qt::Key_0);
+        QCOMPARE(m_messages, QStringList{ kOffsetMessage });
+        QVERIFY(offset->text().isEmpty());
+        QTest::keyClick(offset, Qt::Key_Minus);
+        QCOMPARE(m_messages, (QStringList{ kOffsetMessage, kOffsetMessage }));
+        QVERIFY(offset->text().isEmpty());
+        QCOMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), QStringLiteral("10.00000"));   // never stored
+    }
+
+    void rangeBoxes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("otherLimit");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("low");
+        QTest::addColumn<int>("high");
+        const QString lowBelow = "frequency of lower limit can't less than the lowest of work frequency. ";
+        const QString lowAbove = "frequency of lower limit can't more than frequency of upper limit.";
+        const QString highAbove = "frequency of upper limit can't more than the highest of work frequency. ";
+        const QString highBelow = "frequency of upper limit can't less than frequency of lower limit.";
+        QTest::newRow("lower below 400") << "Text_pvfo_d0" << "390" << 470 << lowBelow << 400 << 470;
+        // Putting the focus back must not run the leave handler of the box the
+        // focus had moved on to, which holds a limit that handler would refuse.
+        QTest::newRow("lower below 400, then a stored upper limit above 470")
+            << "Text_pvfo_d0" << "390" << 480 << lowBelow << 400 << 480;
+        QTest::newRow("lower above upper") << "Text_pvfo_d0" << "450" << 440 << lowAbove << 440 << 440;
+        QTest::newRow("upper above 470") << "Text_pvfo_d1" << "480" << 400 << highAbove << 400 << 470;
+        QTest::newRow("upper below lower") << "Text_pvfo_d1" << "410" << 420 << highBelow << 420 << 420;
+        QTest::newRow("equal limits") << "Text_pvfo_d1" << "420" << 420 << QString() << 420 << 420;
+        QTest::newRow("lower 420") << "Text_pvfo_d0" << "420" << 470 << QString() << 420 << 470;
+        QTest::newRow("fraction") << "Text_pvfo_d0" << "455.5" << 470 << QString() << 455 << 470;
+        QTest::newRow("exponent") << "Text_pvfo_d0" << "4.5e2" << 470 << QString() << 450 << 470;
+        QTest::newRow("leading blank") << "Text_pvfo_d0" << " 420" << 470 << QString() << 420 << 470;
+        QTest::newRow("leading zero") << "Text_pvfo_d1" << "0420" << 400 << QString() << 400 << 420;
+        QTest::newRow("upper 470 with a fraction") << "Text_pvfo_d1" << "469.9" << 400 << QString() << 400 << 469;
+    }
+    void rangeBoxes()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        QFETCH(int, otherLimit);
+        QFETCH(QString, message);
+        QFETCH(int, low);
+        QFETCH(int, high);
+        const bool lower = name == "Text_pvfo_d0";
+        setRange(lower ? 400 : otherLimit, lower ? otherLimit : 470);
+        setFreq(kVfoBlock, 0, "440");
+        setFreq(kVfoBlock, 4, "440");
+        open();
+        typeAndLeave(name, typed);
+        m_messages.removeAll(kVfoOutMessage);   // the frequency mode may lie outside some of these ranges
+        QCOMPARE(m_messages, message.isEmpty() ? QStringList{} : QStringList{ message });
+        if (!message.isEmpty()) {
+            QCOMPARE(m_titles.front(), QStringLiteral("Operate Prompt"));
+            QVERIFY(box(name)->hasFocus());
+        }
+        QCOMPARE(cell(kRangeBlock, 0), (low % 10) * 16);
+        QCOMPARE(cell(kRangeBlock, 1), (low / 100) * 16 + (low / 10) % 10);
+        QCOMPARE(cell(kRangeBlock, 2), (high % 10) * 16);
+        QCOMPARE(cell(kRangeBlock, 3), (high / 100) * 16 + (high / 10) % 10);
+        QCOMPARE(box("Text_pvfo_d0")->text(), QString::number(low));
+        QCOMPARE(box("Text_pvfo_d1")->text(), QString::number(high));
+        QCOMPARE(FreqRangeLow, double(low));
+        QCOMPARE(FreqRangeHigh, double(high));
+    }
+
+    // An erased range block shows limits of four digits; storing the other
+    // box must not squeeze such a limit into three digits.
+    void damagedLimitIsLeftAlone()
+    {
+        for (int c = 0; c < 4; ++c)
+            RadioImage.setCell(kRangeBlock, c, 0xFF);
+        open();
+        QCOMPARE(box("Text_pvfo_d1")->text(), QStringLiteral("1665"));
+        typeAndLeave("Text_pvfo_d0", "410");
+        QCOMPARE(cell(kRangeBlock, 0), 0x00);
+        QCOMPARE(cell(kRangeBlock, 1), 0x41);
+        QCOMPARE(cell(kRangeBlock, 2), 0xFF);
+        QCOMPARE(cell(kRangeBlock, 3), 0xFF);
+        QCOMPARE(box("Text_pvfo_d1")->text(), QStringLiteral("1665"));
+    }
+
+    void rangeWarnings_data()
+    {
+        QTest::addColumn<QString>("vfo");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a channel outside")
+            << "435" << "Channel 3that Receiving or transmitting frequency  out of frequency limitation range ";
+        QTest::newRow("frequency mode outside too") << "462" << kVfoOutMessage;
+    }
+    void rangeWarnings()
+    {
+        QFETCH(QString, vfo);
+        QFETCH(QString, message);
+        setRange(430, 470);
+        setChannel(3, "450");
+        setChannel(9, "460");
+        setFreq(kVfoBlock, 0, vfo);
+        open();
+        typeAndLeave("Text_pvfo_d1", "440");
+        QCOMPARE(m_messages, QStringList{ message });
+        QCOMPARE(m_titles, QStringList{ "Operate prompt" });
+        QCOMPARE(freq(3, 0), QStringLiteral("450.00000"));   // only a warning
+    }
+
+    // A refusal shown in a real modal box takes the focus away from the box
+    // and gives it back; neither may run the leave handler again.
+    void modalRefusalIsShownOnce()
+    {
+        Prompt::setHandler([this](const Prompt::Message& message) {
+            m_messages << message.text;
+            QMessageBox box(QMessageBox::Warning, message.title, message.text, QMessageBox::Ok, m_window);
+            QTimer::singleShot(0, &box, &QMessageBox::accept);
+            box.exec();
+            return QMessageBox::Ok;
+        });
+        open();
+        typeAndLeave("Text_RX_Freq", "470");
+        QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+        m_main->activateWindow();   // what the window manager does when the box goes
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        QTRY_VERIFY(box("Text_RX_Freq")->hasFocus());
+        flushEvents();
+        QCOMPARE(m_messages, QStringList{ kRxMessage });
+
+        // A letter refused while typing leaves the typing in place, even when
+        // the return from the box activates the window again.
+        box("Text_RX_Freq")->selectAll();
+        QTest::keyClicks(box("Text_RX_Freq"), "45");
+        QTest::keyClick(box("Text_RX_Freq"), Qt::Key_X);
+        QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+        m_window->activated();
+        QCOMPARE(box("Text_RX_Freq")->text(), QStringLiteral("45"));
+        QCOMPARE(m_messages, (QStringList{ kRxMessage, kRxMessage }));
+    }
+
+    void typedValueIsKeptWhenTheWindowCloses()
+    {
+        open();
+        auto* rx = box("Text_RX_Freq");
+        rx->setFocus();
+        QTRY_VERIFY(rx->hasFocus());
+        rx->selectAll();
+        QTest::keyClicks(rx, "446.5");
+        qobject_cast<QMdiSubWindow*>(m_window->parentWidget())->close();
+        QTRY_VERIFY(!m_main->window<frm_option>());
+        QCOMPARE(freq(kVfoBlock, 0), QStringLiteral("446.50000"));
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void typedValueIsStoredWhenAnotherWindowIsActivated()
+    {
+        open();
+        auto* offset = box("Text_Offset_Freq");
+        offset->setFocus();
+        QTRY_VERIFY(offset->hasFocus());
+        offset->selectAll();
+        QTest::keyClicks(offset, "7.5");
+        m_main->findChild<QAction*>(QStringLiteral("Channel_edit"))->trigger();
+        m_main->mdiArea()->setActiveSubWindow(m_main->mdiArea()->subWindowList().front());
+        QTRY_VERIFY(!offset->hasFocus());
+        QCOMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), QStringLiteral("7.500000"));
+    }
+
+    void refusedValueWhenAnotherWindowIsActivated()
+    {
+        open();
+        auto* rx = box("Text_RX_Freq");
+        rx->setFocus();
+        QTRY_VERIFY(rx->hasFocus());
+        rx->selectAll();
+        QTest::keyClicks(rx, "470");
+        m_main->mdiArea()->setActiveSubWindow(m_main->mdiArea()->subWindowList().front());
+        flushEvents();
+        QCOMPARE(m_messages, QStringList{ kRxMessage });
+        QCOMPARE(freq(kVfoBlock, 0), QStringLiteral("462.00625"));
+    }
+
+    // An erased frequency-mode record cannot be shown; it is told once, not on
+    // every return to the window.
+    void unshowableStoredValueIsToldOnce()
+    {
+        RadioImage.fillBlock(kVfoBlock, 0xFF);
+        open();
+        QCOMPARE(m_messages, (QStringList{ kRxMessage, kTxMessage, kTxMessage }));
+        QVERIFY(box("Text_RX_Freq")->text().isEmpty());
+        QCOMPARE(combo("Combo_Sft_d")->currentIndex(), 0);
+        m_window->activated();
+        m_window->activated();
+        QCOMPARE(m_messages.size(), 3);
+        QCOMPARE(cell(kVfoBlock, 1), 0xFF);   // the receive frequency is never overwritten
+    }
+
+    void activationShowsChangesMadeElsewhere()
+    {
+        open();
+        RadioImage.setCell(kSettingsBlock, kVoxCell, 4);
+        setFreq(kVfoBlock, 0, "450");
+        m_window->activated();
+        QCOMPARE(combo("Combo_vox")->currentText(), QStringLiteral("4"));
+        QCOMPARE(box("Text_RX_Freq")->text(), QStringLiteral("450.00000"));
+        QCOMPARE(freq(kVfoBlock, 4), QStringLiteral("462.00625"));   // the duplex shown did not change
+    }
+
+private:
+    // Delivers the activation and focus events still queued, so that a second
+    // message they might cause would be seen.
+    static void flushEvents()
+    {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+
+    void open()
+    {
+        m_main->findChild<QAction*>(QStringLiteral("Optional_edit"))->trigger();
+        m_window = m_main->window<frm_option>();
+        QVERIFY(m_window);
+        QTRY_VERIFY(m_window->isActiveWindow());
+    }
+
+    template <class W>
+    W* child(const QString& name) const
+    {
+        W* widget = m_window->findChild<W*>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    QComboBox* combo(const QString& name) const { return child<QComboBox>(name); }
+    QLineEdit* box(const QString& name) const { return child<QLineEdit>(name); }
+
+    // Types into a box as the user does and leaves it with Tab.
+    void typeAndLeave(const QString& name, const QString& text)
+    {
+        QLineEdit* target = box(name);
+        target->setFocus();
+        QTRY_VERIFY(target->hasFocus());
+        target->selectAll();
+        QTest::keyClicks(target, text);
+        QTest::keyClick(target, Qt::Key_Tab);
+    }
+
+    MDImain* m_main = nullptr;
+    frm_option* m_window = nullptr;
+    QStringList m_messages;
+    QStringList m_titles;
+};
+
+QTEST_MAIN(TestOptionWindow)
+#include "tst_frm_option.moc"

@@ -306,8 +306,10 @@ void MDImain::reloadWindow()
 void MDImain::reloadOpenWindows()
 {
     reloadWindow<frmAbout>();
+    reloadWindow<frm_option>();
     reloadWindow<frm_chann>();
     reloadWindow<Form_type>();
+    reloadWindow<Form_Edit_Test>();
 }
 
 void MDImain::openAboutWindow()

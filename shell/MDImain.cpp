@@ -299,7 +299,11 @@ void MDImain::reloadWindow()
 {
     if (!window<W>())
         return;
-    delete m_frames.take(&W::staticMetaObject);
+    // Closing lets the window commit what is typed into it; the frame goes at
+    // once so that the old window's flag is cleared before the new one sets it.
+    QMdiSubWindow* frame = m_frames.take(&W::staticMetaObject);
+    frame->close();
+    delete frame;
     openWindow<W>();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <algorithm>
 
 namespace ChannelFile {
@@ -16,12 +17,27 @@ constexpr qsizetype kShownLength = 24;
 constexpr qint64 kChunkSize = 64 * 1024;
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 
+// What a message shows of a refused value: every character that would not be
+// seen (controls, a byte-order mark, broken encodings) becomes a visible mark.
 QString shownValue(const QByteArray& text, bool shortened)
 {
-    QString shown = QString::fromUtf8(text);
-    for (QChar& ch : shown)
-        if (ch.category() == QChar::Other_Control)
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString shown = decoder.decode(text);
+    for (QChar& ch : shown) {
+        switch (ch.category()) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Other_PrivateUse:
+        case QChar::Other_NotAssigned:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
             ch = QChar::ReplacementCharacter;
+            break;
+        default:
+            break;
+        }
+    }
     if (shortened)
         shown += QChar(0x2026);
     return shown;

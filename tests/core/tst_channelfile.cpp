@@ -148,6 +148,10 @@ private slots:
                                                 << QString(24, 'x') + QChar(0x2026) << 98;
         QTest::newRow("control characters") << withLine7(QByteArray("1\0" "2", 3)) << ReadError::NotANumber << 7
                                             << QStringLiteral("1\uFFFD2") << 98;
+        QTest::newRow("byte-order mark inside") << withLine7("\xEF\xBB\xBF") << ReadError::NotANumber << 7
+                                                << QStringLiteral("\uFFFD") << 98;
+        QTest::newRow("broken encoding") << withLine7("\xDB") << ReadError::NotANumber << 7
+                                         << QStringLiteral("\uFFFD") << 98;
         QTest::newRow("lines counted across line-end styles")
             << QByteArray("1 2\r\n3\r4\n\n5 x 6") << ReadError::NotANumber << 5 << "x" << 5;
     }

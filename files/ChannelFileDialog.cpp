@@ -131,6 +131,12 @@ ChannelFileDialog::ChannelFileDialog(bool& openFlag, QWidget* parent)
     fillDrives();
     showFolder(QDir::currentPath());
 
+    // Folders are read in the background: keep the chosen folder in view while
+    // the folders above it arrive.
+    connect(m_folders, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (withSlash(m_folder).startsWith(withSlash(loaded)))
+            m_folderTree->scrollTo(m_folderTree->currentIndex());
+    });
     connect(m_drives, &QComboBox::activated, this, &ChannelFileDialog::chooseDrive);
     connect(m_folderTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {

@@ -57,54 +57,68 @@ NameCheck checkName(const QString& name)
 
 void Parser::feed(QByteArrayView text)
 {
-    if (m_done)
-        return;
-    if (!m_started) {
-        m_started = true;
-        // Some editors put a byte-order mark before the first value.
-        if (text.startsWith(QByteArrayView(kUtf8Mark)))
-            text = text.sliced(QByteArrayView(kUtf8Mark).size());
-    }
     for (const char ch : text) {
-        switch (ch) {
-        case '\r':
-            endValue();
-            ++m_line;
-            m_afterCr = true;
-            break;
-        case '\n':
-            endValue();
-            if (!m_afterCr)
-                ++m_line;
-            m_afterCr = false;
-            break;
-        case ' ':
-        case '\t':
-        case ',':
-            endValue();
-            m_afterCr = false;
-            break;
-        default:
-            m_afterCr = false;
-            if (m_text.size() < kShownLength)
-                m_text.append(ch);
-            const bool sign = m_length == 0 && (ch == '-' || ch == '+');
-            if (sign) {
-                m_negative = ch == '-';
-            } else if (ch >= '0' && ch <= '9') {
-                ++m_digits;
-                m_number = std::min(m_number * 10 + (ch - '0'), kLargestValue + 1);
-            } else {
-                m_numeric = false;
-            }
-            ++m_length;
-            if (!m_numeric && m_length > kShownLength)
-                endValue();
-            break;
-        }
         if (m_done)
             return;
+        // Some editors put a byte-order mark before the first value; it may
+        // arrive split over pieces, so it is matched byte by byte.
+        if (!m_markChecked) {
+            if (ch == kUtf8Mark[m_markBytes]) {
+                if (++m_markBytes == 3)
+                    m_markChecked = true;
+                continue;
+            }
+            replayMarkBytes();
+        }
+        take(ch);
     }
+}
+
+void Parser::replayMarkBytes()
+{
+    m_markChecked = true;
+    for (int i = 0; i < m_markBytes && !m_done; ++i)
+        take(kUtf8Mark[i]);
+}
+
+void Parser::take(char ch)
+{
+    switch (ch) {
+    case '\r':
+        endValue();
+        ++m_line;
+        m_afterCr = true;
+        return;
+    case '\n':
+        endValue();
+        if (!m_afterCr)
+            ++m_line;
+        m_afterCr = false;
+        return;
+    case ' ':
+    case '\t':
+    case ',':
+        endValue();
+        m_afterCr = false;
+        return;
+    default:
+        break;
+    }
+    m_afterCr = false;
+    if (m_text.size() < kShownLength)
+        m_text.append(ch);
+    const bool sign = m_length == 0 && (ch == '-' || ch == '+');
+    if (sign) {
+        m_negative = ch == '-';
+    } else if (ch >= '0' && ch <= '9') {
+        ++m_digits;
+        m_number = std::min(m_number * 10 + (ch - '0'), kLargestValue + 1);
+    } else {
+        m_numeric = false;
+    }
+    ++m_length;
+    if (!m_numeric && m_length > kShownLength)
+        endValue();
 }
 
 void Parser::endValue()
@@ -140,7 +154,10 @@ void Parser::fail(ReadError error)
 
 ReadResult Parser::finish()
 {
-    endValue();
+    if (!m_markChecked)
+        replayMarkBytes();
+    if (!m_done)
+        endValue();
     if (m_result.error == ReadError::None && m_result.valueCount < kValueCount)
         m_result.error = ReadError::TooFewValues;
     m_done = true;

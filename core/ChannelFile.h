@@ -52,12 +52,15 @@ public:
     ReadResult finish();
 
 private:
+    void take(char ch);
+    void replayMarkBytes();
     void endValue();
     void fail(ReadError error);
 
     ReadResult m_result;
     bool m_done = false;
-    bool m_started = false;
+    bool m_markChecked = false;   // the start was checked for a byte-order mark
+    int m_markBytes = 0;          // bytes of the mark seen so far
     bool m_afterCr = false;
     int m_line = 1;
 

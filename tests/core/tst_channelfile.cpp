@@ -115,6 +115,14 @@ private slots:
         const ChannelFile::ReadResult result = ChannelFile::parse(text);
         QVERIFY(result.ok());
         QVERIFY(result.bytes == shiftedImage(5));
+        for (int piece : { 1, 2, 5 }) {
+            ChannelFile::Parser parser;
+            for (qsizetype at = 0; at < text.size(); at += piece)
+                parser.feed(QByteArrayView(text).sliced(at, std::min<qsizetype>(piece, text.size() - at)));
+            const ChannelFile::ReadResult pieces = parser.finish();
+            QVERIFY(pieces.ok());
+            QVERIFY(pieces.bytes == result.bytes);
+        }
     }
 
     void refusesMalformedText_data()
@@ -150,6 +158,8 @@ private slots:
                                             << QStringLiteral("1\uFFFD2") << 98;
         QTest::newRow("byte-order mark inside") << withLine7("\xEF\xBB\xBF") << ReadError::NotANumber << 7
                                                 << QStringLiteral("\uFFFD") << 98;
+        QTest::newRow("part of a byte-order mark") << "\xEF\xBB" + joined(shiftedImage(0), " ") << ReadError::NotANumber
+                                                   << 1 << QStringLiteral("\uFFFD\uFFFD0") << 0;
         QTest::newRow("broken encoding") << withLine7("\xDB") << ReadError::NotANumber << 7
                                          << QStringLiteral("\uFFFD") << 98;
         QTest::newRow("lines counted across line-end styles")

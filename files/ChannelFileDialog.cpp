@@ -128,6 +128,12 @@ ChannelFileDialog::ChannelFileDialog(bool& openFlag, QWidget* parent)
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
 
+    setTabOrder(m_name, m_fileList);
+    setTabOrder(m_fileList, m_drives);
+    setTabOrder(m_drives, m_folderTree);
+    setTabOrder(m_folderTree, m_confirm);
+    setTabOrder(m_confirm, m_cancel);
+
     fillDrives();
     showFolder(QDir::currentPath());
 

@@ -151,6 +151,23 @@ private slots:
         QVERIFY(m_messages.isEmpty());
     }
 
+    void keyboardReachesEveryList()
+    {
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        ChannelFileDialog* dialog = openDialog(false);
+        QTRY_COMPARE(QApplication::focusWidget(), nameBox(dialog));
+        QCOMPARE(nameBox(dialog)->selectedText(), QStringLiteral("*"));
+        const QStringList order = { "File1", "Drive1", "Dir1", "Command_enter", "Command_Close" };
+        for (const QString& next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!OpenChannWindowOpen);
+        QVERIFY(m_messages.isEmpty());
+    }
+
     void namesAreCheckedInOrder_data()
     {
         QTest::addColumn<bool>("save");

@@ -6,10 +6,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 using ChannelFile::ReadError;
 
@@ -40,12 +36,6 @@ QByteArray readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
 }
 
 } // namespace
@@ -204,51 +194,6 @@ private slots:
         const ChannelFile::ReadResult folder = ChannelFile::read(dir.filePath(QStringLiteral("folder.chann")));
         QCOMPARE(folder.error, ReadError::CannotOpen);
         QVERIFY(!folder.reason.isEmpty());
-    }
-
-    void failedWriteKeepsTheOldFile_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("diskFull");
-        QTest::newRow("missing folder") << "missing/radio.chann" << false;
-        QTest::newRow("name of a folder") << "folder.chann" << false;
-#ifdef Q_OS_UNIX
-        QTest::newRow("disk full") << "radio.chann" << true;
-#endif
-    }
-    void failedWriteKeepsTheOldFile()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, diskFull);
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.chann")));
-        const QString path = dir.filePath(name);
-        const QByteArray old = ChannelFile::format(shiftedImage(1));
-        if (diskFull)
-            QVERIFY(writeAll(path, old));
-
-        ChannelFile::WriteResult result;
-        if (diskFull) {
-#ifdef Q_OS_UNIX
-            // A file-size limit makes every write beyond it fail as a full disk would.
-            rlimit saved{};
-            QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-            const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit small = saved;
-            small.rlim_cur = 1000;
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-            result = ChannelFile::write(path, shiftedImage(2));
-            setrlimit(RLIMIT_FSIZE, &saved);
-            std::signal(SIGXFSZ, previousHandler);
-#endif
-        } else {
-            result = ChannelFile::write(path, shiftedImage(2));
-        }
-        QVERIFY(!result.ok);
-        QVERIFY(!result.reason.isEmpty());
-        if (diskFull)
-            QCOMPARE(readAll(path), old);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), diskFull ? QStringList{ "radio.chann" } : QStringList{});
     }
 
     void checksNames_data()

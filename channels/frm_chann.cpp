@@ -1,7 +1,10 @@
 #include "frm_chann.h"
 
+#include "files/Form_open_chann.h"
+#include "files/Form_save_chann.h"
 #include "shell/GridFormat.h"
 #include "shell/Prompt.h"
+#include "shell/MDImain.h"
 
 #include "ChannelRecord.h"
 #include "Globals.h"
@@ -113,6 +116,12 @@ frm_chann::frm_chann(QWidget* parent)
     connect(m_clear, &QPushButton::clicked, this, &frm_chann::clearAll);
     connect(m_close, &QPushButton::clicked, this, [this] {
         CommitNameEdit();
+        if (MDImain* main = MDImain::instance()) {
+            if (auto* dialog = main->window<Form_open_chann>())
+                dialog->closeWindow();
+            if (auto* dialog = main->window<Form_save_chann>())
+                dialog->closeWindow();
+        }
         closeWindow();
     });
 

@@ -1,8 +1,11 @@
 #include "MDImain.h"
 
 #include "Form_type.h"
+#include "Prompt.h"
 #include "frmAbout.h"
 #include "channels/frm_chann.h"
+#include "files/Form_open_chann.h"
+#include "files/Form_save_chann.h"
 #include "fm/Form_Edit_Test.h"
 #include "options/frm_option.h"
 
@@ -11,6 +14,8 @@
 #include "Tables.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -19,7 +24,7 @@
 
 namespace {
 
-MDImain* theMainWindow = nullptr;
+QPointer<MDImain> theMainWindow;
 
 // Status-bar panel widths, percent of the window width at start-up.
 constexpr std::array<int, MDImain::kPanelCount> kPanelWidthPercent = { 5, 15, 6, 8, 10, 5, 16, 35 };
@@ -229,16 +234,89 @@ void MDImain::onSubWindowActivated(QMdiSubWindow* frame)
             child->activated();
 }
 
+void MDImain::refreshWindows()
+{
+    for (QMdiSubWindow* frame : m_area->subWindowList())
+        if (auto* child = qobject_cast<ChildWindow*>(frame->widget()))
+            child->activated();
+}
+
+bool MDImain::confirmDiscardChanges(DiscardReason reason)
+{
+    if (auto* table = window<frm_chann>())
+        table->CommitNameEdit(false);
+    if (!RadioImage.isModified())
+        return true;
+
+    Prompt::Message question;
+    question.title = Prompt::titleText(Prompt::Title::Capital);
+    const bool fileKnown = !ParamFileName.isEmpty();
+    switch (reason) {
+    case DiscardReason::Exit:
+        question.text = tr("The radio data has changed since it was last loaded or saved. "
+                           "Save the changes before the program closes?");
+        question.informativeText = tr("Save opens the save dialog; the program stays open.");
+        break;
+    case DiscardReason::New:
+        question.text = tr("The radio data has changed since it was last loaded or saved. "
+                           "Save the changes before starting anew?");
+        question.informativeText = tr("Save opens the save dialog; the data stays as it is.");
+        break;
+    case DiscardReason::Open:
+        question.text = tr("The radio data has changed since it was last loaded or saved. "
+                           "Save the changes before another file is loaded?");
+        question.informativeText = tr("Save opens the save dialog; the file is not loaded.");
+        break;
+    }
+    if (fileKnown)
+        question.informativeText = tr("Save writes them to %1.").arg(QDir::toNativeSeparators(ParamFileName));
+    question.buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    question.buttonTexts = { { QMessageBox::Save, tr("Save", "question button") },
+                             { QMessageBox::Discard, tr("Discard") },
+                             { QMessageBox::Cancel, tr("Cancel") } };
+
+    switch (Prompt::show(this, question)) {
+    case QMessageBox::Discard:
+        return true;
+    case QMessageBox::Save:
+        // The dialogs are windows beside the others, not modal boxes, so
+        // nothing here can wait for a name to be chosen.
+        if (fileKnown)
+            return Form_save_chann::saveFile(this, ParamFileName);
+        openWindow<Form_save_chann>();
+        return false;
+    default:
+        return false;
+    }
+}
+
+void MDImain::closeEvent(QCloseEvent* event)
+{
+    if (!confirmDiscardChanges(DiscardReason::Exit)) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
 void MDImain::newImage()
 {
+    if (!confirmDiscardChanges(DiscardReason::New))
+        return;
+    ResetRadioImage();
+    // The new image belongs to no file: saving it must not overwrite the last one.
+    ParamFileName.clear();
+    refreshWindows();
 }
 
 void MDImain::openChannelFile()
 {
+    openWindow<Form_open_chann>();
 }
 
 void MDImain::saveChannelFile()
 {
+    openWindow<Form_save_chann>();
 }
 
 void MDImain::openModelWindow()

@@ -43,6 +43,21 @@ public:
     template <class W>
     W* window() const;
 
+    // Refills every open window from the image, as their activation does.
+    void refreshWindows();
+
+    // What is about to replace the image or end the program.
+    enum class DiscardReason { Exit, New, Open };
+
+    // Asks whether unsaved changes to the image are to be saved, discarded or
+    // kept. True when the caller may go on: nothing was changed, the user chose
+    // Discard, or Save wrote the last channel file used. Without such a file,
+    // Save opens the save dialog and the caller stops.
+    bool confirmDiscardChanges(DiscardReason reason);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void createMenus();
     void createToolbar();

@@ -1,5 +1,6 @@
 #include "Prompt.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 
 namespace Prompt {
@@ -26,6 +27,9 @@ QMessageBox::StandardButton show(QWidget* parent, const Message& message)
     QMessageBox box(message.icon, message.title, message.text, message.buttons, parent);
     box.setInformativeText(message.informativeText);
     box.setDetailedText(message.detailedText);
+    for (auto it = message.buttonTexts.cbegin(); it != message.buttonTexts.cend(); ++it)
+        if (QAbstractButton* button = box.button(it.key()))
+            button->setText(it.value());
     return QMessageBox::StandardButton(box.exec());
 }
 
@@ -37,12 +41,12 @@ QString titleText(Title title)
 
 void inform(QWidget* parent, const QString& text, Title title)
 {
-    show(parent, { titleText(title), text, {}, {}, QMessageBox::Warning, QMessageBox::Ok });
+    show(parent, { titleText(title), text, {}, {}, QMessageBox::Warning, QMessageBox::Ok, {} });
 }
 
 bool ask(QWidget* parent, const QString& text, Title title)
 {
-    return show(parent, { titleText(title), text, {}, {}, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No })
+    return show(parent, { titleText(title), text, {}, {}, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, {} })
         == QMessageBox::Yes;
 }
 

@@ -4,6 +4,7 @@
 // "Operate prompt" / "Operate Prompt" in the current language. Tests replace
 // the box with a handler that records the message and answers it.
 
+#include <QMap>
 #include <QMessageBox>
 #include <QString>
 #include <functional>
@@ -22,6 +23,7 @@ struct Message
     QString detailedText;
     QMessageBox::Icon icon = QMessageBox::Warning;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    QMap<QMessageBox::StandardButton, QString> buttonTexts;   // captions in the current language
 };
 
 using Handler = std::function<QMessageBox::StandardButton(const Message&)>;

@@ -1,7 +1,10 @@
 #include "MDImain.h"
+#include "files/Form_open_chann.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -10,5 +13,13 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/qv3n.svg")));
     MDImain mainWindow;
     mainWindow.start();
+
+    // A channel file named on the command line (as a file manager passes it)
+    // is loaded once the window is up, so a refusal shows over it.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        const QString path = QFileInfo(arguments.at(1)).absoluteFilePath();
+        QTimer::singleShot(0, &mainWindow, [&mainWindow, path] { Form_open_chann::loadFile(&mainWindow, path); });
+    }
     return QApplication::exec();
 }

@@ -118,6 +118,47 @@
         <comment>status bar</comment>
         <translation>频段</translation>
     </message>
+    <message>
+        <source>The radio data has changed since it was last loaded or saved. Save the changes before the program closes?</source>
+        <translation>对讲机数据在上次调入或保存之后已被修改。退出程序前是否保存修改？</translation>
+    </message>
+    <message>
+        <source>Save opens the save dialog; the program stays open.</source>
+        <translation>选择“保存”将打开保存对话框，程序不退出。</translation>
+    </message>
+    <message>
+        <source>The radio data has changed since it was last loaded or saved. Save the changes before starting anew?</source>
+        <translation>对讲机数据在上次调入或保存之后已被修改。新建前是否保存修改？</translation>
+    </message>
+    <message>
+        <source>Save opens the save dialog; the data stays as it is.</source>
+        <translation>选择“保存”将打开保存对话框，数据保持不变。</translation>
+    </message>
+    <message>
+        <source>The radio data has changed since it was last loaded or saved. Save the changes before another file is loaded?</source>
+        <translation>对讲机数据在上次调入或保存之后已被修改。调入其他文件前是否保存修改？</translation>
+    </message>
+    <message>
+        <source>Save opens the save dialog; the file is not loaded.</source>
+        <translation>选择“保存”将打开保存对话框，文件不被调入。</translation>
+    </message>
+    <message>
+        <source>Save writes them to %1.</source>
+        <translation>选择“保存”将修改写入 %1。</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>question button</comment>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>不保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>

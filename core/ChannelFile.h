@@ -1,0 +1,92 @@
+#pragma once
+
+// The channel file: the whole memory image as text, 256 lines of 16 decimal
+// byte values. Reading is all or nothing: the result holds either a complete
+// image or the reason the file was refused, so no caller ever applies half a file.
+
+#include "MemoryImage.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace ChannelFile {
+
+constexpr int kValueCount = MemoryImage::kSize;
+
+// Why a name typed into a channel-file dialog is refused, checked in this order.
+enum class NameCheck { Ok, InvalidCharacter, WrongSuffix };
+
+// Checks a name with its surrounding blanks already removed: none of * $ \ / #,
+// and the suffix ".chann" or ".CHANN" exactly.
+NameCheck checkName(const QString& name);
+
+enum class ReadError {
+    None,
+    CannotOpen,     // the file cannot be opened or read; reason says why
+    TooFewValues,   // the file ends after valueCount values
+    NotANumber,     // value on line is not a decimal integer
+    OutOfRange,     // value on line lies outside 0..255
+};
+
+struct ReadResult
+{
+    ReadError error = ReadError::None;
+    MemoryImage::Bytes bytes{};   // the complete image when error is None
+    int valueCount = 0;           // values accepted before the reading stopped
+    int line = 0;                 // line of the refused value, the first line is 1
+    QString value;                // the refused value as written, shortened when very long
+    QString reason;               // the system's reason when the file cannot be opened or read
+
+    bool ok() const { return error == ReadError::None; }
+};
+
+// Takes a file's text piece by piece, so a large file is never held whole.
+// Values are separated by any run of blanks, tabs, commas or line ends;
+// everything after the 4096th value is ignored.
+class Parser
+{
+public:
+    void feed(QByteArrayView text);
+    bool done() const { return m_done; }   // more text would change nothing
+    ReadResult finish();
+
+private:
+    void take(char ch);
+    void replayMarkBytes();
+    void endValue();
+    void fail(ReadError error);
+
+    ReadResult m_result;
+    bool m_done = false;
+    bool m_markChecked = false;   // the start was checked for a byte-order mark
+    int m_markBytes = 0;          // bytes of the mark seen so far
+    bool m_afterCr = false;
+    int m_line = 1;
+
+    // The value being read.
+    QByteArray m_text;          // its first characters, for the message
+    qsizetype m_length = 0;
+    qsizetype m_digits = 0;
+    bool m_negative = false;
+    bool m_numeric = true;
+    int m_number = 0;           // saturates above the largest byte
+};
+
+ReadResult parse(QByteArrayView text);
+ReadResult read(const QString& path);
+
+// The file's text: each value as a blank, its digits and a blank; lines end with CR LF.
+QByteArray format(const MemoryImage::Bytes& bytes);
+
+struct WriteResult
+{
+    bool ok = false;
+    QString reason;   // the system's reason when ok is false
+};
+
+// Writes to a temporary file beside the target and renames it over the target
+// only when everything was written, so a failure leaves an earlier file intact.
+WriteResult write(const QString& path, const MemoryImage::Bytes& bytes);
+
+} // namespace ChannelFile

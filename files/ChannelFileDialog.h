@@ -1,0 +1,61 @@
+#pragma once
+
+// The channel-file dialog: a drive list, the chosen drive's folders, the
+// chosen folder's channel files and a name box, with Confirm and Cancel. It
+// serves two roles, loading and saving; each role is its own window so that
+// each exists at most once and keeps its own window-open flag.
+
+#include "shell/ChildWindow.h"
+
+class DriveRootFilter;
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QModelIndex;
+class QPushButton;
+class QTreeView;
+
+class ChannelFileDialog : public ChildWindow
+{
+    Q_OBJECT
+public:
+    QRect placement(const QSize& mainSize) const override;
+
+    // The folder Dir1 shows: the file named in Text1 lies there.
+    QString folder() const { return m_folder; }
+
+protected:
+    ChannelFileDialog(bool& openFlag, QWidget* parent);
+    void setCaptions(const QString& title, const QString& nameCaption);
+
+    virtual QString invalidNameMessage() const = 0;
+    virtual QString suffixMessage() const = 0;
+    // Loads or saves the accepted file and reports the outcome; false keeps the dialog open.
+    virtual bool perform(const QString& path) = 0;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void fillDrives();
+    void chooseDrive(int index);
+    void showDrive(const QString& root);
+    void showFolder(const QString& path);
+    void listFolder(const QString& path);
+    void confirm();
+
+    QLabel* m_driveCaption;
+    QLabel* m_nameCaption;
+    QComboBox* m_drives;
+    QTreeView* m_folderTree;
+    QListView* m_fileList;
+    QLineEdit* m_name;
+    QPushButton* m_confirm;
+    QPushButton* m_cancel;
+
+    QFileSystemModel* m_folders;
+    DriveRootFilter* m_driveFilter;
+    QFileSystemModel* m_files;
+    QString m_folder;
+};

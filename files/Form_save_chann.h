@@ -1,0 +1,23 @@
+#pragma once
+
+// The channel-file dialog in its saving role, and the saving itself, which
+// the question about unsaved changes also runs.
+
+#include "ChannelFileDialog.h"
+
+class Form_save_chann final : public ChannelFileDialog
+{
+    Q_OBJECT
+public:
+    explicit Form_save_chann(QWidget* parent = nullptr);
+
+    // Writes the image to a channel file. A failure is reported with the file's
+    // name and the reason, and leaves an earlier file of that name intact.
+    // True when the file was written.
+    static bool saveFile(QWidget* parent, const QString& path);
+
+protected:
+    QString invalidNameMessage() const override;
+    QString suffixMessage() const override;
+    bool perform(const QString& path) override;
+};

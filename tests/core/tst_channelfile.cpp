@@ -1,0 +1,227 @@
+#include "ChannelFile.h"
+#include "Globals.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+
+using ChannelFile::ReadError;
+
+Q_DECLARE_METATYPE(ChannelFile::ReadError)
+Q_DECLARE_METATYPE(ChannelFile::NameCheck)
+
+namespace {
+
+// An image whose every cell differs from its neighbours.
+MemoryImage::Bytes shiftedImage(int shift)
+{
+    MemoryImage::Bytes bytes;
+    for (int i = 0; i < MemoryImage::kSize; ++i)
+        bytes[i] = quint8((i + shift) % 256);
+    return bytes;
+}
+
+// The values of an image written out by hand, joined by the given separator.
+QByteArray joined(const MemoryImage::Bytes& bytes, const QByteArray& separator, int count = MemoryImage::kSize)
+{
+    QByteArrayList values;
+    for (int i = 0; i < count; ++i)
+        values << QByteArray::number(bytes[i]);
+    return values.join(separator);
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestChannelFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void writesTheFixedLayout()
+    {
+        ResetRadioImage();
+        const QByteArray text = ChannelFile::format(RadioImage.bytes());
+        QVERIFY(text.endsWith("\r\n"));
+        const QByteArrayList lines = text.chopped(1).split('\n');
+        QCOMPARE(lines.size(), 256);
+        for (const QByteArray& line : lines)
+            QVERIFY(line.endsWith('\r'));
+        QCOMPARE(lines[0], QByteArray(" 255 ").repeated(16) + '\r');
+        QCOMPARE(lines[0].size() - 1, 80);
+        QCOMPARE(lines[250], QByteArray(" 0  64  0  71 ") + QByteArray(" 255 ").repeated(12) + '\r');
+        QCOMPARE(lines[253], QByteArray(" 0  1  2  3  4  5  6  7  8  9  10  11  12  13  205  210 \r"));
+    }
+
+    void everyValueSurvivesInEveryPosition()
+    {
+        for (int shift = 0; shift < 256; ++shift) {
+            const MemoryImage::Bytes bytes = shiftedImage(shift);
+            const ChannelFile::ReadResult result = ChannelFile::parse(ChannelFile::format(bytes));
+            QVERIFY(result.ok());
+            QVERIFY2(result.bytes == bytes, qPrintable(QStringLiteral("shift %1").arg(shift)));
+        }
+    }
+
+    void savedFileLoadsBack()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("radio.chann"));
+        const MemoryImage::Bytes bytes = shiftedImage(77);
+        QVERIFY(ChannelFile::write(path, bytes).ok);
+        QCOMPARE(readAll(path), ChannelFile::format(bytes));
+        const ChannelFile::ReadResult result = ChannelFile::read(path);
+        QVERIFY(result.ok());
+        QVERIFY(result.bytes == bytes);
+
+        // Saving again replaces the file rather than appending to it.
+        QVERIFY(ChannelFile::write(path, shiftedImage(3)).ok);
+        QCOMPARE(readAll(path), ChannelFile::format(shiftedImage(3)));
+    }
+
+    void readsAnyLayout_data()
+    {
+        const MemoryImage::Bytes bytes = shiftedImage(5);
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("one value a line") << joined(bytes, "\n") + '\n';
+        QTest::newRow("commas") << joined(bytes, ",");
+        QTest::newRow("runs of separators") << ",, " + joined(bytes, " ,\t\r\n ,,") + " \r\n\r\n";
+        QTest::newRow("old Mac line ends") << joined(bytes, "\r");
+        QTest::newRow("one long line, no line end") << joined(bytes, " ");
+        QTest::newRow("leading zeros and plus signs") << "+00" + QByteArray::number(bytes[0]) + ' '
+                                                          + joined(bytes, "  ").mid(QByteArray::number(bytes[0]).size());
+        QTest::newRow("values after the last are ignored") << joined(bytes, " ") + " 999 -4 junk\r\n1 2 3";
+        QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + ChannelFile::format(bytes);
+    }
+    void readsAnyLayout()
+    {
+        QFETCH(QByteArray, text);
+        const ChannelFile::ReadResult result = ChannelFile::parse(text);
+        QVERIFY(result.ok());
+        QVERIFY(result.bytes == shiftedImage(5));
+        for (int piece : { 1, 2, 5 }) {
+            ChannelFile::Parser parser;
+            for (qsizetype at = 0; at < text.size(); at += piece)
+                parser.feed(QByteArrayView(text).sliced(at, std::min<qsizetype>(piece, text.size() - at)));
+            const ChannelFile::ReadResult pieces = parser.finish();
+            QVERIFY(pieces.ok());
+            QVERIFY(pieces.bytes == result.bytes);
+        }
+    }
+
+    void refusesMalformedText_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<ReadError>("error");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("valueCount");
+
+        QByteArrayList canonical = ChannelFile::format(shiftedImage(0)).split('\n');
+        auto withLine7 = [&](const QByteArray& replacement) {
+            QByteArrayList lines = canonical;
+            lines[6] = " 96  97 " + replacement + " 99 \r";
+            return lines.join('\n');
+        };
+        QTest::newRow("empty") << QByteArray() << ReadError::TooFewValues << 0 << QString() << 0;
+        QTest::newRow("blanks only") << QByteArray(" \r\n,\r\n") << ReadError::TooFewValues << 0 << QString() << 0;
+        QTest::newRow("one value short") << joined(shiftedImage(0), " ", 4095) << ReadError::TooFewValues << 0
+                                         << QString() << 4095;
+        QTest::newRow("letters") << withLine7("12a") << ReadError::NotANumber << 7 << "12a" << 98;
+        QTest::newRow("decimal point") << withLine7("1.5") << ReadError::NotANumber << 7 << "1.5" << 98;
+        QTest::newRow("sign alone") << withLine7("-") << ReadError::NotANumber << 7 << "-" << 98;
+        QTest::newRow("sign inside") << withLine7("5-5") << ReadError::NotANumber << 7 << "5-5" << 98;
+        QTest::newRow("negative") << withLine7("-1") << ReadError::OutOfRange << 7 << "-1" << 98;
+        QTest::newRow("above a byte") << withLine7("256") << ReadError::OutOfRange << 7 << "256" << 98;
+        QTest::newRow("16-bit value") << withLine7("32767") << ReadError::OutOfRange << 7 << "32767" << 98;
+        QTest::newRow("endless digits") << withLine7("99999999999999999999") << ReadError::OutOfRange << 7
+                                        << "99999999999999999999" << 98;
+        QTest::newRow("long junk is shortened") << withLine7(QByteArray(300, 'x')) << ReadError::NotANumber << 7
+                                                << QString(24, 'x') + QChar(0x2026) << 98;
+        QTest::newRow("control characters") << withLine7(QByteArray("1\0" "2", 3)) << ReadError::NotANumber << 7
+                                            << QStringLiteral("1\uFFFD2") << 98;
+        QTest::newRow("byte-order mark inside") << withLine7("\xEF\xBB\xBF") << ReadError::NotANumber << 7
+                                                << QStringLiteral("\uFFFD") << 98;
+        QTest::newRow("part of a byte-order mark") << "\xEF\xBB" + joined(shiftedImage(0), " ") << ReadError::NotANumber
+                                                   << 1 << QStringLiteral("\uFFFD\uFFFD0") << 0;
+        QTest::newRow("broken encoding") << withLine7("\xDB") << ReadError::NotANumber << 7
+                                         << QStringLiteral("\uFFFD") << 98;
+        QTest::newRow("lines counted across line-end styles")
+            << QByteArray("1 2\r\n3\r4\n\n5 x 6") << ReadError::NotANumber << 5 << "x" << 5;
+    }
+    void refusesMalformedText()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(ReadError, error);
+        QFETCH(int, line);
+        QFETCH(QString, value);
+        QFETCH(int, valueCount);
+
+        const ChannelFile::ReadResult whole = ChannelFile::parse(text);
+        QCOMPARE(whole.error, error);
+        QCOMPARE(whole.valueCount, valueCount);
+        if (error != ReadError::TooFewValues) {
+            QCOMPARE(whole.line, line);
+            QCOMPARE(whole.value, value);
+        }
+
+        // A file read in pieces gives the same answer wherever the pieces break.
+        for (int piece : { 1, 2, 3, 7 }) {
+            ChannelFile::Parser parser;
+            for (qsizetype at = 0; at < text.size() && !parser.done(); at += piece)
+                parser.feed(QByteArrayView(text).sliced(at, std::min<qsizetype>(piece, text.size() - at)));
+            const ChannelFile::ReadResult pieces = parser.finish();
+            QCOMPARE(pieces.error, whole.error);
+            QCOMPARE(pieces.line, whole.line);
+            QCOMPARE(pieces.value, whole.value);
+            QCOMPARE(pieces.valueCount, whole.valueCount);
+        }
+    }
+
+    void refusesWhatCannotBeOpened()
+    {
+        QTemporaryDir dir;
+        const ChannelFile::ReadResult missing = ChannelFile::read(dir.filePath(QStringLiteral("none.chann")));
+        QCOMPARE(missing.error, ReadError::CannotOpen);
+        QVERIFY(!missing.reason.isEmpty());
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.chann")));
+        const ChannelFile::ReadResult folder = ChannelFile::read(dir.filePath(QStringLiteral("folder.chann")));
+        QCOMPARE(folder.error, ReadError::CannotOpen);
+        QVERIFY(!folder.reason.isEmpty());
+    }
+
+    void checksNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<ChannelFile::NameCheck>("check");
+        using ChannelFile::NameCheck;
+        QTest::newRow("lower-case suffix") << "radio.chann" << NameCheck::Ok;
+        QTest::newRow("upper-case suffix") << "radio.CHANN" << NameCheck::Ok;
+        QTest::newRow("colon passes the character check") << "c:x.chann" << NameCheck::Ok;
+        QTest::newRow("colon alone") << ":" << NameCheck::WrongSuffix;
+        QTest::newRow("mixed-case suffix") << "radio.Chann" << NameCheck::WrongSuffix;
+        QTest::newRow("other suffix") << "radio.txt" << NameCheck::WrongSuffix;
+        QTest::newRow("shorter than the suffix") << "chann" << NameCheck::WrongSuffix;
+        QTest::newRow("start text") << "*.chann" << NameCheck::InvalidCharacter;
+        QTest::newRow("hash") << "a#b.chann" << NameCheck::InvalidCharacter;
+        QTest::newRow("slash") << "c:/x.chann" << NameCheck::InvalidCharacter;
+        QTest::newRow("backslash") << "c:\\x.chann" << NameCheck::InvalidCharacter;
+        QTest::newRow("dollar") << "a$.chann" << NameCheck::InvalidCharacter;
+        QTest::newRow("character before suffix") << "a#b.txt" << NameCheck::InvalidCharacter;
+    }
+    void checksNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(ChannelFile::NameCheck, check);
+        QCOMPARE(ChannelFile::checkName(name), check);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChannelFile)
+#include "tst_channelfile.moc"

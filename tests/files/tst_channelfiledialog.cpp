@@ -1,0 +1,458 @@
+#include "channels/frm_chann.h"
+#include "files/Form_open_chann.h"
+#include "files/Form_save_chann.h"
+#include "shell/MDImain.h"
+#include "shell/Prompt.h"
+
+#include "ChannelFile.h"
+#include "Globals.h"
+#include "Language.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+MemoryImage::Bytes shiftedImage(int shift)
+{
+    MemoryImage::Bytes bytes;
+    for (int i = 0; i < MemoryImage::kSize; ++i)
+        bytes[i] = quint8((i * 7 + shift) % 256);
+    return bytes;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(text), text.size());
+}
+
+#ifdef Q_OS_UNIX
+// While it exists, every write beyond a few bytes fails as on a full disk.
+class DiskFull
+{
+public:
+    DiskFull()
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = m_saved;
+        small.rlim_cur = 1000;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~DiskFull()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+};
+#endif
+
+} // namespace
+
+class TestChannelFileDialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        QVERIFY(m_dir.isValid());
+        Prompt::setHandler([this](const Prompt::Message& message) {
+            m_messages << message.text;
+            return QMessageBox::Discard;
+        });
+    }
+    void init()
+    {
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        ParamFileName.clear();
+        m_main = new MDImain;
+        m_main->start();
+        m_messages.clear();
+    }
+    void cleanup()
+    {
+        delete m_main;
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+    }
+
+    void captionsFollowTheLanguage_data()
+    {
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QStringList>("captions");   // title, drive, name, confirm, cancel
+        QTest::newRow("open, Chinese") << true << false
+                                       << QStringList{ "打开信道参数文件", "驱动器：", "打开文件名：", "确  定", "取  消" };
+        QTest::newRow("save, Chinese") << true << true
+                                       << QStringList{ "保存信道参数文件", "驱动器：", "保存文件名：", "确  定", "取  消" };
+        QTest::newRow("open, English") << false << false
+                                       << QStringList{ "Open Channcle File", "Drive:", "Open File:", "Confirm", "Cancel" };
+        QTest::newRow("save, English") << false << true
+                                       << QStringList{ "Save Channel File", "Drive:", "Save File:", "Confirm", "Cancel" };
+    }
+    void captionsFollowTheLanguage()
+    {
+        QFETCH(bool, chinese);
+        QFETCH(bool, save);
+        QFETCH(QStringList, captions);
+        UiLanguage = chinese;
+        applyUiLanguage();
+        ChannelFileDialog* dialog = openDialog(save);
+        QCOMPARE(dialog->objectName(), save ? "Form_save_chann" : "Form_open_chann");
+        QVERIFY(save ? SaveChannWindowOpen : OpenChannWindowOpen);
+        QVERIFY(!(save ? OpenChannWindowOpen : SaveChannWindowOpen));
+        QCOMPARE(dialog->windowTitle(), captions[0]);
+        QCOMPARE(dialog->findChild<QLabel*>("Label_drive")->text(), captions[1]);
+        QCOMPARE(dialog->findChild<QLabel*>("Label_name")->text(), captions[2]);
+        QCOMPARE(dialog->findChild<QPushButton*>("Command_enter")->text(), captions[3]);
+        QCOMPARE(dialog->findChild<QPushButton*>("Command_Close")->text(), captions[4]);
+        QCOMPARE(nameBox(dialog)->text(), QStringLiteral("*.chann"));
+        QCOMPARE(dialog->folder(), QDir::currentPath());
+
+        const QSize area = m_main->mdiArea()->size();
+        const QRect frame = dialog->parentWidget()->geometry();
+        QCOMPARE(frame.width(), int(area.width() / 1.5));
+        QCOMPARE(frame.height(), int(area.height() / 1.3));
+        QCOMPARE(frame.top(), 0);
+        QCOMPARE(frame.left(), (area.width() - frame.width()) / 2);
+
+        dialog->findChild<QPushButton*>("Command_Close")->click();
+        QTRY_VERIFY(!OpenChannWindowOpen && !SaveChannWindowOpen);
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void keyboardReachesEveryList()
+    {
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        ChannelFileDialog* dialog = openDialog(false);
+        QTRY_COMPARE(QApplication::focusWidget(), nameBox(dialog));
+        QCOMPARE(nameBox(dialog)->selectedText(), QStringLiteral("*"));
+        const QStringList order = { "File1", "Drive1", "Dir1", "Command_enter", "Command_Close" };
+        for (const QString& next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!OpenChannWindowOpen);
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void namesAreCheckedInOrder_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");   // empty: accepted
+
+        const QString openInvalid = QStringLiteral("打开信道参数文件名无效 ");
+        const QString openSuffix = QStringLiteral("无效的信道参数文件后缀名！");
+        const QString saveInvalid = QStringLiteral("保存信道参数所需要的文件名无效 ");
+        const QString saveSuffix = QStringLiteral("建议不要修改系统默认的文件后缀名！");
+        const QList<std::pair<const char*, QString>> rejected = {
+            { "radio.Chann", "suffix" }, { "radio.txt", "suffix" }, { "chann", "suffix" }, { ":", "suffix" },
+            { "*.chann", "invalid" },    { "a#b.chann", "invalid" }, { "c:/x.chann", "invalid" },
+            { "a$b.chann", "invalid" },  { "a\\b.chann", "invalid" },
+        };
+        for (bool save : { false, true }) {
+            const char* role = save ? "save" : "open";
+            for (const auto& [name, kind] : rejected) {
+                const QString message = kind == "suffix" ? (save ? saveSuffix : openSuffix)
+                                                         : (save ? saveInvalid : openInvalid);
+                QTest::addRow("%s %s", role, name) << save << QString::fromUtf8(name) << message;
+            }
+            for (const char* name : { "radio.chann", "radio.CHANN", "  radio.chann  ", "c:x.chann" })
+                QTest::addRow("%s %s", role, name) << save << QString::fromUtf8(name) << QString();
+        }
+    }
+    void namesAreCheckedInOrder()
+    {
+        QFETCH(bool, save);
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        const QString fileName = name.trimmed();
+        if (!save && message.isEmpty())
+            writeAll(QDir::current().filePath(fileName), ChannelFile::format(shiftedImage(4)));
+
+        ChannelFileDialog* dialog = openDialog(save);
+        typeName(dialog, name);
+        dialog->findChild<QPushButton*>("Command_enter")->click();
+
+        if (!message.isEmpty()) {
+            QCOMPARE(m_messages, QStringList{ message });
+            QCOMPARE(nameBox(dialog)->text(), name);
+            QVERIFY(save ? SaveChannWindowOpen : OpenChannWindowOpen);
+            QVERIFY(ParamFileName.isEmpty());
+            return;
+        }
+        QCOMPARE(m_messages, QStringList{ save ? "信道参数保存完毕 ！" : "信道参数从文件调入成功 ！" });
+        QTRY_VERIFY(!OpenChannWindowOpen && !SaveChannWindowOpen);
+        QCOMPARE(ParamFileName, QDir::current().filePath(fileName));
+        QVERIFY(!RadioImage.isModified());
+        if (save)
+            QCOMPARE(readAll(ParamFileName), ChannelFile::format(RadioImage.bytes()));
+        else
+            QVERIFY(RadioImage.bytes() == shiftedImage(4));
+    }
+
+    void savedFileLoadsBackThroughTheLists()
+    {
+        RadioImage.setBytes(shiftedImage(9));
+        ChannelFileDialog* save = openDialog(true);
+        typeName(save, QStringLiteral("round.chann"));
+        QTest::keyClick(nameBox(save), Qt::Key_Return);
+        QTRY_VERIFY(!SaveChannWindowOpen);
+        QCOMPARE(readAll(QDir::current().filePath("round.chann")), ChannelFile::format(shiftedImage(9)));
+
+        ResetRadioImage();
+        ChannelFileDialog* open = openDialog(false);
+        auto* files = open->findChild<QListView*>("File1");
+        QTRY_COMPARE(listedNames(files), QStringList{ "round.chann" });
+        const QModelIndex file = files->model()->index(0, 0, files->rootIndex());
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(file).center());
+        QCOMPARE(nameBox(open)->text(), QStringLiteral("round.chann"));
+        QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(file).center());
+        QTRY_VERIFY(!OpenChannWindowOpen);
+        QVERIFY(RadioImage.bytes() == shiftedImage(9));
+        QVERIFY(!RadioImage.isModified());
+    }
+
+    void folderListChoosesTheFolder()
+    {
+        QDir here = QDir::current();
+        QVERIFY(here.mkdir("sub"));
+        for (const char* name : { "a.chann", "b.CHANN", "c.Chann", "d.txt" })
+            writeAll(here.filePath(QStringLiteral("sub/") + name), ChannelFile::format(shiftedImage(2)));
+        QVERIFY(here.mkdir("sub/folder.chann"));
+
+        ChannelFileDialog* dialog = openDialog(false);
+        auto* folders = dialog->findChild<QTreeView*>("Dir1");
+        auto* files = dialog->findChild<QListView*>("File1");
+        QModelIndex sub;
+        QTRY_VERIFY((sub = childNamed(folders, folders->currentIndex(), "sub")).isValid());
+        folders->scrollTo(sub);
+        QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, folders->visualRect(sub).center());
+        QCOMPARE(dialog->folder(), here.filePath("sub"));
+        QTRY_COMPARE(listedNames(files), (QStringList{ "a.chann", "b.CHANN" }));
+
+        files->setFocus();
+        QTest::keyClick(files, Qt::Key_Down);
+        QVERIFY(!nameBox(dialog)->text().startsWith('*'));
+        const QString chosen = nameBox(dialog)->text();
+        QTest::keyClick(files, Qt::Key_Return);
+        QTRY_VERIFY(!OpenChannWindowOpen);
+        QCOMPARE(ParamFileName, here.filePath("sub/" + chosen));
+        QVERIFY(RadioImage.bytes() == shiftedImage(2));
+        // The next dialog starts where the last file was found.
+        QCOMPARE(openDialog(true)->folder(), here.filePath("sub"));
+    }
+
+    void driveListShowsTheDriveOfTheFolder()
+    {
+        ChannelFileDialog* dialog = openDialog(false);
+        auto* drives = dialog->findChild<QComboBox*>("Drive1");
+        QVERIFY(drives->count() >= 1);
+        QCOMPARE(drives->currentData().toString(), QStorageInfo(QDir::currentPath()).rootPath());
+        emit drives->activated(drives->currentIndex());
+        QCOMPARE(dialog->folder(), QStorageInfo(QDir::currentPath()).rootPath());
+    }
+
+    void malformedFileLeavesTheImage_data()
+    {
+        QTest::addColumn<QByteArray>("text");   // empty: no file at all
+        QTest::addColumn<QStringList>("named"); // what the message must name
+        QByteArrayList lines = ChannelFile::format(shiftedImage(0)).split('\n');
+        lines[11] = " 1  2  x7  4 \r";
+        QTest::newRow("missing") << QByteArray() << QStringList{ "bad.chann", "无法打开" };
+        QTest::newRow("too few values") << ChannelFile::format(shiftedImage(0)).chopped(10)
+                                        << QStringList{ "bad.chann", "4095", "4096" };
+        QTest::newRow("not a number") << lines.join('\n') << QStringList{ "bad.chann", "第 12 行", "x7", "不是数字" };
+        lines[11] = " 1  2  300  4 \r";
+        QTest::newRow("out of range") << lines.join('\n') << QStringList{ "bad.chann", "第 12 行", "300", "0 到 255" };
+        lines[11] = " 1  2  -3  4 \r";
+        QTest::newRow("negative") << lines.join('\n') << QStringList{ "bad.chann", "第 12 行", "-3" };
+    }
+    void malformedFileLeavesTheImage()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, named);
+        if (!text.isEmpty())
+            writeAll(QDir::current().filePath("bad.chann"), text);
+        RadioImage.setBytes(shiftedImage(5));
+        ParamFileName = QStringLiteral("earlier.chann");
+
+        ChannelFileDialog* dialog = openDialog(false);
+        typeName(dialog, QStringLiteral("bad.chann"));
+        QTest::keyClick(nameBox(dialog), Qt::Key_Enter);
+        QCOMPARE(m_messages.size(), 1);
+        for (const QString& part : named)
+            QVERIFY2(m_messages[0].contains(part), qPrintable(m_messages[0]));
+        QVERIFY(RadioImage.bytes() == shiftedImage(5));
+        QVERIFY(RadioImage.isModified());
+        QCOMPARE(ParamFileName, QStringLiteral("earlier.chann"));
+        QVERIFY(OpenChannWindowOpen);
+    }
+
+    void failedSaveKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("name");
+#ifdef Q_OS_UNIX
+        QTest::newRow("disk full") << "radio.chann";
+#endif
+        QTest::newRow("name of a folder") << "folder.chann";
+    }
+    void failedSaveKeepsTheOldFile()
+    {
+        QFETCH(QString, name);
+        const QByteArray old = ChannelFile::format(shiftedImage(1));
+        writeAll(QDir::current().filePath("radio.chann"), old);
+        QVERIFY(QDir::current().mkdir("folder.chann"));
+        RadioImage.setBytes(shiftedImage(6));
+
+        ChannelFileDialog* dialog = openDialog(true);
+        typeName(dialog, name);
+        {
+#ifdef Q_OS_UNIX
+            std::optional<DiskFull> full;
+            if (name == "radio.chann")
+                full.emplace();
+#endif
+            dialog->findChild<QPushButton*>("Command_enter")->click();
+        }
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].contains(QDir::current().filePath(name)), qPrintable(m_messages[0]));
+        QVERIFY2(m_messages[0].contains("无法保存"), qPrintable(m_messages[0]));
+        QCOMPARE(readAll(QDir::current().filePath("radio.chann")), old);
+        QVERIFY(RadioImage.bytes() == shiftedImage(6));
+        QVERIFY(RadioImage.isModified());
+        QVERIFY(ParamFileName.isEmpty());
+        QVERIFY(SaveChannWindowOpen);
+        QCOMPARE(QDir::current().entryList(QDir::Files), QStringList{ "radio.chann" });
+    }
+
+    void saveDialogCommitsThePendingName()
+    {
+        auto* table = m_main->window<frm_chann>();
+        RadioImage.setBlock(1, { 0x00, 0x01, 0x50, 0x14, 0x00, 0x01, 0x50, 0x14, 0x00, 0xC0, 0xFF, 0xFF, 0xFF, 0xFF,
+                                 0xFF, 0x00 });
+        table->activated();
+        table->grid()->setCurrentCell(0, frm_chann::ColName);
+        table->PlaceCellEditor();
+        QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), "ab");
+
+        ChannelFileDialog* dialog = openDialog(true);
+        QCOMPARE(int(RadioImage.cell(1, 10)), 12);
+        QCOMPARE(int(RadioImage.cell(1, 11)), 13);
+        QVERIFY(RadioImage.flag(1, 8, 0x10));
+        dialog->findChild<QPushButton*>("Command_Close")->click();
+        QTRY_VERIFY(!SaveChannWindowOpen);
+        QCOMPARE(int(RadioImage.cell(1, 10)), 12);
+    }
+
+    void channelTableCloseClosesBothDialogs()
+    {
+        openDialog(false);
+        openDialog(true);
+        m_main->window<frm_chann>()->findChild<QPushButton*>("Command_Close")->click();
+        QTRY_VERIFY(!ChannelWindowOpen);
+        QTRY_VERIFY(!OpenChannWindowOpen);
+        QTRY_VERIFY(!SaveChannWindowOpen);
+        QCOMPARE(m_main->mdiArea()->subWindowList().size(), 0);
+    }
+
+    void fileNamedAtStartUpIsLoaded()
+    {
+        QByteArray text = ChannelFile::format(shiftedImage(0));
+        MemoryImage::Bytes bytes = shiftedImage(0);
+        const std::array<quint8, 16> channel1 = { 0x00, 0x01, 0x50, 0x14, 0x09, 0x01, 0x50, 0x14,
+                                                  0x10, 0xC0, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 };
+        std::copy(channel1.begin(), channel1.end(), bytes.begin() + 16);
+        writeAll(m_dir.filePath("start.chann"), ChannelFile::format(bytes));
+        writeAll(m_dir.filePath("broken.chann"), "1 2 3");
+
+        QVERIFY(!Form_open_chann::loadFile(m_main, m_dir.filePath("broken.chann")));
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(!RadioImage.isModified());
+        QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QString());
+
+        QVERIFY(Form_open_chann::loadFile(m_main, m_dir.filePath("start.chann")));
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(RadioImage.bytes() == bytes);
+        QCOMPARE(ParamFileName, m_dir.filePath("start.chann"));
+        QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QStringLiteral("CH1"));
+    }
+
+private:
+    ChannelFileDialog* openDialog(bool save)
+    {
+        m_main->findChild<QAction*>(save ? "File_save" : "File_Open")->trigger();
+        return save ? static_cast<ChannelFileDialog*>(m_main->window<Form_save_chann>())
+                    : static_cast<ChannelFileDialog*>(m_main->window<Form_open_chann>());
+    }
+
+    static QLineEdit* nameBox(ChannelFileDialog* dialog) { return dialog->findChild<QLineEdit*>("Text1"); }
+
+    static void typeName(ChannelFileDialog* dialog, const QString& name)
+    {
+        QLineEdit* box = nameBox(dialog);
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, name);
+    }
+
+    static QStringList listedNames(QListView* list)
+    {
+        QStringList names;
+        for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+            names << list->model()->index(row, 0, list->rootIndex()).data().toString();
+        names.sort();
+        return names;
+    }
+
+    static QModelIndex childNamed(QTreeView* tree, const QModelIndex& parent, const QString& name)
+    {
+        tree->expand(parent);
+        for (int row = 0; row < tree->model()->rowCount(parent); ++row) {
+            const QModelIndex child = tree->model()->index(row, 0, parent);
+            if (child.data().toString() == name)
+                return child;
+        }
+        return {};
+    }
+
+    QTemporaryDir m_dir;
+    MDImain* m_main = nullptr;
+    QStringList m_messages;
+};
+
+QTEST_MAIN(TestChannelFileDialog)
+#include "tst_channelfiledialog.moc"

@@ -1,0 +1,214 @@
+#include "channels/frm_chann.h"
+#include "files/Form_open_chann.h"
+#include "files/Form_save_chann.h"
+#include "shell/MDImain.h"
+#include "shell/Prompt.h"
+
+#include "ChannelFile.h"
+#include "Globals.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A channel in use: 145 MHz, no tones, high power, wide.
+void addChannel(int channel)
+{
+    RadioImage.setBlock(channel, { 0x00, 0x01, 0x50, 0x14, 0x00, 0x01, 0x50, 0x14, 0x00, 0xC0, 0xFF, 0xFF, 0xFF,
+                                   0xFF, 0xFF, 0x00 });
+}
+
+MemoryImage::Bytes resetImage()
+{
+    const MemoryImage::Bytes before = RadioImage.bytes();
+    ResetRadioImage();
+    const MemoryImage::Bytes reset = RadioImage.bytes();
+    RadioImage.setBytes(before);
+    return reset;
+}
+
+} // namespace
+
+class TestUnsavedChanges : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        Prompt::setHandler([this](const Prompt::Message& message) {
+            m_questions << message;
+            return m_answer;
+        });
+    }
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        ParamFileName.clear();
+        m_main = new MDImain;
+        m_main->start();
+        m_questions.clear();
+        m_answer = QMessageBox::Cancel;
+    }
+    void cleanup() { delete m_main; }
+
+    // With nothing changed since the last load, Exit and New go ahead at once.
+    void noQuestionWithoutAChange_data()
+    {
+        QTest::addColumn<bool>("exit");
+        QTest::newRow("exit") << true;
+        QTest::newRow("new") << false;
+    }
+    void noQuestionWithoutAChange()
+    {
+        QFETCH(bool, exit);
+        // A loaded file differs from the reset image without being a change.
+        addChannel(3);
+        QVERIFY(ChannelFile::write(m_dir.filePath("loaded.chann"), RadioImage.bytes()).ok);
+        ResetRadioImage();
+        QVERIFY(Form_open_chann::loadFile(m_main, m_dir.filePath("loaded.chann")));
+
+        QVERIFY(act(exit));
+        QVERIFY(m_questions.isEmpty());
+        QCOMPARE(m_main->isVisible(), !exit);
+        if (!exit)
+            QVERIFY(RadioImage.bytes() == resetImage());
+    }
+
+    void answers_data()
+    {
+        QTest::addColumn<bool>("exit");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("fileKnown");
+        QTest::addColumn<bool>("goesAhead");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("saveDialog");
+        for (bool exit : { true, false }) {
+            const char* what = exit ? "exit" : "new";
+            QTest::addRow("%s, discard", what) << exit << QMessageBox::Discard << true << true << false << false;
+            QTest::addRow("%s, save to the last file", what) << exit << QMessageBox::Save << true << true << true << false;
+            QTest::addRow("%s, save without a file", what) << exit << QMessageBox::Save << false << false << false << true;
+            QTest::addRow("%s, cancel", what) << exit << QMessageBox::Cancel << true << false << false << false;
+        }
+    }
+    void answers()
+    {
+        QFETCH(bool, exit);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, fileKnown);
+        QFETCH(bool, goesAhead);
+        QFETCH(bool, saved);
+        QFETCH(bool, saveDialog);
+        const QString last = m_dir.filePath("last.chann");
+        QVERIFY(ChannelFile::write(last, RadioImage.bytes()).ok);
+        const QByteArray lastBefore = readAll(last);
+        if (fileKnown)
+            ParamFileName = last;
+        addChannel(7);
+        const MemoryImage::Bytes changed = RadioImage.bytes();
+
+        m_answer = answer;
+        const bool gone = act(exit);
+        QCOMPARE(m_questions.size(), 1);
+        const Prompt::Message& question = m_questions[0];
+        QCOMPARE(question.title, Prompt::titleText(Prompt::Title::Capital));
+        QVERIFY(question.text.contains(exit ? "退出程序" : "新建"));
+        QCOMPARE(question.buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        QCOMPARE(question.buttonTexts.value(QMessageBox::Discard), QStringLiteral("不保存"));
+        QCOMPARE(question.informativeText.contains(QDir::toNativeSeparators(last)), fileKnown);
+        QCOMPARE(gone, goesAhead);
+        QCOMPARE(m_main->isVisible(), !(exit && goesAhead));
+        QCOMPARE(readAll(last), saved ? ChannelFile::format(changed) : lastBefore);
+        QCOMPARE(SaveChannWindowOpen, saveDialog);
+        if (exit || !goesAhead)
+            QVERIFY(RadioImage.bytes() == changed);
+        else
+            QVERIFY(RadioImage.bytes() == resetImage());
+        if (!exit && goesAhead)
+            QVERIFY(ParamFileName.isEmpty());
+        QCOMPARE(RadioImage.isModified(), !saved && !(goesAhead && !exit));
+    }
+
+    void newRefillsTheOpenWindows()
+    {
+        addChannel(2);
+        m_main->window<frm_chann>()->activated();
+        QVERIFY(!m_main->window<frm_chann>()->cellText(2, frm_chann::ColRx).isEmpty());
+        m_answer = QMessageBox::Discard;
+        m_main->findChild<QAction*>("File_New")->trigger();
+        QCOMPARE(m_main->window<frm_chann>()->cellText(2, frm_chann::ColRx), QString());
+    }
+
+    void pendingNameCountsAsAChange()
+    {
+        addChannel(1);
+        RadioImage.markUnmodified();
+        auto* table = m_main->window<frm_chann>();
+        table->activated();
+        table->grid()->setCurrentCell(0, frm_chann::ColName);
+        table->PlaceCellEditor();
+        QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), "ab");
+
+        m_answer = QMessageBox::Cancel;
+        QVERIFY(!m_main->close());
+        QCOMPARE(m_questions.size(), 1);
+        QCOMPARE(int(RadioImage.cell(1, 10)), 12);
+    }
+
+    void loadingOverAChangeAsksFirst()
+    {
+        QVERIFY(ChannelFile::write(m_dir.filePath("other.chann"), resetImage()).ok);
+        addChannel(5);
+        const MemoryImage::Bytes changed = RadioImage.bytes();
+        m_main->findChild<QAction*>("File_Open")->trigger();
+        auto* dialog = m_main->window<Form_open_chann>();
+        auto* name = dialog->findChild<QLineEdit*>("Text1");
+        name->setText("other.chann");
+
+        m_answer = QMessageBox::Cancel;
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(m_questions.size(), 1);
+        QVERIFY(m_questions[0].text.contains("调入其他文件"));
+        QVERIFY(RadioImage.bytes() == changed);
+        QVERIFY(OpenChannWindowOpen);
+
+        m_answer = QMessageBox::Discard;
+        QTest::keyClick(name, Qt::Key_Return);
+        QTRY_VERIFY(!OpenChannWindowOpen);
+        QVERIFY(RadioImage.bytes() == resetImage());
+    }
+
+private:
+    // Closes the program (or chooses New); true when it went ahead.
+    bool act(bool exit)
+    {
+        if (exit)
+            return m_main->close();
+        const MemoryImage::Bytes before = RadioImage.bytes();
+        const bool wasModified = RadioImage.isModified();
+        m_main->findChild<QAction*>("File_New")->trigger();
+        return RadioImage.bytes() == resetImage() && (before != resetImage() || wasModified);
+    }
+
+    QTemporaryDir m_dir;
+    MDImain* m_main = nullptr;
+    QList<Prompt::Message> m_questions;
+    QMessageBox::StandardButton m_answer = QMessageBox::Cancel;
+};
+
+QTEST_MAIN(TestUnsavedChanges)
+#include "tst_unsavedchanges.moc"

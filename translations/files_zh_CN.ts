@@ -1,0 +1,87 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>ChannelFileDialog</name>
+    <message>
+        <source>Drive:</source>
+        <translation>驱动器：</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确  定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取  消</translation>
+    </message>
+</context>
+<context>
+    <name>Form_open_chann</name>
+    <message>
+        <source>Open Channcle File</source>
+        <translation>打开信道参数文件</translation>
+    </message>
+    <message>
+        <source>Open File:</source>
+        <translation>打开文件名：</translation>
+    </message>
+    <message>
+        <source>Open the file name of channel parameter is nullity </source>
+        <translation>打开信道参数文件名无效 </translation>
+    </message>
+    <message>
+        <source>Nullity file suffix name of channel parameter.</source>
+        <translation>无效的信道参数文件后缀名！</translation>
+    </message>
+    <message>
+        <source>Succeed fold the channel parameter from file.</source>
+        <translation>信道参数从文件调入成功 ！</translation>
+    </message>
+    <message>
+        <source>The channel file %1 cannot be opened: %2</source>
+        <translation>无法打开信道参数文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The channel file %1 holds only %2 of the 4096 values it must hold. Nothing was loaded.</source>
+        <translation>信道参数文件 %1 只有 %2 个数值，应有 4096 个。未调入任何数据。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the channel file %2 holds &quot;%3&quot;, which is not a number. Nothing was loaded.</source>
+        <translation>信道参数文件 %2 第 %1 行的“%3”不是数字。未调入任何数据。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the channel file %2 holds the value %3, which lies outside 0 to 255. Nothing was loaded.</source>
+        <translation>信道参数文件 %2 第 %1 行的数值 %3 超出 0 到 255 的范围。未调入任何数据。</translation>
+    </message>
+</context>
+<context>
+    <name>Form_save_chann</name>
+    <message>
+        <source>Save Channel File</source>
+        <translation>保存信道参数文件</translation>
+    </message>
+    <message>
+        <source>Save File:</source>
+        <translation>保存文件名：</translation>
+    </message>
+    <message>
+        <source>Store the file name of channel parameter need is nullity. </source>
+        <translation>保存信道参数所需要的文件名无效 </translation>
+    </message>
+    <message>
+        <source>Advice don&apos;t modify file suffix name of system default ！</source>
+        <translation>建议不要修改系统默认的文件后缀名！</translation>
+    </message>
+    <message>
+        <source>Complete storing channel parameter.</source>
+        <translation>信道参数保存完毕 ！</translation>
+    </message>
+    <message>
+        <source>The channel file %1 could not be saved: %2
+A file of that name already on disk is left as it was.</source>
+        <translation>无法保存信道参数文件 %1：%2
+磁盘上原有的同名文件保持不变。</translation>
+    </message>
+</context>
+</TS>

@@ -391,6 +391,8 @@ void MDImain::reloadOpenWindows()
     reloadWindow<frm_option>();
     reloadWindow<frm_chann>();
     reloadWindow<Form_type>();
+    reloadWindow<Form_save_chann>();
+    reloadWindow<Form_open_chann>();
     reloadWindow<Form_Edit_Test>();
 }
 

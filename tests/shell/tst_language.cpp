@@ -1,0 +1,215 @@
+#include "channels/frm_chann.h"
+#include "files/Form_open_chann.h"
+#include "files/Form_save_chann.h"
+#include "fm/Form_Edit_Test.h"
+#include "options/frm_option.h"
+#include "shell/Form_type.h"
+#include "shell/MDImain.h"
+#include "shell/Prompt.h"
+#include "shell/frmAbout.h"
+
+#include "Globals.h"
+#include "MemoryMap.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+QString headerText(QTableWidget* grid, int column)
+{
+    return grid->horizontalHeaderItem(column)->text();
+}
+
+} // namespace
+
+class TestLanguage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_messages.clear();
+        Prompt::setHandler([this](const Prompt::Message& m) {
+            m_messages.append(m);
+            return QMessageBox::Ok;
+        });
+        m_main = new MDImain;
+        m_main->start();
+    }
+    void cleanup()
+    {
+        RadioImage.markUnmodified();   // no unsaved-changes question on the way out
+        delete m_main;
+        Prompt::setHandler({});
+    }
+
+    void reopensWindowsInEnglishWithTheSameContents()
+    {
+        RadioImage.setBlock(3, { 0x00, 0x00, 0x50, 0x44, 0x09, 0x00, 0x50, 0x44, 0x10, 0xC0, 0x0E, 0x13, 0x01, 0xFF,
+                                 0xFF, 0x00 });
+        RadioImage.setCell(MemoryMap::kFmBlock, 2, 130);
+        m_main->findChild<QAction*>("Test_edit")->trigger();
+        m_main->window<frm_chann>()->activated();
+        const MemoryImage before = RadioImage;
+        auto* oldTable = m_main->window<frm_chann>();
+
+        m_main->findChild<QAction*>("Language_eng")->trigger();
+
+        QVERIFY(!UiLanguage);
+        auto* table = m_main->window<frm_chann>();
+        QVERIFY(table && table != oldTable);
+        QVERIFY(ChannelWindowOpen && FmWindowOpen);
+        QCOMPARE(table->windowTitle(), QStringLiteral("Channel Information"));
+        QCOMPARE(headerText(table->grid(), 1), QStringLiteral("RX Frequency"));
+        QCOMPARE(table->cellText(3, frm_chann::ColRx), QStringLiteral("445.00000"));
+        QCOMPARE(table->cellText(3, frm_chann::ColPower), QStringLiteral("High"));
+        QCOMPARE(table->cellText(3, frm_chann::ColName), QStringLiteral("CH1"));
+
+        auto* fm = m_main->window<Form_Edit_Test>();
+        QVERIFY(fm);
+        QCOMPARE(fm->windowTitle(), QStringLiteral("Radio Frequency"));
+        auto* fmGrid = fm->findChild<QTableWidget*>("MSF_chann");
+        QCOMPARE(headerText(fmGrid, 0), QStringLiteral("Radio Channel"));
+        QCOMPARE(fmGrid->item(2, 1)->text(), QStringLiteral("100.0"));
+        QVERIFY(RadioImage.bytes() == before.bytes());
+    }
+
+    void mainWindowCaptionsFollowTheLanguage()
+    {
+        m_main->setPanelText(5, QStringLiteral("Ver1.0"));
+        m_main->findChild<QAction*>("Language_eng")->trigger();
+        QCOMPARE(m_main->findChild<QAction*>("proc_type")->text(), QStringLiteral("Model"));
+        QCOMPARE(m_main->findChild<QAction*>("Channel_edit")->text(), QStringLiteral("Channel Information "));
+        QCOMPARE(m_main->findChild<QMenu*>("Program")->title(), QStringLiteral("Program"));
+        QVERIFY(m_main->findChild<QAction*>("Language_eng")->isChecked());
+        QVERIFY(!m_main->findChild<QAction*>("Language_chn")->isChecked());
+        const QStringList english = { "State", "", "COM1", "  Version", "Ver1.0", "Band", " 400-- 470 MHZ",
+                                      "Quillmere Radio Workshop" };
+        for (int panel = 1; panel <= 8; ++panel)
+            QCOMPARE(m_main->panelText(panel), english[panel - 1]);
+        QCOMPARE(m_main->windowTitle(), QStringLiteral("Quillmere Radio Workshop QV3N series program software "));
+
+        m_main->findChild<QAction*>("Language_chn")->trigger();
+        QCOMPARE(m_main->findChild<QAction*>("proc_type")->text(), QStringLiteral("机型"));
+        QCOMPARE(m_main->panelText(6), QStringLiteral("频段"));
+        QCOMPARE(m_main->panelText(1), QStringLiteral("状态"));
+        QCOMPARE(m_main->panelText(5), QStringLiteral("Ver1.0"));
+        QVERIFY(m_main->findChild<QAction*>("Language_chn")->isChecked());
+    }
+
+    void windowCaptions_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("chinese");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("model title") << "proc_type" << "Form_type" << "" << "机型选择" << "Model Select";
+        QTest::newRow("model label") << "proc_type" << "Form_type" << "Label1" << "机  型" << "Model";
+        QTest::newRow("model confirm") << "proc_type" << "Form_type" << "Command_enter" << "确 定" << "Confirm";
+        QTest::newRow("table clear") << "Channel_edit" << "frm_chann" << "Command_Clear" << "清除" << "Clear";
+        QTest::newRow("options title") << "Optional_edit" << "frm_option" << "" << "可选参数" << "Optional Features";
+        QTest::newRow("options vfo frame") << "Optional_edit" << "frm_option" << "Frame_vfo" << "频率模式"
+                                           << "Frequncy Mode";
+        QTest::newRow("options tot") << "Optional_edit" << "frm_option" << "Label_tot" << "超时定时器(TOT)[分钟]"
+                                     << "Time Out Timer(TOT)[Min]";
+        QTest::newRow("fm close") << "Test_edit" << "Form_Edit_Test" << "Command_Close" << "关闭" << "Close";
+        QTest::newRow("open title") << "File_Open" << "Form_open_chann" << "" << "打开信道参数文件"
+                                    << "Open Channcle File";
+        QTest::newRow("open label") << "File_Open" << "Form_open_chann" << "Label_name" << "打开文件名："
+                                    << "Open File:";
+        QTest::newRow("save title") << "File_save" << "Form_save_chann" << "" << "保存信道参数文件"
+                                    << "Save Channel File";
+        QTest::newRow("save cancel") << "File_save" << "Form_save_chann" << "Command_Close" << "取  消" << "Cancel";
+        QTest::newRow("about ok") << "Menu_About" << "frmAbout" << "cmdOK" << "确定" << "Confirm";
+        QTest::newRow("about sysinfo") << "Menu_About" << "frmAbout" << "cmdSysInfo" << "系统信息(&S)..."
+                                       << "System Information(&S)...";
+    }
+    void windowCaptions()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, chinese);
+        QFETCH(QString, english);
+        auto caption = [&] {
+            auto* w = m_main->findChild<QWidget*>(window);
+            if (!w)
+                return QStringLiteral("<%1 not open>").arg(window);
+            if (control.isEmpty())
+                return w->windowTitle();
+            QObject* c = w->findChild<QObject*>(control);
+            if (auto* label = qobject_cast<QLabel*>(c))
+                return label->text();
+            if (auto* button = qobject_cast<QAbstractButton*>(c))
+                return button->text();
+            if (auto* group = qobject_cast<QGroupBox*>(c))
+                return group->title();
+            return QStringLiteral("<%1 not found>").arg(control);
+        };
+        m_main->findChild<QAction*>(action)->trigger();
+        QCOMPARE(caption(), chinese);
+        m_main->findChild<QAction*>("Language_eng")->trigger();
+        QCOMPARE(caption(), english);
+        m_main->findChild<QAction*>("Language_chn")->trigger();
+        QCOMPARE(caption(), chinese);
+    }
+
+    void modelDialogReloadSetsTheLimitsAgain()
+    {
+        m_main->findChild<QAction*>("proc_type")->trigger();
+        QCOMPARE(FreqRangeHigh, 471.0);
+        FreqRangeLow = 300;
+        FreqRangeHigh = 300;
+        m_main->findChild<QAction*>("Language_eng")->trigger();
+        QVERIFY(ModelWindowOpen);
+        QCOMPARE(FreqRangeLow, 400.0);
+        QCOMPARE(FreqRangeHigh, 471.0);
+    }
+
+    void choosingEnglishTwiceReloadsTwice()
+    {
+        m_main->findChild<QAction*>("Menu_About")->trigger();
+        auto* first = m_main->window<frmAbout>();
+        m_main->findChild<QAction*>("Language_eng")->trigger();
+        auto* second = m_main->window<frmAbout>();
+        m_main->findChild<QAction*>("Language_eng")->trigger();
+        auto* third = m_main->window<frmAbout>();
+        QVERIFY(first && second && third);
+        QVERIFY(first != second && second != third);
+        QVERIFY(AboutWindowOpen);
+        QCOMPARE(AboutOkCaption, QStringLiteral("Confirm"));
+        QVERIFY(AboutTitle.startsWith(QStringLiteral("Quillmere Radio Workshop QV3N series program software")));
+        QCOMPARE(third->findChild<QLabel*>("lblVersion")->text().left(6), QStringLiteral("Ver2.0"));
+    }
+
+    void messagesAfterASwitchUseTheNewLanguage()
+    {
+        m_main->findChild<QAction*>("Language_eng")->trigger();
+        auto* table = m_main->window<frm_chann>();
+        table->grid()->setCurrentCell(4, frm_chann::ColRx);
+        table->PlaceCellEditor();
+        auto* editor = table->findChild<QLineEdit*>("Text_Edit");
+        QTest::keyClicks(editor, "500");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages.first().title, QStringLiteral("Operate prompt"));
+        QCOMPARE(m_messages.first().text, QStringLiteral("Over the range of receive frequency ."));
+    }
+
+private:
+    MDImain* m_main = nullptr;
+    QList<Prompt::Message> m_messages;
+};
+
+QTEST_MAIN(TestLanguage)
+#include "tst_language.moc"

@@ -29,14 +29,14 @@ Form_type::Form_type(QWidget* parent)
 
     auto* layout = new QGridLayout(this);
     layout->setColumnStretch(1, 1);
-    layout->setRowStretch(0, 1);
-    layout->addWidget(model, 1, 0);
-    layout->addWidget(m_type, 1, 1, 1, 2);
-    layout->addWidget(band, 2, 0);
-    layout->addWidget(m_band, 2, 1, 1, 2);
-    layout->setRowStretch(3, 1);
-    layout->addWidget(confirm, 4, 1, Qt::AlignRight);
-    layout->addWidget(cancel, 4, 2);
+    layout->setVerticalSpacing(12);
+    layout->addWidget(model, 0, 0);
+    layout->addWidget(m_type, 0, 1, 1, 2);
+    layout->addWidget(band, 1, 0);
+    layout->addWidget(m_band, 1, 1, 1, 2);
+    layout->setRowStretch(2, 1);
+    layout->addWidget(confirm, 3, 1, Qt::AlignRight);
+    layout->addWidget(cancel, 3, 2);
     confirm->setDefault(true);
 
     m_type->addItems(ModelNames);

@@ -43,6 +43,7 @@ MDImain::MDImain(QWidget* parent)
 {
     theMainWindow = this;
     setObjectName(QStringLiteral("MDImain"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/qv3n.svg")));
     m_area->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(m_area);
     connect(m_area, &QMdiArea::subWindowActivated, this, &MDImain::onSubWindowActivated);

@@ -3,14 +3,12 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QIcon>
 #include <QTimer>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qv3n"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/qv3n.svg")));
     MDImain mainWindow;
     mainWindow.start();
 

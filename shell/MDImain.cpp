@@ -1,13 +1,19 @@
 #include "MDImain.h"
 
+#include "Form_setup.h"
 #include "Form_type.h"
+#include "Prompt.h"
 #include "channels/frm_chann.h"
+#include "link/Form_Comm_Read.h"
+#include "link/Form_Comm_Write.h"
 
 #include "Globals.h"
 #include "Language.h"
+#include "LinkEngine.h"
 #include "Tables.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -84,6 +90,17 @@ QString MDImain::panelText(int panel) const
 void MDImain::setPanelText(int panel, const QString& text)
 {
     m_panels.at(panel - 1)->setText(text);
+}
+
+void MDImain::closeEvent(QCloseEvent* event)
+{
+    // A transfer cut in half leaves the radio partly written.
+    if (linkBusy()) {
+        Prompt::inform(this, linkBusyCloseText());
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MDImain::createMenus()
@@ -258,14 +275,17 @@ void MDImain::openFmWindow()
 
 void MDImain::openReadWindow()
 {
+    openWindow<Form_Comm_Read>();
 }
 
 void MDImain::openWriteWindow()
 {
+    openWindow<Form_Comm_Write>();
 }
 
 void MDImain::openSetupWindow()
 {
+    openWindow<Form_setup>();
 }
 
 void MDImain::chooseChinese()

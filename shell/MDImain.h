@@ -43,6 +43,9 @@ public:
     template <class W>
     W* window() const;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void createMenus();
     void createToolbar();

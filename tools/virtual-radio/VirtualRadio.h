@@ -35,8 +35,8 @@ public:
         int blockDelayMs = 0;         // extra time before each block reply and write acknowledge
         Fault fault = Fault::None;
         int faultBlock = 0;           // block of ShortBlock, BadAck and HangUp
-        QString saveOnWriteEnd;       // channel file written when a write ends, if not empty
-        QString symlink;              // a link to the port, made by start() and removed again
+        QString saveOnWriteEnd {};    // channel file written when a write ends, if not empty
+        QString symlink {};           // a link to the port, made by start() and removed again
         int faultTimes = 0;           // how often the fault strikes; 0: every time
     };
 

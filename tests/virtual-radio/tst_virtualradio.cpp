@@ -259,12 +259,14 @@ private slots:
     {
         QFETCH(VirtualRadio::Fault, fault);
         QVERIFY(open({ .fault = fault, .faultTimes = 1 }));
+        QSignalSpy handshakes(m_radio.get(), &VirtualRadio::handshakeReceived);
         // The fault strikes at the first handshake; the program's retry gets through.
         const QByteArray answer = exchange(kHandshake + kHandshake + readRequest(0));
         const int faulty = fault == VirtualRadio::Fault::NoReply ? 0 : 9;
         QCOMPARE(answer.size(), faulty + 9 + 21);
         QVERIFY(!answer.left(faulty).contains("T6815"));
         QCOMPARE(answer.mid(faulty, 9), kIdentification);
+        QCOMPARE(handshakes.count(), 3);
     }
 
     void blockFaults_data()

@@ -307,6 +307,7 @@ void VirtualRadio::beginSession()
     m_outLineFreeNs = std::min(m_outLineFreeNs, nowNs());
     m_session = false;
     m_servedBlock = -1;
+    emit handshakeReceived();
     if (strikes(Fault::NoReply)) {
         emit activity(QStringLiteral("Handshake received; left unanswered (fault: no reply)."));
         return;

@@ -71,6 +71,7 @@ signals:
     void readServed();                 // the reply to the last block of a read was acknowledged
     void writeCompleted();             // the end byte arrived (after the memory was saved, if asked)
     void hungUp();                     // the radio closed its side (HangUp fault)
+    void handshakeReceived();          // a complete handshake arrived, answered or not
     void blockServed(int block);       // a read reply went out
     void blockWritten(int block);      // a write frame was stored and acknowledged
     void saveFailed(const QString& error);

@@ -161,6 +161,8 @@ int main(int argc, char* argv[])
         memoryName = QStringLiteral("erased memory");
     }
 
+    // Whoever read the port path may close our output; that must not end the radio.
+    std::signal(SIGPIPE, SIG_IGN);
     if (!quitOnStopSignals(app)) {
         printError(QStringLiteral("cannot watch for Ctrl+C; not starting."));
         return 1;

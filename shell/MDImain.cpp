@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -232,6 +233,12 @@ void MDImain::showInArea(ChildWindow* child)
     QMdiSubWindow* frame = m_area->addSubWindow(child);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(windowIcon());
+    // The frame's Close takes Ctrl+W on some systems; that key writes to the radio.
+    for (QAction* action : frame->systemMenu()->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        if (keys.removeAll(m_progWrite->shortcut()) > 0)
+            action->setShortcuts(keys);
+    }
     frame->setGeometry(child->placement(m_area->size()));
     frame->show();
 }

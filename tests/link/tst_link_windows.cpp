@@ -136,6 +136,19 @@ private slots:
         QVERIFY(m_messages.isEmpty());
     }
 
+    void shortcutsOpenTheWindowsOverAnActiveChild()
+    {
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        QVERIFY(m_main->mdiArea()->activeSubWindow());
+        QTest::keyClick(m_main, Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(m_main->window<Form_Comm_Write>());
+        QVERIFY(m_main->window<frm_chann>());
+        QTest::keyClick(m_main, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(m_main->window<Form_Comm_Read>());
+        QVERIFY(m_main->window<Form_Comm_Write>());
+    }
+
     void readFromTheMenu()
     {
         VirtualRadio::Options options;

@@ -129,7 +129,7 @@ void LinkEngine::start()
                        .arg(channel));
             return;
         }
-    } else {
+    } else if (!m_versionTaken) {
         m_versionBefore = RadioVersion;
     }
     m_retryCount = kAttempts - 1;

@@ -506,6 +506,9 @@ private slots:
         QVERIFY(waitFor(timeouts));
         QVERIFY(timer(engine, 3)->isActive());
         QCOMPARE(RadioVersion, 1);   // taken from the radio's identification
+        engine.start();              // fails the same way
+        QVERIFY(waitFor(timeouts, 2));
+        QVERIFY(timer(engine, 3)->isActive());
 
         QVERIFY(engine.cancel());
         QVERIFY(exchangeTimersIdle(engine));

@@ -12,7 +12,6 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/ioctl.h>
-#include <termios.h>
 #endif
 
 namespace {

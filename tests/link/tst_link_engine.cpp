@@ -548,53 +548,6 @@ private slots:
         QVERIFY(!PortError);
         QVERIFY(engine.busy());
     }
-
-    void checksStopAWriteBeforeThePortOpens_data()
-    {
-        QTest::addColumn<bool>("vfoOut");
-        QTest::addColumn<int>("channelOut");
-        QTest::addColumn<Kind>("kind");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("frequency mode")
-            << true << 0 << Kind::VfoOutOfRange
-            << "Receiving or transmitting frequency that frequency Mode out of frequency limitation range ";
-        QTest::newRow("channel 12")
-            << false << 12 << Kind::ChannelOutOfRange
-            << "Channel 12that Receiving or transmitting frequency  out of frequency limitation range ";
-        QTest::newRow("frequency mode before channels")
-            << true << 40 << Kind::VfoOutOfRange
-            << "Receiving or transmitting frequency that frequency Mode out of frequency limitation range ";
-    }
-    void checksStopAWriteBeforeThePortOpens()
-    {
-        QFETCH(bool, vfoOut);
-        QFETCH(int, channelOut);
-        QFETCH(Kind, kind);
-        QFETCH(QString, text);
-        VirtualRadio radio({});
-        QVERIFY(radio.start(nullptr));
-        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
-        setChannelInRange(2);
-        if (vfoOut)
-            RadioImage.setCell(kVfoBlock, 3, 0x48);   // 480 MHz receive
-        if (channelOut) {
-            setChannelInRange(channelOut);
-            RadioImage.setCell(channelOut, 7, 0x39);   // 390 MHz transmit
-        }
-
-        RecordingHost host;
-        LinkEngine engine(Direction::Write, shortTimings());
-        engine.setHost(&host);
-        QSignalSpy status(&engine, &LinkEngine::statusTextChanged);
-        engine.start();
-        QCOMPARE(host.kinds(), QList<Kind>{ kind });
-        QCOMPARE(host.notices.at(0).text, text);
-        QVERIFY(!host.notices.at(0).capitalTitle);
-        QVERIFY(!engine.busy());
-        QVERIFY(!engine.portOpen());
-        QVERIFY(exchangeTimersIdle(engine));
-        QVERIFY(status.isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestLinkEngine)

@@ -222,7 +222,7 @@ private slots:
     void messages_data()
     {
         QTest::addColumn<bool>("chinese");
-        QTest::addColumn<int>("setup");   // 0: no port, 1: frequency mode out, 2: channel 12 out
+        QTest::addColumn<int>("setup");   // 0: no port; bits 1: frequency mode out, 2: channel 12 out
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
         QTest::newRow("port, Chinese") << true << 0 << "通讯端口打开错误，请正确设置通讯端口 ！" << "操作提示";
@@ -234,6 +234,9 @@ private slots:
         QTest::newRow("channel, English")
             << false << 2 << "Channel 12that Receiving or transmitting frequency  out of frequency limitation range "
             << "Operate prompt";
+        QTest::newRow("frequency mode before channels")
+            << false << 3 << "Receiving or transmitting frequency that frequency Mode out of frequency limitation range "
+            << "Operate prompt";
     }
     void messages()
     {
@@ -244,9 +247,9 @@ private slots:
         UiLanguage = chinese;
         applyUiLanguage();
         qputenv("QV3N_COM1", "/nonexistent/qv3n-port");
-        if (setup == 1)
+        if (setup & 1)
             RadioImage.setCell(kVfoBlock, 3, 0x48);
-        if (setup == 2) {
+        if (setup & 2) {
             setChannelInRange(12);
             RadioImage.setCell(12, 3, 0x39);
         }
@@ -261,6 +264,7 @@ private slots:
         if (setup == 0)
             QVERIFY(m_messages[0].informativeText.contains(QStringLiteral("/nonexistent/qv3n-port")));
         QCOMPARE(PortError, setup == 0);
+        QVERIFY(!window->engine()->portOpen());
         QVERIFY(window->findChild<QLabel*>("Label_tr_count")->text().isEmpty());
         QVERIFY(window->findChild<QProgressBar*>("ProgressBar1")->isHidden());
         QVERIFY(WriteWindowOpen);

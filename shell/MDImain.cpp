@@ -1,5 +1,6 @@
 #include "MDImain.h"
 
+#include "Form_setup.h"
 #include "Form_type.h"
 #include "Prompt.h"
 #include "frmAbout.h"
@@ -8,15 +9,19 @@
 #include "files/Form_save_chann.h"
 #include "fm/Form_Edit_Test.h"
 #include "options/frm_option.h"
+#include "link/Form_Comm_Read.h"
+#include "link/Form_Comm_Write.h"
 
 #include "Globals.h"
 #include "Language.h"
+#include "LinkEngine.h"
 #include "Tables.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -93,6 +98,21 @@ QString MDImain::panelText(int panel) const
 void MDImain::setPanelText(int panel, const QString& text)
 {
     m_panels.at(panel - 1)->setText(text);
+}
+
+void MDImain::closeEvent(QCloseEvent* event)
+{
+    // A transfer cut in half leaves the radio partly written.
+    if (linkBusy()) {
+        Prompt::inform(this, linkBusyCloseText());
+        event->ignore();
+        return;
+    }
+    if (!confirmDiscardChanges(DiscardReason::Exit)) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MDImain::createMenus()
@@ -224,6 +244,12 @@ void MDImain::showInArea(ChildWindow* child)
     QMdiSubWindow* frame = m_area->addSubWindow(child);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(windowIcon());
+    // The frame's Close takes Ctrl+W on some systems; that key writes to the radio.
+    for (QAction* action : frame->systemMenu()->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        if (keys.removeAll(m_progWrite->shortcut()) > 0)
+            action->setShortcuts(keys);
+    }
     frame->setGeometry(child->placement(m_area->size()));
     frame->show();
 }
@@ -291,14 +317,6 @@ bool MDImain::confirmDiscardChanges(DiscardReason reason)
     }
 }
 
-void MDImain::closeEvent(QCloseEvent* event)
-{
-    if (!confirmDiscardChanges(DiscardReason::Exit)) {
-        event->ignore();
-        return;
-    }
-    QMainWindow::closeEvent(event);
-}
 
 void MDImain::newImage()
 {
@@ -342,14 +360,17 @@ void MDImain::openFmWindow()
 
 void MDImain::openReadWindow()
 {
+    openWindow<Form_Comm_Read>();
 }
 
 void MDImain::openWriteWindow()
 {
+    openWindow<Form_Comm_Write>();
 }
 
 void MDImain::openSetupWindow()
 {
+    openWindow<Form_setup>();
 }
 
 void MDImain::chooseChinese()

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Form_setup</name>
+    <message>
+        <source>Communication Port Setup</source>
+        <translation>通讯端口设置</translation>
+    </message>
+    <message>
+        <source>Port Setup</source>
+        <translation>端口设置</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确 定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取 消</translation>
+    </message>
+    <message>
+        <source>(no device present)</source>
+        <translation>（无设备）</translation>
+    </message>
+</context>
+<context>
     <name>Form_type</name>
     <message>
         <source>Model Select</source>

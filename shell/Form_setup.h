@@ -1,0 +1,31 @@
+#pragma once
+
+// The port dialog: chooses which of COM1..COM8 the read and write windows
+// open, and shows beside each the device it stands for now.
+
+#include "ChildWindow.h"
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+
+class Form_setup : public ChildWindow
+{
+    Q_OBJECT
+public:
+    static constexpr int kPorts = 8;
+
+    explicit Form_setup(QWidget* parent = nullptr);
+    QRect placement(const QSize& mainSize) const override;
+    void activated() override;
+
+private:
+    void showDevices();
+    void confirm();
+
+    QGroupBox* m_frame;
+    std::array<QRadioButton*, kPorts> m_options{};
+    std::array<QLabel*, kPorts> m_devices{};
+};

@@ -1,0 +1,79 @@
+#include "Frames.h"
+
+#include "MemoryImage.h"
+
+#include <QTest>
+
+class TestFrames : public QObject
+{
+    Q_OBJECT
+private slots:
+    void handshakeIsProgramAndTwo()
+    {
+        QCOMPARE(Frames::handshake(), QByteArray::fromHex("50524F4752414D02"));
+    }
+
+    void readRequests_data()
+    {
+        QTest::addColumn<int>("block");
+        QTest::addColumn<QByteArray>("frame");
+        QTest::newRow("block 0 carries the acknowledge") << 0 << QByteArray::fromHex("0652000010");
+        QTest::newRow("block 1") << 1 << QByteArray::fromHex("52001010");
+        QTest::newRow("block 16") << 16 << QByteArray::fromHex("52010010");
+        QTest::newRow("block 253") << 253 << QByteArray::fromHex("520FD010");
+        QTest::newRow("block 254") << 254 << QByteArray::fromHex("520FE010");
+    }
+    void readRequests()
+    {
+        QFETCH(int, block);
+        QFETCH(QByteArray, frame);
+        QCOMPARE(Frames::readRequest(block).toHex(' '), frame.toHex(' '));
+    }
+
+    void writeFrames_data()
+    {
+        QTest::addColumn<int>("block");
+        QTest::addColumn<QByteArray>("header");
+        QTest::newRow("block 0 carries the acknowledge") << 0 << QByteArray::fromHex("0657000010");
+        QTest::newRow("block 1") << 1 << QByteArray::fromHex("57001010");
+        QTest::newRow("block 16") << 16 << QByteArray::fromHex("57010010");
+        QTest::newRow("block 253") << 253 << QByteArray::fromHex("570FD010");
+        QTest::newRow("block 254") << 254 << QByteArray::fromHex("570FE010");
+    }
+    void writeFrames()
+    {
+        QFETCH(int, block);
+        QFETCH(QByteArray, header);
+        MemoryImage image;
+        QByteArray data;
+        for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c) {
+            const quint8 value = quint8((block * 7 + c * 13) & 0xFF);
+            image.setCell(block, c, value);
+            data.append(char(value));
+        }
+        QCOMPARE(Frames::writeFrame(image, block).toHex(' '), (header + data).toHex(' '));
+    }
+
+    void identification_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<int>("version");
+        QTest::newRow("at 0, version byte 255") << QByteArray::fromHex("543638313500 00FF00") << 1;
+        QTest::newRow("at 0, version byte 2") << QByteArray::fromHex("5436383135000002") + '\0' << 2;
+        QTest::newRow("at 1, version byte 255") << QByteArray::fromHex("00543638313500 00FF") << 1;
+        QTest::newRow("at 2: version byte beyond the nine") << QByteArray::fromHex("0000543638313500 00FF") << 2;
+        QTest::newRow("at 4, the last place that fits") << QByteArray::fromHex("000000005436383135") << 2;
+        QTest::newRow("at 5: cut by the nine-byte limit") << QByteArray::fromHex("00000000005436383135") << 0;
+        QTest::newRow("wrong identifier") << QByteArray::fromHex("543638353100 00FF00") << 0;
+        QTest::newRow("bytes after the ninth are not examined") << QByteArray::fromHex("000000543638313500FFFF") << 2;
+    }
+    void identification()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(int, version);
+        QCOMPARE(Frames::identifiedVersion(answer), version);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFrames)
+#include "tst_frames.moc"

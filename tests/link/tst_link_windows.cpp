@@ -1,0 +1,352 @@
+// The read and write windows, opened from the main window's menus and driven
+// through their buttons, against the virtual radio on a pseudo-terminal.
+
+#include "channels/frm_chann.h"
+#include "link/Form_Comm_Read.h"
+#include "link/Form_Comm_Write.h"
+#include "shell/MDImain.h"
+#include "shell/Prompt.h"
+
+#include "Globals.h"
+#include "Language.h"
+#include "MemoryMap.h"
+#include "VirtualRadio.h"
+
+#include <QAction>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace MemoryMap;
+
+namespace {
+
+LinkTimings shortTimings()
+{
+    LinkTimings t;
+    t.sendDelayMs = 1;
+    t.byteWatchdogMs = 800;
+    t.replyWatchdogMs = 400;
+    t.retryDelayMs = 20;
+    t.closePollMs = 20;
+    return t;
+}
+
+bool waitFor(QSignalSpy& spy, int count = 1, int timeoutMs = 30000)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (spy.size() < count)
+        if (!spy.wait(int(qMax<qint64>(1, deadline.remainingTime()))) && deadline.hasExpired())
+            return spy.size() >= count;
+    return true;
+}
+
+void setChannelInRange(int channel)
+{
+    for (int base : { 0, 4 }) {
+        RadioImage.setCell(channel, base + 1, 0x00);
+        RadioImage.setCell(channel, base + 2, 0x50);
+        RadioImage.setCell(channel, base + 3, 0x44);
+    }
+}
+
+} // namespace
+
+class TestLinkWindows : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        LinkWindow::overrideTimings(shortTimings());
+        CommPortNumber = 1;
+        PortError = false;
+        qunsetenv("QV3N_COM1");
+        m_main = new MDImain;
+        m_main->start();
+        m_messages.clear();
+        m_answer = QMessageBox::Ok;
+        m_onMessage = nullptr;
+        Prompt::setHandler([this](const Prompt::Message& message) {
+            m_messages.append(message);
+            if (m_onMessage)
+                m_onMessage(message);
+            return m_answer;
+        });
+    }
+    void cleanup()
+    {
+        Prompt::setHandler({});
+        delete m_main;
+        LinkWindow::overrideTimings(std::nullopt);
+        UiLanguage = true;
+        applyUiLanguage();
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<QString>("menuItem");
+        QTest::addColumn<QString>("startButton");
+        QTest::addColumn<QStringList>("captions");   // title, start, cancel, help
+        QTest::newRow("read, Chinese") << true << "Prog_read" << "Command_read"
+                                       << QStringList{ "从对讲机读取数据", "读取", "取消", "帮助" };
+        QTest::newRow("read, English") << false << "Prog_read" << "Command_read"
+                                       << QStringList{ "Read Data From Radio", "Read", "Cancel", "Help" };
+        QTest::newRow("write, Chinese") << true << "Prog_write" << "Command_Write"
+                                        << QStringList{ "写数据到对讲机", "写入", "取消", "帮助" };
+        QTest::newRow("write, English") << false << "Prog_write" << "Command_Write"
+                                        << QStringList{ "Write Data to Radio", "Write", "Cancel", "Help" };
+    }
+    void captions()
+    {
+        QFETCH(bool, chinese);
+        QFETCH(QString, menuItem);
+        QFETCH(QString, startButton);
+        QFETCH(QStringList, captions);
+        UiLanguage = chinese;
+        applyUiLanguage();
+        m_main->findChild<QAction*>(menuItem)->trigger();
+        auto* window = qobject_cast<LinkWindow*>(m_main->mdiArea()->activeSubWindow()->widget());
+        QVERIFY(window);
+        QVERIFY(menuItem == "Prog_read" ? ReadWindowOpen : WriteWindowOpen);
+        QCOMPARE(window->windowTitle(), captions[0]);
+        QCOMPARE(window->findChild<QPushButton*>(startButton)->text(), captions[1]);
+        QCOMPARE(window->findChild<QPushButton*>("Command_Cancel")->text(), captions[2]);
+        QCOMPARE(window->findChild<QPushButton*>("Command_Help")->text(), captions[3]);
+        QVERIFY(window->findChild<QLabel*>("Label_tr_count"));
+        QVERIFY(window->findChild<QProgressBar*>("ProgressBar1"));
+        QVERIFY(window->findChild<QSerialPort*>("MSC"));
+        for (int n = 1; n <= 4; ++n)
+            QCOMPARE(window->findChild<QTimer*>(QStringLiteral("Timer%1").arg(n))->timerType(), Qt::PreciseTimer);
+
+        // A second request brings no second window; Cancel while idle closes it.
+        m_main->findChild<QAction*>(menuItem)->trigger();
+        QCOMPARE(m_main->mdiArea()->subWindowList().size(), 2);
+        window->findChild<QPushButton*>("Command_Cancel")->click();
+        QTRY_VERIFY(!ReadWindowOpen && !WriteWindowOpen);
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void shortcutsOpenTheWindowsOverAnActiveChild()
+    {
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        QVERIFY(m_main->mdiArea()->activeSubWindow());
+        QTest::keyClick(m_main, Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(m_main->window<Form_Comm_Write>());
+        QVERIFY(m_main->window<frm_chann>());
+        QTest::keyClick(m_main, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(m_main->window<Form_Comm_Read>());
+        QVERIFY(m_main->window<Form_Comm_Write>());
+    }
+
+    void readFromTheMenu()
+    {
+        VirtualRadio::Options options;
+        options.version = 1;
+        VirtualRadio radio(options);
+        QVERIFY(radio.start(nullptr));
+        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
+
+        m_main->findChild<QAction*>("Prog_read")->trigger();
+        QPointer<Form_Comm_Read> window = m_main->window<Form_Comm_Read>();
+        QVERIFY(window);
+        auto* status = window->findChild<QLabel*>("Label_tr_count");
+        auto* progress = window->findChild<QProgressBar*>("ProgressBar1");
+        QVERIFY(progress->isHidden());
+        QString statusAtMessage;
+        int progressAtMessage = -1;
+        m_onMessage = [&](const Prompt::Message&) {
+            statusAtMessage = status->text();
+            progressAtMessage = progress->isVisible() ? progress->value() : -1;
+        };
+        QSignalSpy finished(window->engine(), &LinkEngine::finished);
+        QTest::mouseClick(window->findChild<QPushButton*>("Command_read"), Qt::LeftButton);
+        QCOMPARE(status->text(), QStringLiteral("正在与对讲机联络 ！"));
+        QVERIFY(waitFor(finished));
+
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].text, QStringLiteral("从对讲机中读取数据完毕 ！"));
+        QCOMPARE(m_messages[0].title, QStringLiteral("操作提示"));
+        QCOMPARE(statusAtMessage, QStringLiteral("数据读出正常 ！"));
+        QCOMPARE(progressAtMessage, 100);
+        QCOMPARE(m_main->panelText(5), QStringLiteral("Ver1.0"));
+        QCOMPARE(RadioVersion, 1);
+        for (int b = 0; b < kReadBlockCount; ++b)
+            for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
+                QCOMPARE(RadioImage.cell(b, c), radio.memory().cell(b, c));
+        QTRY_VERIFY(!window);
+        QVERIFY(!ReadWindowOpen);
+        // The channel table shows the new image when it is next activated.
+        m_main->findChild<QAction*>("Channel_edit")->trigger();
+        m_main->window<frm_chann>()->activated();
+        QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QStringLiteral("BASE"));
+    }
+
+    void writeFromTheMenu()
+    {
+        VirtualRadio radio({});
+        QVERIFY(radio.start(nullptr));
+        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
+        setChannelInRange(1);
+        RadioImage.setCell(1, 10, 0x0C);
+        QSignalSpy endByte(&radio, &VirtualRadio::writeCompleted);
+
+        m_main->findChild<QAction*>("Prog_write")->trigger();
+        QPointer<Form_Comm_Write> window = m_main->window<Form_Comm_Write>();
+        auto* status = window->findChild<QLabel*>("Label_tr_count");
+        QString statusAfter;
+        connect(window->engine(), &LinkEngine::finished, this, [&] { statusAfter = status->text(); });
+        QTest::mouseClick(window->findChild<QPushButton*>("Command_Write"), Qt::LeftButton);
+        QVERIFY(waitFor(endByte));
+        QTRY_VERIFY(!window);
+
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].text, QStringLiteral("向对讲机写入数据完毕 ！"));
+        QCOMPARE(statusAfter, QStringLiteral("数据写入完毕 ！"));
+        QVERIFY(!WriteWindowOpen);
+        for (int b = 0; b <= kLastWrittenBlock; ++b)
+            for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
+                QCOMPARE(radio.memory().cell(b, c), RadioImage.cell(b, c));
+    }
+
+    void messages_data()
+    {
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<int>("setup");   // 0: no port; bits 1: frequency mode out, 2: channel 12 out
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("port, Chinese") << true << 0 << "通讯端口打开错误，请正确设置通讯端口 ！" << "操作提示";
+        QTest::newRow("port, English")
+            << false << 0 << "Communication port is error, please setting right communication port . ！"
+            << "Operate prompt";
+        QTest::newRow("frequency mode, Chinese") << true << 1 << "频率模式下的接收或发射频率超出频率限制范围" << "操作提示";
+        QTest::newRow("channel, Chinese") << true << 2 << "信道 12 中的接收或发射频率超出频率限制范围" << "操作提示";
+        QTest::newRow("channel, English")
+            << false << 2 << "Channel 12that Receiving or transmitting frequency  out of frequency limitation range "
+            << "Operate prompt";
+        QTest::newRow("frequency mode before channels")
+            << false << 3 << "Receiving or transmitting frequency that frequency Mode out of frequency limitation range "
+            << "Operate prompt";
+    }
+    void messages()
+    {
+        QFETCH(bool, chinese);
+        QFETCH(int, setup);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        UiLanguage = chinese;
+        applyUiLanguage();
+        qputenv("QV3N_COM1", "/nonexistent/qv3n-port");
+        if (setup & 1)
+            RadioImage.setCell(kVfoBlock, 3, 0x48);
+        if (setup & 2) {
+            setChannelInRange(12);
+            RadioImage.setCell(12, 3, 0x39);
+        }
+        m_main->findChild<QAction*>("Prog_write")->trigger();
+        auto* window = m_main->window<Form_Comm_Write>();
+        window->findChild<QPushButton*>("Command_Write")->click();
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].text, text);
+        QCOMPARE(m_messages[0].title, title);
+        QCOMPARE(m_messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(m_messages[0].icon, QMessageBox::Warning);
+        if (setup == 0)
+            QVERIFY(m_messages[0].informativeText.contains(QStringLiteral("/nonexistent/qv3n-port")));
+        QCOMPARE(PortError, setup == 0);
+        QVERIFY(!window->engine()->portOpen());
+        QVERIFY(window->findChild<QLabel*>("Label_tr_count")->text().isEmpty());
+        QVERIFY(window->findChild<QProgressBar*>("ProgressBar1")->isHidden());
+        QVERIFY(WriteWindowOpen);
+    }
+
+    void busyWindowRefusesReadCancelAndExit()
+    {
+        VirtualRadio radio({});
+        QVERIFY(radio.start(nullptr));
+        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
+        m_main->findChild<QAction*>("Prog_read")->trigger();
+        QPointer<Form_Comm_Read> window = m_main->window<Form_Comm_Read>();
+        QSignalSpy finished(window->engine(), &LinkEngine::finished);
+        QSignalSpy blocks(&radio, &VirtualRadio::blockServed);
+        window->findChild<QPushButton*>("Command_read")->click();
+        QVERIFY(waitFor(blocks, 5));
+
+        window->findChild<QPushButton*>("Command_read")->click();
+        window->findChild<QPushButton*>("Command_Cancel")->click();
+        QVERIFY(linkBusy());
+        QVERIFY(!m_main->close());
+        QCOMPARE(m_messages.size(), 3);
+        QCOMPARE(m_messages[0].text, QStringLiteral("正在与对讲机进行读写操作 ！"));
+        QCOMPARE(m_messages[1].text, QStringLiteral("正在进行读写操作,请勿关窗口 ！,"));
+        QCOMPARE(m_messages[2].text, QStringLiteral("正在进行读写操作,请勿关窗口 ！,"));
+        QVERIFY(window);
+        QVERIFY(m_main->isVisible());
+
+        QVERIFY(waitFor(finished));
+        QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::Completed);
+        QVERIFY(!linkBusy());
+        QVERIFY(m_main->close());
+    }
+
+    void versionMismatchClosesTheWindow_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Yes") << true;
+        QTest::newRow("No") << false;
+    }
+    void versionMismatchClosesTheWindow()
+    {
+        QFETCH(bool, yes);
+        VirtualRadio::Options options;
+        options.version = 1;
+        VirtualRadio radio(options);
+        QVERIFY(radio.start(nullptr));
+        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
+        m_answer = yes ? QMessageBox::Yes : QMessageBox::No;
+        m_main->findChild<QAction*>("Prog_write")->trigger();
+        QPointer<Form_Comm_Write> window = m_main->window<Form_Comm_Write>();
+        window->findChild<QPushButton*>("Command_Write")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window, 10000);
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].text, QStringLiteral("软件版本号与机器不一致，继续将初始化参数，是否继续？"));
+        QCOMPARE(m_messages[0].title, QStringLiteral("操作提示"));
+        QCOMPARE(m_messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No));
+        QCOMPARE(m_main->panelText(5), yes ? QStringLiteral("Ver1.0") : QStringLiteral("Ver2.0"));
+        QCOMPARE(RadioVersion, yes ? 1 : 2);
+    }
+
+    void openingCommitsAPendingChannelName()
+    {
+        RadioImage.setBlock(1, { 0x00, 0x00, 0x50, 0x44, 0x00, 0x00, 0x50, 0x44, 0x00, 0xC0, 0xFF, 0xFF, 0xFF, 0xFF,
+                                 0xFF, 0x00 });
+        auto* table = m_main->window<frm_chann>();
+        table->activated();
+        table->grid()->setCurrentCell(0, frm_chann::ColName);
+        table->PlaceCellEditor();
+        QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), QStringLiteral("AB"));
+        m_main->findChild<QAction*>("Prog_read")->trigger();
+        QCOMPARE(RadioImage.cell(1, 10), 12);   // "A"
+        QCOMPARE(RadioImage.cell(1, 11), 13);   // "B"
+        QCOMPARE(RadioImage.cell(1, 12), 255);
+    }
+
+private:
+    MDImain* m_main = nullptr;
+    QList<Prompt::Message> m_messages;
+    QMessageBox::StandardButton m_answer = QMessageBox::Ok;
+    std::function<void(const Prompt::Message&)> m_onMessage;
+};
+
+QTEST_MAIN(TestLinkWindows)
+#include "tst_link_windows.moc"

@@ -43,6 +43,11 @@ bool linkBusy()
     return LinkEngine::anyBusy();
 }
 
+QString linkBusyText()
+{
+    return LinkEngine::tr("Read-write operating with transceiver .");
+}
+
 QString linkBusyCloseText()
 {
     return LinkEngine::tr("Read-write operating，don't close the window. ,");
@@ -111,7 +116,7 @@ bool LinkEngine::portOpen() const
 void LinkEngine::start()
 {
     if (m_linkBusy) {
-        notify(LinkNotice::Kind::Busy, tr("Read-write operating with transceiver ."));
+        notify(LinkNotice::Kind::Busy, linkBusyText());
         return;
     }
     if (m_direction == Direction::Write) {

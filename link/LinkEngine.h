@@ -168,5 +168,8 @@ private:
 // Whether a read or a write with the radio is under way.
 bool linkBusy();
 
+// The message that refuses a second exchange (or a language switch) while one is under way.
+QString linkBusyText();
+
 // The message that refuses to close a window while a transfer is under way.
 QString linkBusyCloseText();

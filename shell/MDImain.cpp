@@ -385,6 +385,13 @@ void MDImain::chooseEnglish()
 
 void MDImain::switchLanguage(bool chinese)
 {
+    // The switch reopens the link windows, which would cut a transfer in half.
+    if (linkBusy()) {
+        m_languageChn->setChecked(UiLanguage);
+        m_languageEng->setChecked(!UiLanguage);
+        Prompt::inform(this, linkBusyText());
+        return;
+    }
     if (UiLanguage != chinese) {
         UiLanguage = chinese;
         applyUiLanguage();
@@ -412,9 +419,12 @@ void MDImain::reloadOpenWindows()
     reloadWindow<frmAbout>();
     reloadWindow<frm_option>();
     reloadWindow<frm_chann>();
+    reloadWindow<Form_setup>();
     reloadWindow<Form_type>();
     reloadWindow<Form_save_chann>();
     reloadWindow<Form_open_chann>();
+    reloadWindow<Form_Comm_Read>();
+    reloadWindow<Form_Comm_Write>();
     reloadWindow<Form_Edit_Test>();
 }
 

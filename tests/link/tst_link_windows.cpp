@@ -270,7 +270,7 @@ private slots:
         QVERIFY(WriteWindowOpen);
     }
 
-    void busyWindowRefusesReadCancelAndExit()
+    void busyWindowRefusesReadCancelExitAndLanguageSwitch()
     {
         VirtualRadio radio({});
         QVERIFY(radio.start(nullptr));
@@ -286,11 +286,16 @@ private slots:
         window->findChild<QPushButton*>("Command_Cancel")->click();
         QVERIFY(linkBusy());
         QVERIFY(!m_main->close());
-        QCOMPARE(m_messages.size(), 3);
+        m_main->findChild<QAction*>("Language_eng")->trigger();
+        QCOMPARE(m_messages.size(), 4);
         QCOMPARE(m_messages[0].text, QStringLiteral("正在与对讲机进行读写操作 ！"));
         QCOMPARE(m_messages[1].text, QStringLiteral("正在进行读写操作,请勿关窗口 ！,"));
         QCOMPARE(m_messages[2].text, QStringLiteral("正在进行读写操作,请勿关窗口 ！,"));
-        QVERIFY(window);
+        QCOMPARE(m_messages[3].text, QStringLiteral("正在与对讲机进行读写操作 ！"));
+        QVERIFY(UiLanguage);
+        QVERIFY(m_main->findChild<QAction*>("Language_chn")->isChecked());
+        QVERIFY(!m_main->findChild<QAction*>("Language_eng")->isChecked());
+        QCOMPARE(m_main->window<Form_Comm_Read>(), window.data());
         QVERIFY(m_main->isVisible());
 
         QVERIFY(waitFor(finished));

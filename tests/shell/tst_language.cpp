@@ -130,6 +130,15 @@ private slots:
         QTest::newRow("save title") << "File_save" << "Form_save_chann" << "" << "保存信道参数文件"
                                     << "Save Channel File";
         QTest::newRow("save cancel") << "File_save" << "Form_save_chann" << "Command_Close" << "取  消" << "Cancel";
+        QTest::newRow("setup title") << "proc_setup" << "Form_setup" << "" << "通讯端口设置"
+                                     << "Communication Port Setup";
+        QTest::newRow("setup frame") << "proc_setup" << "Form_setup" << "Frame1" << "端口设置" << "Port Setup";
+        QTest::newRow("read title") << "Prog_read" << "Form_Comm_Read" << "" << "从对讲机读取数据"
+                                    << "Read Data From Radio";
+        QTest::newRow("read button") << "Prog_read" << "Form_Comm_Read" << "Command_read" << "读取" << "Read";
+        QTest::newRow("write title") << "Prog_write" << "Form_Comm_Write" << "" << "写数据到对讲机"
+                                     << "Write Data to Radio";
+        QTest::newRow("write help") << "Prog_write" << "Form_Comm_Write" << "Command_Help" << "帮助" << "Help";
         QTest::newRow("about ok") << "Menu_About" << "frmAbout" << "cmdOK" << "确定" << "Confirm";
         QTest::newRow("about sysinfo") << "Menu_About" << "frmAbout" << "cmdSysInfo" << "系统信息(&S)..."
                                        << "System Information(&S)...";

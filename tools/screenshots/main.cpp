@@ -34,6 +34,9 @@ constexpr Shot kShots[] = {
     { "fm", "Test_edit" },
     { "open-file", "File_Open" },
     { "save-file", "File_save" },
+    { "port-setup", "proc_setup" },
+    { "read", "Prog_read" },
+    { "write", "Prog_write" },
     { "about", "Menu_About" },
 };
 

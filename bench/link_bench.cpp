@@ -109,9 +109,6 @@ double runOnce(LinkEngine::Direction direction, const VirtualRadio::Options& opt
     RadioVersion = options.version;
     ResetRadioImage();
     RadioImage = radio.memory();
-    // A receive-only channel would stop the write at its range check.
-    for (int channel = 1; channel <= MemoryMap::kChannelCount; ++channel)
-        RadioImage.fillBlock(channel, MemoryImage::kEmpty);
 
     SilentHost host;
     LinkEngine engine(direction,

@@ -33,7 +33,7 @@ const DemoChannel kDemoChannels[] = {
     { 462'562'500, 462'562'500, 1, false, 1, false, true, true, "FRS1" },
     { 446'100'000, 446'100'000, 50, true, 50, true, false, false, "PMR" },
     { 439'500'000, 431'900'000, 12, false, 12, false, true, true, "RPT-A" },
-    { 467'550'000, 0, 0, false, 0, false, true, true, "MON" },
+    { 467'550'000, 467'550'000, 0, false, 0, false, false, false, "MON" },
     { 455'025'000, 455'025'000, 0, false, 19, false, true, false, "" },
 };
 

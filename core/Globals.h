@@ -59,6 +59,10 @@ inline QString AboutDisclaimer;
 inline QString AboutOkCaption;
 inline QString AboutSysInfoCaption;
 
+// The factory state of the radio's memory; touches no program-wide state, so
+// it may be called from any thread.
+MemoryImage factoryImage();
+
 // Fills the image with the factory state and takes the range limits from it.
 void ResetRadioImage();
 

@@ -127,13 +127,13 @@ void LinkWindow::setCaptions(const QString& title, const QString& start, const Q
 void LinkWindow::showLinkNotice(const LinkNotice& notice)
 {
     Prompt::show(this, { Prompt::titleText(notice.capitalTitle ? Prompt::Title::Capital : Prompt::Title::Lower),
-                         notice.text, notice.informativeText, {}, QMessageBox::Warning, QMessageBox::Ok });
+                         notice.text, notice.informativeText, {}, QMessageBox::Warning, QMessageBox::Ok, {} });
 }
 
 bool LinkWindow::askLinkQuestion(const LinkNotice& notice)
 {
     return Prompt::show(this, { Prompt::titleText(notice.capitalTitle ? Prompt::Title::Capital : Prompt::Title::Lower),
                                 notice.text, notice.informativeText, {}, QMessageBox::Warning,
-                                QMessageBox::Yes | QMessageBox::No })
+                                QMessageBox::Yes | QMessageBox::No, {} })
         == QMessageBox::Yes;
 }

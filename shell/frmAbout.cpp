@@ -94,5 +94,5 @@ void frmAbout::StartSysInfo()
     if (!program.isEmpty() && QProcess::startDetached(program, {}))
         return;
     // The system has no information program: the message exists in Chinese only.
-    Prompt::show(this, { QGuiApplication::applicationDisplayName(), QStringLiteral("此时系统信息不可用"), {}, {}, QMessageBox::NoIcon, QMessageBox::Ok });
+    Prompt::show(this, { QGuiApplication::applicationDisplayName(), QStringLiteral("此时系统信息不可用"), {}, {}, QMessageBox::NoIcon, QMessageBox::Ok, {} });
 }

@@ -4,6 +4,7 @@
 #include "VirtualRadio.h"
 
 #include "ChannelRecord.h"
+#include "Globals.h"
 #include "MemoryMap.h"
 
 #include <QDir>
@@ -56,28 +57,6 @@ void setFrequency(MemoryImage& image, int block, int base, int hz, int version)
     image.setCell(block, base + 1, quint8(steps));
     image.setCell(block, base + 2, quint8(units * 16 + tenths));
     image.setCell(block, base + 3, quint8(hundreds * 16 + tens));
-}
-
-// The program's factory image, as ResetRadioImage makes it. It is built here
-// rather than borrowed from the program's working copy because a radio may run
-// in a thread of its own beside the program.
-MemoryImage factoryImage()
-{
-    using namespace MemoryMap;
-    MemoryImage image;
-    image.setBlock(kVfoBlock, { 0x00, 0x01, 0x20, 0x46, 0x00, 0x01, 0x20, 0x46,
-                                0x00, 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00 });
-    const quint8 range[] = { 0x00, 0x40, 0x00, 0x47 };   // 400 to 470 MHz
-    for (int c = 0; c < 4; ++c)
-        image.setCell(kRangeBlock, c, range[c]);
-    const QByteArray banner("LISTENING");
-    for (int c = 0; c < banner.size(); ++c)
-        image.setCell(kTextBlock, c, quint8(banner[c]));
-    image.setBlock(kSettingsBlock, { 0x76, 0x95, 0x05, 0x00, 0x00, 0xC8, 0x40, 0x01,
-                                     0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00 });
-    image.setBlock(kFmBlock, { 0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07,
-                               0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x0D, 0xCD, 0xD2 });
-    return image;
 }
 
 } // namespace

@@ -317,7 +317,6 @@ bool MDImain::confirmDiscardChanges(DiscardReason reason)
     }
 }
 
-
 void MDImain::newImage()
 {
     if (!confirmDiscardChanges(DiscardReason::New))

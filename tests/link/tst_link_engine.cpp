@@ -5,6 +5,7 @@
 #include "VirtualRadio.h"
 
 #include "Checks.h"
+#include "Codecs.h"
 #include "Globals.h"
 #include "MemoryMap.h"
 
@@ -18,6 +19,7 @@ using namespace MemoryMap;
 using Kind = LinkNotice::Kind;
 using Fault = VirtualRadio::Fault;
 using Direction = LinkEngine::Direction;
+using Outcome = LinkEngine::Outcome;
 
 Q_DECLARE_METATYPE(LinkNotice::Kind)
 Q_DECLARE_METATYPE(VirtualRadio::Fault)
@@ -29,14 +31,8 @@ struct RecordingHost : LinkHost
 {
     QList<LinkNotice> notices;
     bool answerYes = false;
-    std::function<void(const LinkNotice&)> onNotice;
 
-    void showLinkNotice(const LinkNotice& notice) override
-    {
-        notices.append(notice);
-        if (onNotice)
-            onNotice(notice);
-    }
+    void showLinkNotice(const LinkNotice& notice) override { notices.append(notice); }
     bool askLinkQuestion(const LinkNotice& notice) override
     {
         notices.append(notice);
@@ -84,11 +80,8 @@ bool sameBlocks(const MemoryImage& a, const MemoryImage& b, int first, int last)
 // A used channel on 445 MHz, inside the default range.
 void setChannelInRange(int channel)
 {
-    for (int base : { 0, 4 }) {
-        RadioImage.setCell(channel, base + 1, 0x00);
-        RadioImage.setCell(channel, base + 2, 0x50);
-        RadioImage.setCell(channel, base + 3, 0x44);
-    }
+    StoreFreq(QStringLiteral("445"), channel, 0);
+    StoreFreq(QStringLiteral("445"), channel, 4);
 }
 
 QTimer* timer(const LinkEngine& engine, int n)
@@ -110,6 +103,35 @@ bool exchangeTimersIdle(const LinkEngine& engine)
 {
     return !timer(engine, 1)->isActive() && !timer(engine, 2)->isActive() && !timer(engine, 3)->isActive();
 }
+
+// A virtual radio on COM1 and an engine that talks to it.
+struct Session
+{
+    VirtualRadio radio;
+    RecordingHost host;
+    LinkEngine engine;
+    bool started = false;
+    QSignalSpy finished { &engine, &LinkEngine::finished };
+    QSignalSpy progress { &engine, &LinkEngine::progressChanged };
+    QSignalSpy status { &engine, &LinkEngine::statusTextChanged };
+    QSignalSpy versions { &engine, &LinkEngine::versionTextChanged };
+    QSignalSpy closeDue { &engine, &LinkEngine::closeDue };
+
+    Session(Direction direction, const VirtualRadio::Options& options = {}, const LinkTimings& timings = shortTimings())
+        : radio(options), engine(direction, timings)
+    {
+        started = radio.start(nullptr);
+        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
+        engine.setHost(&host);
+    }
+    bool run()
+    {
+        engine.start();
+        return started && waitFor(finished);
+    }
+    Outcome outcome() const { return finished.at(0).at(0).value<Outcome>(); }
+    QString statusAt(int i) const { return status.at(i).at(0).toString(); }
+};
 
 } // namespace
 
@@ -143,82 +165,51 @@ private slots:
         QFETCH(int, radioVersion);
         QFETCH(int, identifierOffset);
         QFETCH(int, expectedVersion);
-        VirtualRadio::Options options;
-        options.version = radioVersion;
-        options.identifierOffset = identifierOffset;
-        VirtualRadio radio(options);
-        QString error;
-        QVERIFY2(radio.start(&error), qPrintable(error));
-        radio.setMemory(patterned(3));
-        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
+        Session s(Direction::Read, { .version = radioVersion, .identifierOffset = identifierOffset });
+        s.radio.setMemory(patterned(3));
         RadioImage.setCell(5, 5, 0x42);   // an unsaved change that the read replaces
         const MemoryImage before = RadioImage;
-
-        RecordingHost host;
-        LinkEngine engine(Direction::Read, shortTimings());
-        engine.setHost(&host);
-        QSignalSpy versions(&engine, &LinkEngine::versionTextChanged);
-        QSignalSpy finished(&engine, &LinkEngine::finished);
-        QSignalSpy closeDue(&engine, &LinkEngine::closeDue);
-        engine.start();
-        QVERIFY(engine.busy());
+        s.engine.start();
         QVERIFY(linkBusy());
-        QVERIFY(waitFor(finished));
+        QVERIFY(waitFor(s.finished));
 
-        QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::Completed);
-        QVERIFY(sameBlocks(RadioImage, radio.memory(), 0, kReadBlockCount - 1));
+        QCOMPARE(s.outcome(), Outcome::Completed);
+        QVERIFY(sameBlocks(RadioImage, s.radio.memory(), 0, kReadBlockCount - 1));
         QVERIFY(sameBlocks(RadioImage, before, kReadBlockCount, MemoryImage::kBlocks - 1));
         QVERIFY(!RadioImage.isModified());
         QCOMPARE(RadioVersion, expectedVersion);
-        QCOMPARE(RadioVersionText, versionText(expectedVersion));
-        QCOMPARE(versions.size(), 1);
-        QCOMPARE(versions.at(0).at(0).toString(), versionText(expectedVersion));
-        QCOMPARE(host.kinds(), QList<Kind>{ Kind::ReadComplete });
-        QCOMPARE(host.notices.at(0).text, QStringLiteral("Complete reading the data from transceiver."));
-        QVERIFY(host.notices.at(0).capitalTitle);
-        QVERIFY(!engine.busy());
+        QCOMPARE(s.versions.size(), 1);
+        QCOMPARE(s.versions.at(0).at(0).toString(), versionText(expectedVersion));
+        QCOMPARE(s.host.kinds(), QList<Kind>{ Kind::ReadComplete });
+        QCOMPARE(s.host.notices.at(0).text, QStringLiteral("Complete reading the data from transceiver."));
         QVERIFY(!linkBusy());
-        QVERIFY(exchangeTimersIdle(engine));
-        QTRY_VERIFY(!engine.portOpen());
-        QVERIFY(engine.closeRequested());
-        QTRY_VERIFY(closeDue.size() >= 1);
+        QVERIFY(exchangeTimersIdle(s.engine));
+        QTRY_VERIFY(!s.engine.portOpen());
+        QTRY_VERIFY(s.closeDue.size() >= 1);
     }
 
     void readReportsProgressAndBlockNumbers()
     {
-        VirtualRadio radio({});
-        QVERIFY(radio.start(nullptr));
-        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
-        RecordingHost host;
-        LinkEngine engine(Direction::Read, shortTimings());
-        engine.setHost(&host);
-        QSignalSpy progress(&engine, &LinkEngine::progressChanged);
-        QSignalSpy status(&engine, &LinkEngine::statusTextChanged);
-        QSignalSpy finished(&engine, &LinkEngine::finished);
-        engine.start();
-        QVERIFY(waitFor(finished));
-
+        Session s(Direction::Read);
+        QVERIFY(s.run());
         // Connecting, then blocks 2..254 requested, then the end.
-        QCOMPARE(progress.size(), 1 + 253 + 1);
-        QCOMPARE(status.size(), 1 + 253 + 1);
-        QCOMPARE(progress.at(0), (QList<QVariant>{ 0, false }));
-        QCOMPARE(status.at(0).at(0).toString(), QStringLiteral("Connecting with transceiver. "));
-        QCOMPARE(progress.at(1), (QList<QVariant>{ 0, true }));   // block 2 requested
-        QCOMPARE(status.at(1).at(0).toString(), QStringLiteral("Reading 2 Data Block"));
-        QCOMPARE(progress.at(127).at(0).toInt(), 128 * 100 / 255);
-        QCOMPARE(progress.at(253).at(0).toInt(), 99);              // block 254 requested
-        QCOMPARE(status.at(253).at(0).toString(), QStringLiteral("Reading 254 Data Block"));
-        QCOMPARE(progress.at(254), (QList<QVariant>{ 100, true }));
-        QCOMPARE(status.at(254).at(0).toString(), QStringLiteral("Read Data in gear. "));
+        QCOMPARE(s.progress.size(), 1 + 253 + 1);
+        QCOMPARE(s.progress.at(0), (QList<QVariant>{ 0, false }));
+        QCOMPARE(s.statusAt(0), QStringLiteral("Connecting with transceiver. "));
+        QCOMPARE(s.progress.at(1), (QList<QVariant>{ 0, true }));
+        QCOMPARE(s.statusAt(1), QStringLiteral("Reading 2 Data Block"));
+        QCOMPARE(s.progress.at(127).at(0).toInt(), 128 * 100 / 255);
+        QCOMPARE(s.progress.at(253).at(0).toInt(), 99);
+        QCOMPARE(s.statusAt(253), QStringLiteral("Reading 254 Data Block"));
+        QCOMPARE(s.progress.at(254), (QList<QVariant>{ 100, true }));
+        QCOMPARE(s.statusAt(254), QStringLiteral("Read Data in gear. "));
     }
 
     void writeSendsBlocks0To254()
     {
-        VirtualRadio radio({});
-        QVERIFY(radio.start(nullptr));
+        Session s(Direction::Write);
         const MemoryImage radioBefore = patterned(9);
-        radio.setMemory(radioBefore);
-        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
+        s.radio.setMemory(radioBefore);
         RadioImage.setBytes(patterned(1).bytes());
         for (int channel = 1; channel <= kChannelCount; ++channel)
             RadioImage.fillBlock(channel, MemoryImage::kEmpty);
@@ -229,39 +220,26 @@ private slots:
         RadioImage.setBlock(kRangeBlock, { 0x00, 0x40, 0x00, 0x47, 0xFF, 0xFF, 0xFF, 0xFF,
                                            0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF });
         RadioImage.setCell(kSettingsBlock, kPriorityChannelCell, 5);   // not in use: cleared before sending
-
-        RecordingHost host;
-        LinkEngine engine(Direction::Write, shortTimings());
-        engine.setHost(&host);
-        QSignalSpy progress(&engine, &LinkEngine::progressChanged);
-        QSignalSpy status(&engine, &LinkEngine::statusTextChanged);
-        QSignalSpy finished(&engine, &LinkEngine::finished);
-        QSignalSpy closeDue(&engine, &LinkEngine::closeDue);
-        QSignalSpy endByte(&radio, &VirtualRadio::writeCompleted);
-        engine.start();
-        QVERIFY(waitFor(finished));
+        QSignalSpy endByte(&s.radio, &VirtualRadio::writeCompleted);
+        QVERIFY(s.run());
         QTRY_COMPARE(endByte.size(), 1);
 
         QCOMPARE(RadioImage.cell(kSettingsBlock, kPriorityChannelCell), 0);
         QCOMPARE(RadioImage.cell(kSettingsBlock, kStartChannelCell), 3);
-        QVERIFY(sameBlocks(radio.memory(), RadioImage, 0, kLastWrittenBlock));
-        QVERIFY(sameBlocks(radio.memory(), radioBefore, kLastWrittenBlock + 1, MemoryImage::kBlocks - 1));
-        QCOMPARE(host.kinds(), QList<Kind>{ Kind::WriteComplete });
-        QCOMPARE(host.notices.at(0).text, QStringLiteral("Complete writing Data to the transceiver."));
-        QVERIFY(host.notices.at(0).capitalTitle);
+        QVERIFY(sameBlocks(s.radio.memory(), RadioImage, 0, kLastWrittenBlock));
+        QVERIFY(sameBlocks(s.radio.memory(), radioBefore, kLastWrittenBlock + 1, MemoryImage::kBlocks - 1));
+        QCOMPARE(s.host.kinds(), QList<Kind>{ Kind::WriteComplete });
+        QCOMPARE(s.host.notices.at(0).text, QStringLiteral("Complete writing Data to the transceiver."));
 
         // Connecting, then blocks 1..254 sent, then the end.
-        QCOMPARE(progress.size(), 1 + 254);
-        QCOMPARE(progress.at(1), (QList<QVariant>{ 0, true }));      // block 1
-        QCOMPARE(progress.at(2).at(0).toInt(), 0);                    // block 2
-        QCOMPARE(progress.at(127).at(0).toInt(), 50);                 // block 127
-        QCOMPARE(progress.at(254).at(0).toInt(), 100);                // block 254
-        QCOMPARE(status.at(1).at(0).toString(), QStringLiteral("Writing  0  Data Block"));
-        QCOMPARE(status.at(254).at(0).toString(), QStringLiteral("Writing  253  Data Block"));
-        QCOMPARE(status.last().at(0).toString(), QStringLiteral("Complete writing Data "));
-        QVERIFY(exchangeTimersIdle(engine));
-        QTRY_VERIFY(!engine.portOpen());
-        QTRY_VERIFY(closeDue.size() >= 1);
+        QCOMPARE(s.progress.size(), 1 + 254);
+        QCOMPARE(s.progress.at(1), (QList<QVariant>{ 0, true }));
+        QCOMPARE(s.progress.at(127).at(0).toInt(), 50);
+        QCOMPARE(s.progress.at(254).at(0).toInt(), 100);
+        QCOMPARE(s.statusAt(1), QStringLiteral("Writing  0  Data Block"));
+        QCOMPARE(s.statusAt(254), QStringLiteral("Writing  253  Data Block"));
+        QCOMPARE(s.status.last().at(0).toString(), QStringLiteral("Complete writing Data "));
+        QTRY_VERIFY(!s.engine.portOpen());
     }
 
     void versionMismatchWritesNothing_data()
@@ -273,12 +251,8 @@ private slots:
     void versionMismatchWritesNothing()
     {
         QFETCH(bool, yes);
-        VirtualRadio::Options options;
-        options.version = 1;
-        VirtualRadio radio(options);
-        QVERIFY(radio.start(nullptr));
-        const MemoryImage radioBefore = radio.memory();
-        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
+        Session s(Direction::Write, { .version = 1 });
+        const MemoryImage radioBefore = s.radio.memory();
         setChannelInRange(4);
         CheckPriorityChannel();    // the write runs these before it starts
         SelectFirstUsedChannel();
@@ -286,30 +260,20 @@ private slots:
         ResetRadioImage();
         const MemoryImage defaults = RadioImage;
         RadioImage = imageBefore;
+        s.host.answerYes = yes;
+        QVERIFY(s.run());
 
-        RecordingHost host;
-        host.answerYes = yes;
-        LinkEngine engine(Direction::Write, shortTimings());
-        engine.setHost(&host);
-        QSignalSpy finished(&engine, &LinkEngine::finished);
-        QSignalSpy versions(&engine, &LinkEngine::versionTextChanged);
-        QSignalSpy closeDue(&engine, &LinkEngine::closeDue);
-        engine.start();
-        QVERIFY(waitFor(finished));
-
-        QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::VersionMismatch);
-        QCOMPARE(host.kinds(), QList<Kind>{ Kind::VersionMismatch });
-        QCOMPARE(host.notices.at(0).text,
+        QCOMPARE(s.outcome(), Outcome::VersionMismatch);
+        QCOMPARE(s.host.kinds(), QList<Kind>{ Kind::VersionMismatch });
+        QCOMPARE(s.host.notices.at(0).text,
                  QStringLiteral("The version of the software is different from the radio's，the parameter will be "
                                 "reset if continue，whether continue or not?"));
         QCOMPARE(RadioVersion, yes ? 1 : 2);
-        QCOMPARE(versions.size(), 1);
-        QCOMPARE(versions.at(0).at(0).toString(), yes ? QStringLiteral("Ver1.0") : QStringLiteral("Ver2.0"));
+        QCOMPARE(s.versions.at(0).at(0).toString(), yes ? QStringLiteral("Ver1.0") : QStringLiteral("Ver2.0"));
         QVERIFY(RadioImage.bytes() == (yes ? defaults.bytes() : imageBefore.bytes()));
-        QVERIFY(!engine.busy());
-        QVERIFY(exchangeTimersIdle(engine));
-        QTRY_VERIFY(closeDue.size() >= 1);
-        QVERIFY(radio.memory().bytes() == radioBefore.bytes());
+        QVERIFY(exchangeTimersIdle(s.engine));
+        QTRY_VERIFY(s.closeDue.size() >= 1);
+        QVERIFY(s.radio.memory().bytes() == radioBefore.bytes());
     }
 
     void faultsEndInTheFailureMessage_data()
@@ -334,47 +298,32 @@ private slots:
         QFETCH(int, radioVersion);
         QFETCH(Fault, fault);
         QFETCH(int, faultBlock);
-        VirtualRadio::Options options;
-        options.version = radioVersion;
-        options.fault = fault;
-        options.faultBlock = faultBlock;
-        VirtualRadio radio(options);
-        QVERIFY(radio.start(nullptr));
-        radio.setMemory(patterned(5));
-        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
+        Session s(direction, { .version = radioVersion, .fault = fault, .faultBlock = faultBlock });
+        s.radio.setMemory(patterned(5));
         int handshakes = 0;
-        connect(&radio, &VirtualRadio::activity, this, [&handshakes](const QString& line) {
+        connect(&s.radio, &VirtualRadio::activity, this, [&handshakes](const QString& line) {
             handshakes += line.startsWith(QStringLiteral("Handshake received")) ? 1 : 0;
         });
-        QSignalSpy hungUp(&radio, &VirtualRadio::hungUp);
+        QSignalSpy hungUp(&s.radio, &VirtualRadio::hungUp);
+        QSignalSpy portErrors(s.engine.findChild<QSerialPort*>(QStringLiteral("MSC")), &QSerialPort::errorOccurred);
         RadioImage.setCell(9, 9, 0x99);
         const MemoryImage before = RadioImage;
+        QVERIFY(s.run());
 
-        RecordingHost host;
-        LinkEngine engine(direction, shortTimings());
-        engine.setHost(&host);
-        QSignalSpy finished(&engine, &LinkEngine::finished);
-        QSignalSpy status(&engine, &LinkEngine::statusTextChanged);
-        QSignalSpy progress(&engine, &LinkEngine::progressChanged);
-        QSignalSpy portErrors(engine.findChild<QSerialPort*>(QStringLiteral("MSC")), &QSerialPort::errorOccurred);
-        engine.start();
-        QVERIFY(waitFor(finished));
-
-        QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::Failed);
-        QCOMPARE(host.kinds(), QList<Kind>{ Kind::ConnectFailed });
-        QCOMPARE(host.notices.at(0).text, QStringLiteral("Fail connect with transceiver."));
-        QCOMPARE(status.last().at(0).toString(), QStringLiteral("Communication fault."));
-        QCOMPARE(progress.last(), (QList<QVariant>{ 0, false }));
-        QCOMPARE(engine.retryCount(), 0);
-        QVERIFY(!engine.busy());
-        QVERIFY(!engine.portOpen());
-        QVERIFY(exchangeTimersIdle(engine));
+        QCOMPARE(s.outcome(), Outcome::Failed);
+        QCOMPARE(s.host.kinds(), QList<Kind>{ Kind::ConnectFailed });
+        QCOMPARE(s.host.notices.at(0).text, QStringLiteral("Fail connect with transceiver."));
+        QCOMPARE(s.status.last().at(0).toString(), QStringLiteral("Communication fault."));
+        QCOMPARE(s.progress.last(), (QList<QVariant>{ 0, false }));
+        QVERIFY(!s.engine.busy());
+        QVERIFY(!s.engine.portOpen());
+        QVERIFY(exchangeTimersIdle(s.engine));
         if (fault == Fault::HangUp) {
             // One attempt reaches the radio; the others find the port gone.
             QCOMPARE(hungUp.size(), 1);
             QCOMPARE(handshakes, 1);
             QVERIFY(PortError);
-            QVERIFY(host.notices.at(0).informativeText.contains(radio.portPath()));
+            QVERIFY(s.host.notices.at(0).informativeText.contains(s.radio.portPath()));
             // The vanished device is closed at once, not polled until the watchdog ends the attempt.
             QVERIFY2(portErrors.size() < 50, qPrintable(QString::number(portErrors.size())));
         } else {
@@ -382,7 +331,6 @@ private slots:
         }
         if (direction == Direction::Read) {
             QVERIFY(RadioImage.bytes() == before.bytes());
-            QCOMPARE(RadioVersion, 2);
             QCOMPARE(RadioVersionText, QStringLiteral("Ver2.0"));
         }
     }
@@ -400,56 +348,33 @@ private slots:
         QFETCH(Direction, direction);
         QFETCH(Fault, fault);
         QFETCH(int, faultBlock);
-        VirtualRadio::Options options;
-        options.fault = fault;
-        options.faultBlock = faultBlock;
-        options.faultTimes = 1;
-        VirtualRadio radio(options);
-        QVERIFY(radio.start(nullptr));
-        radio.setMemory(patterned(7));
-        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
-        RecordingHost host;
-        LinkEngine engine(direction, shortTimings());
-        engine.setHost(&host);
-        QSignalSpy finished(&engine, &LinkEngine::finished);
-        engine.start();
-        QVERIFY(waitFor(finished));
-        QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::Completed);
-        QCOMPARE(engine.retryCount(), LinkEngine::kAttempts - 2);
+        Session s(direction, { .fault = fault, .faultBlock = faultBlock, .faultTimes = 1 });
+        s.radio.setMemory(patterned(7));
+        QVERIFY(s.run());
+        QCOMPARE(s.outcome(), Outcome::Completed);
+        QCOMPARE(s.engine.retryCount(), LinkEngine::kAttempts - 2);
         if (direction == Direction::Read)
-            QVERIFY(sameBlocks(RadioImage, radio.memory(), 0, kReadBlockCount - 1));
+            QVERIFY(sameBlocks(RadioImage, s.radio.memory(), 0, kReadBlockCount - 1));
         else
-            QVERIFY(sameBlocks(radio.memory(), RadioImage, 0, kLastWrittenBlock));
+            QVERIFY(sameBlocks(s.radio.memory(), RadioImage, 0, kLastWrittenBlock));
     }
 
+    // Read pressed while a retry waits: the new attempt replaces the waiting one.
     void startDuringRetryWaitReplacesTheRetry()
     {
-        VirtualRadio::Options options;
-        options.fault = Fault::NoReply;
-        options.faultTimes = 1;
-        VirtualRadio radio(options);
-        QVERIFY(radio.start(nullptr));
-        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
         LinkTimings timings = shortTimings();
         timings.retryDelayMs = 60000;   // only the new attempt can finish the read
-        RecordingHost host;
-        LinkEngine engine(Direction::Read, timings);
-        engine.setHost(&host);
-        QSignalSpy finished(&engine, &LinkEngine::finished);
-        QSignalSpy timeouts(timer(engine, 2), &QTimer::timeout);
-        engine.start();
+        Session s(Direction::Read, { .fault = Fault::NoReply, .faultTimes = 1 }, timings);
+        QSignalSpy timeouts(timer(s.engine, 2), &QTimer::timeout);
+        s.engine.start();
         QVERIFY(waitFor(timeouts));
-        QVERIFY(timer(engine, 3)->isActive());
-        QVERIFY(!engine.busy());
-        QVERIFY(!engine.portOpen());
+        QVERIFY(timer(s.engine, 3)->isActive());
+        QVERIFY(!s.engine.busy());
 
-        engine.start();
-        QVERIFY(engine.busy());
-        QVERIFY(!timer(engine, 3)->isActive());
-        QCOMPARE(engine.retryCount(), LinkEngine::kAttempts - 1);
-        QVERIFY(waitFor(finished));
-        QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::Completed);
-        QVERIFY(host.notices.size() == 1);
+        QVERIFY(s.run());
+        QCOMPARE(s.engine.retryCount(), LinkEngine::kAttempts - 1);
+        QCOMPARE(s.outcome(), Outcome::Completed);
+        QCOMPARE(s.host.notices.size(), 1);
     }
 
     void busyEngineRefusesStartAndCancel_data()
@@ -461,92 +386,62 @@ private slots:
     void busyEngineRefusesStartAndCancel()
     {
         QFETCH(Direction, direction);
-        VirtualRadio radio({});
-        QVERIFY(radio.start(nullptr));
-        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
-        RecordingHost host;
-        LinkEngine engine(direction, shortTimings());
-        engine.setHost(&host);
-        QSignalSpy finished(&engine, &LinkEngine::finished);
-        QSignalSpy blocks(&radio, direction == Direction::Read ? &VirtualRadio::blockServed : &VirtualRadio::blockWritten);
-        engine.start();
-        QVERIFY(engine.busy());
+        Session s(direction);
+        QSignalSpy blocks(&s.radio, direction == Direction::Read ? &VirtualRadio::blockServed : &VirtualRadio::blockWritten);
+        s.engine.start();
         QVERIFY(waitFor(blocks, 10));
 
-        engine.start();
-        QVERIFY(!engine.cancel());
-        QCOMPARE(host.kinds(), (QList<Kind>{ Kind::Busy, Kind::CancelWhileBusy }));
-        QCOMPARE(host.notices.at(0).text, QStringLiteral("Read-write operating with transceiver ."));
-        QCOMPARE(host.notices.at(1).text, QStringLiteral("Read-write operating，don't close the window. ,"));
-        QCOMPARE(linkBusyCloseText(), host.notices.at(1).text);
-        QVERIFY(engine.busy());
+        s.engine.start();
+        QVERIFY(!s.engine.cancel());
+        QCOMPARE(s.host.kinds(), (QList<Kind>{ Kind::Busy, Kind::CancelWhileBusy }));
+        QCOMPARE(s.host.notices.at(0).text, QStringLiteral("Read-write operating with transceiver ."));
+        QCOMPARE(s.host.notices.at(1).text, QStringLiteral("Read-write operating，don't close the window. ,"));
+        QCOMPARE(linkBusyCloseText(), s.host.notices.at(1).text);
 
-        QVERIFY(waitFor(finished));
-        QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::Completed);
-        QVERIFY(engine.cancel());
+        QVERIFY(waitFor(s.finished));
+        QCOMPARE(s.outcome(), Outcome::Completed);
+        QVERIFY(s.engine.cancel());
     }
 
     void cancelDuringRetryWaitDropsTheRetry()
     {
-        VirtualRadio::Options options;
-        options.version = 1;
-        options.fault = Fault::ShortBlock;
-        options.faultBlock = 3;
-        VirtualRadio radio(options);
-        QVERIFY(radio.start(nullptr));
-        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
         LinkTimings timings = shortTimings();
         timings.retryDelayMs = 60000;
-        RecordingHost host;
-        LinkEngine engine(Direction::Read, timings);
-        engine.setHost(&host);
-        QSignalSpy versions(&engine, &LinkEngine::versionTextChanged);
-        QSignalSpy timeouts(timer(engine, 2), &QTimer::timeout);
-        engine.start();
+        Session s(Direction::Read, { .version = 1, .fault = Fault::ShortBlock, .faultBlock = 3 }, timings);
+        QSignalSpy timeouts(timer(s.engine, 2), &QTimer::timeout);
+        s.engine.start();
         QVERIFY(waitFor(timeouts));
-        QVERIFY(timer(engine, 3)->isActive());
         QCOMPARE(RadioVersion, 1);   // taken from the radio's identification
-        engine.start();              // fails the same way
-        QVERIFY(waitFor(timeouts, 2));
-        QVERIFY(timer(engine, 3)->isActive());
+        QVERIFY(timer(s.engine, 3)->isActive());
 
-        QVERIFY(engine.cancel());
-        QVERIFY(exchangeTimersIdle(engine));
-        QVERIFY(host.notices.isEmpty());
+        QVERIFY(s.engine.cancel());
+        QVERIFY(exchangeTimersIdle(s.engine));
+        QVERIFY(s.host.notices.isEmpty());
         // The image was not replaced, so it keeps the version it was made for.
         QCOMPARE(RadioVersion, 2);
-        QCOMPARE(versions.last().at(0).toString(), QStringLiteral("Ver2.0"));
+        QCOMPARE(s.versions.last().at(0).toString(), QStringLiteral("Ver2.0"));
     }
 
     void portOpenFailureStartsNothing()
     {
+        Session s(Direction::Read);
         qputenv("QV3N_COM1", "/nonexistent/qv3n-port");
-        RecordingHost host;
-        LinkEngine engine(Direction::Read, shortTimings());
-        engine.setHost(&host);
-        QSignalSpy status(&engine, &LinkEngine::statusTextChanged);
-        QSignalSpy progress(&engine, &LinkEngine::progressChanged);
-        engine.start();
+        s.engine.start();
 
         QVERIFY(PortError);
-        QCOMPARE(host.kinds(), QList<Kind>{ Kind::PortOpenError });
-        QCOMPARE(host.notices.at(0).text,
+        QCOMPARE(s.host.kinds(), QList<Kind>{ Kind::PortOpenError });
+        QCOMPARE(s.host.notices.at(0).text,
                  QStringLiteral("Communication port is error, please setting right communication port . ！"));
-        QVERIFY(host.notices.at(0).informativeText.contains(QStringLiteral("/nonexistent/qv3n-port")));
-        QVERIFY(!host.notices.at(0).capitalTitle);
-        QCOMPARE(engine.retryCount(), 3);
-        QVERIFY(exchangeTimersIdle(engine));
-        QVERIFY(!engine.busy());
-        QVERIFY(status.isEmpty());
-        QVERIFY(progress.isEmpty());
+        QVERIFY(s.host.notices.at(0).informativeText.contains(QStringLiteral("/nonexistent/qv3n-port")));
+        QVERIFY(exchangeTimersIdle(s.engine));
+        QVERIFY(!s.engine.busy());
+        QVERIFY(s.progress.isEmpty());
 
         // The next successful open clears the error.
-        VirtualRadio radio({});
-        QVERIFY(radio.start(nullptr));
-        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
-        engine.start();
+        qputenv("QV3N_COM1", s.radio.portPath().toLocal8Bit());
+        s.engine.start();
         QVERIFY(!PortError);
-        QVERIFY(engine.busy());
+        QVERIFY(s.engine.busy());
     }
 };
 

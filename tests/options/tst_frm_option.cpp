@@ -90,44 +90,28 @@ private slots:
         Prompt::setHandler({});
     }
 
-    void captionsAndListsInBothLanguages_data()
+    void listsInBothLanguages_data()
     {
         QTest::addColumn<bool>("chinese");
-        QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QStringList>("firstEntries");
         QTest::newRow("Chinese") << true
-                                 << QStringList{ "可选参数", " 信道模式", "频率模式", "频率模式", "频差频率(MHZ)", "工作频率范围" }
                                  << QStringList{ "关", "关", "关", "无", "显示信道频率", "搜索", "关", "窄带", "低功率" };
         QTest::newRow("English") << false
-                                 << QStringList{ "Optional Features", " Channel", "Frequncy", "Frequncy Mode",
-                                                 "Offset Frequncy(MHZ) ", "Frequncy Range" }
                                  << QStringList{ "Off", "Off", "Off", "None", "Frequncy", "SE", "Off", "Narrow", "Low" };
     }
-    void captionsAndListsInBothLanguages()
+    void listsInBothLanguages()
     {
         QFETCH(bool, chinese);
-        QFETCH(QStringList, texts);
         QFETCH(QStringList, firstEntries);
         UiLanguage = chinese;
         applyUiLanguage();
         open();
-        QCOMPARE(m_window->windowTitle(), texts[0]);
-        QCOMPARE(child<QRadioButton>("Option_chann")->text(), texts[1]);
-        QCOMPARE(child<QRadioButton>("Option_freq")->text(), texts[2]);
-        QCOMPARE(child<QGroupBox>("Frame_vfo")->title(), texts[3]);
-        QCOMPARE(child<QLabel>("Label_offset")->text(), texts[4]);
-        QCOMPARE(child<QGroupBox>("Frame_Freq_range")->title(), texts[5]);
-
-        const QStringList lists = { "Combo_TOT", "Combo_vox", "Combo_Lamp", "Combo_pri", "Combo_Mdf",
-                                    "Combo_Scan", "Combo_Sft_d", "Combo_WN", "Combo_TXP" };
-        for (int i = 0; i < lists.size(); ++i)
-            QCOMPARE(combo(lists[i])->itemText(0), firstEntries[i]);
-        QCOMPARE(combo("Combo_TOT")->itemText(7), QStringLiteral("7"));
-        QCOMPARE(combo("Combo_vox")->itemText(9), QStringLiteral("9"));
-        QCOMPARE(combo("Combo_pri")->itemText(128), QStringLiteral("128"));
-        QCOMPARE(combo("Combo_Decode")->itemText(0), QStringLiteral("OFF"));
+        QStringList first;
+        for (const char* name : { "Combo_TOT", "Combo_vox", "Combo_Lamp", "Combo_pri", "Combo_Mdf", "Combo_Scan",
+                                  "Combo_Sft_d", "Combo_WN", "Combo_TXP" })
+            first << combo(name)->itemText(0);
+        QCOMPARE(first, firstEntries);
         QCOMPARE(combo("Combo_Decode")->itemText(257), QStringLiteral("D754I"));
-        QCOMPARE(combo("Combo_Step")->itemText(1), QStringLiteral("25.0"));
     }
 
     void hiddenAndDisabledControls()
@@ -137,37 +121,38 @@ private slots:
             QVERIFY2(!child<QWidget>(name)->isVisible(), name);
         for (const char* name : { "Check_DNI", "Check_ENI", "Command_help", "Text_TX_Freq" })
             QVERIFY2(!child<QWidget>(name)->isEnabled(), name);
-        QVERIFY(OptionWindowOpen);
         child<QPushButton>("Command_Close")->click();
-        QTRY_VERIFY(!m_main->window<frm_option>());
-        QVERIFY(!OptionWindowOpen);
+        QTRY_VERIFY(!OptionWindowOpen);
     }
 
     void showsAndWritesBackStoredValues_data()
     {
+        QTest::addColumn<int>("block");
         QTest::addColumn<int>("c");
         QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("after");
-        QTest::newRow("time-out beyond the list") << kTimeOutCell << 9 << "Combo_TOT" << "7" << 7;
-        QTest::newRow("squelch beyond the list") << kSquelchCell << 12 << "Combo_Sql" << "9" << 9;
-        QTest::newRow("vox off") << kVoxCell << 0 << "Combo_vox" << "Off" << 0;
-        QTest::newRow("backlight and scan beyond their lists") << kScanCell << 0xFF << "Combo_Lamp" << "Continue" << 0xAF;
+        const int s = kSettingsBlock;
+        QTest::newRow("time-out beyond the list") << s << kTimeOutCell << 9 << "Combo_TOT" << "7" << 7;
+        QTest::newRow("squelch beyond the list") << s << kSquelchCell << 12 << "Combo_Sql" << "9" << 9;
+        QTest::newRow("backlight and scan beyond their lists") << s << kScanCell << 0xFF << "Combo_Lamp" << "Continue" << 0xAF;
         QTest::newRow("priority channel beyond 128 on an empty channel")
-            << kPriorityChannelCell << 200 << "Combo_pri" << "None" << 0;
+            << s << kPriorityChannelCell << 200 << "Combo_pri" << "None" << 0;
+        QTest::newRow("tone beyond 153") << int(kVfoBlock) << 0 << 200 << "Combo_Decode" << "OFF" << 0;
     }
     void showsAndWritesBackStoredValues()
     {
+        QFETCH(int, block);
         QFETCH(int, c);
         QFETCH(int, stored);
         QFETCH(QString, list);
         QFETCH(QString, shown);
         QFETCH(int, after);
-        RadioImage.setCell(kSettingsBlock, c, quint8(stored));
+        RadioImage.setCell(block, c, quint8(stored));
         open();
         QCOMPARE(combo(list)->currentText(), shown);
-        QCOMPARE(cell(kSettingsBlock, c), after);
+        QCOMPARE(cell(block, c), after);
     }
 
     void onlyChannelMode()
@@ -265,9 +250,7 @@ private slots:
         QTest::newRow("time-out to vox") << "Combo_TOT" << false << "Combo_vox";
         QTest::newRow("squelch to work mode") << "Combo_Sql" << false << "Option_freq";
         QTest::newRow("disabled work mode stops it") << "Combo_Sql" << true << "Combo_Sql";
-        QTest::newRow("beep to save") << "Check_Beep" << false << "Check_Save";
         QTest::newRow("hidden priority scan stops it") << "Check_Save" << false << "Check_Save";
-        QTest::newRow("receive box to decode") << "Text_RX_Freq" << false << "Combo_Decode";
         QTest::newRow("duplex to offset") << "Combo_Sft_d" << false << "Text_Offset_Freq";
         QTest::newRow("offset box to close") << "Text_Offset_Freq" << false << "Command_Close";
         QTest::newRow("range box is not in the chain") << "Text_pvfo_d0" << false << "Text_pvfo_d0";
@@ -287,25 +270,15 @@ private slots:
         QVERIFY(m_messages.isEmpty());
     }
 
-    void priorityChannelNeedsAUsedChannel_data()
-    {
-        QTest::addColumn<bool>("used");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("stored");
-        QTest::newRow("empty channel falls back to None") << false << "None" << 0;
-        QTest::newRow("used channel") << true << "5" << 5;
-    }
     void priorityChannelNeedsAUsedChannel()
     {
-        QFETCH(bool, used);
-        QFETCH(QString, shown);
-        QFETCH(int, stored);
-        if (used)
-            setChannel(5, "446");
+        setChannel(5, "446");
         open();
+        combo("Combo_pri")->setCurrentIndex(4);
+        QCOMPARE(combo("Combo_pri")->currentText(), QStringLiteral("None"));
+        QCOMPARE(cell(kSettingsBlock, kPriorityChannelCell), 0);
         combo("Combo_pri")->setCurrentIndex(5);
-        QCOMPARE(combo("Combo_pri")->currentText(), shown);
-        QCOMPARE(cell(kSettingsBlock, kPriorityChannelCell), stored);
+        QCOMPARE(cell(kSettingsBlock, kPriorityChannelCell), 5);
     }
 
     void tonesStoreCodeAndInversion_data()
@@ -319,9 +292,7 @@ private slots:
         QTest::addColumn<bool>("inverted");
         QTest::newRow("decode inverted") << "Combo_Decode" << "Check_DNI" << 0 << 0x08 << 160 << 56 << true;
         QTest::newRow("decode normal") << "Combo_Decode" << "Check_DNI" << 0 << 0x08 << 56 << 56 << false;
-        QTest::newRow("decode last") << "Combo_Decode" << "Check_DNI" << 0 << 0x08 << 257 << 153 << true;
         QTest::newRow("encode inverted") << "Combo_Encode" << "Check_ENI" << 4 << 0x20 << 154 << 50 << true;
-        QTest::newRow("encode tone") << "Combo_Encode" << "Check_ENI" << 4 << 0x20 << 49 << 49 << false;
     }
     void tonesStoreCodeAndInversion()
     {
@@ -343,16 +314,6 @@ private slots:
         QCOMPARE(combo(list)->currentIndex(), position);
     }
 
-    void toneAbove153ShowsOff()
-    {
-        RadioImage.setCell(kVfoBlock, 0, 200);
-        RadioImage.setCell(kVfoBlock, 8, 0x00);
-        open();
-        QCOMPARE(combo("Combo_Decode")->currentIndex(), 0);
-        QVERIFY(!child<QCheckBox>("Check_DNI")->isChecked());
-        QCOMPARE(cell(kVfoBlock, 0), 0);
-    }
-
     void duplexArithmetic_data()
     {
         QTest::addColumn<QString>("rx");
@@ -365,7 +326,6 @@ private slots:
         QTest::newRow("plus onto the upper limit") << "465" << "5" << 2 << "470.00000" << 2 << QStringList{};
         QTest::newRow("minus") << "446" << "5" << 1 << "441.00000" << 1 << QStringList{};
         QTest::newRow("minus below the range") << "402" << "5" << 1 << "402.00000" << 0 << QStringList{ kTxMessage };
-        QTest::newRow("off") << "446.5" << "5" << 0 << "446.50000" << 0 << QStringList{};
     }
     void duplexArithmetic()
     {
@@ -411,11 +371,8 @@ private slots:
 
         typeAndLeave("Text_Offset_Freq", "5");
         QCOMPARE(m_messages, QStringList{ kTxMessage });
-        QCOMPARE(combo("Combo_Sft_d")->currentIndex(), 0);
-        QCOMPARE(box("Text_TX_Freq")->text(), QStringLiteral("465.00000"));
         QCOMPARE(freq(kVfoBlock, 4), QStringLiteral("465.00000"));
         QCOMPARE(cell(kVfoBlock, 9), 0xC0);
-
         QCOMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), QStringLiteral("5.000000"));
     }
 
@@ -462,9 +419,7 @@ private slots:
         QCOMPARE(m_messages, QStringList{ kRxMessage });
         QTest::keyClicks(rx, "6.0062");
         QCOMPARE(rx->text(), QStringLiteral("446.0062"));
-        QTest::keyClick(rx, Qt::Key_Backspace);
-        QCOMPARE(rx->text(), QStringLiteral("446.006"));
-        QTest::keyClicks(rx, "255");   // a tenth character
+        QTest::keyClicks(rx, "55");   // a tenth character
         QCOMPARE(m_messages, (QStringList{ kRxMessage, kRxMessage }));
         QVERIFY(rx->text().isEmpty());
         QCOMPARE(freq(kVfoBlock, 0), QStringLiteral("462.00625"));
@@ -482,9 +437,6 @@ private slots:
         QVERIFY(m_messages.isEmpty());
         QTest::keyClick(offset, Qt::Key_0);
         QCOMPARE(m_messages, QStringList{ kOffsetMessage });
-        QVERIFY(offset->text().isEmpty());
-        QTest::keyClick(offset, Qt::Key_Minus);
-        QCOMPARE(m_messages, (QStringList{ kOffsetMessage, kOffsetMessage }));
         QVERIFY(offset->text().isEmpty());
         QCOMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), QStringLiteral("10.00000"));   // never stored
     }
@@ -510,12 +462,9 @@ private slots:
         QTest::newRow("upper above 470") << "Text_pvfo_d1" << "480" << 400 << highAbove << 400 << 470;
         QTest::newRow("upper below lower") << "Text_pvfo_d1" << "410" << 420 << highBelow << 420 << 420;
         QTest::newRow("equal limits") << "Text_pvfo_d1" << "420" << 420 << QString() << 420 << 420;
-        QTest::newRow("lower 420") << "Text_pvfo_d0" << "420" << 470 << QString() << 420 << 470;
         QTest::newRow("fraction") << "Text_pvfo_d0" << "455.5" << 470 << QString() << 455 << 470;
         QTest::newRow("exponent") << "Text_pvfo_d0" << "4.5e2" << 470 << QString() << 450 << 470;
-        QTest::newRow("leading blank") << "Text_pvfo_d0" << " 420" << 470 << QString() << 420 << 470;
         QTest::newRow("leading zero") << "Text_pvfo_d1" << "0420" << 400 << QString() << 400 << 420;
-        QTest::newRow("upper 470 with a fraction") << "Text_pvfo_d1" << "469.9" << 400 << QString() << 400 << 469;
     }
     void rangeBoxes()
     {
@@ -537,14 +486,11 @@ private slots:
             QCOMPARE(m_titles.front(), QStringLiteral("Operate Prompt"));
             QVERIFY(box(name)->hasFocus());
         }
-        QCOMPARE(cell(kRangeBlock, 0), (low % 10) * 16);
-        QCOMPARE(cell(kRangeBlock, 1), (low / 100) * 16 + (low / 10) % 10);
-        QCOMPARE(cell(kRangeBlock, 2), (high % 10) * 16);
-        QCOMPARE(cell(kRangeBlock, 3), (high / 100) * 16 + (high / 10) % 10);
-        QCOMPARE(box("Text_pvfo_d0")->text(), QString::number(low));
-        QCOMPARE(box("Text_pvfo_d1")->text(), QString::number(high));
-        QCOMPARE(FreqRangeLow, double(low));
-        QCOMPARE(FreqRangeHigh, double(high));
+        const MemoryImage stored = RadioImage;
+        setRange(low, high);
+        QVERIFY(RadioImage.bytes() == stored.bytes());
+        QCOMPARE(box("Text_pvfo_d0")->text() + box("Text_pvfo_d1")->text(), QString::number(low) + QString::number(high));
+        QCOMPARE(FreqRangeLow + FreqRangeHigh / 1000, low + high / 1000.0);
     }
 
     // An erased range block shows limits of four digits; storing the other
@@ -556,10 +502,8 @@ private slots:
         open();
         QCOMPARE(box("Text_pvfo_d1")->text(), QStringLiteral("1665"));
         typeAndLeave("Text_pvfo_d0", "410");
-        QCOMPARE(cell(kRangeBlock, 0), 0x00);
-        QCOMPARE(cell(kRangeBlock, 1), 0x41);
-        QCOMPARE(cell(kRangeBlock, 2), 0xFF);
-        QCOMPARE(cell(kRangeBlock, 3), 0xFF);
+        QCOMPARE(QList<int>({ cell(kRangeBlock, 0), cell(kRangeBlock, 1), cell(kRangeBlock, 2), cell(kRangeBlock, 3) }),
+                 (QList<int>{ 0x00, 0x41, 0xFF, 0xFF }));
         QCOMPARE(box("Text_pvfo_d1")->text(), QStringLiteral("1665"));
     }
 
@@ -617,14 +561,12 @@ private slots:
         QCOMPARE(m_messages, (QStringList{ kRxMessage, kRxMessage }));
     }
 
+    // A value typed into a box is handled as on leaving the box when the
+    // window closes or another window is activated.
     void typedValueIsKeptWhenTheWindowCloses()
     {
         open();
-        auto* rx = box("Text_RX_Freq");
-        rx->setFocus();
-        QTRY_VERIFY(rx->hasFocus());
-        rx->selectAll();
-        QTest::keyClicks(rx, "446.5");
+        typeInto("Text_RX_Freq", "446.5");
         qobject_cast<QMdiSubWindow*>(m_window->parentWidget())->close();
         QTRY_VERIFY(!m_main->window<frm_option>());
         QCOMPARE(freq(kVfoBlock, 0), QStringLiteral("446.50000"));
@@ -634,25 +576,16 @@ private slots:
     void typedValueIsStoredWhenAnotherWindowIsActivated()
     {
         open();
-        auto* offset = box("Text_Offset_Freq");
-        offset->setFocus();
-        QTRY_VERIFY(offset->hasFocus());
-        offset->selectAll();
-        QTest::keyClicks(offset, "7.5");
+        typeInto("Text_Offset_Freq", "7.5");
         m_main->findChild<QAction*>(QStringLiteral("Channel_edit"))->trigger();
         m_main->mdiArea()->setActiveSubWindow(m_main->mdiArea()->subWindowList().front());
-        QTRY_VERIFY(!offset->hasFocus());
-        QCOMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), QStringLiteral("7.500000"));
+        QTRY_COMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), QStringLiteral("7.500000"));
     }
 
     void refusedValueWhenAnotherWindowIsActivated()
     {
         open();
-        auto* rx = box("Text_RX_Freq");
-        rx->setFocus();
-        QTRY_VERIFY(rx->hasFocus());
-        rx->selectAll();
-        QTest::keyClicks(rx, "470");
+        typeInto("Text_RX_Freq", "470");
         m_main->mdiArea()->setActiveSubWindow(m_main->mdiArea()->subWindowList().front());
         flushEvents();
         QCOMPARE(m_messages, QStringList{ kRxMessage });
@@ -713,15 +646,19 @@ private:
     QComboBox* combo(const QString& name) const { return child<QComboBox>(name); }
     QLineEdit* box(const QString& name) const { return child<QLineEdit>(name); }
 
-    // Types into a box as the user does and leaves it with Tab.
-    void typeAndLeave(const QString& name, const QString& text)
+    // Types into a box as the user does (and leaves it with Tab).
+    void typeInto(const QString& name, const QString& text)
     {
         QLineEdit* target = box(name);
         target->setFocus();
         QTRY_VERIFY(target->hasFocus());
         target->selectAll();
         QTest::keyClicks(target, text);
-        QTest::keyClick(target, Qt::Key_Tab);
+    }
+    void typeAndLeave(const QString& name, const QString& text)
+    {
+        typeInto(name, text);
+        QTest::keyClick(box(name), Qt::Key_Tab);
     }
 
     MDImain* m_main = nullptr;

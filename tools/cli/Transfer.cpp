@@ -118,12 +118,12 @@ void Transfer::onFinished(LinkEngine::Outcome outcome)
 
 void Transfer::showLinkNotice(const LinkNotice& notice)
 {
-    m_progress->finish();
+    // Every message ends the transfer's report; status texts after it would only repeat it.
+    m_progress->close();
     const QString text = notice.text.trimmed();
     switch (notice.kind) {
     case LinkNotice::Kind::ReadComplete:
     case LinkNotice::Kind::WriteComplete:
-        m_progress->close();
         if (!m_quiet)
             Console::err(text);
         return;

@@ -159,7 +159,7 @@ bool LinkEngine::cancel()
 bool LinkEngine::openPort(bool quiet)
 {
     PortError = false;
-    const QString device = PortNames::deviceFor(CommPortNumber);
+    const QString device = m_portDevice.isEmpty() ? PortNames::deviceFor(CommPortNumber) : m_portDevice;
     QString reason;
     bool permissionDenied = false;
     if (!device.isEmpty()) {

@@ -77,6 +77,9 @@ public:
     ~LinkEngine() override;
 
     void setHost(LinkHost* host) { m_host = host; }
+    // Opens this device instead of the one CommPortNumber stands for (a front
+    // end given a device path); an empty text goes back to CommPortNumber.
+    void setPortDevice(const QString& device) { m_portDevice = device; }
     Direction direction() const { return m_direction; }
 
     // The Read or Write button: runs the checks (write), then starts the
@@ -137,6 +140,7 @@ private:
     const Direction m_direction;
     const LinkTimings m_timings;
     LinkHost* m_host = nullptr;
+    QString m_portDevice;
 
     QSerialPort* m_port;
     QTimer* m_sendTimer;       // Timer1

@@ -1,0 +1,479 @@
+// qv3n-cli run as a child process against virtual radios on pseudo-terminals,
+// with the link's intervals shortened through its test hook.
+
+#include "VirtualRadio.h"
+
+#include "ChannelFile.h"
+#include "ChannelRecord.h"
+#include "Codecs.h"
+#include "Globals.h"
+#include "MemoryMap.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace MemoryMap;
+using Fault = VirtualRadio::Fault;
+
+Q_DECLARE_METATYPE(VirtualRadio::Fault)
+
+namespace {
+
+struct Result
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// A radio on a pseudo-terminal in this process; it answers while the test waits.
+struct Radio
+{
+    explicit Radio(const VirtualRadio::Options& options = {}, const MemoryImage& memory = VirtualRadio::demoMemory(2))
+        : radio(options)
+        , handshakes(&radio, &VirtualRadio::handshakeReceived)
+        , written(&radio, &VirtualRadio::blockWritten)
+    {
+        radio.setMemory(memory);
+        ok = radio.start(&error);
+    }
+    QString port() const { return radio.portPath(); }
+
+    VirtualRadio radio;
+    QSignalSpy handshakes;
+    QSignalSpy written;
+    bool ok = false;
+    QString error;
+};
+
+// Blocks the program neither shows nor changes, filled so that a block in the
+// wrong place or a changed byte shows.
+MemoryImage withPatternedSpareBlocks(MemoryImage image, int seed)
+{
+    for (int b = 0; b < MemoryImage::kBlocks; ++b) {
+        const bool spare = b == 0 || b == 129 || (b > kVfoBlock && b < kRangeBlock) || b == 254 || b == 255;
+        for (int c = 0; spare && c < MemoryImage::kCellsPerBlock; ++c)
+            image.setCell(b, c, quint8((b * 31 + c * 7 + seed) & 0xFF));
+    }
+    return image;
+}
+
+bool sameBlocks(const MemoryImage::Bytes& a, const MemoryImage::Bytes& b, int first, int last)
+{
+    const int from = first * MemoryImage::kCellsPerBlock;
+    const int to = (last + 1) * MemoryImage::kCellsPerBlock;
+    return std::equal(a.begin() + from, a.begin() + to, b.begin() + from);
+}
+
+MemoryImage::Bytes fileBytes(const QString& path)
+{
+    const ChannelFile::ReadResult result = ChannelFile::read(path);
+    if (!result.ok())
+        qWarning("cannot read %s", qPrintable(path));
+    return result.bytes;
+}
+
+MemoryImage defaults()
+{
+    ResetRadioImage();
+    return RadioImage;
+}
+
+void setChannel(MemoryImage& image, int channel, const QString& mhz)
+{
+    ChannelRecord::setNewChannelDefaults(image, channel);
+    RadioImage = image;
+    StoreFreq(mhz, channel, ChannelRecord::kRxBase);
+    StoreFreq(mhz, channel, ChannelRecord::kTxBase);
+    image = RadioImage;
+}
+
+void setRange(MemoryImage& image, int low, int high)
+{
+    image.setBlock(kRangeBlock, { quint8(16 * (low % 10)), quint8(16 * (low / 100) + (low / 10) % 10),
+                                  quint8(16 * (high % 10)), quint8(16 * (high / 100) + (high / 10) % 10), 0xFF, 0xFF,
+                                  0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF });
+}
+
+QStringList lines(const QString& text)
+{
+    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    QString writeFile(const QString& name, const QByteArray& text) const
+    {
+        QFile file(path(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            qWarning("cannot write %s", qPrintable(name));
+        return path(name);
+    }
+
+    QString writeImage(const QString& name, const MemoryImage& image) const
+    {
+        return writeFile(name, ChannelFile::format(image.bytes()));
+    }
+
+    // Runs qv3n-cli to its end while this process's radios keep answering.
+    Result cli(const QStringList& args, const QMap<QString, QString>& env = {}) const
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (int n = 1; n <= 8; ++n)
+            environment.remove(QStringLiteral("QV3N_COM%1").arg(n));
+        environment.insert(QStringLiteral("QV3N_LINK_FAST"), QStringLiteral("1"));
+        for (auto it = env.cbegin(); it != env.cend(); ++it)
+            environment.insert(it.key(), it.value());
+        process.setProcessEnvironment(environment);
+        QSignalSpy finished(&process, &QProcess::finished);
+        process.start(QStringLiteral(QV3N_CLI_PROGRAM), args);
+        Result result;
+        if (!process.waitForStarted() || !finished.wait(60000))
+            return result;
+        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.out = QString::fromUtf8(process.readAllStandardOutput());
+        result.err = QString::fromUtf8(process.readAllStandardError());
+        return result;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        RadioVersion = 2;
+    }
+
+    void readThenWriteIsByteExact_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<bool>("throughComName");
+        QTest::newRow("version 2 radio, device path") << 2 << false;
+        QTest::newRow("version 2 radio, COM3 through QV3N_COM3") << 2 << true;
+        QTest::newRow("version 1 radio, written with --radio-version 1") << 1 << false;
+    }
+    void readThenWriteIsByteExact()
+    {
+        QFETCH(int, version);
+        QFETCH(bool, throughComName);
+        VirtualRadio::Options options;
+        options.version = version;
+        const MemoryImage memoryA = withPatternedSpareBlocks(VirtualRadio::demoMemory(version), 11);
+        Radio a(options, memoryA);
+        QVERIFY2(a.ok, qPrintable(a.error));
+        options.saveOnWriteEnd = path(QStringLiteral("radio-b-%1.chann").arg(QTest::currentDataTag()));
+        const MemoryImage memoryB = withPatternedSpareBlocks(MemoryImage(), 5);
+        Radio b(options, memoryB);
+        QVERIFY2(b.ok, qPrintable(b.error));
+        QSignalSpy endByte(&b.radio, &VirtualRadio::writeCompleted);
+
+        const QString file = path(QStringLiteral("read-%1.chann").arg(QTest::currentDataTag()));
+        QMap<QString, QString> env;
+        QString portA = a.port();
+        if (throughComName) {
+            env.insert(QStringLiteral("QV3N_COM3"), a.port());
+            portA = QStringLiteral("COM3");
+        }
+        const Result read = cli({ QStringLiteral("read"), portA, QStringLiteral("-o"), file }, env);
+        QCOMPARE(read.exitCode, 0);
+        QVERIFY(read.out.isEmpty());
+        // Progress in steps of a tenth, not a line per block.
+        const QStringList progress = lines(read.err).filter(QStringLiteral("%"));
+        QVERIFY2(progress.size() >= 10 && progress.size() <= 13, qPrintable(read.err));
+        QVERIFY(progress.last().startsWith(QLatin1String("100% ")));
+        QVERIFY(read.err.contains(QLatin1String("Complete reading the data from transceiver.")));
+        QCOMPARE(read.err.contains(QLatin1String("--radio-version 1")), version == 1);
+
+        // The file is what the save dialog writes of the image after a read:
+        // blocks 0..253 from the radio, 254 and 255 the program's defaults.
+        MemoryImage expected = defaults();
+        for (int b = 0; b < kReadBlockCount; ++b)
+            for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
+                expected.setCell(b, c, memoryA.cell(b, c));
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), ChannelFile::format(expected.bytes()));
+
+        QStringList writeArgs{ QStringLiteral("write"), b.port(), file, QStringLiteral("--quiet") };
+        if (version == 1)
+            writeArgs << QStringLiteral("--radio-version") << QStringLiteral("1");
+        const Result write = cli(writeArgs);
+        QCOMPARE(write.exitCode, 0);
+        QVERIFY2(write.err.isEmpty(), qPrintable(write.err));
+        QVERIFY(endByte.size() == 1 || endByte.wait());
+        QVERIFY(sameBlocks(fileBytes(options.saveOnWriteEnd), expected.bytes(), 0, kLastWrittenBlock));
+        QVERIFY(sameBlocks(b.radio.memory().bytes(), memoryB.bytes(), 255, 255));
+    }
+
+    void exitStatuses_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const QString port = QStringLiteral("$PORT");
+        const QString good = QStringLiteral("$GOOD");
+        QTest::newRow("show") << QStringList{ "show", good } << 0 << QString();
+        QTest::newRow("no device") << QStringList{ "read", "/nonexistent/qv3n-port", "-o", "$OUT" } << 1
+                                   << "qv3n-cli: Communication port is error, please setting right communication "
+                                      "port . ！ (Device /nonexistent/qv3n-port: ";
+        QTest::newRow("no verb") << QStringList{} << 2 << "Usage: qv3n-cli VERB";
+        QTest::newRow("unknown verb") << QStringList{ "erase", port } << 2 << "qv3n-cli: Unknown verb \"erase\"";
+        QTest::newRow("unknown option") << QStringList{ "show", good, "--force" } << 2
+                                        << "qv3n-cli: Unknown option --force.";
+        QTest::newRow("read without -o") << QStringList{ "read", port } << 2 << "qv3n-cli: read needs the file";
+        QTest::newRow("write without file") << QStringList{ "write", port } << 2
+                                            << "qv3n-cli: The operand FILE is missing.";
+        QTest::newRow("extra operand") << QStringList{ "show", good, good } << 2 << "qv3n-cli: Unexpected operand";
+        QTest::newRow("COM9") << QStringList{ "read", "COM9", "-o", "$OUT" } << 2
+                              << "qv3n-cli: The ports are COM1 to COM8";
+        QTest::newRow("radio version 3") << QStringList{ "write", port, good, "--radio-version", "3" } << 2
+                                         << "qv3n-cli: --radio-version takes 1 or 2, not \"3\".";
+        QTest::newRow("language fr") << QStringList{ "show", good, "--lang=fr" } << 2 << "--lang takes en or zh";
+        QTest::newRow("missing file") << QStringList{ "write", port, "$DIR/absent.chann" } << 3
+                                      << "qv3n-cli: The channel file $DIR/absent.chann cannot be opened: ";
+        QTest::newRow("not a number") << QStringList{ "write", port, "$WORD" } << 3
+                                      << "qv3n-cli: Line 2 of the channel file $WORD holds \"12x\", which is not a "
+                                         "number. Nothing was loaded.";
+        QTest::newRow("too few values") << QStringList{ "check", "$SHORT" } << 3
+                                        << "qv3n-cli: The channel file $SHORT holds only 4095 of the 4096 values";
+        QTest::newRow("value above 255") << QStringList{ "show", "$BIG" } << 3 << "holds the value 256, which lies "
+                                                                                   "outside 0 to 255.";
+        QTest::newRow("output folder missing") << QStringList{ "read", port, "-o", "$DIR/none/x.chann" } << 3
+                                               << "qv3n-cli: The channel file $DIR/none/x.chann could not be saved: ";
+        QTest::newRow("check refuses") << QStringList{ "check", "$NARROW" } << 4 << QString();
+        QTest::newRow("write refused by the range") << QStringList{ "write", port, "$NARROW" } << 4
+                                                    << "qv3n-cli: Channel 1that Receiving or transmitting frequency";
+    }
+    void exitStatuses()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        Radio radio;
+        QVERIFY(radio.ok);
+        const MemoryImage radioBefore = radio.radio.memory();
+        MemoryImage good = defaults();
+        setChannel(good, 1, QStringLiteral("446.00625"));
+        MemoryImage narrow = good;
+        setRange(narrow, 400, 440);
+        narrow.setBlock(kVfoBlock, { 0, 0x00, 0x20, 0x43, 0, 0x00, 0x20, 0x43, 0, 0xC0, 0, 0, 0, 0, 0, 0 });   // 432 MHz
+        QByteArray shortText = ChannelFile::format(good.bytes());
+        shortText.chop(7);   // the last value " 255 \r\n"
+        QByteArray word = ChannelFile::format(good.bytes());
+        word.replace(" 0 ", " 12x ");   // the first 0 is on line 2
+        QByteArray big = ChannelFile::format(good.bytes());
+        big.replace(" 255 ", " 256 ");
+        const QMap<QString, QString> files{
+            { QStringLiteral("$GOOD"), writeImage(QStringLiteral("good.chann"), good) },
+            { QStringLiteral("$NARROW"), writeImage(QStringLiteral("narrow.chann"), narrow) },
+            { QStringLiteral("$SHORT"), writeFile(QStringLiteral("short.chann"), shortText) },
+            { QStringLiteral("$WORD"), writeFile(QStringLiteral("word.chann"), word) },
+            { QStringLiteral("$BIG"), writeFile(QStringLiteral("big.chann"), big) },
+            { QStringLiteral("$OUT"), path(QStringLiteral("out.chann")) },
+            { QStringLiteral("$PORT"), radio.port() },
+            { QStringLiteral("$DIR"), m_dir.path() },
+        };
+        auto expand = [&files](QString text) {
+            for (auto it = files.cbegin(); it != files.cend(); ++it)
+                text.replace(it.key(), it.value());
+            return text;
+        };
+        for (QString& arg : args)
+            arg = expand(arg);
+
+        const Result result = cli(args);
+        QCOMPARE(result.exitCode, status);
+        QVERIFY2(result.err.contains(expand(message)), qPrintable(result.err));
+        if (status != 0 && !message.isEmpty())   // one clear line first
+            QVERIFY2(result.err.startsWith(QLatin1String("qv3n-cli: ")) || result.err.startsWith(QLatin1String("Usage")),
+                     qPrintable(result.err));
+        // Nothing reaches the radio when the command line, the file or a check is wrong.
+        if (status >= 2) {
+            QCOMPARE(radio.handshakes.size(), 0);
+            QVERIFY(radio.radio.memory().bytes() == radioBefore.bytes());
+        }
+        QVERIFY(!QFile::exists(path(QStringLiteral("none"))));
+    }
+
+    void checkReportsWhatAWriteWouldDo_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<int>("status");
+        QTest::newRow("fine") << "fine" << QStringList{ "A write would go ahead." } << 0;
+        QTest::newRow("adjusts only")
+            << "adjust"
+            << QStringList{ "Priority channel 5 is not in use: a write sets the priority channel to none.",
+                            "A write makes channel 3, the first channel in use, the start channel (the file holds 1).",
+                            "A write would go ahead." }
+            << 0;
+        QTest::newRow("frequency mode and two channels out of range")
+            << "refuse"
+            << QStringList{ "Receiving or transmitting frequency that frequency Mode out of frequency limitation range",
+                            "  RX 462.00625, TX 462.00625; the range is 430 to 440 MHz.",
+                            "Channel 2that Receiving or transmitting frequency  out of frequency limitation range",
+                            "  RX 445.00000, TX 445.00000; the range is 430 to 440 MHz.",
+                            "Channel 7that Receiving or transmitting frequency  out of frequency limitation range",
+                            "  RX 450.00000, TX (empty); the range is 430 to 440 MHz.",
+                            "A write would be refused." }
+            << 4;
+    }
+    void checkReportsWhatAWriteWouldDo()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QStringList, expected);
+        QFETCH(int, status);
+        MemoryImage image = defaults();
+        if (setup == QLatin1String("fine")) {
+            setChannel(image, 1, QStringLiteral("446.00625"));
+        } else if (setup == QLatin1String("adjust")) {
+            setChannel(image, 3, QStringLiteral("446.00625"));
+            image.setCell(kSettingsBlock, kPriorityChannelCell, 5);
+        } else {
+            setRange(image, 430, 440);
+            setChannel(image, 1, QStringLiteral("435"));
+            setChannel(image, 2, QStringLiteral("445"));
+            setChannel(image, 4, QStringLiteral("440.99375"));
+            setChannel(image, 7, QStringLiteral("450"));
+            for (int c = 5; c <= 7; ++c)
+                image.setCell(7, c, 0xFF);   // receive only
+        }
+        const QString file = writeImage(QStringLiteral("check.chann"), image);
+        const Result result = cli({ QStringLiteral("check"), file });
+        QCOMPARE(result.exitCode, status);
+        QCOMPARE(lines(result.out), expected);
+        QVERIFY(result.err.isEmpty());
+        QVERIFY(fileBytes(file) == image.bytes());   // the check changes nothing
+    }
+
+    void versionMismatchWritesNothing()
+    {
+        VirtualRadio::Options options;
+        options.version = 1;
+        Radio radio(options, VirtualRadio::demoMemory(1));
+        QVERIFY(radio.ok);
+        const MemoryImage before = radio.radio.memory();
+        const QString file = writeImage(QStringLiteral("v2.chann"), VirtualRadio::demoMemory(2));
+        const Result result = cli({ QStringLiteral("write"), radio.port(), file });
+        QCOMPARE(result.exitCode, 4);
+        QVERIFY2(result.err.contains(QLatin1String("qv3n-cli: The radio's memory format is not version 2")),
+                 qPrintable(result.err));
+        QCOMPARE(radio.handshakes.size(), 1);
+        QCOMPARE(radio.written.size(), 0);
+        QVERIFY(radio.radio.memory().bytes() == before.bytes());
+        QVERIFY(fileBytes(file) == VirtualRadio::demoMemory(2).bytes());
+    }
+
+    void radioFaultsExitWithOne_data()
+    {
+        QTest::addColumn<QString>("verb");
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<int>("handshakes");
+        QTest::newRow("read, silent radio") << "read" << Fault::NoReply << 4;
+        QTest::newRow("write, silent radio") << "write" << Fault::NoReply << 4;
+        QTest::newRow("read, wrong identifier") << "read" << Fault::WrongIdentifier << 4;
+        QTest::newRow("write, cable pulled at block 100") << "write" << Fault::HangUp << 1;
+    }
+    void radioFaultsExitWithOne()
+    {
+        QFETCH(QString, verb);
+        QFETCH(Fault, fault);
+        QFETCH(int, handshakes);
+        VirtualRadio::Options options;
+        options.fault = fault;
+        options.faultBlock = 100;
+        // A pulled cable is reopened by the retries: through a link that goes
+        // with the radio, never the freed terminal that another test may get.
+        if (fault == Fault::HangUp)
+            options.symlink = path(QStringLiteral("pulled-port"));
+        Radio radio(options);
+        QVERIFY(radio.ok);
+        const QString device = fault == Fault::HangUp ? options.symlink : radio.port();
+        const QString out = path(QStringLiteral("fault.chann"));
+        QFile::remove(out);
+        MemoryImage image = defaults();
+        setChannel(image, 1, QStringLiteral("446.00625"));
+        const QString file = writeImage(QStringLiteral("fault-in.chann"), image);
+        const QStringList args = verb == QLatin1String("read")
+            ? QStringList{ verb, device, QStringLiteral("-o"), out }
+            : QStringList{ verb, device, file };
+        const Result result = cli(args);
+        QCOMPARE(result.exitCode, 1);
+        const QString failure = lines(result.err).filter(QLatin1String("qv3n-cli:")).value(0);
+        QVERIFY2(failure.startsWith(QLatin1String("qv3n-cli: Fail connect with transceiver. (")), qPrintable(result.err));
+        // The line names the device: as the radio on it, or with the system's reason.
+        QVERIFY2(failure.contains(device), qPrintable(failure));
+        QCOMPARE(radio.handshakes.size(), handshakes);
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void helpForEveryVerb_data()
+    {
+        QTest::addColumn<QString>("verb");
+        for (const char* verb : { "read", "write", "show", "check" })
+            QTest::newRow(verb) << verb;
+    }
+    void helpForEveryVerb()
+    {
+        QFETCH(QString, verb);
+        const Result help = cli({ QStringLiteral("help"), verb });
+        const Result option = cli({ verb, QStringLiteral("--help") });
+        QCOMPARE(help.exitCode, 0);
+        QCOMPARE(option.exitCode, 0);
+        QVERIFY(help.out.startsWith(QStringLiteral("Usage: qv3n-cli %1 ").arg(verb)));
+        QCOMPARE(option.out, help.out);
+        QVERIFY(cli({ QStringLiteral("--help") }).out.contains(QLatin1String("Exit status:")));
+    }
+
+    void chineseWithLangZh_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("help") << QStringList{ "--lang", "zh", "--help" } << 0 << QStringList{ "用法：qv3n-cli" };
+        QTest::newRow("usage error") << QStringList{ "read", "COM9", "-o", "x.chann", "--lang=zh" } << 2
+                                     << QStringList{ "qv3n-cli: 端口为 COM1 至 COM8", "运行“qv3n-cli help read”" };
+        QTest::newRow("show") << QStringList{ "show", "$GOOD", "--lang", "zh" } << 0
+                              << QStringList{ "信道参数编辑", "信道号", "静噪等级", "400 到 470 MHz", "收音机编辑" };
+        QTest::newRow("read") << QStringList{ "--lang", "zh", "read", "$PORT", "-o", "$OUT" } << 0
+                              << QStringList{ "正在读取", "从对讲机中读取数据完毕", "信道参数保存完毕" };
+        QTest::newRow("silent radio") << QStringList{ "read", "$SILENT", "-o", "$OUT", "--lang", "zh" } << 1
+                                      << QStringList{ "qv3n-cli: 与对讲机联络失败", "次尝试后仍无有效应答" };
+    }
+    void chineseWithLangZh()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QStringList, texts);
+        Radio radio;
+        VirtualRadio::Options silentOptions;
+        silentOptions.fault = Fault::NoReply;
+        Radio silent(silentOptions);
+        QVERIFY(radio.ok && silent.ok);
+        MemoryImage good = defaults();
+        setChannel(good, 1, QStringLiteral("446.00625"));
+        for (QString& arg : args) {
+            arg.replace(QLatin1String("$GOOD"), writeImage(QStringLiteral("zh.chann"), good));
+            arg.replace(QLatin1String("$OUT"), path(QStringLiteral("zh-out.chann")));
+            arg.replace(QLatin1String("$PORT"), radio.port());
+            arg.replace(QLatin1String("$SILENT"), silent.port());
+        }
+        const Result result = cli(args);
+        QCOMPARE(result.exitCode, status);
+        for (const QString& text : texts)
+            QVERIFY2((result.out + result.err).contains(text), qPrintable(result.out + result.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"

@@ -1,0 +1,44 @@
+#pragma once
+
+// The command line of qv3n-cli: a verb, its operands and options.
+
+#include <QString>
+#include <QStringList>
+
+enum class Verb { None, Read, Write, Show, Check, Help };
+
+struct Arguments
+{
+    Verb verb = Verb::None;
+    QStringList operands;     // after the verb
+    QString output;           // -o, --output
+    int radioVersion = 0;     // --radio-version; 0 when not given
+    QString language;         // --lang: "en" or "zh"; empty when not given
+    bool help = false;        // -h, --help
+    bool quiet = false;       // -q, --quiet
+    QString error;            // a usage error, in the current language; empty when none
+};
+
+// Parses the arguments after the program's name.
+Arguments parseArguments(const QStringList& args);
+
+// The value of --lang among the arguments, before anything else is parsed, so
+// that every message (usage errors included) comes in that language.
+QString languageArgument(const QStringList& args);
+
+QString verbName(Verb verb);
+
+// The port given on the command line: COM1..COM8 as the program's port setup
+// names them (QV3N_COMn included), or a device path.
+struct PortChoice
+{
+    int comNumber = 0;        // 1..8, or 0 for a device path
+    QString device;           // the device path given; empty for COMn
+    QString given;            // as typed
+};
+
+// Parses PORT; on a usage error returns false and sets error.
+bool parsePort(const QString& text, PortChoice* port, QString* error);
+
+// How a message names the port: "COM1 (/dev/ttyUSB0)" or the device path.
+QString describePort(const PortChoice& port);

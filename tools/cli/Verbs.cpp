@@ -1,0 +1,301 @@
+#include "Verbs.h"
+
+#include "CliText.h"
+#include "Console.h"
+#include "Report.h"
+#include "Transfer.h"
+
+#include "ChannelFile.h"
+#include "Globals.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace {
+
+QString shownPath(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+ExitStatus usageError(const QString& text, Verb verb)
+{
+    Console::error(text);
+    Console::err(CommandLine::tr("Run \"qv3n-cli help %1\" for help.").arg(verbName(verb)));
+    return ExitStatus::Usage;
+}
+
+// The operands a verb takes, by name; a missing or extra one is a usage error.
+bool checkOperands(const Arguments& args, const QStringList& names, ExitStatus* status)
+{
+    if (args.operands.size() < names.size())
+        *status = usageError(CommandLine::tr("The operand %1 is missing.").arg(names.at(args.operands.size())),
+                             args.verb);
+    else if (args.operands.size() > names.size())
+        *status = usageError(CommandLine::tr("Unexpected operand \"%1\".").arg(args.operands.at(names.size())),
+                             args.verb);
+    else
+        return true;
+    return false;
+}
+
+// Loads a channel file into RadioImage, all or nothing, with the messages of the open dialog.
+bool loadFile(const QString& path)
+{
+    const char* const context = "Form_open_chann";
+    const ChannelFile::ReadResult result = ChannelFile::read(path);
+    switch (result.error) {
+    case ChannelFile::ReadError::None:
+        RadioImage.setBytes(result.bytes);
+        RadioImage.markUnmodified();
+        return true;
+    case ChannelFile::ReadError::CannotOpen:
+        Console::error(windowText(context, "The channel file %1 cannot be opened: %2").arg(shownPath(path), result.reason));
+        return false;
+    case ChannelFile::ReadError::TooFewValues:
+        Console::error(windowText(context, "The channel file %1 holds only %2 of the 4096 values it must hold. "
+                                           "Nothing was loaded.")
+                           .arg(shownPath(path))
+                           .arg(result.valueCount));
+        return false;
+    case ChannelFile::ReadError::NotANumber:
+        Console::error(windowText(context, "Line %1 of the channel file %2 holds \"%3\", which is not a number. "
+                                           "Nothing was loaded.")
+                           .arg(result.line)
+                           .arg(shownPath(path), result.value));
+        return false;
+    case ChannelFile::ReadError::OutOfRange:
+        Console::error(windowText(context, "Line %1 of the channel file %2 holds the value %3, which lies outside "
+                                           "0 to 255. Nothing was loaded.")
+                           .arg(result.line)
+                           .arg(shownPath(path), result.value));
+        return false;
+    }
+    return false;
+}
+
+QString saveFailedText(const QString& path, const QString& reason)
+{
+    return windowText("Form_save_chann", "The channel file %1 could not be saved: %2\n"
+                                         "A file of that name already on disk is left as it was.")
+        .arg(shownPath(path), reason);
+}
+
+// Whether the file can be written, found out before the radio is read rather than after.
+bool canSave(const QString& path, QString* reason)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *reason = file.errorString();
+        return false;
+    }
+    file.cancelWriting();
+    return true;
+}
+
+ExitStatus runRead(const Arguments& args)
+{
+    ExitStatus status = ExitStatus::Ok;
+    if (!checkOperands(args, { QStringLiteral("PORT") }, &status))
+        return status;
+    if (args.output.isEmpty())
+        return usageError(CommandLine::tr("read needs the file to write: -o FILE.chann"), args.verb);
+    if (args.radioVersion != 0)
+        return usageError(CommandLine::tr("read takes the memory format from the radio; --radio-version is for "
+                                          "write, show and check."),
+                          args.verb);
+    PortChoice port;
+    QString error;
+    if (!parsePort(args.operands.at(0), &port, &error))
+        return usageError(error, args.verb);
+    QString reason;
+    if (!canSave(args.output, &reason)) {
+        Console::error(saveFailedText(args.output, reason));
+        return ExitStatus::FileError;
+    }
+
+    Transfer transfer(LinkEngine::Direction::Read, port, args.quiet);
+    status = transfer.run();
+    if (status != ExitStatus::Ok)
+        return status;
+    const ChannelFile::WriteResult saved = ChannelFile::write(args.output, RadioImage.bytes());
+    if (!saved.ok) {
+        Console::error(saveFailedText(args.output, saved.reason));
+        return ExitStatus::FileError;
+    }
+    if (!args.quiet) {
+        Console::err(windowText("Form_save_chann", "Complete storing channel parameter.") + QLatin1Char(' ')
+                     + shownPath(args.output));
+        if (RadioVersion != 2)
+            Console::err(CommandLine::tr("The radio uses memory format %1: show, check and write this file with "
+                                         "--radio-version %2.")
+                             .arg(RadioVersionText)
+                             .arg(RadioVersion));
+    }
+    return ExitStatus::Ok;
+}
+
+ExitStatus runWrite(const Arguments& args)
+{
+    ExitStatus status = ExitStatus::Ok;
+    if (!checkOperands(args, { QStringLiteral("PORT"), QStringLiteral("FILE") }, &status))
+        return status;
+    if (!args.output.isEmpty())
+        return usageError(CommandLine::tr("write takes no -o; give the port and the file."), args.verb);
+    PortChoice port;
+    QString error;
+    if (!parsePort(args.operands.at(0), &port, &error))
+        return usageError(error, args.verb);
+    if (!loadFile(args.operands.at(1)))
+        return ExitStatus::FileError;
+    Transfer transfer(LinkEngine::Direction::Write, port, args.quiet);
+    return transfer.run();
+}
+
+ExitStatus runShowOrCheck(const Arguments& args)
+{
+    ExitStatus status = ExitStatus::Ok;
+    if (!checkOperands(args, { QStringLiteral("FILE") }, &status))
+        return status;
+    if (!args.output.isEmpty())
+        return usageError(CommandLine::tr("%1 takes no -o; it prints to standard output.").arg(verbName(args.verb)),
+                          args.verb);
+    if (!loadFile(args.operands.at(0)))
+        return ExitStatus::FileError;
+    if (args.verb == Verb::Show) {
+        std::fputs(qPrintable(Report::contents()), stdout);
+        return ExitStatus::Ok;
+    }
+    const Report::CheckResult result = Report::check();
+    for (const QString& line : result.lines)
+        Console::out(line);
+    return result.refused ? ExitStatus::Refused : ExitStatus::Ok;
+}
+
+} // namespace
+
+namespace Verbs {
+
+ExitStatus run(const Arguments& args)
+{
+    if (args.radioVersion != 0)
+        RadioVersion = args.radioVersion;
+    RadioVersionText = versionText(RadioVersion);
+
+    if (args.verb == Verb::None || args.verb == Verb::Help || args.help) {
+        Verb topic = args.verb;
+        if (args.verb == Verb::Help) {
+            if (args.operands.size() > 1)
+                return usageError(CommandLine::tr("help takes at most one verb."), Verb::Help);
+            topic = Verb::None;
+            if (!args.operands.isEmpty()) {
+                const Arguments inner = parseArguments(args.operands);
+                if (!inner.error.isEmpty() || inner.verb == Verb::None)
+                    return usageError(CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check "
+                                                      "and help.")
+                                          .arg(args.operands.at(0)),
+                                      Verb::Help);
+                topic = inner.verb;
+            }
+        }
+        if (args.verb == Verb::None && !args.help) {
+            std::fputs(qPrintable(helpText(Verb::None)), stderr);
+            return ExitStatus::Usage;
+        }
+        std::fputs(qPrintable(helpText(topic)), stdout);
+        return ExitStatus::Ok;
+    }
+
+    switch (args.verb) {
+    case Verb::Read:
+        return runRead(args);
+    case Verb::Write:
+        return runWrite(args);
+    case Verb::Show:
+    case Verb::Check:
+        return runShowOrCheck(args);
+    case Verb::None:
+    case Verb::Help:
+        break;
+    }
+    return ExitStatus::Usage;
+}
+
+QString helpText(Verb verb)
+{
+    switch (verb) {
+    case Verb::Read:
+        return CommandLine::tr(
+            "Usage: qv3n-cli read PORT -o FILE.chann [--quiet] [--lang en|zh]\n"
+            "\n"
+            "Reads the radio's memory into a channel file, as Program > Read from radio and\n"
+            "File > Save do in the program: blocks 0 to 253 come from the radio, blocks 254\n"
+            "and 255 hold the program's defaults. The file is replaced only once it has been\n"
+            "written in full.\n"
+            "\n"
+            "  PORT             COM1 to COM8, or a device path such as /dev/ttyUSB0\n"
+            "  -o, --output F   the channel file to write\n"
+            "  -q, --quiet      no progress and no completion messages, only errors\n");
+    case Verb::Write:
+        return CommandLine::tr(
+            "Usage: qv3n-cli write PORT FILE.chann [--radio-version 1|2] [--quiet] [--lang en|zh]\n"
+            "\n"
+            "Writes a channel file to the radio, as Program > Write to radio does in the\n"
+            "program: the priority and start channels are adjusted, the frequency mode and\n"
+            "every channel must lie within the file's frequency range, and the radio must\n"
+            "use the file's memory format. Otherwise nothing is written.\n"
+            "\n"
+            "  PORT                COM1 to COM8, or a device path such as /dev/ttyUSB0\n"
+            "  --radio-version N   the memory format of the file: 2 (the default) or 1\n"
+            "  -q, --quiet         no progress and no completion messages, only errors\n");
+    case Verb::Show:
+        return CommandLine::tr(
+            "Usage: qv3n-cli show FILE.chann [--radio-version 1|2] [--lang en|zh]\n"
+            "\n"
+            "Prints what a channel file holds: the channels in use as the channel table\n"
+            "shows them, the frequency mode, the frequency range, the optional features and\n"
+            "the FM presets.\n"
+            "\n"
+            "  --radio-version N   the memory format of the file: 2 (the default) or 1;\n"
+            "                      it sets the step of the frequencies\n");
+    case Verb::Check:
+        return CommandLine::tr(
+            "Usage: qv3n-cli check FILE.chann [--radio-version 1|2] [--lang en|zh]\n"
+            "\n"
+            "Runs the checks that a write runs before it sends anything, and prints what\n"
+            "they would adjust (priority channel, start channel) and every frequency they\n"
+            "would refuse. Exits with 4 when a write would be refused, 0 when not.\n"
+            "\n"
+            "  --radio-version N   the memory format of the file: 2 (the default) or 1\n");
+    case Verb::None:
+    case Verb::Help:
+        break;
+    }
+    return CommandLine::tr(
+        "Usage: qv3n-cli VERB [OPTIONS] OPERANDS\n"
+        "\n"
+        "Programs QV3N radios from the command line, with the same radio link and the\n"
+        "same checks as the program's windows.\n"
+        "\n"
+        "Verbs:\n"
+        "  read PORT -o FILE.chann   read the radio's memory into a channel file\n"
+        "  write PORT FILE.chann     write a channel file to the radio\n"
+        "  show FILE.chann           print the channels and settings of a channel file\n"
+        "  check FILE.chann          say what a write of the file would adjust or refuse\n"
+        "  help [VERB]               this help, or the help of one verb (also VERB --help)\n"
+        "\n"
+        "PORT is COM1 to COM8, numbered as in the program's port setup (the environment\n"
+        "variable QV3N_COMn names the device of COMn), or a device path.\n"
+        "\n"
+        "Options:\n"
+        "  --lang en|zh   messages in English (the default) or in Chinese\n"
+        "  -h, --help     help\n"
+        "\n"
+        "Exit status: 0 done; 1 the radio failed (port error, no answer, fault);\n"
+        "2 usage error; 3 file error (cannot be read or written, malformed);\n"
+        "4 refused by a check before writing, or the radio's memory format differs.\n");
+}
+
+} // namespace Verbs

@@ -1,0 +1,15 @@
+#pragma once
+
+// The verbs of qv3n-cli and their help.
+
+#include "Arguments.h"
+#include "ExitStatus.h"
+
+namespace Verbs {
+
+ExitStatus run(const Arguments& args);
+
+// The program's help, or one verb's.
+QString helpText(Verb verb);
+
+} // namespace Verbs

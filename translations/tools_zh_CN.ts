@@ -1,0 +1,260 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>The option %1 needs a value.</source>
+        <translation>选项 %1 需要一个值。</translation>
+    </message>
+    <message>
+        <source>--lang takes en or zh, not &quot;%1&quot;.</source>
+        <translation>--lang 只接受 en 或 zh，不接受“%1”。</translation>
+    </message>
+    <message>
+        <source>--radio-version takes 1 or 2, not &quot;%1&quot;.</source>
+        <translation>--radio-version 只接受 1 或 2，不接受“%1”。</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>未知选项 %1。</translation>
+    </message>
+    <message>
+        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check and help.</source>
+        <translation>未知命令“%1”；可用命令为 read、write、show、check 和 help。</translation>
+    </message>
+    <message>
+        <source>The ports are COM1 to COM8; give the device path of any other port.</source>
+        <translation>端口为 COM1 至 COM8；其他端口请给出设备路径。</translation>
+    </message>
+    <message>
+        <source>The port is empty; give COM1 to COM8 or a device path.</source>
+        <translation>端口为空；请给出 COM1 至 COM8 或设备路径。</translation>
+    </message>
+    <message>
+        <source>Run &quot;qv3n-cli --help&quot; for help.</source>
+        <translation>运行“qv3n-cli --help”查看帮助。</translation>
+    </message>
+    <message>
+        <source>%1 (not in the list)</source>
+        <translation>%1（不在列表中）</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>No channel is in use.</source>
+        <translation>没有使用中的信道。</translation>
+    </message>
+    <message>
+        <source>%1 to %2 MHz</source>
+        <translation>%1 到 %2 MHz</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>（空）</translation>
+    </message>
+    <message>
+        <source>RX %1, TX %2; the range is %3.</source>
+        <translation>接收 %1，发射 %2；频率范围为 %3。</translation>
+    </message>
+    <message>
+        <source>Priority channel %1 is not in use: a write sets the priority channel to none.</source>
+        <translation>优先信道 %1 未使用：写入时优先信道将设为无。</translation>
+    </message>
+    <message>
+        <source>No channel is in use: a write sets the start channel to none (the file holds %1).</source>
+        <translation>没有使用中的信道：写入时起始信道将设为无（文件中为 %1）。</translation>
+    </message>
+    <message>
+        <source>A write makes channel %1, the first channel in use, the start channel (the file holds %2).</source>
+        <translation>写入时第一个使用中的信道 %1 将成为起始信道（文件中为 %2）。</translation>
+    </message>
+    <message>
+        <source>A write would be refused.</source>
+        <translation>写入将被拒绝。</translation>
+    </message>
+    <message>
+        <source>A write would go ahead.</source>
+        <translation>可以写入。</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s memory format is not version %1, the format this file is taken to be in (see --radio-version). Nothing was written.</source>
+        <translation>对讲机的存储格式不是本文件所按的版本 %1（见 --radio-version）。没有写入任何数据。</translation>
+    </message>
+    <message>
+        <source>no valid answer from the radio on %1 after %2 attempts</source>
+        <translation>%1 上的对讲机在 %2 次尝试后仍无有效应答</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio.</source>
+        <translation>没有向对讲机写入任何数据。</translation>
+    </message>
+    <message>
+        <source>Run &quot;qv3n-cli help %1&quot; for help.</source>
+        <translation>运行“qv3n-cli help %1”查看帮助。</translation>
+    </message>
+    <message>
+        <source>The operand %1 is missing.</source>
+        <translation>缺少参数 %1。</translation>
+    </message>
+    <message>
+        <source>Unexpected operand &quot;%1&quot;.</source>
+        <translation>多余的参数“%1”。</translation>
+    </message>
+    <message>
+        <source>read needs the file to write: -o FILE.chann</source>
+        <translation>read 需要指定要写入的文件：-o FILE.chann</translation>
+    </message>
+    <message>
+        <source>read takes the memory format from the radio; --radio-version is for write, show and check.</source>
+        <translation>read 从对讲机获取存储格式；--radio-version 用于 write、show 和 check。</translation>
+    </message>
+    <message>
+        <source>The radio uses memory format %1: show, check and write this file with --radio-version %2.</source>
+        <translation>该对讲机使用存储格式 %1：对本文件执行 show、check 和 write 时请加 --radio-version %2。</translation>
+    </message>
+    <message>
+        <source>write takes no -o; give the port and the file.</source>
+        <translation>write 不接受 -o；请给出端口和文件。</translation>
+    </message>
+    <message>
+        <source>%1 takes no -o; it prints to standard output.</source>
+        <translation>%1 不接受 -o；结果输出到标准输出。</translation>
+    </message>
+    <message>
+        <source>help takes at most one verb.</source>
+        <translation>help 最多接受一个命令。</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli read PORT -o FILE.chann [--quiet] [--lang en|zh]
+
+Reads the radio&apos;s memory into a channel file, as Program &gt; Read from radio and
+File &gt; Save do in the program: blocks 0 to 253 come from the radio, blocks 254
+and 255 hold the program&apos;s defaults. The file is replaced only once it has been
+written in full.
+
+  PORT             COM1 to COM8, or a device path such as /dev/ttyUSB0
+  -o, --output F   the channel file to write
+  -q, --quiet      no progress and no completion messages, only errors
+</source>
+        <translation>用法：qv3n-cli read 端口 -o 文件.chann [--quiet] [--lang en|zh]
+
+把对讲机的存储器读入信道参数文件，与程序中的“编程 → 从对讲机读取数据”加
+“文件 → 保存”相同：数据块 0 至 253 来自对讲机，数据块 254 和 255 为程序的
+默认值。文件完整写好后才替换原文件。
+
+  端口             COM1 至 COM8，或设备路径，例如 /dev/ttyUSB0
+  -o, --output F   要写入的信道参数文件
+  -q, --quiet      不显示进度和完成信息，只显示错误
+</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli write PORT FILE.chann [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+Writes a channel file to the radio, as Program &gt; Write to radio does in the
+program: the priority and start channels are adjusted, the frequency mode and
+every channel must lie within the file&apos;s frequency range, and the radio must
+use the file&apos;s memory format. Otherwise nothing is written.
+
+  PORT                COM1 to COM8, or a device path such as /dev/ttyUSB0
+  --radio-version N   the memory format of the file: 2 (the default) or 1
+  -q, --quiet         no progress and no completion messages, only errors
+</source>
+        <translation>用法：qv3n-cli write 端口 文件.chann [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+把信道参数文件写入对讲机，与程序中的“编程 → 向对讲机写入数据”相同：先调整
+优先信道和起始信道；频率模式和每个信道都必须在文件的工作频率范围之内，且对讲
+机必须使用文件的存储格式。否则不写入任何数据。
+
+  端口                COM1 至 COM8，或设备路径，例如 /dev/ttyUSB0
+  --radio-version N   文件的存储格式：2（默认）或 1
+  -q, --quiet         不显示进度和完成信息，只显示错误
+</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli show FILE.chann [--radio-version 1|2] [--lang en|zh]
+
+Prints what a channel file holds: the channels in use as the channel table
+shows them, the frequency mode, the frequency range, the optional features and
+the FM presets.
+
+  --radio-version N   the memory format of the file: 2 (the default) or 1;
+                      it sets the step of the frequencies
+</source>
+        <translation>用法：qv3n-cli show 文件.chann [--radio-version 1|2] [--lang en|zh]
+
+显示信道参数文件的内容：按信道表的样式列出使用中的信道，以及频率模式、工作
+频率范围、可选参数和收音机频道。
+
+  --radio-version N   文件的存储格式：2（默认）或 1；
+                      它决定频率的步进
+</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli check FILE.chann [--radio-version 1|2] [--lang en|zh]
+
+Runs the checks that a write runs before it sends anything, and prints what
+they would adjust (priority channel, start channel) and every frequency they
+would refuse. Exits with 4 when a write would be refused, 0 when not.
+
+  --radio-version N   the memory format of the file: 2 (the default) or 1
+</source>
+        <translation>用法：qv3n-cli check 文件.chann [--radio-version 1|2] [--lang en|zh]
+
+执行写入前的检查，显示检查会调整的内容（优先信道、起始信道）以及会被拒绝的
+每个频率。写入会被拒绝时退出状态为 4，否则为 0。
+
+  --radio-version N   文件的存储格式：2（默认）或 1
+</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli VERB [OPTIONS] OPERANDS
+
+Programs QV3N radios from the command line, with the same radio link and the
+same checks as the program&apos;s windows.
+
+Verbs:
+  read PORT -o FILE.chann   read the radio&apos;s memory into a channel file
+  write PORT FILE.chann     write a channel file to the radio
+  show FILE.chann           print the channels and settings of a channel file
+  check FILE.chann          say what a write of the file would adjust or refuse
+  help [VERB]               this help, or the help of one verb (also VERB --help)
+
+PORT is COM1 to COM8, numbered as in the program&apos;s port setup (the environment
+variable QV3N_COMn names the device of COMn), or a device path.
+
+Options:
+  --lang en|zh   messages in English (the default) or in Chinese
+  -h, --help     help
+
+Exit status: 0 done; 1 the radio failed (port error, no answer, fault);
+2 usage error; 3 file error (cannot be read or written, malformed);
+4 refused by a check before writing, or the radio&apos;s memory format differs.
+</source>
+        <translation>用法：qv3n-cli 命令 [选项] 参数
+
+在命令行中为 QV3N 对讲机编程，使用与程序窗口相同的通讯和相同的检查。
+
+命令：
+  read 端口 -o 文件.chann   把对讲机的存储器读入信道参数文件
+  write 端口 文件.chann     把信道参数文件写入对讲机
+  show 文件.chann           显示信道参数文件中的信道和参数
+  check 文件.chann          说明写入该文件时会调整或拒绝的内容
+  help [命令]               本帮助，或某个命令的帮助（也可用 命令 --help）
+
+端口为 COM1 至 COM8，编号与程序的端口设置相同（环境变量 QV3N_COMn 指定
+COMn 的设备），或设备路径。
+
+选项：
+  --lang en|zh   信息使用英文（默认）或中文
+  -h, --help     帮助
+
+退出状态：0 完成；1 与对讲机通讯失败（端口错误、无应答、故障）；
+2 用法错误；3 文件错误（无法读取或写入、格式不对）；
+4 被写入前的检查拒绝，或对讲机的存储格式不同。
+</translation>
+    </message>
+</context>
+</TS>

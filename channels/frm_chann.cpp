@@ -73,29 +73,9 @@ frm_chann::frm_chann(QWidget* parent)
     m_close->setObjectName(QStringLiteral("Command_Close"));
 
     ChannelCount = 128;
-    m_grid->setRowCount(ChannelCount);
-    const QList<Qt::Alignment> alignments = applyFormatString(
-        m_grid, tr("^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  "));
-    m_grid->verticalHeader()->hide();
-    m_grid->horizontalHeader()->setSectionsClickable(false);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setWordWrap(false);
-    const QBrush fixedBackground = palette().button();
-    for (int row = 0; row < ChannelCount; ++row) {
-        for (int col = 0; col < ColumnCount; ++col) {
-            auto* cell = new QTableWidgetItem;
-            cell->setTextAlignment(alignments.value(col, Qt::AlignCenter));
-            if (col == ColNumber) {
-                cell->setText(QString::number(row + 1));
-                cell->setFlags(Qt::ItemIsEnabled);
-                cell->setBackground(fixedBackground);
-            } else {
-                cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            }
-            m_grid->setItem(row, col, cell);
-        }
-    }
+    setUpGrid(m_grid,
+              tr("^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  "),
+              ChannelCount, 1);
     m_textEdit->setAlignment(Qt::AlignCenter);
     m_textEdit->hide();
     m_comboEdit->hide();

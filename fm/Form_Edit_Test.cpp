@@ -22,7 +22,7 @@ using namespace FmPresets;
 
 Form_Edit_Test::Form_Edit_Test(QWidget* parent)
     : ChildWindow(FmWindowOpen, parent)
-    , m_grid(new QTableWidget(kPresetCount, ColumnCount, this))
+    , m_grid(new QTableWidget(this))
     , m_textEdit(new QLineEdit(m_grid->viewport()))
     , m_close(new QPushButton(tr("Close"), this))
 {
@@ -32,33 +32,12 @@ Form_Edit_Test::Form_Edit_Test(QWidget* parent)
     m_close->setObjectName(QStringLiteral("Command_Close"));
     setWindowTitle(tr("Radio Frequency"));
 
-    const QList<Qt::Alignment> alignments =
-        applyFormatString(m_grid, tr("^Radio Channel |^ Frequency (MHZ)"));
-    m_grid->verticalHeader()->hide();
+    setUpGrid(m_grid, tr("^Radio Channel |^ Frequency (MHZ)"), kPresetCount, 0);
     // The 16 rows share the grid's height, so every preset is in sight without
     // scrolling; they scroll only when the window is too small for readable rows.
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_grid->verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 6);
-    m_grid->horizontalHeader()->setSectionsClickable(false);
     m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setWordWrap(false);
-    const QBrush fixedBackground = palette().button();
-    for (int row = 0; row < kPresetCount; ++row) {
-        for (int col = 0; col < ColumnCount; ++col) {
-            auto* cell = new QTableWidgetItem;
-            cell->setTextAlignment(alignments.value(col, Qt::AlignCenter));
-            if (col == ColNumber) {
-                cell->setText(QString::number(row));
-                cell->setFlags(Qt::ItemIsEnabled);
-                cell->setBackground(fixedBackground);
-            } else {
-                cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            }
-            m_grid->setItem(row, col, cell);
-        }
-    }
     m_textEdit->setAlignment(Qt::AlignCenter);
     m_textEdit->hide();
     m_textEdit->installEventFilter(this);

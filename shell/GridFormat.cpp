@@ -102,3 +102,29 @@ QList<Qt::Alignment> applyFormatString(QTableWidget* table, const QString& forma
     new ProportionalColumns(table, widths);
     return alignments;
 }
+
+void setUpGrid(QTableWidget* table, const QString& format, int rows, int firstNumber)
+{
+    table->setRowCount(rows);
+    const QList<Qt::Alignment> alignments = applyFormatString(table, format);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionsClickable(false);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setWordWrap(false);
+    const QBrush fixedBackground = table->palette().button();
+    for (int row = 0; row < rows; ++row) {
+        for (int col = 0; col < table->columnCount(); ++col) {
+            auto* cell = new QTableWidgetItem;
+            cell->setTextAlignment(alignments.value(col, Qt::AlignCenter));
+            if (col == 0) {
+                cell->setText(QString::number(firstNumber + row));
+                cell->setFlags(Qt::ItemIsEnabled);
+                cell->setBackground(fixedBackground);
+            } else {
+                cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            }
+            table->setItem(row, col, cell);
+        }
+    }
+}

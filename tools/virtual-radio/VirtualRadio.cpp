@@ -199,7 +199,7 @@ void VirtualRadio::pump()
         }
         const qint64 waitNs = next - nowNs();
         if (waitNs > kSpinNs) {
-            m_pumpTimer->start(int(waitNs / 1'000'000));
+            m_pumpTimer->start(int((waitNs - kSpinNs) / 1'000'000));
             return;
         }
         while (nowNs() < next) {

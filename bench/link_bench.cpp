@@ -1,19 +1,24 @@
-// Times a full read and a full write against the virtual radio on a
-// pseudo-terminal: once with the line modelled at 9600 baud, compared with
-// the least time the exchange can take, and once unpaced, to show what the
-// program itself adds to each block.
+// Times full reads and writes against the virtual radio on a pseudo-terminal:
+// with the line modelled at 9600 baud, against the least time the exchange
+// can take (its floor); unpaced, to show what the program itself adds to each
+// block beyond the send delay; and what a backup before and a read-back after
+// a write cost.
+//
+//   qv3n-link-bench [RUNS]      best of RUNS runs of each (default 3)
 
-#include "LinkEngine.h"
+#include "LinkSequence.h"
 #include "VirtualRadio.h"
 
-#include "Globals.h"
 #include "MemoryMap.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -35,24 +40,29 @@ struct SilentHost : LinkHost
     }
 };
 
+enum class Job { Read, Write, WriteWithVerify, WriteWithBackup };
+
 struct Exchange
 {
-    int frames;        // frames that wait for the send delay
-    int blocks;        // blocks the radio answers
+    int frames;             // frames that wait for the send delay
+    int blocks;             // blocks the radio answers
     int bytesToRadio;
     int bytesFromRadio;
-    int bytesDuringDelay;   // sent while the next send delay runs, so off the critical path
 };
 
-Exchange exchangeOf(LinkEngine::Direction direction)
+Exchange exchangeOf(Job job)
 {
     using namespace MemoryMap;
-    if (direction == LinkEngine::Direction::Read)
-        return { 1 + kReadBlockCount, kReadBlockCount,
-                 8 + 5 + (kReadBlockCount - 1) * 4 + kReadBlockCount * 1,
-                 kIdentificationBytes + kReadBlockCount * 21, kReadBlockCount };
+    if (job == Job::Read)
+        return { 1 + kReadBlockCount, kReadBlockCount, 8 + 5 + (kReadBlockCount - 1) * 4 + kReadBlockCount * 1,
+                 kIdentificationBytes + kReadBlockCount * 21 };
     const int written = kLastWrittenBlock + 1;
-    return { 1 + written, written, 8 + 21 + (written - 1) * 20 + 1, kIdentificationBytes + written * 1, 0 };
+    return { 1 + written, written, 8 + 21 + (written - 1) * 20 + 1, kIdentificationBytes + written * 1 };
+}
+
+double floorMs(const Exchange& x, int sendDelayMs)
+{
+    return (x.bytesToRadio + x.bytesFromRadio) * kByteMs + x.frames * sendDelayMs;
 }
 
 // The virtual radio on a thread of its own, so that the time it spends
@@ -98,39 +108,67 @@ private:
     MemoryImage m_memory;
 };
 
-// Runs one exchange and returns its wall time in milliseconds, or a negative value on failure.
-double runOnce(LinkEngine::Direction direction, const VirtualRadio::Options& options, QString* error)
+// Runs one transfer and returns its wall time in milliseconds, or a negative value on failure.
+double runOnce(Job job, bool paced, QString* error)
 {
+    VirtualRadio::Options options;
+    options.pace = paced;
     RadioThread radio(options);
     if (!radio.started(error))
         return -1;
-    qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
-    CommPortNumber = 1;
-    RadioVersion = options.version;
-    ResetRadioImage();
-    RadioImage = radio.memory();
-
+    QTemporaryDir backups;
     SilentHost host;
-    LinkEngine engine(direction,
-                      direction == LinkEngine::Direction::Read ? LinkTimings::forRead() : LinkTimings::forWrite());
-    engine.setHost(&host);
+    LinkSequence sequence(LinkTimings::forWrite());
+    sequence.setHost(&host);
+    sequence.setPortDevice(radio.portPath());
     QEventLoop loop;
-    LinkEngine::Outcome outcome = LinkEngine::Outcome::Failed;
-    QObject::connect(&engine, &LinkEngine::finished, &loop, [&](LinkEngine::Outcome o) {
+    LinkSequence::Outcome outcome = LinkSequence::Outcome::Failed;
+    QObject::connect(&sequence, &LinkSequence::finished, &loop, [&](LinkSequence::Outcome o) {
         outcome = o;
         loop.quit();
     });
+    LinkSequence::WritePlan plan { radio.memory(), 2, {}, 0, job == Job::WriteWithVerify };
+    if (job == Job::WriteWithBackup)
+        plan.backupFolder = backups.path();
     QElapsedTimer clock;
     clock.start();
-    engine.start();
-    if (engine.busy())
+    if (job == Job::Read)
+        sequence.startRead();
+    else
+        sequence.startWrite(plan);
+    if (sequence.running())
         loop.exec();
     const double ms = double(clock.nsecsElapsed()) / 1e6;
-    if (outcome != LinkEngine::Outcome::Completed) {
-        *error = host.failure.isEmpty() ? QStringLiteral("the exchange did not complete") : host.failure;
+    if (outcome != LinkSequence::Outcome::Completed) {
+        *error = host.failure.isEmpty() ? QStringLiteral("the transfer did not complete") : host.failure;
         return -1;
     }
     return ms;
+}
+
+double best(Job job, bool paced, int runs, const char* name, bool eachRun = false)
+{
+    double bestMs = -1;
+    for (int run = 0; run < runs; ++run) {
+        QString error;
+        const double ms = runOnce(job, paced, &error);
+        if (ms < 0) {
+            std::printf("%s: failed: %s\n", name, qPrintable(error));
+            std::exit(1);
+        }
+        if (eachRun)
+            std::printf("  %s run %d: %.1f ms\n", name, run + 1, ms);
+        bestMs = bestMs < 0 ? ms : qMin(bestMs, ms);
+    }
+    return bestMs;
+}
+
+QString loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("unknown");
+    return QString::fromLatin1(file.readAll()).section(QLatin1Char(' '), 0, 2);
 }
 
 } // namespace
@@ -138,55 +176,33 @@ double runOnce(LinkEngine::Direction direction, const VirtualRadio::Options& opt
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    // Runs of each measurement; the best one is the least disturbed by other load.
     const int runs = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : 3;
-    const LinkTimings timings;
-    std::printf("Link benchmark: full read (254 blocks) and full write (255 blocks), send delay %d ms, "
-                "best of %d runs\n\n",
-                timings.sendDelayMs, runs);
+    const int sendDelay = LinkTimings().sendDelayMs;
+    std::printf("Link benchmark: read (254 blocks) and write (255 blocks), send delay %d ms, best of %d runs\n",
+                sendDelay, runs);
+    std::printf("load average before: %s\n\n", qPrintable(loadAverage()));
 
-    for (const auto direction : { LinkEngine::Direction::Read, LinkEngine::Direction::Write }) {
-        const char* name = direction == LinkEngine::Direction::Read ? "read " : "write";
-        const Exchange x = exchangeOf(direction);
-        QString error;
-
-        VirtualRadio::Options paced;
-        paced.pace = true;
-        const double radioDelays = double(paced.blockDelayMs) * x.blocks;
-        const double floor = (x.bytesToRadio + x.bytesFromRadio) * kByteMs + x.frames * timings.sendDelayMs
-            + radioDelays;
-        double best = 0;
-        for (int run = 0; run < runs; ++run) {
-            const double wall = runOnce(direction, paced, &error);
-            if (wall < 0) {
-                std::printf("%s at 9600 baud: failed: %s\n", name, qPrintable(error));
-                return 1;
-            }
-            std::printf("%s at 9600 baud: wall %.1f ms, ratio %.4f\n", name, wall, wall / floor);
-            best = run == 0 ? wall : qMin(best, wall);
-        }
-        std::printf("%s floor %.1f ms = (%d + %d bytes) x %.4f ms + %d frames x %d ms + radio %.0f ms\n", name, floor,
-                    x.bytesToRadio, x.bytesFromRadio, kByteMs, x.frames, timings.sendDelayMs, radioDelays);
-        std::printf("%s best: wall %.1f ms, ratio %.4f\n", name, best, best / floor);
-        if (x.bytesDuringDelay > 0) {
-            const double strictFloor = floor - x.bytesDuringDelay * kByteMs;
-            std::printf("%s without the %d acknowledges that leave during the send delay: floor %.1f ms, "
-                        "ratio %.4f\n",
-                        name, x.bytesDuringDelay, strictFloor, best / strictFloor);
-        }
-
-        double bestUnpaced = 0;
-        for (int run = 0; run < runs; ++run) {
-            const double wall = runOnce(direction, {}, &error);
-            if (wall < 0) {
-                std::printf("%s unpaced: failed: %s\n", name, qPrintable(error));
-                return 1;
-            }
-            bestUnpaced = run == 0 ? wall : qMin(bestUnpaced, wall);
-        }
-        const double overhead = (bestUnpaced - double(x.frames) * timings.sendDelayMs) / x.blocks;
-        std::printf("%s unpaced best: wall %.1f ms, beyond the send delays %.3f ms per block\n\n", name, bestUnpaced,
-                    overhead);
+    double pacedMs[2] = {};
+    for (const Job job : { Job::Read, Job::Write }) {
+        const char* name = job == Job::Read ? "read " : "write";
+        const Exchange x = exchangeOf(job);
+        const double floor = floorMs(x, sendDelay);
+        const double paced = best(job, true, runs, name, true);
+        const double unpaced = best(job, false, runs, name);
+        pacedMs[job == Job::Read ? 0 : 1] = paced;
+        std::printf("%s at 9600 baud: %.1f ms, floor %.1f ms = (%d + %d bytes) x %.4f ms + %d frames x %d ms, "
+                    "ratio %.4f\n",
+                    name, paced, floor, x.bytesToRadio, x.bytesFromRadio, kByteMs, x.frames, sendDelay, paced / floor);
+        std::printf("%s unpaced: %.1f ms, beyond the send delays %.3f ms per block\n\n", name, unpaced,
+                    (unpaced - double(x.frames) * sendDelay) / x.blocks);
     }
+
+    const double verify = best(Job::WriteWithVerify, true, runs, "write + verify");
+    const double backup = best(Job::WriteWithBackup, true, runs, "backup + write");
+    std::printf("at 9600 baud: a read-back to verify adds %.1f ms to a write (%.2f x a read), a backup before it "
+                "adds %.1f ms (%.2f x a read)\n",
+                verify - pacedMs[1], (verify - pacedMs[1]) / pacedMs[0], backup - pacedMs[1],
+                (backup - pacedMs[1]) / pacedMs[0]);
+    std::printf("load average after: %s\n", qPrintable(loadAverage()));
     return 0;
 }

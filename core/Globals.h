@@ -15,10 +15,6 @@
 // Working copy of the radio's memory.
 inline MemoryImage RadioImage;
 
-// Raw replies of a read (5 header bytes and 16 data bytes per block); row r
-// holds the reply for memory block r - 1, row 0 is unused.
-inline std::array<std::array<quint8, 21>, 255> ReadBuffer{};
-
 inline bool UiLanguage = true;                 // true: Chinese, false: English
 inline int RadioVersion = 2;                   // memory-format generation, 1 or 2
 inline QString RadioVersionText = QStringLiteral("Ver2.0");

@@ -1,10 +1,116 @@
 #include "Form_Comm_Write.h"
 
+#include "Backups.h"
+#include "WorkingCopy.h"
+#include "shell/MDImain.h"
+
 #include "Globals.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QSettings>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kVerifyKey = QStringLiteral("write/verify");
+const QString kBackupKey = QStringLiteral("write/backup");
+
+QSettings settings()
+{
+    return QSettings(QSettings::UserScope, QStringLiteral("qv3n"), QStringLiteral("qv3n"));
+}
+
+} // namespace
 
 Form_Comm_Write::Form_Comm_Write(QWidget* parent)
     : LinkWindow(WriteWindowOpen, LinkEngine::Direction::Write, "Command_Write", parent)
+    , m_step(new QLabel(this))
+    , m_verify(new QCheckBox(this))
+    , m_backup(new QCheckBox(this))
+    , m_backupPlace(new QLabel(this))
 {
     setObjectName(QStringLiteral("Form_Comm_Write"));
     setCaptions(tr("Write Data to Radio"), tr("Write"), tr("Cancel"), tr("Help"));
+    m_step->setObjectName(QStringLiteral("Label_step"));
+    m_verify->setObjectName(QStringLiteral("Check_Verify"));
+    m_backup->setObjectName(QStringLiteral("Check_Backup"));
+    m_backupPlace->setObjectName(QStringLiteral("Label_backup"));
+    m_verify->setText(tr("Verify after writing"));
+    m_backup->setText(tr("Back up the radio before writing"));
+    m_step->setAlignment(Qt::AlignCenter);
+    m_backupPlace->setTextFormat(Qt::PlainText);
+    m_backupPlace->setWordWrap(true);
+    m_backupPlace->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_step->hide();
+    m_backupPlace->hide();
+
+    const QSettings stored = settings();
+    m_verify->setChecked(stored.value(kVerifyKey, true).toBool());
+    m_backup->setChecked(stored.value(kBackupKey, true).toBool());
+    connect(m_verify, &QCheckBox::toggled, this, [](bool on) { settings().setValue(kVerifyKey, on); });
+    connect(m_backup, &QCheckBox::toggled, this, [](bool on) { settings().setValue(kBackupKey, on); });
+
+    extras()->addWidget(m_step);
+    extras()->addWidget(m_backup);
+    extras()->addWidget(m_verify);
+    extras()->addWidget(m_backupPlace);
+
+    connect(sequence(), &LinkSequence::stepChanged, this, &Form_Comm_Write::showStep);
+    connect(sequence(), &LinkSequence::backupSaved, this, [this](const QString& path) {
+        m_backupPlace->setText(tr("The radio's memory was backed up to %1").arg(QDir::toNativeSeparators(path)));
+        m_backupPlace->show();
+    });
+    connect(sequence(), &LinkSequence::versionMismatch, this, [](int radioVersion, bool reset) {
+        acceptVersionAnswer(radioVersion, reset);
+        if (MDImain* main = MDImain::instance())
+            main->setPanelText(5, RadioVersionText);
+    });
+}
+
+void Form_Comm_Write::startTransfer()
+{
+    if (sequence()->busy()) {
+        showLinkNotice({ LinkNotice::Kind::Busy, linkBusyText() });
+        return;
+    }
+    if (const std::optional<LinkNotice> refusal = adjustAndCheckForWrite()) {
+        showLinkNotice(*refusal);
+        return;
+    }
+    // From here on the radio gets this copy; edits made meanwhile stay in the working copy.
+    LinkSequence::WritePlan plan;
+    plan.image = RadioImage;
+    plan.programVersion = RadioVersion;
+    plan.verify = m_verify->isChecked();
+    if (m_backup->isChecked()) {
+        plan.backupFolder = Backups::defaultFolder();
+        plan.keepBackups = kKeptBackups;
+    }
+    m_backupPlace->hide();
+    sequence()->startWrite(plan);
+}
+
+void Form_Comm_Write::showStep(LinkSequence::Step step)
+{
+    // The choices hold for a whole transfer.
+    m_backup->setEnabled(step == LinkSequence::Step::Idle);
+    m_verify->setEnabled(step == LinkSequence::Step::Idle);
+    const bool steps = m_backup->isChecked() || m_verify->isChecked();
+    switch (step) {
+    case LinkSequence::Step::Backup:
+        m_step->setText(tr("Backing up the radio"));
+        break;
+    case LinkSequence::Step::Write:
+        m_step->setText(tr("Writing the radio"));
+        break;
+    case LinkSequence::Step::Verify:
+        m_step->setText(tr("Reading the radio back to verify it"));
+        break;
+    case LinkSequence::Step::Read:
+    case LinkSequence::Step::Idle:
+        return;
+    }
+    m_step->setVisible(steps);
 }

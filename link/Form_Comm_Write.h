@@ -1,12 +1,31 @@
 #pragma once
 
-// The write window: checks the image and writes it to the radio.
+// The write window: checks the working copy and writes a copy of it to the
+// radio, backing the radio up first and reading it back afterwards when the
+// user asks for it (both on by default, remembered between runs).
 
 #include "LinkWindow.h"
+
+class QCheckBox;
+class QLabel;
 
 class Form_Comm_Write : public LinkWindow
 {
     Q_OBJECT
 public:
+    // How many backups the program keeps.
+    static constexpr int kKeptBackups = 50;
+
     explicit Form_Comm_Write(QWidget* parent = nullptr);
+
+protected:
+    void startTransfer() override;
+
+private:
+    void showStep(LinkSequence::Step step);
+
+    QLabel* m_step;
+    QCheckBox* m_verify;
+    QCheckBox* m_backup;
+    QLabel* m_backupPlace;
 };

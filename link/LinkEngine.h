@@ -1,27 +1,34 @@
 #pragma once
 
-// The serial exchange with the radio: reads its memory into RadioImage or
-// writes RadioImage to it. A state machine on the UI thread, driven by its
-// four timers and the port's events; it never blocks. The read and write
-// windows are views over it, and so is any other front end: it reports
-// progress and texts through signals and asks its host to show messages.
+// The serial exchange with the radio: one read of its memory or one write of
+// a given image. A state machine on the UI thread, driven by its timers and
+// the port's events; it never blocks. It never touches the working copy: a
+// read yields the radio's blocks 0..253 and its version, and a write sends a
+// fixed image handed to it. Windows, the command line and tests all drive it,
+// mostly through LinkSequence; it reports progress through signals and asks
+// its host to show messages.
+
+#include "LinkTrace.h"
+#include "MemoryImage.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <array>
 
 class QSerialPort;
 class QTimer;
 
 // The intervals of the exchange in milliseconds. The defaults are the radio's;
-// tests shorten them.
+// tests shorten them where they do not race them.
 struct LinkTimings
 {
     int sendDelayMs = 15;         // from a frame's preparation until it is sent
     int byteWatchdogMs = 2000;    // while bytes of a frame still wait to leave the port
     int replyWatchdogMs = 1000;   // from the end of a frame until the radio must have answered
     int retryDelayMs = 5000;      // from a timeout until the next attempt
-    int closePollMs = 200;        // how often a finished link asks for its window to close
+    int closePollMs = 200;        // how often a finished transfer's window looks whether to close
 
     static LinkTimings forRead() { return {}; }
     static LinkTimings forWrite()
@@ -44,13 +51,16 @@ struct LinkNotice
         WriteComplete,
         VfoOutOfRange,
         ChannelOutOfRange,
-        VersionMismatch,      // a question: Yes resets the image
+        VersionMismatch,      // a question: Yes resets the working copy
+        BackupFailed,         // the radio's backup could not be saved; nothing was written
+        VerifyFailed,         // the radio was written but does not read back as sent
     };
 
     Kind kind;
     QString text;
-    QString informativeText;   // the device and the system's reason, when a port failed
+    QString informativeText {};   // what happened in detail and what to check; the first line names the device
     bool capitalTitle = false; // "Operate Prompt" rather than "Operate prompt"
+    QString warning {};           // said before everything else: the radio holds a partial write
 };
 
 // What the engine needs from whoever shows its messages.
@@ -73,100 +83,131 @@ public:
 
     static constexpr int kAttempts = 4;   // the first and up to three retries
 
-    explicit LinkEngine(Direction direction, const LinkTimings& timings, QObject* parent = nullptr);
+    explicit LinkEngine(const LinkTimings& timings, QObject* parent = nullptr);
     ~LinkEngine() override;
 
     void setHost(LinkHost* host) { m_host = host; }
     // Opens this device instead of the one CommPortNumber stands for (a front
     // end given a device path); an empty text goes back to CommPortNumber.
     void setPortDevice(const QString& device) { m_portDevice = device; }
-    Direction direction() const { return m_direction; }
 
-    // The Read or Write button: runs the checks (write), then starts the
-    // exchange with three retries, unless one is already under way.
-    void start();
+    // Start an exchange with three retries, unless one is already under way.
+    void startRead();
+    // Sends blocks 0..254 of image, once the radio has identified itself as
+    // being of programVersion; a radio of another version is asked about.
+    void startWrite(const MemoryImage& image, int programVersion);
 
     // The Cancel button: true when the window may close (the port is then
     // closed and any pending retry dropped); false, with the busy message,
     // while an exchange is under way.
     bool cancel();
 
+    Direction direction() const { return m_direction; }
     bool busy() const { return m_linkBusy; }
     int retryCount() const { return m_retryCount; }
-    bool closeRequested() const { return m_closeRequest; }
     bool portOpen() const;
+    bool portError() const { return m_portError; }
+
+    // Blocks 0..253 of the last completed read (the rest erased).
+    const MemoryImage& readImage() const { return m_readImage; }
+    // The version the radio identified itself with in the last exchange; 0 before.
+    int radioVersion() const { return m_radioVersion; }
+    // Whether the user answered Yes to the last version question.
+    bool versionResetAccepted() const { return m_resetAccepted; }
+    // The most blocks the radio acknowledged in any attempt of the last write.
+    int blocksAcknowledged() const { return m_blocksAcknowledged; }
+
+    LinkTrace& trace() { return m_trace; }
 
     // Whether any exchange with the radio is under way in this program.
     static bool anyBusy();
+
+    // The question asked when the radio's version differs from the program's.
+    static QString versionMismatchText();
 
 signals:
     // reveal: the progress bar is to be made visible.
     void progressChanged(int value, bool reveal);
     void statusTextChanged(const QString& text);
-    // The radio's version was taken or changed: RadioVersionText is new.
-    void versionTextChanged(const QString& text);
-    // The exchange has ended (after its message was dismissed).
+    // The radio identified itself with this version (1 or 2).
+    void radioIdentified(int version);
+    // The exchange has ended.
     void finished(LinkEngine::Outcome outcome);
-    // The close poll found the transfer finished: the window should close.
-    void closeDue();
+    // The port was closed (after the last bytes of an exchange had left).
+    void portClosed();
 
 private:
+    void start(Direction direction);
     bool openPort(bool quiet);
     void closePort();
     void closePortAfterOutput();
-    void discardInput();
+    bool outputPending() const;
+    void dropInput();
     void startHandshake(bool automaticRetry);
     void startSend();
     void sendFrame();
-    void onBytesWritten();
+    void frameLeft();
+    void onOutputWatch();
     void onReadyRead();
+    void takeInput();
     void onPortError(int error);
     void identify();
     void takeBlockReply();
     void takeAcknowledges();
     void finishRead();
     void finishWrite();
-    void onTimeout();
-    void onRetry();
-    void onClosePoll();
     void enterRetryWait();
+    void onRetry();
     void stopExchangeTimers();
     void setBusy(bool busy);
-    void restoreVersion(bool announce);
-    void notify(LinkNotice::Kind kind, const QString& text, bool capitalTitle = false,
-                const QString& informativeText = {});
-    bool ask(const QString& text);
+    QString failureDetail() const;
+    QString portName() const;
+    void notify(const LinkNotice& notice);
 
-    const Direction m_direction;
     const LinkTimings m_timings;
     LinkHost* m_host = nullptr;
     QString m_portDevice;
+    Direction m_direction = Direction::Read;
 
     QSerialPort* m_port;
     QTimer* m_sendTimer;       // Timer1
     QTimer* m_watchdog;        // Timer2
     QTimer* m_retryTimer;      // Timer3
-    QTimer* m_closePoll;       // Timer4
-    QTimer* m_drainTimer;      // waits for the last bytes to leave before a close
+    QTimer* m_outputWatch;     // looks whether the bytes handed to the port have left it
 
     QByteArray m_txFrame;
+    QByteArray m_input;        // received and not yet taken
     int m_blockIndex = 0;
     int m_blockCount = 0;
     int m_retryCount = 0;
     bool m_handshakeDone = false;
-    bool m_sendDone = false;
+    bool m_frameLeft = false;  // the current frame has left the port: input now is the radio's answer
     bool m_linkBusy = false;
-    bool m_closeRequest = false;
-
-    bool m_awaitingOutput = false;   // the watchdog waits for the frame to leave the port
-    bool m_asking = false;           // the version question is up: input waits
-    int m_noticeDepth = 0;           // messages shown and not yet dismissed
-    int m_portGeneration = 0;        // counts opens, so a queued close hits only its own port
+    bool m_portError = false;
+    bool m_asking = false;     // the version question is up: input waits
+    bool m_closing = false;    // the port closes once its output has left
+    int m_closeChecks = 0;
+    QElapsedTimer m_clock;
+    qint64 m_sendDueNs = 0;    // when the current frame is due, on m_clock
+    qint64 m_lastPendingNs = 0; // when part of the frame was last seen waiting to leave
+    int m_portGeneration = 0;  // counts opens, so a queued close hits only its own port
     bool m_closeQueued = false;
-    int m_drainChecks = 0;
-    QString m_lastOpenFailure;       // why the last automatic reopen failed
-    int m_versionBefore = 0;         // RadioVersion before a read identified the radio
-    bool m_versionTaken = false;     // a read has set RadioVersion and not yet completed
+
+    MemoryImage m_image;       // the fixed copy a write sends
+    int m_programVersion = 0;
+    std::array<std::array<quint8, 21>, 255> m_readBuffer{};   // row r: the raw reply for block r - 1
+    MemoryImage m_readImage;
+    int m_radioVersion = 0;
+    bool m_resetAccepted = false;
+
+    // What the attempts of one exchange found, for the failure message.
+    int m_blocksAcknowledged = 0;
+    int m_acknowledgedThisAttempt = 0;
+    bool m_anyByteReceived = false;
+    bool m_identified = false;
+    QString m_lastOpenFailure;     // why the last automatic reopen failed
+
+    LinkTrace m_trace;
 };
 
 // Whether a read or a write with the radio is under way.

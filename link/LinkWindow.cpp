@@ -4,12 +4,15 @@
 #include "shell/MDImain.h"
 #include "shell/Prompt.h"
 
-#include "Globals.h"
-
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,12 +30,6 @@ LinkTimings timingsFor(LinkEngine::Direction direction)
     return direction == LinkEngine::Direction::Read ? LinkTimings::forRead() : LinkTimings::forWrite();
 }
 
-void showVersionInStatusBar(const QString& text)
-{
-    if (MDImain* main = MDImain::instance())
-        main->setPanelText(5, text);
-}
-
 } // namespace
 
 void LinkWindow::overrideTimings(std::optional<LinkTimings> timings)
@@ -43,70 +40,84 @@ void LinkWindow::overrideTimings(std::optional<LinkTimings> timings)
 LinkWindow::LinkWindow(bool& openFlag, LinkEngine::Direction direction, const char* startButtonName,
                        QWidget* parent)
     : ChildWindow(openFlag, parent)
-    , m_engine(new LinkEngine(direction, timingsFor(direction), this))
+    , m_sequence(new LinkSequence(timingsFor(direction), this))
     , m_status(new QLabel(this))
     , m_progress(new QProgressBar(this))
+    , m_extras(new QVBoxLayout)
     , m_start(new QPushButton(this))
     , m_cancel(new QPushButton(this))
     , m_help(new QPushButton(this))
+    , m_saveTrace(new QPushButton(this))
+    , m_closePoll(new QTimer(this))
 {
-    m_engine->setHost(this);
+    m_sequence->setHost(this);
     m_status->setObjectName(QStringLiteral("Label_tr_count"));
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_start->setObjectName(QLatin1String(startButtonName));
     m_cancel->setObjectName(QStringLiteral("Command_Cancel"));
     m_help->setObjectName(QStringLiteral("Command_Help"));
+    m_saveTrace->setObjectName(QStringLiteral("Command_SaveTrace"));
+    m_closePoll->setObjectName(QStringLiteral("Timer4"));
 
     m_status->setAlignment(Qt::AlignCenter);
     m_status->setTextFormat(Qt::PlainText);
+    m_status->setWordWrap(true);
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
     m_progress->hide();
     m_start->setDefault(true);
+    m_saveTrace->hide();
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_start);
     buttons->addWidget(m_cancel);
     buttons->addWidget(m_help);
+    buttons->addWidget(m_saveTrace);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addStretch();
     layout->addWidget(m_status);
     layout->addWidget(m_progress);
+    layout->addLayout(m_extras);
     layout->addStretch();
     layout->addLayout(buttons);
 
-    connect(m_start, &QPushButton::clicked, m_engine, &LinkEngine::start);
-    connect(m_cancel, &QPushButton::clicked, this, [this] {
-        if (m_engine->cancel())
-            closeWindow();
+    connect(m_start, &QPushButton::clicked, this, [this] {
+        m_saveTrace->hide();
+        startTransfer();
     });
-    connect(m_engine, &LinkEngine::progressChanged, this, [this](int value, bool reveal) {
+    connect(m_cancel, &QPushButton::clicked, this, [this] {
+        if (!m_sequence->cancel())
+            return;
+        transferEnded();
+        closeWindow();
+    });
+    connect(m_saveTrace, &QPushButton::clicked, this, &LinkWindow::saveTrace);
+    connect(m_sequence, &LinkSequence::progressChanged, this, [this](int value, bool reveal) {
         if (reveal)
             m_progress->show();
         m_progress->setValue(value);
     });
-    connect(m_engine, &LinkEngine::statusTextChanged, m_status, &QLabel::setText);
-    connect(m_engine, &LinkEngine::versionTextChanged, this, &showVersionInStatusBar);
-    connect(m_engine, &LinkEngine::closeDue, this, &ChildWindow::closeWindow);
+    connect(m_sequence, &LinkSequence::statusTextChanged, m_status, &QLabel::setText);
+    connect(m_sequence, &LinkSequence::finished, this, &LinkWindow::onFinished);
+
+    // The read window watches for the end of its transfer from the start; the
+    // write window only once its transfer has ended. Never while a message is
+    // up: the window must outlive the call that shows it.
+    m_closePoll->setInterval(timingsFor(direction).closePollMs);
+    connect(m_closePoll, &QTimer::timeout, this, [this] {
+        if (m_closeRequest && m_noticeDepth == 0)
+            closeWindow();
+    });
+    if (direction == LinkEngine::Direction::Read)
+        m_closePoll->start();
 
     // A channel name still being typed belongs in the image before the transfer.
     if (MDImain* main = MDImain::instance())
         if (auto* table = main->window<frm_chann>())
             table->CommitNameEdit(false);
-}
-
-LinkWindow::~LinkWindow()
-{
-    const QString versionBefore = RadioVersionText;
-    delete m_engine;
-    // An unfinished read gives back the version it took; the status bar learns
-    // of it once the window is gone (and not at all when the program ends).
-    if (RadioVersionText != versionBefore)
-        if (MDImain* main = MDImain::instance())
-            QMetaObject::invokeMethod(main, [] { showVersionInStatusBar(RadioVersionText); }, Qt::QueuedConnection);
 }
 
 QRect LinkWindow::placement(const QSize& mainSize) const
@@ -122,18 +133,70 @@ void LinkWindow::setCaptions(const QString& title, const QString& start, const Q
     m_start->setText(start);
     m_cancel->setText(cancel);
     m_help->setText(help);
+    m_saveTrace->setText(tr("Save link trace…"));
+}
+
+void LinkWindow::onFinished(LinkSequence::Outcome outcome)
+{
+    transferEnded();
+    switch (outcome) {
+    case LinkSequence::Outcome::Completed:
+    case LinkSequence::Outcome::VersionMismatch:
+        m_closeRequest = true;
+        m_closePoll->start();
+        return;
+    case LinkSequence::Outcome::Failed:
+    case LinkSequence::Outcome::BackupFailed:
+    case LinkSequence::Outcome::VerifyFailed:
+        // The window stays, so the user can read the result and keep the trace.
+        m_saveTrace->show();
+        return;
+    }
+}
+
+void LinkWindow::saveTrace()
+{
+    const QString suggested = QDir::home().filePath(
+        QStringLiteral("qv3n-link-trace-%1.txt").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save link trace"), suggested, tr("Text files (*.txt)"));
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (!engine()->trace().save(path, &reason))
+        Prompt::inform(this, tr("The link trace could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), reason));
+}
+
+void LinkWindow::closeEvent(QCloseEvent* event)
+{
+    // However the window is asked to close (close box, Ctrl+F4, window menu),
+    // it behaves as Cancel: a transfer cut in half leaves the radio half-written.
+    if (!m_sequence->cancel()) {
+        event->ignore();
+        return;
+    }
+    transferEnded();
+    ChildWindow::closeEvent(event);
 }
 
 void LinkWindow::showLinkNotice(const LinkNotice& notice)
 {
+    QString informative = notice.informativeText;
+    if (!notice.warning.isEmpty())
+        informative = informative.isEmpty() ? notice.warning : notice.warning + QStringLiteral("\n\n") + informative;
+    ++m_noticeDepth;
     Prompt::show(this, { Prompt::titleText(notice.capitalTitle ? Prompt::Title::Capital : Prompt::Title::Lower),
-                         notice.text, notice.informativeText, {}, QMessageBox::Warning, QMessageBox::Ok, {} });
+                         notice.text, informative, {}, QMessageBox::Warning, QMessageBox::Ok, {} });
+    --m_noticeDepth;
 }
 
 bool LinkWindow::askLinkQuestion(const LinkNotice& notice)
 {
-    return Prompt::show(this, { Prompt::titleText(notice.capitalTitle ? Prompt::Title::Capital : Prompt::Title::Lower),
-                                notice.text, notice.informativeText, {}, QMessageBox::Warning,
-                                QMessageBox::Yes | QMessageBox::No, {} })
+    ++m_noticeDepth;
+    const bool yes = Prompt::show(this, { Prompt::titleText(notice.capitalTitle ? Prompt::Title::Capital
+                                                                                : Prompt::Title::Lower),
+                                          notice.text, notice.informativeText, {}, QMessageBox::Warning,
+                                          QMessageBox::Yes | QMessageBox::No, {} })
         == QMessageBox::Yes;
+    --m_noticeDepth;
+    return yes;
 }

@@ -10,6 +10,7 @@
 #include "fm/Form_Edit_Test.h"
 #include "options/frm_option.h"
 #include "link/Form_Comm_Read.h"
+#include "link/Backups.h"
 #include "link/Form_Comm_Write.h"
 
 #include "Globals.h"
@@ -19,6 +20,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
@@ -26,6 +28,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
 
 namespace {
 
@@ -135,6 +138,7 @@ void MDImain::createMenus()
     m_fileOpen = action(m_file, "File_Open", QKeySequence(Qt::CTRL | Qt::Key_O), &MDImain::openChannelFile);
     m_fileSave = action(m_file, "File_save", QKeySequence(Qt::CTRL | Qt::Key_S), &MDImain::saveChannelFile);
     m_fileSaveAs = action(m_file, "File_saveas", {}, &MDImain::saveChannelFile);
+    m_fileBackups = action(m_file, "File_backups", {}, &MDImain::openBackupsFolder);
     m_fileExit = action(m_file, "File_exit", {}, &MDImain::close);
     m_procType = action(nullptr, "proc_type", {}, &MDImain::openModelWindow);
     m_edit = submenu("Edit");
@@ -214,6 +218,7 @@ void MDImain::setCaptions(bool startUp)
     m_fileOpen->setText(tr("Open"));
     m_fileSave->setText(tr("Save"));
     m_fileSaveAs->setText(tr("Save As"));
+    m_fileBackups->setText(tr("Open Backups Folder"));
     m_fileExit->setText(tr("Exit"));
     m_procType->setText(startUp ? tr("Model", "menu at start-up") : tr("Model", "menu"));
     m_edit->setTitle(tr("Edit"));
@@ -335,6 +340,14 @@ void MDImain::openChannelFile()
 void MDImain::saveChannelFile()
 {
     openWindow<Form_save_chann>();
+}
+
+void MDImain::openBackupsFolder()
+{
+    // The write window puts a copy of the radio here before it writes.
+    const QString folder = Backups::defaultFolder();
+    if (!QDir().mkpath(folder) || !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        Prompt::inform(this, tr("The backups folder %1 could not be opened.").arg(QDir::toNativeSeparators(folder)));
 }
 
 void MDImain::openModelWindow()

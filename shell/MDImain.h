@@ -71,6 +71,7 @@ private:
     void newImage();
     void openChannelFile();
     void saveChannelFile();
+    void openBackupsFolder();
     void openModelWindow();
     void openChannelWindow();
     void openOptionWindow();
@@ -98,6 +99,7 @@ private:
     QAction* m_fileOpen = nullptr;
     QAction* m_fileSave = nullptr;
     QAction* m_fileSaveAs = nullptr;
+    QAction* m_fileBackups = nullptr;
     QAction* m_fileExit = nullptr;
     QAction* m_procType = nullptr;
     QAction* m_channelEdit = nullptr;

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
@@ -181,6 +181,14 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>Open Backups Folder</source>
+        <translation>打开备份文件夹</translation>
+    </message>
+    <message>
+        <source>The backups folder %1 could not be opened.</source>
+        <translation>无法打开备份文件夹 %1。</translation>
     </message>
 </context>
 <context>

@@ -84,10 +84,6 @@
         <translation>对讲机的存储格式不是本文件所按的版本 %1（见 --radio-version）。没有写入任何数据。</translation>
     </message>
     <message>
-        <source>no valid answer from the radio on %1 after %2 attempts</source>
-        <translation>%1 上的对讲机在 %2 次尝试后仍无有效应答</translation>
-    </message>
-    <message>
         <source>Nothing was written to the radio.</source>
         <translation>没有向对讲机写入任何数据。</translation>
     </message>
@@ -126,52 +122,6 @@
     <message>
         <source>help takes at most one verb.</source>
         <translation>help 最多接受一个命令。</translation>
-    </message>
-    <message>
-        <source>Usage: qv3n-cli read PORT -o FILE.chann [--quiet] [--lang en|zh]
-
-Reads the radio&apos;s memory into a channel file, as Program &gt; Read from radio and
-File &gt; Save do in the program: blocks 0 to 253 come from the radio, blocks 254
-and 255 hold the program&apos;s defaults. The file is replaced only once it has been
-written in full.
-
-  PORT             COM1 to COM8, or a device path such as /dev/ttyUSB0
-  -o, --output F   the channel file to write
-  -q, --quiet      no progress and no completion messages, only errors
-</source>
-        <translation>用法：qv3n-cli read 端口 -o 文件.chann [--quiet] [--lang en|zh]
-
-把对讲机的存储器读入信道参数文件，与程序中的“编程 → 从对讲机读取数据”加
-“文件 → 保存”相同：数据块 0 至 253 来自对讲机，数据块 254 和 255 为程序的
-默认值。文件完整写好后才替换原文件。
-
-  端口             COM1 至 COM8，或设备路径，例如 /dev/ttyUSB0
-  -o, --output F   要写入的信道参数文件
-  -q, --quiet      不显示进度和完成信息，只显示错误
-</translation>
-    </message>
-    <message>
-        <source>Usage: qv3n-cli write PORT FILE.chann [--radio-version 1|2] [--quiet] [--lang en|zh]
-
-Writes a channel file to the radio, as Program &gt; Write to radio does in the
-program: the priority and start channels are adjusted, the frequency mode and
-every channel must lie within the file&apos;s frequency range, and the radio must
-use the file&apos;s memory format. Otherwise nothing is written.
-
-  PORT                COM1 to COM8, or a device path such as /dev/ttyUSB0
-  --radio-version N   the memory format of the file: 2 (the default) or 1
-  -q, --quiet         no progress and no completion messages, only errors
-</source>
-        <translation>用法：qv3n-cli write 端口 文件.chann [--radio-version 1|2] [--quiet] [--lang en|zh]
-
-把信道参数文件写入对讲机，与程序中的“编程 → 向对讲机写入数据”相同：先调整
-优先信道和起始信道；频率模式和每个信道都必须在文件的工作频率范围之内，且对讲
-机必须使用文件的存储格式。否则不写入任何数据。
-
-  端口                COM1 至 COM8，或设备路径，例如 /dev/ttyUSB0
-  --radio-version N   文件的存储格式：2（默认）或 1
-  -q, --quiet         不显示进度和完成信息，只显示错误
-</translation>
     </message>
     <message>
         <source>Usage: qv3n-cli show FILE.chann [--radio-version 1|2] [--lang en|zh]
@@ -254,6 +204,88 @@ COMn 的设备），或设备路径。
 退出状态：0 完成；1 与对讲机通讯失败（端口错误、无应答、故障）；
 2 用法错误；3 文件错误（无法读取或写入、格式不对）；
 4 被写入前的检查拒绝，或对讲机的存储格式不同。
+</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s memory was backed up to %1</source>
+        <translation>对讲机原有数据已备份到 %1</translation>
+    </message>
+    <message>
+        <source>The link trace could not be saved to %1: %2</source>
+        <translation>通讯记录无法保存到 %1：%2</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>无法创建该文件夹</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 cannot be written: %2</source>
+        <translation>备份文件夹 %1 无法写入：%2</translation>
+    </message>
+    <message>
+        <source>--verify and --backup belong to write.</source>
+        <translation>--verify 和 --backup 只用于 write。</translation>
+    </message>
+    <message>
+        <source>%1 does not reach the radio: --verify, --backup and --trace belong to read and write.</source>
+        <translation>%1 不与对讲机通讯：--verify、--backup 和 --trace 只用于 read 和 write。</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli read PORT -o FILE.chann [--trace FILE] [--quiet] [--lang en|zh]
+
+Reads the radio&apos;s memory into a channel file, as Program &gt; Read from radio and
+File &gt; Save do in the program: blocks 0 to 253 come from the radio, blocks 254
+and 255 hold the program&apos;s defaults. The file is replaced only once it has been
+written in full.
+
+  PORT             COM1 to COM8, or a device path such as /dev/ttyUSB0
+  -o, --output F   the channel file to write
+  --trace FILE     write every byte sent and received, with times, to FILE
+  -q, --quiet      no progress and no completion messages, only errors
+</source>
+        <translation>用法：qv3n-cli read 端口 -o 文件.chann [--trace 文件] [--quiet] [--lang en|zh]
+
+把对讲机的存储器读入信道参数文件，与程序中的“编程 → 从对讲机读取数据”加
+“文件 → 保存”相同：数据块 0 至 253 来自对讲机，数据块 254 和 255 为程序的
+默认值。文件完整写好后才替换原文件。
+
+  端口             COM1 至 COM8，或设备路径，例如 /dev/ttyUSB0
+  -o, --output F   要写入的信道参数文件
+  --trace 文件     把收发的每个字节连同时间写入该文件
+  -q, --quiet      不显示进度和完成信息，只显示错误
+</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli write PORT FILE.chann [--verify] [--backup DIR] [--trace FILE]
+                      [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+Writes a channel file to the radio, as Program &gt; Write to radio does in the
+program: the priority and start channels are adjusted, the frequency mode and
+every channel must lie within the file&apos;s frequency range, and the radio must
+use the file&apos;s memory format. Otherwise nothing is written.
+
+  PORT                COM1 to COM8, or a device path such as /dev/ttyUSB0
+  --verify            read the radio back afterwards and compare blocks 0 to 253
+                      with what was sent; exit 1 naming each block that differs
+  --backup DIR        first read the radio into a new channel file in DIR
+  --trace FILE        write every byte sent and received, with times, to FILE
+  --radio-version N   the memory format of the file: 2 (the default) or 1
+  -q, --quiet         no progress and no completion messages, only errors
+</source>
+        <translation>用法：qv3n-cli write 端口 文件.chann [--verify] [--backup 文件夹] [--trace 文件]
+                      [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+把信道参数文件写入对讲机，与程序中的“编程 → 向对讲机写入数据”相同：先调整
+优先信道和起始信道；频率模式和每个信道都必须在文件的工作频率范围之内，且对讲
+机必须使用文件的存储格式。否则不写入任何数据。
+
+  端口                COM1 至 COM8，或设备路径，例如 /dev/ttyUSB0
+  --verify            写入后读回对讲机，与写入的数据块 0 至 253 比较；
+                      有不同时退出状态为 1，并列出每个不同的数据块
+  --backup 文件夹     写入前先把对讲机读入该文件夹中的新信道参数文件
+  --trace 文件        把收发的每个字节连同时间写入该文件
+  --radio-version N   文件的存储格式：2（默认）或 1
+  -q, --quiet         不显示进度和完成信息，只显示错误
 </translation>
     </message>
 </context>

@@ -9,6 +9,7 @@
 #include "Globals.h"
 #include "MemoryMap.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -394,8 +395,48 @@ private slots:
         QVERIFY2(failure.startsWith(QLatin1String("qv3n-cli: Fail connect with transceiver. (")), qPrintable(result.err));
         // The line names the device: as the radio on it, or with the system's reason.
         QVERIFY2(failure.contains(device), qPrintable(failure));
+        QCOMPARE(result.err.contains(QLatin1String("qv3n-cli: The radio now holds a partial write (100 of 255 blocks)")),
+                 verb == QLatin1String("write"));
         QCOMPARE(radio.handshakes.size(), handshakes);
         QVERIFY(!QFile::exists(out));
+    }
+
+    // --verify reads the radio back and names each block that differs;
+    // --backup and --trace leave their files.
+    void writeWithVerifyBackupAndTrace_data()
+    {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("faithful radio") << Fault::None << 0 << "Verified: the radio holds what was written.";
+        QTest::newRow("radio stores block 5 wrongly")
+            << Fault::StoresWrongly << 1 << "  block 5 (channel 5) differs: sent ";
+    }
+    void writeWithVerifyBackupAndTrace()
+    {
+        QFETCH(Fault, fault);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        VirtualRadio::Options options;
+        options.fault = fault;
+        options.faultBlock = 5;
+        Radio radio(options);
+        QVERIFY(radio.ok);
+        MemoryImage image = defaults();
+        for (int channel = 1; channel <= 6; ++channel)
+            setChannel(image, channel, QStringLiteral("446.00625"));
+        const QString file = writeImage(QStringLiteral("verify.chann"), image);
+        const QString backups = path(QStringLiteral("backups-%1").arg(QTest::currentDataTag()));
+        const QString trace = path(QStringLiteral("trace-%1.txt").arg(QTest::currentDataTag()));
+        const Result result = cli({ QStringLiteral("write"), radio.port(), file, QStringLiteral("--verify"),
+                                    QStringLiteral("--backup"), backups, QStringLiteral("--trace"), trace });
+        QCOMPARE(result.exitCode, status);
+        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+        QCOMPARE(lines(result.err).filter(QLatin1String(" differs: ")).size(), status);
+        QCOMPARE(QDir(backups).entryList({ QStringLiteral("qv3n-backup-*.chann") }, QDir::Files).size(), 1);
+        QFile traceFile(trace);
+        QVERIFY(traceFile.open(QIODevice::ReadOnly));
+        QVERIFY(traceFile.readAll().contains(" ms  sent     50 52 4F 47 52 41 4D 02\n"));
     }
 
     void helpForEveryVerb()
@@ -420,7 +461,7 @@ private slots:
         QTest::newRow("read") << QStringList{ "--lang", "zh", "read", "$PORT", "-o", "$OUT" } << 0
                               << QStringList{ "正在读取", "从对讲机中读取数据完毕", "信道参数保存完毕" };
         QTest::newRow("silent radio") << QStringList{ "read", "$SILENT", "-o", "$OUT", "--lang", "zh" } << 1
-                                      << QStringList{ "qv3n-cli: 与对讲机联络失败", "次尝试后仍无有效应答" };
+                                      << QStringList{ "qv3n-cli: 与对讲机联络失败", "没有应答" };
     }
     void chineseWithLangZh()
     {

@@ -3,10 +3,12 @@
 
 #include "channels/frm_chann.h"
 #include "link/Form_Comm_Read.h"
+#include "link/Backups.h"
 #include "link/Form_Comm_Write.h"
 #include "shell/MDImain.h"
 #include "shell/Prompt.h"
 
+#include "ChannelFile.h"
 #include "Codecs.h"
 #include "Globals.h"
 #include "Language.h"
@@ -14,27 +16,34 @@
 #include "VirtualRadio.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSerialPort>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace MemoryMap;
 
 namespace {
 
+// Short delays, but watchdogs no busy machine can beat: only a radio fault expires them.
 LinkTimings shortTimings()
 {
     LinkTimings t;
     t.sendDelayMs = 1;
-    t.byteWatchdogMs = 800;
-    t.replyWatchdogMs = 400;
+    t.byteWatchdogMs = 10000;
+    t.replyWatchdogMs = 10000;
     t.retryDelayMs = 20;
     t.closePollMs = 20;
     return t;
@@ -61,6 +70,14 @@ class TestLinkWindows : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        // Backups and remembered choices go to folders of the test's own.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+    }
+    void cleanupTestCase() { QDir(Backups::defaultFolder()).removeRecursively(); }
+
     void init()
     {
         LinkWindow::overrideTimings(shortTimings());
@@ -166,31 +183,103 @@ private slots:
         QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QStringLiteral("BASE"));
     }
 
+    // Backup and verify are on by default; the radio gets the copy taken when
+    // Write was pressed, and an edit made during the transfer stays in the working copy.
     void writeFromTheMenu()
     {
         VirtualRadio radio({});
         QVERIFY(radio.start(nullptr));
+        const MemoryImage radioBefore = radio.memory();
         qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
         setChannelInRange(1);
         RadioImage.setCell(1, 10, 0x0C);
+        const MemoryImage sent = RadioImage;
         QSignalSpy endByte(&radio, &VirtualRadio::writeCompleted);
+        QSignalSpy written(&radio, &VirtualRadio::blockWritten);
 
         m_main->findChild<QAction*>("Prog_write")->trigger();
         QPointer<Form_Comm_Write> window = m_main->window<Form_Comm_Write>();
+        QVERIFY(window->findChild<QCheckBox*>("Check_Verify")->isChecked());
+        QVERIFY(window->findChild<QCheckBox*>("Check_Backup")->isChecked());
         auto* status = window->findChild<QLabel*>("Label_tr_count");
         QString statusAfter;
-        connect(window->engine(), &LinkEngine::finished, this, [&] { statusAfter = status->text(); });
+        QString backupText;
+        connect(window->sequence(), &LinkSequence::finished, this, [&] {
+            statusAfter = status->text();
+            backupText = window->findChild<QLabel*>("Label_backup")->text();
+        });
         QTest::mouseClick(window->findChild<QPushButton*>("Command_Write"), Qt::LeftButton);
+        QVERIFY(waitFor(written, 100));
+        StoreFreq(QStringLiteral("300"), 100, 0);   // typed during the transfer, out of range
+        const MemoryImage edited = RadioImage;
         QVERIFY(waitFor(endByte));
-        QTRY_VERIFY(!window);
+        QTRY_VERIFY_WITH_TIMEOUT(!window, 30000);
 
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0].text, QStringLiteral("向对讲机写入数据完毕 ！"));
-        QCOMPARE(statusAfter, QStringLiteral("数据写入完毕 ！"));
+        QVERIFY2(m_messages[0].informativeText.contains(QStringLiteral("已校验")), qPrintable(m_messages[0].informativeText));
+        QVERIFY(statusAfter.contains(QStringLiteral("已校验")));
         QVERIFY(!WriteWindowOpen);
         for (int b = 0; b <= kLastWrittenBlock; ++b)
             for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-                QCOMPARE(radio.memory().cell(b, c), RadioImage.cell(b, c));
+                QCOMPARE(radio.memory().cell(b, c), sent.cell(b, c));
+        QVERIFY(RadioImage.bytes() == edited.bytes());
+        // The backup holds what the radio held before.
+        const QStringList backups = QDir(Backups::defaultFolder()).entryList(QDir::Files, QDir::Time);
+        QVERIFY(!backups.isEmpty());
+        QVERIFY(backupText.contains(backups.first()));
+        const ChannelFile::ReadResult backup = ChannelFile::read(QDir(Backups::defaultFolder()).filePath(backups.first()));
+        QVERIFY(backup.ok());
+        for (int b = 0; b < kReadBlockCount; ++b)
+            for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
+                QCOMPARE(backup.bytes[size_t(b * 16 + c)], radioBefore.cell(b, c));
+    }
+
+    void checkBoxesAreRemembered()
+    {
+        m_main->findChild<QAction*>("Prog_write")->trigger();
+        m_main->window<Form_Comm_Write>()->findChild<QCheckBox*>("Check_Verify")->click();
+        m_main->window<Form_Comm_Write>()->findChild<QPushButton*>("Command_Cancel")->click();
+        QTRY_VERIFY(!WriteWindowOpen);
+        m_main->findChild<QAction*>("Prog_write")->trigger();
+        auto* window = m_main->window<Form_Comm_Write>();
+        QVERIFY(!window->findChild<QCheckBox*>("Check_Verify")->isChecked());
+        QVERIFY(window->findChild<QCheckBox*>("Check_Backup")->isChecked());
+        window->findChild<QCheckBox*>("Check_Verify")->click();
+    }
+
+    // A write that breaks off says that the radio holds a partial write, and
+    // offers the link trace.
+    void aBrokenWriteSaysTheRadioIsHalfWritten()
+    {
+        QTemporaryDir dir;
+        VirtualRadio::Options options;
+        options.fault = VirtualRadio::Fault::BadAck;
+        options.faultBlock = 100;
+        options.symlink = dir.filePath(QStringLiteral("radio"));
+        VirtualRadio radio(options);
+        QVERIFY(radio.start(nullptr));
+        qputenv("QV3N_COM1", options.symlink.toLocal8Bit());
+        LinkTimings timings = shortTimings();
+        timings.replyWatchdogMs = 400;
+        LinkWindow::overrideTimings(timings);
+        setChannelInRange(1);
+        m_main->findChild<QAction*>("Prog_write")->trigger();
+        auto* window = m_main->window<Form_Comm_Write>();
+        window->findChild<QCheckBox*>("Check_Backup")->setChecked(false);
+        QSignalSpy finished(window->sequence(), &LinkSequence::finished);
+        QVERIFY(!window->findChild<QPushButton*>("Command_SaveTrace")->isVisibleTo(window));
+        window->findChild<QPushButton*>("Command_Write")->click();
+        QVERIFY(waitFor(finished));
+        window->findChild<QCheckBox*>("Check_Backup")->setChecked(true);
+
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].text, QStringLiteral("与对讲机联络失败 ！"));
+        QVERIFY2(m_messages[0].informativeText.startsWith(QStringLiteral("对讲机现在只写入了一部分")),
+                 qPrintable(m_messages[0].informativeText));
+        QVERIFY(window->findChild<QPushButton*>("Command_SaveTrace")->isVisibleTo(window));
+        QVERIFY(window->engine()->trace().text().contains(QStringLiteral("received 15")));
+        QCOMPARE(m_main->window<Form_Comm_Write>(), window);
     }
 
     void messages_data()
@@ -254,14 +343,16 @@ private slots:
 
         window->findChild<QPushButton*>("Command_read")->click();
         window->findChild<QPushButton*>("Command_Cancel")->click();
+        // The close box, Ctrl+F4 and the window menu all close the frame.
+        qobject_cast<QMdiSubWindow*>(window->parentWidget())->close();
         QVERIFY(linkBusy());
         QVERIFY(!m_main->close());
         m_main->findChild<QAction*>("Language_eng")->trigger();
-        QCOMPARE(m_messages.size(), 4);
+        QCOMPARE(m_messages.size(), 5);
         QCOMPARE(m_messages[0].text, QStringLiteral("正在与对讲机进行读写操作 ！"));
-        QCOMPARE(m_messages[1].text, QStringLiteral("正在进行读写操作,请勿关窗口 ！,"));
-        QCOMPARE(m_messages[2].text, QStringLiteral("正在进行读写操作,请勿关窗口 ！,"));
-        QCOMPARE(m_messages[3].text, QStringLiteral("正在与对讲机进行读写操作 ！"));
+        for (int i : { 1, 2, 3 })
+            QCOMPARE(m_messages[i].text, QStringLiteral("正在进行读写操作,请勿关窗口 ！,"));
+        QCOMPARE(m_messages[4].text, QStringLiteral("正在与对讲机进行读写操作 ！"));
         QVERIFY(UiLanguage);
         QVERIFY(!m_main->findChild<QAction*>("Language_eng")->isChecked());
         QCOMPARE(m_main->window<Form_Comm_Read>(), window.data());
@@ -314,6 +405,7 @@ private slots:
     }
 
 private:
+    QTemporaryDir m_settings;
     MDImain* m_main = nullptr;
     QList<Prompt::Message> m_messages;
     QMessageBox::StandardButton m_answer = QMessageBox::Ok;

@@ -93,6 +93,12 @@ Arguments parseArguments(const QStringList& args)
             takeValue(&result.output);
         } else if (name.startsWith(QLatin1String("-o")) && !name.startsWith(QLatin1String("--"))) {
             result.output = name.mid(2);
+        } else if (name == QLatin1String("--verify")) {
+            result.verify = true;
+        } else if (name == QLatin1String("--backup")) {
+            takeValue(&result.backupDir);
+        } else if (name == QLatin1String("--trace")) {
+            takeValue(&result.traceFile);
         } else if (name == QLatin1String("--lang")) {
             if (takeValue(&result.language) && result.language != QLatin1String("en")
                 && result.language != QLatin1String("zh"))

@@ -16,6 +16,9 @@ struct Arguments
     QString language;         // --lang: "en" or "zh"; empty when not given
     bool help = false;        // -h, --help
     bool quiet = false;       // -q, --quiet
+    bool verify = false;      // --verify: read the radio back after a write
+    QString backupDir;        // --backup: back the radio up into this folder before a write
+    QString traceFile;        // --trace: write the link trace to this file
     QString error;            // a usage error, in the current language; empty when none
 };
 

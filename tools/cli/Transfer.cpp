@@ -6,7 +6,10 @@
 
 #include "Checks.h"
 #include "Globals.h"
+#include "VerifyReport.h"
+#include "WorkingCopy.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -21,21 +24,33 @@ QString firstLine(const QString& text)
     return text.section(QLatin1Char('\n'), 0, 0);
 }
 
+QString laterLines(const QString& text)
+{
+    return text.section(QLatin1Char('\n'), 1);
+}
+
 } // namespace
 
-Transfer::Transfer(LinkEngine::Direction direction, const PortChoice& port, bool quiet)
-    : m_direction(direction)
-    , m_port(port)
+Transfer::Transfer(const PortChoice& port, bool quiet, const QString& traceFile)
+    : m_port(port)
     , m_quiet(quiet)
-    , m_engine(new LinkEngine(direction, timings(direction), this))
+    , m_traceFile(traceFile)
+    , m_sequence(new LinkSequence(timings(), this))
     , m_progress(new Progress(quiet))
 {
-    m_engine->setHost(this);
+    m_sequence->setHost(this);
     CommPortNumber = port.comNumber == 0 ? 1 : port.comNumber;
-    m_engine->setPortDevice(port.device);
-    connect(m_engine, &LinkEngine::progressChanged, this, [this](int value, bool) { m_progress->setValue(value); });
-    connect(m_engine, &LinkEngine::statusTextChanged, this, [this](const QString& text) { m_progress->setStatus(text); });
-    connect(m_engine, &LinkEngine::finished, this, &Transfer::onFinished);
+    m_sequence->setPortDevice(port.device);
+    connect(m_sequence, &LinkSequence::progressChanged, this, [this](int value, bool) { m_progress->setValue(value); });
+    connect(m_sequence, &LinkSequence::statusTextChanged, this,
+            [this](const QString& text) { m_progress->setStatus(text); });
+    connect(m_sequence, &LinkSequence::readCompleted, this,
+            [](const MemoryImage& image, int version) { acceptReadImage(image, version); });
+    connect(m_sequence, &LinkSequence::backupSaved, this, [this](const QString& path) {
+        if (!m_quiet)
+            Console::err(CommandLine::tr("The radio's memory was backed up to %1").arg(QDir::toNativeSeparators(path)));
+    });
+    connect(m_sequence, &LinkSequence::finished, this, &Transfer::onFinished);
 }
 
 Transfer::~Transfer()
@@ -43,34 +58,57 @@ Transfer::~Transfer()
     delete m_progress;
 }
 
-LinkTimings Transfer::timings(LinkEngine::Direction direction)
+LinkTimings Transfer::timings()
 {
-    LinkTimings t = direction == LinkEngine::Direction::Read ? LinkTimings::forRead() : LinkTimings::forWrite();
+    LinkTimings t;
     // Test hook only: a silent radio then fails in about two seconds, not 24.
     if (qEnvironmentVariableIntValue("QV3N_LINK_FAST") == 1) {
         t.sendDelayMs = 1;
         t.byteWatchdogMs = 800;
         t.replyWatchdogMs = 400;
         t.retryDelayMs = 20;
-        t.closePollMs = 20;
     }
     return t;
 }
 
+ExitStatus Transfer::read()
+{
+    m_sequence->startRead();
+    return run();
+}
+
+ExitStatus Transfer::write(const LinkSequence::WritePlan& plan)
+{
+    m_sequence->startWrite(plan);
+    return run();
+}
+
 ExitStatus Transfer::run()
 {
-    m_engine->start();
-    // A port that cannot be opened, or a check that refuses the write, ends
-    // the transfer before anything is sent.
-    if (!m_ended && !m_engine->busy())
-        end(PortError ? ExitStatus::RadioFailed : ExitStatus::Refused);
+    // A port that cannot be opened ends the transfer before anything is sent.
+    if (!m_ended && !m_sequence->running())
+        end(ExitStatus::RadioFailed);
     if (!m_ended) {
         QEventLoop loop;
         connect(this, &Transfer::ended, &loop, &QEventLoop::quit);
         loop.exec();
     }
     m_progress->finish();
+    if (!saveTrace() && m_status == ExitStatus::Ok)
+        m_status = ExitStatus::FileError;
     return m_status;
+}
+
+bool Transfer::saveTrace()
+{
+    if (m_traceFile.isEmpty())
+        return true;
+    QString reason;
+    if (m_sequence->engine()->trace().save(m_traceFile, &reason))
+        return true;
+    Console::error(CommandLine::tr("The link trace could not be saved to %1: %2")
+                       .arg(QDir::toNativeSeparators(m_traceFile), reason));
+    return false;
 }
 
 void Transfer::end(ExitStatus status)
@@ -82,13 +120,13 @@ void Transfer::end(ExitStatus status)
     // have left; the program must not end before.
     auto* poll = new QTimer(this);
     connect(poll, &QTimer::timeout, this, [this, poll] {
-        if (m_engine->portOpen())
+        if (m_sequence->engine()->portOpen())
             return;
         poll->stop();
         m_ended = true;
         emit ended();
     });
-    if (!m_engine->portOpen()) {
+    if (!m_sequence->engine()->portOpen()) {
         m_ended = true;
         emit ended();
         return;
@@ -96,18 +134,20 @@ void Transfer::end(ExitStatus status)
     poll->start(kPortClosedPollMs);
 }
 
-void Transfer::onFinished(LinkEngine::Outcome outcome)
+void Transfer::onFinished(LinkSequence::Outcome outcome)
 {
     switch (outcome) {
-    case LinkEngine::Outcome::Completed:
+    case LinkSequence::Outcome::Completed:
         end(ExitStatus::Ok);
         return;
-    case LinkEngine::Outcome::Failed:
+    case LinkSequence::Outcome::Failed:
+    case LinkSequence::Outcome::VerifyFailed:
         end(ExitStatus::RadioFailed);
         return;
-    case LinkEngine::Outcome::VersionMismatch:
-        // The engine keeps the port open for a window that would close itself later.
-        m_engine->cancel();
+    case LinkSequence::Outcome::BackupFailed:
+        end(ExitStatus::FileError);
+        return;
+    case LinkSequence::Outcome::VersionMismatch:
         Console::error(CommandLine::tr("The radio's memory format is not version %1, the format this file is "
                                        "taken to be in (see --radio-version). Nothing was written.")
                            .arg(RadioVersion));
@@ -124,26 +164,29 @@ void Transfer::showLinkNotice(const LinkNotice& notice)
     switch (notice.kind) {
     case LinkNotice::Kind::ReadComplete:
     case LinkNotice::Kind::WriteComplete:
-        if (!m_quiet)
+        if (!m_quiet) {
             Console::err(text);
+            if (!notice.informativeText.isEmpty())
+                Console::err(notice.informativeText);
+        }
         return;
-    case LinkNotice::Kind::PortOpenError: {
+    case LinkNotice::Kind::PortOpenError:
+    case LinkNotice::Kind::ConnectFailed:
+    case LinkNotice::Kind::BackupFailed:
         Console::error(QStringLiteral("%1 (%2)").arg(text, firstLine(notice.informativeText)));
-        // Further lines say how to mend it (the serial devices' group, for one).
-        const QString more = notice.informativeText.section(QLatin1Char('\n'), 1);
-        if (!more.isEmpty())
-            Console::err(more);
+        if (!notice.warning.isEmpty())
+            Console::error(notice.warning);
+        // Further lines say what to check for that cause.
+        if (!laterLines(notice.informativeText).isEmpty())
+            Console::err(laterLines(notice.informativeText));
         return;
-    }
-    case LinkNotice::Kind::ConnectFailed: {
-        QString reason = firstLine(notice.informativeText);
-        if (reason.isEmpty())
-            reason = CommandLine::tr("no valid answer from the radio on %1 after %2 attempts")
-                         .arg(describePort(m_port))
-                         .arg(LinkEngine::kAttempts);
-        Console::error(QStringLiteral("%1 (%2)").arg(text, reason));
+    case LinkNotice::Kind::VerifyFailed:
+        Console::error(text);
+        for (const int block : m_sequence->differingBlocks())
+            Console::err(QStringLiteral("  ")
+                         + VerifyReport::blockLine(block, m_sequence->sentImage(), m_sequence->readBackImage()));
+        Console::err(notice.informativeText);
         return;
-    }
     case LinkNotice::Kind::VfoOutOfRange:
         Console::error(text);
         Console::err(QStringLiteral("  ") + Report::vfoRangeDetail());

@@ -1,12 +1,12 @@
 #pragma once
 
-// One read or write with a radio, run by the link engine that the read and
-// write windows use, in a local event loop. Messages the windows would show in
-// a box go to standard error; questions are answered No.
+// One read or write with a radio, run by the transfer sequence that the read
+// and write windows use, in a local event loop. Messages the windows would
+// show in a box go to standard error; questions are answered No.
 
 #include "Arguments.h"
 #include "ExitStatus.h"
-#include "LinkEngine.h"
+#include "LinkSequence.h"
 
 #include <QObject>
 
@@ -16,26 +16,33 @@ class Transfer : public QObject, private LinkHost
 {
     Q_OBJECT
 public:
-    Transfer(LinkEngine::Direction direction, const PortChoice& port, bool quiet);
+    // traceFile: where the link trace goes when the transfer has ended; empty: nowhere.
+    Transfer(const PortChoice& port, bool quiet, const QString& traceFile);
     ~Transfer() override;
 
-    // Runs the transfer to its end; RadioImage holds the result of a read.
-    ExitStatus run();
+    // Reads the radio; on success RadioImage holds its blocks 0..253 and RadioVersion its format.
+    ExitStatus read();
+    ExitStatus write(const LinkSequence::WritePlan& plan);
+
+    // Prints a message as the transfer's own messages are printed.
+    void report(const LinkNotice& notice) { showLinkNotice(notice); }
 
     // The intervals of the exchange: the radio's, or short ones when the test
     // hook QV3N_LINK_FAST is set.
-    static LinkTimings timings(LinkEngine::Direction direction);
+    static LinkTimings timings();
 
 private:
+    ExitStatus run();
     void showLinkNotice(const LinkNotice& notice) override;
     bool askLinkQuestion(const LinkNotice& notice) override;
-    void onFinished(LinkEngine::Outcome outcome);
+    void onFinished(LinkSequence::Outcome outcome);
     void end(ExitStatus status);
+    bool saveTrace();
 
-    const LinkEngine::Direction m_direction;
     const PortChoice m_port;
     const bool m_quiet;
-    LinkEngine* m_engine;
+    const QString m_traceFile;
+    LinkSequence* m_sequence;
     Progress* m_progress;
     bool m_ended = false;
     ExitStatus m_status = ExitStatus::Ok;

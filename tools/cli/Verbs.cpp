@@ -7,6 +7,7 @@
 
 #include "ChannelFile.h"
 #include "Globals.h"
+#include "WorkingCopy.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -95,6 +96,26 @@ bool canSave(const QString& path, QString* reason)
     return true;
 }
 
+// The trace file can be written, found out before the radio is touched.
+bool traceWritable(const Arguments& args)
+{
+    QString reason;
+    if (args.traceFile.isEmpty() || canSave(args.traceFile, &reason))
+        return true;
+    Console::error(CommandLine::tr("The link trace could not be saved to %1: %2").arg(shownPath(args.traceFile), reason));
+    return false;
+}
+
+// The backup folder exists (or is made) and takes a file.
+bool backupWritable(const QString& folder)
+{
+    QString reason = CommandLine::tr("the folder cannot be made");
+    if (QDir().mkpath(folder) && canSave(QDir(folder).filePath(QStringLiteral(".qv3n-backup-check")), &reason))
+        return true;
+    Console::error(CommandLine::tr("The backup folder %1 cannot be written: %2").arg(shownPath(folder), reason));
+    return false;
+}
+
 ExitStatus runRead(const Arguments& args)
 {
     ExitStatus status = ExitStatus::Ok;
@@ -106,6 +127,8 @@ ExitStatus runRead(const Arguments& args)
         return usageError(CommandLine::tr("read takes the memory format from the radio; --radio-version is for "
                                           "write, show and check."),
                           args.verb);
+    if (args.verify || !args.backupDir.isEmpty())
+        return usageError(CommandLine::tr("--verify and --backup belong to write."), args.verb);
     PortChoice port;
     QString error;
     if (!parsePort(args.operands.at(0), &port, &error))
@@ -115,9 +138,11 @@ ExitStatus runRead(const Arguments& args)
         Console::error(saveFailedText(args.output, reason));
         return ExitStatus::FileError;
     }
+    if (!traceWritable(args))
+        return ExitStatus::FileError;
 
-    Transfer transfer(LinkEngine::Direction::Read, port, args.quiet);
-    status = transfer.run();
+    Transfer transfer(port, args.quiet, args.traceFile);
+    status = transfer.read();
     if (status != ExitStatus::Ok)
         return status;
     const ChannelFile::WriteResult saved = ChannelFile::write(args.output, RadioImage.bytes());
@@ -150,8 +175,19 @@ ExitStatus runWrite(const Arguments& args)
         return usageError(error, args.verb);
     if (!loadFile(args.operands.at(1)))
         return ExitStatus::FileError;
-    Transfer transfer(LinkEngine::Direction::Write, port, args.quiet);
-    return transfer.run();
+    if (!traceWritable(args) || (!args.backupDir.isEmpty() && !backupWritable(args.backupDir)))
+        return ExitStatus::FileError;
+    Transfer transfer(port, args.quiet, args.traceFile);
+    if (const std::optional<LinkNotice> refusal = adjustAndCheckForWrite()) {
+        transfer.report(*refusal);
+        return ExitStatus::Refused;
+    }
+    LinkSequence::WritePlan plan;
+    plan.image = RadioImage;
+    plan.programVersion = RadioVersion;
+    plan.backupFolder = args.backupDir;
+    plan.verify = args.verify;
+    return transfer.write(plan);
 }
 
 ExitStatus runShowOrCheck(const Arguments& args)
@@ -161,6 +197,11 @@ ExitStatus runShowOrCheck(const Arguments& args)
         return status;
     if (!args.output.isEmpty())
         return usageError(CommandLine::tr("%1 takes no -o; it prints to standard output.").arg(verbName(args.verb)),
+                          args.verb);
+    if (args.verify || !args.backupDir.isEmpty() || !args.traceFile.isEmpty())
+        return usageError(CommandLine::tr("%1 does not reach the radio: --verify, --backup and --trace belong to read "
+                                          "and write.")
+                              .arg(verbName(args.verb)),
                           args.verb);
     if (!loadFile(args.operands.at(0)))
         return ExitStatus::FileError;
@@ -228,7 +269,7 @@ QString helpText(Verb verb)
     switch (verb) {
     case Verb::Read:
         return CommandLine::tr(
-            "Usage: qv3n-cli read PORT -o FILE.chann [--quiet] [--lang en|zh]\n"
+            "Usage: qv3n-cli read PORT -o FILE.chann [--trace FILE] [--quiet] [--lang en|zh]\n"
             "\n"
             "Reads the radio's memory into a channel file, as Program > Read from radio and\n"
             "File > Save do in the program: blocks 0 to 253 come from the radio, blocks 254\n"
@@ -237,10 +278,12 @@ QString helpText(Verb verb)
             "\n"
             "  PORT             COM1 to COM8, or a device path such as /dev/ttyUSB0\n"
             "  -o, --output F   the channel file to write\n"
+            "  --trace FILE     write every byte sent and received, with times, to FILE\n"
             "  -q, --quiet      no progress and no completion messages, only errors\n");
     case Verb::Write:
         return CommandLine::tr(
-            "Usage: qv3n-cli write PORT FILE.chann [--radio-version 1|2] [--quiet] [--lang en|zh]\n"
+            "Usage: qv3n-cli write PORT FILE.chann [--verify] [--backup DIR] [--trace FILE]\n"
+            "                      [--radio-version 1|2] [--quiet] [--lang en|zh]\n"
             "\n"
             "Writes a channel file to the radio, as Program > Write to radio does in the\n"
             "program: the priority and start channels are adjusted, the frequency mode and\n"
@@ -248,6 +291,10 @@ QString helpText(Verb verb)
             "use the file's memory format. Otherwise nothing is written.\n"
             "\n"
             "  PORT                COM1 to COM8, or a device path such as /dev/ttyUSB0\n"
+            "  --verify            read the radio back afterwards and compare blocks 0 to 253\n"
+            "                      with what was sent; exit 1 naming each block that differs\n"
+            "  --backup DIR        first read the radio into a new channel file in DIR\n"
+            "  --trace FILE        write every byte sent and received, with times, to FILE\n"
             "  --radio-version N   the memory format of the file: 2 (the default) or 1\n"
             "  -q, --quiet         no progress and no completion messages, only errors\n");
     case Verb::Show:

@@ -25,6 +25,9 @@ constexpr quint8 kVersion1Byte = 0xFF;
 constexpr quint8 kVersion2Byte = 0x02;
 
 constexpr quint8 kAck = 0x06;
+// Line noise: never an acknowledge, so it cannot pass for one.
+constexpr quint8 kNoise[] = { 0x5A, 0xA5, 0xFF, 0x00 };
+constexpr qint64 kNsPerMs = 1'000'000LL;
 constexpr quint8 kNak = 0x15;
 constexpr quint8 kRead = 'R';
 constexpr quint8 kWrite = 'W';
@@ -91,6 +94,10 @@ bool VirtualRadio::start(QString* error)
         return fail(QStringLiteral("The fault block must lie between 0 and 255, not %1.").arg(m_options.faultBlock));
     if (m_options.faultTimes < 0)
         return fail(QStringLiteral("The number of faults cannot be negative (%1).").arg(m_options.faultTimes));
+    if (m_options.noiseBytes < 1 || m_options.noiseBytes > 64)
+        return fail(QStringLiteral("A burst of noise has 1 to 64 bytes, not %1.").arg(m_options.noiseBytes));
+    if (m_options.restartMs < 0 || m_options.restartMs > 60'000)
+        return fail(QStringLiteral("The restart must last between 0 and 60000 ms, not %1.").arg(m_options.restartMs));
 
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0)
@@ -219,6 +226,11 @@ qint64 VirtualRadio::nextDueNs() const
 
 void VirtualRadio::take(quint8 byte, qint64 arrivalNs)
 {
+    if (arrivalNs < m_deafUntilNs) {
+        m_expect = Expect::FrameStart;
+        emit activity(QStringLiteral("Restarting: lost the byte %1.").arg(hex(byte)));
+        return;
+    }
     if (m_expect != Expect::FrameStart && arrivalNs - m_lastByteNs > kFrameGapNs) {
         emit activity(QStringLiteral("Dropped an unfinished frame of %1 bytes after a pause.").arg(m_frame.size()));
         m_expect = Expect::FrameStart;
@@ -313,7 +325,8 @@ void VirtualRadio::beginSession()
         return;
     }
     const bool wrong = strikes(Fault::WrongIdentifier);
-    QByteArray identification(m_options.identifierOffset, '\0');
+    QByteArray identification = strikes(Fault::NoiseBeforeIdentification) ? noise() : QByteArray();
+    identification.append(QByteArray(m_options.identifierOffset, '\0'));
     identification.append(wrong ? kWrongIdentifier : kIdentifier);
     identification.append(kVersionByteAfterIdentifier, '\0');
     identification.append(char(m_options.version == 1 ? kVersion1Byte : kVersion2Byte));
@@ -353,8 +366,10 @@ void VirtualRadio::serveRead()
     const bool shortReply = strikes(Fault::ShortBlock, block);
     if (shortReply)
         reply.chop(1);
+    if (strikes(Fault::NoiseAfterBlock, block))
+        reply.append(noise());
     m_servedBlock = block;
-    send(reply, nowNs() + m_options.blockDelayMs * 1'000'000LL);
+    send(reply, nowNs() + m_options.blockDelayMs * kNsPerMs);
     emit activity(shortReply ? QStringLiteral("Served block %1 with a reply one byte short (fault).").arg(block)
                              : QStringLiteral("Served block %1.").arg(block));
     emit blockServed(block);
@@ -374,7 +389,7 @@ void VirtualRadio::storeWrite()
         return;
     }
     const int block = address / kBlockLength;
-    const qint64 replyAt = nowNs() + m_options.blockDelayMs * 1'000'000LL;
+    const qint64 replyAt = nowNs() + m_options.blockDelayMs * kNsPerMs;
     if (strikes(Fault::HangUp, block)) {
         emit activity(QStringLiteral("Hanging up at the write of block %1 (fault).").arg(block));
         hangUp();
@@ -385,12 +400,20 @@ void VirtualRadio::storeWrite()
         emit activity(QStringLiteral("Refused block %1 with %2 (fault).").arg(block).arg(hex(kNak)));
         return;
     }
+    const bool storedWrongly = strikes(Fault::StoresWrongly, block);
     for (int i = 0; i < kBlockLength; ++i) {
         const int at = address + i;
-        m_memory.setCell(at / kBlockLength, at % kBlockLength, quint8(m_frame[kHeaderLength + i]));
+        const quint8 value = quint8(m_frame[kHeaderLength + i]) ^ (storedWrongly && i == 0 ? 1 : 0);
+        m_memory.setCell(at / kBlockLength, at % kBlockLength, value);
     }
-    send(QByteArray(1, char(kAck)), replyAt);
-    emit activity(QStringLiteral("Stored block %1.").arg(block));
+    QByteArray answer(1, char(kAck));
+    if (strikes(Fault::DoubleAck, block))
+        answer.append(char(kAck));
+    else if (strikes(Fault::NoiseAfterBlock, block))
+        answer.append(noise());
+    send(answer, replyAt);
+    emit activity(storedWrongly ? QStringLiteral("Stored block %1 with its first byte changed (fault).").arg(block)
+                                : QStringLiteral("Stored block %1.").arg(block));
     emit blockWritten(block);
 }
 
@@ -402,6 +425,10 @@ void VirtualRadio::endWrite()
     }
     m_session = false;
     emit activity(QStringLiteral("Write ended."));
+    if (m_options.restartMs > 0) {
+        m_deafUntilNs = nowNs() + m_options.restartMs * kNsPerMs;
+        emit activity(QStringLiteral("Restarting for %1 ms.").arg(m_options.restartMs));
+    }
     if (!m_options.saveOnWriteEnd.isEmpty()) {
         QString error;
         if (saveChannelFile(m_options.saveOnWriteEnd, m_memory, &error))
@@ -471,6 +498,14 @@ bool VirtualRadio::strikes(Fault fault, int block)
         return false;
     ++m_faultsStruck;
     return true;
+}
+
+QByteArray VirtualRadio::noise() const
+{
+    QByteArray bytes;
+    for (int i = 0; i < m_options.noiseBytes; ++i)
+        bytes.append(char(kNoise[i % std::size(kNoise)]));
+    return bytes;
 }
 
 void VirtualRadio::hangUp()

@@ -25,6 +25,10 @@ public:
         ShortBlock,       // the read reply for faultBlock has 20 bytes instead of 21
         BadAck,           // write frame faultBlock is answered with 15 instead of 06 and not stored
         HangUp,           // the radio closes its side when faultBlock is requested or written
+        NoiseBeforeIdentification,   // noiseBytes of line noise go out before the identification
+        NoiseAfterBlock,  // noiseBytes of line noise follow the reply to (or acknowledge of) faultBlock
+        DoubleAck,        // write frame faultBlock is acknowledged twice
+        StoresWrongly,    // write frame faultBlock is stored with its first byte changed, and acknowledged
     };
 
     struct Options
@@ -38,6 +42,8 @@ public:
         QString saveOnWriteEnd {};    // channel file written when a write ends, if not empty
         QString symlink {};           // a link to the port, made by start() and removed again
         int faultTimes = 0;           // how often the fault strikes; 0: every time
+        int noiseBytes = 2;           // bytes of each burst of line noise
+        int restartMs = 0;            // after a write's end byte the radio restarts, deaf for this long
     };
 
     static constexpr int kLastReadBlock = 253;   // the program reads blocks 0..253
@@ -100,6 +106,7 @@ private:
     void flushOutput();
     bool strikes(Fault fault, int block = -1);
     void hangUp();
+    QByteArray noise() const;
     void closePort();
 
     Options m_options;
@@ -125,5 +132,6 @@ private:
     int m_servedBlock = -1;            // block whose reply awaits its acknowledge
     int m_faultsStruck = 0;
     qint64 m_bytesReceived = 0;
+    qint64 m_deafUntilNs = 0;          // restarting after a write: input is lost until then
     bool m_symlinkMade = false;
 };

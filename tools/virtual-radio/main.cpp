@@ -70,6 +70,10 @@ bool parseFault(const QString& text, VirtualRadio::Fault* fault)
         { "short-block", VirtualRadio::Fault::ShortBlock },
         { "bad-ack", VirtualRadio::Fault::BadAck },
         { "hang-up", VirtualRadio::Fault::HangUp },
+        { "noise-before-identification", VirtualRadio::Fault::NoiseBeforeIdentification },
+        { "noise-after-block", VirtualRadio::Fault::NoiseAfterBlock },
+        { "double-ack", VirtualRadio::Fault::DoubleAck },
+        { "stores-wrongly", VirtualRadio::Fault::StoresWrongly },
     };
     for (const auto& [name, value] : names) {
         if (text == QLatin1String(name)) {
@@ -78,7 +82,8 @@ bool parseFault(const QString& text, VirtualRadio::Fault* fault)
         }
     }
     printError(QStringLiteral("unknown fault \"%1\"; choose none, no-reply, wrong-identifier, short-block, "
-                              "bad-ack or hang-up.").arg(text));
+                              "bad-ack, hang-up, noise-before-identification, noise-after-block, double-ack or "
+                              "stores-wrongly.").arg(text));
     return false;
 }
 
@@ -109,12 +114,20 @@ int main(int argc, char* argv[])
           QStringLiteral("ms") },
         { QStringLiteral("fault"),
           QStringLiteral("Misbehave: none, no-reply (to the handshake), wrong-identifier, short-block (a 20-byte "
-                         "reply), bad-ack (15 instead of 06 after a write frame) or hang-up (close the port)."),
+                         "reply), bad-ack (15 instead of 06 after a write frame), hang-up (close the port), "
+                         "noise-before-identification, noise-after-block (noise after a block's reply or "
+                         "acknowledge), double-ack (a write frame acknowledged twice) or stores-wrongly (a written "
+                         "block stored with its first byte changed)."),
           QStringLiteral("kind") },
-        { QStringLiteral("fault-block"), QStringLiteral("The block at which short-block, bad-ack and hang-up strike."),
+        { QStringLiteral("fault-block"), QStringLiteral("The block at which the block faults strike."),
           QStringLiteral("block") },
         { QStringLiteral("fault-times"), QStringLiteral("Misbehave only this many times (default 0: every time)."),
           QStringLiteral("count") },
+        { QStringLiteral("noise-bytes"), QStringLiteral("Bytes in each burst of noise (default 2)."),
+          QStringLiteral("count") },
+        { QStringLiteral("restart"),
+          QStringLiteral("After a write, restart: ignore the line for this long, as radios do after programming."),
+          QStringLiteral("ms") },
         { QStringLiteral("save"), QStringLiteral("Save the memory to this channel file whenever a write ends."),
           QStringLiteral("file") },
         { QStringLiteral("link"), QStringLiteral("Make a symbolic link to the port at this path (removed on exit)."),
@@ -133,7 +146,9 @@ int main(int argc, char* argv[])
         || !parseNumber(parser, QStringLiteral("identifier-offset"), 0, 64, &options.identifierOffset)
         || !parseNumber(parser, QStringLiteral("block-delay"), 0, 60'000, &options.blockDelayMs)
         || !parseNumber(parser, QStringLiteral("fault-block"), 0, 255, &options.faultBlock)
-        || !parseNumber(parser, QStringLiteral("fault-times"), 0, 1'000'000, &options.faultTimes))
+        || !parseNumber(parser, QStringLiteral("fault-times"), 0, 1'000'000, &options.faultTimes)
+        || !parseNumber(parser, QStringLiteral("noise-bytes"), 1, 64, &options.noiseBytes)
+        || !parseNumber(parser, QStringLiteral("restart"), 0, 60'000, &options.restartMs))
         return 2;
     if (parser.isSet(QStringLiteral("fault")) && !parseFault(parser.value(QStringLiteral("fault")), &options.fault))
         return 2;

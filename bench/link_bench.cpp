@@ -193,6 +193,10 @@ int main(int argc, char* argv[])
         std::printf("%s at 9600 baud: %.1f ms, floor %.1f ms = (%d + %d bytes) x %.4f ms + %d frames x %d ms, "
                     "ratio %.4f\n",
                     name, paced, floor, x.bytesToRadio, x.bytesFromRadio, kByteMs, x.frames, sendDelay, paced / floor);
+        if (job == Job::Read)   // each acknowledge leaves while the next send delay runs
+            std::printf("%s without the %d acknowledges that leave during the send delay: floor %.1f ms, "
+                        "ratio %.4f\n",
+                        name, x.blocks, floor - x.blocks * kByteMs, paced / (floor - x.blocks * kByteMs));
         std::printf("%s unpaced: %.1f ms, beyond the send delays %.3f ms per block\n\n", name, unpaced,
                     (unpaced - double(x.frames) * sendDelay) / x.blocks);
     }

@@ -231,8 +231,12 @@ void LinkSequence::showLinkNotice(const LinkNotice& notice)
         return;
     }
     LinkNotice shown = notice;
-    if (m_step == Step::Backup && failure)
+    if (notice.kind == LinkNotice::Kind::ConnectFailed && m_step == Step::Backup)
         shown.informativeText += QLatin1Char('\n') + tr("Nothing was written: the radio is read for its backup first.");
+    // After a broken write the backup is how the user gets the radio's old memory back.
+    if (notice.kind == LinkNotice::Kind::ConnectFailed && m_step == Step::Write && !m_backupPath.isEmpty())
+        shown.informativeText += QLatin1Char('\n')
+            + tr("The radio's earlier memory is saved in %1.").arg(QDir::toNativeSeparators(m_backupPath));
     notify(shown);
 }
 

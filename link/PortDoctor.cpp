@@ -94,7 +94,10 @@ QString PortDoctor::openFailure(const QString& device, QSerialPort::SerialPortEr
 
 QString PortDoctor::noDevice(int comNumber)
 {
-    return tr("No serial device is present for COM%1.").arg(comNumber) + QLatin1Char('\n') + presentDevices();
+    return tr("No serial device stands for COM%1: plug the programming cable in, or choose the COM that stands "
+              "for it.")
+               .arg(comNumber)
+        + QLatin1Char('\n') + presentDevices();
 }
 
 QString PortDoctor::silentRadio(const QString& device)
@@ -134,7 +137,7 @@ QString PortDoctor::presentDevices()
 #else
     for (int com = PortNames::kFirstPort; com <= PortNames::kLastPort; ++com) {
         const QString device = PortNames::deviceFor(com);
-        if (device.isEmpty())
+        if (device.isEmpty() || !QFileInfo::exists(device))
             continue;
         const QString description = deviceDescription(device);
         entries << (description.isEmpty() ? tr("COM%1 is %2").arg(com).arg(device)

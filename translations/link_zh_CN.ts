@@ -231,10 +231,6 @@ then log out and in again, so that the new group takes effect.</source>
         <translation>当前用户无权打开该端口。</translation>
     </message>
     <message>
-        <source>No serial device is present for COM%1.</source>
-        <translation>COM%1 没有对应的串口设备。</translation>
-    </message>
-    <message>
         <source>its maker&apos;s driver is installed</source>
         <translation>已安装厂家的驱动程序</translation>
     </message>
@@ -281,6 +277,10 @@ then log out and in again, so that the new group takes effect.</source>
     <message>
         <source>a program</source>
         <translation>某个程序</translation>
+    </message>
+    <message>
+        <source>No serial device stands for COM%1: plug the programming cable in, or choose the COM that stands for it.</source>
+        <translation>COM%1 没有对应的串口设备：请插上写频线，或选择对应写频线的 COM 端口。</translation>
     </message>
 </context>
 <context>

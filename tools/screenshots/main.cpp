@@ -3,19 +3,29 @@
 //   qv3n-screenshots OUTPUT_FOLDER
 //
 // Each picture is the main window with one child window open in front, filled
-// from the demo contents below, as a user would see it.
+// from the demo contents below, as a user would see it; and the messages of a
+// write that fails, as boxes of their own.
 
 #include "channels/frm_chann.h"
+#include "link/Form_Comm_Write.h"
 #include "shell/MDImain.h"
+#include "shell/Prompt.h"
 
 #include "ChannelRecord.h"
 #include "Codecs.h"
 #include "Globals.h"
+#include "PortNames.h"
+#include "VirtualRadio.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
@@ -55,6 +65,80 @@ void fillDemoChannels()
     RadioImage.setFlag(4, ChannelRecord::kPowerWidthCell, ChannelRecord::kHighPowerBit, false);
 }
 
+bool save(const QPixmap& picture, const QString& file)
+{
+    if (!picture.save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
+// Presses Write in the write window and pictures the message box the failure
+// brings up, as the program shows it.
+bool shootWriteFailure(MDImain& main, const QString& file)
+{
+    bool saved = false;
+    Prompt::setHandler([&](const Prompt::Message& message) {
+        QMessageBox box(message.icon, message.title, message.text, message.buttons, &main);
+        box.setInformativeText(message.informativeText);
+        box.show();
+        QTest::qWait(200);
+        saved = save(box.grab(), file);
+        return QMessageBox::Ok;
+    });
+    auto* window = main.openWindow<Form_Comm_Write>();
+    QSignalSpy finished(window->sequence(), &LinkSequence::finished);
+    window->findChild<QPushButton*>("Command_Write")->click();
+    if (window->sequence()->running())
+        finished.wait(60000);
+    Prompt::setHandler({});
+    window->closeWindow();
+    QTest::qWait(50);
+    return saved;
+}
+
+// The doctor's message for a port without a device, and the message of a
+// write that broke off at block 100, from a virtual radio.
+bool shootFailures(MDImain& main, const QDir& out, const char* language)
+{
+    // The demo's receive-only channel would stop the write at its range check.
+    const MemoryImage demo = RadioImage;
+    StoreFreq(QStringLiteral("446.03750"), 3, ChannelRecord::kTxBase);
+    CommPortNumber = PortNames::kLastPort;
+    qunsetenv("QV3N_COM8");
+    if (!shootWriteFailure(main, out.filePath(QStringLiteral("doctor-missing-device-%1.png").arg(language)))) {
+        RadioImage = demo;
+        return false;
+    }
+
+    QTemporaryDir dir;
+    VirtualRadio::Options options;
+    options.fault = VirtualRadio::Fault::BadAck;
+    options.faultBlock = 100;
+    options.symlink = dir.filePath(QStringLiteral("radio"));
+    VirtualRadio radio(options);
+    QString error;
+    if (!radio.start(&error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        RadioImage = demo;
+        return false;
+    }
+    qputenv("QV3N_COM8", options.symlink.toLocal8Bit());
+    LinkTimings quick;
+    quick.sendDelayMs = 1;
+    quick.replyWatchdogMs = 300;
+    quick.retryDelayMs = 20;
+    LinkWindow::overrideTimings(quick);
+    const bool saved = shootWriteFailure(main, out.filePath(QStringLiteral("partial-write-%1.png").arg(language)));
+    LinkWindow::overrideTimings(std::nullopt);
+    qunsetenv("QV3N_COM8");
+    CommPortNumber = 1;
+    RadioImage = demo;
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -66,6 +150,10 @@ int main(int argc, char* argv[])
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
+    // The write window's remembered choices and its backups stay out of the user's own.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QStandardPaths::setTestModeEnabled(true);
 
     MDImain main;
     main.start();
@@ -84,15 +172,14 @@ int main(int argc, char* argv[])
             main.mdiArea()->setActiveSubWindow(frame);
             QTest::qWait(200);
             const QString file = out.filePath(QStringLiteral("%1-%2.png").arg(shot.file, chinese ? "zh" : "en"));
-            if (!main.grab().save(file)) {
-                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            if (!save(main.grab(), file))
                 return 1;
-            }
-            std::printf("%s\n", qPrintable(file));
             if (*shot.action)
                 frame->close();
             QTest::qWait(50);
         }
+        if (!shootFailures(main, out, chinese ? "zh" : "en"))
+            return 1;
     }
     return 0;
 }

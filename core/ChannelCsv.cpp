@@ -53,6 +53,15 @@ const QString kToneWord = QStringLiteral("Tone");
 const QString kDcsWord = QStringLiteral("DTCS");
 const QString kCrossArrow = QStringLiteral("->");
 
+// A tone word as the layout spells it, whatever the case it was typed in.
+QString toneWord(const QString& text)
+{
+    for (const char* word : { "Tone", "TSQL", "DTCS", "Cross" })
+        if (text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0)
+            return QLatin1String(word);
+    return text;
+}
+
 QString mhzText(qint64 hz)
 {
     return QStringLiteral("%1.%2").arg(hz / kHzPerMHz).arg(hz % kHzPerMHz, kMHzDecimals, 10, QLatin1Char('0'));
@@ -251,14 +260,14 @@ std::optional<qint64> RowReader::frequency(const QString& text, bool transmit)
 
 std::optional<qint64> RowReader::transmitFrequency(qint64 rx)
 {
-    const QString duplex = field(Duplex);
+    const QString duplex = field(Duplex).toLower();
     const QString offsetText = field(Offset);
     if (duplex.isEmpty())
         return rx;
     if (duplex == QLatin1String("split"))
         return frequency(offsetText, true);
     if (duplex != QLatin1String("+") && duplex != QLatin1String("-")) {
-        refuse(CsvImport::tr("The duplex \"%1\" is none of +, -, split and off.").arg(duplex));
+        refuse(CsvImport::tr("The duplex \"%1\" is none of +, -, split and off.").arg(field(Duplex)));
         return std::nullopt;
     }
     const std::optional<qint64> offset = offsetText.isEmpty() ? 0 : parseHz(offsetText);
@@ -303,7 +312,7 @@ std::optional<Tone> RowReader::dcs(const QString& text, QChar polarity)
 // CrossMode, as "TX->RX" with Tone, DTCS or nothing on either side.
 bool RowReader::readTones(Tone* encode, Tone* decode)
 {
-    const QString mode = field(ToneMode);
+    const QString mode = toneWord(field(ToneMode));
     if (mode.isEmpty())
         return true;
 
@@ -311,7 +320,8 @@ bool RowReader::readTones(Tone* encode, Tone* decode)
     if (polarity.isEmpty())
         polarity = QLatin1String(kUnusedPolarity);
     static const QRegularExpression polarityPattern(QStringLiteral("^[NR]{2}$"));
-    const bool usesDcs = mode == kDcsWord || (mode == QLatin1String("Cross") && field(CrossMode).contains(kDcsWord));
+    const bool usesDcs = mode == kDcsWord
+                         || (mode == QLatin1String("Cross") && field(CrossMode).contains(kDcsWord, Qt::CaseInsensitive));
     if (usesDcs && !polarityPattern.match(polarity).hasMatch()) {
         refuse(CsvImport::tr("The DCS polarity \"%1\" is not two letters N or R.").arg(field(DtcsPolarity)));
         return false;
@@ -328,7 +338,9 @@ bool RowReader::readTones(Tone* encode, Tone* decode)
         rx = tx ? dcs(field(DtcsCode), polarity[1]) : std::nullopt;
     } else if (mode == QLatin1String("Cross")) {
         const QString crossMode = field(CrossMode).isEmpty() ? QLatin1String(kUnusedCrossMode) : field(CrossMode);
-        const QStringList sides = crossMode.split(kCrossArrow);
+        QStringList sides = crossMode.split(kCrossArrow);
+        for (QString& side : sides)
+            side = toneWord(side);
         auto known = [this](const QString& side) { return side.isEmpty() || side == kToneWord || side == kDcsWord; };
         if (sides.size() != 2 || !known(sides[0]) || !known(sides[1]) || crossMode == kCrossArrow) {
             refuse(CsvImport::tr("The cross mode \"%1\" is not one the radio can hold.").arg(crossMode));
@@ -394,7 +406,7 @@ void RowReader::read(const Csv::Row& row, ImportResult* result)
         refuse(CsvImport::tr("The row gives no frequency."));
     else
         rx = frequency(rxText, false);
-    const bool receiveOnly = field(Duplex) == QLatin1String("off");
+    const bool receiveOnly = field(Duplex).toLower() == QLatin1String("off");
     std::optional<qint64> tx;
     if (rx && !receiveOnly)
         tx = transmitFrequency(*rx);

@@ -122,7 +122,7 @@ private slots:
                                            << QByteArray("0D 01 60 44 99 01 10 44 30 C0 0C 0B 0D FF FF 00") << 1;
         QTest::newRow("->DTCS, off") << QByteArray("4,LSTN,435.0125,off,0,Cross,88.5,88.5,023,NR,025,->DTCS,NFM,High")
                                      << QByteArray("33 02 50 43 FF FF FF FF 18 80 17 1E 1F 19 FF 00") << 0;
-        QTest::newRow("DTCS->, defaults") << QByteArray("5,,446.5,,,Cross,,,031,RN,,DTCS->,fm,low")
+        QTest::newRow("DTCS->, any case, defaults") << QByteArray("5,,446.5,,,cross,,,031,RN,,dtcs->,fm,low")
                                           << QByteArray("00 00 65 44 35 00 65 44 20 40 FF FF FF FF FF 00") << 0;
         QTest::newRow("->Tone, no mode or power") << QByteArray("6,,446.5,,,Cross,,67.0,,,,->Tone,,")
                                                   << QByteArray("01 00 65 44 00 00 65 44 00 C0 FF FF FF FF FF 00") << 0;

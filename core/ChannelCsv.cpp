@@ -87,6 +87,14 @@ FreqCells freqCells(const MemoryImage& image, int channel, int base)
     return { image.cell(channel, base + 1), image.cell(channel, base + 2), image.cell(channel, base + 3) };
 }
 
+Block blockOf(const MemoryImage& image, int channel)
+{
+    Block block;
+    for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
+        block[c] = image.cell(channel, c);
+    return block;
+}
+
 QChar polarityLetter(const Tone& tone)
 {
     return tone.inverted ? u'R' : u'N';
@@ -453,10 +461,7 @@ void RowReader::read(const Csv::Row& row, ImportResult* result)
     if (stored != name)
         adjust(CsvImport::tr("The name \"%1\" is stored as \"%2\".").arg(name, stored));
 
-    Block block;
-    for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-        block[c] = m_scratch.cell(channel, c);
-    result->channels[location - 1] = block;
+    result->channels[location - 1] = blockOf(m_scratch, channel);
     result->problems << m_problems;
 }
 
@@ -543,6 +548,7 @@ ImportResult parse(QByteArrayView bytes, int version, const FreqRange& range)
     }
 
     ImportResult result;
+    result.version = version;
     RowReader reader(columnOf, version, range);
     for (qsizetype r = first + 1; r < table.rows.size(); ++r) {
         if (blank(table.rows[r]))
@@ -609,10 +615,13 @@ MemoryImage withChannels(const MemoryImage& base, const ImportResult& result)
     MemoryImage image = base;
     for (int i = 0; i < MemoryMap::kChannelCount; ++i) {
         const int channel = MemoryMap::kFirstChannelBlock + i;
-        if (result.channels[i])
-            image.setBlock(channel, *result.channels[i]);
-        else
+        if (!result.channels[i]) {
             clear(image, channel);
+            continue;
+        }
+        image.setBlock(channel, *result.channels[i]);
+        if (isUsed(base, channel) && exportRow(base, channel, result.version) == exportRow(image, channel, result.version))
+            image.setBlock(channel, blockOf(base, channel));
     }
     return image;
 }

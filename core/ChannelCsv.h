@@ -63,6 +63,7 @@ struct ImportResult
     QList<Problem> problems;   // in the order of the rows
     int rowCount = 0;          // rows that hold anything, header aside
     int refusedCount = 0;
+    int version = 2;           // the memory format the records are built in
 
     bool ok() const { return error == ReadError::None; }
     int importedCount() const { return rowCount - refusedCount; }
@@ -86,6 +87,9 @@ QString problemLine(const Problem& problem);
 
 // The base image with its channels replaced by the rows that were not refused;
 // every other channel is unused. Every block outside the channels is the base's.
+// A row that says exactly what the base's channel holds keeps that channel's
+// bytes, so that forms a row cannot tell apart (no tone stored as 0 or 255,
+// bits no column carries) survive an export, an edit elsewhere and an import.
 MemoryImage withChannels(const MemoryImage& base, const ImportResult& result);
 
 } // namespace ChannelCsv

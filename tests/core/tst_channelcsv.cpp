@@ -96,6 +96,26 @@ private slots:
         QCOMPARE(imported.bytes(), image.bytes());
     }
 
+    // Forms a row cannot tell apart stay as the base holds them when the row
+    // says what the base's channel holds; on another base they take the
+    // channel table's forms.
+    void aRowThatChangesNothingKeepsTheStoredForm()
+    {
+        MemoryImage image = factoryImage();
+        putChannel(image, 3, 446'006'250, 446'006'250, { 9, true }, {}, 3, 2);
+        image.setCell(3, kEncodeToneCell, MemoryImage::kEmpty);
+        image.setCell(3, kSpareCell, 7);
+        putChannel(image, 4, 446'006'250, 446'006'250, {}, {}, 3, 2);
+        const ChannelCsv::ImportResult result = ChannelCsv::parse(ChannelCsv::exportChannels(image, 2), 2, kRange);
+        QCOMPARE(ChannelCsv::withChannels(image, result).bytes(), image.bytes());
+
+        MemoryImage other = image;
+        storeName(other, 4, QStringLiteral("NEW"));
+        const MemoryImage onOther = ChannelCsv::withChannels(other, result);
+        QCOMPARE(hexBlock(result, 3), QByteArray("09 01 60 44 00 01 60 44 10 C0 09 FF FF FF FF 00"));
+        QCOMPARE(onOther.cell(4, kNameCell), image.cell(4, kNameCell));
+    }
+
     void exportWritesTheColumnsOfTheLayout()
     {
         MemoryImage image = factoryImage();

@@ -6,7 +6,10 @@
 //
 //   qv3n-exchange-bench [runs]
 //
-// The files lie in a temporary folder, so the figures include the file system.
+// The files lie in a temporary folder, so the figures include the file system:
+// writing a file flushes it to the disk, which on a slow disk costs more than
+// everything else together. TMPDIR=/dev/shm leaves the disk out. The slowest
+// run also shows how busy the machine was.
 
 #include "ChannelCsv.h"
 #include "ChannelFile.h"

@@ -161,6 +161,11 @@ private slots:
         QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Command_Copy")), Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), window->text());
         QVERIFY(window->text().contains(QLatin1String("other.chann")));
+
+        // The window stays open through a language switch and speaks the new language.
+        m_main->findChild<QAction*>(QStringLiteral("Language_chn"))->trigger();
+        QCOMPARE(m_main->window<CompareWindow>(), window);
+        QTRY_VERIFY2(window->text().contains(QStringLiteral("信道 20：新增")), qPrintable(window->text()));
     }
 };
 

@@ -63,8 +63,13 @@ double stepMHz(int version)
 
 QString FreqBytesToText(int c1, int c2, int c3)
 {
+    return FreqBytesToText(c1, c2, c3, RadioVersion);
+}
+
+QString FreqBytesToText(int c1, int c2, int c3, int version)
+{
     const double f = 100 * hiNibble(c3) + 10 * loNibble(c3) + hiNibble(c2) + 0.1 * loNibble(c2)
-                     + loNibble(c1) * stepMHz(RadioVersion);
+                     + loNibble(c1) * stepMHz(version);
     QString s = numberText(f);
     if (s.size() < 9) {
         if (s.size() == 1 || s.size() == 2 || (s.size() == 3 && f > 99))
@@ -74,6 +79,32 @@ QString FreqBytesToText(int c1, int c2, int c3)
             s += u'0';
     }
     return s;
+}
+
+qint64 stepHz(int version)
+{
+    return version == 2 ? 6250 : 12500;
+}
+
+namespace {
+
+constexpr qint64 kHzPerMHz = 1000000;
+constexpr qint64 kHzPerTenth = 100000;   // the 100 kHz digit
+
+} // namespace
+
+qint64 freqFieldHz(const FreqCells& cells, int version)
+{
+    const qint64 mhz = 100 * hiNibble(cells.hundredsTens) + 10 * loNibble(cells.hundredsTens) + hiNibble(cells.unitsTenths);
+    return mhz * kHzPerMHz + loNibble(cells.unitsTenths) * kHzPerTenth + loNibble(cells.steps) * stepHz(version);
+}
+
+FreqCells freqCellsForHz(qint64 hz, int version)
+{
+    const qint64 mhz = hz / kHzPerMHz;
+    const qint64 tenths = hz % kHzPerMHz / kHzPerTenth;
+    const qint64 steps = hz % kHzPerTenth / stepHz(version);
+    return { quint8(steps), quint8(16 * (mhz % 10) + tenths), quint8(16 * (mhz / 100) + mhz / 10 % 10) };
 }
 
 int FreqTextToBytes(const QString& text)
@@ -154,4 +185,10 @@ int rangeLowMHz(const MemoryImage& image)
 int rangeHighMHz(const MemoryImage& image)
 {
     return wholeMHz(image.cell(MemoryMap::kRangeBlock, 2), image.cell(MemoryMap::kRangeBlock, 3));
+}
+
+bool FreqRange::contains(qint64 hz) const
+{
+    const qint64 mhz = hz / kHzPerMHz;
+    return hz >= 0 && mhz >= lowMHz && mhz <= highMHz;
 }

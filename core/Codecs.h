@@ -23,8 +23,27 @@ QString numberText(double value);
 double stepMHz(int version);
 
 // Decodes a three-cell frequency code given lowest cell first (steps,
-// units/tenths, hundreds/tens) into MHz with five decimals.
+// units/tenths, hundreds/tens) into MHz with five decimals, in RadioVersion's
+// step or in the given version's.
 QString FreqBytesToText(int c1, int c2, int c3);
+QString FreqBytesToText(int c1, int c2, int c3, int version);
+
+// The frequency codec in whole hertz, exact because every step is a whole
+// number of hertz; for code that is given the memory-format version rather
+// than reading RadioVersion.
+qint64 stepHz(int version);
+
+struct FreqCells
+{
+    quint8 steps;          // cell k+1
+    quint8 unitsTenths;    // cell k+2
+    quint8 hundredsTens;   // cell k+3
+};
+
+// A stored frequency field in Hz (the high nibble of the steps cell ignored).
+qint64 freqFieldHz(const FreqCells& cells, int version);
+// Encodes 0 .. 999,999,999 Hz; a frequency between two steps goes to the step below.
+FreqCells freqCellsForHz(qint64 hz, int version);
 
 // Encodes a frequency text into FreqBytes (hundreds/tens, units/tenths, steps).
 // Values are clamped to 0 .. 999.99999 MHz so every digit fits a nibble; a
@@ -47,3 +66,14 @@ int wholeMHz(int c2, int c3);
 // The whole-MHz limits held in the frequency-range block.
 int rangeLowMHz(const MemoryImage& image);
 int rangeHighMHz(const MemoryImage& image);
+
+// The whole-MHz range a stored frequency must lie in for a write to accept
+// it: the fraction is not looked at, so all of the top MHz is inside.
+struct FreqRange
+{
+    int lowMHz = 0;
+    int highMHz = 0;
+
+    static FreqRange of(const MemoryImage& image) { return { rangeLowMHz(image), rangeHighMHz(image) }; }
+    bool contains(qint64 hz) const;
+};

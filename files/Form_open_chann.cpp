@@ -3,7 +3,6 @@
 #include "shell/MDImain.h"
 #include "shell/Prompt.h"
 
-#include "ChannelFile.h"
 #include "Globals.h"
 
 #include <QDir>
@@ -36,31 +35,9 @@ bool Form_open_chann::perform(const QString& path)
 
 bool Form_open_chann::loadFile(QWidget* parent, const QString& path)
 {
-    const QString shown = QDir::toNativeSeparators(path);
     const ChannelFile::ReadResult result = ChannelFile::read(path);
-    switch (result.error) {
-    case ChannelFile::ReadError::None:
-        break;
-    case ChannelFile::ReadError::CannotOpen:
-        Prompt::inform(parent, tr("The channel file %1 cannot be opened: %2").arg(shown, result.reason));
-        return false;
-    case ChannelFile::ReadError::TooFewValues:
-        Prompt::inform(parent, tr("The channel file %1 holds only %2 of the 4096 values it must hold. "
-                                  "Nothing was loaded.")
-                                   .arg(shown)
-                                   .arg(result.valueCount));
-        return false;
-    case ChannelFile::ReadError::NotANumber:
-        Prompt::inform(parent, tr("Line %1 of the channel file %2 holds \"%3\", which is not a number. "
-                                  "Nothing was loaded.")
-                                   .arg(result.line)
-                                   .arg(shown, result.value));
-        return false;
-    case ChannelFile::ReadError::OutOfRange:
-        Prompt::inform(parent, tr("Line %1 of the channel file %2 holds the value %3, which lies outside "
-                                  "0 to 255. Nothing was loaded.")
-                                   .arg(result.line)
-                                   .arg(shown, result.value));
+    if (!result.ok()) {
+        Prompt::inform(parent, readFailureText(result, QDir::toNativeSeparators(path)));
         return false;
     }
 
@@ -77,4 +54,30 @@ bool Form_open_chann::loadFile(QWidget* parent, const QString& path)
     if (main)
         main->refreshWindows();
     return true;
+}
+
+QString Form_open_chann::readFailureText(const ChannelFile::ReadResult& result, const QString& shown)
+{
+    switch (result.error) {
+    case ChannelFile::ReadError::None:
+        break;
+    case ChannelFile::ReadError::CannotOpen:
+        return tr("The channel file %1 cannot be opened: %2").arg(shown, result.reason);
+    case ChannelFile::ReadError::TooFewValues:
+        return tr("The channel file %1 holds only %2 of the 4096 values it must hold. "
+                  "Nothing was loaded.")
+            .arg(shown)
+            .arg(result.valueCount);
+    case ChannelFile::ReadError::NotANumber:
+        return tr("Line %1 of the channel file %2 holds \"%3\", which is not a number. "
+                  "Nothing was loaded.")
+            .arg(result.line)
+            .arg(shown, result.value);
+    case ChannelFile::ReadError::OutOfRange:
+        return tr("Line %1 of the channel file %2 holds the value %3, which lies outside "
+                  "0 to 255. Nothing was loaded.")
+            .arg(result.line)
+            .arg(shown, result.value);
+    }
+    return {};
 }

@@ -5,6 +5,8 @@
 
 #include "ChannelFileDialog.h"
 
+#include "ChannelFile.h"
+
 class Form_open_chann final : public ChannelFileDialog
 {
     Q_OBJECT
@@ -15,6 +17,9 @@ public:
     // be read whole is refused with a message and the image stays as it was.
     // Unsaved changes are offered for saving first. True when the file was loaded.
     static bool loadFile(QWidget* parent, const QString& path);
+
+    // Why a channel file could not be read whole, naming it as shown.
+    static QString readFailureText(const ChannelFile::ReadResult& result, const QString& shownPath);
 
 protected:
     QString invalidNameMessage() const override;

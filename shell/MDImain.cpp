@@ -5,6 +5,7 @@
 #include "Prompt.h"
 #include "frmAbout.h"
 #include "channels/frm_chann.h"
+#include "files/ChannelExchange.h"
 #include "files/Form_open_chann.h"
 #include "files/Form_save_chann.h"
 #include "fm/Form_Edit_Test.h"
@@ -138,6 +139,11 @@ void MDImain::createMenus()
     m_fileOpen = action(m_file, "File_Open", QKeySequence(Qt::CTRL | Qt::Key_O), &MDImain::openChannelFile);
     m_fileSave = action(m_file, "File_save", QKeySequence(Qt::CTRL | Qt::Key_S), &MDImain::saveChannelFile);
     m_fileSaveAs = action(m_file, "File_saveas", {}, &MDImain::saveChannelFile);
+    m_file->addSeparator();
+    m_fileImportCsv = action(m_file, "File_import_csv", {}, [this] { ChannelExchange::importCsv(this); });
+    m_fileExportCsv = action(m_file, "File_export_csv", {}, [this] { ChannelExchange::exportCsv(this); });
+    m_fileCompare = action(m_file, "File_compare_file", {}, [this] { ChannelExchange::compareWithFile(this); });
+    m_file->addSeparator();
     m_fileBackups = action(m_file, "File_backups", {}, &MDImain::openBackupsFolder);
     m_fileExit = action(m_file, "File_exit", {}, &MDImain::close);
     m_procType = action(nullptr, "proc_type", {}, &MDImain::openModelWindow);
@@ -218,6 +224,9 @@ void MDImain::setCaptions(bool startUp)
     m_fileOpen->setText(tr("Open"));
     m_fileSave->setText(tr("Save"));
     m_fileSaveAs->setText(tr("Save As"));
+    m_fileImportCsv->setText(tr("Import CSV…"));
+    m_fileExportCsv->setText(tr("Export CSV…"));
+    m_fileCompare->setText(tr("Compare with file…"));
     m_fileBackups->setText(tr("Open Backups Folder"));
     m_fileExit->setText(tr("Exit"));
     m_procType->setText(startUp ? tr("Model", "menu at start-up") : tr("Model", "menu"));

@@ -99,6 +99,9 @@ private:
     QAction* m_fileOpen = nullptr;
     QAction* m_fileSave = nullptr;
     QAction* m_fileSaveAs = nullptr;
+    QAction* m_fileImportCsv = nullptr;
+    QAction* m_fileExportCsv = nullptr;
+    QAction* m_fileCompare = nullptr;
     QAction* m_fileBackups = nullptr;
     QAction* m_fileExit = nullptr;
     QAction* m_procType = nullptr;

@@ -183,6 +183,18 @@
         <translation>取消</translation>
     </message>
     <message>
+        <source>Import CSV…</source>
+        <translation>导入 CSV…</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>导出 CSV…</translation>
+    </message>
+    <message>
+        <source>Compare with file…</source>
+        <translation>与文件比较…</translation>
+    </message>
+    <message>
         <source>Open Backups Folder</source>
         <translation>打开备份文件夹</translation>
     </message>

@@ -7,19 +7,24 @@
 // write that fails, as boxes of their own.
 
 #include "channels/frm_chann.h"
+#include "files/ChannelExchange.h"
 #include "link/Form_Comm_Write.h"
 #include "shell/MDImain.h"
 #include "shell/Prompt.h"
 
+#include "ChannelFile.h"
 #include "ChannelRecord.h"
 #include "Codecs.h"
 #include "Globals.h"
+#include "MemoryMap.h"
 #include "PortNames.h"
 #include "VirtualRadio.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDialog>
+#include <QFile>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSettings>
@@ -27,6 +32,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -65,7 +71,27 @@ void fillDemoChannels()
     RadioImage.setFlag(4, ChannelRecord::kPowerWidthCell, ChannelRecord::kHighPowerBit, false);
 }
 
-bool save(const QPixmap& picture, const QString& file)
+// A spreadsheet's channel list with a row the radio cannot hold and a name it shortens.
+const char kDemoCsv[] = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+                        "RxDtcsCode,CrossMode,Mode,Power\r\n"
+                        "1,CALL,446.006250,,0.000000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,High\r\n"
+                        "2,Repeater,446.012500,+,5.000000,Cross,100.0,88.5,023,RN,754,Tone->DTCS,NFM,High\r\n"
+                        "3,MARINE,156.800000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,High\r\n"
+                        "4,LSTN,446.093750,off,0.000000,TSQL,88.5,67.0,023,NN,023,Tone->Tone,NFM,Low\r\n";
+
+// The demo contents as another file might hold them: a renamed channel, a new
+// one, another squelch level and FM preset.
+MemoryImage otherDemoImage()
+{
+    MemoryImage other = RadioImage;
+    ChannelRecord::storeName(other, 2, QStringLiteral("STORE"));
+    other.setBlock(7, { 0x00, 0x02, 0x60, 0x44, 0x09, 0x02, 0x60, 0x44, 0x10, 0xC0, 0x19, 0x10, 0x22, 0xFF, 0xFF, 0x00 });
+    other.setCell(MemoryMap::kSettingsBlock, MemoryMap::kSquelchCell, 3);
+    other.setCell(MemoryMap::kFmBlock, 2, 125);
+    return other;
+}
+
+bool savePicture(const QPixmap& picture, const QString& file)
 {
     if (!picture.save(file)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
@@ -85,7 +111,7 @@ bool shootWriteFailure(MDImain& main, const QString& file)
         box.setInformativeText(message.informativeText);
         box.show();
         QTest::qWait(200);
-        saved = save(box.grab(), file);
+        saved = savePicture(box.grab(), file);
         return QMessageBox::Ok;
     });
     auto* window = main.openWindow<Form_Comm_Write>();
@@ -108,10 +134,7 @@ bool shootFailures(MDImain& main, const QDir& out, const char* language)
     StoreFreq(QStringLiteral("446.03750"), 3, ChannelRecord::kTxBase);
     CommPortNumber = PortNames::kLastPort;
     qunsetenv("QV3N_COM8");
-    if (!shootWriteFailure(main, out.filePath(QStringLiteral("doctor-missing-device-%1.png").arg(language)))) {
-        RadioImage = demo;
-        return false;
-    }
+    bool saved = shootWriteFailure(main, out.filePath(QStringLiteral("doctor-missing-device-%1.png").arg(language)));
 
     QTemporaryDir dir;
     VirtualRadio::Options options;
@@ -120,20 +143,21 @@ bool shootFailures(MDImain& main, const QDir& out, const char* language)
     options.symlink = dir.filePath(QStringLiteral("radio"));
     VirtualRadio radio(options);
     QString error;
-    if (!radio.start(&error)) {
+    if (saved && !radio.start(&error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
-        RadioImage = demo;
-        return false;
+        saved = false;
     }
-    qputenv("QV3N_COM8", options.symlink.toLocal8Bit());
-    LinkTimings quick;
-    quick.sendDelayMs = 1;
-    quick.replyWatchdogMs = 300;
-    quick.retryDelayMs = 20;
-    LinkWindow::overrideTimings(quick);
-    const bool saved = shootWriteFailure(main, out.filePath(QStringLiteral("partial-write-%1.png").arg(language)));
-    LinkWindow::overrideTimings(std::nullopt);
-    qunsetenv("QV3N_COM8");
+    if (saved) {
+        qputenv("QV3N_COM8", options.symlink.toLocal8Bit());
+        LinkTimings quick;
+        quick.sendDelayMs = 1;
+        quick.replyWatchdogMs = 300;
+        quick.retryDelayMs = 20;
+        LinkWindow::overrideTimings(quick);
+        saved = shootWriteFailure(main, out.filePath(QStringLiteral("partial-write-%1.png").arg(language)));
+        LinkWindow::overrideTimings(std::nullopt);
+        qunsetenv("QV3N_COM8");
+    }
     CommPortNumber = 1;
     RadioImage = demo;
     return saved;
@@ -161,6 +185,25 @@ int main(int argc, char* argv[])
     fillDemoChannels();
     RadioImage.markUnmodified();
 
+    QTemporaryDir demoDir;
+    const QString demoCsv = demoDir.filePath(QStringLiteral("channels.csv"));
+    const QString demoChann = demoDir.filePath(QStringLiteral("shop.chann"));
+    QFile csv(demoCsv);
+    if (!csv.open(QIODevice::WriteOnly) || csv.write(kDemoCsv) < 0 || !ChannelFile::write(demoChann, otherDemoImage().bytes()).ok) {
+        std::fprintf(stderr, "cannot write the demo files in %s\n", qPrintable(demoDir.path()));
+        return 1;
+    }
+    csv.close();
+    auto save = [&](const QPixmap& picture, const char* name, bool chinese) {
+        const QString file = out.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(name), chinese ? "zh" : "en"));
+        if (!picture.save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return false;
+        }
+        std::printf("%s\n", qPrintable(file));
+        return true;
+    };
+
     for (const bool chinese : { true, false }) {
         main.findChild<QAction*>(chinese ? "Language_chn" : "Language_eng")->trigger();
         for (const Shot& shot : kShots) {
@@ -172,12 +215,35 @@ int main(int argc, char* argv[])
             main.mdiArea()->setActiveSubWindow(frame);
             QTest::qWait(200);
             const QString file = out.filePath(QStringLiteral("%1-%2.png").arg(shot.file, chinese ? "zh" : "en"));
-            if (!save(main.grab(), file))
+            if (!main.grab().save(file)) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
                 return 1;
+            }
+            std::printf("%s\n", qPrintable(file));
             if (*shot.action)
                 frame->close();
             QTest::qWait(50);
         }
+
+        // The import preview is a dialog of its own and is taken alone; Cancel leaves the demo as it is.
+        bool saved = false;
+        QTimer::singleShot(300, [&] {
+            if (auto* preview = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                saved = save(preview->grab(), "csv-import", chinese);
+                preview->reject();
+            }
+        });
+        ChannelExchange::importCsvFile(&main, demoCsv);
+        if (!saved)
+            return 1;
+
+        ChannelExchange::compareWithFile(&main, demoChann);
+        QTest::qWait(200);
+        if (!save(main.grab(), "compare", chinese))
+            return 1;
+        main.mdiArea()->activeSubWindow()->close();
+        QTest::qWait(50);
+
         if (!shootFailures(main, out, chinese ? "zh" : "en"))
             return 1;
     }

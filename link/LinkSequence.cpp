@@ -23,6 +23,7 @@ void LinkSequence::startRead()
         m_engine->startRead();   // refused with the busy message
         return;
     }
+    enter(Step::Idle);   // a transfer waiting for its retry is replaced
     m_engine->trace().clear();
     enter(Step::Read);
     m_engine->startRead();
@@ -36,6 +37,7 @@ void LinkSequence::startWrite(const WritePlan& plan)
         m_engine->startWrite(plan.image, plan.programVersion);   // refused with the busy message
         return;
     }
+    enter(Step::Idle);   // a transfer waiting for its retry is replaced
     m_plan = plan;
     m_backupPath.clear();
     m_differences.clear();
@@ -56,15 +58,17 @@ bool LinkSequence::cancel()
 {
     if (!m_engine->cancel())
         return false;
-    disconnect(m_pending);
     enter(Step::Idle);
     return true;
 }
 
 void LinkSequence::enter(Step step)
 {
-    if (step == Step::Idle)
+    if (step == Step::Idle || m_step == Step::Idle) {
+        // A transfer ends or a new one begins: what the last one left pending is void.
         disconnect(m_pending);
+        ++m_transfer;
+    }
     if (m_step == step)
         return;
     m_step = step;
@@ -80,12 +84,12 @@ void LinkSequence::end(Outcome outcome)
 void LinkSequence::whenPortClosed(std::function<void()> next)
 {
     disconnect(m_pending);
-    const Step expected = m_step;
+    const int transfer = m_transfer;
     // At the next turn of the event loop, so the engine has left its handler.
-    auto run = [this, expected, next] {
-        QTimer::singleShot(0, this, [this, expected, next] {
-            if (m_step != expected)
-                return;   // cancelled meanwhile
+    auto run = [this, transfer, next] {
+        QTimer::singleShot(0, this, [this, transfer, next] {
+            if (transfer != m_transfer)
+                return;   // cancelled, or another transfer started meanwhile
             next();
             if (m_engine->busy())
                 return;

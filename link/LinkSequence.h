@@ -96,4 +96,5 @@ private:
     QList<int> m_differences;
     QString m_verifyFailure;   // why the read-back could not be made
     QMetaObject::Connection m_pending;
+    int m_transfer = 0;        // counts transfers, so a step left pending never runs in another
 };

@@ -333,14 +333,14 @@ private slots:
         QTest::newRow("read, silent radio") << Direction::Read << 2 << Fault::NoReply << 0 << "did not answer" << 0;
         QTest::newRow("read, wrong identifier")
             << Direction::Read << 2 << Fault::WrongIdentifier << 0 << "not as a QV3N radio" << 0;
-        QTest::newRow("read, short block 130 of a version 1 radio")
-            << Direction::Read << 1 << Fault::ShortBlock << 130 << "stopped during the transfer" << 0;
-        QTest::newRow("read, cable pulled at block 77") << Direction::Read << 2 << Fault::HangUp << 77 << "not present" << 0;
+        QTest::newRow("read, short block 13 of a version 1 radio")
+            << Direction::Read << 1 << Fault::ShortBlock << 13 << "stopped during the transfer" << 0;
+        QTest::newRow("read, cable pulled at block 30") << Direction::Read << 2 << Fault::HangUp << 30 << "not present" << 0;
         QTest::newRow("write, silent radio") << Direction::Write << 2 << Fault::NoReply << 0 << "did not answer" << 0;
-        QTest::newRow("write, bad acknowledge of block 254")
-            << Direction::Write << 2 << Fault::BadAck << 254 << "stopped during the transfer" << 254;
-        QTest::newRow("write, cable pulled at block 200")
-            << Direction::Write << 2 << Fault::HangUp << 200 << "not present" << 200;
+        QTest::newRow("write, bad acknowledge of block 20")
+            << Direction::Write << 2 << Fault::BadAck << 20 << "stopped during the transfer" << 20;
+        QTest::newRow("write, cable pulled at block 50")
+            << Direction::Write << 2 << Fault::HangUp << 50 << "not present" << 50;
     }
     void faultsEndInTheFailureMessage()
     {
@@ -400,8 +400,8 @@ private slots:
     {
         QTest::addColumn<Direction>("direction");
         QTest::addColumn<Fault>("fault");
-        QTest::newRow("read, short block 200 once") << Direction::Read << Fault::ShortBlock;
-        QTest::newRow("write, bad acknowledge of block 200 once") << Direction::Write << Fault::BadAck;
+        QTest::newRow("read, short block 20 once") << Direction::Read << Fault::ShortBlock;
+        QTest::newRow("write, bad acknowledge of block 20 once") << Direction::Write << Fault::BadAck;
     }
     void aRetryStartsAfresh()
     {
@@ -409,7 +409,7 @@ private slots:
         QFETCH(Fault, fault);
         LinkTimings timings = patientTimings();
         timings.replyWatchdogMs = 3000;
-        Session s({ .fault = fault, .faultBlock = 200, .faultTimes = 1 }, timings);
+        Session s({ .fault = fault, .faultBlock = 20, .faultTimes = 1 }, timings);
         s.radio.setMemory(patterned(7));
         const MemoryImage image = patterned(8);
         QVERIFY(direction == Direction::Read ? s.read() : s.write(image));

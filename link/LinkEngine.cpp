@@ -184,12 +184,13 @@ bool LinkEngine::openPort(bool quiet)
             return true;
         }
         reason = PortDoctor::openFailure(device, m_port->error(), m_port->errorString());
+        m_trace.note(QStringLiteral("cannot open %1: %2").arg(device, m_port->errorString()));
     } else {
         reason = PortDoctor::noDevice(CommPortNumber);
+        m_trace.note(QStringLiteral("no device stands for COM%1").arg(CommPortNumber));
     }
     m_portError = PortError = true;
     m_lastOpenFailure = reason;
-    m_trace.note(QStringLiteral("cannot open the port: %1").arg(reason.section(QLatin1Char('\n'), 0, 0)));
     if (!quiet)
         notify({ LinkNotice::Kind::PortOpenError,
                  tr("Communication port is error, please setting right communication port . ！"), reason });

@@ -1,6 +1,6 @@
 #include "Codecs.h"
 
-#include "Globals.h"
+#include "MemoryImage.h"
 #include "MemoryMap.h"
 
 #include <algorithm>
@@ -61,10 +61,10 @@ double stepMHz(int version)
     return version == 2 ? 0.00625 : 0.0125;
 }
 
-QString FreqBytesToText(int c1, int c2, int c3)
+QString FreqBytesToText(int c1, int c2, int c3, int version)
 {
     const double f = 100 * hiNibble(c3) + 10 * loNibble(c3) + hiNibble(c2) + 0.1 * loNibble(c2)
-                     + loNibble(c1) * stepMHz(RadioVersion);
+                     + loNibble(c1) * stepMHz(version);
     QString s = numberText(f);
     if (s.size() < 9) {
         if (s.size() == 1 || s.size() == 2 || (s.size() == 3 && f > 99))
@@ -76,7 +76,13 @@ QString FreqBytesToText(int c1, int c2, int c3)
     return s;
 }
 
-int FreqTextToBytes(const QString& text)
+QString storedFreqText(const MemoryImage& image, int version, int block, int base)
+{
+    return FreqBytesToText(image.cell(block, base + 1), image.cell(block, base + 2), image.cell(block, base + 3),
+                           version);
+}
+
+FreqCode FreqTextToBytes(const QString& text, int version)
 {
     const double f = std::clamp(leadingNumber(text), 0.0, 999.99999);
     const double h = std::floor(f / 100);
@@ -85,19 +91,17 @@ int FreqTextToBytes(const QString& text)
     const double r = f - std::floor(f) + 0.0000001;   // keeps 446.1 from falling below its decimal
     const double d = std::floor(r * 10);
     const double khz = r * 1000 - 100 * d;
-    const int steps = RadioVersion == 2 ? std::min(int(std::floor(khz / 6.25)), 15)
-                                        : std::min(int(std::floor(khz / 12.5)), 7);
-    FreqBytes = { quint8(16 * h + t), quint8(16 * u + d), quint8(steps) };
-    return FreqBytes[0];
+    const int steps = version == 2 ? std::min(int(std::floor(khz / 6.25)), 15)
+                                   : std::min(int(std::floor(khz / 12.5)), 7);
+    return { quint8(16 * h + t), quint8(16 * u + d), quint8(steps) };
 }
 
-int StoreFreq(const QString& text, int block, int base)
+void StoreFreq(MemoryImage& image, int version, const QString& text, int block, int base)
 {
-    FreqTextToBytes(text);
-    RadioImage.setCell(block, base + 3, FreqBytes[0]);
-    RadioImage.setCell(block, base + 2, FreqBytes[1]);
-    RadioImage.setCell(block, base + 1, FreqBytes[2]);
-    return 1;
+    const FreqCode code = FreqTextToBytes(text, version);
+    image.setCell(block, base + 3, code[0]);
+    image.setCell(block, base + 2, code[1]);
+    image.setCell(block, base + 1, code[2]);
 }
 
 int CharToCode(const QString& ch)

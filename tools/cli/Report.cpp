@@ -6,7 +6,9 @@
 #include "Checks.h"
 #include "Codecs.h"
 #include "FmPresets.h"
-#include "Globals.h"
+#include "OptionLists.h"
+#include "RadioData.h"
+#include "Tables.h"
 #include "MemoryMap.h"
 #include "Settings.h"
 
@@ -61,16 +63,6 @@ QString listEntry(const QStringList& entries, int value)
     return CommandLine::tr("%1 (not in the list)").arg(value);
 }
 
-QStringList numberEntries(const QString& first, int from, int to)
-{
-    QStringList entries;
-    if (!first.isEmpty())
-        entries << first;
-    for (int n = from; n <= to; ++n)
-        entries << QString::number(n);
-    return entries;
-}
-
 QString onOff(bool on)
 {
     return on ? CommandLine::tr("On") : windowText("frm_option", "Off");
@@ -81,9 +73,10 @@ QString option(const char* source, const char* comment = nullptr)
     return windowText("frm_option", source, comment).trimmed();
 }
 
-QString vfoTone(Settings::BitField tone, Settings::BitField inverted)
+QString vfoTone(const MemoryImage& image, Settings::BitField tone, Settings::BitField inverted)
 {
-    return ToneTable[ChannelRecord::toneListPosition(Settings::value(tone), Settings::isSet(inverted))].trimmed();
+    return ToneTable()[ChannelRecord::toneListPosition(Settings::value(image, tone), Settings::isSet(image, inverted))]
+        .trimmed();
 }
 
 // The columns of a window's grid from its format string ("^ Channel |^RX ...").
@@ -104,14 +97,14 @@ QString heading(const QString& title)
     return title.trimmed() + QLatin1Char('\n');
 }
 
-QString channelsSection()
+QString channelsSection(const RadioData& data)
 {
     Table table;
     table.add(gridHeaders(windowText("frm_chann", "^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|"
                                                   "^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  ")));
     int used = 0;
     for (int channel = kFirstChannelBlock; channel < kFirstChannelBlock + kChannelCount; ++channel) {
-        const ChannelRecord::RowTexts row = ChannelRecord::rowTexts(RadioImage, channel);
+        const ChannelRecord::RowTexts row = ChannelRecord::rowTexts(data, channel);
         if (!row.used)
             continue;
         ++used;
@@ -124,78 +117,77 @@ QString channelsSection()
     return text + table.text(QStringLiteral("  "));
 }
 
-QString vfoSection()
+QString vfoSection(const RadioData& data)
 {
     using namespace Settings;
-    const QString off = option("Off");
+    const MemoryImage& image = data.image;
     Table table;
-    table.add({ option("RX Frequncy(MHZ)"), freqText(kVfoRxFreq) });
-    table.add({ option("TX Frequncy(MHZ)"), freqText(kVfoTxFreq) });
-    table.add({ option("Decode"), vfoTone(kVfoDecodeTone, kVfoDecodeInverted) });
-    table.add({ option("Encode"), vfoTone(kVfoEncodeTone, kVfoEncodeInverted) });
-    table.add({ option("Step(KHZ)"), listEntry({ QStringLiteral("12.5"), QStringLiteral("25.0") }, value(kTuningStep)) });
-    table.add({ option("Duplex"), listEntry({ off, option("Minus"), option("Plus") }, value(kVfoDuplex)) });
-    table.add({ option("Offset Frequncy(MHZ) "), freqText(kOffsetFreq) });
-    table.add({ option("Wide / Narrow"), listEntry({ option("Narrow"), option("Wide") }, value(kVfoWide)) });
-    table.add({ option("TX Power"), listEntry({ option("Low"), option("High") }, value(kVfoHighPower)) });
+    table.add({ option("RX Frequncy(MHZ)"), freqText(data, kVfoRxFreq) });
+    table.add({ option("TX Frequncy(MHZ)"), freqText(data, kVfoTxFreq) });
+    table.add({ option("Decode"), vfoTone(image, kVfoDecodeTone, kVfoDecodeInverted) });
+    table.add({ option("Encode"), vfoTone(image, kVfoEncodeTone, kVfoEncodeInverted) });
+    table.add({ option("Step(KHZ)"), listEntry(OptionLists::tuningStep(), value(image, kTuningStep)) });
+    table.add({ option("Duplex"), listEntry(OptionLists::duplex(), value(image, kVfoDuplex)) });
+    table.add({ option("Offset Frequncy(MHZ) "), freqText(data, kOffsetFreq) });
+    table.add({ option("Wide / Narrow"), listEntry(OptionLists::width(), value(image, kVfoWide)) });
+    table.add({ option("TX Power"), listEntry(OptionLists::power(), value(image, kVfoHighPower)) });
     return heading(option("Frequncy Mode")) + table.text(QStringLiteral("  "));
 }
 
-QString rangeText()
+QString rangeText(const MemoryImage& image)
 {
     return CommandLine::tr("%1 to %2 MHz")
-        .arg(Settings::rangeLimit(Settings::RangeLimit::Lower))
-        .arg(Settings::rangeLimit(Settings::RangeLimit::Upper));
+        .arg(Settings::rangeLimit(image, Settings::RangeLimit::Lower))
+        .arg(Settings::rangeLimit(image, Settings::RangeLimit::Upper));
 }
 
-QString rangeSection()
+QString rangeSection(const MemoryImage& image)
 {
-    return heading(option("Frequncy Range")) + QStringLiteral("  ") + rangeText() + QLatin1Char('\n');
+    return heading(option("Frequncy Range")) + QStringLiteral("  ") + rangeText(image) + QLatin1Char('\n');
 }
 
-QString settingsSection()
+QString settingsSection(const MemoryImage& image)
 {
     using namespace Settings;
-    const QString off = option("Off");
+    using namespace OptionLists;
     Table table;
-    table.add({ option("Time Out Timer(TOT)[Min]"), listEntry(numberEntries(off, 1, 7), value(kTimeOutTimer)) });
-    table.add({ option("VOX Level"), listEntry(numberEntries(off, 1, 9), value(kVoxLevel)) });
-    table.add({ option("Squelch Level"), listEntry(numberEntries({}, 0, 9), value(kSquelchLevel)) });
-    table.add({ option("Work Mode"), isSet(kChannelMode) ? option(" Channel") : option("Frequncy", "work mode") });
-    table.add({ option("Only Channel Mode "), onOff(isSet(kOnlyChannelMode)) });
-    table.add({ option("Back Light"), listEntry({ off, option("Push"), option("Continue") }, value(kBacklight)) });
-    table.add({ option("Channel Disp Way"),
-                listEntry({ option("Frequncy", "channel display"), option("Name") }, value(kChannelShowsName)) });
-    table.add({ option("Scans"), listEntry({ option("SE"), option("TO"), option("CO") }, value(kScanMode)) });
-    table.add({ option("Priority Channel"),
-                listEntry(numberEntries(option("None"), 1, kChannelCount), value(kPriorityChannel)) });
-    table.add({ option("Save"), onOff(isSet(kBatterySave)) });
-    table.add({ option("Beep"), onOff(isSet(kKeyBeep)) });
+    table.add({ option("Time Out Timer(TOT)[Min]"), listEntry(timeOut(), value(image, kTimeOutTimer)) });
+    table.add({ option("VOX Level"), listEntry(voxLevel(), value(image, kVoxLevel)) });
+    table.add({ option("Squelch Level"), listEntry(squelchLevel(), value(image, kSquelchLevel)) });
+    table.add({ option("Work Mode"),
+                isSet(image, kChannelMode) ? option(" Channel") : option("Frequncy", "work mode") });
+    table.add({ option("Only Channel Mode "), onOff(isSet(image, kOnlyChannelMode)) });
+    table.add({ option("Back Light"), listEntry(backlight(), value(image, kBacklight)) });
+    table.add({ option("Channel Disp Way"), listEntry(channelDisplay(), value(image, kChannelShowsName)) });
+    table.add({ option("Scans"), listEntry(scanMode(), value(image, kScanMode)) });
+    table.add({ option("Priority Channel"), listEntry(priorityChannel(), value(image, kPriorityChannel)) });
+    table.add({ option("Save"), onOff(isSet(image, kBatterySave)) });
+    table.add({ option("Beep"), onOff(isSet(image, kKeyBeep)) });
     return heading(option("Optional Features")) + table.text(QStringLiteral("  "));
 }
 
-QString fmSection()
+QString fmSection(const MemoryImage& image)
 {
     Table table;
     table.add(gridHeaders(windowText("Form_Edit_Test", "^Radio Channel |^ Frequency (MHZ)")));
     for (int preset = 0; preset < FmPresets::kPresetCount; ++preset)
-        table.add({ QString::number(preset), FmPresets::presetText(RadioImage.cell(kFmBlock, preset)) });
+        table.add({ QString::number(preset), FmPresets::presetText(image.cell(kFmBlock, preset)) });
     return heading(windowText("Form_Edit_Test", "Radio Frequency")) + table.text(QStringLiteral("  "));
 }
 
 // A frequency field as text, or a word for an empty one.
-QString fieldText(int block, int base)
+QString fieldText(const RadioData& data, int block, int base)
 {
-    if (RadioImage.cell(block, base + 1) == MemoryImage::kEmpty)
+    if (data.image.cell(block, base + 1) == MemoryImage::kEmpty)
         return CommandLine::tr("(empty)");
-    return FreqBytesToText(RadioImage.cell(block, base + 1), RadioImage.cell(block, base + 2),
-                           RadioImage.cell(block, base + 3));
+    return storedFreqText(data.image, data.version, block, base);
 }
 
-QString recordDetail(int block)
+QString recordDetail(const RadioData& data, int block)
 {
     return CommandLine::tr("RX %1, TX %2; the range is %3.")
-        .arg(fieldText(block, ChannelRecord::kRxBase), fieldText(block, ChannelRecord::kTxBase), rangeText());
+        .arg(fieldText(data, block, ChannelRecord::kRxBase), fieldText(data, block, ChannelRecord::kTxBase),
+             rangeText(data.image));
 }
 
 } // namespace
@@ -213,35 +205,36 @@ int displayWidth(const QString& text)
     return width;
 }
 
-QString contents()
+QString contents(const RadioData& data)
 {
-    return channelsSection() + QLatin1Char('\n') + vfoSection() + QLatin1Char('\n') + rangeSection()
-        + QLatin1Char('\n') + settingsSection() + QLatin1Char('\n') + fmSection();
+    return channelsSection(data) + QLatin1Char('\n') + vfoSection(data) + QLatin1Char('\n') + rangeSection(data.image)
+        + QLatin1Char('\n') + settingsSection(data.image) + QLatin1Char('\n') + fmSection(data.image);
 }
 
-QString vfoRangeDetail()
+QString vfoRangeDetail(const RadioData& data)
 {
-    return recordDetail(kVfoBlock);
+    return recordDetail(data, kVfoBlock);
 }
 
-QString channelRangeDetail(int channel)
+QString channelRangeDetail(const RadioData& data, int channel)
 {
-    return recordDetail(channel);
+    return recordDetail(data, channel);
 }
 
-CheckResult check()
+CheckResult check(const RadioData& data)
 {
-    const MemoryImage original = RadioImage;
+    const MemoryImage& original = data.image;
+    MemoryImage image = original;
     CheckResult result;
     auto cellBefore = [&original](int cell) { return original.cell(kSettingsBlock, cell); };
-    auto cellNow = [](int cell) { return RadioImage.cell(kSettingsBlock, cell); };
+    auto cellNow = [&image](int cell) { return image.cell(kSettingsBlock, cell); };
 
-    CheckPriorityChannel();
+    CheckPriorityChannel(image);
     if (cellNow(kPriorityChannelCell) != cellBefore(kPriorityChannelCell))
         result.lines << CommandLine::tr("Priority channel %1 is not in use: a write sets the priority channel to none.")
                             .arg(cellBefore(kPriorityChannelCell));
 
-    SelectFirstUsedChannel();
+    SelectFirstUsedChannel(image, data.version);
     if (cellNow(kStartChannelCell) != cellBefore(kStartChannelCell)
         || cellNow(kScanFlagsCell) != cellBefore(kScanFlagsCell)) {
         if (cellNow(kStartChannelCell) == 0)
@@ -257,29 +250,26 @@ CheckResult check()
 
     // A write shows only the first refusal; every one is listed here, each
     // channel found by the write's own check once those before it are set aside.
-    if (CheckVfoInRange() != 0) {
+    if (CheckVfoInRange(image) != 0) {
         result.refused = true;
         result.lines << windowText("LinkEngine", "Receiving or transmitting frequency that frequency Mode out of "
                                                  "frequency limitation range ").trimmed();
-        result.lines << QStringLiteral("  ") + vfoRangeDetail();
+        result.lines << QStringLiteral("  ") + vfoRangeDetail(data);
     }
-    const MemoryImage adjusted = RadioImage;
     QList<int> channels;
-    while (const int channel = FindChannelOutOfRange()) {
+    for (MemoryImage rest = image; const int channel = FindChannelOutOfRange(rest);) {
         channels << channel;
-        RadioImage.setCell(channel, ChannelRecord::kRxStepCell, MemoryImage::kEmpty);
+        rest.setCell(channel, ChannelRecord::kRxStepCell, MemoryImage::kEmpty);
     }
-    RadioImage = adjusted;
     for (const int channel : channels) {
         result.refused = true;
         result.lines << windowText("LinkEngine", "Channel %1that Receiving or transmitting frequency  out of "
                                                  "frequency limitation range ").arg(channel).trimmed();
-        result.lines << QStringLiteral("  ") + channelRangeDetail(channel);
+        result.lines << QStringLiteral("  ") + channelRangeDetail(data, channel);
     }
 
     result.lines << (result.refused ? CommandLine::tr("A write would be refused.")
                                     : CommandLine::tr("A write would go ahead."));
-    RadioImage = original;
     return result;
 }
 

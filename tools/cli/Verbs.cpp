@@ -6,7 +6,7 @@
 #include "Transfer.h"
 
 #include "ChannelFile.h"
-#include "Globals.h"
+#include "RadioDocument.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -41,39 +41,26 @@ bool checkOperands(const Arguments& args, const QStringList& names, ExitStatus* 
     return false;
 }
 
-// Loads a channel file into RadioImage, all or nothing, with the messages of the open dialog.
-bool loadFile(const QString& path)
+// Loads a channel file into the document, all or nothing, with the messages
+// of the open dialog; the file's memory format is version.
+bool loadFile(RadioDocument& document, const QString& path, int version)
 {
-    const char* const context = "Form_open_chann";
     const ChannelFile::ReadResult result = ChannelFile::read(path);
-    switch (result.error) {
-    case ChannelFile::ReadError::None:
-        RadioImage.setBytes(result.bytes);
-        RadioImage.markUnmodified();
-        return true;
-    case ChannelFile::ReadError::CannotOpen:
-        Console::error(windowText(context, "The channel file %1 cannot be opened: %2").arg(shownPath(path), result.reason));
-        return false;
-    case ChannelFile::ReadError::TooFewValues:
-        Console::error(windowText(context, "The channel file %1 holds only %2 of the 4096 values it must hold. "
-                                           "Nothing was loaded.")
-                           .arg(shownPath(path))
-                           .arg(result.valueCount));
-        return false;
-    case ChannelFile::ReadError::NotANumber:
-        Console::error(windowText(context, "Line %1 of the channel file %2 holds \"%3\", which is not a number. "
-                                           "Nothing was loaded.")
-                           .arg(result.line)
-                           .arg(shownPath(path), result.value));
-        return false;
-    case ChannelFile::ReadError::OutOfRange:
-        Console::error(windowText(context, "Line %1 of the channel file %2 holds the value %3, which lies outside "
-                                           "0 to 255. Nothing was loaded.")
-                           .arg(result.line)
-                           .arg(shownPath(path), result.value));
+    if (!result.ok()) {
+        Console::error(ChannelFile::readErrorMessage(result, shownPath(path)));
         return false;
     }
-    return false;
+    MemoryImage image;
+    image.setBytes(result.bytes);
+    document.takeImage(QString(), image, version);
+    document.markSaved(path);
+    return true;
+}
+
+// The memory format a file is taken to be in: --radio-version, or 2 as in the program.
+int fileVersion(const Arguments& args)
+{
+    return args.radioVersion != 0 ? args.radioVersion : 2;
 }
 
 QString saveFailedText(const QString& path, const QString& reason)
@@ -95,7 +82,7 @@ bool canSave(const QString& path, QString* reason)
     return true;
 }
 
-ExitStatus runRead(const Arguments& args)
+ExitStatus runRead(const Arguments& args, RadioDocument& document)
 {
     ExitStatus status = ExitStatus::Ok;
     if (!checkOperands(args, { QStringLiteral("PORT") }, &status))
@@ -116,11 +103,11 @@ ExitStatus runRead(const Arguments& args)
         return ExitStatus::FileError;
     }
 
-    Transfer transfer(LinkEngine::Direction::Read, port, args.quiet);
+    Transfer transfer(LinkEngine::Direction::Read, document, port, args.quiet);
     status = transfer.run();
     if (status != ExitStatus::Ok)
         return status;
-    const ChannelFile::WriteResult saved = ChannelFile::write(args.output, RadioImage.bytes());
+    const ChannelFile::WriteResult saved = ChannelFile::write(args.output, document.image().bytes());
     if (!saved.ok) {
         Console::error(saveFailedText(args.output, saved.reason));
         return ExitStatus::FileError;
@@ -128,16 +115,16 @@ ExitStatus runRead(const Arguments& args)
     if (!args.quiet) {
         Console::err(windowText("Form_save_chann", "Complete storing channel parameter.") + QLatin1Char(' ')
                      + shownPath(args.output));
-        if (RadioVersion != 2)
+        if (document.version() != 2)
             Console::err(CommandLine::tr("The radio uses memory format %1: show, check and write this file with "
                                          "--radio-version %2.")
-                             .arg(RadioVersionText)
-                             .arg(RadioVersion));
+                             .arg(document.versionText())
+                             .arg(document.version()));
     }
     return ExitStatus::Ok;
 }
 
-ExitStatus runWrite(const Arguments& args)
+ExitStatus runWrite(const Arguments& args, RadioDocument& document)
 {
     ExitStatus status = ExitStatus::Ok;
     if (!checkOperands(args, { QStringLiteral("PORT"), QStringLiteral("FILE") }, &status))
@@ -148,13 +135,13 @@ ExitStatus runWrite(const Arguments& args)
     QString error;
     if (!parsePort(args.operands.at(0), &port, &error))
         return usageError(error, args.verb);
-    if (!loadFile(args.operands.at(1)))
+    if (!loadFile(document, args.operands.at(1), fileVersion(args)))
         return ExitStatus::FileError;
-    Transfer transfer(LinkEngine::Direction::Write, port, args.quiet);
+    Transfer transfer(LinkEngine::Direction::Write, document, port, args.quiet);
     return transfer.run();
 }
 
-ExitStatus runShowOrCheck(const Arguments& args)
+ExitStatus runShowOrCheck(const Arguments& args, RadioDocument& document)
 {
     ExitStatus status = ExitStatus::Ok;
     if (!checkOperands(args, { QStringLiteral("FILE") }, &status))
@@ -162,13 +149,13 @@ ExitStatus runShowOrCheck(const Arguments& args)
     if (!args.output.isEmpty())
         return usageError(CommandLine::tr("%1 takes no -o; it prints to standard output.").arg(verbName(args.verb)),
                           args.verb);
-    if (!loadFile(args.operands.at(0)))
+    if (!loadFile(document, args.operands.at(0), fileVersion(args)))
         return ExitStatus::FileError;
     if (args.verb == Verb::Show) {
-        std::fputs(qPrintable(Report::contents()), stdout);
+        std::fputs(qPrintable(Report::contents(document.data())), stdout);
         return ExitStatus::Ok;
     }
-    const Report::CheckResult result = Report::check();
+    const Report::CheckResult result = Report::check(document.data());
     for (const QString& line : result.lines)
         Console::out(line);
     return result.refused ? ExitStatus::Refused : ExitStatus::Ok;
@@ -178,12 +165,8 @@ ExitStatus runShowOrCheck(const Arguments& args)
 
 namespace Verbs {
 
-ExitStatus run(const Arguments& args)
+ExitStatus run(const Arguments& args, RadioDocument& document)
 {
-    if (args.radioVersion != 0)
-        RadioVersion = args.radioVersion;
-    RadioVersionText = versionText(RadioVersion);
-
     if (args.verb == Verb::None || args.verb == Verb::Help || args.help) {
         Verb topic = args.verb;
         if (args.verb == Verb::Help) {
@@ -210,12 +193,12 @@ ExitStatus run(const Arguments& args)
 
     switch (args.verb) {
     case Verb::Read:
-        return runRead(args);
+        return runRead(args, document);
     case Verb::Write:
-        return runWrite(args);
+        return runWrite(args, document);
     case Verb::Show:
     case Verb::Check:
-        return runShowOrCheck(args);
+        return runShowOrCheck(args, document);
     case Verb::None:
     case Verb::Help:
         break;

@@ -5,9 +5,11 @@
 #include "Arguments.h"
 #include "ExitStatus.h"
 
+class RadioDocument;
+
 namespace Verbs {
 
-ExitStatus run(const Arguments& args);
+ExitStatus run(const Arguments& args, RadioDocument& document);
 
 // The program's help, or one verb's.
 QString helpText(Verb verb);

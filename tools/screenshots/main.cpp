@@ -10,7 +10,7 @@
 
 #include "ChannelRecord.h"
 #include "Codecs.h"
-#include "Globals.h"
+#include "RadioDocument.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,19 +40,23 @@ constexpr Shot kShots[] = {
     { "about", "Menu_About" },
 };
 
-void fillDemoChannels()
+void fillDemoChannels(RadioDocument& document)
 {
-    const char* names[] = { "CALL", "SHOP", "", "EVENT", "RELAY" };
-    for (int n = 1; n <= 5; ++n) {
-        const QString frequency = QString::number(446 + n * 0.0125, 'f', 5);
-        StoreFreq(frequency, n, ChannelRecord::kRxBase);
-        ChannelRecord::setNewChannelDefaults(RadioImage, n);
-        if (n != 3)
-            StoreFreq(frequency, n, ChannelRecord::kTxBase);
-        RadioImage.setCell(n, ChannelRecord::kEncodeToneCell, quint8(n * 9));
-        ChannelRecord::storeName(RadioImage, n, QString::fromLatin1(names[n - 1]));
-    }
-    RadioImage.setFlag(4, ChannelRecord::kPowerWidthCell, ChannelRecord::kHighPowerBit, false);
+    document.edit(QString(), [](RadioData& data) {
+        MemoryImage& image = data.image;
+        const char* names[] = { "CALL", "SHOP", "", "EVENT", "RELAY" };
+        for (int n = 1; n <= 5; ++n) {
+            const QString frequency = QString::number(446 + n * 0.0125, 'f', 5);
+            StoreFreq(image, data.version, frequency, n, ChannelRecord::kRxBase);
+            ChannelRecord::setNewChannelDefaults(image, n);
+            if (n != 3)
+                StoreFreq(image, data.version, frequency, n, ChannelRecord::kTxBase);
+            image.setCell(n, ChannelRecord::kEncodeToneCell, quint8(n * 9));
+            ChannelRecord::storeName(image, n, QString::fromLatin1(names[n - 1]));
+        }
+        image.setFlag(4, ChannelRecord::kPowerWidthCell, ChannelRecord::kHighPowerBit, false);
+    });
+    document.markSaved(QString());
 }
 
 } // namespace
@@ -70,8 +74,7 @@ int main(int argc, char* argv[])
     MDImain main;
     main.start();
     main.resize(1200, 800);
-    fillDemoChannels();
-    RadioImage.markUnmodified();
+    fillDemoChannels(main.document());
 
     for (const bool chinese : { true, false }) {
         main.findChild<QAction*>(chinese ? "Language_chn" : "Language_eng")->trigger();

@@ -4,7 +4,7 @@
 #include "VirtualRadio.h"
 
 #include "ChannelRecord.h"
-#include "Globals.h"
+#include "RadioData.h"
 #include "MemoryMap.h"
 
 #include <QDir>
@@ -86,7 +86,6 @@ MemoryImage VirtualRadio::demoMemory(int version)
     image.setCell(MemoryMap::kSettingsBlock, MemoryMap::kPriorityChannelCell, 2);
     for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
         image.setCell(MemoryMap::kFmBlock, c, kDemoFmPresets[c]);
-    image.markUnmodified();
     return image;
 }
 

@@ -168,10 +168,9 @@ void frm_chann::ShowChannelRow(int channel)
     setCellText(channel, ColName, row.name);
 }
 
-template <class Change>
-void frm_chann::editChannel(int channel, Change&& change)
+void frm_chann::editChannel(int channel, const std::function<void(RadioData&)>& change)
 {
-    m_document.edit(tr("Channel %1").arg(channel), std::forward<Change>(change));
+    m_document.edit(tr("Channel %1").arg(channel), change);
 }
 
 void frm_chann::PlaceCellEditor()
@@ -309,7 +308,7 @@ void frm_chann::CommitCell()
         commitText(channel, column, text, CommitBy::Leave);
 }
 
-void frm_chann::commitText(int channel, int column, const QString& text, CommitBy by)
+void frm_chann::commitText(int channel, int column, const QString& text, CommitBy by, bool txFollows)
 {
     if (column == ColName) {
         editChannel(channel, [&](RadioData& data) { ChannelRecord::storeName(data.image, channel, text); });
@@ -319,6 +318,8 @@ void frm_chann::commitText(int channel, int column, const QString& text, CommitB
     editChannel(channel, [&](RadioData& data) {
         outcome = column == ColRx ? ChannelEdit::storeRxText(data, channel, text, by)
                                   : ChannelEdit::storeTxText(data, channel, text, by);
+        if (txFollows)
+            ChannelEdit::txFollowsRx(data, channel);
     });
     // An entry that changed nothing (the lower limit stored again) shows what is stored.
     ShowChannelRow(channel);
@@ -350,11 +351,10 @@ void frm_chann::enterInText()
     const int column = EditCol;
     const QString text = m_textEdit->text();
     closeEditors();
-    commitText(channel, column, text, CommitBy::Enter);
+    commitText(channel, column, text, CommitBy::Enter, column == ColRx);
     const int next = qMin(channel + 1, kChannelCount);
     switch (column) {
     case ColRx:
-        editChannel(channel, [&](RadioData& data) { ChannelEdit::txFollowsRx(data, channel); });
         moveTo(channel, ColTx);
         break;
     case ColTx:

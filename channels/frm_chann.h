@@ -13,8 +13,11 @@
 
 #include "ChannelEdit.h"
 
+#include <functional>
+
 class QComboBox;
 class RadioDocument;
+struct RadioData;
 class WindowHost;
 class QLineEdit;
 class QPushButton;
@@ -69,10 +72,10 @@ private:
 
     void StorePick(int item);
     // Changes the document as one undo step named after the channel.
-    template <class Change>
-    void editChannel(int channel, Change&& change);
+    void editChannel(int channel, const std::function<void(RadioData&)>& change);
     void CommitCell();
-    void commitText(int channel, int column, const QString& text, ChannelEdit::CommitBy by);
+    // txFollows: Enter in the RX cell also gives a channel without TX frequency its RX frequency.
+    void commitText(int channel, int column, const QString& text, ChannelEdit::CommitBy by, bool txFollows = false);
     void abandonEdit();
     void enterInText();
     void enterInList();

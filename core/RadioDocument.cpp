@@ -2,6 +2,8 @@
 
 #include "ChannelRecord.h"
 #include "Checks.h"
+#include "Codecs.h"
+#include "FrequencyMode.h"
 #include "OptionLists.h"
 #include "Settings.h"
 
@@ -57,7 +59,7 @@ void RadioDocument::takeImage(const QString& step, const MemoryImage& image, int
     edit(step, [&](RadioData& data) {
         data.image = image;
         data.version = version;
-        tidyImage(data.image);
+        tidy(data);
     });
 }
 
@@ -82,9 +84,10 @@ void RadioDocument::restore(const RadioData& data)
         emit modifiedChanged(isModified());
 }
 
-void tidyImage(MemoryImage& image)
+void tidy(RadioData& data)
 {
     using namespace Settings;
+    MemoryImage& image = data.image;
     for (int channel = MemoryMap::kFirstChannelBlock; channel < MemoryMap::kFirstChannelBlock + MemoryMap::kChannelCount;
          ++channel)
         if (!ChannelRecord::isUsed(image, channel))
@@ -101,4 +104,10 @@ void tidyImage(MemoryImage& image)
         setValue(image, tone, shown.code);
         setOn(image, inverted, shown.inverted);
     }
+    takeRangeFromImage(data);
+    // The transmit frequency follows a valid receive frequency by the duplex.
+    const QString rx = freqText(data, kVfoRxFreq);
+    if (leadingNumber(rx) >= data.rangeLow && leadingNumber(rx) < data.rangeHigh)
+        FrequencyMode::storeDuplex(data, rx, freqText(data, kOffsetFreq), value(image, kVfoDuplex),
+                                   FrequencyMode::UpperLimit::Included);
 }

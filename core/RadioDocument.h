@@ -46,7 +46,8 @@ public:
     }
 
     // A whole image from outside (a channel file, a read from the radio):
-    // tidied as described at tidyImage, then one undo step.
+    // tidied as described at tidy(), with the range limits taken from its
+    // range block, then one undo step.
     void takeImage(const QString& step, const MemoryImage& image, int version);
 
     // The image now is what the file holds (after a load or a save).
@@ -73,5 +74,7 @@ private:
 // enters the program: an unused channel's record is erased whole, a list
 // setting beyond its list takes the list's last item, a priority channel that
 // is not in use becomes none, "only channel mode" brings channel mode with it,
-// and a frequency-mode tone takes the value the tone list shows for it.
-void tidyImage(MemoryImage& image);
+// a frequency-mode tone takes the value the tone list shows for it, and a
+// valid frequency-mode receive frequency gives the transmit frequency by the
+// duplex and offset. The range limits become those of the range block.
+void tidy(RadioData& data);

@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
@@ -30,6 +30,10 @@
     <message>
         <source>Please input the receive frequency in advance.</source>
         <translation>请先输入接收频率 ！</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>信道 %1</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,25 @@
     </message>
 </context>
 <context>
+    <name>Form_open_chann</name>
+    <message>
+        <source>The channel file %1 cannot be opened: %2</source>
+        <translation>无法打开信道参数文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The channel file %1 holds only %2 of the 4096 values it must hold. Nothing was loaded.</source>
+        <translation>信道参数文件 %1 只有 %2 个数值，应有 4096 个。未调入任何数据。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the channel file %2 holds &quot;%3&quot;, which is not a number. Nothing was loaded.</source>
+        <translation>信道参数文件 %2 第 %1 行的“%3”不是数字。未调入任何数据。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the channel file %2 holds the value %3, which lies outside 0 to 255. Nothing was loaded.</source>
+        <translation>信道参数文件 %2 第 %1 行的数值 %3 超出 0 到 255 的范围。未调入任何数据。</translation>
+    </message>
+</context>
+<context>
     <name>Maker</name>
     <message>
         <source>Quillmere Radio Workshop</source>
@@ -57,6 +76,70 @@
     <message>
         <source>System Information(&amp;S)...</source>
         <translation>系统信息(&amp;S)...</translation>
+    </message>
+</context>
+<context>
+    <name>frm_option</name>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>按键点亮</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>持续点亮</translation>
+    </message>
+    <message>
+        <source>Frequncy</source>
+        <comment>channel display</comment>
+        <translation>显示信道频率</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>显示信道名称</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>TO</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>CO</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Minus</source>
+        <translation>减频</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>加频</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>窄带</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>宽带</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低功率</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高功率</translation>
     </message>
 </context>
 </TS>

@@ -121,67 +121,6 @@
         <translation>关闭</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>关</translation>
-    </message>
-    <message>
-        <source>Push</source>
-        <translation>按键点亮</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>持续点亮</translation>
-    </message>
-    <message>
-        <source>Frequncy</source>
-        <comment>channel display</comment>
-        <translation>显示信道频率</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>显示信道名称</translation>
-    </message>
-    <message>
-        <source>SE</source>
-        <translation>搜索</translation>
-    </message>
-    <message>
-        <source>TO</source>
-        <translation>时间</translation>
-    </message>
-    <message>
-        <source>CO</source>
-        <translation>载波</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>无</translation>
-    </message>
-    <message>
-        <source>Minus</source>
-        <translation>减频</translation>
-    </message>
-    <message>
-        <source>Plus</source>
-        <translation>加频</translation>
-    </message>
-    <message>
-        <source>Narrow</source>
-        <translation>窄带</translation>
-    </message>
-    <message>
-        <source>Wide</source>
-        <translation>宽带</translation>
-    </message>
-    <message>
-        <source>Low</source>
-        <translation>低功率</translation>
-    </message>
-    <message>
-        <source>High</source>
-        <translation>高功率</translation>
-    </message>
-    <message>
         <source>Over the range of RX frequency .</source>
         <translation>接收频率超出范围 ！</translation>
     </message>

@@ -4,6 +4,7 @@
 #include "shell/Prompt.h"
 #include "shell/WindowHost.h"
 
+#include "Captions.h"
 #include "ChannelRecord.h"
 #include "MemoryMap.h"
 #include "RadioDocument.h"
@@ -76,7 +77,7 @@ frm_chann::frm_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
     m_close->setObjectName(QStringLiteral("Command_Close"));
 
     setUpGrid(m_grid,
-              tr("^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  "),
+              Captions::channelGridFormat(),
               kChannelCount, 1);
     m_textEdit->setAlignment(Qt::AlignCenter);
     m_textEdit->hide();
@@ -108,7 +109,7 @@ frm_chann::frm_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
     connect(m_grid, &QTableWidget::currentCellChanged, this, &frm_chann::CommitCell);
     connect(m_grid, &QTableWidget::cellClicked, this, [this] {
         PlaceCellEditor();
-        setWindowTitle(tr("Channel Information"));
+        setWindowTitle(Captions::channelTableTitle());
     });
     // Scrolling takes the text editor away from its cell: what was typed is
     // committed as when the cell is left. The list editor moves with its cell.
@@ -124,7 +125,7 @@ frm_chann::frm_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
 
     fillAllRows();
     m_grid->setCurrentCell(0, ColRx);
-    setWindowTitle(tr("Channel Information"));
+    setWindowTitle(Captions::channelTableTitle());
 }
 
 QRect frm_chann::placement(const QSize& mainSize) const

@@ -3,6 +3,7 @@
 #include "shell/Prompt.h"
 #include "shell/WindowHost.h"
 
+#include "Captions.h"
 #include "ChannelFile.h"
 #include "RadioDocument.h"
 
@@ -33,7 +34,7 @@ bool Form_save_chann::perform(const QString& path)
         m_host->commitPendingEdits();
     if (!saveFile(this, m_document, path))
         return false;
-    Prompt::inform(this, tr("Complete storing channel parameter."));
+    Prompt::inform(this, Captions::saveComplete());
     return true;
 }
 
@@ -41,9 +42,7 @@ bool Form_save_chann::saveFile(QWidget* parent, RadioDocument& document, const Q
 {
     const ChannelFile::WriteResult result = ChannelFile::write(path, document.image().bytes());
     if (!result.ok) {
-        Prompt::inform(parent, tr("The channel file %1 could not be saved: %2\n"
-                                  "A file of that name already on disk is left as it was.")
-                                   .arg(QDir::toNativeSeparators(path), result.reason));
+        Prompt::inform(parent, Captions::saveFailed(QDir::toNativeSeparators(path), result.reason));
         return false;
     }
     const QFileInfo file(path);

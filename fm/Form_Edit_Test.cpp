@@ -5,6 +5,7 @@
 
 #include "Codecs.h"
 #include "FmPresets.h"
+#include "Captions.h"
 #include "RadioDocument.h"
 #include "MemoryMap.h"
 
@@ -31,9 +32,9 @@ Form_Edit_Test::Form_Edit_Test(RadioDocument& document, QWidget* parent)
     m_grid->setObjectName(QStringLiteral("MSF_chann"));
     m_textEdit->setObjectName(QStringLiteral("Text_Edit"));
     m_close->setObjectName(QStringLiteral("Command_Close"));
-    setWindowTitle(tr("Radio Frequency"));
+    setWindowTitle(Captions::fmTitle());
 
-    setUpGrid(m_grid, tr("^Radio Channel |^ Frequency (MHZ)"), kPresetCount, 0);
+    setUpGrid(m_grid, Captions::fmGridFormat(), kPresetCount, 0);
     // The 16 rows share the grid's height, so every preset is in sight without
     // scrolling; they scroll only when the window is too small for readable rows.
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);

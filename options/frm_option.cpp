@@ -3,6 +3,7 @@
 #include "shell/Prompt.h"
 
 #include "ChannelRecord.h"
+#include "Captions.h"
 #include "ChannelEdit.h"
 #include "Checks.h"
 #include "Codecs.h"
@@ -123,15 +124,15 @@ QString frm_option::stepName(QWidget* control) const
 
 void frm_option::createControls()
 {
-    setWindowTitle(tr("Optional Features"));
+    setWindowTitle(Captions::option(Captions::Option::OptionalFeatures));
 
-    Label_tot = named(new QLabel(tr("Time Out Timer(TOT)[Min]"), this), "Label_tot");
-    Label_vox = named(new QLabel(tr("VOX Level"), this), "Label_vox");
-    Label_sql = named(new QLabel(tr("Squelch Level"), this), "Label_sql");
-    Label_lamp = named(new QLabel(tr("Back Light"), this), "Label_lamp");
-    Label_mdf = named(new QLabel(tr("Channel Disp Way"), this), "Label_mdf");
-    Label_Scan = named(new QLabel(tr("Scans"), this), "Label_Scan");
-    Label_pri = named(new QLabel(tr("Priority Channel"), this), "Label_pri");
+    Label_tot = named(new QLabel(Captions::option(Captions::Option::TimeOut), this), "Label_tot");
+    Label_vox = named(new QLabel(Captions::option(Captions::Option::Vox), this), "Label_vox");
+    Label_sql = named(new QLabel(Captions::option(Captions::Option::Squelch), this), "Label_sql");
+    Label_lamp = named(new QLabel(Captions::option(Captions::Option::Backlight), this), "Label_lamp");
+    Label_mdf = named(new QLabel(Captions::option(Captions::Option::ChannelDisplay), this), "Label_mdf");
+    Label_Scan = named(new QLabel(Captions::option(Captions::Option::Scans), this), "Label_Scan");
+    Label_pri = named(new QLabel(Captions::option(Captions::Option::PriorityChannel), this), "Label_pri");
     Label_PF = named(new QLabel(this), "Label_PF");
     Combo_TOT = named(new QComboBox(this), "Combo_TOT");
     Combo_vox = named(new QComboBox(this), "Combo_vox");
@@ -141,24 +142,24 @@ void frm_option::createControls()
     Combo_Scan = named(new QComboBox(this), "Combo_Scan");
     Combo_pri = named(new QComboBox(this), "Combo_pri");
     Combo_PF = named(new QComboBox(this), "Combo_PF");
-    Frame_mode = named(new QGroupBox(tr("Work Mode"), this), "Frame_mode");
-    Option_freq = named(new QRadioButton(tr("Frequncy", "work mode"), Frame_mode), "Option_freq");
-    Option_chann = named(new QRadioButton(tr(" Channel"), Frame_mode), "Option_chann");
-    Check_Chann = named(new QCheckBox(tr("Only Channel Mode "), Frame_mode), "Check_Chann");
-    Check_Save = named(new QCheckBox(tr("Save"), this), "Check_Save");
-    Check_Beep = named(new QCheckBox(tr("Beep"), this), "Check_Beep");
+    Frame_mode = named(new QGroupBox(Captions::option(Captions::Option::WorkMode), this), "Frame_mode");
+    Option_freq = named(new QRadioButton(Captions::option(Captions::Option::FrequencyWorkMode), Frame_mode), "Option_freq");
+    Option_chann = named(new QRadioButton(Captions::option(Captions::Option::ChannelWorkMode), Frame_mode), "Option_chann");
+    Check_Chann = named(new QCheckBox(Captions::option(Captions::Option::OnlyChannelMode), Frame_mode), "Check_Chann");
+    Check_Save = named(new QCheckBox(Captions::option(Captions::Option::Save), this), "Check_Save");
+    Check_Beep = named(new QCheckBox(Captions::option(Captions::Option::Beep), this), "Check_Beep");
     Check_Pri = named(new QCheckBox(this), "Check_Pri");
 
-    Frame_vfo = named(new QGroupBox(tr("Frequncy Mode"), this), "Frame_vfo");
-    Label_Rx_freq = named(new QLabel(tr("RX Frequncy(MHZ)"), Frame_vfo), "Label_Rx_freq");
-    Label_Tx_Freq = named(new QLabel(tr("TX Frequncy(MHZ)"), Frame_vfo), "Label_Tx_Freq");
-    Label_Decode = named(new QLabel(tr("Decode"), Frame_vfo), "Label_Decode");
-    Label_Encode = named(new QLabel(tr("Encode"), Frame_vfo), "Label_Encode");
-    Label_Step = named(new QLabel(tr("Step(KHZ)"), Frame_vfo), "Label_Step");
-    Label_Sft_d = named(new QLabel(tr("Duplex"), Frame_vfo), "Label_Sft_d");
-    Label_offset = named(new QLabel(tr("Offset Frequncy(MHZ) "), Frame_vfo), "Label_offset");
-    Label_wn = named(new QLabel(tr("Wide / Narrow"), Frame_vfo), "Label_wn");
-    Label_Txp = named(new QLabel(tr("TX Power"), Frame_vfo), "Label_Txp");
+    Frame_vfo = named(new QGroupBox(Captions::option(Captions::Option::FrequencyMode), this), "Frame_vfo");
+    Label_Rx_freq = named(new QLabel(Captions::option(Captions::Option::RxFrequency), Frame_vfo), "Label_Rx_freq");
+    Label_Tx_Freq = named(new QLabel(Captions::option(Captions::Option::TxFrequency), Frame_vfo), "Label_Tx_Freq");
+    Label_Decode = named(new QLabel(Captions::option(Captions::Option::Decode), Frame_vfo), "Label_Decode");
+    Label_Encode = named(new QLabel(Captions::option(Captions::Option::Encode), Frame_vfo), "Label_Encode");
+    Label_Step = named(new QLabel(Captions::option(Captions::Option::Step), Frame_vfo), "Label_Step");
+    Label_Sft_d = named(new QLabel(Captions::option(Captions::Option::Duplex), Frame_vfo), "Label_Sft_d");
+    Label_offset = named(new QLabel(Captions::option(Captions::Option::Offset), Frame_vfo), "Label_offset");
+    Label_wn = named(new QLabel(Captions::option(Captions::Option::Width), Frame_vfo), "Label_wn");
+    Label_Txp = named(new QLabel(Captions::option(Captions::Option::Power), Frame_vfo), "Label_Txp");
     Text_RX_Freq = named(new QLineEdit(Frame_vfo), "Text_RX_Freq");
     Text_TX_Freq = named(new QLineEdit(Frame_vfo), "Text_TX_Freq");
     Text_Offset_Freq = named(new QLineEdit(Frame_vfo), "Text_Offset_Freq");
@@ -171,7 +172,7 @@ void frm_option::createControls()
     Combo_WN = named(new QComboBox(Frame_vfo), "Combo_WN");
     Combo_TXP = named(new QComboBox(Frame_vfo), "Combo_TXP");
 
-    Frame_Freq_range = named(new QGroupBox(tr("Frequncy Range"), this), "Frame_Freq_range");
+    Frame_Freq_range = named(new QGroupBox(Captions::option(Captions::Option::FrequencyRange), this), "Frame_Freq_range");
     Label_From = named(new QLabel(tr("From"), Frame_Freq_range), "Label_From");
     Label_to = named(new QLabel(tr("to"), Frame_Freq_range), "Label_to");
     Label_MHZ = named(new QLabel(QStringLiteral("MHZ"), Frame_Freq_range), "Label_MHZ");
@@ -669,14 +670,11 @@ void frm_option::StoreFrequencyRange()
 void frm_option::CheckFrequencyLimits()
 {
     if (CheckVfoInRange(m_document.image()) != 0) {
-        Prompt::inform(this, tr("Receiving or transmitting frequency that frequency Mode out of frequency "
-                                "limitation range "));
+        Prompt::inform(this, Captions::vfoOutOfRange());
         return;
     }
     if (const int channel = FindChannelOutOfRange(m_document.image())) {
-        Prompt::inform(this, tr("Channel %1that Receiving or transmitting frequency  out of frequency "
-                                "limitation range ")
-                                 .arg(channel));
+        Prompt::inform(this, Captions::channelOutOfRange(channel));
     }
 }
 

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
@@ -58,18 +58,8 @@
         <translation>保存信道参数所需要的文件名无效 </translation>
     </message>
     <message>
-        <source>Advice don't modify file suffix name of system default ！</source>
+        <source>Advice don&apos;t modify file suffix name of system default ！</source>
         <translation>建议不要修改系统默认的文件后缀名！</translation>
-    </message>
-    <message>
-        <source>Complete storing channel parameter.</source>
-        <translation>信道参数保存完毕 ！</translation>
-    </message>
-    <message>
-        <source>The channel file %1 could not be saved: %2
-A file of that name already on disk is left as it was.</source>
-        <translation>无法保存信道参数文件 %1：%2
-磁盘上原有的同名文件保持不变。</translation>
     </message>
 </context>
 </TS>

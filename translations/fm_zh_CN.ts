@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
@@ -6,14 +6,6 @@
     <message>
         <source>Close</source>
         <translation>关闭</translation>
-    </message>
-    <message>
-        <source>Radio Frequency</source>
-        <translation>收音机编辑</translation>
-    </message>
-    <message>
-        <source>^Radio Channel |^ Frequency (MHZ)</source>
-        <translation>^收  音  频  道 |^    频      率  (MHZ) </translation>
     </message>
     <message>
         <source>Over the range of FM frequency .</source>

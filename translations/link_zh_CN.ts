@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
@@ -42,7 +42,7 @@
 <context>
     <name>LinkEngine</name>
     <message>
-        <source>Read-write operating，don't close the window. ,</source>
+        <source>Read-write operating，don&apos;t close the window. ,</source>
         <translation>正在进行读写操作,请勿关窗口 ！,</translation>
     </message>
     <message>
@@ -70,15 +70,15 @@
         <translation>COM%1 没有对应的串口设备。</translation>
     </message>
     <message>
-        <source>Serial devices are open to members of the dialout group: run "sudo usermod -aG dialout $USER", then log out and in again.</source>
-        <translation>只有 dialout 组的成员才能打开串口设备：请运行 "sudo usermod -aG dialout $USER"，然后注销并重新登录。</translation>
+        <source>Serial devices are open to members of the dialout group: run &quot;sudo usermod -aG dialout $USER&quot;, then log out and in again.</source>
+        <translation>只有 dialout 组的成员才能打开串口设备：请运行 &quot;sudo usermod -aG dialout $USER&quot;，然后注销并重新登录。</translation>
     </message>
     <message>
         <source>Communication port is error, please setting right communication port . ！</source>
         <translation>通讯端口打开错误，请正确设置通讯端口 ！</translation>
     </message>
     <message>
-        <source>The version of the software is different from the radio's，the parameter will be reset if continue，whether continue or not?</source>
+        <source>The version of the software is different from the radio&apos;s，the parameter will be reset if continue，whether continue or not?</source>
         <translation>软件版本号与机器不一致，继续将初始化参数，是否继续？</translation>
     </message>
     <message>

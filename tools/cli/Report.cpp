@@ -2,6 +2,7 @@
 
 #include "CliText.h"
 
+#include "Captions.h"
 #include "ChannelRecord.h"
 #include "Checks.h"
 #include "Codecs.h"
@@ -65,12 +66,14 @@ QString listEntry(const QStringList& entries, int value)
 
 QString onOff(bool on)
 {
-    return on ? CommandLine::tr("On") : windowText("frm_option", "Off");
+    return on ? CommandLine::tr("On") : Captions::option(Captions::Option::Off);
 }
 
-QString option(const char* source, const char* comment = nullptr)
+using Captions::Option;
+
+QString caption(Option which)
 {
-    return windowText("frm_option", source, comment).trimmed();
+    return Captions::option(which).trimmed();
 }
 
 QString vfoTone(const MemoryImage& image, Settings::BitField tone, Settings::BitField inverted)
@@ -100,8 +103,7 @@ QString heading(const QString& title)
 QString channelsSection(const RadioData& data)
 {
     Table table;
-    table.add(gridHeaders(windowText("frm_chann", "^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|"
-                                                  "^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  ")));
+    table.add(gridHeaders(Captions::channelGridFormat()));
     int used = 0;
     for (int channel = kFirstChannelBlock; channel < kFirstChannelBlock + kChannelCount; ++channel) {
         const ChannelRecord::RowTexts row = ChannelRecord::rowTexts(data, channel);
@@ -111,7 +113,7 @@ QString channelsSection(const RadioData& data)
         table.add({ QString::number(channel), row.rx, row.tx, row.decode.trimmed(), row.encode.trimmed(), row.power,
                     row.width, row.name });
     }
-    QString text = heading(windowText("frm_chann", "Channel Information"));
+    QString text = heading(Captions::channelTableTitle());
     if (used == 0)
         return text + QStringLiteral("  ") + CommandLine::tr("No channel is in use.") + QLatin1Char('\n');
     return text + table.text(QStringLiteral("  "));
@@ -122,16 +124,16 @@ QString vfoSection(const RadioData& data)
     using namespace Settings;
     const MemoryImage& image = data.image;
     Table table;
-    table.add({ option("RX Frequncy(MHZ)"), freqText(data, kVfoRxFreq) });
-    table.add({ option("TX Frequncy(MHZ)"), freqText(data, kVfoTxFreq) });
-    table.add({ option("Decode"), vfoTone(image, kVfoDecodeTone, kVfoDecodeInverted) });
-    table.add({ option("Encode"), vfoTone(image, kVfoEncodeTone, kVfoEncodeInverted) });
-    table.add({ option("Step(KHZ)"), listEntry(OptionLists::tuningStep(), value(image, kTuningStep)) });
-    table.add({ option("Duplex"), listEntry(OptionLists::duplex(), value(image, kVfoDuplex)) });
-    table.add({ option("Offset Frequncy(MHZ) "), freqText(data, kOffsetFreq) });
-    table.add({ option("Wide / Narrow"), listEntry(OptionLists::width(), value(image, kVfoWide)) });
-    table.add({ option("TX Power"), listEntry(OptionLists::power(), value(image, kVfoHighPower)) });
-    return heading(option("Frequncy Mode")) + table.text(QStringLiteral("  "));
+    table.add({ caption(Option::RxFrequency), freqText(data, kVfoRxFreq) });
+    table.add({ caption(Option::TxFrequency), freqText(data, kVfoTxFreq) });
+    table.add({ caption(Option::Decode), vfoTone(image, kVfoDecodeTone, kVfoDecodeInverted) });
+    table.add({ caption(Option::Encode), vfoTone(image, kVfoEncodeTone, kVfoEncodeInverted) });
+    table.add({ caption(Option::Step), listEntry(OptionLists::tuningStep(), value(image, kTuningStep)) });
+    table.add({ caption(Option::Duplex), listEntry(OptionLists::duplex(), value(image, kVfoDuplex)) });
+    table.add({ caption(Option::Offset), freqText(data, kOffsetFreq) });
+    table.add({ caption(Option::Width), listEntry(OptionLists::width(), value(image, kVfoWide)) });
+    table.add({ caption(Option::Power), listEntry(OptionLists::power(), value(image, kVfoHighPower)) });
+    return heading(caption(Option::FrequencyMode)) + table.text(QStringLiteral("  "));
 }
 
 QString rangeText(const MemoryImage& image)
@@ -143,7 +145,7 @@ QString rangeText(const MemoryImage& image)
 
 QString rangeSection(const MemoryImage& image)
 {
-    return heading(option("Frequncy Range")) + QStringLiteral("  ") + rangeText(image) + QLatin1Char('\n');
+    return heading(caption(Option::FrequencyRange)) + QStringLiteral("  ") + rangeText(image) + QLatin1Char('\n');
 }
 
 QString settingsSection(const MemoryImage& image)
@@ -151,28 +153,28 @@ QString settingsSection(const MemoryImage& image)
     using namespace Settings;
     using namespace OptionLists;
     Table table;
-    table.add({ option("Time Out Timer(TOT)[Min]"), listEntry(timeOut(), value(image, kTimeOutTimer)) });
-    table.add({ option("VOX Level"), listEntry(voxLevel(), value(image, kVoxLevel)) });
-    table.add({ option("Squelch Level"), listEntry(squelchLevel(), value(image, kSquelchLevel)) });
-    table.add({ option("Work Mode"),
-                isSet(image, kChannelMode) ? option(" Channel") : option("Frequncy", "work mode") });
-    table.add({ option("Only Channel Mode "), onOff(isSet(image, kOnlyChannelMode)) });
-    table.add({ option("Back Light"), listEntry(backlight(), value(image, kBacklight)) });
-    table.add({ option("Channel Disp Way"), listEntry(channelDisplay(), value(image, kChannelShowsName)) });
-    table.add({ option("Scans"), listEntry(scanMode(), value(image, kScanMode)) });
-    table.add({ option("Priority Channel"), listEntry(priorityChannel(), value(image, kPriorityChannel)) });
-    table.add({ option("Save"), onOff(isSet(image, kBatterySave)) });
-    table.add({ option("Beep"), onOff(isSet(image, kKeyBeep)) });
-    return heading(option("Optional Features")) + table.text(QStringLiteral("  "));
+    table.add({ caption(Option::TimeOut), listEntry(timeOut(), value(image, kTimeOutTimer)) });
+    table.add({ caption(Option::Vox), listEntry(voxLevel(), value(image, kVoxLevel)) });
+    table.add({ caption(Option::Squelch), listEntry(squelchLevel(), value(image, kSquelchLevel)) });
+    table.add({ caption(Option::WorkMode),
+                isSet(image, kChannelMode) ? caption(Option::ChannelWorkMode) : caption(Option::FrequencyWorkMode) });
+    table.add({ caption(Option::OnlyChannelMode), onOff(isSet(image, kOnlyChannelMode)) });
+    table.add({ caption(Option::Backlight), listEntry(backlight(), value(image, kBacklight)) });
+    table.add({ caption(Option::ChannelDisplay), listEntry(channelDisplay(), value(image, kChannelShowsName)) });
+    table.add({ caption(Option::Scans), listEntry(scanMode(), value(image, kScanMode)) });
+    table.add({ caption(Option::PriorityChannel), listEntry(priorityChannel(), value(image, kPriorityChannel)) });
+    table.add({ caption(Option::Save), onOff(isSet(image, kBatterySave)) });
+    table.add({ caption(Option::Beep), onOff(isSet(image, kKeyBeep)) });
+    return heading(caption(Option::OptionalFeatures)) + table.text(QStringLiteral("  "));
 }
 
 QString fmSection(const MemoryImage& image)
 {
     Table table;
-    table.add(gridHeaders(windowText("Form_Edit_Test", "^Radio Channel |^ Frequency (MHZ)")));
+    table.add(gridHeaders(Captions::fmGridFormat()));
     for (int preset = 0; preset < FmPresets::kPresetCount; ++preset)
         table.add({ QString::number(preset), FmPresets::presetText(image.cell(kFmBlock, preset)) });
-    return heading(windowText("Form_Edit_Test", "Radio Frequency")) + table.text(QStringLiteral("  "));
+    return heading(Captions::fmTitle()) + table.text(QStringLiteral("  "));
 }
 
 // A frequency field as text, or a word for an empty one.
@@ -252,8 +254,7 @@ CheckResult check(const RadioData& data)
     // channel found by the write's own check once those before it are set aside.
     if (CheckVfoInRange(image) != 0) {
         result.refused = true;
-        result.lines << windowText("LinkEngine", "Receiving or transmitting frequency that frequency Mode out of "
-                                                 "frequency limitation range ").trimmed();
+        result.lines << Captions::vfoOutOfRange().trimmed();
         result.lines << QStringLiteral("  ") + vfoRangeDetail(data);
     }
     QList<int> channels;
@@ -263,8 +264,7 @@ CheckResult check(const RadioData& data)
     }
     for (const int channel : channels) {
         result.refused = true;
-        result.lines << windowText("LinkEngine", "Channel %1that Receiving or transmitting frequency  out of "
-                                                 "frequency limitation range ").arg(channel).trimmed();
+        result.lines << Captions::channelOutOfRange(channel).trimmed();
         result.lines << QStringLiteral("  ") + channelRangeDetail(data, channel);
     }
 

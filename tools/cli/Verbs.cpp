@@ -5,6 +5,7 @@
 #include "Report.h"
 #include "Transfer.h"
 
+#include "Captions.h"
 #include "ChannelFile.h"
 #include "RadioDocument.h"
 
@@ -65,9 +66,7 @@ int fileVersion(const Arguments& args)
 
 QString saveFailedText(const QString& path, const QString& reason)
 {
-    return windowText("Form_save_chann", "The channel file %1 could not be saved: %2\n"
-                                         "A file of that name already on disk is left as it was.")
-        .arg(shownPath(path), reason);
+    return Captions::saveFailed(shownPath(path), reason);
 }
 
 // Whether the file can be written, found out before the radio is read rather than after.
@@ -113,7 +112,7 @@ ExitStatus runRead(const Arguments& args, RadioDocument& document)
         return ExitStatus::FileError;
     }
     if (!args.quiet) {
-        Console::err(windowText("Form_save_chann", "Complete storing channel parameter.") + QLatin1Char(' ')
+        Console::err(Captions::saveComplete() + QLatin1Char(' ')
                      + shownPath(args.output));
         if (document.version() != 2)
             Console::err(CommandLine::tr("The radio uses memory format %1: show, check and write this file with "

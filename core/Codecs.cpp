@@ -82,6 +82,32 @@ QString storedFreqText(const MemoryImage& image, int version, int block, int bas
                            version);
 }
 
+qint64 stepHz(int version)
+{
+    return version == 2 ? 6250 : 12500;
+}
+
+namespace {
+
+constexpr qint64 kHzPerMHz = 1000000;
+constexpr qint64 kHzPerTenth = 100000;   // the 100 kHz digit
+
+} // namespace
+
+qint64 freqFieldHz(const FreqCells& cells, int version)
+{
+    const qint64 mhz = 100 * hiNibble(cells.hundredsTens) + 10 * loNibble(cells.hundredsTens) + hiNibble(cells.unitsTenths);
+    return mhz * kHzPerMHz + loNibble(cells.unitsTenths) * kHzPerTenth + loNibble(cells.steps) * stepHz(version);
+}
+
+FreqCells freqCellsForHz(qint64 hz, int version)
+{
+    const qint64 mhz = hz / kHzPerMHz;
+    const qint64 tenths = hz % kHzPerMHz / kHzPerTenth;
+    const qint64 steps = hz % kHzPerTenth / stepHz(version);
+    return { quint8(steps), quint8(16 * (mhz % 10) + tenths), quint8(16 * (mhz / 100) + mhz / 10 % 10) };
+}
+
 FreqCode FreqTextToBytes(const QString& text, int version)
 {
     const double f = std::clamp(leadingNumber(text), 0.0, 999.99999);
@@ -158,4 +184,10 @@ int rangeLowMHz(const MemoryImage& image)
 int rangeHighMHz(const MemoryImage& image)
 {
     return wholeMHz(image.cell(MemoryMap::kRangeBlock, 2), image.cell(MemoryMap::kRangeBlock, 3));
+}
+
+bool FreqRange::contains(qint64 hz) const
+{
+    const qint64 mhz = hz / kHzPerMHz;
+    return hz >= 0 && mhz >= lowMHz && mhz <= highMHz;
 }

@@ -5,6 +5,8 @@
 
 #include "ChannelFileDialog.h"
 
+#include "ChannelFile.h"
+
 class Form_open_chann final : public ChannelFileDialog
 {
     Q_OBJECT
@@ -16,6 +18,7 @@ public:
     // Unsaved changes are offered for saving first (when there is a host to
     // ask). The load is one undo step. True when the file was loaded.
     static bool loadFile(QWidget* parent, RadioDocument& document, WindowHost* host, const QString& path);
+
 
 protected:
     QString invalidNameMessage() const override;

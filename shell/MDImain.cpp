@@ -5,6 +5,8 @@
 #include "Prompt.h"
 #include "frmAbout.h"
 #include "channels/frm_chann.h"
+#include "files/ChannelExchange.h"
+#include "files/CompareWindow.h"
 #include "files/Form_open_chann.h"
 #include "files/Form_save_chann.h"
 #include "fm/Form_Edit_Test.h"
@@ -20,6 +22,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
+#include <QTableWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -139,6 +143,17 @@ void MDImain::createMenus()
     m_fileOpen = action(m_file, "File_Open", QKeySequence(Qt::CTRL | Qt::Key_O), &MDImain::openChannelFile);
     m_fileSave = action(m_file, "File_save", QKeySequence(Qt::CTRL | Qt::Key_S), &MDImain::saveChannelFile);
     m_fileSaveAs = action(m_file, "File_saveas", {}, &MDImain::saveChannelFile);
+    m_file->addSeparator();
+    m_fileImportCsv = action(m_file, "File_import_csv", {},
+                             [this] { ChannelExchange::importCsv(this, *m_document, this); });
+    m_fileExportCsv = action(m_file, "File_export_csv", {},
+                             [this] { ChannelExchange::exportCsv(this, *m_document, this); });
+    m_fileCompare = action(m_file, "File_compare_file", {}, [this] {
+        QString name;
+        if (const std::optional<MemoryImage> other = ChannelExchange::chooseComparisonFile(this, &name))
+            showComparison(*other, name);
+    });
+    m_file->addSeparator();
     m_fileExit = action(m_file, "File_exit", {}, &MDImain::close);
     m_procType = action(nullptr, "proc_type", {}, &MDImain::openModelWindow);
     m_edit = submenu("Edit");
@@ -222,6 +237,9 @@ void MDImain::setCaptions(bool startUp)
     m_fileOpen->setText(tr("Open"));
     m_fileSave->setText(tr("Save"));
     m_fileSaveAs->setText(tr("Save As"));
+    m_fileImportCsv->setText(tr("Import CSV…"));
+    m_fileExportCsv->setText(tr("Export CSV…"));
+    m_fileCompare->setText(tr("Compare with file…"));
     m_fileExit->setText(tr("Exit"));
     m_procType->setText(startUp ? tr("Model", "menu at start-up") : tr("Model", "menu"));
     m_edit->setTitle(tr("Edit"));
@@ -337,6 +355,34 @@ void MDImain::closeFileDialogs()
 void MDImain::showVersionText(const QString& text)
 {
     setPanelText(5, text);
+}
+
+void MDImain::showChannel(int channel)
+{
+    frm_chann* table = openWindow<frm_chann>();
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(table->parentWidget()))
+        m_area->setActiveSubWindow(frame);
+    QTableWidget* grid = table->grid();
+    grid->setCurrentCell(channel - 1, frm_chann::ColNumber);
+    grid->scrollToItem(grid->item(channel - 1, frm_chann::ColNumber), QAbstractItemView::PositionAtCenter);
+    grid->setFocus();
+}
+
+bool MDImain::compareWithFile(const QString& path)
+{
+    const std::optional<MemoryImage> other = ChannelExchange::readComparisonFile(this, path);
+    if (other)
+        showComparison(*other, QFileInfo(path).fileName());
+    return other.has_value();
+}
+
+void MDImain::showComparison(const MemoryImage& other, const QString& otherName)
+{
+    commitPendingEdits();
+    CompareWindow* window = openWindow<CompareWindow>();
+    window->setComparison(m_document->image(), other, otherName, m_document->version());
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+        m_area->setActiveSubWindow(frame);
 }
 
 bool MDImain::openFile(const QString& path)

@@ -15,6 +15,7 @@
 #include <type_traits>
 
 class CommPort;
+class MemoryImage;
 class QAction;
 class QLabel;
 class QMenu;
@@ -53,6 +54,10 @@ public:
     void commitPendingEdits() override;
     void closeFileDialogs() override;
     void showVersionText(const QString& text) override;
+    void showChannel(int channel) override;
+
+    // Compares the working copy with a channel file in the comparison window.
+    bool compareWithFile(const QString& path);
 
     // Loads a channel file, as the open dialog does (a file named on the command line).
     bool openFile(const QString& path);
@@ -92,6 +97,7 @@ private:
     template <class W>
     void reloadWindow();
     void openAboutWindow();
+    void showComparison(const MemoryImage& other, const QString& otherName);
 
     RadioDocument* m_document;
     CommPort* m_port;
@@ -108,6 +114,9 @@ private:
     QAction* m_fileOpen = nullptr;
     QAction* m_fileSave = nullptr;
     QAction* m_fileSaveAs = nullptr;
+    QAction* m_fileImportCsv = nullptr;
+    QAction* m_fileExportCsv = nullptr;
+    QAction* m_fileCompare = nullptr;
     QAction* m_fileExit = nullptr;
     QAction* m_editUndo = nullptr;
     QAction* m_editRedo = nullptr;
@@ -152,6 +161,8 @@ W* MDImain::create()
         return new W(*m_document, this);
     else if constexpr (std::is_constructible_v<W, RadioDocument&>)
         return new W(*m_document);
+    else if constexpr (std::is_constructible_v<W, WindowHost*>)
+        return new W(this);
     else
         return new W(*m_port);
 }

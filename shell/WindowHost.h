@@ -22,6 +22,9 @@ public:
     // Closes the channel-file dialogs, as the channel table's Close does.
     virtual void closeFileDialogs() = 0;
 
+    // Brings the channel table to the front with the channel selected.
+    virtual void showChannel(int channel) = 0;
+
     // Shows a version text ("Ver1.0", "Ver2.0") in the status bar: the radio's
     // as soon as it has identified itself.
     virtual void showVersionText(const QString& text) = 0;

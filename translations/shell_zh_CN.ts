@@ -198,6 +198,18 @@
         <source>Redo</source>
         <translation>重做</translation>
     </message>
+    <message>
+        <source>Import CSV…</source>
+        <translation>导入 CSV…</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>导出 CSV…</translation>
+    </message>
+    <message>
+        <source>Compare with file…</source>
+        <translation>与文件比较…</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>

@@ -14,7 +14,7 @@
 
 #include <cstdio>
 
-namespace {
+namespace Verbs {
 
 QString shownPath(const QString& path)
 {
@@ -42,23 +42,17 @@ bool checkOperands(const Arguments& args, const QStringList& names, ExitStatus* 
     return false;
 }
 
-// Loads a channel file into the document, all or nothing, with the messages
-// of the open dialog; the file's memory format is version.
-bool loadFile(RadioDocument& document, const QString& path, int version)
+bool readChannelFile(const QString& path, MemoryImage& image)
 {
     const ChannelFile::ReadResult result = ChannelFile::read(path);
     if (!result.ok()) {
         Console::error(ChannelFile::readErrorMessage(result, shownPath(path)));
         return false;
     }
-    MemoryImage image;
     image.setBytes(result.bytes);
-    document.takeImage(QString(), image, version);
-    document.markSaved(path);
     return true;
 }
 
-// The memory format a file is taken to be in: --radio-version, or 2 as in the program.
 int fileVersion(const Arguments& args)
 {
     return args.radioVersion != 0 ? args.radioVersion : 2;
@@ -67,6 +61,24 @@ int fileVersion(const Arguments& args)
 QString saveFailedText(const QString& path, const QString& reason)
 {
     return Captions::saveFailed(shownPath(path), reason);
+}
+
+} // namespace Verbs
+
+namespace {
+
+using namespace Verbs;
+
+// Loads a channel file into the document, as the open dialog does; the
+// file's memory format is version.
+bool loadFile(RadioDocument& document, const QString& path, int version)
+{
+    MemoryImage image;
+    if (!readChannelFile(path, image))
+        return false;
+    document.takeImage(QString(), image, version);
+    document.markSaved(path);
+    return true;
 }
 
 // Whether the file can be written, found out before the radio is read rather than after.
@@ -175,8 +187,8 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
             if (!args.operands.isEmpty()) {
                 const Arguments inner = parseArguments(args.operands);
                 if (!inner.error.isEmpty() || inner.verb == Verb::None)
-                    return usageError(CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check "
-                                                      "and help.")
+                    return usageError(CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, "
+                                                      "export, import, diff and help.")
                                           .arg(args.operands.at(0)),
                                       Verb::Help);
                 topic = inner.verb;
@@ -190,6 +202,9 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
         return ExitStatus::Ok;
     }
 
+    if (args.verb != Verb::Import && (!args.base.isEmpty() || args.skipBad))
+        return usageError(CommandLine::tr("--base and --skip-bad are options of import only."), args.verb);
+
     switch (args.verb) {
     case Verb::Read:
         return runRead(args, document);
@@ -198,6 +213,12 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
     case Verb::Show:
     case Verb::Check:
         return runShowOrCheck(args, document);
+    case Verb::Export:
+        return runExport(args);
+    case Verb::Import:
+        return runImport(args);
+    case Verb::Diff:
+        return runDiff(args);
     case Verb::None:
     case Verb::Help:
         break;
@@ -251,6 +272,10 @@ QString helpText(Verb verb)
             "would refuse. Exits with 4 when a write would be refused, 0 when not.\n"
             "\n"
             "  --radio-version N   the memory format of the file: 2 (the default) or 1\n");
+    case Verb::Export:
+    case Verb::Import:
+    case Verb::Diff:
+        return exchangeHelpText(verb);
     case Verb::None:
     case Verb::Help:
         break;
@@ -266,6 +291,9 @@ QString helpText(Verb verb)
         "  write PORT FILE.chann     write a channel file to the radio\n"
         "  show FILE.chann           print the channels and settings of a channel file\n"
         "  check FILE.chann          say what a write of the file would adjust or refuse\n"
+        "  export FILE.chann -o OUT.csv   write the channels of a channel file as CSV\n"
+        "  import IN.csv -o OUT.chann     make a channel file from a CSV channel list\n"
+        "  diff A B                  list what differs between two channel files\n"
         "  help [VERB]               this help, or the help of one verb (also VERB --help)\n"
         "\n"
         "PORT is COM1 to COM8, numbered as in the program's port setup (the environment\n"
@@ -277,7 +305,8 @@ QString helpText(Verb verb)
         "\n"
         "Exit status: 0 done; 1 the radio failed (port error, no answer, fault);\n"
         "2 usage error; 3 file error (cannot be read or written, malformed);\n"
-        "4 refused by a check before writing, or the radio's memory format differs.\n");
+        "4 refused by a check before writing, the radio's memory format differs, or an\n"
+        "import refused rows; 5 diff found differences.\n");
 }
 
 } // namespace Verbs

@@ -90,8 +90,9 @@ private slots:
         QCOMPARE(image.cell(kSettingsBlock, kTimeOutCell), quint8(7));
         QCOMPARE(image.cell(kSettingsBlock, kPriorityChannelCell), quint8(0));
         QCOMPARE(Settings::value(image, Settings::kVfoDecodeTone), 0);
-        // Duplex plus with offset 0: the transmit frequency follows the receive frequency.
-        QCOMPARE(Settings::value(image, Settings::kVfoDuplex), int(Settings::DuplexPlus));
+        // Duplex plus with the factory offset of 10 MHz would transmit above
+        // the range: the duplex is off and the transmit frequency follows.
+        QCOMPARE(Settings::value(image, Settings::kVfoDuplex), int(Settings::DuplexOff));
         QCOMPARE(Settings::freqText(document.data(), Settings::kVfoTxFreq),
                  Settings::freqText(document.data(), Settings::kVfoRxFreq));
         QVERIFY(!document.isModified());

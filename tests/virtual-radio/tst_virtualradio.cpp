@@ -1,7 +1,7 @@
 #include "VirtualRadio.h"
 
 #include "ChannelRecord.h"
-#include "Globals.h"
+#include "RadioData.h"
 #include "MemoryMap.h"
 #include "Tables.h"
 
@@ -276,18 +276,18 @@ private slots:
         QFETCH(int, version);
         const MemoryImage demo = VirtualRadio::demoMemory(version);
         // Beside its channels, settings and FM presets the demo is the program's factory image.
-        ResetRadioImage();
+        const MemoryImage factory = factoryImage();
         for (int b = 0; b < MemoryImage::kBlocks; ++b) {
             if (b > 6 && b != MemoryMap::kSettingsBlock && b != MemoryMap::kFmBlock)
-                QVERIFY2(blockOf(demo, b) == blockOf(RadioImage, b), qPrintable(QString::number(b)));
+                QVERIFY2(blockOf(demo, b) == blockOf(factory, b), qPrintable(QString::number(b)));
         }
         for (const int c : { 0, 1, 5, 6, 7, 12 })
-            QCOMPARE(demo.cell(MemoryMap::kSettingsBlock, c), RadioImage.cell(MemoryMap::kSettingsBlock, c));
-        BuildToneTables();
-        RadioVersion = version;
-        QCOMPARE(ChannelRecord::rowTexts(demo, 2).name, QStringLiteral("FRS1"));
-        QVERIFY(!ChannelRecord::rowTexts(demo, 7).used);
-        RadioVersion = 2;
+            QCOMPARE(demo.cell(MemoryMap::kSettingsBlock, c), factory.cell(MemoryMap::kSettingsBlock, c));
+        RadioData data;
+        data.image = demo;
+        data.version = version;
+        QCOMPARE(ChannelRecord::rowTexts(data, 2).name, QStringLiteral("FRS1"));
+        QVERIFY(!ChannelRecord::rowTexts(data, 7).used);
     }
 
     void programPrintsItsPortAndCleansUp()

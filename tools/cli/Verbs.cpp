@@ -160,13 +160,18 @@ ExitStatus runShowOrCheck(const Arguments& args, RadioDocument& document)
     if (!args.output.isEmpty())
         return usageError(CommandLine::tr("%1 takes no -o; it prints to standard output.").arg(verbName(args.verb)),
                           args.verb);
-    if (!loadFile(document, args.operands.at(0), fileVersion(args)))
-        return ExitStatus::FileError;
     if (args.verb == Verb::Show) {
+        if (!loadFile(document, args.operands.at(0), fileVersion(args)))
+            return ExitStatus::FileError;
         std::fputs(qPrintable(Report::contents(document.data())), stdout);
         return ExitStatus::Ok;
     }
-    const Report::CheckResult result = Report::check(document.data());
+    // The check tells what a write would change in the file as it stands.
+    RadioData file;
+    file.version = fileVersion(args);
+    if (!readChannelFile(args.operands.at(0), file.image))
+        return ExitStatus::FileError;
+    const Report::CheckResult result = Report::check(file);
     for (const QString& line : result.lines)
         Console::out(line);
     return result.refused ? ExitStatus::Refused : ExitStatus::Ok;

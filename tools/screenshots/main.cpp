@@ -16,6 +16,11 @@
 #include "RadioDocument.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QUndoStack>
 #include <QApplication>
 #include <QDir>
 #include <QDialog>
@@ -161,6 +166,19 @@ int main(int argc, char* argv[])
             return 1;
         main.mdiArea()->activeSubWindow()->close();
         QTest::qWait(50);
+
+        // The Edit menu open after a Clear, over the window: Undo names the step.
+        main.window<frm_chann>()->findChild<QPushButton*>(QStringLiteral("Command_Clear"))->click();
+        QMenu* edit = main.findChild<QMenu*>(QStringLiteral("Edit"));
+        const QRect title = main.menuBar()->actionGeometry(edit->menuAction());
+        edit->popup(main.menuBar()->mapToGlobal(title.bottomLeft()));
+        QTest::qWait(200);
+        QPixmap picture = main.grab();
+        QPainter(&picture).drawPixmap(main.mapFromGlobal(edit->pos()), edit->grab());
+        edit->hide();
+        main.document().undoStack()->undo();
+        if (!save(picture, "edit-menu", chinese))
+            return 1;
     }
     return 0;
 }

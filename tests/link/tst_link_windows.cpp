@@ -160,6 +160,11 @@ private slots:
         QTRY_VERIFY(!window);
         // The channel table shows the new image at once.
         QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QStringLiteral("BASE"));
+        // The read is one step; undoing it gives back the image and its version.
+        m_main->findChild<QAction*>("Edit_undo")->trigger();
+        QVERIFY(document().image() == factoryImage());
+        QCOMPARE(document().version(), 2);
+        QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QString());
     }
 
     void writeFromTheMenu()
@@ -251,7 +256,12 @@ private slots:
         QVERIFY(linkBusy());
         QVERIFY(!m_main->close());
         m_main->findChild<QAction*>("Language_eng")->trigger();
-        QCOMPARE(m_messages.size(), 4);
+        poke(document())->setCell(3, 3, 0x33);   // a step to undo
+        document().edit(QStringLiteral("step"), [](RadioData& data) { data.image.setCell(3, 4, 0x44); });
+        m_main->findChild<QAction*>("Edit_undo")->trigger();
+        QCOMPARE(document().image().cell(3, 4), 0x44);
+        QCOMPARE(m_messages.size(), 5);
+        QCOMPARE(m_messages[4].text, QStringLiteral("正在与对讲机进行读写操作 ！"));
         QCOMPARE(m_messages[0].text, QStringLiteral("正在与对讲机进行读写操作 ！"));
         QCOMPARE(m_messages[1].text, QStringLiteral("正在进行读写操作,请勿关窗口 ！,"));
         QCOMPARE(m_messages[2].text, QStringLiteral("正在进行读写操作,请勿关窗口 ！,"));

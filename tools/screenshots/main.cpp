@@ -12,10 +12,15 @@
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
 #include "Codecs.h"
-#include "Globals.h"
 #include "MemoryMap.h"
+#include "RadioDocument.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QUndoStack>
 #include <QApplication>
 #include <QDir>
 #include <QDialog>
@@ -47,19 +52,23 @@ constexpr Shot kShots[] = {
     { "about", "Menu_About" },
 };
 
-void fillDemoChannels()
+void fillDemoChannels(RadioDocument& document)
 {
-    const char* names[] = { "CALL", "SHOP", "", "EVENT", "RELAY" };
-    for (int n = 1; n <= 5; ++n) {
-        const QString frequency = QString::number(446 + n * 0.0125, 'f', 5);
-        StoreFreq(frequency, n, ChannelRecord::kRxBase);
-        ChannelRecord::setNewChannelDefaults(RadioImage, n);
-        if (n != 3)
-            StoreFreq(frequency, n, ChannelRecord::kTxBase);
-        RadioImage.setCell(n, ChannelRecord::kEncodeToneCell, quint8(n * 9));
-        ChannelRecord::storeName(RadioImage, n, QString::fromLatin1(names[n - 1]));
-    }
-    RadioImage.setFlag(4, ChannelRecord::kPowerWidthCell, ChannelRecord::kHighPowerBit, false);
+    document.edit(QString(), [](RadioData& data) {
+        MemoryImage& image = data.image;
+        const char* names[] = { "CALL", "SHOP", "", "EVENT", "RELAY" };
+        for (int n = 1; n <= 5; ++n) {
+            const QString frequency = QString::number(446 + n * 0.0125, 'f', 5);
+            StoreFreq(image, data.version, frequency, n, ChannelRecord::kRxBase);
+            ChannelRecord::setNewChannelDefaults(image, n);
+            if (n != 3)
+                StoreFreq(image, data.version, frequency, n, ChannelRecord::kTxBase);
+            image.setCell(n, ChannelRecord::kEncodeToneCell, quint8(n * 9));
+            ChannelRecord::storeName(image, n, QString::fromLatin1(names[n - 1]));
+        }
+        image.setFlag(4, ChannelRecord::kPowerWidthCell, ChannelRecord::kHighPowerBit, false);
+    });
+    document.markSaved(QString());
 }
 
 // A spreadsheet's channel list with a row the radio cannot hold and a name it shortens.
@@ -72,9 +81,9 @@ const char kDemoCsv[] = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cT
 
 // The demo contents as another file might hold them: a renamed channel, a new
 // one, another squelch level and FM preset.
-MemoryImage otherDemoImage()
+MemoryImage otherDemoImage(const MemoryImage& demo)
 {
-    MemoryImage other = RadioImage;
+    MemoryImage other = demo;
     ChannelRecord::storeName(other, 2, QStringLiteral("STORE"));
     other.setBlock(7, { 0x00, 0x02, 0x60, 0x44, 0x09, 0x02, 0x60, 0x44, 0x10, 0xC0, 0x19, 0x10, 0x22, 0xFF, 0xFF, 0x00 });
     other.setCell(MemoryMap::kSettingsBlock, MemoryMap::kSquelchCell, 3);
@@ -97,14 +106,13 @@ int main(int argc, char* argv[])
     MDImain main;
     main.start();
     main.resize(1200, 800);
-    fillDemoChannels();
-    RadioImage.markUnmodified();
+    fillDemoChannels(main.document());
 
     QTemporaryDir demoDir;
     const QString demoCsv = demoDir.filePath(QStringLiteral("channels.csv"));
     const QString demoChann = demoDir.filePath(QStringLiteral("shop.chann"));
     QFile csv(demoCsv);
-    if (!csv.open(QIODevice::WriteOnly) || csv.write(kDemoCsv) < 0 || !ChannelFile::write(demoChann, otherDemoImage().bytes()).ok) {
+    if (!csv.open(QIODevice::WriteOnly) || csv.write(kDemoCsv) < 0 || !ChannelFile::write(demoChann, otherDemoImage(main.document().image()).bytes()).ok) {
         std::fprintf(stderr, "cannot write the demo files in %s\n", qPrintable(demoDir.path()));
         return 1;
     }
@@ -148,16 +156,29 @@ int main(int argc, char* argv[])
                 preview->reject();
             }
         });
-        ChannelExchange::importCsvFile(&main, demoCsv);
+        ChannelExchange::importCsvFile(&main, main.document(), &main, demoCsv);
         if (!saved)
             return 1;
 
-        ChannelExchange::compareWithFile(&main, demoChann);
+        main.compareWithFile(demoChann);
         QTest::qWait(200);
         if (!save(main.grab(), "compare", chinese))
             return 1;
         main.mdiArea()->activeSubWindow()->close();
         QTest::qWait(50);
+
+        // The Edit menu open after a Clear, over the window: Undo names the step.
+        main.window<frm_chann>()->findChild<QPushButton*>(QStringLiteral("Command_Clear"))->click();
+        QMenu* edit = main.findChild<QMenu*>(QStringLiteral("Edit"));
+        const QRect title = main.menuBar()->actionGeometry(edit->menuAction());
+        edit->popup(main.menuBar()->mapToGlobal(title.bottomLeft()));
+        QTest::qWait(200);
+        QPixmap picture = main.grab();
+        QPainter(&picture).drawPixmap(main.mapFromGlobal(edit->pos()), edit->grab());
+        edit->hide();
+        main.document().undoStack()->undo();
+        if (!save(picture, "edit-menu", chinese))
+            return 1;
     }
     return 0;
 }

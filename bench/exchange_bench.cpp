@@ -14,7 +14,7 @@
 #include "ChannelCsv.h"
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
-#include "Globals.h"
+#include "RadioData.h"
 #include "ImageCompare.h"
 #include "MemoryMap.h"
 #include "Tables.h"
@@ -94,7 +94,6 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : kDefaultRuns;
-    BuildToneTables();
 
     QTemporaryDir dir;
     const QString csvPath = dir.filePath(QStringLiteral("channels.csv"));

@@ -7,6 +7,7 @@
 #include <QtGlobal>
 
 class MemoryImage;
+struct RadioData;
 
 namespace ChannelRecord {
 
@@ -49,7 +50,7 @@ struct RowTexts
     QString rx, tx, decode, encode, power, width, name;
 };
 
-RowTexts rowTexts(const MemoryImage& image, int channel);
+RowTexts rowTexts(const RadioData& data, int channel);
 
 bool isUsed(const MemoryImage& image, int channel);
 void clear(MemoryImage& image, int channel);

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <array>
 
 class MemoryImage;
 
@@ -23,14 +24,11 @@ QString numberText(double value);
 double stepMHz(int version);
 
 // Decodes a three-cell frequency code given lowest cell first (steps,
-// units/tenths, hundreds/tens) into MHz with five decimals, in RadioVersion's
-// step or in the given version's.
-QString FreqBytesToText(int c1, int c2, int c3);
+// units/tenths, hundreds/tens) into MHz with five decimals.
 QString FreqBytesToText(int c1, int c2, int c3, int version);
 
 // The frequency codec in whole hertz, exact because every step is a whole
-// number of hertz; for code that is given the memory-format version rather
-// than reading RadioVersion.
+// number of hertz.
 qint64 stepHz(int version);
 
 struct FreqCells
@@ -45,14 +43,19 @@ qint64 freqFieldHz(const FreqCells& cells, int version);
 // Encodes 0 .. 999,999,999 Hz; a frequency between two steps goes to the step below.
 FreqCells freqCellsForHz(qint64 hz, int version);
 
-// Encodes a frequency text into FreqBytes (hundreds/tens, units/tenths, steps).
-// Values are clamped to 0 .. 999.99999 MHz so every digit fits a nibble; a
-// frequency between two steps goes to the step below. Returns FreqBytes[0].
-int FreqTextToBytes(const QString& text);
+// The frequency held in cells base+1 .. base+3 of a block, as FreqBytesToText shows it.
+QString storedFreqText(const MemoryImage& image, int version, int block, int base);
+
+// A frequency code: hundreds/tens, units/tenths, step count.
+using FreqCode = std::array<quint8, 3>;
+
+// Encodes a frequency text. Values are clamped to 0 .. 999.99999 MHz so every
+// digit fits a nibble; a frequency between two steps goes to the step below.
+FreqCode FreqTextToBytes(const QString& text, int version);
 
 // Encodes text into cells (block, base+1 .. base+3); base 0 is the receive
-// field of a channel record, 4 the transmit field. Returns 1.
-int StoreFreq(const QString& text, int block, int base);
+// field of a channel record, 4 the transmit field.
+void StoreFreq(MemoryImage& image, int version, const QString& text, int block, int base);
 
 int CharToCode(const QString& ch);
 QString CodeToChar(int code);

@@ -1,8 +1,7 @@
 #include "Tables.h"
 
-#include "Globals.h"
-
 #include <QRegularExpression>
+#include <QStringList>
 #include <cmath>
 
 namespace {
@@ -49,33 +48,46 @@ QString padded(int index, const QString& text)
     return QString(before, u' ') + text + QString(after, u' ');
 }
 
-} // namespace
-
-void BuildToneTables()
+ToneTexts BuildToneTables()
 {
-    ToneTable.fill(QString());
+    ToneTexts table;
     int index = 0;
-    ToneTable[index] = padded(index, QStringLiteral("OFF"));
+    table[index] = padded(index, QStringLiteral("OFF"));
     for (const char* tone : kCtcssTones) {
         ++index;
-        ToneTable[index] = padded(index, QString::fromLatin1(tone));
+        table[index] = padded(index, QString::fromLatin1(tone));
     }
     for (const char* code : kDcsCodes) {
         ++index;
-        ToneTable[index] = padded(index, QStringLiteral("D%1N").arg(QLatin1String(code)));
+        table[index] = padded(index, QStringLiteral("D%1N").arg(QLatin1String(code)));
     }
     for (const char* code : kDcsCodes) {
         ++index;
-        ToneTable[index] = padded(index, QStringLiteral("D%1I").arg(QLatin1String(code)));
+        table[index] = padded(index, QStringLiteral("D%1I").arg(QLatin1String(code)));
     }
+    return table;
 }
 
-void BuildModelTable()
+} // namespace
+
+const ToneTexts& ToneTable()
 {
-    ModelNames = { QStringLiteral("QV3N") };
-    ModelBandLimits = { { 400, int(std::lround(470.0005)) } };
-    FreqRangeLow = ModelBandLimits[ModelIndex].first;
-    FreqRangeHigh = ModelBandLimits[ModelIndex].second;
+    static const ToneTexts table = BuildToneTables();
+    return table;
+}
+
+QStringList toneListItems()
+{
+    QStringList items;
+    for (const QString& entry : ToneTable())
+        items << entry.trimmed();
+    return items;
+}
+
+const std::vector<Model>& ModelTable()
+{
+    static const std::vector<Model> models = { { QStringLiteral("QV3N"), 400, int(std::lround(470.0005)) } };
+    return models;
 }
 
 namespace Tones {

@@ -1,17 +1,31 @@
 #pragma once
 
-// The tone table and the model table, built once at start-up, and the tones
-// as values for code that needs no display text.
+// The tone table and the model table: fixed for the program's run, built on
+// first use; and the tones as values for code that needs no display text.
 
 #include <QString>
+#include <array>
+#include <vector>
 
-// Fills ToneTable: 0 off, 1..49 CTCSS, 50..153 DCS normal, 154..257 DCS inverted,
-// each padded with blanks as the channel table shows it.
-void BuildToneTables();
+// 0 off, 1..49 CTCSS, 50..153 DCS normal, 154..257 DCS inverted, each padded
+// with blanks as the channel table shows it.
+using ToneTexts = std::array<QString, 258>;
+const ToneTexts& ToneTable();
 
-// Fills ModelNames and ModelBandLimits and takes the range of ModelIndex into
-// FreqRangeLow and FreqRangeHigh.
-void BuildModelTable();
+// The tone entries without their padding, as the tone lists show them.
+QStringList toneListItems();
+
+struct Model
+{
+    QString name;
+    int lowMHz;
+    int highMHz;
+};
+
+const std::vector<Model>& ModelTable();
+
+// The model in use: the program knows one model.
+constexpr int ModelIndex = 0;
 
 // What a stored tone code means. Codes 1..49 are the CTCSS tones, 50..153 the
 // DCS codes; an inversion bit kept beside the code marks an inverted DCS code.

@@ -1,17 +1,14 @@
 #include "ChannelExchange.h"
 
-#include "CompareWindow.h"
 #include "CsvImportPreview.h"
-#include "Form_open_chann.h"
-#include "channels/frm_chann.h"
-#include "shell/MDImain.h"
 #include "shell/Prompt.h"
+#include "shell/WindowHost.h"
 
 #include "ChannelCsv.h"
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
-#include "Globals.h"
 #include "MemoryMap.h"
+#include "RadioDocument.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -25,12 +22,11 @@ QString shown(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-// A name still open in the channel table's editor belongs in the working copy first.
-void commitPendingName()
+// Text still typed into a window belongs in the working copy first.
+void commitPendingEdits(WindowHost* host)
 {
-    if (MDImain* main = MDImain::instance())
-        if (auto* table = main->window<frm_chann>())
-            table->CommitNameEdit(false);
+    if (host)
+        host->commitPendingEdits();
 }
 
 int channelsInUse(const MemoryImage& image)
@@ -44,15 +40,15 @@ int channelsInUse(const MemoryImage& image)
 
 } // namespace
 
-void ChannelExchange::importCsv(QWidget* parent)
+void ChannelExchange::importCsv(QWidget* parent, RadioDocument& document, WindowHost* host)
 {
     const QString path = QFileDialog::getOpenFileName(parent, tr("Import CSV"), QDir::currentPath(),
                                                       tr("CSV files (*.csv);;All files (*)"));
     if (!path.isEmpty())
-        importCsvFile(parent, path);
+        importCsvFile(parent, document, host, path);
 }
 
-void ChannelExchange::exportCsv(QWidget* parent)
+void ChannelExchange::exportCsv(QWidget* parent, const RadioDocument& document, WindowHost* host)
 {
     QString path = QFileDialog::getSaveFileName(parent, tr("Export CSV"), QDir::currentPath(),
                                                 tr("CSV files (*.csv);;All files (*)"));
@@ -60,39 +56,42 @@ void ChannelExchange::exportCsv(QWidget* parent)
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
-    exportCsvFile(parent, path);
+    exportCsvFile(parent, document, host, path);
 }
 
-void ChannelExchange::compareWithFile(QWidget* parent)
+std::optional<MemoryImage> ChannelExchange::chooseComparisonFile(QWidget* parent, QString* name)
 {
     const QString path = QFileDialog::getOpenFileName(parent, tr("Compare with file"), QDir::currentPath(),
                                                       tr("Channel files (*.chann *.CHANN);;All files (*)"));
-    if (!path.isEmpty())
-        compareWithFile(parent, path);
+    if (path.isEmpty())
+        return std::nullopt;
+    *name = QFileInfo(path).fileName();
+    return readComparisonFile(parent, path);
 }
 
-bool ChannelExchange::importCsvFile(QWidget* parent, const QString& path)
+bool ChannelExchange::importCsvFile(QWidget* parent, RadioDocument& document, WindowHost* host, const QString& path)
 {
-    commitPendingName();
-    const ChannelCsv::ImportResult result = ChannelCsv::read(path, RadioVersion, FreqRange::of(RadioImage));
+    commitPendingEdits(host);
+    const MemoryImage& image = document.image();
+    const ChannelCsv::ImportResult result = ChannelCsv::read(path, document.version(), FreqRange::of(image));
     if (!result.ok()) {
         Prompt::inform(parent, ChannelCsv::errorText(result, shown(path)));
         return false;
     }
-    CsvImportPreview preview(result, QFileInfo(path).fileName(), channelsInUse(RadioImage), parent);
+    CsvImportPreview preview(result, QFileInfo(path).fileName(), channelsInUse(image), parent);
     if (preview.exec() != QDialog::Accepted)
         return false;
-    // Only the channels change; the working copy keeps its record of what was last saved.
-    RadioImage.setBytes(ChannelCsv::withChannels(RadioImage, result).bytes());
-    if (MDImain* main = MDImain::instance())
-        main->refreshWindows();
+    // Only the channels change.
+    document.edit(tr("Import %1").arg(QFileInfo(path).fileName()),
+                  [&result](RadioData& data) { data.image = ChannelCsv::withChannels(data.image, result); });
     return true;
 }
 
-bool ChannelExchange::exportCsvFile(QWidget* parent, const QString& path)
+bool ChannelExchange::exportCsvFile(QWidget* parent, const RadioDocument& document, WindowHost* host,
+                                    const QString& path)
 {
-    commitPendingName();
-    const QByteArray text = ChannelCsv::exportChannels(RadioImage, RadioVersion);
+    commitPendingEdits(host);
+    const QByteArray text = ChannelCsv::exportChannels(document.image(), document.version());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
         Prompt::inform(parent, tr("The CSV file %1 could not be written: %2\n"
@@ -100,31 +99,18 @@ bool ChannelExchange::exportCsvFile(QWidget* parent, const QString& path)
                                    .arg(shown(path), file.errorString()));
         return false;
     }
-    Prompt::inform(parent, tr("Channels in use exported to %1: %2.").arg(shown(path)).arg(channelsInUse(RadioImage)));
+    Prompt::inform(parent, tr("Channels in use exported to %1: %2.").arg(shown(path)).arg(channelsInUse(document.image())));
     return true;
 }
 
-bool ChannelExchange::compareWithFile(QWidget* parent, const QString& path)
+std::optional<MemoryImage> ChannelExchange::readComparisonFile(QWidget* parent, const QString& path)
 {
     const ChannelFile::ReadResult result = ChannelFile::read(path);
     if (!result.ok()) {
-        Prompt::inform(parent, Form_open_chann::readFailureText(result, shown(path)));
-        return false;
+        Prompt::inform(parent, ChannelFile::readErrorMessage(result, shown(path)));
+        return std::nullopt;
     }
     MemoryImage other;
     other.setBytes(result.bytes);
-    showComparison(other, QFileInfo(path).fileName());
-    return true;
-}
-
-void ChannelExchange::showComparison(const MemoryImage& other, const QString& otherName)
-{
-    MDImain* main = MDImain::instance();
-    if (!main)
-        return;
-    commitPendingName();
-    CompareWindow* window = main->openWindow<CompareWindow>();
-    window->setComparison(RadioImage, other, otherName, RadioVersion);
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
-        main->mdiArea()->setActiveSubWindow(frame);
+    return other;
 }

@@ -1,7 +1,6 @@
 #include "CompareWindow.h"
 
-#include "channels/frm_chann.h"
-#include "shell/MDImain.h"
+#include "shell/WindowHost.h"
 
 #include "ImageCompare.h"
 
@@ -18,14 +17,9 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
-namespace {
-
-bool compareWindowOpen = false;
-
-} // namespace
-
-CompareWindow::CompareWindow(QWidget* parent)
-    : ChildWindow(compareWindowOpen, parent)
+CompareWindow::CompareWindow(WindowHost* host, QWidget* parent)
+    : ChildWindow(parent)
+    , m_host(host)
     , m_heading(new QLabel(this))
     , m_text(new QPlainTextEdit(this))
     , m_copy(new QPushButton(this))
@@ -125,16 +119,9 @@ int CompareWindow::cursorLine() const
 bool CompareWindow::showChannelOfLine(int line)
 {
     const int channel = channelOfLine(line);
-    MDImain* main = MDImain::instance();
-    if (channel == 0 || !main)
+    if (channel == 0 || !m_host)
         return false;
-    frm_chann* table = main->openWindow<frm_chann>();
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(table->parentWidget()))
-        main->mdiArea()->setActiveSubWindow(frame);
-    QTableWidget* grid = table->grid();
-    grid->setCurrentCell(channel - 1, frm_chann::ColNumber);
-    grid->scrollToItem(grid->item(channel - 1, frm_chann::ColNumber), QAbstractItemView::PositionAtCenter);
-    grid->setFocus();
+    m_host->showChannel(channel);
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include <QList>
 
 class QLabel;
+class WindowHost;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -20,7 +21,7 @@ class CompareWindow : public ChildWindow
 {
     Q_OBJECT
 public:
-    explicit CompareWindow(QWidget* parent = nullptr);
+    explicit CompareWindow(WindowHost* host = nullptr, QWidget* parent = nullptr);
     QRect placement(const QSize& mainSize) const override;
 
     // Shows what differs from the working copy to other, whose name the heading gives.
@@ -40,6 +41,7 @@ private:
     void showDifferences();
     int cursorLine() const;
 
+    WindowHost* const m_host;
     QLabel* m_heading;
     QPlainTextEdit* m_text;
     QPushButton* m_copy;

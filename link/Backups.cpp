@@ -1,8 +1,8 @@
 #include "Backups.h"
 
 #include "ChannelFile.h"
-#include "Globals.h"
 #include "MemoryMap.h"
+#include "RadioData.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,32 +1,23 @@
 #include "Form_Comm_Read.h"
 
 #include "WorkingCopy.h"
-#include "shell/MDImain.h"
+#include "shell/WindowHost.h"
 
-#include "Globals.h"
+#include "RadioDocument.h"
 
-namespace {
-
-void showVersionInStatusBar(const QString& text)
-{
-    if (MDImain* main = MDImain::instance())
-        main->setPanelText(5, text);
-}
-
-} // namespace
-
-Form_Comm_Read::Form_Comm_Read(QWidget* parent)
-    : LinkWindow(ReadWindowOpen, LinkEngine::Direction::Read, "Command_read", parent)
+Form_Comm_Read::Form_Comm_Read(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
+    : LinkWindow(document, port, host, LinkEngine::Direction::Read, "Command_read", parent)
 {
     setObjectName(QStringLiteral("Form_Comm_Read"));
     setCaptions(tr("Read Data From Radio"), tr("Read"), tr("Cancel"), tr("Help"));
     // The radio's version shows as soon as it has identified itself; the
     // working copy takes it only with the data, once the read is complete.
-    connect(sequence(), &LinkSequence::radioIdentified, this,
-            [](int version) { showVersionInStatusBar(versionText(version)); });
-    connect(sequence(), &LinkSequence::readCompleted, this, [](const MemoryImage& image, int version) {
-        acceptReadImage(image, version);
-        showVersionInStatusBar(RadioVersionText);
+    connect(sequence(), &LinkSequence::radioIdentified, this, [this](int version) {
+        if (this->host())
+            this->host()->showVersionText(versionText(version));
+    });
+    connect(sequence(), &LinkSequence::readCompleted, this, [this](const MemoryImage& image, int version) {
+        acceptReadImage(this->document(), image, version);
     });
 }
 
@@ -38,5 +29,6 @@ void Form_Comm_Read::startTransfer()
 void Form_Comm_Read::transferEnded()
 {
     // A read that did not complete leaves the version the working copy is in.
-    showVersionInStatusBar(RadioVersionText);
+    if (host())
+        host()->showVersionText(document().versionText());
 }

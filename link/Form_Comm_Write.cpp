@@ -2,9 +2,9 @@
 
 #include "Backups.h"
 #include "WorkingCopy.h"
-#include "shell/MDImain.h"
+#include "shell/WindowHost.h"
 
-#include "Globals.h"
+#include "RadioDocument.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -24,8 +24,8 @@ QSettings settings()
 
 } // namespace
 
-Form_Comm_Write::Form_Comm_Write(QWidget* parent)
-    : LinkWindow(WriteWindowOpen, LinkEngine::Direction::Write, "Command_Write", parent)
+Form_Comm_Write::Form_Comm_Write(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
+    : LinkWindow(document, port, host, LinkEngine::Direction::Write, "Command_Write", parent)
     , m_step(new QLabel(this))
     , m_verify(new QCheckBox(this))
     , m_backup(new QCheckBox(this))
@@ -62,10 +62,10 @@ Form_Comm_Write::Form_Comm_Write(QWidget* parent)
         m_backupPlace->setText(tr("The radio's memory was backed up to %1").arg(QDir::toNativeSeparators(path)));
         m_backupPlace->show();
     });
-    connect(sequence(), &LinkSequence::versionMismatch, this, [](int radioVersion, bool reset) {
-        acceptVersionAnswer(radioVersion, reset);
-        if (MDImain* main = MDImain::instance())
-            main->setPanelText(5, RadioVersionText);
+    connect(sequence(), &LinkSequence::versionMismatch, this, [this](int radioVersion, bool reset) {
+        acceptVersionAnswer(this->document(), radioVersion, reset);
+        if (this->host())
+            this->host()->showVersionText(this->document().versionText());
     });
 }
 
@@ -75,14 +75,14 @@ void Form_Comm_Write::startTransfer()
         showLinkNotice({ LinkNotice::Kind::Busy, linkBusyText() });
         return;
     }
-    if (const std::optional<LinkNotice> refusal = adjustAndCheckForWrite()) {
+    if (const std::optional<LinkNotice> refusal = adjustAndCheckForWrite(document())) {
         showLinkNotice(*refusal);
         return;
     }
     // From here on the radio gets this copy; edits made meanwhile stay in the working copy.
     LinkSequence::WritePlan plan;
-    plan.image = RadioImage;
-    plan.programVersion = RadioVersion;
+    plan.image = document().image();
+    plan.programVersion = document().version();
     plan.verify = m_verify->isChecked();
     if (m_backup->isChecked()) {
         plan.backupFolder = Backups::defaultFolder();

@@ -16,7 +16,7 @@ public:
     // How many backups the program keeps.
     static constexpr int kKeptBackups = 50;
 
-    explicit Form_Comm_Write(QWidget* parent = nullptr);
+    Form_Comm_Write(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
 protected:
     void startTransfer() override;

@@ -4,7 +4,6 @@
 #include "PortDoctor.h"
 #include "PortNames.h"
 
-#include "Globals.h"
 #include "MemoryMap.h"
 
 #include <QSerialPort>
@@ -156,12 +155,12 @@ bool LinkEngine::cancel()
 
 QString LinkEngine::portName() const
 {
-    return m_portDevice.isEmpty() ? PortNames::deviceFor(CommPortNumber) : m_portDevice;
+    return m_portDevice.isEmpty() ? PortNames::deviceFor(m_portNumber) : m_portDevice;
 }
 
 bool LinkEngine::openPort(bool quiet)
 {
-    m_portError = PortError = false;
+    m_portError = false;
     const QString device = portName();
     QString reason;
     if (!device.isEmpty()) {
@@ -186,10 +185,10 @@ bool LinkEngine::openPort(bool quiet)
         reason = PortDoctor::openFailure(device, m_port->error(), m_port->errorString());
         m_trace.note(QStringLiteral("cannot open %1: %2").arg(device, m_port->errorString()));
     } else {
-        reason = PortDoctor::noDevice(CommPortNumber);
-        m_trace.note(QStringLiteral("no device stands for COM%1").arg(CommPortNumber));
+        reason = PortDoctor::noDevice(m_portNumber);
+        m_trace.note(QStringLiteral("no device stands for COM%1").arg(m_portNumber));
     }
-    m_portError = PortError = true;
+    m_portError = true;
     m_lastOpenFailure = reason;
     if (!quiet)
         notify({ LinkNotice::Kind::PortOpenError,
@@ -508,7 +507,6 @@ void LinkEngine::finishRead()
     for (int row = 1; row <= m_blockCount; ++row)
         for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
             m_readImage.setCell(row - 1, c, m_readBuffer[size_t(row)][size_t(Frames::kReplyDataOffset + c)]);
-    m_readImage.markUnmodified();
     m_trace.note(QStringLiteral("read complete"));
     emit progressChanged(100, true);
     emit statusTextChanged(tr("Read Data in gear. "));

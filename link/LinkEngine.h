@@ -87,8 +87,10 @@ public:
     ~LinkEngine() override;
 
     void setHost(LinkHost* host) { m_host = host; }
-    // Opens this device instead of the one CommPortNumber stands for (a front
-    // end given a device path); an empty text goes back to CommPortNumber.
+    // The port COM1..COM8 to open.
+    void setPortNumber(int number) { m_portNumber = number; }
+    // Opens this device instead of the one the port number stands for (a front
+    // end given a device path); an empty text goes back to the port number.
     void setPortDevice(const QString& device) { m_portDevice = device; }
 
     // Start an exchange with three retries, unless one is already under way.
@@ -106,6 +108,7 @@ public:
     bool busy() const { return m_linkBusy; }
     int retryCount() const { return m_retryCount; }
     bool portOpen() const;
+    // The last attempt to open the port failed.
     bool portError() const { return m_portError; }
 
     // Blocks 0..253 of the last completed read (the rest erased).
@@ -166,6 +169,7 @@ private:
 
     const LinkTimings m_timings;
     LinkHost* m_host = nullptr;
+    int m_portNumber = 1;
     QString m_portDevice;
     Direction m_direction = Direction::Read;
 

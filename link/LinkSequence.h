@@ -39,6 +39,7 @@ public:
     explicit LinkSequence(const LinkTimings& timings, QObject* parent = nullptr);
 
     void setHost(LinkHost* host) { m_host = host; }
+    void setPortNumber(int number) { m_engine->setPortNumber(number); }
     void setPortDevice(const QString& device) { m_engine->setPortDevice(device); }
     LinkEngine* engine() const { return m_engine; }
 

@@ -1,8 +1,8 @@
 #include "LinkWindow.h"
 
-#include "channels/frm_chann.h"
-#include "shell/MDImain.h"
+#include "CommPort.h"
 #include "shell/Prompt.h"
+#include "shell/WindowHost.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -37,9 +37,12 @@ void LinkWindow::overrideTimings(std::optional<LinkTimings> timings)
     timingsOverride() = timings;
 }
 
-LinkWindow::LinkWindow(bool& openFlag, LinkEngine::Direction direction, const char* startButtonName,
-                       QWidget* parent)
-    : ChildWindow(openFlag, parent)
+LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host, LinkEngine::Direction direction,
+                       const char* startButtonName, QWidget* parent)
+    : ChildWindow(parent)
+    , m_document(document)
+    , m_port(port)
+    , m_host(host)
     , m_sequence(new LinkSequence(timingsFor(direction), this))
     , m_status(new QLabel(this))
     , m_progress(new QProgressBar(this))
@@ -85,8 +88,14 @@ LinkWindow::LinkWindow(bool& openFlag, LinkEngine::Direction direction, const ch
     layout->addLayout(buttons);
 
     connect(m_start, &QPushButton::clicked, this, [this] {
+        // Text still typed into a window belongs in what is written, and is
+        // not to be read over.
+        if (m_host)
+            m_host->commitPendingEdits();
         m_saveTrace->hide();
+        m_sequence->setPortNumber(m_port.CommPortNumber());
         startTransfer();
+        m_port.PortError = engine()->portError();
     });
     connect(m_cancel, &QPushButton::clicked, this, [this] {
         if (!m_sequence->cancel())
@@ -114,10 +123,8 @@ LinkWindow::LinkWindow(bool& openFlag, LinkEngine::Direction direction, const ch
     if (direction == LinkEngine::Direction::Read)
         m_closePoll->start();
 
-    // A channel name still being typed belongs in the image before the transfer.
-    if (MDImain* main = MDImain::instance())
-        if (auto* table = main->window<frm_chann>())
-            table->CommitNameEdit(false);
+    if (m_host)
+        m_host->commitPendingEdits();
 }
 
 QRect LinkWindow::placement(const QSize& mainSize) const

@@ -9,7 +9,10 @@
 
 #include <optional>
 
+class CommPort;
 class QLabel;
+class RadioDocument;
+class WindowHost;
 class QProgressBar;
 class QPushButton;
 class QTimer;
@@ -29,7 +32,11 @@ public:
     static void overrideTimings(std::optional<LinkTimings> timings);
 
 protected:
-    LinkWindow(bool& openFlag, LinkEngine::Direction direction, const char* startButtonName, QWidget* parent);
+    LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host, LinkEngine::Direction direction,
+               const char* startButtonName, QWidget* parent);
+
+    RadioDocument& document() const { return m_document; }
+    WindowHost* host() const { return m_host; }
 
     // Captions of the window and its buttons.
     void setCaptions(const QString& title, const QString& start, const QString& cancel, const QString& help);
@@ -50,6 +57,9 @@ private:
     void onFinished(LinkSequence::Outcome outcome);
     void saveTrace();
 
+    RadioDocument& m_document;
+    CommPort& m_port;
+    WindowHost* const m_host;
     LinkSequence* m_sequence;
     QLabel* m_status;
     QProgressBar* m_progress;

@@ -1,18 +1,20 @@
 #include "WorkingCopy.h"
 
 #include "Checks.h"
-#include "Globals.h"
 #include "MemoryMap.h"
+#include "RadioDocument.h"
 
-std::optional<LinkNotice> adjustAndCheckForWrite()
+std::optional<LinkNotice> adjustAndCheckForWrite(RadioDocument& document)
 {
-    CheckPriorityChannel();
-    SelectFirstUsedChannel();
-    if (CheckVfoInRange() != 0)
+    document.edit(LinkEngine::tr("Write to radio"), [](RadioData& data) {
+        CheckPriorityChannel(data.image);
+        SelectFirstUsedChannel(data.image, data.version);
+    });
+    if (CheckVfoInRange(document.image()) != 0)
         return LinkNotice { LinkNotice::Kind::VfoOutOfRange,
                             LinkEngine::tr("Receiving or transmitting frequency that frequency Mode out of frequency "
                                            "limitation range ") };
-    if (const int channel = FindChannelOutOfRange())
+    if (const int channel = FindChannelOutOfRange(document.image()))
         return LinkNotice { LinkNotice::Kind::ChannelOutOfRange,
                             LinkEngine::tr("Channel %1that Receiving or transmitting frequency  out of frequency "
                                            "limitation range ")
@@ -20,21 +22,23 @@ std::optional<LinkNotice> adjustAndCheckForWrite()
     return std::nullopt;
 }
 
-void acceptReadImage(const MemoryImage& image, int version)
+void acceptReadImage(RadioDocument& document, const MemoryImage& image, int version)
 {
+    MemoryImage next = document.image();
     for (int b = 0; b < MemoryMap::kReadBlockCount; ++b)
         for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-            RadioImage.setCell(b, c, image.cell(b, c));
-    RadioImage.markUnmodified();
-    RadioVersion = version;
-    RadioVersionText = versionText(version);
+            next.setCell(b, c, image.cell(b, c));
+    document.takeImage(LinkEngine::tr("Read from radio"), next, version);
+    // What the radio holds is safe: a read leaves nothing unsaved.
+    document.markSaved(document.fileName());
 }
 
-void acceptVersionAnswer(int radioVersion, bool reset)
+void acceptVersionAnswer(RadioDocument& document, int radioVersion, bool reset)
 {
-    if (reset) {
-        ResetRadioImage();
-        RadioVersion = radioVersion;
-    }
-    RadioVersionText = versionText(RadioVersion);
+    if (!reset)
+        return;
+    document.edit(LinkEngine::tr("Reset"), [radioVersion](RadioData& data) {
+        ResetRadioImage(data);
+        data.version = radioVersion;
+    });
 }

@@ -126,6 +126,18 @@
         <translation>与对讲机通讯故障 ！</translation>
     </message>
     <message>
+        <source>Write to radio</source>
+        <translation>写入对讲机</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>初始化参数</translation>
+    </message>
+    <message>
+        <source>Read from radio</source>
+        <translation>从对讲机读取</translation>
+    </message>
+    <message>
         <source>The radio now holds a partial write (%1 of 255 blocks): write it again before using it.</source>
         <translation>对讲机现在只写入了一部分（255 个数据块中的 %1 个）：使用前请重新写入。</translation>
     </message>
@@ -231,6 +243,10 @@ then log out and in again, so that the new group takes effect.</source>
         <translation>当前用户无权打开该端口。</translation>
     </message>
     <message>
+        <source>No serial device stands for COM%1: plug the programming cable in, or choose the COM that stands for it.</source>
+        <translation>COM%1 没有对应的串口设备：请插上写频线，或选择对应写频线的 COM 端口。</translation>
+    </message>
+    <message>
         <source>its maker&apos;s driver is installed</source>
         <translation>已安装厂家的驱动程序</translation>
     </message>
@@ -277,10 +293,6 @@ then log out and in again, so that the new group takes effect.</source>
     <message>
         <source>a program</source>
         <translation>某个程序</translation>
-    </message>
-    <message>
-        <source>No serial device stands for COM%1: plug the programming cable in, or choose the COM that stands for it.</source>
-        <translation>COM%1 没有对应的串口设备：请插上写频线，或选择对应写频线的 COM 端口。</translation>
     </message>
 </context>
 <context>

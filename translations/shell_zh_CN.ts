@@ -183,6 +183,22 @@
         <translation>取消</translation>
     </message>
     <message>
+        <source>Undo %1</source>
+        <translation>撤销 %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>重做 %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
         <source>Import CSV…</source>
         <translation>导入 CSV…</translation>
     </message>

@@ -3,7 +3,7 @@
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
 #include "Codecs.h"
-#include "Globals.h"
+#include "RadioData.h"
 #include "MemoryMap.h"
 #include "Tables.h"
 
@@ -110,7 +110,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        BuildToneTables();
     }
 
     void exportThenImportIsByteExact()

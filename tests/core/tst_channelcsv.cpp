@@ -1,6 +1,6 @@
 #include "ChannelCsv.h"
 #include "ChannelRecord.h"
-#include "Globals.h"
+#include "RadioData.h"
 #include "Tables.h"
 
 #include <QTest>
@@ -56,7 +56,6 @@ class TestChannelCsv : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { BuildToneTables(); }
 
     // Every pairing of no tone, two CTCSS tones and DCS codes of both
     // polarities, with and without transmit frequency, in both widths and powers.

@@ -1,6 +1,6 @@
 #include "ChannelRecord.h"
 #include "Codecs.h"
-#include "Globals.h"
+#include "RadioData.h"
 #include "ImageCompare.h"
 #include "MemoryMap.h"
 #include "Tables.h"
@@ -115,7 +115,6 @@ class TestImageCompare : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { BuildToneTables(); }
 
     void describesEveryDifference_data()
     {

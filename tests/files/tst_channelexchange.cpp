@@ -8,7 +8,7 @@
 #include "ChannelCsv.h"
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
-#include "Globals.h"
+#include "support/DocumentPoke.h"
 #include "MemoryMap.h"
 
 #include <QAction>
@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTest>
+#include <QUndoStack>
 #include <QTimer>
 
 using namespace MemoryMap;
@@ -42,6 +43,8 @@ class TestChannelExchange : public QObject
     QTemporaryDir m_dir;
     MDImain* m_main = nullptr;
     QStringList m_messages;
+
+    RadioDocument& document() const { return m_main->document(); }
 
     QString writeFile(const QString& name, const QByteArray& text) const
     {
@@ -66,8 +69,8 @@ private slots:
         m_main = new MDImain;
         m_main->start();
         m_main->findChild<QAction*>(QStringLiteral("Language_eng"))->trigger();
-        addChannel(RadioImage, 9);
-        RadioImage.markUnmodified();
+        addChannel(DocumentPoke(document()).data().image, 9);
+        document().markSaved(QString());
         m_messages.clear();
     }
     void cleanup() { delete m_main; }
@@ -84,7 +87,7 @@ private slots:
     {
         QFETCH(bool, accept);
         const QString csv = writeFile(QStringLiteral("in.csv"), "Location,Frequency,Name\n1,446.5,longname\n2,480,B\n");
-        const MemoryImage before = RadioImage;
+        const MemoryImage before = document().image();
         QStringList shown;
         QTimer::singleShot(0, this, [&] {
             auto* preview = qobject_cast<CsvImportPreview*>(QApplication::activeModalWidget());
@@ -96,38 +99,41 @@ private slots:
             const char* button = accept ? "Command_import" : "Command_Cancel";
             QTest::mouseClick(preview->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
         });
-        QCOMPARE(ChannelExchange::importCsvFile(m_main, csv), accept);
+        QCOMPARE(ChannelExchange::importCsvFile(m_main, document(), m_main, csv), accept);
         QCOMPARE(shown, (QStringList{ "2 Adjusted", "3 Refused" }));
         if (!accept) {
-            QCOMPARE(RadioImage.bytes(), before.bytes());
+            QCOMPARE(document().image().bytes(), before.bytes());
             return;
         }
-        QVERIFY(ChannelRecord::isUsed(RadioImage, 1));
-        QVERIFY(!ChannelRecord::isUsed(RadioImage, 2));
-        QVERIFY(!ChannelRecord::isUsed(RadioImage, 9));
-        QVERIFY(RadioImage.isModified());
+        QVERIFY(ChannelRecord::isUsed(document().image(), 1));
+        QVERIFY(!ChannelRecord::isUsed(document().image(), 2));
+        QVERIFY(!ChannelRecord::isUsed(document().image(), 9));
+        QVERIFY(document().isModified());
         for (int block = kFirstChannelBlock + kChannelCount; block < MemoryImage::kBlocks; ++block)
-            QCOMPARE(RadioImage.cell(block, 0), before.cell(block, 0));
+            QCOMPARE(document().image().cell(block, 0), before.cell(block, 0));
         QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QStringLiteral("LONGN"));
+        // The import is one step.
+        document().undoStack()->undo();
+        QVERIFY(document().image() == before);
     }
 
     void importOfAnUnreadableFileSaysWhy()
     {
         const QString csv = writeFile(QStringLiteral("broken.csv"), "Location,Name\n1,A\n");
-        const MemoryImage before = RadioImage;
-        QVERIFY(!ChannelExchange::importCsvFile(m_main, csv));
+        const MemoryImage before = document().image();
+        QVERIFY(!ChannelExchange::importCsvFile(m_main, document(), m_main, csv));
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].contains(QLatin1String("no column \"Frequency\"")));
-        QCOMPARE(RadioImage.bytes(), before.bytes());
+        QCOMPARE(document().image().bytes(), before.bytes());
     }
 
     void exportWritesTheChannelsInUse()
     {
         const QString csv = m_dir.filePath(QStringLiteral("out.csv"));
-        QVERIFY(ChannelExchange::exportCsvFile(m_main, csv));
+        QVERIFY(ChannelExchange::exportCsvFile(m_main, document(), m_main, csv));
         QFile file(csv);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), ChannelCsv::exportChannels(RadioImage, RadioVersion));
+        QCOMPARE(file.readAll(), ChannelCsv::exportChannels(document().image(), document().version()));
         QVERIFY(m_messages.value(0).endsWith(QLatin1String("out.csv: 1.")));
     }
 
@@ -135,13 +141,13 @@ private slots:
     // Copy takes the whole text; the working copy is left alone.
     void compareShowsWhatDiffersAndLeadsToTheChannel()
     {
-        MemoryImage other = RadioImage;
+        MemoryImage other = document().image();
         addChannel(other, 20);
         other.setCell(kFmBlock, 0, 5);
         const QString chann = writeFile(QStringLiteral("other.chann"), ChannelFile::format(other.bytes()));
-        const MemoryImage before = RadioImage;
-        QVERIFY(ChannelExchange::compareWithFile(m_main, chann));
-        QCOMPARE(RadioImage.bytes(), before.bytes());
+        const MemoryImage before = document().image();
+        QVERIFY(m_main->compareWithFile(chann));
+        QCOMPARE(document().image().bytes(), before.bytes());
 
         auto* window = m_main->window<CompareWindow>();
         QVERIFY(window);

@@ -9,7 +9,7 @@
 #include "ChannelCsv.h"
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
-#include "Globals.h"
+#include "RadioData.h"
 #include "ImageCompare.h"
 
 #include <QSaveFile>
@@ -57,7 +57,7 @@ ExitStatus runExport(const Arguments& args)
     MemoryImage image;
     if (!readChannelFile(args.operands.at(0), image))
         return ExitStatus::FileError;
-    if (!writeCsv(args.output, ChannelCsv::exportChannels(image, RadioVersion)))
+    if (!writeCsv(args.output, ChannelCsv::exportChannels(image, fileVersion(args))))
         return ExitStatus::FileError;
     if (!args.quiet) {
         int used = 0;
@@ -81,7 +81,7 @@ ExitStatus runImport(const Arguments& args)
         return ExitStatus::FileError;
 
     const QString csvPath = args.operands.at(0);
-    const ChannelCsv::ImportResult result = ChannelCsv::read(csvPath, RadioVersion, FreqRange::of(base));
+    const ChannelCsv::ImportResult result = ChannelCsv::read(csvPath, fileVersion(args), FreqRange::of(base));
     if (!result.ok()) {
         Console::error(ChannelCsv::errorText(result, shownPath(csvPath)));
         return ExitStatus::FileError;
@@ -122,7 +122,7 @@ ExitStatus runDiff(const Arguments& args)
     if (status != ExitStatus::Ok)
         return status;
 
-    const QList<ImageCompare::Difference> differences = ImageCompare::compare(before, after, RadioVersion);
+    const QList<ImageCompare::Difference> differences = ImageCompare::compare(before, after, fileVersion(args));
     for (const ImageCompare::Difference& difference : differences)
         Console::out(difference.text);
     if (differences.isEmpty() && !args.quiet)

@@ -2,11 +2,14 @@
 
 #include "CliText.h"
 
+#include "Captions.h"
 #include "ChannelRecord.h"
 #include "Checks.h"
 #include "Codecs.h"
 #include "FmPresets.h"
-#include "Globals.h"
+#include "OptionLists.h"
+#include "RadioData.h"
+#include "Tables.h"
 #include "MemoryMap.h"
 #include "Settings.h"
 
@@ -61,29 +64,22 @@ QString listEntry(const QStringList& entries, int value)
     return CommandLine::tr("%1 (not in the list)").arg(value);
 }
 
-QStringList numberEntries(const QString& first, int from, int to)
-{
-    QStringList entries;
-    if (!first.isEmpty())
-        entries << first;
-    for (int n = from; n <= to; ++n)
-        entries << QString::number(n);
-    return entries;
-}
-
 QString onOff(bool on)
 {
-    return on ? CommandLine::tr("On") : windowText("frm_option", "Off");
+    return on ? CommandLine::tr("On") : Captions::option(Captions::Option::Off);
 }
 
-QString option(const char* source, const char* comment = nullptr)
+using Captions::Option;
+
+QString caption(Option which)
 {
-    return windowText("frm_option", source, comment).trimmed();
+    return Captions::option(which).trimmed();
 }
 
-QString vfoTone(Settings::BitField tone, Settings::BitField inverted)
+QString vfoTone(const MemoryImage& image, Settings::BitField tone, Settings::BitField inverted)
 {
-    return ToneTable[ChannelRecord::toneListPosition(Settings::value(tone), Settings::isSet(inverted))].trimmed();
+    return ToneTable()[ChannelRecord::toneListPosition(Settings::value(image, tone), Settings::isSet(image, inverted))]
+        .trimmed();
 }
 
 // The columns of a window's grid from its format string ("^ Channel |^RX ...").
@@ -104,98 +100,96 @@ QString heading(const QString& title)
     return title.trimmed() + QLatin1Char('\n');
 }
 
-QString channelsSection()
+QString channelsSection(const RadioData& data)
 {
     Table table;
-    table.add(gridHeaders(windowText("frm_chann", "^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|"
-                                                  "^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  ")));
+    table.add(gridHeaders(Captions::channelGridFormat()));
     int used = 0;
     for (int channel = kFirstChannelBlock; channel < kFirstChannelBlock + kChannelCount; ++channel) {
-        const ChannelRecord::RowTexts row = ChannelRecord::rowTexts(RadioImage, channel);
+        const ChannelRecord::RowTexts row = ChannelRecord::rowTexts(data, channel);
         if (!row.used)
             continue;
         ++used;
         table.add({ QString::number(channel), row.rx, row.tx, row.decode.trimmed(), row.encode.trimmed(), row.power,
                     row.width, row.name });
     }
-    QString text = heading(windowText("frm_chann", "Channel Information"));
+    QString text = heading(Captions::channelTableTitle());
     if (used == 0)
         return text + QStringLiteral("  ") + CommandLine::tr("No channel is in use.") + QLatin1Char('\n');
     return text + table.text(QStringLiteral("  "));
 }
 
-QString vfoSection()
+QString vfoSection(const RadioData& data)
 {
     using namespace Settings;
-    const QString off = option("Off");
+    const MemoryImage& image = data.image;
     Table table;
-    table.add({ option("RX Frequncy(MHZ)"), freqText(kVfoRxFreq) });
-    table.add({ option("TX Frequncy(MHZ)"), freqText(kVfoTxFreq) });
-    table.add({ option("Decode"), vfoTone(kVfoDecodeTone, kVfoDecodeInverted) });
-    table.add({ option("Encode"), vfoTone(kVfoEncodeTone, kVfoEncodeInverted) });
-    table.add({ option("Step(KHZ)"), listEntry({ QStringLiteral("12.5"), QStringLiteral("25.0") }, value(kTuningStep)) });
-    table.add({ option("Duplex"), listEntry({ off, option("Minus"), option("Plus") }, value(kVfoDuplex)) });
-    table.add({ option("Offset Frequncy(MHZ) "), freqText(kOffsetFreq) });
-    table.add({ option("Wide / Narrow"), listEntry({ option("Narrow"), option("Wide") }, value(kVfoWide)) });
-    table.add({ option("TX Power"), listEntry({ option("Low"), option("High") }, value(kVfoHighPower)) });
-    return heading(option("Frequncy Mode")) + table.text(QStringLiteral("  "));
+    table.add({ caption(Option::RxFrequency), freqText(data, kVfoRxFreq) });
+    table.add({ caption(Option::TxFrequency), freqText(data, kVfoTxFreq) });
+    table.add({ caption(Option::Decode), vfoTone(image, kVfoDecodeTone, kVfoDecodeInverted) });
+    table.add({ caption(Option::Encode), vfoTone(image, kVfoEncodeTone, kVfoEncodeInverted) });
+    table.add({ caption(Option::Step), listEntry(OptionLists::tuningStep(), value(image, kTuningStep)) });
+    table.add({ caption(Option::Duplex), listEntry(OptionLists::duplex(), value(image, kVfoDuplex)) });
+    table.add({ caption(Option::Offset), freqText(data, kOffsetFreq) });
+    table.add({ caption(Option::Width), listEntry(OptionLists::width(), value(image, kVfoWide)) });
+    table.add({ caption(Option::Power), listEntry(OptionLists::power(), value(image, kVfoHighPower)) });
+    return heading(caption(Option::FrequencyMode)) + table.text(QStringLiteral("  "));
 }
 
-QString rangeText()
+QString rangeText(const MemoryImage& image)
 {
     return CommandLine::tr("%1 to %2 MHz")
-        .arg(Settings::rangeLimit(Settings::RangeLimit::Lower))
-        .arg(Settings::rangeLimit(Settings::RangeLimit::Upper));
+        .arg(Settings::rangeLimit(image, Settings::RangeLimit::Lower))
+        .arg(Settings::rangeLimit(image, Settings::RangeLimit::Upper));
 }
 
-QString rangeSection()
+QString rangeSection(const MemoryImage& image)
 {
-    return heading(option("Frequncy Range")) + QStringLiteral("  ") + rangeText() + QLatin1Char('\n');
+    return heading(caption(Option::FrequencyRange)) + QStringLiteral("  ") + rangeText(image) + QLatin1Char('\n');
 }
 
-QString settingsSection()
+QString settingsSection(const MemoryImage& image)
 {
     using namespace Settings;
-    const QString off = option("Off");
+    using namespace OptionLists;
     Table table;
-    table.add({ option("Time Out Timer(TOT)[Min]"), listEntry(numberEntries(off, 1, 7), value(kTimeOutTimer)) });
-    table.add({ option("VOX Level"), listEntry(numberEntries(off, 1, 9), value(kVoxLevel)) });
-    table.add({ option("Squelch Level"), listEntry(numberEntries({}, 0, 9), value(kSquelchLevel)) });
-    table.add({ option("Work Mode"), isSet(kChannelMode) ? option(" Channel") : option("Frequncy", "work mode") });
-    table.add({ option("Only Channel Mode "), onOff(isSet(kOnlyChannelMode)) });
-    table.add({ option("Back Light"), listEntry({ off, option("Push"), option("Continue") }, value(kBacklight)) });
-    table.add({ option("Channel Disp Way"),
-                listEntry({ option("Frequncy", "channel display"), option("Name") }, value(kChannelShowsName)) });
-    table.add({ option("Scans"), listEntry({ option("SE"), option("TO"), option("CO") }, value(kScanMode)) });
-    table.add({ option("Priority Channel"),
-                listEntry(numberEntries(option("None"), 1, kChannelCount), value(kPriorityChannel)) });
-    table.add({ option("Save"), onOff(isSet(kBatterySave)) });
-    table.add({ option("Beep"), onOff(isSet(kKeyBeep)) });
-    return heading(option("Optional Features")) + table.text(QStringLiteral("  "));
+    table.add({ caption(Option::TimeOut), listEntry(timeOut(), value(image, kTimeOutTimer)) });
+    table.add({ caption(Option::Vox), listEntry(voxLevel(), value(image, kVoxLevel)) });
+    table.add({ caption(Option::Squelch), listEntry(squelchLevel(), value(image, kSquelchLevel)) });
+    table.add({ caption(Option::WorkMode),
+                isSet(image, kChannelMode) ? caption(Option::ChannelWorkMode) : caption(Option::FrequencyWorkMode) });
+    table.add({ caption(Option::OnlyChannelMode), onOff(isSet(image, kOnlyChannelMode)) });
+    table.add({ caption(Option::Backlight), listEntry(backlight(), value(image, kBacklight)) });
+    table.add({ caption(Option::ChannelDisplay), listEntry(channelDisplay(), value(image, kChannelShowsName)) });
+    table.add({ caption(Option::Scans), listEntry(scanMode(), value(image, kScanMode)) });
+    table.add({ caption(Option::PriorityChannel), listEntry(priorityChannel(), value(image, kPriorityChannel)) });
+    table.add({ caption(Option::Save), onOff(isSet(image, kBatterySave)) });
+    table.add({ caption(Option::Beep), onOff(isSet(image, kKeyBeep)) });
+    return heading(caption(Option::OptionalFeatures)) + table.text(QStringLiteral("  "));
 }
 
-QString fmSection()
+QString fmSection(const MemoryImage& image)
 {
     Table table;
-    table.add(gridHeaders(windowText("Form_Edit_Test", "^Radio Channel |^ Frequency (MHZ)")));
+    table.add(gridHeaders(Captions::fmGridFormat()));
     for (int preset = 0; preset < FmPresets::kPresetCount; ++preset)
-        table.add({ QString::number(preset), FmPresets::presetText(RadioImage.cell(kFmBlock, preset)) });
-    return heading(windowText("Form_Edit_Test", "Radio Frequency")) + table.text(QStringLiteral("  "));
+        table.add({ QString::number(preset), FmPresets::presetText(image.cell(kFmBlock, preset)) });
+    return heading(Captions::fmTitle()) + table.text(QStringLiteral("  "));
 }
 
 // A frequency field as text, or a word for an empty one.
-QString fieldText(int block, int base)
+QString fieldText(const RadioData& data, int block, int base)
 {
-    if (RadioImage.cell(block, base + 1) == MemoryImage::kEmpty)
+    if (data.image.cell(block, base + 1) == MemoryImage::kEmpty)
         return CommandLine::tr("(empty)");
-    return FreqBytesToText(RadioImage.cell(block, base + 1), RadioImage.cell(block, base + 2),
-                           RadioImage.cell(block, base + 3));
+    return storedFreqText(data.image, data.version, block, base);
 }
 
-QString recordDetail(int block)
+QString recordDetail(const RadioData& data, int block)
 {
     return CommandLine::tr("RX %1, TX %2; the range is %3.")
-        .arg(fieldText(block, ChannelRecord::kRxBase), fieldText(block, ChannelRecord::kTxBase), rangeText());
+        .arg(fieldText(data, block, ChannelRecord::kRxBase), fieldText(data, block, ChannelRecord::kTxBase),
+             rangeText(data.image));
 }
 
 } // namespace
@@ -213,35 +207,36 @@ int displayWidth(const QString& text)
     return width;
 }
 
-QString contents()
+QString contents(const RadioData& data)
 {
-    return channelsSection() + QLatin1Char('\n') + vfoSection() + QLatin1Char('\n') + rangeSection()
-        + QLatin1Char('\n') + settingsSection() + QLatin1Char('\n') + fmSection();
+    return channelsSection(data) + QLatin1Char('\n') + vfoSection(data) + QLatin1Char('\n') + rangeSection(data.image)
+        + QLatin1Char('\n') + settingsSection(data.image) + QLatin1Char('\n') + fmSection(data.image);
 }
 
-QString vfoRangeDetail()
+QString vfoRangeDetail(const RadioData& data)
 {
-    return recordDetail(kVfoBlock);
+    return recordDetail(data, kVfoBlock);
 }
 
-QString channelRangeDetail(int channel)
+QString channelRangeDetail(const RadioData& data, int channel)
 {
-    return recordDetail(channel);
+    return recordDetail(data, channel);
 }
 
-CheckResult check()
+CheckResult check(const RadioData& data)
 {
-    const MemoryImage original = RadioImage;
+    const MemoryImage& original = data.image;
+    MemoryImage image = original;
     CheckResult result;
     auto cellBefore = [&original](int cell) { return original.cell(kSettingsBlock, cell); };
-    auto cellNow = [](int cell) { return RadioImage.cell(kSettingsBlock, cell); };
+    auto cellNow = [&image](int cell) { return image.cell(kSettingsBlock, cell); };
 
-    CheckPriorityChannel();
+    CheckPriorityChannel(image);
     if (cellNow(kPriorityChannelCell) != cellBefore(kPriorityChannelCell))
         result.lines << CommandLine::tr("Priority channel %1 is not in use: a write sets the priority channel to none.")
                             .arg(cellBefore(kPriorityChannelCell));
 
-    SelectFirstUsedChannel();
+    SelectFirstUsedChannel(image, data.version);
     if (cellNow(kStartChannelCell) != cellBefore(kStartChannelCell)
         || cellNow(kScanFlagsCell) != cellBefore(kScanFlagsCell)) {
         if (cellNow(kStartChannelCell) == 0)
@@ -257,29 +252,24 @@ CheckResult check()
 
     // A write shows only the first refusal; every one is listed here, each
     // channel found by the write's own check once those before it are set aside.
-    if (CheckVfoInRange() != 0) {
+    if (CheckVfoInRange(image) != 0) {
         result.refused = true;
-        result.lines << windowText("LinkEngine", "Receiving or transmitting frequency that frequency Mode out of "
-                                                 "frequency limitation range ").trimmed();
-        result.lines << QStringLiteral("  ") + vfoRangeDetail();
+        result.lines << Captions::vfoOutOfRange().trimmed();
+        result.lines << QStringLiteral("  ") + vfoRangeDetail(data);
     }
-    const MemoryImage adjusted = RadioImage;
     QList<int> channels;
-    while (const int channel = FindChannelOutOfRange()) {
+    for (MemoryImage rest = image; const int channel = FindChannelOutOfRange(rest);) {
         channels << channel;
-        RadioImage.setCell(channel, ChannelRecord::kRxStepCell, MemoryImage::kEmpty);
+        rest.setCell(channel, ChannelRecord::kRxStepCell, MemoryImage::kEmpty);
     }
-    RadioImage = adjusted;
     for (const int channel : channels) {
         result.refused = true;
-        result.lines << windowText("LinkEngine", "Channel %1that Receiving or transmitting frequency  out of "
-                                                 "frequency limitation range ").arg(channel).trimmed();
-        result.lines << QStringLiteral("  ") + channelRangeDetail(channel);
+        result.lines << Captions::channelOutOfRange(channel).trimmed();
+        result.lines << QStringLiteral("  ") + channelRangeDetail(data, channel);
     }
 
     result.lines << (result.refused ? CommandLine::tr("A write would be refused.")
                                     : CommandLine::tr("A write would go ahead."));
-    RadioImage = original;
     return result;
 }
 

@@ -5,7 +5,7 @@
 #include "Report.h"
 
 #include "Checks.h"
-#include "Globals.h"
+#include "RadioDocument.h"
 #include "VerifyReport.h"
 #include "WorkingCopy.h"
 
@@ -31,21 +31,22 @@ QString laterLines(const QString& text)
 
 } // namespace
 
-Transfer::Transfer(const PortChoice& port, bool quiet, const QString& traceFile)
-    : m_port(port)
+Transfer::Transfer(RadioDocument& document, const PortChoice& port, bool quiet, const QString& traceFile)
+    : m_document(document)
+    , m_port(port)
     , m_quiet(quiet)
     , m_traceFile(traceFile)
     , m_sequence(new LinkSequence(timings(), this))
     , m_progress(new Progress(quiet))
 {
     m_sequence->setHost(this);
-    CommPortNumber = port.comNumber == 0 ? 1 : port.comNumber;
+    m_sequence->setPortNumber(port.comNumber == 0 ? 1 : port.comNumber);
     m_sequence->setPortDevice(port.device);
     connect(m_sequence, &LinkSequence::progressChanged, this, [this](int value, bool) { m_progress->setValue(value); });
     connect(m_sequence, &LinkSequence::statusTextChanged, this,
             [this](const QString& text) { m_progress->setStatus(text); });
     connect(m_sequence, &LinkSequence::readCompleted, this,
-            [](const MemoryImage& image, int version) { acceptReadImage(image, version); });
+            [this](const MemoryImage& image, int version) { acceptReadImage(m_document, image, version); });
     connect(m_sequence, &LinkSequence::backupSaved, this, [this](const QString& path) {
         if (!m_quiet)
             Console::err(CommandLine::tr("The radio's memory was backed up to %1").arg(QDir::toNativeSeparators(path)));
@@ -149,7 +150,7 @@ void Transfer::onFinished(LinkSequence::Outcome outcome)
     case LinkSequence::Outcome::VersionMismatch:
         Console::error(CommandLine::tr("The radio's memory format is not version %1, the format this file is "
                                        "taken to be in (see --radio-version). Nothing was written.")
-                           .arg(RadioVersion));
+                           .arg(m_document.version()));
         end(ExitStatus::Refused);
         return;
     }
@@ -188,12 +189,13 @@ void Transfer::showLinkNotice(const LinkNotice& notice)
         return;
     case LinkNotice::Kind::VfoOutOfRange:
         Console::error(text);
-        Console::err(QStringLiteral("  ") + Report::vfoRangeDetail());
+        Console::err(QStringLiteral("  ") + Report::vfoRangeDetail(m_document.data()));
         Console::err(CommandLine::tr("Nothing was written to the radio."));
         return;
     case LinkNotice::Kind::ChannelOutOfRange:
         Console::error(text);
-        Console::err(QStringLiteral("  ") + Report::channelRangeDetail(FindChannelOutOfRange()));
+        Console::err(QStringLiteral("  ")
+                     + Report::channelRangeDetail(m_document.data(), FindChannelOutOfRange(m_document.image())));
         Console::err(CommandLine::tr("Nothing was written to the radio."));
         return;
     case LinkNotice::Kind::Busy:

@@ -11,16 +11,17 @@
 #include <QObject>
 
 class Progress;
+class RadioDocument;
 
 class Transfer : public QObject, private LinkHost
 {
     Q_OBJECT
 public:
     // traceFile: where the link trace goes when the transfer has ended; empty: nowhere.
-    Transfer(const PortChoice& port, bool quiet, const QString& traceFile);
+    Transfer(RadioDocument& document, const PortChoice& port, bool quiet, const QString& traceFile);
     ~Transfer() override;
 
-    // Reads the radio; on success RadioImage holds its blocks 0..253 and RadioVersion its format.
+    // Reads the radio; on success the document holds its blocks 0..253 in its format.
     ExitStatus read();
     ExitStatus write(const LinkSequence::WritePlan& plan);
 
@@ -39,6 +40,7 @@ private:
     void end(ExitStatus status);
     bool saveTrace();
 
+    RadioDocument& m_document;
     const PortChoice m_port;
     const bool m_quiet;
     const QString m_traceFile;

@@ -5,8 +5,9 @@
 #include "Report.h"
 #include "Transfer.h"
 
+#include "Captions.h"
 #include "ChannelFile.h"
-#include "Globals.h"
+#include "RadioDocument.h"
 #include "WorkingCopy.h"
 
 #include <QDir>
@@ -44,43 +45,23 @@ bool checkOperands(const Arguments& args, const QStringList& names, ExitStatus* 
 
 bool readChannelFile(const QString& path, MemoryImage& image)
 {
-    const char* const context = "Form_open_chann";
     const ChannelFile::ReadResult result = ChannelFile::read(path);
-    switch (result.error) {
-    case ChannelFile::ReadError::None:
-        image.setBytes(result.bytes);
-        image.markUnmodified();
-        return true;
-    case ChannelFile::ReadError::CannotOpen:
-        Console::error(windowText(context, "The channel file %1 cannot be opened: %2").arg(shownPath(path), result.reason));
-        return false;
-    case ChannelFile::ReadError::TooFewValues:
-        Console::error(windowText(context, "The channel file %1 holds only %2 of the 4096 values it must hold. "
-                                           "Nothing was loaded.")
-                           .arg(shownPath(path))
-                           .arg(result.valueCount));
-        return false;
-    case ChannelFile::ReadError::NotANumber:
-        Console::error(windowText(context, "Line %1 of the channel file %2 holds \"%3\", which is not a number. "
-                                           "Nothing was loaded.")
-                           .arg(result.line)
-                           .arg(shownPath(path), result.value));
-        return false;
-    case ChannelFile::ReadError::OutOfRange:
-        Console::error(windowText(context, "Line %1 of the channel file %2 holds the value %3, which lies outside "
-                                           "0 to 255. Nothing was loaded.")
-                           .arg(result.line)
-                           .arg(shownPath(path), result.value));
+    if (!result.ok()) {
+        Console::error(ChannelFile::readErrorMessage(result, shownPath(path)));
         return false;
     }
-    return false;
+    image.setBytes(result.bytes);
+    return true;
+}
+
+int fileVersion(const Arguments& args)
+{
+    return args.radioVersion != 0 ? args.radioVersion : 2;
 }
 
 QString saveFailedText(const QString& path, const QString& reason)
 {
-    return windowText("Form_save_chann", "The channel file %1 could not be saved: %2\n"
-                                         "A file of that name already on disk is left as it was.")
-        .arg(shownPath(path), reason);
+    return Captions::saveFailed(shownPath(path), reason);
 }
 
 } // namespace Verbs
@@ -89,10 +70,16 @@ namespace {
 
 using namespace Verbs;
 
-// Loads a channel file into RadioImage, all or nothing, with the messages of the open dialog.
-bool loadFile(const QString& path)
+// Loads a channel file into the document, as the open dialog does; the
+// file's memory format is version.
+bool loadFile(RadioDocument& document, const QString& path, int version)
 {
-    return readChannelFile(path, RadioImage);
+    MemoryImage image;
+    if (!readChannelFile(path, image))
+        return false;
+    document.takeImage(QString(), image, version);
+    document.markSaved(path);
+    return true;
 }
 
 // Whether the file can be written, found out before the radio is read rather than after.
@@ -127,7 +114,7 @@ bool backupWritable(const QString& folder)
     return false;
 }
 
-ExitStatus runRead(const Arguments& args)
+ExitStatus runRead(const Arguments& args, RadioDocument& document)
 {
     ExitStatus status = ExitStatus::Ok;
     if (!checkOperands(args, { QStringLiteral("PORT") }, &status))
@@ -152,28 +139,28 @@ ExitStatus runRead(const Arguments& args)
     if (!traceWritable(args))
         return ExitStatus::FileError;
 
-    Transfer transfer(port, args.quiet, args.traceFile);
+    Transfer transfer(document, port, args.quiet, args.traceFile);
     status = transfer.read();
     if (status != ExitStatus::Ok)
         return status;
-    const ChannelFile::WriteResult saved = ChannelFile::write(args.output, RadioImage.bytes());
+    const ChannelFile::WriteResult saved = ChannelFile::write(args.output, document.image().bytes());
     if (!saved.ok) {
         Console::error(saveFailedText(args.output, saved.reason));
         return ExitStatus::FileError;
     }
     if (!args.quiet) {
-        Console::err(windowText("Form_save_chann", "Complete storing channel parameter.") + QLatin1Char(' ')
+        Console::err(Captions::saveComplete() + QLatin1Char(' ')
                      + shownPath(args.output));
-        if (RadioVersion != 2)
+        if (document.version() != 2)
             Console::err(CommandLine::tr("The radio uses memory format %1: show, check and write this file with "
                                          "--radio-version %2.")
-                             .arg(RadioVersionText)
-                             .arg(RadioVersion));
+                             .arg(document.versionText())
+                             .arg(document.version()));
     }
     return ExitStatus::Ok;
 }
 
-ExitStatus runWrite(const Arguments& args)
+ExitStatus runWrite(const Arguments& args, RadioDocument& document)
 {
     ExitStatus status = ExitStatus::Ok;
     if (!checkOperands(args, { QStringLiteral("PORT"), QStringLiteral("FILE") }, &status))
@@ -184,24 +171,24 @@ ExitStatus runWrite(const Arguments& args)
     QString error;
     if (!parsePort(args.operands.at(0), &port, &error))
         return usageError(error, args.verb);
-    if (!loadFile(args.operands.at(1)))
+    if (!loadFile(document, args.operands.at(1), fileVersion(args)))
         return ExitStatus::FileError;
     if (!traceWritable(args) || (!args.backupDir.isEmpty() && !backupWritable(args.backupDir)))
         return ExitStatus::FileError;
-    Transfer transfer(port, args.quiet, args.traceFile);
-    if (const std::optional<LinkNotice> refusal = adjustAndCheckForWrite()) {
+    Transfer transfer(document, port, args.quiet, args.traceFile);
+    if (const std::optional<LinkNotice> refusal = adjustAndCheckForWrite(document)) {
         transfer.report(*refusal);
         return ExitStatus::Refused;
     }
     LinkSequence::WritePlan plan;
-    plan.image = RadioImage;
-    plan.programVersion = RadioVersion;
+    plan.image = document.image();
+    plan.programVersion = document.version();
     plan.backupFolder = args.backupDir;
     plan.verify = args.verify;
     return transfer.write(plan);
 }
 
-ExitStatus runShowOrCheck(const Arguments& args)
+ExitStatus runShowOrCheck(const Arguments& args, RadioDocument& document)
 {
     ExitStatus status = ExitStatus::Ok;
     if (!checkOperands(args, { QStringLiteral("FILE") }, &status))
@@ -214,13 +201,18 @@ ExitStatus runShowOrCheck(const Arguments& args)
                                           "and write.")
                               .arg(verbName(args.verb)),
                           args.verb);
-    if (!loadFile(args.operands.at(0)))
-        return ExitStatus::FileError;
     if (args.verb == Verb::Show) {
-        std::fputs(qPrintable(Report::contents()), stdout);
+        if (!loadFile(document, args.operands.at(0), fileVersion(args)))
+            return ExitStatus::FileError;
+        std::fputs(qPrintable(Report::contents(document.data())), stdout);
         return ExitStatus::Ok;
     }
-    const Report::CheckResult result = Report::check();
+    // The check tells what a write would change in the file as it stands.
+    RadioData file;
+    file.version = fileVersion(args);
+    if (!readChannelFile(args.operands.at(0), file.image))
+        return ExitStatus::FileError;
+    const Report::CheckResult result = Report::check(file);
     for (const QString& line : result.lines)
         Console::out(line);
     return result.refused ? ExitStatus::Refused : ExitStatus::Ok;
@@ -230,12 +222,8 @@ ExitStatus runShowOrCheck(const Arguments& args)
 
 namespace Verbs {
 
-ExitStatus run(const Arguments& args)
+ExitStatus run(const Arguments& args, RadioDocument& document)
 {
-    if (args.radioVersion != 0)
-        RadioVersion = args.radioVersion;
-    RadioVersionText = versionText(RadioVersion);
-
     if (args.verb == Verb::None || args.verb == Verb::Help || args.help) {
         Verb topic = args.verb;
         if (args.verb == Verb::Help) {
@@ -265,12 +253,12 @@ ExitStatus run(const Arguments& args)
 
     switch (args.verb) {
     case Verb::Read:
-        return runRead(args);
+        return runRead(args, document);
     case Verb::Write:
-        return runWrite(args);
+        return runWrite(args, document);
     case Verb::Show:
     case Verb::Check:
-        return runShowOrCheck(args);
+        return runShowOrCheck(args, document);
     case Verb::Export:
         return runExport(args);
     case Verb::Import:

@@ -6,10 +6,11 @@
 #include "ExitStatus.h"
 
 class MemoryImage;
+class RadioDocument;
 
 namespace Verbs {
 
-ExitStatus run(const Arguments& args);
+ExitStatus run(const Arguments& args, RadioDocument& document);
 
 // The program's help, or one verb's.
 QString helpText(Verb verb);
@@ -23,6 +24,8 @@ bool checkOperands(const Arguments& args, const QStringList& names, ExitStatus* 
 // open dialog; the image is left as it was when the file cannot be read whole.
 bool readChannelFile(const QString& path, MemoryImage& image);
 QString saveFailedText(const QString& path, const QString& reason);
+// The memory format a file is taken to be in: --radio-version, or 2 as in the program.
+int fileVersion(const Arguments& args);
 
 // The spreadsheet exchange and the comparison (ExchangeVerbs.cpp).
 ExitStatus runExport(const Arguments& args);

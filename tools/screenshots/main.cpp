@@ -15,17 +15,23 @@
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
 #include "Codecs.h"
-#include "Globals.h"
+#include "CommPort.h"
 #include "MemoryMap.h"
 #include "PortNames.h"
+#include "RadioDocument.h"
+#ifdef Q_OS_UNIX
 #include "VirtualRadio.h"
+#endif
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -33,6 +39,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 #include <cstdio>
 
 namespace {
@@ -56,19 +63,23 @@ constexpr Shot kShots[] = {
     { "about", "Menu_About" },
 };
 
-void fillDemoChannels()
+void fillDemoChannels(RadioDocument& document)
 {
-    const char* names[] = { "CALL", "SHOP", "", "EVENT", "RELAY" };
-    for (int n = 1; n <= 5; ++n) {
-        const QString frequency = QString::number(446 + n * 0.0125, 'f', 5);
-        StoreFreq(frequency, n, ChannelRecord::kRxBase);
-        ChannelRecord::setNewChannelDefaults(RadioImage, n);
-        if (n != 3)
-            StoreFreq(frequency, n, ChannelRecord::kTxBase);
-        RadioImage.setCell(n, ChannelRecord::kEncodeToneCell, quint8(n * 9));
-        ChannelRecord::storeName(RadioImage, n, QString::fromLatin1(names[n - 1]));
-    }
-    RadioImage.setFlag(4, ChannelRecord::kPowerWidthCell, ChannelRecord::kHighPowerBit, false);
+    document.edit(QString(), [](RadioData& data) {
+        MemoryImage& image = data.image;
+        const char* names[] = { "CALL", "SHOP", "", "EVENT", "RELAY" };
+        for (int n = 1; n <= 5; ++n) {
+            const QString frequency = QString::number(446 + n * 0.0125, 'f', 5);
+            StoreFreq(image, data.version, frequency, n, ChannelRecord::kRxBase);
+            ChannelRecord::setNewChannelDefaults(image, n);
+            if (n != 3)
+                StoreFreq(image, data.version, frequency, n, ChannelRecord::kTxBase);
+            image.setCell(n, ChannelRecord::kEncodeToneCell, quint8(n * 9));
+            ChannelRecord::storeName(image, n, QString::fromLatin1(names[n - 1]));
+        }
+        image.setFlag(4, ChannelRecord::kPowerWidthCell, ChannelRecord::kHighPowerBit, false);
+    });
+    document.markSaved(QString());
 }
 
 // A spreadsheet's channel list with a row the radio cannot hold and a name it shortens.
@@ -81,9 +92,9 @@ const char kDemoCsv[] = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cT
 
 // The demo contents as another file might hold them: a renamed channel, a new
 // one, another squelch level and FM preset.
-MemoryImage otherDemoImage()
+MemoryImage otherDemoImage(const MemoryImage& demo)
 {
-    MemoryImage other = RadioImage;
+    MemoryImage other = demo;
     ChannelRecord::storeName(other, 2, QStringLiteral("STORE"));
     other.setBlock(7, { 0x00, 0x02, 0x60, 0x44, 0x09, 0x02, 0x60, 0x44, 0x10, 0xC0, 0x19, 0x10, 0x22, 0xFF, 0xFF, 0x00 });
     other.setCell(MemoryMap::kSettingsBlock, MemoryMap::kSquelchCell, 3);
@@ -130,12 +141,15 @@ bool shootWriteFailure(MDImain& main, const QString& file)
 bool shootFailures(MDImain& main, const QDir& out, const char* language)
 {
     // The demo's receive-only channel would stop the write at its range check.
-    const MemoryImage demo = RadioImage;
-    StoreFreq(QStringLiteral("446.03750"), 3, ChannelRecord::kTxBase);
-    CommPortNumber = PortNames::kLastPort;
+    const RadioData demo = main.document().data();
+    main.document().edit(QString(), [](RadioData& data) {
+        StoreFreq(data.image, data.version, QStringLiteral("446.03750"), 3, ChannelRecord::kTxBase);
+    });
+    main.port().setCommPortNumber(PortNames::kLastPort);
     qunsetenv("QV3N_COM8");
     bool saved = shootWriteFailure(main, out.filePath(QStringLiteral("doctor-missing-device-%1.png").arg(language)));
 
+#ifdef Q_OS_UNIX   // the virtual radio lives on a pseudo-terminal
     QTemporaryDir dir;
     VirtualRadio::Options options;
     options.fault = VirtualRadio::Fault::BadAck;
@@ -158,8 +172,9 @@ bool shootFailures(MDImain& main, const QDir& out, const char* language)
         LinkWindow::overrideTimings(std::nullopt);
         qunsetenv("QV3N_COM8");
     }
-    CommPortNumber = 1;
-    RadioImage = demo;
+#endif
+    main.port().setCommPortNumber(1);
+    main.document().restore(demo);
     return saved;
 }
 
@@ -182,14 +197,13 @@ int main(int argc, char* argv[])
     MDImain main;
     main.start();
     main.resize(1200, 800);
-    fillDemoChannels();
-    RadioImage.markUnmodified();
+    fillDemoChannels(main.document());
 
     QTemporaryDir demoDir;
     const QString demoCsv = demoDir.filePath(QStringLiteral("channels.csv"));
     const QString demoChann = demoDir.filePath(QStringLiteral("shop.chann"));
     QFile csv(demoCsv);
-    if (!csv.open(QIODevice::WriteOnly) || csv.write(kDemoCsv) < 0 || !ChannelFile::write(demoChann, otherDemoImage().bytes()).ok) {
+    if (!csv.open(QIODevice::WriteOnly) || csv.write(kDemoCsv) < 0 || !ChannelFile::write(demoChann, otherDemoImage(main.document().image()).bytes()).ok) {
         std::fprintf(stderr, "cannot write the demo files in %s\n", qPrintable(demoDir.path()));
         return 1;
     }
@@ -233,16 +247,29 @@ int main(int argc, char* argv[])
                 preview->reject();
             }
         });
-        ChannelExchange::importCsvFile(&main, demoCsv);
+        ChannelExchange::importCsvFile(&main, main.document(), &main, demoCsv);
         if (!saved)
             return 1;
 
-        ChannelExchange::compareWithFile(&main, demoChann);
+        main.compareWithFile(demoChann);
         QTest::qWait(200);
         if (!save(main.grab(), "compare", chinese))
             return 1;
         main.mdiArea()->activeSubWindow()->close();
         QTest::qWait(50);
+
+        // The Edit menu open after a Clear, over the window: Undo names the step.
+        main.window<frm_chann>()->findChild<QPushButton*>(QStringLiteral("Command_Clear"))->click();
+        QMenu* edit = main.findChild<QMenu*>(QStringLiteral("Edit"));
+        const QRect title = main.menuBar()->actionGeometry(edit->menuAction());
+        edit->popup(main.menuBar()->mapToGlobal(title.bottomLeft()));
+        QTest::qWait(200);
+        QPixmap picture = main.grab();
+        QPainter(&picture).drawPixmap(main.mapFromGlobal(edit->pos()), edit->grab());
+        edit->hide();
+        main.document().undoStack()->undo();
+        if (!save(picture, "edit-menu", chinese))
+            return 1;
 
         if (!shootFailures(main, out, chinese ? "zh" : "en"))
             return 1;

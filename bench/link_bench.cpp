@@ -2,7 +2,8 @@
 // with the line modelled at 9600 baud, against the least time the exchange
 // can take (its floor); unpaced, to show what the program itself adds to each
 // block beyond the send delay; and what a backup before and a read-back after
-// a write cost.
+// a write cost. Beside the wall times it prints the median time from one
+// frame to the next, which other load on the machine disturbs far less.
 //
 //   qv3n-link-bench [RUNS]      best of RUNS runs of each (default 3)
 
@@ -17,8 +18,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
-#include <functional>
+#include <vector>
 
 namespace {
 
@@ -65,6 +67,20 @@ double floorMs(const Exchange& x, int sendDelayMs)
     return (x.bytesToRadio + x.bytesFromRadio) * kByteMs + x.frames * sendDelayMs;
 }
 
+// One block at the floor: its request and reply on the line, then the send
+// delay (a read's acknowledge leaves during that delay).
+double blockFloorMs(Job job, int sendDelayMs)
+{
+    const int bytes = job == Job::Read ? 4 + 21 : 20 + 1;
+    return bytes * kByteMs + sendDelayMs;
+}
+
+struct Timing
+{
+    double wallMs = -1;
+    double medianBlockMs = 0;   // from one frame to the next, middle of the transfer's blocks
+};
+
 // The virtual radio on a thread of its own, so that the time it spends
 // modelling the line is not taken from the program's thread.
 class RadioThread
@@ -108,14 +124,14 @@ private:
     MemoryImage m_memory;
 };
 
-// Runs one transfer and returns its wall time in milliseconds, or a negative value on failure.
-double runOnce(Job job, bool paced, QString* error)
+// Runs one transfer; a negative wall time means it failed.
+Timing runOnce(Job job, bool paced, QString* error)
 {
     VirtualRadio::Options options;
     options.pace = paced;
     RadioThread radio(options);
     if (!radio.started(error))
-        return -1;
+        return {};
     QTemporaryDir backups;
     SilentHost host;
     LinkSequence sequence(LinkTimings::forWrite());
@@ -131,6 +147,11 @@ double runOnce(Job job, bool paced, QString* error)
     if (job == Job::WriteWithBackup)
         plan.backupFolder = backups.path();
     QElapsedTimer clock;
+    std::vector<qint64> frames;   // when each block's frame was prepared
+    QObject::connect(&sequence, &LinkSequence::progressChanged, &loop, [&](int, bool reveal) {
+        if (reveal)
+            frames.push_back(clock.nsecsElapsed());
+    });
     clock.start();
     if (job == Job::Read)
         sequence.startRead();
@@ -138,29 +159,40 @@ double runOnce(Job job, bool paced, QString* error)
         sequence.startWrite(plan);
     if (sequence.running())
         loop.exec();
-    const double ms = double(clock.nsecsElapsed()) / 1e6;
+    Timing timing;
+    timing.wallMs = double(clock.nsecsElapsed()) / 1e6;
     if (outcome != LinkSequence::Outcome::Completed) {
         *error = host.failure.isEmpty() ? QStringLiteral("the transfer did not complete") : host.failure;
-        return -1;
+        return {};
     }
-    return ms;
+    std::vector<double> periods;
+    for (size_t i = 1; i < frames.size(); ++i)
+        periods.push_back(double(frames[i] - frames[i - 1]) / 1e6);
+    if (!periods.empty()) {
+        std::nth_element(periods.begin(), periods.begin() + periods.size() / 2, periods.end());
+        timing.medianBlockMs = periods[periods.size() / 2];
+    }
+    return timing;
 }
 
-double best(Job job, bool paced, int runs, const char* name, bool eachRun = false)
+// The best wall time of the runs, with the median block time of that run.
+Timing best(Job job, bool paced, int runs, const char* name, bool eachRun = false)
 {
-    double bestMs = -1;
+    Timing bestTiming;
     for (int run = 0; run < runs; ++run) {
         QString error;
-        const double ms = runOnce(job, paced, &error);
-        if (ms < 0) {
+        const Timing timing = runOnce(job, paced, &error);
+        if (timing.wallMs < 0) {
             std::printf("%s: failed: %s\n", name, qPrintable(error));
             std::exit(1);
         }
         if (eachRun)
-            std::printf("  %s run %d: %.1f ms\n", name, run + 1, ms);
-        bestMs = bestMs < 0 ? ms : qMin(bestMs, ms);
+            std::printf("  %s run %d: %.1f ms, median block %.2f ms\n", name, run + 1, timing.wallMs,
+                        timing.medianBlockMs);
+        if (bestTiming.wallMs < 0 || timing.wallMs < bestTiming.wallMs)
+            bestTiming = timing;
     }
-    return bestMs;
+    return bestTiming;
 }
 
 QString loadAverage()
@@ -187,22 +219,27 @@ int main(int argc, char* argv[])
         const char* name = job == Job::Read ? "read " : "write";
         const Exchange x = exchangeOf(job);
         const double floor = floorMs(x, sendDelay);
-        const double paced = best(job, true, runs, name, true);
-        const double unpaced = best(job, false, runs, name);
-        pacedMs[job == Job::Read ? 0 : 1] = paced;
+        const Timing paced = best(job, true, runs, name, true);
+        const Timing unpaced = best(job, false, runs, name);
+        pacedMs[job == Job::Read ? 0 : 1] = paced.wallMs;
         std::printf("%s at 9600 baud: %.1f ms, floor %.1f ms = (%d + %d bytes) x %.4f ms + %d frames x %d ms, "
                     "ratio %.4f\n",
-                    name, paced, floor, x.bytesToRadio, x.bytesFromRadio, kByteMs, x.frames, sendDelay, paced / floor);
+                    name, paced.wallMs, floor, x.bytesToRadio, x.bytesFromRadio, kByteMs, x.frames, sendDelay,
+                    paced.wallMs / floor);
         if (job == Job::Read)   // each acknowledge leaves while the next send delay runs
             std::printf("%s without the %d acknowledges that leave during the send delay: floor %.1f ms, "
                         "ratio %.4f\n",
-                        name, x.blocks, floor - x.blocks * kByteMs, paced / (floor - x.blocks * kByteMs));
-        std::printf("%s unpaced: %.1f ms, beyond the send delays %.3f ms per block\n\n", name, unpaced,
-                    (unpaced - double(x.frames) * sendDelay) / x.blocks);
+                        name, x.blocks, floor - x.blocks * kByteMs, paced.wallMs / (floor - x.blocks * kByteMs));
+        std::printf("%s at 9600 baud, median block: %.3f ms, at the floor %.3f ms, ratio %.4f\n", name,
+                    paced.medianBlockMs, blockFloorMs(job, sendDelay), paced.medianBlockMs / blockFloorMs(job, sendDelay));
+        std::printf("%s unpaced: %.1f ms, beyond the send delays %.3f ms per block (median block %.3f ms beyond "
+                    "the send delay)\n\n",
+                    name, unpaced.wallMs, (unpaced.wallMs - double(x.frames) * sendDelay) / x.blocks,
+                    unpaced.medianBlockMs - sendDelay);
     }
 
-    const double verify = best(Job::WriteWithVerify, true, runs, "write + verify");
-    const double backup = best(Job::WriteWithBackup, true, runs, "backup + write");
+    const double verify = best(Job::WriteWithVerify, true, runs, "write + verify").wallMs;
+    const double backup = best(Job::WriteWithBackup, true, runs, "backup + write").wallMs;
     std::printf("at 9600 baud: a read-back to verify adds %.1f ms to a write (%.2f x a read), a backup before it "
                 "adds %.1f ms (%.2f x a read)\n",
                 verify - pacedMs[1], (verify - pacedMs[1]) / pacedMs[0], backup - pacedMs[1],

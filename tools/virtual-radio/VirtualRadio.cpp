@@ -10,11 +10,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -44,7 +46,10 @@ constexpr qint64 kByteNs = 10 * 1'000'000'000LL / 9600;
 // A frame whose bytes stop coming for this long is abandoned, so a program that
 // restarts in the middle of a frame finds the radio waiting for a handshake.
 constexpr qint64 kFrameGapNs = 500'000'000LL;
-constexpr qint64 kSpinNs = 1'000'000LL;
+// Timers wake in whole milliseconds; the last stretch of a wait is slept
+// precisely instead (not spun, which would take the CPU the program needs), so
+// the modelled line keeps its 1.04 ms a byte instead of running late.
+constexpr qint64 kSleepNs = 1'000'000LL;
 constexpr qint64 kNothingDue = std::numeric_limits<qint64>::max();
 
 QString hex(int value, int digits = 2)
@@ -190,8 +195,6 @@ void VirtualRadio::readMaster()
 
 void VirtualRadio::pump()
 {
-    // Timers wake in whole milliseconds; the last fraction of a wait is spun
-    // off so the modelled line keeps its 1.04 ms a byte instead of running late.
     for (;;) {
         const qint64 now = nowNs();
         while (!m_incoming.empty() && m_incoming.front().dueNs <= now) {
@@ -208,20 +211,23 @@ void VirtualRadio::pump()
             return;
         }
         const qint64 waitNs = next - nowNs();
-        if (waitNs > kSpinNs) {
-            m_pumpTimer->start(int((waitNs - kSpinNs) / 1'000'000));
+        if (waitNs > kSleepNs) {
+            m_pumpTimer->start(int((waitNs - kSleepNs) / kNsPerMs));
             return;
         }
-        while (nowNs() < next) {
-        }
+        if (waitNs > 0)
+            std::this_thread::sleep_for(std::chrono::nanoseconds(waitNs));
     }
 }
 
 qint64 VirtualRadio::nextDueNs() const
 {
+    // Incoming bytes are taken together once the last of them has arrived on
+    // the modelled line: each keeps its own arrival time, and only a frame's
+    // last byte makes the radio act, so waking for every byte would only cost time.
     qint64 next = kNothingDue;
     if (!m_incoming.empty())
-        next = m_incoming.front().dueNs;
+        next = m_incoming.back().dueNs;
     if (!m_outgoing.empty() && !m_writeNotifier->isEnabled())
         next = std::min(next, m_outgoing.front().dueNs);
     return next;

@@ -26,6 +26,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -126,6 +127,8 @@ frm_chann::frm_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
     m_close->setToolTip(tr("Closes the channel table"));
     m_close->setAccessibleDescription(m_close->toolTip());
     createRowActions();
+    // A shortcut, so that it comes before the main window's Ctrl+Tab through its windows.
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), m_grid, this, &frm_chann::focusButtons, Qt::WidgetWithChildrenShortcut);
     m_textEdit->setAlignment(Qt::AlignCenter);
     m_textEdit->hide();
     m_comboEdit->hide();
@@ -782,9 +785,9 @@ bool frm_chann::listEditKey(QKeyEvent* key)
 // frequency or name cell opens its editor with the typed character.
 bool frm_chann::gridKey(QKeyEvent* key)
 {
-    // Ctrl+Tab, and Tab on the last cell, go on to the buttons.
+    // Tab on the last cell goes on to the buttons, as Ctrl+Tab does anywhere.
     const bool lastCell = gridRow() == kChannelCount && gridColumn() == ColName;
-    if (key->key() == Qt::Key_Tab && ((key->modifiers() & Qt::ControlModifier) || lastCell)) {
+    if (key->key() == Qt::Key_Tab && lastCell && !key->modifiers()) {
         focusButtons();
         return true;
     }

@@ -166,11 +166,17 @@ private slots:
         QCoreApplication::setOrganizationName(QString());
     }
 
-    // F10 reaches the menus; Escape closes the model, port and About dialogs.
+    // F10 reaches the menus; Ctrl+Tab leaves the channel grid for its buttons
+    // (not for the next window); Escape closes the model, port and About dialogs.
     void keyboardReachesMenusAndClosesDialogs()
     {
         m_main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_main));
+        auto* table = m_main->window<frm_chann>();
+        table->grid()->setFocus();
+        QTest::keyClick(table->grid(), Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(table->findChild<QPushButton*>(QStringLiteral("Command_Clear"))->hasFocus());
+
         QTest::keyClick(m_main, Qt::Key_F10);
         auto* file = m_main->findChild<QMenu*>(QStringLiteral("File"));
         QTRY_VERIFY(file->isVisible());
@@ -212,6 +218,23 @@ private slots:
         for (QAction* entry : edit->actions())
             QVERIFY(!entry->objectName().startsWith(QStringLiteral("Edit_paste")));
         applyUiLanguage(true);
+    }
+
+    // A screen reader can name every control of every window.
+    void everyControlHasAName()
+    {
+        for (const char* open : { "proc_type", "Optional_edit", "Test_edit", "File_Open", "File_save", "proc_setup",
+                                  "Prog_read", "Prog_write", "Menu_About" })
+            m_main->findChild<QAction*>(QLatin1String(open))->trigger();
+        for (QMdiSubWindow* frame : m_main->mdiArea()->subWindowList()) {
+            for (QWidget* control : frame->widget()->findChildren<QWidget*>()) {
+                if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(frame))
+                    continue;
+                QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(control);
+                QVERIFY2(shown && !shown->text(QAccessible::Name).trimmed().isEmpty(),
+                         qPrintable(frame->widget()->objectName() + u' ' + control->objectName()));
+            }
+        }
     }
 
 private:

@@ -314,9 +314,15 @@ void frm_chann::selectChannels(const QList<int>& channels, int current)
         return;
     const int column = qMax(int(ColRx), gridColumn());
     m_grid->setCurrentCell((channels.contains(current) ? current : channels.first()) - 1, column);
+    // One range per run of neighbouring channels.
     QItemSelection selection;
-    for (const int channel : channels)
-        selection.select(m_grid->model()->index(channel - 1, ColRx), m_grid->model()->index(channel - 1, ColName));
+    for (qsizetype i = 0; i < channels.size();) {
+        qsizetype end = i;
+        while (end + 1 < channels.size() && channels[end + 1] == channels[end] + 1)
+            ++end;
+        selection.select(m_grid->model()->index(channels[i] - 1, ColRx), m_grid->model()->index(channels[end] - 1, ColName));
+        i = end + 1;
+    }
     m_grid->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 

@@ -7,7 +7,7 @@
 
 #include "channels/frm_chann.h"
 #include "shell/MDImain.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include "ChannelRecord.h"
 #include "ChannelRows.h"

@@ -12,7 +12,7 @@
 // move and fill down work on the selected channels, a pick in a list applies
 // to every selected channel, and each of these actions is one undo step.
 
-#include "shell/ChildWindow.h"
+#include "ui/ChildWindow.h"
 
 #include "ChannelEdit.h"
 

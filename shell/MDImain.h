@@ -4,8 +4,8 @@
 // other window, and the program's start-up. Its title names the open channel
 // file and marks unsaved changes; a channel file dropped on it is opened.
 
-#include "ChildWindow.h"
-#include "WindowHost.h"
+#include "ui/ChildWindow.h"
+#include "ui/WindowHost.h"
 
 #include <QHash>
 #include <QMainWindow>

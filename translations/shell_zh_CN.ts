@@ -268,25 +268,6 @@
     </message>
 </context>
 <context>
-    <name>Prompt</name>
-    <message>
-        <source>Operate Prompt</source>
-        <translation>操作提示</translation>
-    </message>
-    <message>
-        <source>Operate prompt</source>
-        <translation>操作提示</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>是</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>否</translation>
-    </message>
-</context>
-<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

@@ -2,7 +2,7 @@
 // as a user drives them: each action is one undo step, checked in the image bytes.
 
 #include "channels/frm_chann.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include "ChannelRecord.h"
 #include "Codecs.h"

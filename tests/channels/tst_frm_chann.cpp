@@ -1,5 +1,5 @@
 #include "channels/frm_chann.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include "ChannelRecord.h"
 #include "Tables.h"

@@ -3,7 +3,7 @@
 #include "files/Form_save_chann.h"
 #include "link/Form_Comm_Read.h"
 #include "shell/MDImain.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include "ChannelFile.h"
 #include "support/DocumentPoke.h"

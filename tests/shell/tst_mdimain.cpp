@@ -2,7 +2,7 @@
 #include "shell/Form_setup.h"
 #include "shell/Form_type.h"
 #include "shell/MDImain.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 #include "shell/frmAbout.h"
 
 #include "ChannelFile.h"

@@ -234,7 +234,7 @@ void frm_chann::createRowActions()
     separator();
     add("Edit_fill_down", tr("Fill down…"),
         tr("Gives each selected channel the frequency of the one before plus a step"),
-        QKeySequence(Qt::CTRL | Qt::Key_D), qOverload<>(&frm_chann::fillDownRows));
+        QKeySequence(Qt::CTRL | Qt::Key_D), &frm_chann::fillDownRows);
 }
 
 QList<QAction*> frm_chann::editActions() const
@@ -408,7 +408,7 @@ void frm_chann::deleteRows()
     if (selected.isEmpty())
         return;
     m_document.edit(tr("Delete channels"), [&](RadioData& data) { ChannelRows::deleteChannels(data, selected); });
-    selectChannels({ qMin(selected.first(), kChannelCount) });
+    selectChannels({ selected.first() });
 }
 
 void frm_chann::moveRows(int by)
@@ -450,12 +450,11 @@ void frm_chann::fillDownRows()
     dialog.setCancelButtonText(tr("Cancel"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    fillDownRows(qRound64(dialog.doubleValue() * kHzPerKHz));
+    fillDown(qRound64(dialog.doubleValue() * kHzPerKHz));
 }
 
-void frm_chann::fillDownRows(qint64 stepHz)
+void frm_chann::fillDown(qint64 stepHz)
 {
-    CommitCell();
     const QList<int> channels = selectedChannels();
     ChannelRows::FillResult result;
     m_document.edit(tr("Fill down"), [&](RadioData& data) { result = ChannelRows::fillDown(data, channels, stepHz); });

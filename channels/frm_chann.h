@@ -69,7 +69,6 @@ public:
     void moveRows(int by);
     // Asks for the step, then fills down.
     void fillDownRows();
-    void fillDownRows(qint64 stepHz);
 
     QList<QAction*> editActions() const override;
     QMenu* rowMenu() const { return m_rowMenu; }
@@ -92,6 +91,7 @@ private:
     // The channels a pick in the open list applies to.
     QList<int> pickedChannels() const;
     void focusButtons();
+    void fillDown(qint64 stepHz);
     QTableWidgetItem* item(int channel, int column) const;
     int gridRow() const;        // current grid row: channel 1..128, 0 when none
     int gridColumn() const;

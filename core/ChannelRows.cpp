@@ -46,11 +46,6 @@ Record recordOf(const MemoryImage& image, int channel)
     return record;
 }
 
-QString rangeText(double mhz)
-{
-    return numberText(mhz);
-}
-
 // A frequency the table would store, or why not.
 struct Frequency
 {
@@ -67,7 +62,7 @@ Frequency frequencyOf(const RadioData& data, const QString& text, bool transmit)
     if (!ChannelEdit::isFreqInRange(data, double(*hz) / 1e6))
         return { 0, (transmit ? RowText::tr("the transmit frequency %1 MHz lies outside the range %2 to %3 MHz")
                               : RowText::tr("the receive frequency %1 MHz lies outside the range %2 to %3 MHz"))
-                        .arg(text, rangeText(data.rangeLow), rangeText(data.rangeHigh)) };
+                        .arg(text, numberText(data.rangeLow), numberText(data.rangeHigh)) };
     return { *hz, {} };
 }
 
@@ -414,7 +409,6 @@ FillResult fillDown(RadioData& data, const QList<int>& channels, qint64 stepHz)
     FillResult result;
     if (channels.isEmpty() || !isUsed(data.image, channels.first()))
         return result;
-    result.hasStart = true;
     const int first = channels.first();
     const FreqCells start{ data.image.cell(first, kRxBase + 1), data.image.cell(first, kRxBase + 2),
                            data.image.cell(first, kRxBase + 3) };
@@ -428,7 +422,6 @@ FillResult fillDown(RadioData& data, const QList<int>& channels, qint64 stepHz)
         }
         ChannelEdit::storeRxText(data, channels[k], mhzText(hz), ChannelEdit::CommitBy::Enter);
         ChannelEdit::txFollowsRx(data, channels[k]);
-        ++result.filled;
     }
     return result;
 }

@@ -84,8 +84,6 @@ qint64 defaultFillStepHz(const MemoryImage& image);
 
 struct FillResult
 {
-    bool hasStart = false;   // the first channel has a receive frequency
-    int filled = 0;          // channels given a frequency
     int stoppedAt = 0;       // the first channel whose frequency would leave the range; 0 when none
     qint64 stoppedHz = 0;
 };
@@ -94,7 +92,8 @@ struct FillResult
 // plus step as its receive frequency, stored as a typed one followed by
 // Enter (a new channel takes the defaults, a channel without TX frequency
 // takes the RX one). At the first frequency outside the range it stops: that
-// channel and the ones after it stay as they were.
+// channel and the ones after it stay as they were. Nothing changes when the
+// first channel is unused.
 FillResult fillDown(RadioData& data, const QList<int>& channels, qint64 stepHz);
 
 } // namespace ChannelRows

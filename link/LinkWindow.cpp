@@ -75,7 +75,10 @@ LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host
 
     connect(m_start, &QPushButton::clicked, this, [this] {
         // Text still typed into a window belongs in what is written, and is
-        // not to be read over.
+        // not to be read over; unsaved changes are read over only when the user says so.
+        if (m_host && m_engine->direction() == LinkEngine::Direction::Read && !m_engine->busy()
+            && !m_host->confirmDiscardChanges(WindowHost::DiscardReason::Read))
+            return;
         if (m_host)
             m_host->commitPendingEdits();
         m_engine->setPortNumber(m_port.CommPortNumber());

@@ -48,6 +48,7 @@ frmAbout::frmAbout(const RadioDocument& document, QWidget* parent)
     : ChildWindow(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
+    closeOnEscape();
     const AboutTexts texts = SetAboutTexts(document.version());
     setWindowTitle(tr("About"));
 

@@ -52,6 +52,22 @@ A file of that name already on disk is left as it was.</source>
         <source>Cancel</source>
         <translation>取  消</translation>
     </message>
+    <message>
+        <source>Folders</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>The folder whose channel files are listed</source>
+        <translation>列出其中信道参数文件的文件夹</translation>
+    </message>
+    <message>
+        <source>Channel files</source>
+        <translation>信道参数文件</translation>
+    </message>
+    <message>
+        <source>A file picked here goes into the file name</source>
+        <translation>在此选中的文件填入文件名</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>

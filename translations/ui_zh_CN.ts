@@ -11,5 +11,13 @@
         <source>Operate prompt</source>
         <translation>操作提示</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
 </context>
 </TS>

@@ -30,7 +30,9 @@ class TestUndo : public QObject
 private slots:
     void init()
     {
-        Prompt::setHandler([](const Prompt::Message&) { return QMessageBox::Discard; });
+        Prompt::setHandler([](const Prompt::Message& m) {
+            return m.buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Discard;
+        });
         m_main = new MDImain;
         m_main->start();
         m_main->activateWindow();

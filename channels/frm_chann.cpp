@@ -1,26 +1,36 @@
 #include "frm_chann.h"
 
-#include "shell/GridFormat.h"
-#include "shell/Prompt.h"
-#include "shell/WindowHost.h"
+#include "ui/GridFormat.h"
+#include "ui/Prompt.h"
+#include "ui/WindowHost.h"
 
 #include "Captions.h"
 #include "ChannelRecord.h"
+#include "ChannelRows.h"
+#include "Codecs.h"
 #include "MemoryMap.h"
 #include "RadioDocument.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using ChannelEdit::CommitBy;
 using ChannelEdit::FreqOutcome;
@@ -46,6 +56,25 @@ ListField listFieldOf(int column)
     }
 }
 
+// A grid cell that tells a screen reader its channel and column.
+class ChannelCell : public QTableWidgetItem
+{
+public:
+    QTableWidgetItem* clone() const override { return new ChannelCell(*this); }
+
+    QVariant data(int role) const override
+    {
+        if (role == Qt::AccessibleTextRole)
+            return frm_chann::accessibleCellText(row() + 1, column(), text());
+        return QTableWidgetItem::data(role);
+    }
+};
+
+// Fill-down steps the user may enter, kHz.
+constexpr double kMaxFillStepKHz = 100000;
+constexpr int kFillStepDecimals = 4;
+constexpr double kHzPerKHz = 1000;
+
 bool isEnter(const QKeyEvent* key)
 {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -68,6 +97,7 @@ frm_chann::frm_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
     , m_comboEdit(new QComboBox(m_grid->viewport()))
     , m_clear(new QPushButton(tr("Clear"), this))
     , m_close(new QPushButton(tr("Close"), this))
+    , m_rowMenu(new QMenu(this))
 {
     setObjectName(QStringLiteral("frm_chann"));
     m_grid->setObjectName(QStringLiteral("MSF_chann"));
@@ -75,10 +105,30 @@ frm_chann::frm_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
     m_comboEdit->setObjectName(QStringLiteral("Combo_edit"));
     m_clear->setObjectName(QStringLiteral("Command_Clear"));
     m_close->setObjectName(QStringLiteral("Command_Close"));
+    m_rowMenu->setObjectName(QStringLiteral("Menu_rows"));
 
+    m_grid->setItemPrototype(new ChannelCell);
     setUpGrid(m_grid,
               Captions::channelGridFormat(),
               kChannelCount, 1);
+    m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_grid->viewport()->installEventFilter(this);
+    m_grid->setAccessibleName(tr("Channel table"));
+    m_grid->setAccessibleDescription(tr("One row per channel. Select rows with Shift or Ctrl, then cut, copy, "
+                                        "paste, insert, delete, move or fill them down from the context menu."));
+    m_textEdit->setAccessibleName(tr("Cell text"));
+    m_textEdit->setAccessibleDescription(tr("Enter stores the text and moves to the next field; Escape takes it back."));
+    m_comboEdit->setAccessibleName(tr("Cell list"));
+    m_comboEdit->setAccessibleDescription(tr("A pick is stored at once, in every selected channel."));
+    m_clear->setToolTip(tr("Empties all 128 channels, after a question"));
+    m_clear->setAccessibleDescription(m_clear->toolTip());
+    m_close->setToolTip(tr("Closes the channel table"));
+    m_close->setAccessibleDescription(m_close->toolTip());
+    createRowActions();
+    // A shortcut, so that it comes before the main window's Ctrl+Tab through its windows.
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), m_grid, this, &frm_chann::focusButtons, Qt::WidgetWithChildrenShortcut);
     m_textEdit->setAlignment(Qt::AlignCenter);
     m_textEdit->hide();
     m_comboEdit->hide();
@@ -107,9 +157,9 @@ frm_chann::frm_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
     // The leave-cell notification: the grid has moved on, and the editor that
     // was open on the cell it left is committed before anything opens on the new one.
     connect(m_grid, &QTableWidget::currentCellChanged, this, &frm_chann::CommitCell);
-    connect(m_grid, &QTableWidget::cellClicked, this, [this] {
-        PlaceCellEditor();
-        setWindowTitle(Captions::channelTableTitle());
+    connect(m_grid, &QTableWidget::cellClicked, this, &frm_chann::cellClicked);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        m_rowMenu->popup(m_grid->viewport()->mapToGlobal(at));
     });
     // Scrolling takes the text editor away from its cell: what was typed is
     // committed as when the cell is left. The list editor moves with its cell.
@@ -145,6 +195,76 @@ void frm_chann::commitPendingEdit()
     CommitCell();
 }
 
+void frm_chann::createRowActions()
+{
+    auto add = [this](const char* name, const QString& text, const QString& tip, QKeySequence key, auto slot) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        action->setToolTip(tip);
+        action->setStatusTip(tip);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        m_rowActions.append(action);
+        m_rowMenu->addAction(action);
+        return action;
+    };
+    auto separator = [this] {
+        auto* line = new QAction(this);
+        line->setSeparator(true);
+        m_rowActions.append(line);
+        m_rowMenu->addAction(line);
+    };
+    add("Edit_cut", tr("Cut channels"), tr("Copies the selected channels and empties them"), QKeySequence::Cut,
+        &frm_chann::cutRows);
+    add("Edit_copy", tr("Copy channels"), tr("Copies the selected channels, for this program and for spreadsheets"),
+        QKeySequence::Copy, &frm_chann::copyRows);
+    add("Edit_paste", tr("Paste channels"), tr("Pastes channels from the current row down"), QKeySequence::Paste,
+        &frm_chann::pasteRows);
+    separator();
+    add("Edit_insert", tr("Insert channel"), tr("Inserts empty channels before the selected ones; the channels below move down"),
+        QKeySequence(Qt::CTRL | Qt::Key_Plus), &frm_chann::insertRows);
+    add("Edit_delete", tr("Delete channels"), tr("Deletes the selected channels; the channels below move up"),
+        QKeySequence(Qt::CTRL | Qt::Key_Minus), &frm_chann::deleteRows);
+    add("Edit_move_up", tr("Move up"), tr("Moves the selected channels up by one"), QKeySequence(Qt::CTRL | Qt::Key_Up),
+        [this] { moveRows(-1); });
+    add("Edit_move_down", tr("Move down"), tr("Moves the selected channels down by one"),
+        QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { moveRows(1); });
+    separator();
+    add("Edit_fill_down", tr("Fill down…"),
+        tr("Gives each selected channel the frequency of the one before plus a step"),
+        QKeySequence(Qt::CTRL | Qt::Key_D), &frm_chann::fillDownRows);
+}
+
+QList<QAction*> frm_chann::editActions() const
+{
+    return m_rowActions;
+}
+
+QString frm_chann::accessibleCellText(int channel, int column, const QString& text)
+{
+    static const char* const kColumnNames[ColumnCount] = {
+        "", QT_TR_NOOP("RX frequency"), QT_TR_NOOP("TX frequency"), QT_TR_NOOP("decode tone"),
+        QT_TR_NOOP("encode tone"),  QT_TR_NOOP("TX power"),     QT_TR_NOOP("width"),        QT_TR_NOOP("name"),
+    };
+    if (column == ColNumber)
+        return tr("Channel %1").arg(channel);
+    const QString shown = text.trimmed().isEmpty() ? tr("empty") : text.trimmed();
+    return tr("Channel %1, %2, %3").arg(channel).arg(tr(kColumnNames[column]), shown);
+}
+
+void frm_chann::cellClicked(int, int column)
+{
+    // Shift and Ctrl clicks select rows; on a list cell they also open the
+    // list, whose pick then applies to every selected channel.
+    const bool selecting = m_pressModifiers & (Qt::ShiftModifier | Qt::ControlModifier);
+    const bool listColumn = column >= ColDecode && column <= ColWidth;
+    if (!selecting || listColumn)
+        PlaceCellEditor();
+    setWindowTitle(Captions::channelTableTitle());
+}
+
 void frm_chann::showDocument()
 {
     fillAllRows();
@@ -172,6 +292,184 @@ void frm_chann::ShowChannelRow(int channel)
 void frm_chann::editChannel(int channel, const std::function<void(RadioData&)>& change)
 {
     m_document.edit(tr("Channel %1").arg(channel), change);
+}
+
+QList<int> frm_chann::selectedChannels() const
+{
+    QList<int> channels;
+    const QItemSelection selection = m_grid->selectionModel()->selection();
+    for (const QItemSelectionRange& range : selection)
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            channels.append(row + 1);
+    std::sort(channels.begin(), channels.end());
+    channels.erase(std::unique(channels.begin(), channels.end()), channels.end());
+    if (channels.isEmpty() && gridRow() > 0)
+        channels.append(gridRow());
+    return channels;
+}
+
+void frm_chann::selectChannels(const QList<int>& channels, int current)
+{
+    if (channels.isEmpty())
+        return;
+    const int column = qMax(int(ColRx), gridColumn());
+    m_grid->setCurrentCell((channels.contains(current) ? current : channels.first()) - 1, column);
+    // One range per run of neighbouring channels.
+    QItemSelection selection;
+    for (qsizetype i = 0; i < channels.size();) {
+        qsizetype end = i;
+        while (end + 1 < channels.size() && channels[end + 1] == channels[end] + 1)
+            ++end;
+        selection.select(m_grid->model()->index(channels[i] - 1, ColRx), m_grid->model()->index(channels[end] - 1, ColName));
+        i = end + 1;
+    }
+    m_grid->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+QList<int> frm_chann::pickedChannels() const
+{
+    const QList<int> selected = selectedChannels();
+    return selected.contains(EditRow) ? selected : QList<int>{ EditRow };
+}
+
+void frm_chann::copyRows()
+{
+    CommitCell();
+    const QList<int> channels = selectedChannels();
+    if (channels.isEmpty())
+        return;
+    auto* clip = new QMimeData;
+    clip->setText(ChannelRows::copyText(m_document.data(), channels));
+    clip->setData(QLatin1String(ChannelRows::kMimeType), ChannelRows::copyRecords(m_document.data(), channels));
+    QGuiApplication::clipboard()->setMimeData(clip);
+}
+
+void frm_chann::cutRows()
+{
+    copyRows();
+    const QList<int> channels = selectedChannels();
+    m_document.edit(tr("Cut"), [&](RadioData& data) { ChannelRows::clearChannels(data.image, channels); });
+}
+
+void frm_chann::pasteRows()
+{
+    CommitCell();
+    const QList<int> selected = selectedChannels();
+    if (selected.isEmpty())
+        return;
+    const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
+    if (!clip || (!clip->hasText() && !clip->hasFormat(QLatin1String(ChannelRows::kMimeType)))) {
+        Prompt::inform(this, tr("The clipboard holds no channels to paste."));
+        return;
+    }
+    const int first = selected.first();
+    const QByteArray records = clip->data(QLatin1String(ChannelRows::kMimeType));
+    const QString text = clip->text();
+    ChannelRows::PasteResult result;
+    m_document.edit(tr("Paste"), [&](RadioData& data) {
+        if (!ChannelRows::pasteRecords(data, first, records, result))
+            result = ChannelRows::pasteText(data, first, text);
+    });
+    if (result.lastChannel >= result.firstChannel) {
+        QList<int> pasted;
+        for (int channel = result.firstChannel; channel <= result.lastChannel; ++channel)
+            pasted.append(channel);
+        selectChannels(pasted);
+    }
+    const QString report = ChannelRows::refusalReport(result);
+    if (!report.isEmpty())
+        Prompt::inform(this, report);
+}
+
+void frm_chann::insertRows()
+{
+    CommitCell();
+    const QList<int> selected = selectedChannels();
+    if (selected.isEmpty())
+        return;
+    const int count = int(selected.size());
+    if (const int blocker = ChannelRows::insertBlocker(m_document.image(), count)) {
+        Prompt::inform(this, tr("Channel %1 is in use, and inserting would push it past channel 128. "
+                                "Delete or move a channel at the end first.").arg(blocker));
+        return;
+    }
+    const int at = selected.first();
+    m_document.edit(tr("Insert channel"), [&](RadioData& data) { ChannelRows::insertChannels(data, at, count); });
+    QList<int> inserted;
+    for (int channel = at; channel < at + count; ++channel)
+        inserted.append(channel);
+    selectChannels(inserted);
+}
+
+void frm_chann::deleteRows()
+{
+    CommitCell();
+    const QList<int> selected = selectedChannels();
+    if (selected.isEmpty())
+        return;
+    m_document.edit(tr("Delete channels"), [&](RadioData& data) { ChannelRows::deleteChannels(data, selected); });
+    selectChannels({ selected.first() });
+}
+
+void frm_chann::moveRows(int by)
+{
+    CommitCell();
+    QList<int> channels = selectedChannels();
+    if (channels.isEmpty())
+        return;
+    const int current = gridRow();
+    bool moved = false;
+    m_document.edit(tr("Move channels"), [&](RadioData& data) { moved = ChannelRows::moveChannels(data, channels, by); });
+    // The current row goes with its channel.
+    if (moved)
+        selectChannels(channels, current + by);
+}
+
+void frm_chann::fillDownRows()
+{
+    CommitCell();
+    const QList<int> channels = selectedChannels();
+    if (channels.size() < 2) {
+        Prompt::inform(this, tr("Select the channel to start from and the channels below it to fill."));
+        return;
+    }
+    if (!ChannelRecord::isUsed(m_document.image(), channels.first())) {
+        Prompt::inform(this, tr("Fill down starts from channel %1, which has no receive frequency.").arg(channels.first()));
+        return;
+    }
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("Dialog_fill_down"));
+    dialog.setWindowTitle(tr("Fill down"));
+    dialog.setLabelText(tr("Each selected channel after channel %1 gets the frequency before it plus this step, in kHz:")
+                            .arg(channels.first()));
+    dialog.setInputMode(QInputDialog::DoubleInput);
+    dialog.setDoubleRange(-kMaxFillStepKHz, kMaxFillStepKHz);
+    dialog.setDoubleDecimals(kFillStepDecimals);
+    dialog.setDoubleValue(double(ChannelRows::defaultFillStepHz(m_document.image())) / kHzPerKHz);
+    dialog.setOkButtonText(tr("Fill down"));
+    dialog.setCancelButtonText(tr("Cancel"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    fillDown(qRound64(dialog.doubleValue() * kHzPerKHz));
+}
+
+void frm_chann::fillDown(qint64 stepHz)
+{
+    const QList<int> channels = selectedChannels();
+    ChannelRows::FillResult result;
+    m_document.edit(tr("Fill down"), [&](RadioData& data) { result = ChannelRows::fillDown(data, channels, stepHz); });
+    if (result.stoppedAt > 0)
+        Prompt::inform(this, tr("Channel %1 would get %2 MHz, outside the frequency range %3 to %4 MHz: "
+                                "it and the channels after it were left as they were.")
+                                 .arg(result.stoppedAt)
+                                 .arg(ChannelEdit::NormalizeFreqText(mhzText(result.stoppedHz)), numberText(m_document.rangeLow()),
+                                      numberText(m_document.rangeHigh())));
+}
+
+void frm_chann::focusButtons()
+{
+    CommitCell();
+    m_clear->setFocus(Qt::TabFocusReason);
 }
 
 void frm_chann::PlaceCellEditor()
@@ -280,7 +578,9 @@ void frm_chann::StorePick(int item)
         return;
     OldCellText = m_comboEdit->currentText();
     const int indexBefore = m_document.undoStack()->index();
-    editChannel(EditRow, [&](RadioData& data) { ChannelEdit::storePick(data.image, EditRow, m_listField, item); });
+    const QList<int> channels = pickedChannels();
+    const QString step = channels.size() == 1 ? tr("Channel %1").arg(EditRow) : tr("%1 channels").arg(channels.size());
+    m_document.edit(step, [&](RadioData& data) { ChannelRows::pick(data.image, channels, m_listField, item); });
     if (m_document.undoStack()->index() != indexBefore)
         ++m_picks;
 }
@@ -400,6 +700,10 @@ void frm_chann::moveBy(int rows, int columns)
         col = ColName;
         --row;
     }
+    if (row > kChannelCount && columns > 0) {
+        focusButtons();
+        return;
+    }
     if (row < 1 || row > kChannelCount)
         return;
     m_grid->setCurrentCell(row - 1, col);
@@ -416,6 +720,8 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event)
             return listEditKey(key);
         if (watched == m_grid)
             return gridKey(key);
+    } else if (event->type() == QEvent::MouseButtonPress && watched == m_grid->viewport()) {
+        m_pressModifiers = static_cast<QMouseEvent*>(event)->modifiers();
     } else if (event->type() == QEvent::Wheel && watched == m_comboEdit) {
         // A wheel turn over the list scrolls the grid; it never picks an item.
         QCoreApplication::sendEvent(m_grid->viewport(), event);
@@ -484,6 +790,12 @@ bool frm_chann::listEditKey(QKeyEvent* key)
 // frequency or name cell opens its editor with the typed character.
 bool frm_chann::gridKey(QKeyEvent* key)
 {
+    // Tab on the last cell goes on to the buttons, as Ctrl+Tab does anywhere.
+    const bool lastCell = gridRow() == kChannelCount && gridColumn() == ColName;
+    if (key->key() == Qt::Key_Tab && lastCell && !key->modifiers()) {
+        focusButtons();
+        return true;
+    }
     if (isEnter(key) || key->key() == Qt::Key_F2) {
         PlaceCellEditor();
         return true;
@@ -505,6 +817,8 @@ void frm_chann::closeEvent(QCloseEvent* event)
 
 void frm_chann::clearAll()
 {
+    if (!Prompt::ask(this, tr("Empty all 128 channels? Edit > Undo brings them back.")))
+        return;
     closeEditors();
     m_document.edit(tr("Clear"), [](RadioData& data) {
         for (int n = 1; n <= kChannelCount; ++n)

@@ -8,14 +8,19 @@
 // Enter walks through a channel's fields; leaving a cell commits the editor
 // that is open on it, and moving through the grid without an open editor
 // changes nothing.
+// Rows are selected like a spreadsheet's: cut, copy, paste, insert, delete,
+// move and fill down work on the selected channels, a pick in a list applies
+// to every selected channel, and each of these actions is one undo step.
 
-#include "shell/ChildWindow.h"
+#include "ui/ChildWindow.h"
 
 #include "ChannelEdit.h"
 
 #include <functional>
 
+class QAction;
 class QComboBox;
+class QMenu;
 class RadioDocument;
 struct RadioData;
 class WindowHost;
@@ -50,6 +55,27 @@ public:
 
     QTableWidget* grid() const { return m_grid; }
 
+    // The selected channels in ascending order; the current row's channel when none is selected.
+    QList<int> selectedChannels() const;
+    // Selects the channels; the current row is `current` when it is one of them, else the first.
+    void selectChannels(const QList<int>& channels, int current = 0);
+
+    // The row actions, each one undo step on the selected channels.
+    void copyRows();
+    void cutRows();
+    void pasteRows();
+    void insertRows();
+    void deleteRows();
+    void moveRows(int by);
+    // Asks for the step, then fills down.
+    void fillDownRows();
+
+    QList<QAction*> editActions() const override;
+    QMenu* rowMenu() const { return m_rowMenu; }
+
+    // What a screen reader says for a cell: "Channel 5, RX frequency, 446.01250".
+    static QString accessibleCellText(int channel, int column, const QString& text);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -60,6 +86,12 @@ private:
     void showDocument();
     void fillAllRows();
     void clearAll();
+    void createRowActions();
+    void cellClicked(int row, int column);
+    // The channels a pick in the open list applies to.
+    QList<int> pickedChannels() const;
+    void focusButtons();
+    void fillDown(qint64 stepHz);
     QTableWidgetItem* item(int channel, int column) const;
     int gridRow() const;        // current grid row: channel 1..128, 0 when none
     int gridColumn() const;
@@ -93,6 +125,9 @@ private:
     QComboBox* m_comboEdit;
     QPushButton* m_clear;
     QPushButton* m_close;
+    QMenu* m_rowMenu;
+    QList<QAction*> m_rowActions;
+    Qt::KeyboardModifiers m_pressModifiers;   // of the mouse press that starts a click
 
     int EditRow = 1;
     int EditCol = 1;

@@ -28,8 +28,6 @@ using namespace ChannelRecord;
 using Tones::Kind;
 using Tones::Tone;
 
-constexpr qint64 kHzPerMHz = 1000000;
-constexpr int kMHzDecimals = 6;
 constexpr const char kUtf8Mark[] = "\xEF\xBB\xBF";
 
 enum Column {
@@ -60,26 +58,6 @@ QString toneWord(const QString& text)
         if (text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0)
             return QLatin1String(word);
     return text;
-}
-
-QString mhzText(qint64 hz)
-{
-    return QStringLiteral("%1.%2").arg(hz / kHzPerMHz).arg(hz % kHzPerMHz, kMHzDecimals, 10, QLatin1Char('0'));
-}
-
-// A frequency in MHz as decimal text, read exactly into Hz; digits below 1 Hz are cut.
-std::optional<qint64> parseHz(const QString& text)
-{
-    static const QRegularExpression number(QStringLiteral("^(\\d*)(?:\\.(\\d*))?$"));
-    const QRegularExpressionMatch match = number.match(text);
-    const QString whole = match.captured(1);
-    const QString fraction = match.captured(2);
-    if (!match.hasMatch() || (whole.isEmpty() && fraction.isEmpty()))
-        return std::nullopt;
-    // Anything from 1000 MHz on lies outside every range; it is kept large, not overflowed.
-    constexpr int kMaxWholeDigits = 6;
-    const QString digits = whole.size() > kMaxWholeDigits ? QStringLiteral("999999") : whole;
-    return digits.toLongLong() * kHzPerMHz + fraction.left(kMHzDecimals).leftJustified(kMHzDecimals, u'0').toLongLong();
 }
 
 FreqCells freqCells(const MemoryImage& image, int channel, int base)
@@ -249,7 +227,7 @@ void RowReader::adjust(const QString& text)
 
 std::optional<qint64> RowReader::frequency(const QString& text, bool transmit)
 {
-    const std::optional<qint64> hz = parseHz(text);
+    const std::optional<qint64> hz = parseMHz(text);
     if (!hz) {
         refuse(transmit ? CsvImport::tr("The transmit frequency \"%1\" is not a number.").arg(text)
                         : CsvImport::tr("The frequency \"%1\" is not a number.").arg(text));
@@ -278,7 +256,7 @@ std::optional<qint64> RowReader::transmitFrequency(qint64 rx)
         refuse(CsvImport::tr("The duplex \"%1\" is none of +, -, split and off.").arg(field(Duplex)));
         return std::nullopt;
     }
-    const std::optional<qint64> offset = offsetText.isEmpty() ? 0 : parseHz(offsetText);
+    const std::optional<qint64> offset = offsetText.isEmpty() ? 0 : parseMHz(offsetText);
     if (!offset) {
         refuse(CsvImport::tr("The offset \"%1\" is not a number.").arg(offsetText));
         return std::nullopt;

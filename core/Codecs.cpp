@@ -3,6 +3,7 @@
 #include "MemoryImage.h"
 #include "MemoryMap.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -91,8 +92,28 @@ namespace {
 
 constexpr qint64 kHzPerMHz = 1000000;
 constexpr qint64 kHzPerTenth = 100000;   // the 100 kHz digit
+constexpr int kMHzDecimals = 6;           // whole hertz
 
 } // namespace
+
+QString mhzText(qint64 hz)
+{
+    return QStringLiteral("%1.%2").arg(hz / kHzPerMHz).arg(hz % kHzPerMHz, kMHzDecimals, 10, QLatin1Char('0'));
+}
+
+std::optional<qint64> parseMHz(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral("^(\\d*)(?:\\.(\\d*))?$"));
+    const QRegularExpressionMatch match = number.match(text);
+    const QString whole = match.captured(1);
+    const QString fraction = match.captured(2);
+    if (!match.hasMatch() || (whole.isEmpty() && fraction.isEmpty()))
+        return std::nullopt;
+    // Anything from 1000 MHz on lies outside every range; it is kept large, not overflowed.
+    constexpr int kMaxWholeDigits = 6;
+    const QString digits = whole.size() > kMaxWholeDigits ? QStringLiteral("999999") : whole;
+    return digits.toLongLong() * kHzPerMHz + fraction.left(kMHzDecimals).leftJustified(kMHzDecimals, u'0').toLongLong();
+}
 
 qint64 freqFieldHz(const FreqCells& cells, int version)
 {

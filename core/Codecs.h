@@ -7,6 +7,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <optional>
 
 class MemoryImage;
 
@@ -42,6 +43,12 @@ struct FreqCells
 qint64 freqFieldHz(const FreqCells& cells, int version);
 // Encodes 0 .. 999,999,999 Hz; a frequency between two steps goes to the step below.
 FreqCells freqCellsForHz(qint64 hz, int version);
+
+// A frequency in MHz as decimal text ("446.00625"), read exactly into Hz;
+// digits below 1 Hz are cut. nullopt when the text is no such number.
+std::optional<qint64> parseMHz(const QString& text);
+// Hz as MHz with six decimals: 446006250 -> "446.006250".
+QString mhzText(qint64 hz);
 
 // The frequency held in cells base+1 .. base+3 of a block, as FreqBytesToText shows it.
 QString storedFreqText(const MemoryImage& image, int version, int block, int base);

@@ -1,7 +1,7 @@
 #include "ChannelFileDialog.h"
 
 #include "ChannelFile.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -99,6 +99,10 @@ ChannelFileDialog::ChannelFileDialog(RadioDocument& document, WindowHost* host, 
     m_cancel->setObjectName(QStringLiteral("Command_Close"));
     m_driveCaption->setBuddy(m_drives);
     m_nameCaption->setBuddy(m_name);
+    m_folderTree->setAccessibleName(tr("Folders"));
+    m_folderTree->setAccessibleDescription(tr("The folder whose channel files are listed"));
+    m_fileList->setAccessibleName(tr("Channel files"));
+    m_fileList->setAccessibleDescription(tr("A file picked here goes into the file name"));
 
     m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     m_driveFilter->setSourceModel(m_folders);

@@ -1,7 +1,7 @@
 #include "Form_Edit_Test.h"
 
-#include "shell/GridFormat.h"
-#include "shell/Prompt.h"
+#include "ui/GridFormat.h"
+#include "ui/Prompt.h"
 
 #include "Codecs.h"
 #include "FmPresets.h"
@@ -33,6 +33,9 @@ Form_Edit_Test::Form_Edit_Test(RadioDocument& document, QWidget* parent)
     m_textEdit->setObjectName(QStringLiteral("Text_Edit"));
     m_close->setObjectName(QStringLiteral("Command_Close"));
     setWindowTitle(Captions::fmTitle());
+    m_grid->setAccessibleName(Captions::fmTitle());
+    m_grid->setAccessibleDescription(tr("The 16 FM broadcast presets; Enter or a click edits a frequency"));
+    m_textEdit->setAccessibleName(tr("Preset frequency"));
 
     setUpGrid(m_grid, Captions::fmGridFormat(), kPresetCount, 0);
     // The 16 rows share the grid's height, so every preset is in sight without

@@ -1,7 +1,7 @@
 #include "Form_Comm_Read.h"
 
 #include "WorkingCopy.h"
-#include "shell/WindowHost.h"
+#include "ui/WindowHost.h"
 
 #include "RadioDocument.h"
 
@@ -23,6 +23,9 @@ Form_Comm_Read::Form_Comm_Read(RadioDocument& document, CommPort& port, WindowHo
 
 void Form_Comm_Read::startTransfer()
 {
+    // Unsaved changes are read over only when the user says so.
+    if (!sequence()->busy() && host() && !host()->confirmDiscardChanges(WindowHost::DiscardReason::Read))
+        return;
     sequence()->startRead();
 }
 

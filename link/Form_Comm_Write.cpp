@@ -2,7 +2,7 @@
 
 #include "Backups.h"
 #include "WorkingCopy.h"
-#include "shell/WindowHost.h"
+#include "ui/WindowHost.h"
 
 #include "RadioDocument.h"
 

@@ -5,7 +5,7 @@
 // transfer runs the window refuses to close, however the user asks.
 
 #include "LinkSequence.h"
-#include "shell/ChildWindow.h"
+#include "ui/ChildWindow.h"
 
 #include <optional>
 

@@ -18,6 +18,7 @@ Form_setup::Form_setup(CommPort& port, QWidget* parent)
     , m_frame(new QGroupBox(this))
 {
     setObjectName(QStringLiteral("Form_setup"));
+    closeOnEscape();
     m_frame->setObjectName(QStringLiteral("Frame1"));
     auto* ok = new QPushButton(this);
     auto* cancel = new QPushButton(this);

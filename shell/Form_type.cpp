@@ -16,6 +16,7 @@ Form_type::Form_type(RadioDocument& document, QWidget* parent)
     , m_band(new QLabel(this))
 {
     setObjectName(QStringLiteral("Form_type"));
+    closeOnEscape();
     setWindowTitle(tr("Model Select"));
     auto* model = new QLabel(tr("Model"), this);
     auto* band = new QLabel(tr("Band"), this);

@@ -2,7 +2,8 @@
 
 #include "Form_setup.h"
 #include "Form_type.h"
-#include "Prompt.h"
+#include "RecentFiles.h"
+#include "ui/Prompt.h"
 #include "frmAbout.h"
 #include "channels/frm_chann.h"
 #include "files/ChannelExchange.h"
@@ -24,7 +25,10 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QTableWidget>
 #include <QLabel>
 #include <QMenu>
@@ -39,6 +43,15 @@ namespace {
 
 // Status-bar panel widths, percent of the window width at start-up.
 constexpr std::array<int, MDImain::kPanelCount> kPanelWidthPercent = { 5, 15, 6, 8, 10, 5, 16, 35 };
+
+// The channel file among dropped files, or empty.
+QString droppedChannelFile(const QMimeData* data)
+{
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".chann"), Qt::CaseInsensitive))
+            return url.toLocalFile();
+    return {};
+}
 
 QString rangePanelText(const RadioDocument& document)
 {
@@ -56,6 +69,7 @@ MDImain::MDImain(QWidget* parent)
 {
     setObjectName(QStringLiteral("MDImain"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/qv3n.svg")));
+    setAcceptDrops(true);
     m_area->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(m_area);
     connect(m_area, &QMdiArea::subWindowActivated, this, &MDImain::onSubWindowActivated);
@@ -64,6 +78,12 @@ MDImain::MDImain(QWidget* parent)
     createStatusBar();
 
     connect(m_document, &RadioDocument::changed, this, [this] { setPanelText(5, m_document->versionText()); });
+    connect(m_document, &RadioDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    // The file in use is the one most recently used.
+    connect(m_document, &RadioDocument::fileNameChanged, this, [this](const QString& fileName) {
+        RecentFiles::add(fileName);
+        showTitle();
+    });
     connect(m_port, &CommPort::commPortNumberChanged, this,
             [this](int number) { setPanelText(3, QStringLiteral("COM%1").arg(number)); });
     QUndoStack* undo = m_document->undoStack();
@@ -126,6 +146,22 @@ void MDImain::closeEvent(QCloseEvent* event)
     QMainWindow::closeEvent(event);
 }
 
+void MDImain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedChannelFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MDImain::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedChannelFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The drag source waits for the drop to end; the file opens after it.
+    QMetaObject::invokeMethod(this, [this, path] { openFile(path); }, Qt::QueuedConnection);
+}
+
 void MDImain::createMenus()
 {
     auto action = [this](QMenu* menu, const char* name, QKeySequence shortcut, auto slot) {
@@ -146,6 +182,9 @@ void MDImain::createMenus()
     m_fileOpen = action(m_file, "File_Open", QKeySequence(Qt::CTRL | Qt::Key_O), &MDImain::openChannelFile);
     m_fileSave = action(m_file, "File_save", QKeySequence(Qt::CTRL | Qt::Key_S), &MDImain::saveChannelFile);
     m_fileSaveAs = action(m_file, "File_saveas", {}, &MDImain::saveChannelFile);
+    m_fileRecent = m_file->addMenu(QString());
+    m_fileRecent->setObjectName(QStringLiteral("File_recent"));
+    connect(m_fileRecent, &QMenu::aboutToShow, this, &MDImain::showRecentFiles);
     m_file->addSeparator();
     m_fileImportCsv = action(m_file, "File_import_csv", {},
                              [this] { ChannelExchange::importCsv(this, *m_document, this); });
@@ -165,6 +204,7 @@ void MDImain::createMenus()
     m_editRedo = action(m_edit, "Edit_redo", QKeySequence(Qt::CTRL | Qt::Key_Y), &MDImain::redo);
     m_editRedo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
     m_edit->addSeparator();
+    m_editWindowActionsEnd = m_edit->addSeparator();
     m_channelEdit = action(m_edit, "Channel_edit", {}, &MDImain::openChannelWindow);
     m_optionalEdit = action(m_edit, "Optional_edit", {}, &MDImain::openOptionWindow);
     m_testEdit = action(m_edit, "Test_edit", {}, &MDImain::openFmWindow);
@@ -181,6 +221,13 @@ void MDImain::createMenus()
     m_languageEng->setText(QStringLiteral("English"));
     m_menuAbout = action(nullptr, "Menu_About", {}, &MDImain::openAboutWindow);
     m_menuExit = action(nullptr, "Menu_exit", {}, &MDImain::close);
+
+    // F10 takes the keyboard to the menu bar.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("Focus_menu_bar"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(menuKey, &QAction::triggered, this, [this] { menuBar()->setActiveAction(m_file->menuAction()); });
+    addAction(menuKey);
 }
 
 QAction* MDImain::toolbarButton(const QString& key, const QString& icon)
@@ -241,6 +288,7 @@ void MDImain::setCaptions(bool startUp)
     m_fileOpen->setText(tr("Open"));
     m_fileSave->setText(tr("Save"));
     m_fileSaveAs->setText(tr("Save As"));
+    m_fileRecent->setTitle(tr("Recent files"));
     m_fileImportCsv->setText(tr("Import CSV…"));
     m_fileExportCsv->setText(tr("Export CSV…"));
     m_fileCompare->setText(tr("Compare with file…"));
@@ -262,7 +310,20 @@ void MDImain::setCaptions(bool startUp)
     m_menuAbout->setText(tr("About"));
     m_menuExit->setText(tr("Exit"));
 
-    setWindowTitle(mainWindowTitle());
+    showTitle();
+    const std::pair<const char*, std::pair<QString, QString>> toolbarTexts[] = {
+        { "open", { tr("Open"), tr("Opens a channel file") } },
+        { "save", { tr("Save"), tr("Saves the radio data to a channel file") } },
+        { "edit_chann", { tr("Channels"), tr("Shows the channel table") } },
+        { "read", { tr("Read"), tr("Reads the radio's data") } },
+        { "write", { tr("Write"), tr("Writes the data to the radio") } },
+        { "Exit", { tr("Exit"), tr("Ends the program") } },
+    };
+    for (const auto& [key, texts] : toolbarTexts) {
+        QAction* button = findChild<QAction*>(QLatin1String(key));
+        button->setText(texts.first);
+        button->setToolTip(texts.second);
+    }
     setPanelText(1, tr("State"));
     setPanelText(2, QString());
     setPanelText(3, QStringLiteral("COM%1").arg(m_port->CommPortNumber()));
@@ -271,8 +332,35 @@ void MDImain::setCaptions(bool startUp)
     setPanelText(8, makerName());
 }
 
+void MDImain::showTitle()
+{
+    const QString fileName = m_document->fileName();
+    // Qt shows the [*] mark as "*" while the data has unsaved changes.
+    setWindowTitle(fileName.isEmpty()
+                       ? mainWindowTitle() + QStringLiteral("[*]")
+                       : tr("%1 - %2[*]").arg(mainWindowTitle().trimmed(), QFileInfo(fileName).fileName()));
+    setWindowModified(m_document->isModified());
+}
+
+void MDImain::showRecentFiles()
+{
+    m_fileRecent->clear();
+    const QStringList files = RecentFiles::list();
+    if (files.isEmpty())
+        m_fileRecent->addAction(tr("(none)"))->setEnabled(false);
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QAction* entry = m_fileRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        connect(entry, &QAction::triggered, this, [this, path] {
+            if (!openFile(path) && !QFileInfo::exists(path))
+                RecentFiles::remove(path);
+        });
+    }
+}
+
 void MDImain::showInArea(ChildWindow* child)
 {
+    m_edit->insertActions(m_editWindowActionsEnd, child->editActions());
     QMdiSubWindow* frame = m_area->addSubWindow(child);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(windowIcon());
@@ -325,6 +413,11 @@ bool MDImain::confirmDiscardChanges(DiscardReason reason)
         question.text = tr("The radio data has changed since it was last loaded or saved. "
                            "Save the changes before another file is loaded?");
         question.informativeText = tr("Save opens the save dialog; the file is not loaded.");
+        break;
+    case DiscardReason::Read:
+        question.text = tr("The radio data has changed since it was last loaded or saved. "
+                           "Save the changes before the radio's data is read over them?");
+        question.informativeText = tr("Save opens the save dialog; the radio is not read.");
         break;
     }
     if (fileKnown)

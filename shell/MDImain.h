@@ -1,10 +1,11 @@
 #pragma once
 
 // The main window: menus, toolbar and status bar, the area that holds every
-// other window, and the program's start-up.
+// other window, and the program's start-up. Its title names the open channel
+// file and marks unsaved changes; a channel file dropped on it is opened.
 
-#include "ChildWindow.h"
-#include "WindowHost.h"
+#include "ui/ChildWindow.h"
+#include "ui/WindowHost.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -18,6 +19,8 @@ class CommPort;
 class MemoryImage;
 class QAction;
 class QLabel;
+class QDragEnterEvent;
+class QDropEvent;
 class QMenu;
 class RadioDocument;
 
@@ -64,6 +67,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     template <class W>
@@ -72,6 +77,8 @@ private:
     void createToolbar();
     void createStatusBar();
     void setCaptions(bool startUp);
+    void showTitle();
+    void showRecentFiles();
     void setPanelWidths();
     QAction* toolbarButton(const QString& key, const QString& icon);
     void showInArea(ChildWindow* child);
@@ -111,6 +118,7 @@ private:
     QMenu* m_edit = nullptr;
     QMenu* m_program = nullptr;
     QMenu* m_language = nullptr;
+    QMenu* m_fileRecent = nullptr;
     QAction* m_fileNew = nullptr;
     QAction* m_fileOpen = nullptr;
     QAction* m_fileSave = nullptr;
@@ -122,6 +130,7 @@ private:
     QAction* m_fileExit = nullptr;
     QAction* m_editUndo = nullptr;
     QAction* m_editRedo = nullptr;
+    QAction* m_editWindowActionsEnd = nullptr;   // a window's Edit actions go before this separator
     QAction* m_procType = nullptr;
     QAction* m_channelEdit = nullptr;
     QAction* m_optionalEdit = nullptr;

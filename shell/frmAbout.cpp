@@ -1,6 +1,6 @@
 #include "frmAbout.h"
 
-#include "Prompt.h"
+#include "ui/Prompt.h"
 
 #include "Language.h"
 #include "RadioDocument.h"
@@ -48,6 +48,7 @@ frmAbout::frmAbout(const RadioDocument& document, QWidget* parent)
     : ChildWindow(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
+    closeOnEscape();
     const AboutTexts texts = SetAboutTexts(document.version());
     setWindowTitle(tr("About"));
 

@@ -8,6 +8,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qv3n"));
+    // Where the settings (the recent files) are kept.
+    QApplication::setOrganizationName(QStringLiteral("Quillmere Radio Workshop"));
     MDImain mainWindow;
     mainWindow.start();
 

@@ -25,6 +25,69 @@
     </message>
 </context>
 <context>
+    <name>ChannelRows</name>
+    <message>
+        <source>the transmit frequency &quot;%1&quot; is not a number</source>
+        <translation>发射频率“%1”不是数字</translation>
+    </message>
+    <message>
+        <source>the receive frequency &quot;%1&quot; is not a number</source>
+        <translation>接收频率“%1”不是数字</translation>
+    </message>
+    <message>
+        <source>the transmit frequency %1 MHz lies outside the range %2 to %3 MHz</source>
+        <translation>发射频率 %1 MHz 超出范围 %2 至 %3 MHz</translation>
+    </message>
+    <message>
+        <source>the receive frequency %1 MHz lies outside the range %2 to %3 MHz</source>
+        <translation>接收频率 %1 MHz 超出范围 %2 至 %3 MHz</translation>
+    </message>
+    <message>
+        <source>the row has no receive frequency</source>
+        <translation>该行没有接收频率</translation>
+    </message>
+    <message>
+        <source>the row is not a row of the channel table: its columns must be separated by tabs</source>
+        <translation>该行不是信道表的行：各列必须以制表符分隔</translation>
+    </message>
+    <message>
+        <source>the decode tone &quot;%1&quot; is not in the radio&apos;s table</source>
+        <translation>解码“%1”不在对讲机的亚音表中</translation>
+    </message>
+    <message>
+        <source>the power &quot;%1&quot; is neither High nor Low</source>
+        <translation>功率“%1”既不是高也不是低</translation>
+    </message>
+    <message>
+        <source>the width &quot;%1&quot; is neither Wide nor Narrow</source>
+        <translation>带宽“%1”既不是宽带也不是窄带</translation>
+    </message>
+    <message>
+        <source>the encode tone &quot;%1&quot; is not in the radio&apos;s table</source>
+        <translation>编码“%1”不在对讲机的亚音表中</translation>
+    </message>
+    <message>
+        <source>there is no channel after channel 128</source>
+        <translation>信道 128 之后没有信道</translation>
+    </message>
+    <message>
+        <source>These rows were not pasted; the channels they were meant for are as they were:</source>
+        <translation>以下各行未粘贴，对应的信道保持不变：</translation>
+    </message>
+    <message>
+        <source>Rows %1 to %2: %3.</source>
+        <translation>第 %1 至 %2 行：%3。</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>第 %1 行：%2。</translation>
+    </message>
+    <message>
+        <source>Row %1 (channel %2): %3.</source>
+        <translation>第 %1 行（信道 %2）：%3。</translation>
+    </message>
+</context>
+<context>
     <name>CompareText</name>
     <message>
         <source>%1 %2 → %3</source>

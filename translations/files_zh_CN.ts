@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
@@ -51,6 +51,22 @@ A file of that name already on disk is left as it was.</source>
     <message>
         <source>Cancel</source>
         <translation>取  消</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>The folder whose channel files are listed</source>
+        <translation>列出其中信道参数文件的文件夹</translation>
+    </message>
+    <message>
+        <source>Channel files</source>
+        <translation>信道参数文件</translation>
+    </message>
+    <message>
+        <source>A file picked here goes into the file name</source>
+        <translation>在此选中的文件填入文件名</translation>
     </message>
 </context>
 <context>
@@ -173,7 +189,7 @@ A file of that name already on disk is left as it was.</source>
         <translation>保存信道参数所需要的文件名无效 </translation>
     </message>
     <message>
-        <source>Advice don't modify file suffix name of system default ！</source>
+        <source>Advice don&apos;t modify file suffix name of system default ！</source>
         <translation>建议不要修改系统默认的文件后缀名！</translation>
     </message>
 </context>

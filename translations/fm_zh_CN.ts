@@ -15,5 +15,13 @@
         <source>Radio Channel %1</source>
         <translation>收音机频道 %1</translation>
     </message>
+    <message>
+        <source>The 16 FM broadcast presets; Enter or a click edits a frequency</source>
+        <translation>16 个收音机频道；回车或单击可编辑频率</translation>
+    </message>
+    <message>
+        <source>Preset frequency</source>
+        <translation>频道频率</translation>
+    </message>
 </context>
 </TS>

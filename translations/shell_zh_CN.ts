@@ -211,23 +211,68 @@
         <translation>与文件比较…</translation>
     </message>
     <message>
+        <source>Recent files</source>
+        <translation>最近的文件</translation>
+    </message>
+    <message>
+        <source>Opens a channel file</source>
+        <translation>打开信道参数文件</translation>
+    </message>
+    <message>
+        <source>Saves the radio data to a channel file</source>
+        <translation>将对讲机数据保存到信道参数文件</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Shows the channel table</source>
+        <translation>显示信道表</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Reads the radio&apos;s data</source>
+        <translation>读取对讲机数据</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>Writes the data to the radio</source>
+        <translation>将数据写入对讲机</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>退出程序</translation>
+    </message>
+    <message>
+        <source>%1 - %2[*]</source>
+        <translation>%1 - %2[*]</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>The radio data has changed since it was last loaded or saved. Save the changes before the radio&apos;s data is read over them?</source>
+        <translation>对讲机数据在上次调入或保存之后已被修改。读取对讲机数据前是否保存修改？</translation>
+    </message>
+    <message>
+        <source>Save opens the save dialog; the radio is not read.</source>
+        <translation>选择“保存”将打开保存对话框，不读取对讲机。</translation>
+    </message>
+    <message>
         <source>Open Backups Folder</source>
         <translation>打开备份文件夹</translation>
     </message>
     <message>
         <source>The backups folder %1 could not be opened.</source>
         <translation>无法打开备份文件夹 %1。</translation>
-    </message>
-</context>
-<context>
-    <name>Prompt</name>
-    <message>
-        <source>Operate Prompt</source>
-        <translation>操作提示</translation>
-    </message>
-    <message>
-        <source>Operate prompt</source>
-        <translation>操作提示</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 #include "channels/frm_chann.h"
+#include "ui/Prompt.h"
 
 #include "ChannelRecord.h"
 #include "Tables.h"
@@ -103,14 +104,34 @@ private slots:
         QCOMPARE(int(image.cell(2, 8)), named ? 0xFF : 0xEF);
     }
 
-    void clearEmptiesOnlyTheChannels()
+    void clearAsksThenEmptiesOnlyTheChannels_data()
     {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Yes") << true;
+        QTest::newRow("No") << false;
+    }
+    void clearAsksThenEmptiesOnlyTheChannels()
+    {
+        QFETCH(bool, yes);
         for (int n = 1; n <= 128; ++n)
             setRecord(*m_document, n, { 0, 0, 0x50, 0x44, 0, 0, 0x50, 0x44, 0, 0xC0, 255, 255, 255, 255, 255, 0 });
         poke(*m_document)->setCell(0, 0, 0x12);
         poke(*m_document)->setCell(129, 3, 0x34);
         const MemoryImage before = m_document->image();
+        QList<Prompt::Message> questions;
+        Prompt::setHandler([&](const Prompt::Message& m) {
+            questions << m;
+            return yes ? QMessageBox::Yes : QMessageBox::No;
+        });
         m_table->findChild<QPushButton*>(QStringLiteral("Command_Clear"))->click();
+        Prompt::setHandler({});
+        QCOMPARE(questions.size(), 1);
+        QCOMPARE(questions[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(questions[0].buttonTexts.value(QMessageBox::Yes), QStringLiteral("Yes"));
+        if (!yes) {
+            QVERIFY(m_document->image() == before);
+            return;
+        }
         for (int b = 0; b < MemoryImage::kBlocks; ++b) {
             for (int c = 0; c < 16; ++c) {
                 const quint8 expected = (b >= 1 && b <= 128) ? 0xFF : before.cell(b, c);

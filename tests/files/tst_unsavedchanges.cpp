@@ -1,8 +1,9 @@
 #include "channels/frm_chann.h"
 #include "files/Form_open_chann.h"
 #include "files/Form_save_chann.h"
+#include "link/Form_Comm_Read.h"
 #include "shell/MDImain.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include "ChannelFile.h"
 #include "support/DocumentPoke.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,23 +88,22 @@ private slots:
 
     void answers_data()
     {
-        QTest::addColumn<bool>("exit");
+        QTest::addColumn<QString>("action");
         QTest::addColumn<QMessageBox::StandardButton>("answer");
         QTest::addColumn<bool>("fileKnown");
         QTest::addColumn<bool>("goesAhead");
         QTest::addColumn<bool>("saved");
         QTest::addColumn<bool>("saveDialog");
-        for (bool exit : { true, false }) {
-            const char* what = exit ? "exit" : "new";
-            QTest::addRow("%s, discard", what) << exit << QMessageBox::Discard << true << true << false << false;
-            QTest::addRow("%s, save to the last file", what) << exit << QMessageBox::Save << true << true << true << false;
-            QTest::addRow("%s, save without a file", what) << exit << QMessageBox::Save << false << false << false << true;
-            QTest::addRow("%s, cancel", what) << exit << QMessageBox::Cancel << true << false << false << false;
+        for (const char* what : { "exit", "new", "read" }) {
+            QTest::addRow("%s, discard", what) << what << QMessageBox::Discard << true << true << false << false;
+            QTest::addRow("%s, save to the last file", what) << what << QMessageBox::Save << true << true << true << false;
+            QTest::addRow("%s, save without a file", what) << what << QMessageBox::Save << false << false << false << true;
+            QTest::addRow("%s, cancel", what) << what << QMessageBox::Cancel << true << false << false << false;
         }
     }
     void answers()
     {
-        QFETCH(bool, exit);
+        QFETCH(QString, action);
         QFETCH(QMessageBox::StandardButton, answer);
         QFETCH(bool, fileKnown);
         QFETCH(bool, goesAhead);
@@ -117,17 +118,28 @@ private slots:
         const MemoryImage::Bytes changed = document().image().bytes();
 
         m_answer = answer;
-        const bool gone = act(exit);
-        QCOMPARE(m_questions.size(), 1);
+        const bool exit = action == "exit";
+        bool gone = false;
+        if (action == "read") {
+            // A read that goes ahead tries the port: a missing one is reported.
+            qputenv("QV3N_COM1", "/nonexistent/qv3n-port");
+            m_main->findChild<QAction*>("Prog_read")->trigger();
+            m_main->window<Form_Comm_Read>()->findChild<QPushButton*>("Command_read")->click();
+            gone = m_questions.size() == 2;
+        } else {
+            gone = act(exit);
+            QCOMPARE(m_questions.size(), 1);
+        }
         const Prompt::Message& question = m_questions[0];
-        QVERIFY(question.text.contains(exit ? "退出程序" : "新建"));
+        QVERIFY(question.text.contains(exit ? "退出程序" : action == "new" ? "新建" : "读取"));
         QCOMPARE(question.informativeText.contains(QDir::toNativeSeparators(last)), fileKnown);
         QCOMPARE(gone, goesAhead);
         QCOMPARE(m_main->isVisible(), !(exit && goesAhead));
         QCOMPARE(readAll(last), saved ? ChannelFile::format(changed) : lastBefore);
         QCOMPARE(m_main->window<Form_save_chann>() != nullptr, saveDialog);
-        QVERIFY(document().image().bytes() == (exit || !goesAhead ? changed : resetImage()));
-        QCOMPARE(document().isModified(), !saved && !(goesAhead && !exit));
+        const bool replaced = action == "new" && goesAhead;
+        QVERIFY(document().image().bytes() == (replaced ? resetImage() : changed));
+        QCOMPARE(document().isModified(), !saved && !replaced);
     }
 
     void newRefillsTheOpenWindows()

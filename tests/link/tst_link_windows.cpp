@@ -6,7 +6,7 @@
 #include "link/Backups.h"
 #include "link/Form_Comm_Write.h"
 #include "shell/MDImain.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include "ChannelFile.h"
 #include "Codecs.h"

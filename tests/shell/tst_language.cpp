@@ -5,7 +5,7 @@
 #include "options/frm_option.h"
 #include "shell/Form_type.h"
 #include "shell/MDImain.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 #include "shell/frmAbout.h"
 
 #include "support/DocumentPoke.h"
@@ -92,7 +92,7 @@ private slots:
                                       "Quillmere Radio Workshop" };
         for (int panel = 1; panel <= 8; ++panel)
             QCOMPARE(m_main->panelText(panel), english[panel - 1]);
-        QCOMPARE(m_main->windowTitle(), QStringLiteral("Quillmere Radio Workshop QV3N series program software "));
+        QCOMPARE(m_main->windowTitle(), QStringLiteral("Quillmere Radio Workshop QV3N series program software [*]"));
 
         m_main->findChild<QAction*>("Language_chn")->trigger();
         QCOMPARE(m_main->findChild<QAction*>("proc_type")->text(), QStringLiteral("机型"));

@@ -3,7 +3,7 @@
 #include "options/frm_option.h"
 #include "shell/Form_type.h"
 #include "shell/MDImain.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include "ChannelFile.h"
 #include "MemoryMap.h"
@@ -30,7 +30,9 @@ class TestUndo : public QObject
 private slots:
     void init()
     {
-        Prompt::setHandler([](const Prompt::Message&) { return QMessageBox::Discard; });
+        Prompt::setHandler([](const Prompt::Message& m) {
+            return m.buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Discard;
+        });
         m_main = new MDImain;
         m_main->start();
         m_main->activateWindow();

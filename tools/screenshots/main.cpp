@@ -10,7 +10,7 @@
 #include "files/ChannelExchange.h"
 #include "link/Form_Comm_Write.h"
 #include "shell/MDImain.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
@@ -31,11 +31,13 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -258,8 +260,34 @@ int main(int argc, char* argv[])
         main.mdiArea()->activeSubWindow()->close();
         QTest::qWait(50);
 
-        // The Edit menu open after a Clear, over the window: Undo names the step.
-        main.window<frm_chann>()->findChild<QPushButton*>(QStringLiteral("Command_Clear"))->click();
+        // Channels 2 to 4 selected, with the row menu open over them.
+        frm_chann* table = main.window<frm_chann>();
+        main.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(table->parentWidget()));
+        table->selectChannels({ 2, 3, 4 });
+        const QRect cell = table->grid()->visualItemRect(table->grid()->item(2, frm_chann::ColTx));
+        table->rowMenu()->popup(table->grid()->viewport()->mapToGlobal(cell.center()));
+        QTest::qWait(200);
+        QPixmap rows = main.grab();
+        QPainter(&rows).drawPixmap(main.mapFromGlobal(table->rowMenu()->pos()), table->rowMenu()->grab());
+        table->rowMenu()->hide();
+        if (!save(rows, "rows-menu", chinese))
+            return 1;
+
+        // The question before Clear, over the window; Yes clears for the Edit menu below.
+        saved = false;
+        QTimer::singleShot(300, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                QPixmap question = main.grab();
+                QPainter(&question).drawPixmap(main.mapFromGlobal(box->mapToGlobal(QPoint())), box->grab());
+                saved = save(question, "clear-question", chinese);
+                box->button(QMessageBox::Yes)->click();
+            }
+        });
+        table->findChild<QPushButton*>(QStringLiteral("Command_Clear"))->click();
+        if (!saved)
+            return 1;
+
+        // The Edit menu open after the Clear, over the window: Undo names the step.
         QMenu* edit = main.findChild<QMenu*>(QStringLiteral("Edit"));
         const QRect title = main.menuBar()->actionGeometry(edit->menuAction());
         edit->popup(main.menuBar()->mapToGlobal(title.bottomLeft()));

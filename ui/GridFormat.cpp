@@ -115,7 +115,7 @@ void setUpGrid(QTableWidget* table, const QString& format, int rows, int firstNu
     const QBrush fixedBackground = table->palette().button();
     for (int row = 0; row < rows; ++row) {
         for (int col = 0; col < table->columnCount(); ++col) {
-            auto* cell = new QTableWidgetItem;
+            QTableWidgetItem* cell = table->itemPrototype() ? table->itemPrototype()->clone() : new QTableWidgetItem;
             cell->setTextAlignment(alignments.value(col, Qt::AlignCenter));
             if (col == 0) {
                 cell->setText(QString::number(firstNumber + row));

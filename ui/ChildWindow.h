@@ -5,6 +5,7 @@
 // window, commits what is typed into it when asked, and closes its frame when
 // it closes itself.
 
+#include <QList>
 #include <QRect>
 #include <QSize>
 #include <QWidget>
@@ -12,6 +13,8 @@
 // The original layouts are given in twips; a pixel is 15 twips on a 96 dpi screen.
 constexpr int kTwipsPerPixel = 15;
 constexpr int twips(int t) { return t / kTwipsPerPixel; }
+
+class QAction;
 
 class ChildWindow : public QWidget
 {
@@ -30,6 +33,14 @@ public:
     // reads, writes, undoes, switches the language or ends the program.
     virtual void commitPendingEdit() {}
 
+    // Actions of the window that the main window's Edit menu shows while the
+    // window is open; their shortcuts work while the focus is in the window.
+    virtual QList<QAction*> editActions() const { return {}; }
+
     // Closes the window together with its frame in the main window.
     void closeWindow();
+
+protected:
+    // Escape closes the window, as Cancel does in a dialog.
+    void closeOnEscape();
 };

@@ -16,4 +16,5 @@ QList<Qt::Alignment> applyFormatString(QTableWidget* table, const QString& forma
 // given number of rows, a first column of row numbers (counting from
 // firstNumber) in the header's colours that cannot be selected, single cells
 // selected, and no built-in editing (the windows float their own editors).
+// The cells are clones of the table's item prototype when it has one.
 void setUpGrid(QTableWidget* table, const QString& format, int rows, int firstNumber);

@@ -46,7 +46,12 @@ void inform(QWidget* parent, const QString& text, Title title)
 
 bool ask(QWidget* parent, const QString& text, Title title)
 {
-    return show(parent, { titleText(title), text, {}, {}, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, {} })
+    const QMap<QMessageBox::StandardButton, QString> buttonTexts = {
+        { QMessageBox::Yes, QCoreApplication::translate("Prompt", "Yes") },
+        { QMessageBox::No, QCoreApplication::translate("Prompt", "No") },
+    };
+    return show(parent, { titleText(title), text, {}, {}, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
+                          buttonTexts })
         == QMessageBox::Yes;
 }
 

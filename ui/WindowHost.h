@@ -8,7 +8,7 @@ class WindowHost
 {
 public:
     // What is about to replace the image or end the program.
-    enum class DiscardReason { Exit, New, Open };
+    enum class DiscardReason { Exit, New, Open, Read };
 
     // Asks whether unsaved changes to the image are to be saved, discarded or
     // kept. True when the caller may go on: nothing was changed, the user chose

@@ -1,6 +1,7 @@
 #include "ChildWindow.h"
 
 #include <QMdiSubWindow>
+#include <QShortcut>
 
 void ChildWindow::closeWindow()
 {
@@ -8,4 +9,9 @@ void ChildWindow::closeWindow()
         frame->close();
     else
         close();
+}
+
+void ChildWindow::closeOnEscape()
+{
+    new QShortcut(QKeySequence::Cancel, this, this, &ChildWindow::closeWindow, Qt::WidgetWithChildrenShortcut);
 }

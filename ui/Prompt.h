@@ -38,7 +38,7 @@ QString titleText(Title title);
 // An exclamation box with OK.
 void inform(QWidget* parent, const QString& text, Title title = Title::Lower);
 
-// An exclamation box with Yes and No; true when Yes was chosen.
+// An exclamation box with Yes and No in the current language; true when Yes was chosen.
 bool ask(QWidget* parent, const QString& text, Title title = Title::Capital);
 
 } // namespace Prompt

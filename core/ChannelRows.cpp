@@ -1,0 +1,429 @@
+#include "ChannelRows.h"
+
+#include "Captions.h"
+#include "ChannelRecord.h"
+#include "Codecs.h"
+#include "MemoryMap.h"
+#include "RadioData.h"
+#include "Settings.h"
+#include "Tables.h"
+
+#include <QCoreApplication>
+#include <QSet>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+struct RowText
+{
+    Q_DECLARE_TR_FUNCTIONS(ChannelRows)
+};
+
+} // namespace
+
+namespace ChannelRows {
+
+namespace {
+
+using namespace ChannelRecord;
+using MemoryMap::kChannelCount;
+using Record = std::array<quint8, MemoryImage::kCellsPerBlock>;
+
+enum Column { ColNumber, ColRx, ColTx, ColDecode, ColEncode, ColPower, ColWidth, ColName, ColumnCount };
+
+const QString kTab = QStringLiteral("\t");
+const QString kLineEnd = QStringLiteral("\r\n");
+
+// The tuning-step setting: 0 is 12.5 kHz, 1 is 25 kHz.
+constexpr qint64 kTuningStepHz[] = { 12500, 25000 };
+
+Record recordOf(const MemoryImage& image, int channel)
+{
+    Record record;
+    for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
+        record[c] = image.cell(channel, c);
+    return record;
+}
+
+// A frequency the table would store, or why not.
+struct Frequency
+{
+    qint64 hz = 0;
+    QString refusal;
+};
+
+Frequency frequencyOf(const RadioData& data, const QString& text, bool transmit)
+{
+    const std::optional<qint64> hz = parseMHz(text);
+    if (!hz)
+        return { 0, transmit ? RowText::tr("the transmit frequency \"%1\" is not a number").arg(text)
+                             : RowText::tr("the receive frequency \"%1\" is not a number").arg(text) };
+    if (!ChannelEdit::isFreqInRange(data, double(*hz) / 1e6))
+        return { 0, (transmit ? RowText::tr("the transmit frequency %1 MHz lies outside the range %2 to %3 MHz")
+                              : RowText::tr("the receive frequency %1 MHz lies outside the range %2 to %3 MHz"))
+                        .arg(text, numberText(data.rangeLow), numberText(data.rangeHigh)) };
+    return { *hz, {} };
+}
+
+bool matchesWord(const QString& text, const char* context, const char* word)
+{
+    return text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0
+           || text.compare(QCoreApplication::translate(context, word), Qt::CaseInsensitive) == 0;
+}
+
+// A tone as the table writes it ("OFF", "88.5", "D023I"), or nullopt.
+std::optional<StoredTone> toneOf(const QString& text, const QStringList& items)
+{
+    if (text.isEmpty() || matchesWord(text, "ChannelRecord", "OFF"))
+        return StoredTone{ 0, false };
+    for (int position = 1; position < items.size(); ++position)
+        if (items[position].compare(text, Qt::CaseInsensitive) == 0)
+            return toneFromListPosition(position);
+    if (const int code = Tones::ctcssCode(text))
+        return StoredTone{ code, false };
+    return std::nullopt;
+}
+
+// A two-way word such as High/Low; empty text gives the new-channel default.
+std::optional<bool> flagOf(const QString& text, const char* on, const char* off)
+{
+    if (text.isEmpty())
+        return true;
+    if (matchesWord(text, "ChannelRecord", on))
+        return true;
+    if (matchesWord(text, "ChannelRecord", off))
+        return false;
+    return std::nullopt;
+}
+
+// One row of pasted text as the record the table would store for it.
+struct ParsedRow
+{
+    Record record;
+    QString refusal;
+};
+
+ParsedRow parseRow(const RadioData& data, const QString& line, const QStringList& toneItems)
+{
+    QStringList fields = line.split(kTab);
+    for (QString& field : fields)
+        field = field.trimmed();
+    while (fields.size() < ColumnCount)
+        fields.append(QString());
+
+    MemoryImage scratch;
+    constexpr int kBlock = 1;
+    ParsedRow row;
+    auto refused = [&](const QString& reason) {
+        row.refusal = reason;
+        return row;
+    };
+
+    const bool anything = std::any_of(std::next(fields.cbegin(), qsizetype(ColRx)), fields.cend(), [](const QString& f) { return !f.isEmpty(); });
+    if (fields[ColRx].isEmpty()) {
+        if (anything)
+            return refused(RowText::tr("the row has no receive frequency"));
+        row.record = recordOf(scratch, kBlock);
+        return row;
+    }
+    if (line.count(kTab) == 0)
+        return refused(RowText::tr("the row is not a row of the channel table: its columns must be separated by tabs"));
+
+    const Frequency rx = frequencyOf(data, fields[ColRx], false);
+    if (!rx.refusal.isEmpty())
+        return refused(rx.refusal);
+    const std::optional<StoredTone> decode = toneOf(fields[ColDecode], toneItems);
+    if (!decode)
+        return refused(RowText::tr("the decode tone \"%1\" is not in the radio's table").arg(fields[ColDecode]));
+    const std::optional<bool> high = flagOf(fields[ColPower], "High", "Low");
+    if (!high)
+        return refused(RowText::tr("the power \"%1\" is neither High nor Low").arg(fields[ColPower]));
+    const std::optional<bool> wide = flagOf(fields[ColWidth], "Wide", "Narrow");
+    if (!wide)
+        return refused(RowText::tr("the width \"%1\" is neither Wide nor Narrow").arg(fields[ColWidth]));
+
+    const FreqCells rxCells = freqCellsForHz(rx.hz, data.version);
+    scratch.setCell(kBlock, kRxBase + 1, rxCells.steps);
+    scratch.setCell(kBlock, kRxBase + 2, rxCells.unitsTenths);
+    scratch.setCell(kBlock, kRxBase + 3, rxCells.hundredsTens);
+    setNewChannelDefaults(scratch, kBlock);
+    scratch.setCell(kBlock, kDecodeToneCell, quint8(decode->code));
+    scratch.setFlag(kBlock, kToneFlagsCell, kDecodeInvertedBit, decode->inverted);
+    scratch.setFlag(kBlock, kPowerWidthCell, kHighPowerBit, *high);
+    scratch.setFlag(kBlock, kPowerWidthCell, kWideBit, *wide);
+    storeName(scratch, kBlock, fields[ColName]);
+
+    // A receive-only channel has no encode tone.
+    if (!fields[ColTx].isEmpty()) {
+        const Frequency tx = frequencyOf(data, fields[ColTx], true);
+        if (!tx.refusal.isEmpty())
+            return refused(tx.refusal);
+        const std::optional<StoredTone> encode = toneOf(fields[ColEncode], toneItems);
+        if (!encode)
+            return refused(RowText::tr("the encode tone \"%1\" is not in the radio's table").arg(fields[ColEncode]));
+        const FreqCells txCells = freqCellsForHz(tx.hz, data.version);
+        scratch.setCell(kBlock, kTxBase + 1, txCells.steps);
+        scratch.setCell(kBlock, kTxBase + 2, txCells.unitsTenths);
+        scratch.setCell(kBlock, kTxBase + 3, txCells.hundredsTens);
+        scratch.setCell(kBlock, kEncodeToneCell, quint8(encode->code));
+        scratch.setFlag(kBlock, kToneFlagsCell, kEncodeInvertedBit, encode->inverted);
+    }
+    row.record = recordOf(scratch, kBlock);
+    return row;
+}
+
+// A record from the private format is taken as it is, when its frequencies lie in the range.
+QString recordRefusal(const RadioData& data, const Record& record)
+{
+    MemoryImage scratch;
+    constexpr int kBlock = 1;
+    scratch.setBlock(kBlock, record);
+    if (!isUsed(scratch, kBlock))
+        return {};
+    for (const bool transmit : { false, true }) {
+        const int base = transmit ? kTxBase : kRxBase;
+        if (transmit && scratch.cell(kBlock, kTxStepCell) == MemoryImage::kEmpty)
+            continue;
+        const FreqCells cells{ scratch.cell(kBlock, base + 1), scratch.cell(kBlock, base + 2), scratch.cell(kBlock, base + 3) };
+        const Frequency f = frequencyOf(data, mhzText(freqFieldHz(cells, data.version)), transmit);
+        if (!f.refusal.isEmpty())
+            return f.refusal;
+    }
+    return {};
+}
+
+// Stores the rows from channel `first` on; a row is asked for only when a channel is left for it.
+template <class RowAt>
+PasteResult pasteRows(RadioData& data, int first, int rowCount, RowAt rowAt)
+{
+    PasteResult result;
+    result.firstChannel = first;
+    result.lastChannel = qMin(first + rowCount - 1, kChannelCount);
+    for (int i = 0; i < rowCount; ++i) {
+        const int channel = first + i;
+        if (channel > kChannelCount) {
+            result.refusals.append({ i + 1, rowCount, 0, RowText::tr("there is no channel after channel 128") });
+            break;
+        }
+        const ParsedRow row = rowAt(i);
+        if (!row.refusal.isEmpty()) {
+            result.refusals.append({ i + 1, i + 1, channel, row.refusal });
+            continue;
+        }
+        data.image.setBlock(channel, row.record);
+    }
+    return result;
+}
+
+int priorityChannel(const MemoryImage& image)
+{
+    return Settings::value(image, Settings::kPriorityChannel);
+}
+
+void setPriorityChannel(MemoryImage& image, int channel)
+{
+    Settings::setValue(image, Settings::kPriorityChannel, channel);
+}
+
+// Puts the channels in a new order: channel n takes what channel order[n - 1] held.
+void reorder(RadioData& data, const std::array<int, kChannelCount>& order)
+{
+    const MemoryImage before = data.image;
+    for (int n = 1; n <= kChannelCount; ++n)
+        data.image.setBlock(n, recordOf(before, order[n - 1]));
+    const int priority = priorityChannel(before);
+    if (priority >= 1 && priority <= kChannelCount)
+        setPriorityChannel(data.image, int(std::find(order.begin(), order.end(), priority) - order.begin()) + 1);
+}
+
+} // namespace
+
+QString copyText(const RadioData& data, const QList<int>& channels)
+{
+    QStringList header;
+    for (QString caption : Captions::channelGridFormat().split(u'|'))
+        header << caption.remove(0, 1).trimmed();
+    QString text = header.join(kTab) + kLineEnd;
+    for (const int channel : channels) {
+        const RowTexts row = rowTexts(data, channel);
+        const QStringList fields = { QString::number(channel), row.rx, row.tx, row.decode.trimmed(),
+                                     row.encode.trimmed(), row.power, row.width, row.name };
+        text += fields.join(kTab) + kLineEnd;
+    }
+    return text;
+}
+
+QByteArray copyRecords(const RadioData& data, const QList<int>& channels)
+{
+    QByteArray bytes(1, char(data.version));
+    for (const int channel : channels)
+        for (const quint8 cell : recordOf(data.image, channel))
+            bytes.append(char(cell));
+    return bytes;
+}
+
+PasteResult pasteText(RadioData& data, int first, const QString& text)
+{
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines)
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    if (!lines.isEmpty()) {
+        const QString number = lines.first().section(kTab, 0, 0).trimmed();
+        bool isNumber = false;
+        number.toInt(&isNumber);
+        if (!number.isEmpty() && !isNumber)
+            lines.removeFirst();
+    }
+    const QStringList toneItems = toneListItems();
+    return pasteRows(data, first, int(lines.size()), [&](int i) { return parseRow(data, lines[i], toneItems); });
+}
+
+bool pasteRecords(RadioData& data, int first, const QByteArray& bytes, PasteResult& result)
+{
+    constexpr int kRecordSize = MemoryImage::kCellsPerBlock;
+    if (bytes.isEmpty() || (bytes.size() - 1) % kRecordSize != 0 || bytes.at(0) != char(data.version))
+        return false;
+    const int count = int(bytes.size() - 1) / kRecordSize;
+    result = pasteRows(data, first, count, [&](int i) {
+        ParsedRow row;
+        for (int c = 0; c < kRecordSize; ++c)
+            row.record[c] = quint8(bytes.at(1 + i * kRecordSize + c));
+        row.refusal = recordRefusal(data, row.record);
+        // An unused record is stored as the table keeps one: all cells erased.
+        if (row.record[kRxStepCell] == MemoryImage::kEmpty)
+            row.record.fill(MemoryImage::kEmpty);
+        return row;
+    });
+    return true;
+}
+
+QString refusalReport(const PasteResult& result)
+{
+    if (result.refusals.isEmpty())
+        return {};
+    QStringList lines = { RowText::tr("These rows were not pasted; the channels they were meant for are as they were:") };
+    for (const Refusal& refusal : result.refusals) {
+        if (refusal.channel == 0 && refusal.lastRow > refusal.firstRow)
+            lines << RowText::tr("Rows %1 to %2: %3.").arg(refusal.firstRow).arg(refusal.lastRow).arg(refusal.reason);
+        else if (refusal.channel == 0)
+            lines << RowText::tr("Row %1: %2.").arg(refusal.firstRow).arg(refusal.reason);
+        else
+            lines << RowText::tr("Row %1 (channel %2): %3.").arg(refusal.firstRow).arg(refusal.channel).arg(refusal.reason);
+    }
+    return lines.join(u'\n');
+}
+
+int insertBlocker(const MemoryImage& image, int count)
+{
+    for (int channel = kChannelCount - count + 1; channel <= kChannelCount; ++channel)
+        if (isUsed(image, channel))
+            return channel;
+    return 0;
+}
+
+bool insertChannels(RadioData& data, int channel, int count)
+{
+    if (count < 1 || channel < 1 || channel + count > kChannelCount + 1 || insertBlocker(data.image, count))
+        return false;
+    // The unused channels at the end come in at `channel`.
+    std::array<int, kChannelCount> order;
+    int next = 0;
+    for (int n = 1; n < channel; ++n)
+        order[next++] = n;
+    for (int n = kChannelCount - count + 1; n <= kChannelCount; ++n)
+        order[next++] = n;
+    for (int n = channel; n <= kChannelCount - count; ++n)
+        order[next++] = n;
+    reorder(data, order);
+    return true;
+}
+
+void deleteChannels(RadioData& data, const QList<int>& channels)
+{
+    const QSet<int> deleted(channels.begin(), channels.end());
+    const int priority = priorityChannel(data.image);
+    // The deleted channels go to the end, emptied.
+    std::array<int, kChannelCount> order;
+    int next = 0;
+    for (int n = 1; n <= kChannelCount; ++n)
+        if (!deleted.contains(n))
+            order[next++] = n;
+    for (int n = 1; n <= kChannelCount; ++n)
+        if (deleted.contains(n))
+            order[next++] = n;
+    reorder(data, order);
+    for (int n = kChannelCount - int(deleted.size()) + 1; n <= kChannelCount; ++n)
+        clear(data.image, n);
+    if (deleted.contains(priority))
+        setPriorityChannel(data.image, 0);
+}
+
+bool moveChannels(RadioData& data, QList<int>& channels, int by)
+{
+    if (channels.isEmpty() || (by != -1 && by != 1))
+        return false;
+    std::sort(channels.begin(), channels.end());
+    if ((by < 0 && channels.first() == 1) || (by > 0 && channels.last() == kChannelCount))
+        return false;
+    std::array<int, kChannelCount> order;
+    for (int n = 1; n <= kChannelCount; ++n)
+        order[n - 1] = n;
+    // Each channel trades places with its neighbour; going down, the last goes first.
+    const QList<int> sequence = by < 0 ? channels : QList<int>(channels.rbegin(), channels.rend());
+    for (const int channel : sequence)
+        std::swap(order[channel - 1], order[channel - 1 + by]);
+    reorder(data, order);
+    for (int& channel : channels)
+        channel += by;
+    return true;
+}
+
+void clearChannels(MemoryImage& image, const QList<int>& channels)
+{
+    for (const int channel : channels)
+        clear(image, channel);
+}
+
+void pick(MemoryImage& image, const QList<int>& channels, ChannelEdit::ListField field, int item)
+{
+    for (const int channel : channels) {
+        if (!isUsed(image, channel))
+            continue;
+        if (field == ChannelEdit::ListField::EncodeTone && image.cell(channel, kTxStepCell) == MemoryImage::kEmpty)
+            continue;
+        ChannelEdit::storePick(image, channel, field, item);
+    }
+}
+
+qint64 defaultFillStepHz(const MemoryImage& image)
+{
+    return kTuningStepHz[Settings::value(image, Settings::kTuningStep) ? 1 : 0];
+}
+
+FillResult fillDown(RadioData& data, const QList<int>& channels, qint64 stepHz)
+{
+    FillResult result;
+    if (channels.isEmpty() || !isUsed(data.image, channels.first()))
+        return result;
+    const int first = channels.first();
+    const FreqCells start{ data.image.cell(first, kRxBase + 1), data.image.cell(first, kRxBase + 2),
+                           data.image.cell(first, kRxBase + 3) };
+    const qint64 startHz = freqFieldHz(start, data.version);
+    for (int k = 1; k < channels.size(); ++k) {
+        const qint64 hz = startHz + k * stepHz;
+        if (hz < 0 || !ChannelEdit::isFreqInRange(data, double(hz) / 1e6)) {
+            result.stoppedAt = channels[k];
+            result.stoppedHz = hz;
+            break;
+        }
+        ChannelEdit::storeRxText(data, channels[k], mhzText(hz), ChannelEdit::CommitBy::Enter);
+        ChannelEdit::txFollowsRx(data, channels[k]);
+    }
+    return result;
+}
+
+} // namespace ChannelRows

@@ -14,13 +14,9 @@
 
 namespace {
 
+// In the program's settings, beside its other remembered choices.
 const QString kVerifyKey = QStringLiteral("write/verify");
 const QString kBackupKey = QStringLiteral("write/backup");
-
-QSettings settings()
-{
-    return QSettings(QSettings::UserScope, QStringLiteral("qv3n"), QStringLiteral("qv3n"));
-}
 
 } // namespace
 
@@ -46,11 +42,11 @@ Form_Comm_Write::Form_Comm_Write(RadioDocument& document, CommPort& port, Window
     m_step->hide();
     m_backupPlace->hide();
 
-    const QSettings stored = settings();
+    const QSettings stored;
     m_verify->setChecked(stored.value(kVerifyKey, true).toBool());
     m_backup->setChecked(stored.value(kBackupKey, true).toBool());
-    connect(m_verify, &QCheckBox::toggled, this, [](bool on) { settings().setValue(kVerifyKey, on); });
-    connect(m_backup, &QCheckBox::toggled, this, [](bool on) { settings().setValue(kBackupKey, on); });
+    connect(m_verify, &QCheckBox::toggled, this, [](bool on) { QSettings().setValue(kVerifyKey, on); });
+    connect(m_backup, &QCheckBox::toggled, this, [](bool on) { QSettings().setValue(kBackupKey, on); });
 
     extras()->addWidget(m_step);
     extras()->addWidget(m_backup);

@@ -34,14 +34,19 @@ int toneListPosition(int code, bool inverted)
 
 RowTexts rowTexts(const MemoryImage& image, int channel)
 {
+    return rowTexts(image, channel, RadioVersion);
+}
+
+RowTexts rowTexts(const MemoryImage& image, int channel, int version)
+{
     RowTexts row;
     if (!isUsed(image, channel))
         return row;
     row.used = true;
-    row.rx = FreqBytesToText(image.cell(channel, 1), image.cell(channel, 2), image.cell(channel, 3));
+    row.rx = FreqBytesToText(image.cell(channel, 1), image.cell(channel, 2), image.cell(channel, 3), version);
     row.decode = toneText(image, channel, kDecodeToneCell, kDecodeInvertedBit);
     if (image.cell(channel, kTxStepCell) != MemoryImage::kEmpty) {
-        row.tx = FreqBytesToText(image.cell(channel, 5), image.cell(channel, 6), image.cell(channel, 7));
+        row.tx = FreqBytesToText(image.cell(channel, 5), image.cell(channel, 6), image.cell(channel, 7), version);
         row.encode = toneText(image, channel, kEncodeToneCell, kEncodeInvertedBit);
     }
     row.power = image.flag(channel, kPowerWidthCell, kHighPowerBit)

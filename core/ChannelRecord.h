@@ -42,7 +42,8 @@ StoredTone toneFromListPosition(int position);
 // The ToneTable entry a stored tone code shows (codes above 153 show entry 0).
 int toneListPosition(int code, bool inverted);
 
-// The texts of one table row, in the current language.
+// The texts of one table row, in the current language, with the frequencies
+// in the step of RadioVersion or of the memory-format version given.
 struct RowTexts
 {
     bool used = false;
@@ -50,6 +51,7 @@ struct RowTexts
 };
 
 RowTexts rowTexts(const MemoryImage& image, int channel);
+RowTexts rowTexts(const MemoryImage& image, int channel, int version);
 
 bool isUsed(const MemoryImage& image, int channel);
 void clear(MemoryImage& image, int channel);

@@ -63,8 +63,13 @@ double stepMHz(int version)
 
 QString FreqBytesToText(int c1, int c2, int c3)
 {
+    return FreqBytesToText(c1, c2, c3, RadioVersion);
+}
+
+QString FreqBytesToText(int c1, int c2, int c3, int version)
+{
     const double f = 100 * hiNibble(c3) + 10 * loNibble(c3) + hiNibble(c2) + 0.1 * loNibble(c2)
-                     + loNibble(c1) * stepMHz(RadioVersion);
+                     + loNibble(c1) * stepMHz(version);
     QString s = numberText(f);
     if (s.size() < 9) {
         if (s.size() == 1 || s.size() == 2 || (s.size() == 3 && f > 99))

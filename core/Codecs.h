@@ -23,8 +23,10 @@ QString numberText(double value);
 double stepMHz(int version);
 
 // Decodes a three-cell frequency code given lowest cell first (steps,
-// units/tenths, hundreds/tens) into MHz with five decimals.
+// units/tenths, hundreds/tens) into MHz with five decimals, in the step of
+// RadioVersion or of the memory-format version given.
 QString FreqBytesToText(int c1, int c2, int c3);
+QString FreqBytesToText(int c1, int c2, int c3, int version);
 
 // Encodes a frequency text into FreqBytes (hundreds/tens, units/tenths, steps).
 // Values are clamped to 0 .. 999.99999 MHz so every digit fits a nibble; a

@@ -25,6 +25,21 @@
     </message>
 </context>
 <context>
+    <name>ImageSummary</name>
+    <message>
+        <source>%1 (not in the list)</source>
+        <translation>%1（不在列表中）</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>%1 to %2 MHz</source>
+        <translation>%1 到 %2 MHz</translation>
+    </message>
+</context>
+<context>
     <name>Maker</name>
     <message>
         <source>Quillmere Radio Workshop</source>

@@ -36,20 +36,8 @@
         <translation>运行“qv3n-cli --help”查看帮助。</translation>
     </message>
     <message>
-        <source>%1 (not in the list)</source>
-        <translation>%1（不在列表中）</translation>
-    </message>
-    <message>
-        <source>On</source>
-        <translation>开</translation>
-    </message>
-    <message>
         <source>No channel is in use.</source>
         <translation>没有使用中的信道。</translation>
-    </message>
-    <message>
-        <source>%1 to %2 MHz</source>
-        <translation>%1 到 %2 MHz</translation>
     </message>
     <message>
         <source>(empty)</source>

@@ -5,10 +5,9 @@
 #include "ChannelRecord.h"
 #include "Checks.h"
 #include "Codecs.h"
-#include "FmPresets.h"
 #include "Globals.h"
+#include "ImageSummary.h"
 #include "MemoryMap.h"
-#include "Settings.h"
 
 #include <QList>
 
@@ -52,135 +51,29 @@ private:
     QList<QStringList> m_rows;
 };
 
-// The entry a stored list value shows, as the options window's list shows it;
-// a value beyond the list is shown as it stands.
-QString listEntry(const QStringList& entries, int value)
-{
-    if (value >= 0 && value < entries.size())
-        return entries[value];
-    return CommandLine::tr("%1 (not in the list)").arg(value);
-}
-
-QStringList numberEntries(const QString& first, int from, int to)
-{
-    QStringList entries;
-    if (!first.isEmpty())
-        entries << first;
-    for (int n = from; n <= to; ++n)
-        entries << QString::number(n);
-    return entries;
-}
-
-QString onOff(bool on)
-{
-    return on ? CommandLine::tr("On") : windowText("frm_option", "Off");
-}
-
-QString option(const char* source, const char* comment = nullptr)
-{
-    return windowText("frm_option", source, comment).trimmed();
-}
-
-QString vfoTone(Settings::BitField tone, Settings::BitField inverted)
-{
-    return ToneTable[ChannelRecord::toneListPosition(Settings::value(tone), Settings::isSet(inverted))].trimmed();
-}
-
-// The columns of a window's grid from its format string ("^ Channel |^RX ...").
-QStringList gridHeaders(const QString& format)
-{
-    QStringList headers;
-    for (QString column : format.split(QLatin1Char('|'))) {
-        if (column.startsWith(QLatin1Char('^')) || column.startsWith(QLatin1Char('<'))
-            || column.startsWith(QLatin1Char('>')))
-            column.remove(0, 1);
-        headers << column.trimmed();
-    }
-    return headers;
-}
-
 QString heading(const QString& title)
 {
     return title.trimmed() + QLatin1Char('\n');
 }
 
+// A section as a heading over its table, the column headers first.
+QString sectionText(const ImageSummary::Section& section)
+{
+    Table table;
+    if (!section.headers.isEmpty())
+        table.add(section.headers);
+    for (const QStringList& row : section.rows)
+        table.add(row);
+    return heading(section.title) + table.text(QStringLiteral("  "));
+}
+
 QString channelsSection()
 {
-    Table table;
-    table.add(gridHeaders(windowText("frm_chann", "^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|"
-                                                  "^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  ")));
-    int used = 0;
-    for (int channel = kFirstChannelBlock; channel < kFirstChannelBlock + kChannelCount; ++channel) {
-        const ChannelRecord::RowTexts row = ChannelRecord::rowTexts(RadioImage, channel);
-        if (!row.used)
-            continue;
-        ++used;
-        table.add({ QString::number(channel), row.rx, row.tx, row.decode.trimmed(), row.encode.trimmed(), row.power,
-                    row.width, row.name });
-    }
-    QString text = heading(windowText("frm_chann", "Channel Information"));
-    if (used == 0)
-        return text + QStringLiteral("  ") + CommandLine::tr("No channel is in use.") + QLatin1Char('\n');
-    return text + table.text(QStringLiteral("  "));
-}
-
-QString vfoSection()
-{
-    using namespace Settings;
-    const QString off = option("Off");
-    Table table;
-    table.add({ option("RX Frequncy(MHZ)"), freqText(kVfoRxFreq) });
-    table.add({ option("TX Frequncy(MHZ)"), freqText(kVfoTxFreq) });
-    table.add({ option("Decode"), vfoTone(kVfoDecodeTone, kVfoDecodeInverted) });
-    table.add({ option("Encode"), vfoTone(kVfoEncodeTone, kVfoEncodeInverted) });
-    table.add({ option("Step(KHZ)"), listEntry({ QStringLiteral("12.5"), QStringLiteral("25.0") }, value(kTuningStep)) });
-    table.add({ option("Duplex"), listEntry({ off, option("Minus"), option("Plus") }, value(kVfoDuplex)) });
-    table.add({ option("Offset Frequncy(MHZ) "), freqText(kOffsetFreq) });
-    table.add({ option("Wide / Narrow"), listEntry({ option("Narrow"), option("Wide") }, value(kVfoWide)) });
-    table.add({ option("TX Power"), listEntry({ option("Low"), option("High") }, value(kVfoHighPower)) });
-    return heading(option("Frequncy Mode")) + table.text(QStringLiteral("  "));
-}
-
-QString rangeText()
-{
-    return CommandLine::tr("%1 to %2 MHz")
-        .arg(Settings::rangeLimit(Settings::RangeLimit::Lower))
-        .arg(Settings::rangeLimit(Settings::RangeLimit::Upper));
-}
-
-QString rangeSection()
-{
-    return heading(option("Frequncy Range")) + QStringLiteral("  ") + rangeText() + QLatin1Char('\n');
-}
-
-QString settingsSection()
-{
-    using namespace Settings;
-    const QString off = option("Off");
-    Table table;
-    table.add({ option("Time Out Timer(TOT)[Min]"), listEntry(numberEntries(off, 1, 7), value(kTimeOutTimer)) });
-    table.add({ option("VOX Level"), listEntry(numberEntries(off, 1, 9), value(kVoxLevel)) });
-    table.add({ option("Squelch Level"), listEntry(numberEntries({}, 0, 9), value(kSquelchLevel)) });
-    table.add({ option("Work Mode"), isSet(kChannelMode) ? option(" Channel") : option("Frequncy", "work mode") });
-    table.add({ option("Only Channel Mode "), onOff(isSet(kOnlyChannelMode)) });
-    table.add({ option("Back Light"), listEntry({ off, option("Push"), option("Continue") }, value(kBacklight)) });
-    table.add({ option("Channel Disp Way"),
-                listEntry({ option("Frequncy", "channel display"), option("Name") }, value(kChannelShowsName)) });
-    table.add({ option("Scans"), listEntry({ option("SE"), option("TO"), option("CO") }, value(kScanMode)) });
-    table.add({ option("Priority Channel"),
-                listEntry(numberEntries(option("None"), 1, kChannelCount), value(kPriorityChannel)) });
-    table.add({ option("Save"), onOff(isSet(kBatterySave)) });
-    table.add({ option("Beep"), onOff(isSet(kKeyBeep)) });
-    return heading(option("Optional Features")) + table.text(QStringLiteral("  "));
-}
-
-QString fmSection()
-{
-    Table table;
-    table.add(gridHeaders(windowText("Form_Edit_Test", "^Radio Channel |^ Frequency (MHZ)")));
-    for (int preset = 0; preset < FmPresets::kPresetCount; ++preset)
-        table.add({ QString::number(preset), FmPresets::presetText(RadioImage.cell(kFmBlock, preset)) });
-    return heading(windowText("Form_Edit_Test", "Radio Frequency")) + table.text(QStringLiteral("  "));
+    const ImageSummary::Section section = ImageSummary::channels(RadioImage, RadioVersion);
+    if (section.rows.isEmpty())
+        return heading(section.title) + QStringLiteral("  ") + CommandLine::tr("No channel is in use.")
+            + QLatin1Char('\n');
+    return sectionText(section);
 }
 
 // A frequency field as text, or a word for an empty one.
@@ -195,7 +88,8 @@ QString fieldText(int block, int base)
 QString recordDetail(int block)
 {
     return CommandLine::tr("RX %1, TX %2; the range is %3.")
-        .arg(fieldText(block, ChannelRecord::kRxBase), fieldText(block, ChannelRecord::kTxBase), rangeText());
+        .arg(fieldText(block, ChannelRecord::kRxBase), fieldText(block, ChannelRecord::kTxBase),
+             ImageSummary::rangeText(RadioImage));
 }
 
 } // namespace
@@ -215,8 +109,10 @@ int displayWidth(const QString& text)
 
 QString contents()
 {
-    return channelsSection() + QLatin1Char('\n') + vfoSection() + QLatin1Char('\n') + rangeSection()
-        + QLatin1Char('\n') + settingsSection() + QLatin1Char('\n') + fmSection();
+    return channelsSection() + QLatin1Char('\n') + sectionText(ImageSummary::frequencyMode(RadioImage, RadioVersion))
+        + QLatin1Char('\n') + sectionText(ImageSummary::frequencyRange(RadioImage)) + QLatin1Char('\n')
+        + sectionText(ImageSummary::optionalFeatures(RadioImage)) + QLatin1Char('\n')
+        + sectionText(ImageSummary::fmPresets(RadioImage));
 }
 
 QString vfoRangeDetail()

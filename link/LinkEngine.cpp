@@ -433,6 +433,9 @@ void LinkEngine::finishRead()
         for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
             RadioImage.setCell(row - 1, c, ReadBuffer[row][Frames::kReplyDataOffset + c]);
     RadioImage.markUnmodified();
+    // The image now comes from the radio, not from the last file: a save must
+    // not overwrite that file unasked, and a printout is titled "radio".
+    ParamFileName.clear();
     m_versionTaken = false;
     emit progressChanged(100, true);
     emit statusTextChanged(tr("Read Data in gear. "));

@@ -11,6 +11,8 @@
 #include "options/frm_option.h"
 #include "link/Form_Comm_Read.h"
 #include "link/Form_Comm_Write.h"
+#include "print/ChannelList.h"
+#include "print/PrintCommands.h"
 
 #include "Globals.h"
 #include "Language.h"
@@ -19,7 +21,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -135,6 +139,8 @@ void MDImain::createMenus()
     m_fileOpen = action(m_file, "File_Open", QKeySequence(Qt::CTRL | Qt::Key_O), &MDImain::openChannelFile);
     m_fileSave = action(m_file, "File_save", QKeySequence(Qt::CTRL | Qt::Key_S), &MDImain::saveChannelFile);
     m_fileSaveAs = action(m_file, "File_saveas", {}, &MDImain::saveChannelFile);
+    m_filePrint = action(m_file, "File_print", QKeySequence::Print, &MDImain::printChannelList);
+    m_filePdf = action(m_file, "File_pdf", {}, &MDImain::exportChannelListPdf);
     m_fileExit = action(m_file, "File_exit", {}, &MDImain::close);
     m_procType = action(nullptr, "proc_type", {}, &MDImain::openModelWindow);
     m_edit = submenu("Edit");
@@ -214,6 +220,8 @@ void MDImain::setCaptions(bool startUp)
     m_fileOpen->setText(tr("Open"));
     m_fileSave->setText(tr("Save"));
     m_fileSaveAs->setText(tr("Save As"));
+    m_filePrint->setText(tr("Print..."));
+    m_filePdf->setText(tr("Export PDF..."));
     m_fileExit->setText(tr("Exit"));
     m_procType->setText(startUp ? tr("Model", "menu at start-up") : tr("Model", "menu"));
     m_edit->setTitle(tr("Edit"));
@@ -335,6 +343,28 @@ void MDImain::openChannelFile()
 void MDImain::saveChannelFile()
 {
     openWindow<Form_save_chann>();
+}
+
+ChannelList MDImain::channelList()
+{
+    // A channel name still being typed belongs on the page.
+    if (auto* table = window<frm_chann>())
+        table->CommitNameEdit(false);
+    const QString title = ParamFileName.isEmpty() ? ChannelList::radioTitle() : QFileInfo(ParamFileName).fileName();
+    return ChannelList(RadioImage, RadioVersion, title, QDateTime::currentDateTime());
+}
+
+void MDImain::printChannelList()
+{
+    PrintCommands::preview(this, channelList());
+}
+
+void MDImain::exportChannelListPdf()
+{
+    const QFileInfo file(ParamFileName);
+    const QString suggested = ParamFileName.isEmpty() ? QDir::current().filePath(ChannelList::radioTitle() + QStringLiteral(".pdf"))
+                                                      : file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
+    PrintCommands::exportPdf(this, channelList(), suggested);
 }
 
 void MDImain::openModelWindow()

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <array>
 
+class ChannelList;
 class QAction;
 class QLabel;
 class QMenu;
@@ -71,6 +72,9 @@ private:
     void newImage();
     void openChannelFile();
     void saveChannelFile();
+    ChannelList channelList();
+    void printChannelList();
+    void exportChannelListPdf();
     void openModelWindow();
     void openChannelWindow();
     void openOptionWindow();
@@ -98,6 +102,8 @@ private:
     QAction* m_fileOpen = nullptr;
     QAction* m_fileSave = nullptr;
     QAction* m_fileSaveAs = nullptr;
+    QAction* m_filePrint = nullptr;
+    QAction* m_filePdf = nullptr;
     QAction* m_fileExit = nullptr;
     QAction* m_procType = nullptr;
     QAction* m_channelEdit = nullptr;

@@ -20,10 +20,6 @@
         <translation>未知选项 %1。</translation>
     </message>
     <message>
-        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check and help.</source>
-        <translation>未知命令“%1”；可用命令为 read、write、show、check 和 help。</translation>
-    </message>
-    <message>
         <source>The ports are COM1 to COM8; give the device path of any other port.</source>
         <translation>端口为 COM1 至 COM8；其他端口请给出设备路径。</translation>
     </message>
@@ -198,6 +194,59 @@ would refuse. Exits with 4 when a write would be refused, 0 when not.
 </translation>
     </message>
     <message>
+        <source>--paper takes a4 or letter, not &quot;%1&quot;.</source>
+        <translation>--paper 只接受 a4 或 letter，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, print and help.</source>
+        <translation>未知命令“%1”；可用命令为 read、write、show、check、print 和 help。</translation>
+    </message>
+    <message>
+        <source>print needs the PDF file to write: -o FILE.pdf</source>
+        <translation>print 需要指定要写入的 PDF 文件：-o 文件.pdf</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written: %2</source>
+        <translation>无法写入 PDF 文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The channel list is in %1.</source>
+        <translation>信道列表已写入 %1。</translation>
+    </message>
+    <message>
+        <source>--paper is for print only.</source>
+        <translation>--paper 只用于 print。</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli print FILE.chann -o FILE.pdf [--paper a4|letter] [--radio-version 1|2]
+                      [--quiet] [--lang en|zh]
+
+Writes the channel list of a channel file as a PDF file, as File &gt; Export PDF
+does in the program: the channels in use as the channel table shows them, the
+frequency mode, the frequency range, the optional features and the FM presets,
+titled with the file&apos;s name and the date, in the language of --lang.
+
+  -o, --output F      the PDF file to write
+  --paper P           a4 or letter (default: letter where the system&apos;s locale
+                      measures in US units, a4 elsewhere)
+  --radio-version N   the memory format of the file: 2 (the default) or 1
+  -q, --quiet         no completion message, only errors
+</source>
+        <translation>用法：qv3n-cli print 文件.chann -o 文件.pdf [--paper a4|letter] [--radio-version 1|2]
+                      [--quiet] [--lang en|zh]
+
+把信道参数文件的信道列表写成 PDF 文件，与程序中的 文件 &gt; 导出 PDF 相同：
+按信道表的显示列出使用中的信道，以及频率模式、工作频率范围、可选参数和
+收音机频道，标题为文件名和日期，语言由 --lang 决定。
+
+  -o, --output F      要写入的 PDF 文件
+  --paper P           a4 或 letter（默认：系统区域使用美国单位时为 letter，
+                      否则为 a4）
+  --radio-version N   文件的存储格式：2（默认）或 1
+  -q, --quiet         不显示完成信息，只显示错误
+</translation>
+    </message>
+    <message>
         <source>Usage: qv3n-cli VERB [OPTIONS] OPERANDS
 
 Programs QV3N radios from the command line, with the same radio link and the
@@ -208,6 +257,7 @@ Verbs:
   write PORT FILE.chann     write a channel file to the radio
   show FILE.chann           print the channels and settings of a channel file
   check FILE.chann          say what a write of the file would adjust or refuse
+  print FILE.chann -o F.pdf write the channel list of a channel file as a PDF file
   help [VERB]               this help, or the help of one verb (also VERB --help)
 
 PORT is COM1 to COM8, numbered as in the program&apos;s port setup (the environment
@@ -230,6 +280,7 @@ Exit status: 0 done; 1 the radio failed (port error, no answer, fault);
   write 端口 文件.chann     把信道参数文件写入对讲机
   show 文件.chann           显示信道参数文件中的信道和参数
   check 文件.chann          说明写入该文件时会调整或拒绝的内容
+  print 文件.chann -o F.pdf 把信道参数文件的信道列表写成 PDF 文件
   help [命令]               本帮助，或某个命令的帮助（也可用 命令 --help）
 
 端口为 COM1 至 COM8，编号与程序的端口设置相同（环境变量 QV3N_COMn 指定

@@ -15,7 +15,7 @@ struct VerbName
 
 constexpr VerbName kVerbs[] = {
     { "read", Verb::Read }, { "write", Verb::Write }, { "show", Verb::Show },
-    { "check", Verb::Check }, { "help", Verb::Help },
+    { "check", Verb::Check }, { "print", Verb::Print }, { "help", Verb::Help },
 };
 
 // Splits "--name=value" into its two parts; value is null without "=".
@@ -97,6 +97,9 @@ Arguments parseArguments(const QStringList& args)
             if (takeValue(&result.language) && result.language != QLatin1String("en")
                 && result.language != QLatin1String("zh"))
                 result.error = CommandLine::tr("--lang takes en or zh, not \"%1\".").arg(result.language);
+        } else if (name == QLatin1String("--paper")) {
+            if (takeValue(&result.paper) && result.paper != QLatin1String("a4") && result.paper != QLatin1String("letter"))
+                result.error = CommandLine::tr("--paper takes a4 or letter, not \"%1\".").arg(result.paper);
         } else if (name == QLatin1String("--radio-version")) {
             QString value;
             if (takeValue(&value)) {
@@ -117,7 +120,8 @@ Arguments parseArguments(const QStringList& args)
         if (verb == QLatin1String(v.name))
             result.verb = v.verb;
     if (result.verb == Verb::None) {
-        result.error = CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check and help.").arg(verb);
+        result.error = CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, print "
+                                       "and help.").arg(verb);
         return result;
     }
     result.operands = positional;

@@ -6,9 +6,12 @@
 #include "Transfer.h"
 
 #include "ChannelFile.h"
+#include "ChannelList.h"
 #include "Globals.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -174,6 +177,30 @@ ExitStatus runShowOrCheck(const Arguments& args)
     return result.refused ? ExitStatus::Refused : ExitStatus::Ok;
 }
 
+ExitStatus runPrint(const Arguments& args)
+{
+    ExitStatus status = ExitStatus::Ok;
+    if (!checkOperands(args, { QStringLiteral("FILE") }, &status))
+        return status;
+    if (args.output.isEmpty())
+        return usageError(CommandLine::tr("print needs the PDF file to write: -o FILE.pdf"), args.verb);
+    if (!loadFile(args.operands.at(0)))
+        return ExitStatus::FileError;
+    QPageSize::PageSizeId paper = ChannelList::defaultPaper();
+    if (!args.paper.isEmpty())
+        paper = args.paper == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4;
+    const ChannelList list(RadioImage, RadioVersion, QFileInfo(args.operands.at(0)).fileName(),
+                           QDateTime::currentDateTime());
+    QString reason;
+    if (!list.writePdf(args.output, paper, &reason)) {
+        Console::error(CommandLine::tr("The PDF file %1 could not be written: %2").arg(shownPath(args.output), reason));
+        return ExitStatus::FileError;
+    }
+    if (!args.quiet)
+        Console::err(CommandLine::tr("The channel list is in %1.").arg(shownPath(args.output)));
+    return ExitStatus::Ok;
+}
+
 } // namespace
 
 namespace Verbs {
@@ -193,8 +220,8 @@ ExitStatus run(const Arguments& args)
             if (!args.operands.isEmpty()) {
                 const Arguments inner = parseArguments(args.operands);
                 if (!inner.error.isEmpty() || inner.verb == Verb::None)
-                    return usageError(CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check "
-                                                      "and help.")
+                    return usageError(CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, "
+                                                      "print and help.")
                                           .arg(args.operands.at(0)),
                                       Verb::Help);
                 topic = inner.verb;
@@ -208,6 +235,9 @@ ExitStatus run(const Arguments& args)
         return ExitStatus::Ok;
     }
 
+    if (!args.paper.isEmpty() && args.verb != Verb::Print)
+        return usageError(CommandLine::tr("--paper is for print only."), args.verb);
+
     switch (args.verb) {
     case Verb::Read:
         return runRead(args);
@@ -216,6 +246,8 @@ ExitStatus run(const Arguments& args)
     case Verb::Show:
     case Verb::Check:
         return runShowOrCheck(args);
+    case Verb::Print:
+        return runPrint(args);
     case Verb::None:
     case Verb::Help:
         break;
@@ -269,6 +301,21 @@ QString helpText(Verb verb)
             "would refuse. Exits with 4 when a write would be refused, 0 when not.\n"
             "\n"
             "  --radio-version N   the memory format of the file: 2 (the default) or 1\n");
+    case Verb::Print:
+        return CommandLine::tr(
+            "Usage: qv3n-cli print FILE.chann -o FILE.pdf [--paper a4|letter] [--radio-version 1|2]\n"
+            "                      [--quiet] [--lang en|zh]\n"
+            "\n"
+            "Writes the channel list of a channel file as a PDF file, as File > Export PDF\n"
+            "does in the program: the channels in use as the channel table shows them, the\n"
+            "frequency mode, the frequency range, the optional features and the FM presets,\n"
+            "titled with the file's name and the date, in the language of --lang.\n"
+            "\n"
+            "  -o, --output F      the PDF file to write\n"
+            "  --paper P           a4 or letter (default: letter where the system's locale\n"
+            "                      measures in US units, a4 elsewhere)\n"
+            "  --radio-version N   the memory format of the file: 2 (the default) or 1\n"
+            "  -q, --quiet         no completion message, only errors\n");
     case Verb::None:
     case Verb::Help:
         break;
@@ -284,6 +331,7 @@ QString helpText(Verb verb)
         "  write PORT FILE.chann     write a channel file to the radio\n"
         "  show FILE.chann           print the channels and settings of a channel file\n"
         "  check FILE.chann          say what a write of the file would adjust or refuse\n"
+        "  print FILE.chann -o F.pdf write the channel list of a channel file as a PDF file\n"
         "  help [VERB]               this help, or the help of one verb (also VERB --help)\n"
         "\n"
         "PORT is COM1 to COM8, numbered as in the program's port setup (the environment\n"

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMdiSubWindow>
+#include <QPrintPreviewDialog>
 #include <QTest>
 #include <cstdio>
 
@@ -93,6 +94,19 @@ int main(int argc, char* argv[])
                 frame->close();
             QTest::qWait(50);
         }
+        // The print preview is a dialog of its own, shot alone.
+        main.findChild<QAction*>("File_print")->trigger();
+        auto* preview = main.findChild<QPrintPreviewDialog*>();
+        preview->resize(900, 800);
+        QTest::qWait(500);
+        const QString file = out.filePath(QStringLiteral("print-preview-%1.png").arg(chinese ? "zh" : "en"));
+        if (!preview->grab().save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(file));
+        preview->close();
+        QTest::qWait(50);
     }
     return 0;
 }

@@ -14,8 +14,6 @@
 #include <QTextDocument>
 #include <QTextTable>
 
-#include <cmath>
-#include <functional>
 
 using ImageSummary::Section;
 
@@ -31,9 +29,9 @@ constexpr double kSectionGapPoints = 12;
 constexpr double kHeadingGapPoints = 3;
 constexpr double kColumnGapPoints = 9;      // half the gap between two side-by-side sections
 constexpr double kMarginMillimetres = 12;
-constexpr int kFmGroups = 4;
+constexpr int kFmGroups = 4;                // the 16 presets in four groups side by side
 constexpr int kPairColumns = 2;             // label and value
-constexpr double kLabelPercent = 62;                // the 16 presets in four groups side by side
+constexpr double kLabelPercent = 62;        // of a label/value table's width
 constexpr double kPointsPerInch = 72;
 constexpr double kDefaultDpi = 96;
 
@@ -94,18 +92,16 @@ public:
         cursor.insertText(text.trimmed(), chars);
     }
 
-    void paragraph(QTextCursor& cursor, const QString& text, bool gapAfter) const
+    void paragraph(QTextCursor& cursor, const QString& text) const
     {
-        QTextBlockFormat block;
-        block.setBottomMargin(gapAfter ? px(kSectionGapPoints) : 0);
-        cursor.insertBlock(block, QTextCharFormat());
+        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
         cursor.insertText(text);
     }
 
     // A table with a shaded header row that repeats on every page, and striped
     // rows instead of rules; the gap after it separates it from the next
     // section. The cursor ends after the table.
-    QTextTable* table(QTextCursor& cursor, const QStringList& headers, const QList<QStringList>& rows,
+    void table(QTextCursor& cursor, const QStringList& headers, const QList<QStringList>& rows,
                       const QList<Qt::Alignment>& alignments, bool gapAfter) const
     {
         const int columns = int(alignments.size());
@@ -129,13 +125,12 @@ public:
                 fillCell(table, headerRows + row, column, rows[row][column], alignments[column],
                          row % 2 ? kStripeShade : QColor(), false);
         cursor = afterFrame(table);
-        return table;
     }
 
     // Two sections side by side, each a heading over its own content, and the
     // gap to the next section. The cursor ends after them.
     template <class Left, class Right>
-    QTextTable* sideBySide(QTextCursor& cursor, Left fillLeft, Right fillRight) const
+    void sideBySide(QTextCursor& cursor, Left fillLeft, Right fillRight) const
     {
         QTextTableFormat format;
         format.setBorder(0);
@@ -158,7 +153,6 @@ public:
         QTextCursor inRight = layout->cellAt(0, 1).firstCursorPosition();
         fillRight(inRight);
         cursor = afterFrame(layout);
-        return layout;
     }
 
 private:
@@ -192,14 +186,51 @@ private:
     double m_pixelsPerPoint;
 };
 
-// Moves a run of content that a page break would cut onto the next page, when
-// it fits on one page. The run starts at a block (or at the top of a frame).
-void keepTogether(QTextDocument* document, double top, double bottom, const std::function<void()>& breakBefore)
+// Where the parts of a page go: the title line, the body, and the page number,
+// in the device's pixels.
+struct PageAreas
 {
-    const double pageHeight = document->pageSize().height();
-    const bool cut = std::floor(top / pageHeight) != std::floor((bottom - 1) / pageHeight);
-    if (cut && bottom - top < pageHeight)
-        breakBefore();
+    QRectF title;
+    QRectF body;
+    QRectF footer;
+    double pixelsPerPoint;
+};
+
+PageAreas pageAreas(QPagedPaintDevice* device, const QFont& titleFont, const QFont& footerFont)
+{
+    PageAreas areas;
+    areas.pixelsPerPoint = device->logicalDpiY() / kPointsPerInch;
+    const QRectF page(0, 0, device->width(), device->height());
+    const double gap = kSectionGapPoints * areas.pixelsPerPoint;
+    areas.title = QRectF(page.left(), page.top(), page.width(), QFontMetricsF(titleFont, device).height());
+    const double footerHeight = QFontMetricsF(footerFont, device).height();
+    areas.footer = QRectF(page.left(), page.bottom() - footerHeight, page.width(), footerHeight);
+    areas.body = QRectF(page.left(), areas.title.bottom() + gap, page.width(),
+                        areas.footer.top() - gap - areas.title.bottom() - gap);
+    return areas;
+}
+
+// A document laid out in the device's pixels, as wide as the page's body.
+void prepare(QTextDocument* document, QPagedPaintDevice* device, double width)
+{
+    document->documentLayout()->setPaintDevice(device);
+    document->setDefaultFont(listFont(kBodyPoints));
+    document->setDocumentMargin(0);
+    document->setTextWidth(width);
+}
+
+// Draws the part of a document from top, height high, with its top left at target.
+void drawPart(QPainter* painter, QTextDocument* document, double top, double height, const QPointF& target)
+{
+    const QRectF part(0, top, document->textWidth(), height);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    context.clip = part;
+    painter->save();
+    painter->translate(target.x(), target.y() - top);
+    painter->setClipRect(part);
+    document->documentLayout()->draw(painter, context);
+    painter->restore();
 }
 
 } // namespace
@@ -236,112 +267,110 @@ QString ChannelList::documentName() const
     return tr("QV3N channel list: %1").arg(m_title);
 }
 
-int ChannelList::paint(QPagedPaintDevice* device) const
+void ChannelList::fillChannels(QTextDocument* document) const
 {
-    QPainter painter;
-    if (!painter.begin(device))
-        return 0;
-    const double pixelsPerPoint = device->logicalDpiY() / kPointsPerInch;
-    const QRectF area(0, 0, device->width(), device->height());
-
-    const QFont titleFont = listFont(kTitlePoints, true);
-    const QFont footerFont = listFont(kFooterPoints);
-    const double titleHeight = QFontMetricsF(titleFont, device).height();
-    const double footerHeight = QFontMetricsF(footerFont, device).height();
-    const double bandGap = kSectionGapPoints * pixelsPerPoint;
-    const QRectF titleBand(area.left(), area.top(), area.width(), titleHeight);
-    const QRectF footerBand(area.left(), area.bottom() - footerHeight, area.width(), footerHeight);
-    const QRectF body(area.left(), titleBand.bottom() + bandGap, area.width(),
-                      footerBand.top() - bandGap - titleBand.bottom() - bandGap);
-
-    QTextDocument document;
-    document.documentLayout()->setPaintDevice(device);
-    document.setDefaultFont(listFont(kBodyPoints));
-    document.setDocumentMargin(0);
-    document.setPageSize(body.size());
-
     const DocumentBuilder builder;
-    QTextCursor cursor(&document);
+    QTextCursor cursor(document);
     // One edit: the layout runs once, not after every cell.
     cursor.beginEditBlock();
     builder.heading(cursor, m_channels.title);
     if (m_channels.rows.isEmpty()) {
-        builder.paragraph(cursor, tr("No channel is in use."), true);
+        builder.paragraph(cursor, tr("No channel is in use."));
+        cursor.insertBlock();   // empty, as after a table
     } else {
         builder.table(cursor, m_channels.headers, m_channels.rows,
-                      QList<Qt::Alignment>(m_channels.headers.size(), Qt::AlignHCenter), true);
+                      QList<Qt::Alignment>(m_channels.headers.size(), Qt::AlignHCenter), false);
     }
+    cursor.endEditBlock();
+}
 
+void ChannelList::fillSettings(QTextDocument* document) const
+{
+    const DocumentBuilder builder;
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
     const QList<Qt::Alignment> pairs{ Qt::AlignLeft, Qt::AlignLeft };
-    QTextTable* settings = builder.sideBySide(
+    builder.sideBySide(
         cursor,
         [&](QTextCursor& left) {
             builder.heading(left, m_frequencyMode.title);
             builder.table(left, {}, m_frequencyMode.rows, pairs, true);
             builder.heading(left, m_range.title);
-            builder.paragraph(left, m_range.rows.value(0).value(0), false);
+            builder.paragraph(left, m_range.rows.value(0).value(0));
         },
         [&](QTextCursor& right) {
             builder.heading(right, m_optionalFeatures.title);
             builder.table(right, {}, m_optionalFeatures.rows, pairs, false);
         });
 
-    const QTextBlock fmTitle = cursor.block();
     builder.heading(cursor, m_fmPresets.title);
     const int perGroup = int(m_fmPresets.rows.size() + kFmGroups - 1) / kFmGroups;
-    QStringList fmHeaders;
-    QList<QStringList> fmRows(perGroup);
+    QStringList headers;
+    QList<QStringList> rows(perGroup);
     for (int group = 0; group < kFmGroups; ++group) {
-        fmHeaders << m_fmPresets.headers;
+        headers << m_fmPresets.headers;
         for (int row = 0; row < perGroup; ++row)
-            fmRows[row] << m_fmPresets.rows.value(group * perGroup + row, { QString(), QString() });
+            rows[row] << m_fmPresets.rows.value(group * perGroup + row, { QString(), QString() });
     }
-    QTextTable* fm = builder.table(cursor, fmHeaders, fmRows, QList<Qt::Alignment>(fmHeaders.size(), Qt::AlignHCenter),
-                                   false);
-
+    builder.table(cursor, headers, rows, QList<Qt::Alignment>(headers.size(), Qt::AlignHCenter), false);
     cursor.endEditBlock();
+}
 
-    // Small sections are not cut in two by a page break.
-    QAbstractTextDocumentLayout* layout = document.documentLayout();
-    const QRectF settingsBox = layout->frameBoundingRect(settings);
-    keepTogether(&document, settingsBox.top(), settingsBox.bottom(), [settings] {
-        QTextTableFormat format = settings->format().toTableFormat();
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        settings->setFormat(format);
-    });
-    keepTogether(&document, layout->blockBoundingRect(fmTitle).top(), layout->frameBoundingRect(fm).bottom(),
-                 [fmTitle] {
-                     QTextCursor at(fmTitle);
-                     QTextBlockFormat format = at.blockFormat();
-                     format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-                     at.setBlockFormat(format);
-                 });
+int ChannelList::paint(QPagedPaintDevice* device) const
+{
+    QPainter painter;
+    if (!painter.begin(device))
+        return 0;
+    const QFont titleFont = listFont(kTitlePoints, true);
+    const QFont footerFont = listFont(kFooterPoints);
+    const PageAreas areas = pageAreas(device, titleFont, footerFont);
+    const double pageHeight = areas.body.height();
 
-    const int pages = document.pageCount();
+    // The channel table runs over as many pages as it needs, repeating its
+    // header; the other sections follow it whole, on a page of their own when
+    // the table's last page has no room for them.
+    QTextDocument channels;
+    prepare(&channels, device, areas.body.width());
+    channels.setPageSize(areas.body.size());
+    fillChannels(&channels);
+    QTextDocument settings;
+    prepare(&settings, device, areas.body.width());
+    fillSettings(&settings);
+
+    // The channel document ends with an empty block after its content; the
+    // block before it holds the last row (or the note that no channel is in
+    // use). A table that ends with a page continues on no other.
+    const double rowsEnd = channels.documentLayout()->blockBoundingRect(channels.lastBlock().previous()).bottom();
+    const int lastChannelPage = int(rowsEnd / pageHeight);
+    double settingsTop = rowsEnd - lastChannelPage * pageHeight + kSectionGapPoints * areas.pixelsPerPoint;
+    const double settingsHeight = settings.documentLayout()->documentSize().height();
+    int settingsPage = lastChannelPage;
+    if (settingsTop + settingsHeight > pageHeight) {
+        settingsPage = lastChannelPage + 1;
+        settingsTop = 0;
+    }
+
+    const int pages = settingsPage + 1;
     const QString title = documentName();
     const QString printed = tr("Printed %1").arg(QLocale::c().toString(m_printedAt, QStringLiteral("yyyy-MM-dd HH:mm")));
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, Qt::black);
     for (int page = 0; page < pages; ++page) {
         if (page > 0 && !device->newPage())
             return 0;
         painter.setPen(Qt::black);
         painter.setFont(titleFont);
-        painter.drawText(titleBand, Qt::AlignLeft | Qt::AlignVCenter, title);
+        painter.drawText(areas.title, Qt::AlignLeft | Qt::AlignVCenter, title);
         painter.setFont(footerFont);
-        painter.drawText(titleBand, Qt::AlignRight | Qt::AlignVCenter, printed);
-        painter.drawText(footerBand, Qt::AlignHCenter | Qt::AlignVCenter, tr("Page %1 of %2").arg(page + 1).arg(pages));
-        painter.setPen(QPen(kRuleColour, kRulePoints * pixelsPerPoint));
-        const double ruleY = titleBand.bottom() + bandGap / 2;
-        painter.drawLine(QPointF(area.left(), ruleY), QPointF(area.right(), ruleY));
+        painter.drawText(areas.title, Qt::AlignRight | Qt::AlignVCenter, printed);
+        painter.drawText(areas.footer, Qt::AlignHCenter | Qt::AlignVCenter,
+                         tr("Page %1 of %2").arg(page + 1).arg(pages));
+        painter.setPen(QPen(kRuleColour, kRulePoints * areas.pixelsPerPoint));
+        const double ruleY = (areas.title.bottom() + areas.body.top()) / 2;
+        painter.drawLine(QPointF(areas.title.left(), ruleY), QPointF(areas.title.right(), ruleY));
 
-        painter.save();
-        const QRectF pageOfDocument(0, page * body.height(), body.width(), body.height());
-        painter.translate(body.left(), body.top() - pageOfDocument.top());
-        painter.setClipRect(pageOfDocument);
-        context.clip = pageOfDocument;
-        layout->draw(&painter, context);
-        painter.restore();
+        if (page <= lastChannelPage)
+            drawPart(&painter, &channels, page * pageHeight, pageHeight, areas.body.topLeft());
+        if (page == settingsPage)
+            drawPart(&painter, &settings, 0, settingsHeight, areas.body.topLeft() + QPointF(0, settingsTop));
     }
     return pages;
 }

@@ -16,6 +16,7 @@
 
 class MemoryImage;
 class QPagedPaintDevice;
+class QTextDocument;
 
 class ChannelList
 {
@@ -44,6 +45,10 @@ public:
     bool writePdf(const QString& path, QPageSize::PageSizeId paper, QString* error) const;
 
 private:
+    // The channel table, and the sections after it.
+    void fillChannels(QTextDocument* document) const;
+    void fillSettings(QTextDocument* document) const;
+
     QString m_title;
     QDateTime m_printedAt;
     ImageSummary::Section m_channels;

@@ -145,6 +145,53 @@ private slots:
             QVERIFY2(all.contains(folded(expected)), qPrintable(expected));
     }
 
+    // Wherever the channel table ends, the sections after it stay whole and no
+    // page holds a table header alone. The counts cover the first page break.
+    void sectionsStayWhole_data()
+    {
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<int>("channels");
+        for (const bool chinese : { false, true })
+            for (const int channels : { 0, 1, 38, 40, 42, 44, 46, 48, 50, 51, 52, 53, 54, 56 })
+                QTest::addRow("%s, %d channels", chinese ? "Chinese, Letter" : "English, A4", channels)
+                    << chinese << int(chinese ? QPageSize::Letter : QPageSize::A4) << channels;
+    }
+    void sectionsStayWhole()
+    {
+        QFETCH(bool, chinese);
+        QFETCH(int, paper);
+        QFETCH(int, channels);
+        setLanguage(chinese);
+        const ChannelList list(imageWithChannels(channels), 2, QStringLiteral("x.chann"), QDateTime::currentDateTime());
+        const QString pdf = m_dir.filePath(QStringLiteral("whole.pdf"));
+        QString error;
+        QVERIFY2(list.writePdf(pdf, QPageSize::PageSizeId(paper), &error), qPrintable(error));
+        const QStringList text = pages(pdf);
+        // The first and last lines of the two sections after the channel table.
+        const QStringList marks = chinese ? QStringList{ "频率模式", "哔音", "收音机编辑", "108.0" }
+                                          : QStringList{ "Frequncy Mode", "Beep", "Radio Frequency", "108.0" };
+        QList<int> pageOf;
+        for (const QString& mark : marks) {
+            QList<int> found;
+            for (int page = 0; page < text.size(); ++page)
+                if (text[page].contains(folded(mark)))
+                    found << page;
+            QCOMPARE(found.size(), 1);
+            pageOf << found.first();
+        }
+        QCOMPARE(pageOf[0], pageOf[1]);
+        QCOMPARE(pageOf[2], pageOf[3]);
+        const QString header = folded(chinese ? "QT/DQT 解码" : "RX Frequency");
+        for (int page = 0; page < text.size(); ++page) {
+            const bool rows = text[page].contains(QLatin1String("CH"));
+            QVERIFY2(rows || page == pageOf[0], qPrintable(text[page]));
+            QVERIFY2(rows == text[page].contains(header), qPrintable(text[page]));
+        }
+        if (channels == 0)
+            QVERIFY(text[0].contains(folded(chinese ? "没有使用中的信道。" : "No channel is in use.")));
+    }
+
     void commandLine_data()
     {
         QTest::addColumn<QStringList>("args");

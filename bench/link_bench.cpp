@@ -6,7 +6,7 @@
 #include "LinkEngine.h"
 #include "VirtualRadio.h"
 
-#include "Globals.h"
+#include "RadioDocument.h"
 #include "MemoryMap.h"
 
 #include <QCoreApplication>
@@ -105,13 +105,11 @@ double runOnce(LinkEngine::Direction direction, const VirtualRadio::Options& opt
     if (!radio.started(error))
         return -1;
     qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
-    CommPortNumber = 1;
-    RadioVersion = options.version;
-    ResetRadioImage();
-    RadioImage = radio.memory();
+    RadioDocument document;
+    document.takeImage(QString(), radio.memory(), options.version);
 
     SilentHost host;
-    LinkEngine engine(direction,
+    LinkEngine engine(direction, document,
                       direction == LinkEngine::Direction::Read ? LinkTimings::forRead() : LinkTimings::forWrite());
     engine.setHost(&host);
     QEventLoop loop;

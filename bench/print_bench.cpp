@@ -11,9 +11,8 @@
 
 #include "ChannelRecord.h"
 #include "Codecs.h"
-#include "Globals.h"
 #include "Language.h"
-#include "Tables.h"
+#include "RadioData.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -29,17 +28,17 @@ namespace {
 constexpr int kDefaultRuns = 5;
 constexpr int kChannels = 128;
 
-MemoryImage fullImage()
+RadioData fullData()
 {
-    ResetRadioImage();
+    RadioData data = startUpData();
     for (int n = 1; n <= kChannels; ++n) {
         const QString mhz = QString::number(400 + n * 0.5 + 0.00625, 'f', 5);
-        StoreFreq(mhz, n, ChannelRecord::kRxBase);
-        StoreFreq(mhz, n, ChannelRecord::kTxBase);
-        ChannelRecord::setNewChannelDefaults(RadioImage, n);
-        ChannelRecord::storeName(RadioImage, n, QStringLiteral("CH%1").arg(n, 3, 10, QLatin1Char('0')));
+        StoreFreq(data.image, data.version, mhz, n, ChannelRecord::kRxBase);
+        StoreFreq(data.image, data.version, mhz, n, ChannelRecord::kTxBase);
+        ChannelRecord::setNewChannelDefaults(data.image, n);
+        ChannelRecord::storeName(data.image, n, QStringLiteral("CH%1").arg(n, 3, 10, QLatin1Char('0')));
     }
-    return RadioImage;
+    return data;
 }
 
 // Milliseconds of each run of the action.
@@ -69,19 +68,16 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     const int runs = std::max(2, argc > 1 ? QByteArray(argv[1]).toInt() : kDefaultRuns);
-    BuildToneTables();
-    BuildModelTable();
-    const MemoryImage image = fullImage();
+    const RadioData data = fullData();
     QTemporaryDir dir;
 
     for (const bool chinese : { false, true }) {
-        UiLanguage = chinese;
-        applyUiLanguage();
+        applyUiLanguage(chinese);
         const char* language = chinese ? "zh" : "en";
         int pages = 0;
 
         report(qPrintable(QStringLiteral("PDF of %1 channels, %2").arg(kChannels).arg(language)), timeRuns(runs, [&] {
-                   const ChannelList list(image, 2, QStringLiteral("fleet.chann"), QDateTime::currentDateTime());
+                   const ChannelList list(data, QStringLiteral("fleet.chann"), QDateTime::currentDateTime());
                    QString error;
                    if (!list.writePdf(dir.filePath(QStringLiteral("list.pdf")), QPageSize::A4, &error))
                        std::fprintf(stderr, "%s\n", qPrintable(error));
@@ -89,7 +85,7 @@ int main(int argc, char* argv[])
 
         QWidget parent;
         report(qPrintable(QStringLiteral("print preview open, %1").arg(language)), timeRuns(runs, [&] {
-                   const ChannelList list(image, 2, QStringLiteral("fleet.chann"), QDateTime::currentDateTime());
+                   const ChannelList list(data, QStringLiteral("fleet.chann"), QDateTime::currentDateTime());
                    PrintCommands::preview(&parent, list);
                    auto* dialog = parent.findChild<QPrintPreviewDialog*>();
                    auto* widget = dialog->findChild<QPrintPreviewWidget*>();

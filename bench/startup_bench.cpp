@@ -13,7 +13,7 @@
 
 #include "ChannelRecord.h"
 #include "Codecs.h"
-#include "Globals.h"
+#include "RadioDocument.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -91,22 +91,26 @@ double refillMicroseconds()
 {
     MDImain main;
     main.start();
-    for (int n = 1; n <= 128; ++n) {
-        StoreFreq(QStringLiteral("446.00625"), n, ChannelRecord::kRxBase);
-        StoreFreq(QStringLiteral("446.00625"), n, ChannelRecord::kTxBase);
-        ChannelRecord::setNewChannelDefaults(RadioImage, n);
-        RadioImage.setCell(n, ChannelRecord::kEncodeToneCell, quint8(n));
-        ChannelRecord::storeName(RadioImage, n, QStringLiteral("CH%1").arg(n));
-    }
-    frm_chann* table = main.window<frm_chann>();
+    RadioDocument& document = main.document();
+    document.edit(QString(), [](RadioData& data) {
+        for (int n = 1; n <= 128; ++n) {
+            StoreFreq(data.image, data.version, QStringLiteral("446.00625"), n, ChannelRecord::kRxBase);
+            StoreFreq(data.image, data.version, QStringLiteral("446.00625"), n, ChannelRecord::kTxBase);
+            ChannelRecord::setNewChannelDefaults(data.image, n);
+            data.image.setCell(n, ChannelRecord::kEncodeToneCell, quint8(n));
+            ChannelRecord::storeName(data.image, n, QStringLiteral("CH%1").arg(n));
+        }
+    });
     constexpr int kRounds = 200;
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < kRounds; ++i) {
-        // Alternate the power bit so every round really changes cell texts.
-        for (int n = 1; n <= 128; ++n)
-            RadioImage.setFlag(n, ChannelRecord::kPowerWidthCell, ChannelRecord::kHighPowerBit, i % 2);
-        table->activated();
+        // Alternate the power bit so every round really changes cell texts;
+        // every open window shows the change as it does a user's edit.
+        document.edit(QString(), [i](RadioData& data) {
+            for (int n = 1; n <= 128; ++n)
+                data.image.setFlag(n, ChannelRecord::kPowerWidthCell, ChannelRecord::kHighPowerBit, i % 2);
+        });
     }
     return clock.nsecsElapsed() / 1e3 / kRounds;
 }

@@ -1,13 +1,13 @@
 #include "frm_chann.h"
 
-#include "files/Form_open_chann.h"
-#include "files/Form_save_chann.h"
 #include "shell/GridFormat.h"
 #include "shell/Prompt.h"
-#include "shell/MDImain.h"
+#include "shell/WindowHost.h"
 
+#include "Captions.h"
 #include "ChannelRecord.h"
-#include "Globals.h"
+#include "MemoryMap.h"
+#include "RadioDocument.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -19,11 +19,13 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 using ChannelEdit::CommitBy;
 using ChannelEdit::FreqOutcome;
 using ChannelEdit::ListField;
+using MemoryMap::kChannelCount;
 
 namespace {
 
@@ -57,8 +59,10 @@ bool typesCharacter(const QKeyEvent* key)
 
 } // namespace
 
-frm_chann::frm_chann(QWidget* parent)
-    : ChildWindow(ChannelWindowOpen, parent)
+frm_chann::frm_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
+    : ChildWindow(parent)
+    , m_document(document)
+    , m_host(host)
     , m_grid(new QTableWidget(this))
     , m_textEdit(new QLineEdit(m_grid->viewport()))
     , m_comboEdit(new QComboBox(m_grid->viewport()))
@@ -72,10 +76,9 @@ frm_chann::frm_chann(QWidget* parent)
     m_clear->setObjectName(QStringLiteral("Command_Clear"));
     m_close->setObjectName(QStringLiteral("Command_Close"));
 
-    ChannelCount = 128;
     setUpGrid(m_grid,
-              tr("^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  "),
-              ChannelCount, 1);
+              Captions::channelGridFormat(),
+              kChannelCount, 1);
     m_textEdit->setAlignment(Qt::AlignCenter);
     m_textEdit->hide();
     m_comboEdit->hide();
@@ -95,13 +98,9 @@ frm_chann::frm_chann(QWidget* parent)
 
     connect(m_clear, &QPushButton::clicked, this, &frm_chann::clearAll);
     connect(m_close, &QPushButton::clicked, this, [this] {
-        CommitNameEdit();
-        if (MDImain* main = MDImain::instance()) {
-            if (auto* dialog = main->window<Form_open_chann>())
-                dialog->closeWindow();
-            if (auto* dialog = main->window<Form_save_chann>())
-                dialog->closeWindow();
-        }
+        CommitCell();
+        if (m_host)
+            m_host->closeFileDialogs();
         closeWindow();
     });
 
@@ -110,7 +109,7 @@ frm_chann::frm_chann(QWidget* parent)
     connect(m_grid, &QTableWidget::currentCellChanged, this, &frm_chann::CommitCell);
     connect(m_grid, &QTableWidget::cellClicked, this, [this] {
         PlaceCellEditor();
-        setWindowTitle(tr("Channel Information"));
+        setWindowTitle(Captions::channelTableTitle());
     });
     // Scrolling takes the text editor away from its cell: what was typed is
     // committed as when the cell is left. The list editor moves with its cell.
@@ -122,11 +121,11 @@ frm_chann::frm_chann(QWidget* parent)
     connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this, &frm_chann::fitEditor);
     connect(m_comboEdit, &QComboBox::activated, this, &frm_chann::StorePick);
+    connect(&m_document, &RadioDocument::changed, this, &frm_chann::showDocument);
 
-    CurrentChannel = 1;
     fillAllRows();
     m_grid->setCurrentCell(0, ColRx);
-    setWindowTitle(tr("Channel Information"));
+    setWindowTitle(Captions::channelTableTitle());
 }
 
 QRect frm_chann::placement(const QSize& mainSize) const
@@ -138,26 +137,29 @@ QRect frm_chann::placement(const QSize& mainSize) const
 
 void frm_chann::activated()
 {
-    ChannelCount = 128;
+    showDocument();
+}
+
+void frm_chann::commitPendingEdit()
+{
+    CommitCell();
+}
+
+void frm_chann::showDocument()
+{
     fillAllRows();
     resyncListEditor();
 }
 
 void frm_chann::fillAllRows()
 {
-    for (int n = 1; n <= ChannelCount; ++n)
+    for (int n = 1; n <= kChannelCount; ++n)
         ShowChannelRow(n);
 }
 
 void frm_chann::ShowChannelRow(int channel)
 {
-    const ChannelRecord::RowTexts row = ChannelRecord::rowTexts(RadioImage, channel);
-    if (!row.used) {
-        setCellText(channel, ColRx, QString());
-        setCellText(channel, ColTx, QString());
-        ClearChannelRow(channel);
-        return;
-    }
+    const ChannelRecord::RowTexts row = ChannelRecord::rowTexts(m_document.data(), channel);
     setCellText(channel, ColRx, row.rx);
     setCellText(channel, ColTx, row.tx);
     setCellText(channel, ColDecode, row.decode);
@@ -167,39 +169,9 @@ void frm_chann::ShowChannelRow(int channel)
     setCellText(channel, ColName, row.name);
 }
 
-void frm_chann::ClearChannelRow(int channel)
+void frm_chann::editChannel(int channel, const std::function<void(RadioData&)>& change)
 {
-    ChannelRecord::clear(RadioImage, channel);
-    for (int col = ColDecode; col <= ColName; ++col)
-        setCellText(channel, col, QString());
-}
-
-void frm_chann::SetNewChannelDefaults(int channel)
-{
-    ChannelRecord::setNewChannelDefaults(RadioImage, channel);
-}
-
-void frm_chann::StoreChannelName(int channel, const QString& text)
-{
-    ChannelRecord::storeName(RadioImage, channel, text);
-}
-
-void frm_chann::CommitNameEdit(bool redrawRow)
-{
-    // Only a name editor that is open holds a pending name; committing a
-    // closed editor's empty text would erase the channel's name.
-    if (m_open != Editor::Text || EditCol != ColName)
-        return;
-    const int channel = EditRow;
-    const QString text = m_textEdit->text();
-    const bool typed = text != OldCellText;
-    closeEditors();
-    if (!typed)
-        return;
-    setCellText(channel, ColName, text);
-    StoreChannelName(channel, text);
-    if (redrawRow)
-        ShowChannelRow(channel);
+    m_document.edit(tr("Channel %1").arg(channel), change);
 }
 
 void frm_chann::PlaceCellEditor()
@@ -215,7 +187,6 @@ void frm_chann::PlaceCellEditor()
     EditRow = row;
     EditCol = col;
     OldCellText = cellText(row, col);
-    CurrentChannel = row;
     if (col == ColNumber)
         return;
     // A cell at the edge is scrolled fully into view before an editor opens
@@ -226,14 +197,14 @@ void frm_chann::PlaceCellEditor()
         return;
     }
     // An unused channel has nothing but its frequencies to edit.
-    if (!ChannelRecord::isUsed(RadioImage, row))
+    if (!ChannelRecord::isUsed(m_document.image(), row))
         return;
     if (col == ColName) {
         openTextEditor();
         return;
     }
     // No encode tone without a transmit frequency.
-    if (col == ColEncode && RadioImage.cell(row, ChannelRecord::kTxStepCell) == MemoryImage::kEmpty) {
+    if (col == ColEncode && m_document.image().cell(row, ChannelRecord::kTxStepCell) == MemoryImage::kEmpty) {
         closeEditors();
         return;
     }
@@ -256,11 +227,12 @@ void frm_chann::openListEditor(ListField field)
     m_textEdit->hide();
     m_open = Editor::List;
     m_listField = field;
-    m_listBefore = ChannelEdit::listValue(EditRow, field);
+    m_undoIndexAtListOpen = m_document.undoStack()->index();
+    m_picks = 0;
     fitEditor();
     m_comboEdit->clear();
     m_comboEdit->addItems(ChannelEdit::listItems(field));
-    m_comboEdit->setCurrentIndex(ChannelEdit::listPosition(EditRow, field));
+    m_comboEdit->setCurrentIndex(ChannelEdit::listPosition(m_document.image(), EditRow, field));
     m_comboEdit->show();
     m_comboEdit->setFocus();
 }
@@ -284,21 +256,22 @@ void frm_chann::closeEditors()
     m_comboEdit->clear();
 }
 
-// After the image changed under the window (a read, a loaded file), an open
-// list shows the stored value again, or closes when its field is gone.
+// After the document changed under the window (a read, a loaded file, an
+// undo), an open list shows the stored value again, or closes when its field
+// is gone.
 void frm_chann::resyncListEditor()
 {
     if (m_open != Editor::List)
         return;
-    const bool gone = !ChannelRecord::isUsed(RadioImage, EditRow)
+    const MemoryImage& image = m_document.image();
+    const bool gone = !ChannelRecord::isUsed(image, EditRow)
                       || (m_listField == ListField::EncodeTone
-                          && RadioImage.cell(EditRow, ChannelRecord::kTxStepCell) == MemoryImage::kEmpty);
+                          && image.cell(EditRow, ChannelRecord::kTxStepCell) == MemoryImage::kEmpty);
     if (gone) {
         closeEditors();
         return;
     }
-    m_listBefore = ChannelEdit::listValue(EditRow, m_listField);
-    m_comboEdit->setCurrentIndex(ChannelEdit::listPosition(EditRow, m_listField));
+    m_comboEdit->setCurrentIndex(ChannelEdit::listPosition(image, EditRow, m_listField));
 }
 
 void frm_chann::StorePick(int item)
@@ -306,7 +279,10 @@ void frm_chann::StorePick(int item)
     if (m_open != Editor::List)
         return;
     OldCellText = m_comboEdit->currentText();
-    ChannelEdit::storePick(EditRow, m_listField, item);
+    const int indexBefore = m_document.undoStack()->index();
+    editChannel(EditRow, [&](RadioData& data) { ChannelEdit::storePick(data.image, EditRow, m_listField, item); });
+    if (m_document.undoStack()->index() != indexBefore)
+        ++m_picks;
 }
 
 void frm_chann::CommitCell()
@@ -333,16 +309,20 @@ void frm_chann::CommitCell()
         commitText(channel, column, text, CommitBy::Leave);
 }
 
-void frm_chann::commitText(int channel, int column, const QString& text, CommitBy by)
+void frm_chann::commitText(int channel, int column, const QString& text, CommitBy by, bool txFollows)
 {
     if (column == ColName) {
-        setCellText(channel, ColName, text);
-        StoreChannelName(channel, text);
-        ShowChannelRow(channel);
+        editChannel(channel, [&](RadioData& data) { ChannelRecord::storeName(data.image, channel, text); });
         return;
     }
-    const FreqOutcome outcome = column == ColRx ? ChannelEdit::storeRxText(channel, text, by)
-                                                : ChannelEdit::storeTxText(channel, text, by);
+    FreqOutcome outcome = FreqOutcome::Unchanged;
+    editChannel(channel, [&](RadioData& data) {
+        outcome = column == ColRx ? ChannelEdit::storeRxText(data, channel, text, by)
+                                  : ChannelEdit::storeTxText(data, channel, text, by);
+        if (txFollows)
+            ChannelEdit::txFollowsRx(data, channel);
+    });
+    // An entry that changed nothing (the lower limit stored again) shows what is stored.
     ShowChannelRow(channel);
     if (outcome == FreqOutcome::OutOfRange) {
         Prompt::inform(this, column == ColRx ? tr("Over the range of receive frequency .")
@@ -354,8 +334,10 @@ void frm_chann::commitText(int channel, int column, const QString& text, CommitB
 
 void frm_chann::abandonEdit()
 {
-    if (m_open == Editor::List)
-        ChannelEdit::setListValue(EditRow, m_listField, m_listBefore);
+    // Escape takes back what the open list picked.
+    QUndoStack* stack = m_document.undoStack();
+    if (m_open == Editor::List && m_picks > 0 && stack->index() == m_undoIndexAtListOpen + m_picks)
+        stack->setIndex(m_undoIndexAtListOpen);
     const int channel = EditRow;
     closeEditors();
     ShowChannelRow(channel);
@@ -370,16 +352,14 @@ void frm_chann::enterInText()
     const int column = EditCol;
     const QString text = m_textEdit->text();
     closeEditors();
-    commitText(channel, column, text, CommitBy::Enter);
-    const int next = qMin(channel + 1, ChannelCount);
+    commitText(channel, column, text, CommitBy::Enter, column == ColRx);
+    const int next = qMin(channel + 1, kChannelCount);
     switch (column) {
     case ColRx:
-        ChannelEdit::txFollowsRx(channel);
-        ShowChannelRow(channel);
         moveTo(channel, ColTx);
         break;
     case ColTx:
-        if (ChannelRecord::isUsed(RadioImage, channel))
+        if (ChannelRecord::isUsed(m_document.image(), channel))
             moveTo(channel, ColDecode);
         else
             moveTo(next, ColRx);
@@ -396,7 +376,7 @@ void frm_chann::enterInList()
 {
     const int channel = EditRow;
     int column = EditCol + 1;
-    if (EditCol == ColDecode && RadioImage.cell(channel, ChannelRecord::kTxStepCell) == MemoryImage::kEmpty)
+    if (EditCol == ColDecode && m_document.image().cell(channel, ChannelRecord::kTxStepCell) == MemoryImage::kEmpty)
         column = ColPower;
     moveTo(channel, column);
 }
@@ -420,7 +400,7 @@ void frm_chann::moveBy(int rows, int columns)
         col = ColName;
         --row;
     }
-    if (row < 1 || row > ChannelCount)
+    if (row < 1 || row > kChannelCount)
         return;
     m_grid->setCurrentCell(row - 1, col);
     m_grid->setFocus();
@@ -525,11 +505,11 @@ void frm_chann::closeEvent(QCloseEvent* event)
 
 void frm_chann::clearAll()
 {
-    for (int n = 1; n <= ChannelCount; ++n) {
-        ChannelRecord::clear(RadioImage, n);
-        ShowChannelRow(n);
-    }
     closeEditors();
+    m_document.edit(tr("Clear"), [](RadioData& data) {
+        for (int n = 1; n <= kChannelCount; ++n)
+            ChannelRecord::clear(data.image, n);
+    });
 }
 
 QString frm_chann::cellText(int channel, int column) const

@@ -1,7 +1,8 @@
 #pragma once
 
-// The channel table: 128 channels of the image in one grid, one row per
-// channel, refilled from the image every time the window is activated.
+// The channel table: 128 channels of the document in one grid, one row per
+// channel, shown again whenever the document changes. Every committed cell,
+// list pick and Clear is one undo step.
 // Cells are edited in place through two floating editors, a text box for
 // frequencies and names and a drop-down list for tones, power and width.
 // Enter walks through a channel's fields; leaving a cell commits the editor
@@ -12,7 +13,12 @@
 
 #include "ChannelEdit.h"
 
+#include <functional>
+
 class QComboBox;
+class RadioDocument;
+struct RadioData;
+class WindowHost;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -25,19 +31,15 @@ public:
     // Grid columns.
     enum Column { ColNumber, ColRx, ColTx, ColDecode, ColEncode, ColPower, ColWidth, ColName, ColumnCount };
 
-    explicit frm_chann(QWidget* parent = nullptr);
+    explicit frm_chann(RadioDocument& document, WindowHost* host = nullptr, QWidget* parent = nullptr);
     QRect placement(const QSize& mainSize) const override;
     void activated() override;
 
-    void ShowChannelRow(int channel);
-    void ClearChannelRow(int channel);
-    void SetNewChannelDefaults(int channel);
-    void StoreChannelName(int channel, const QString& text);
+    // Stores what the open editor holds, as leaving its cell does.
+    void commitPendingEdit() override;
 
-    // Puts a name still open in the name editor into the image and closes the
-    // editor. Other windows commit without redrawing the row; the table's own
-    // Close redraws it.
-    void CommitNameEdit(bool redrawRow = true);
+    // Shows a channel's record in its row; an unused channel shows blank.
+    void ShowChannelRow(int channel);
 
     // Opens the editor of the grid's current cell (a click, Enter, F2).
     void PlaceCellEditor();
@@ -55,6 +57,7 @@ protected:
 private:
     enum class Editor { None, Text, List };
 
+    void showDocument();
     void fillAllRows();
     void clearAll();
     QTableWidgetItem* item(int channel, int column) const;
@@ -68,8 +71,11 @@ private:
     void resyncListEditor();
 
     void StorePick(int item);
+    // Changes the document as one undo step named after the channel.
+    void editChannel(int channel, const std::function<void(RadioData&)>& change);
     void CommitCell();
-    void commitText(int channel, int column, const QString& text, ChannelEdit::CommitBy by);
+    // txFollows: Enter in the RX cell also gives a channel without TX frequency its RX frequency.
+    void commitText(int channel, int column, const QString& text, ChannelEdit::CommitBy by, bool txFollows = false);
     void abandonEdit();
     void enterInText();
     void enterInList();
@@ -80,6 +86,8 @@ private:
     bool listEditKey(QKeyEvent* key);
     bool gridKey(QKeyEvent* key);
 
+    RadioDocument& m_document;
+    WindowHost* const m_host;
     QTableWidget* m_grid;
     QLineEdit* m_textEdit;
     QComboBox* m_comboEdit;
@@ -92,5 +100,6 @@ private:
 
     Editor m_open = Editor::None;          // the editor open on (EditRow, EditCol)
     ChannelEdit::ListField m_listField = ChannelEdit::ListField::DecodeTone;
-    ChannelEdit::ListValue m_listBefore;   // the field as it was when its list opened
+    int m_undoIndexAtListOpen = 0;         // the undo stack's index when the list opened
+    int m_picks = 0;                       // steps the open list has pushed
 };

@@ -2,7 +2,8 @@
 
 #include "ChannelRecord.h"
 #include "Codecs.h"
-#include "Globals.h"
+#include "RadioData.h"
+#include "Tables.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -42,9 +43,9 @@ int flagsCell(const FieldPlace& p)
 
 } // namespace
 
-bool isFreqInRange(double mhz)
+bool isFreqInRange(const RadioData& data, double mhz)
 {
-    return mhz >= FreqRangeLow && mhz < FreqRangeHigh;
+    return mhz >= data.rangeLow && mhz < data.rangeHigh;
 }
 
 QString NormalizeFreqText(const QString& text)
@@ -57,57 +58,60 @@ QString NormalizeFreqText(const QString& text)
     return QString::number(cut, 'f', 5);
 }
 
-QString lowerLimitText()
+QString lowerLimitText(const RadioData& data)
 {
-    return NormalizeFreqText(numberText(FreqRangeLow));
+    return NormalizeFreqText(numberText(data.rangeLow));
 }
 
-FreqOutcome storeRxText(int channel, const QString& text, CommitBy by)
+FreqOutcome storeRxText(RadioData& data, int channel, const QString& text, CommitBy by)
 {
+    MemoryImage& image = data.image;
     const QString typed = text.trimmed();
     if (typed.isEmpty()) {
-        clear(RadioImage, channel);
+        clear(image, channel);
         return FreqOutcome::Emptied;
     }
-    const bool wasUnused = !isUsed(RadioImage, channel);
-    const bool inRange = isFreqInRange(leadingNumber(typed));
-    const QString stored = inRange ? NormalizeFreqText(typed) : lowerLimitText();
-    StoreFreq(stored, channel, kRxBase);
+    const bool wasUnused = !isUsed(image, channel);
+    const bool inRange = isFreqInRange(data, leadingNumber(typed));
+    const QString stored = inRange ? NormalizeFreqText(typed) : lowerLimitText(data);
+    StoreFreq(image, data.version, stored, channel, kRxBase);
     if (wasUnused) {
         if (!inRange && by == CommitBy::Leave)
-            StoreFreq(stored, channel, kTxBase);
-        setNewChannelDefaults(RadioImage, channel);
+            StoreFreq(image, data.version, stored, channel, kTxBase);
+        setNewChannelDefaults(image, channel);
     }
     return inRange ? FreqOutcome::Stored : FreqOutcome::OutOfRange;
 }
 
-void txFollowsRx(int channel)
+void txFollowsRx(RadioData& data, int channel)
 {
-    if (!isUsed(RadioImage, channel) || RadioImage.cell(channel, kTxStepCell) != MemoryImage::kEmpty)
+    MemoryImage& image = data.image;
+    if (!isUsed(image, channel) || image.cell(channel, kTxStepCell) != MemoryImage::kEmpty)
         return;
     for (int i = 1; i <= 3; ++i)
-        RadioImage.setCell(channel, kTxBase + i, RadioImage.cell(channel, kRxBase + i));
-    RadioImage.setCell(channel, kEncodeToneCell, 0);
+        image.setCell(channel, kTxBase + i, image.cell(channel, kRxBase + i));
+    image.setCell(channel, kEncodeToneCell, 0);
 }
 
-FreqOutcome storeTxText(int channel, const QString& text, CommitBy by)
+FreqOutcome storeTxText(RadioData& data, int channel, const QString& text, CommitBy by)
 {
+    MemoryImage& image = data.image;
     const QString typed = text.trimmed();
-    if (!isUsed(RadioImage, channel))
+    if (!isUsed(image, channel))
         return typed.isEmpty() ? FreqOutcome::Unchanged : FreqOutcome::NoReceiveFrequency;
     if (typed.isEmpty()) {
         if (by == CommitBy::Leave)
             return FreqOutcome::Unchanged;
         for (int cell = kEncodeToneCell; cell <= kTxBase + 3; ++cell)
-            RadioImage.setCell(channel, cell, MemoryImage::kEmpty);
+            image.setCell(channel, cell, MemoryImage::kEmpty);
         return FreqOutcome::Emptied;
     }
-    if (isFreqInRange(leadingNumber(typed))) {
-        StoreFreq(NormalizeFreqText(typed), channel, kTxBase);
+    if (isFreqInRange(data, leadingNumber(typed))) {
+        StoreFreq(image, data.version, NormalizeFreqText(typed), channel, kTxBase);
         return FreqOutcome::Stored;
     }
-    StoreFreq(lowerLimitText(), channel, kTxBase);
-    RadioImage.setCell(channel, kEncodeToneCell, 0);
+    StoreFreq(image, data.version, lowerLimitText(data), channel, kTxBase);
+    image.setCell(channel, kEncodeToneCell, 0);
     return FreqOutcome::OutOfRange;
 }
 
@@ -116,9 +120,8 @@ QStringList listItems(ListField field)
     switch (field) {
     case ListField::DecodeTone:
     case ListField::EncodeTone: {
-        QStringList items{ QCoreApplication::translate("ChannelRecord", "OFF") };
-        for (int i = 1; i <= kLastToneCode + kInvertedOffset; ++i)
-            items.append(ToneTable[i].trimmed());
+        QStringList items = toneListItems();
+        items[0] = QCoreApplication::translate("ChannelRecord", "OFF");
         return items;
     }
     case ListField::Power:
@@ -129,42 +132,42 @@ QStringList listItems(ListField field)
     Q_UNREACHABLE();
 }
 
-int listPosition(int channel, ListField field)
+int listPosition(const MemoryImage& image, int channel, ListField field)
 {
     const FieldPlace p = place(field);
-    const bool bit = RadioImage.flag(channel, flagsCell(p), p.bit);
+    const bool bit = image.flag(channel, flagsCell(p), p.bit);
     if (!p.isTone)
         return bit ? 1 : 0;
-    const int code = RadioImage.cell(channel, p.cell);
+    const int code = image.cell(channel, p.cell);
     if (code == 0 || code == MemoryImage::kEmpty)
         return 0;
     return toneListPosition(code, bit);
 }
 
-void storePick(int channel, ListField field, int item)
+void storePick(MemoryImage& image, int channel, ListField field, int item)
 {
     const FieldPlace p = place(field);
     if (!p.isTone) {
-        RadioImage.setFlag(channel, p.cell, p.bit, item > 0);
+        image.setFlag(channel, p.cell, p.bit, item > 0);
         return;
     }
     const StoredTone tone = toneFromListPosition(item);
-    RadioImage.setCell(channel, p.cell, quint8(tone.code));
-    RadioImage.setFlag(channel, kToneFlagsCell, p.bit, tone.inverted);
+    image.setCell(channel, p.cell, quint8(tone.code));
+    image.setFlag(channel, kToneFlagsCell, p.bit, tone.inverted);
 }
 
-ListValue listValue(int channel, ListField field)
+ListValue listValue(const MemoryImage& image, int channel, ListField field)
 {
     const FieldPlace p = place(field);
-    return { RadioImage.cell(channel, p.cell), RadioImage.flag(channel, flagsCell(p), p.bit) };
+    return { image.cell(channel, p.cell), image.flag(channel, flagsCell(p), p.bit) };
 }
 
-void setListValue(int channel, ListField field, const ListValue& value)
+void setListValue(MemoryImage& image, int channel, ListField field, const ListValue& value)
 {
     const FieldPlace p = place(field);
     if (p.isTone)
-        RadioImage.setCell(channel, p.cell, value.cell);
-    RadioImage.setFlag(channel, flagsCell(p), p.bit, value.bit);
+        image.setCell(channel, p.cell, value.cell);
+    image.setFlag(channel, flagsCell(p), p.bit, value.bit);
 }
 
 } // namespace ChannelEdit

@@ -1,7 +1,6 @@
 #pragma once
 
-// How typed frequencies and picked list items change a channel record of
-// RadioImage: the range a typed frequency must lie in, the text it is stored
+// How typed frequencies and picked list items change a channel record: the range a typed frequency must lie in, the text it is stored
 // as, what an empty or out-of-range entry does, and the lists of the tone,
 // power and width pickers.
 
@@ -9,11 +8,14 @@
 #include <QStringList>
 #include <QtGlobal>
 
+class MemoryImage;
+struct RadioData;
+
 namespace ChannelEdit {
 
-// Whether a frequency in MHz may be stored: FreqRangeLow up to, but not
-// including, FreqRangeHigh.
-bool isFreqInRange(double mhz);
+// Whether a frequency in MHz may be stored: the lower limit up to, but not
+// including, the upper limit.
+bool isFreqInRange(const RadioData& data, double mhz);
 
 // A typed frequency as the table writes it: the text's leading number with
 // five decimals, e.g. 145 -> 145.00000, 70 -> 70.00000, 445abc -> 445.00000.
@@ -21,8 +23,8 @@ bool isFreqInRange(double mhz);
 // stores the same sub-step as the typed value.
 QString NormalizeFreqText(const QString& text);
 
-// The text stored after an out-of-range entry: FreqRangeLow, normalized.
-QString lowerLimitText();
+// The text stored after an out-of-range entry: the lower limit, normalized.
+QString lowerLimitText(const RadioData& data);
 
 // Enter commits a typed frequency and walks on; leaving the cell commits it
 // too, with a few differences (see storeRxText and storeTxText).
@@ -40,17 +42,17 @@ enum class FreqOutcome {
 // the channel; an out-of-range text stores the lower limit. A channel that
 // was unused gets its defaults, and when it is created by leaving the cell
 // with an out-of-range text, the lower limit becomes its TX frequency too.
-FreqOutcome storeRxText(int channel, const QString& text, CommitBy by);
+FreqOutcome storeRxText(RadioData& data, int channel, const QString& text, CommitBy by);
 
 // A used channel without TX frequency takes its RX frequency for transmit,
 // with no encode tone (Enter in the RX cell).
-void txFollowsRx(int channel);
+void txFollowsRx(RadioData& data, int channel);
 
 // Stores a typed transmit frequency. An unused channel takes none. An
 // out-of-range text stores the lower limit and turns the encode tone off. An
 // empty text makes the channel receive-only on Enter (losing its encode
 // tone); leaving the cell with it keeps the TX frequency.
-FreqOutcome storeTxText(int channel, const QString& text, CommitBy by);
+FreqOutcome storeTxText(RadioData& data, int channel, const QString& text, CommitBy by);
 
 // The fields chosen from a list, and the value such a field holds: the cell it
 // lives in and its flag bit (the inversion bit of a tone, the bit itself of
@@ -64,19 +66,19 @@ struct ListValue
 };
 
 // The items of the list for a field, in the current language: tones "OFF"
-// then ToneTable entries 1..257 without their padding; "Low", "High";
+// then the tone table's entries 1..257 without their padding; "Low", "High";
 // "Narrow", "Wide". An item's number is what storePick stores.
 QStringList listItems(ListField field);
 
 // The list item that shows the field's stored value.
-int listPosition(int channel, ListField field);
+int listPosition(const MemoryImage& image, int channel, ListField field);
 
 // Stores the picked item: a tone item above 153 is the inverted DCS code
 // item - 104; power and width are on for item 1.
-void storePick(int channel, ListField field, int item);
+void storePick(MemoryImage& image, int channel, ListField field, int item);
 
 // Reads and restores a field exactly, so an abandoned pick can be undone.
-ListValue listValue(int channel, ListField field);
-void setListValue(int channel, ListField field, const ListValue& value);
+ListValue listValue(const MemoryImage& image, int channel, ListField field);
+void setListValue(MemoryImage& image, int channel, ListField field, const ListValue& value);
 
 } // namespace ChannelEdit

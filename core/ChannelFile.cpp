@@ -1,5 +1,6 @@
 #include "ChannelFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -226,6 +227,44 @@ WriteResult write(const QString& path, const MemoryImage::Bytes& bytes)
     if (!file.commit())
         return { false, file.errorString() };
     return { true, {} };
+}
+
+} // namespace ChannelFile
+
+namespace ChannelFile {
+
+namespace {
+
+// The messages belong to the open dialog and are translated there.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Form_open_chann)
+};
+
+} // namespace
+
+QString readErrorMessage(const ReadResult& result, const QString& shownName)
+{
+    switch (result.error) {
+    case ReadError::None:
+        break;
+    case ReadError::CannotOpen:
+        return Text::tr("The channel file %1 cannot be opened: %2").arg(shownName, result.reason);
+    case ReadError::TooFewValues:
+        return Text::tr("The channel file %1 holds only %2 of the 4096 values it must hold. Nothing was loaded.")
+            .arg(shownName)
+            .arg(result.valueCount);
+    case ReadError::NotANumber:
+        return Text::tr("Line %1 of the channel file %2 holds \"%3\", which is not a number. Nothing was loaded.")
+            .arg(result.line)
+            .arg(shownName, result.value);
+    case ReadError::OutOfRange:
+        return Text::tr("Line %1 of the channel file %2 holds the value %3, which lies outside 0 to 255. "
+                        "Nothing was loaded.")
+            .arg(result.line)
+            .arg(shownName, result.value);
+    }
+    return {};
 }
 
 } // namespace ChannelFile

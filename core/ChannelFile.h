@@ -76,6 +76,9 @@ private:
 ReadResult parse(QByteArrayView text);
 ReadResult read(const QString& path);
 
+// Why a file was refused, in the current language; shownName names the file.
+QString readErrorMessage(const ReadResult& result, const QString& shownName);
+
 // The file's text: each value as a blank, its digits and a blank; lines end with CR LF.
 QByteArray format(const MemoryImage::Bytes& bytes);
 

@@ -1,7 +1,8 @@
 #include "ChannelRecord.h"
 
 #include "Codecs.h"
-#include "Globals.h"
+#include "RadioData.h"
+#include "Tables.h"
 
 #include <QCoreApplication>
 
@@ -14,7 +15,7 @@ QString toneText(const MemoryImage& image, int channel, int cell, quint8 inverte
     const int code = image.cell(channel, cell);
     if (code == 0 || code == MemoryImage::kEmpty)
         return QCoreApplication::translate("ChannelRecord", "OFF");
-    return ToneTable[toneListPosition(code, image.flag(channel, kToneFlagsCell, invertedBit))];
+    return ToneTable()[toneListPosition(code, image.flag(channel, kToneFlagsCell, invertedBit))];
 }
 
 } // namespace
@@ -32,21 +33,17 @@ int toneListPosition(int code, bool inverted)
     return inverted ? index + kInvertedOffset : index;
 }
 
-RowTexts rowTexts(const MemoryImage& image, int channel)
+RowTexts rowTexts(const RadioData& data, int channel)
 {
-    return rowTexts(image, channel, RadioVersion);
-}
-
-RowTexts rowTexts(const MemoryImage& image, int channel, int version)
-{
+    const MemoryImage& image = data.image;
     RowTexts row;
     if (!isUsed(image, channel))
         return row;
     row.used = true;
-    row.rx = FreqBytesToText(image.cell(channel, 1), image.cell(channel, 2), image.cell(channel, 3), version);
+    row.rx = storedFreqText(image, data.version, channel, kRxBase);
     row.decode = toneText(image, channel, kDecodeToneCell, kDecodeInvertedBit);
     if (image.cell(channel, kTxStepCell) != MemoryImage::kEmpty) {
-        row.tx = FreqBytesToText(image.cell(channel, 5), image.cell(channel, 6), image.cell(channel, 7), version);
+        row.tx = storedFreqText(image, data.version, channel, kTxBase);
         row.encode = toneText(image, channel, kEncodeToneCell, kEncodeInvertedBit);
     }
     row.power = image.flag(channel, kPowerWidthCell, kHighPowerBit)

@@ -7,6 +7,7 @@
 #include <QtGlobal>
 
 class MemoryImage;
+struct RadioData;
 
 namespace ChannelRecord {
 
@@ -42,16 +43,14 @@ StoredTone toneFromListPosition(int position);
 // The ToneTable entry a stored tone code shows (codes above 153 show entry 0).
 int toneListPosition(int code, bool inverted);
 
-// The texts of one table row, in the current language, with the frequencies
-// in the step of RadioVersion or of the memory-format version given.
+// The texts of one table row, in the current language.
 struct RowTexts
 {
     bool used = false;
     QString rx, tx, decode, encode, power, width, name;
 };
 
-RowTexts rowTexts(const MemoryImage& image, int channel);
-RowTexts rowTexts(const MemoryImage& image, int channel, int version);
+RowTexts rowTexts(const RadioData& data, int channel);
 
 bool isUsed(const MemoryImage& image, int channel);
 void clear(MemoryImage& image, int channel);

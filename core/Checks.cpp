@@ -2,7 +2,7 @@
 
 #include "ChannelRecord.h"
 #include "Codecs.h"
-#include "Globals.h"
+#include "MemoryImage.h"
 #include "MemoryMap.h"
 
 using namespace MemoryMap;
@@ -11,53 +11,53 @@ namespace {
 
 // Whether the frequency field at cells base+1..base+3 of a block lies outside
 // the whole-MHz range; an empty field (all 255) always does.
-bool fieldOutOfRange(int block, int base, int low, int high)
+bool fieldOutOfRange(const MemoryImage& image, int block, int base, int low, int high)
 {
-    const int mhz = wholeMHz(RadioImage.cell(block, base + 2), RadioImage.cell(block, base + 3));
+    const int mhz = wholeMHz(image.cell(block, base + 2), image.cell(block, base + 3));
     return mhz < low || mhz > high;
 }
 
-bool recordOutOfRange(int block)
+bool recordOutOfRange(const MemoryImage& image, int block)
 {
-    const int low = rangeLowMHz(RadioImage);
-    const int high = rangeHighMHz(RadioImage);
-    return fieldOutOfRange(block, ChannelRecord::kRxBase, low, high)
-        || fieldOutOfRange(block, ChannelRecord::kTxBase, low, high);
+    const int low = rangeLowMHz(image);
+    const int high = rangeHighMHz(image);
+    return fieldOutOfRange(image, block, ChannelRecord::kRxBase, low, high)
+        || fieldOutOfRange(image, block, ChannelRecord::kTxBase, low, high);
 }
 
 } // namespace
 
-void CheckPriorityChannel()
+void CheckPriorityChannel(MemoryImage& image)
 {
-    const int p = RadioImage.cell(kSettingsBlock, kPriorityChannelCell);
-    if (p >= 1 && p <= kChannelCount && RadioImage.cell(p, ChannelRecord::kRxStepCell) == MemoryImage::kEmpty)
-        RadioImage.setCell(kSettingsBlock, kPriorityChannelCell, 0);
+    const int p = image.cell(kSettingsBlock, kPriorityChannelCell);
+    if (p >= 1 && p <= kChannelCount && image.cell(p, ChannelRecord::kRxStepCell) == MemoryImage::kEmpty)
+        image.setCell(kSettingsBlock, kPriorityChannelCell, 0);
 }
 
-void SelectFirstUsedChannel()
+void SelectFirstUsedChannel(MemoryImage& image, int version)
 {
-    RadioImage.setCell(kSettingsBlock, kScanFlagsCell, RadioImage.cell(kSettingsBlock, kScanFlagsCell) & 0xF8);
-    RadioImage.setCell(kSettingsBlock, kStartChannelCell, 0);
-    const int usedBelow = RadioVersion == 2 ? 16 : 8;
+    image.setCell(kSettingsBlock, kScanFlagsCell, image.cell(kSettingsBlock, kScanFlagsCell) & 0xF8);
+    image.setCell(kSettingsBlock, kStartChannelCell, 0);
+    const int usedBelow = version == 2 ? 16 : 8;
     for (int i = 1; i <= kChannelCount; ++i) {
-        if (RadioImage.cell(i, ChannelRecord::kRxStepCell) < usedBelow) {
-            RadioImage.setCell(kSettingsBlock, kStartChannelCell, quint8(i));
+        if (image.cell(i, ChannelRecord::kRxStepCell) < usedBelow) {
+            image.setCell(kSettingsBlock, kStartChannelCell, quint8(i));
             return;
         }
     }
 }
 
-int CheckVfoInRange()
+int CheckVfoInRange(const MemoryImage& image)
 {
-    return recordOutOfRange(kVfoBlock) ? 1 : 0;
+    return recordOutOfRange(image, kVfoBlock) ? 1 : 0;
 }
 
-int FindChannelOutOfRange()
+int FindChannelOutOfRange(const MemoryImage& image)
 {
     for (int i = 1; i <= kChannelCount; ++i) {
-        if (RadioImage.cell(i, ChannelRecord::kRxStepCell) >= 16)
+        if (image.cell(i, ChannelRecord::kRxStepCell) >= 16)
             continue;
-        if (recordOutOfRange(i))
+        if (recordOutOfRange(image, i))
             return i;
     }
     return 0;

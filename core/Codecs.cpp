@@ -1,6 +1,6 @@
 #include "Codecs.h"
 
-#include "Globals.h"
+#include "MemoryImage.h"
 #include "MemoryMap.h"
 
 #include <algorithm>
@@ -61,11 +61,6 @@ double stepMHz(int version)
     return version == 2 ? 0.00625 : 0.0125;
 }
 
-QString FreqBytesToText(int c1, int c2, int c3)
-{
-    return FreqBytesToText(c1, c2, c3, RadioVersion);
-}
-
 QString FreqBytesToText(int c1, int c2, int c3, int version)
 {
     const double f = 100 * hiNibble(c3) + 10 * loNibble(c3) + hiNibble(c2) + 0.1 * loNibble(c2)
@@ -81,7 +76,39 @@ QString FreqBytesToText(int c1, int c2, int c3, int version)
     return s;
 }
 
-int FreqTextToBytes(const QString& text)
+QString storedFreqText(const MemoryImage& image, int version, int block, int base)
+{
+    return FreqBytesToText(image.cell(block, base + 1), image.cell(block, base + 2), image.cell(block, base + 3),
+                           version);
+}
+
+qint64 stepHz(int version)
+{
+    return version == 2 ? 6250 : 12500;
+}
+
+namespace {
+
+constexpr qint64 kHzPerMHz = 1000000;
+constexpr qint64 kHzPerTenth = 100000;   // the 100 kHz digit
+
+} // namespace
+
+qint64 freqFieldHz(const FreqCells& cells, int version)
+{
+    const qint64 mhz = 100 * hiNibble(cells.hundredsTens) + 10 * loNibble(cells.hundredsTens) + hiNibble(cells.unitsTenths);
+    return mhz * kHzPerMHz + loNibble(cells.unitsTenths) * kHzPerTenth + loNibble(cells.steps) * stepHz(version);
+}
+
+FreqCells freqCellsForHz(qint64 hz, int version)
+{
+    const qint64 mhz = hz / kHzPerMHz;
+    const qint64 tenths = hz % kHzPerMHz / kHzPerTenth;
+    const qint64 steps = hz % kHzPerTenth / stepHz(version);
+    return { quint8(steps), quint8(16 * (mhz % 10) + tenths), quint8(16 * (mhz / 100) + mhz / 10 % 10) };
+}
+
+FreqCode FreqTextToBytes(const QString& text, int version)
 {
     const double f = std::clamp(leadingNumber(text), 0.0, 999.99999);
     const double h = std::floor(f / 100);
@@ -90,19 +117,17 @@ int FreqTextToBytes(const QString& text)
     const double r = f - std::floor(f) + 0.0000001;   // keeps 446.1 from falling below its decimal
     const double d = std::floor(r * 10);
     const double khz = r * 1000 - 100 * d;
-    const int steps = RadioVersion == 2 ? std::min(int(std::floor(khz / 6.25)), 15)
-                                        : std::min(int(std::floor(khz / 12.5)), 7);
-    FreqBytes = { quint8(16 * h + t), quint8(16 * u + d), quint8(steps) };
-    return FreqBytes[0];
+    const int steps = version == 2 ? std::min(int(std::floor(khz / 6.25)), 15)
+                                   : std::min(int(std::floor(khz / 12.5)), 7);
+    return { quint8(16 * h + t), quint8(16 * u + d), quint8(steps) };
 }
 
-int StoreFreq(const QString& text, int block, int base)
+void StoreFreq(MemoryImage& image, int version, const QString& text, int block, int base)
 {
-    FreqTextToBytes(text);
-    RadioImage.setCell(block, base + 3, FreqBytes[0]);
-    RadioImage.setCell(block, base + 2, FreqBytes[1]);
-    RadioImage.setCell(block, base + 1, FreqBytes[2]);
-    return 1;
+    const FreqCode code = FreqTextToBytes(text, version);
+    image.setCell(block, base + 3, code[0]);
+    image.setCell(block, base + 2, code[1]);
+    image.setCell(block, base + 1, code[2]);
 }
 
 int CharToCode(const QString& ch)
@@ -159,4 +184,10 @@ int rangeLowMHz(const MemoryImage& image)
 int rangeHighMHz(const MemoryImage& image)
 {
     return wholeMHz(image.cell(MemoryMap::kRangeBlock, 2), image.cell(MemoryMap::kRangeBlock, 3));
+}
+
+bool FreqRange::contains(qint64 hz) const
+{
+    const qint64 mhz = hz / kHzPerMHz;
+    return hz >= 0 && mhz >= lowMHz && mhz <= highMHz;
 }

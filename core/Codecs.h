@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <array>
 
 class MemoryImage;
 
@@ -23,19 +24,38 @@ QString numberText(double value);
 double stepMHz(int version);
 
 // Decodes a three-cell frequency code given lowest cell first (steps,
-// units/tenths, hundreds/tens) into MHz with five decimals, in the step of
-// RadioVersion or of the memory-format version given.
-QString FreqBytesToText(int c1, int c2, int c3);
+// units/tenths, hundreds/tens) into MHz with five decimals.
 QString FreqBytesToText(int c1, int c2, int c3, int version);
 
-// Encodes a frequency text into FreqBytes (hundreds/tens, units/tenths, steps).
-// Values are clamped to 0 .. 999.99999 MHz so every digit fits a nibble; a
-// frequency between two steps goes to the step below. Returns FreqBytes[0].
-int FreqTextToBytes(const QString& text);
+// The frequency codec in whole hertz, exact because every step is a whole
+// number of hertz.
+qint64 stepHz(int version);
+
+struct FreqCells
+{
+    quint8 steps;          // cell k+1
+    quint8 unitsTenths;    // cell k+2
+    quint8 hundredsTens;   // cell k+3
+};
+
+// A stored frequency field in Hz (the high nibble of the steps cell ignored).
+qint64 freqFieldHz(const FreqCells& cells, int version);
+// Encodes 0 .. 999,999,999 Hz; a frequency between two steps goes to the step below.
+FreqCells freqCellsForHz(qint64 hz, int version);
+
+// The frequency held in cells base+1 .. base+3 of a block, as FreqBytesToText shows it.
+QString storedFreqText(const MemoryImage& image, int version, int block, int base);
+
+// A frequency code: hundreds/tens, units/tenths, step count.
+using FreqCode = std::array<quint8, 3>;
+
+// Encodes a frequency text. Values are clamped to 0 .. 999.99999 MHz so every
+// digit fits a nibble; a frequency between two steps goes to the step below.
+FreqCode FreqTextToBytes(const QString& text, int version);
 
 // Encodes text into cells (block, base+1 .. base+3); base 0 is the receive
-// field of a channel record, 4 the transmit field. Returns 1.
-int StoreFreq(const QString& text, int block, int base);
+// field of a channel record, 4 the transmit field.
+void StoreFreq(MemoryImage& image, int version, const QString& text, int block, int base);
 
 int CharToCode(const QString& ch);
 QString CodeToChar(int code);
@@ -49,3 +69,14 @@ int wholeMHz(int c2, int c3);
 // The whole-MHz limits held in the frequency-range block.
 int rangeLowMHz(const MemoryImage& image);
 int rangeHighMHz(const MemoryImage& image);
+
+// The whole-MHz range a stored frequency must lie in for a write to accept
+// it: the fraction is not looked at, so all of the top MHz is inside.
+struct FreqRange
+{
+    int lowMHz = 0;
+    int highMHz = 0;
+
+    static FreqRange of(const MemoryImage& image) { return { rangeLowMHz(image), rangeHighMHz(image) }; }
+    bool contains(qint64 hz) const;
+};

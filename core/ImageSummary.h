@@ -1,7 +1,7 @@
 #pragma once
 
-// What an image holds, in the words and forms of the program's windows, for
-// every report made of it (the command line's listing, the printed channel
+// What a radio's data holds, in the words and forms of the program's windows,
+// for every report made of it (the command line's listing, the printed channel
 // list): the channels in use as channel-table rows, and the frequency mode,
 // the range, the optional features and the FM presets.
 
@@ -10,6 +10,7 @@
 #include <QStringList>
 
 class MemoryImage;
+struct RadioData;
 
 namespace ImageSummary {
 
@@ -22,11 +23,11 @@ struct Section
 };
 
 // One row per channel in use: its number, then the channel table's columns.
-Section channels(const MemoryImage& image, int radioVersion);
+Section channels(const RadioData& data);
 
 // Label/value rows in the order of the options window. A stored list value
 // beyond its list is shown as it stands, marked as not in the list.
-Section frequencyMode(const MemoryImage& image, int radioVersion);
+Section frequencyMode(const RadioData& data);
 Section optionalFeatures(const MemoryImage& image);
 
 // One row holding the range, e.g. "400 to 470 MHz".

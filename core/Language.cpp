@@ -1,6 +1,6 @@
 #include "Language.h"
 
-#include "Globals.h"
+#include "RadioData.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,10 +37,10 @@ struct Maker
 
 } // namespace
 
-void applyUiLanguage()
+void applyUiLanguage(bool chinese)
 {
     for (const auto& translator : chineseTranslators()) {
-        if (UiLanguage)
+        if (chinese)
             QCoreApplication::installTranslator(translator.get());
         else
             QCoreApplication::removeTranslator(translator.get());
@@ -57,14 +57,16 @@ QString mainWindowTitle()
     return Maker::tr("%1 QV3N series program software ").arg(makerName());
 }
 
-void SetAboutTexts()
+AboutTexts SetAboutTexts(int version)
 {
-    AboutTitle = Maker::tr("Quillmere Radio Workshop QV3N series program software. ");
-    AboutVersion = versionText(RadioVersion) + Maker::tr("  Copyright (C) Quillmere Radio Workshop. All rights reserved.");
-    AboutDescription = Maker::tr("    This software was designed and developed by Quillmere Radio Workshop.");
-    AboutDisclaimer = Maker::tr("Warning: this program is protected by copyright law. Unauthorised copying or "
-                         "distribution of this program, or of any part of it, will be prosecuted to the "
-                         "full extent of the law.");
-    AboutOkCaption = Maker::tr("Confirm");
-    AboutSysInfoCaption = Maker::tr("System Information(&S)...");
+    return {
+        Maker::tr("Quillmere Radio Workshop QV3N series program software. "),
+        versionText(version) + Maker::tr("  Copyright (C) Quillmere Radio Workshop. All rights reserved."),
+        Maker::tr("    This software was designed and developed by Quillmere Radio Workshop."),
+        Maker::tr("Warning: this program is protected by copyright law. Unauthorised copying or "
+                  "distribution of this program, or of any part of it, will be prosecuted to the "
+                  "full extent of the law."),
+        Maker::tr("Confirm"),
+        Maker::tr("System Information(&S)..."),
+    };
 }

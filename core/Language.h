@@ -1,13 +1,13 @@
 #pragma once
 
 // The two interface languages. Every text is written in English in the code
-// and translated; UiLanguage chooses whether the Chinese translations are in force.
+// and translated; installing the Chinese translations puts Chinese in force.
 
 #include <QString>
 
-// Installs or removes the Chinese translations to match UiLanguage. Every
-// translation file embedded under :/i18n whose name ends in _zh_CN is loaded.
-void applyUiLanguage();
+// Installs (chinese) or removes the Chinese translations. Every translation
+// file embedded under :/i18n whose name ends in _zh_CN is loaded.
+void applyUiLanguage(bool chinese);
 
 // The maker's name line of the title bar and the status bar.
 QString makerName();
@@ -15,5 +15,15 @@ QString makerName();
 // The main window's title in the current language.
 QString mainWindowTitle();
 
-// Sets the six About texts for UiLanguage and RadioVersion.
-void SetAboutTexts();
+// The six texts of the About box for a memory-format version.
+struct AboutTexts
+{
+    QString title;
+    QString version;
+    QString description;
+    QString disclaimer;
+    QString okCaption;
+    QString sysInfoCaption;
+};
+
+AboutTexts SetAboutTexts(int version);

@@ -16,7 +16,7 @@ public:
 
     using Bytes = std::array<quint8, kSize>;
 
-    MemoryImage() { m_bytes.fill(kEmpty); m_clean = m_bytes; }
+    MemoryImage() { m_bytes.fill(kEmpty); }
 
     quint8 cell(int block, int cell) const { return m_bytes[index(block, cell)]; }
     void setCell(int block, int cell, quint8 value) { m_bytes[index(block, cell)] = value; }
@@ -34,10 +34,7 @@ public:
     const Bytes& bytes() const { return m_bytes; }
     void setBytes(const Bytes& bytes) { m_bytes = bytes; }
 
-    // Whether the contents differ from the last point at which they were loaded,
-    // saved, read from the radio or reset.
-    bool isModified() const { return m_bytes != m_clean; }
-    void markUnmodified() { m_clean = m_bytes; }
+    bool operator==(const MemoryImage&) const = default;
 
 private:
     static int index(int block, int cell)
@@ -47,5 +44,4 @@ private:
     }
 
     Bytes m_bytes;
-    Bytes m_clean;
 };

@@ -1,7 +1,6 @@
 #include "Settings.h"
 
 #include "Codecs.h"
-#include "Globals.h"
 
 #include <cmath>
 
@@ -24,48 +23,41 @@ RangeCells rangeCells(RangeLimit limit)
 
 } // namespace
 
-int value(BitField field)
+int value(const MemoryImage& image, BitField field)
 {
-    return RadioImage.field(field.block, field.cell, field.mask);
+    return image.field(field.block, field.cell, field.mask);
 }
 
-void setValue(BitField field, int value)
+void setValue(MemoryImage& image, BitField field, int value)
 {
-    RadioImage.setField(field.block, field.cell, field.mask, value);
+    image.setField(field.block, field.cell, field.mask, value);
 }
 
-QString freqText(FreqField field)
+QString freqText(const RadioData& data, FreqField field)
 {
-    return FreqBytesToText(RadioImage.cell(field.block, field.base + 1), RadioImage.cell(field.block, field.base + 2),
-                           RadioImage.cell(field.block, field.base + 3));
+    return storedFreqText(data.image, data.version, field.block, field.base);
 }
 
-void storeFreqText(FreqField field, const QString& text)
+void storeFreqText(RadioData& data, FreqField field, const QString& text)
 {
-    StoreFreq(text, field.block, field.base);
+    StoreFreq(data.image, data.version, text, field.block, field.base);
 }
 
-int rangeLimit(RangeLimit limit)
+int rangeLimit(const MemoryImage& image, RangeLimit limit)
 {
-    return limit == RangeLimit::Lower ? rangeLowMHz(RadioImage) : rangeHighMHz(RadioImage);
+    return limit == RangeLimit::Lower ? rangeLowMHz(image) : rangeHighMHz(image);
 }
 
-bool storeRangeLimit(RangeLimit limit, double mhz)
+bool storeRangeLimit(MemoryImage& image, RangeLimit limit, double mhz)
 {
     const double whole = std::floor(mhz);
     if (!(whole >= 0 && whole <= 999))
         return false;
     const int v = int(whole);
     const RangeCells cells = rangeCells(limit);
-    RadioImage.setCell(MemoryMap::kRangeBlock, cells.units, quint8(16 * (v % 10)));
-    RadioImage.setCell(MemoryMap::kRangeBlock, cells.hundredsTens, quint8(16 * (v / 100) + (v / 10) % 10));
+    image.setCell(MemoryMap::kRangeBlock, cells.units, quint8(16 * (v % 10)));
+    image.setCell(MemoryMap::kRangeBlock, cells.hundredsTens, quint8(16 * (v / 100) + (v / 10) % 10));
     return true;
-}
-
-void loadFreqRange()
-{
-    FreqRangeLow = rangeLimit(RangeLimit::Lower);
-    FreqRangeHigh = rangeLimit(RangeLimit::Upper);
 }
 
 } // namespace Settings

@@ -6,13 +6,14 @@
 
 #include "ChannelRecord.h"
 #include "MemoryMap.h"
+#include "RadioData.h"
 
 #include <QString>
 #include <QtGlobal>
 
 namespace Settings {
 
-// A bit field of one cell of RadioImage; a whole cell has the mask 0xFF.
+// A bit field of one cell of the image; a whole cell has the mask 0xFF.
 struct BitField
 {
     int block;
@@ -21,11 +22,11 @@ struct BitField
 };
 
 // The field's value, shifted down to start at 0.
-int value(BitField field);
+int value(const MemoryImage& image, BitField field);
 // Writes the value into the field by read-modify-write of its cell.
-void setValue(BitField field, int value);
-inline bool isSet(BitField field) { return value(field) != 0; }
-inline void setOn(BitField field, bool on) { setValue(field, on ? 1 : 0); }
+void setValue(MemoryImage& image, BitField field, int value);
+inline bool isSet(const MemoryImage& image, BitField field) { return value(image, field) != 0; }
+inline void setOn(MemoryImage& image, BitField field, bool on) { setValue(image, field, on ? 1 : 0); }
 
 using namespace MemoryMap;
 
@@ -67,8 +68,8 @@ constexpr FreqField kVfoTxFreq{ kVfoBlock, ChannelRecord::kTxBase };
 constexpr FreqField kOffsetFreq{ kSettingsBlock, kOffsetFreqCell - 1 };
 
 // The field as the frequency boxes show it, and a typed frequency stored into it.
-QString freqText(FreqField field);
-void storeFreqText(FreqField field, const QString& text);
+QString freqText(const RadioData& data, FreqField field);
+void storeFreqText(RadioData& data, FreqField field, const QString& text);
 
 // The largest duplex offset the radio accepts, MHz.
 constexpr double kMaxOffsetMHz = 69.9875;
@@ -76,14 +77,11 @@ constexpr double kMaxOffsetMHz = 69.9875;
 // The whole-MHz limits of the frequency range.
 enum class RangeLimit { Lower, Upper };
 
-int rangeLimit(RangeLimit limit);
+int rangeLimit(const MemoryImage& image, RangeLimit limit);
 
 // Stores the whole-MHz part of a limit as three BCD digits. A value that has
 // no three-digit whole part (below 0 or from 1000 on) is not stored; the
 // result says whether the cells were written.
-bool storeRangeLimit(RangeLimit limit, double mhz);
-
-// Takes the range of the image into FreqRangeLow and FreqRangeHigh.
-void loadFreqRange();
+bool storeRangeLimit(MemoryImage& image, RangeLimit limit, double mhz);
 
 } // namespace Settings

@@ -1,7 +1,7 @@
 #include "Tables.h"
 
-#include "Globals.h"
-
+#include <QRegularExpression>
+#include <QStringList>
 #include <cmath>
 
 namespace {
@@ -48,31 +48,99 @@ QString padded(int index, const QString& text)
     return QString(before, u' ') + text + QString(after, u' ');
 }
 
-} // namespace
-
-void BuildToneTables()
+ToneTexts BuildToneTables()
 {
-    ToneTable.fill(QString());
+    ToneTexts table;
     int index = 0;
-    ToneTable[index] = padded(index, QStringLiteral("OFF"));
+    table[index] = padded(index, QStringLiteral("OFF"));
     for (const char* tone : kCtcssTones) {
         ++index;
-        ToneTable[index] = padded(index, QString::fromLatin1(tone));
+        table[index] = padded(index, QString::fromLatin1(tone));
     }
     for (const char* code : kDcsCodes) {
         ++index;
-        ToneTable[index] = padded(index, QStringLiteral("D%1N").arg(QLatin1String(code)));
+        table[index] = padded(index, QStringLiteral("D%1N").arg(QLatin1String(code)));
     }
     for (const char* code : kDcsCodes) {
         ++index;
-        ToneTable[index] = padded(index, QStringLiteral("D%1I").arg(QLatin1String(code)));
+        table[index] = padded(index, QStringLiteral("D%1I").arg(QLatin1String(code)));
     }
+    return table;
 }
 
-void BuildModelTable()
+} // namespace
+
+const ToneTexts& ToneTable()
 {
-    ModelNames = { QStringLiteral("QV3N") };
-    ModelBandLimits = { { 400, int(std::lround(470.0005)) } };
-    FreqRangeLow = ModelBandLimits[ModelIndex].first;
-    FreqRangeHigh = ModelBandLimits[ModelIndex].second;
+    static const ToneTexts table = BuildToneTables();
+    return table;
 }
+
+QStringList toneListItems()
+{
+    QStringList items;
+    for (const QString& entry : ToneTable())
+        items << entry.trimmed();
+    return items;
+}
+
+const std::vector<Model>& ModelTable()
+{
+    static const std::vector<Model> models = { { QStringLiteral("QV3N"), 400, int(std::lround(470.0005)) } };
+    return models;
+}
+
+namespace Tones {
+
+Tone fromStored(int code, bool inverted)
+{
+    if (code >= kFirstCtcssCode && code < kFirstDcsCode)
+        return { Kind::Ctcss, code, false };
+    if (code >= kFirstDcsCode && code < kFirstDcsCode + kDcsCount)
+        return { Kind::Dcs, code, inverted };
+    return {};
+}
+
+QString valueText(const Tone& tone)
+{
+    switch (tone.kind) {
+    case Kind::Ctcss:
+        return QString::fromLatin1(kCtcssTones[tone.code - kFirstCtcssCode]);
+    case Kind::Dcs:
+        return QString::fromLatin1(kDcsCodes[tone.code - kFirstDcsCode]);
+    case Kind::None:
+        break;
+    }
+    return {};
+}
+
+int ctcssCode(const QString& hz)
+{
+    // Compared in tenths of a hertz, so 88.5 and 88.50 name the same tone.
+    static const QRegularExpression number(QStringLiteral("^(\\d{1,3})(?:\\.(\\d)0*)?$"));
+    const QRegularExpressionMatch match = number.match(hz.trimmed());
+    if (!match.hasMatch())
+        return 0;
+    const int tenths = match.captured(1).toInt() * 10 + match.captured(2).toInt();
+    for (int i = 0; i < kCtcssCount; ++i) {
+        const QString tone = QString::fromLatin1(kCtcssTones[i]);
+        if (int(std::lround(tone.toDouble() * 10)) == tenths)
+            return kFirstCtcssCode + i;
+    }
+    return 0;
+}
+
+int dcsCode(const QString& digits)
+{
+    static const QRegularExpression octal(QStringLiteral("^[0-7]{1,3}$"));
+    const QString text = digits.trimmed();
+    if (!octal.match(text).hasMatch())
+        return 0;
+    const QString padded = text.rightJustified(3, QLatin1Char('0'));
+    for (int i = 0; i < kDcsCount; ++i)
+        if (padded == QLatin1String(kDcsCodes[i]))
+            return kFirstDcsCode + i;
+    return 0;
+}
+
+} // namespace Tones

@@ -73,8 +73,10 @@ private:
     QString m_root;
 };
 
-ChannelFileDialog::ChannelFileDialog(bool& openFlag, QWidget* parent)
-    : ChildWindow(openFlag, parent)
+ChannelFileDialog::ChannelFileDialog(RadioDocument& document, WindowHost* host, QWidget* parent)
+    : ChildWindow(parent)
+    , m_document(document)
+    , m_host(host)
     , m_driveCaption(new QLabel(tr("Drive:"), this))
     , m_nameCaption(new QLabel(this))
     , m_drives(new QComboBox(this))

@@ -3,9 +3,12 @@
 // The channel-file dialog: a drive list, the chosen drive's folders, the
 // chosen folder's channel files and a name box, with Confirm and Cancel. It
 // serves two roles, loading and saving; each role is its own window so that
-// each exists at most once and keeps its own window-open flag.
+// each exists at most once.
 
 #include "shell/ChildWindow.h"
+
+class RadioDocument;
+class WindowHost;
 
 class DriveRootFilter;
 class QComboBox;
@@ -27,7 +30,7 @@ public:
     QString folder() const { return m_folder; }
 
 protected:
-    ChannelFileDialog(bool& openFlag, QWidget* parent);
+    ChannelFileDialog(RadioDocument& document, WindowHost* host, QWidget* parent);
     void setCaptions(const QString& title, const QString& nameCaption);
 
     virtual QString invalidNameMessage() const = 0;
@@ -36,6 +39,9 @@ protected:
     virtual bool perform(const QString& path) = 0;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+    RadioDocument& m_document;
+    WindowHost* const m_host;
 
 private:
     void fillDrives();

@@ -1,16 +1,16 @@
 #include "Form_open_chann.h"
 
-#include "shell/MDImain.h"
 #include "shell/Prompt.h"
+#include "shell/WindowHost.h"
 
 #include "ChannelFile.h"
-#include "Globals.h"
+#include "RadioDocument.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-Form_open_chann::Form_open_chann(QWidget* parent)
-    : ChannelFileDialog(OpenChannWindowOpen, parent)
+Form_open_chann::Form_open_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
+    : ChannelFileDialog(document, host, parent)
 {
     setObjectName(QStringLiteral("Form_open_chann"));
     setCaptions(tr("Open Channcle File"), tr("Open File:"));
@@ -28,53 +28,28 @@ QString Form_open_chann::suffixMessage() const
 
 bool Form_open_chann::perform(const QString& path)
 {
-    if (!loadFile(this, path))
+    if (!loadFile(this, m_document, m_host, path))
         return false;
     Prompt::inform(this, tr("Succeed fold the channel parameter from file."));
     return true;
 }
 
-bool Form_open_chann::loadFile(QWidget* parent, const QString& path)
+bool Form_open_chann::loadFile(QWidget* parent, RadioDocument& document, WindowHost* host, const QString& path)
 {
-    const QString shown = QDir::toNativeSeparators(path);
     const ChannelFile::ReadResult result = ChannelFile::read(path);
-    switch (result.error) {
-    case ChannelFile::ReadError::None:
-        break;
-    case ChannelFile::ReadError::CannotOpen:
-        Prompt::inform(parent, tr("The channel file %1 cannot be opened: %2").arg(shown, result.reason));
-        return false;
-    case ChannelFile::ReadError::TooFewValues:
-        Prompt::inform(parent, tr("The channel file %1 holds only %2 of the 4096 values it must hold. "
-                                  "Nothing was loaded.")
-                                   .arg(shown)
-                                   .arg(result.valueCount));
-        return false;
-    case ChannelFile::ReadError::NotANumber:
-        Prompt::inform(parent, tr("Line %1 of the channel file %2 holds \"%3\", which is not a number. "
-                                  "Nothing was loaded.")
-                                   .arg(result.line)
-                                   .arg(shown, result.value));
-        return false;
-    case ChannelFile::ReadError::OutOfRange:
-        Prompt::inform(parent, tr("Line %1 of the channel file %2 holds the value %3, which lies outside "
-                                  "0 to 255. Nothing was loaded.")
-                                   .arg(result.line)
-                                   .arg(shown, result.value));
+    if (!result.ok()) {
+        Prompt::inform(parent, ChannelFile::readErrorMessage(result, QDir::toNativeSeparators(path)));
         return false;
     }
-
-    MDImain* main = MDImain::instance();
-    if (main && !main->confirmDiscardChanges(MDImain::DiscardReason::Open))
+    if (host && !host->confirmDiscardChanges(WindowHost::DiscardReason::Open))
         return false;
-    RadioImage.setBytes(result.bytes);
-    RadioImage.markUnmodified();
+    MemoryImage image;
+    image.setBytes(result.bytes);
+    const QFileInfo file(path);
+    document.takeImage(tr("Open %1").arg(file.fileName()), image, document.version());
     // The next dialog starts in the folder of the file last used, and the
     // question about unsaved changes can save to this file.
-    const QFileInfo file(path);
-    ParamFileName = file.absoluteFilePath();
+    document.markSaved(file.absoluteFilePath());
     QDir::setCurrent(file.absolutePath());
-    if (main)
-        main->refreshWindows();
     return true;
 }

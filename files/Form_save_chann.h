@@ -9,12 +9,12 @@ class Form_save_chann final : public ChannelFileDialog
 {
     Q_OBJECT
 public:
-    explicit Form_save_chann(QWidget* parent = nullptr);
+    explicit Form_save_chann(RadioDocument& document, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
     // Writes the image to a channel file. A failure is reported with the file's
     // name and the reason, and leaves an earlier file of that name intact.
     // True when the file was written.
-    static bool saveFile(QWidget* parent, const QString& path);
+    static bool saveFile(QWidget* parent, RadioDocument& document, const QString& path);
 
 protected:
     QString invalidNameMessage() const override;

@@ -5,7 +5,8 @@
 
 #include "Codecs.h"
 #include "FmPresets.h"
-#include "Globals.h"
+#include "Captions.h"
+#include "RadioDocument.h"
 #include "MemoryMap.h"
 
 #include <QCloseEvent>
@@ -20,8 +21,9 @@
 
 using namespace FmPresets;
 
-Form_Edit_Test::Form_Edit_Test(QWidget* parent)
-    : ChildWindow(FmWindowOpen, parent)
+Form_Edit_Test::Form_Edit_Test(RadioDocument& document, QWidget* parent)
+    : ChildWindow(parent)
+    , m_document(document)
     , m_grid(new QTableWidget(this))
     , m_textEdit(new QLineEdit(m_grid->viewport()))
     , m_close(new QPushButton(tr("Close"), this))
@@ -30,9 +32,9 @@ Form_Edit_Test::Form_Edit_Test(QWidget* parent)
     m_grid->setObjectName(QStringLiteral("MSF_chann"));
     m_textEdit->setObjectName(QStringLiteral("Text_Edit"));
     m_close->setObjectName(QStringLiteral("Command_Close"));
-    setWindowTitle(tr("Radio Frequency"));
+    setWindowTitle(Captions::fmTitle());
 
-    setUpGrid(m_grid, tr("^Radio Channel |^ Frequency (MHZ)"), kPresetCount, 0);
+    setUpGrid(m_grid, Captions::fmGridFormat(), kPresetCount, 0);
     // The 16 rows share the grid's height, so every preset is in sight without
     // scrolling; they scroll only when the window is too small for readable rows.
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -68,6 +70,7 @@ Form_Edit_Test::Form_Edit_Test(QWidget* parent)
             refuseOverlongText();
     });
 
+    connect(&m_document, &RadioDocument::changed, this, &Form_Edit_Test::LoadFmGrid);
     LoadFmGrid();
     m_grid->setCurrentCell(0, ColFrequency);
 }
@@ -84,6 +87,11 @@ void Form_Edit_Test::activated()
     LoadFmGrid();
 }
 
+void Form_Edit_Test::commitPendingEdit()
+{
+    commitEdit();
+}
+
 void Form_Edit_Test::LoadFmGrid()
 {
     for (int row = 1; row <= kPresetCount; ++row)
@@ -92,12 +100,7 @@ void Form_Edit_Test::LoadFmGrid()
 
 void Form_Edit_Test::showRow(int row)
 {
-    setCellText(row, ColFrequency, presetText(RadioImage.cell(MemoryMap::kFmBlock, row - 1)));
-}
-
-void Form_Edit_Test::StoreFmRow(int row, int column)
-{
-    RadioImage.setCell(MemoryMap::kFmBlock, row - 1, quint8(codeForText(cellText(row, column))));
+    setCellText(row, ColFrequency, presetText(m_document.image().cell(MemoryMap::kFmBlock, row - 1)));
 }
 
 void Form_Edit_Test::OpenFmEditor()
@@ -148,8 +151,9 @@ void Form_Edit_Test::commitEdit()
         return;
     const QString trimmed = text.trimmed();
     const bool refused = !trimmed.isEmpty() && !isInRange(leadingNumber(text));
-    setCellText(row, ColFrequency, refused ? numberText(FmLow) : trimmed);
-    StoreFmRow(row, ColFrequency);
+    const int code = codeForText(refused ? numberText(FmLow) : trimmed);
+    m_document.edit(tr("Radio Channel %1").arg(row),
+                    [&](RadioData& data) { data.image.setCell(MemoryMap::kFmBlock, row - 1, quint8(code)); });
     showRow(row);
     if (refused)
         Prompt::inform(this, tr("Over the range of FM frequency ."));

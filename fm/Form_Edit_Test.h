@@ -2,12 +2,13 @@
 
 // The FM broadcast presets: the 16 bytes of block 253 in a two-column grid,
 // edited in place with a text box laid over the frequency cell. Every
-// committed entry is stored in the image at once, and the grid is refilled
-// from the image whenever the window is activated.
+// committed entry is one undo step, and the grid shows the document again
+// whenever it changes.
 
 #include "shell/ChildWindow.h"
 
 class QLineEdit;
+class RadioDocument;
 class QPushButton;
 class QTableWidget;
 
@@ -17,15 +18,13 @@ class Form_Edit_Test : public ChildWindow
 public:
     enum Column { ColNumber, ColFrequency, ColumnCount };
 
-    explicit Form_Edit_Test(QWidget* parent = nullptr);
+    explicit Form_Edit_Test(RadioDocument& document, QWidget* parent = nullptr);
     QRect placement(const QSize& mainSize) const override;
     void activated() override;
+    void commitPendingEdit() override;
 
     // Fills rows 1..16 from block 253.
     void LoadFmGrid();
-
-    // Stores the text of grid row r (1..16), column c, as preset r - 1.
-    void StoreFmRow(int row, int column);
 
     // Opens the editor over the current cell when it is a frequency cell.
     void OpenFmEditor();
@@ -48,6 +47,7 @@ private:
     bool editorKey(QKeyEvent* key);
     bool gridKey(QKeyEvent* key);
 
+    RadioDocument& m_document;
     QTableWidget* m_grid;
     QLineEdit* m_textEdit;
     QPushButton* m_close;

@@ -8,5 +8,5 @@ class Form_Comm_Read : public LinkWindow
 {
     Q_OBJECT
 public:
-    explicit Form_Comm_Read(QWidget* parent = nullptr);
+    Form_Comm_Read(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
 };

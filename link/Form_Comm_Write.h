@@ -8,5 +8,5 @@ class Form_Comm_Write : public LinkWindow
 {
     Q_OBJECT
 public:
-    explicit Form_Comm_Write(QWidget* parent = nullptr);
+    Form_Comm_Write(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
 };

@@ -4,8 +4,8 @@
 #include "PortNames.h"
 
 #include "Checks.h"
-#include "Globals.h"
 #include "MemoryMap.h"
+#include "RadioDocument.h"
 
 #include <QSerialPort>
 #include <QTimer>
@@ -58,9 +58,10 @@ bool LinkEngine::anyBusy()
     return busyEngines > 0;
 }
 
-LinkEngine::LinkEngine(Direction direction, const LinkTimings& timings, QObject* parent)
+LinkEngine::LinkEngine(Direction direction, RadioDocument& document, const LinkTimings& timings, QObject* parent)
     : QObject(parent)
     , m_direction(direction)
+    , m_document(document)
     , m_timings(timings)
     , m_port(new QSerialPort(this))
     , m_sendTimer(new QTimer(this))
@@ -120,25 +121,27 @@ void LinkEngine::start()
         return;
     }
     if (m_direction == Direction::Write) {
-        CheckPriorityChannel();
-        SelectFirstUsedChannel();
-        if (CheckVfoInRange() != 0) {
+        m_document.edit(tr("Write to radio"), [](RadioData& data) {
+            CheckPriorityChannel(data.image);
+            SelectFirstUsedChannel(data.image, data.version);
+        });
+        if (CheckVfoInRange(m_document.image()) != 0) {
             notify(LinkNotice::Kind::VfoOutOfRange,
                    tr("Receiving or transmitting frequency that frequency Mode out of frequency limitation range "));
             return;
         }
-        if (const int channel = FindChannelOutOfRange()) {
+        if (const int channel = FindChannelOutOfRange(m_document.image())) {
             notify(LinkNotice::Kind::ChannelOutOfRange,
                    tr("Channel %1that Receiving or transmitting frequency  out of frequency limitation range ")
                        .arg(channel));
             return;
         }
-    } else if (!m_versionTaken) {
-        m_versionBefore = RadioVersion;
+        // Edits made while the blocks go out stay in the working copy only.
+        m_sendImage = m_document.image();
     }
     m_retryCount = kAttempts - 1;
     startHandshake(false);
-    if (!PortError) {
+    if (!m_portError) {
         emit progressChanged(0, false);
         emit statusTextChanged(tr("Connecting with transceiver. "));
     }
@@ -158,8 +161,8 @@ bool LinkEngine::cancel()
 
 bool LinkEngine::openPort(bool quiet)
 {
-    PortError = false;
-    const QString device = m_portDevice.isEmpty() ? PortNames::deviceFor(CommPortNumber) : m_portDevice;
+    m_portError = false;
+    const QString device = m_portDevice.isEmpty() ? PortNames::deviceFor(m_portNumber) : m_portDevice;
     QString reason;
     bool permissionDenied = false;
     if (!device.isEmpty()) {
@@ -184,9 +187,9 @@ bool LinkEngine::openPort(bool quiet)
         reason = tr("Device %1: %2").arg(device, m_port->errorString());
         permissionDenied = m_port->error() == QSerialPort::PermissionError;
     } else {
-        reason = tr("No serial device is present for COM%1.").arg(CommPortNumber);
+        reason = tr("No serial device is present for COM%1.").arg(m_portNumber);
     }
-    PortError = true;
+    m_portError = true;
 #ifdef Q_OS_LINUX
     if (permissionDenied)
         reason += QLatin1Char('\n')
@@ -339,9 +342,8 @@ void LinkEngine::identify()
 
     if (m_direction == Direction::Read) {
         m_versionTaken = true;
-        RadioVersion = version;
-        RadioVersionText = versionText(version);
-        emit versionTextChanged(RadioVersionText);
+        m_radioVersion = version;
+        emit versionTextChanged(versionText(version));
         m_handshakeDone = true;
         m_watchdog->stop();
         m_retryTimer->stop();
@@ -352,7 +354,7 @@ void LinkEngine::identify()
         return;
     }
 
-    if (version != RadioVersion) {
+    if (version != m_document.version()) {
         // No timeout or retry may run while the question is up.
         stopExchangeTimers();
         m_asking = true;
@@ -360,11 +362,12 @@ void LinkEngine::identify()
                                   "reset if continue，whether continue or not?"));
         m_asking = false;
         if (reset) {
-            ResetRadioImage();
-            RadioVersion = version;
+            m_document.edit(tr("Reset"), [version](RadioData& data) {
+                ResetRadioImage(data);
+                data.version = version;
+            });
         }
-        RadioVersionText = versionText(RadioVersion);
-        emit versionTextChanged(RadioVersionText);
+        emit versionTextChanged(m_document.versionText());
         stopExchangeTimers();
         m_closePoll->start();
         m_closeRequest = true;
@@ -376,7 +379,7 @@ void LinkEngine::identify()
     m_handshakeDone = true;
     m_watchdog->stop();
     m_retryTimer->stop();
-    m_txFrame = Frames::writeFrame(RadioImage, 0);
+    m_txFrame = Frames::writeFrame(m_sendImage, 0);
     m_blockIndex = 1;
     discardInput();
     startSend();
@@ -418,7 +421,7 @@ void LinkEngine::takeAcknowledges()
         }
         emit progressChanged(m_blockIndex * 100 / m_blockCount, true);
         emit statusTextChanged(tr("Writing  %1  Data Block").arg(m_blockIndex - 1));
-        m_txFrame = Frames::writeFrame(RadioImage, m_blockIndex);
+        m_txFrame = Frames::writeFrame(m_sendImage, m_blockIndex);
         ++m_blockIndex;
         startSend();
     }
@@ -429,14 +432,12 @@ void LinkEngine::finishRead()
     stopExchangeTimers();
     setBusy(false);
     closePortAfterOutput();
-    for (int row = 1; row <= m_blockCount; ++row)
-        for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-            RadioImage.setCell(row - 1, c, ReadBuffer[row][Frames::kReplyDataOffset + c]);
-    RadioImage.markUnmodified();
-    // The image now comes from the radio, not from the last file: a save must
-    // not overwrite that file unasked, and a printout is titled "radio".
-    ParamFileName.clear();
     m_versionTaken = false;
+    m_document.takeImage(tr("Read from radio"), readImage(), m_radioVersion);
+    // What the radio holds is safe: a read leaves nothing unsaved. The image
+    // belongs to no file now, as after New: a save must not overwrite the last
+    // file unasked, and a printout is titled "radio".
+    m_document.markSaved(QString());
     emit progressChanged(100, true);
     emit statusTextChanged(tr("Read Data in gear. "));
     notify(LinkNotice::Kind::ReadComplete, tr("Complete reading the data from transceiver."), true);
@@ -513,10 +514,18 @@ void LinkEngine::restoreVersion(bool announce)
     if (!m_versionTaken)
         return;
     m_versionTaken = false;
-    RadioVersion = m_versionBefore;
-    RadioVersionText = versionText(RadioVersion);
     if (announce)
-        emit versionTextChanged(RadioVersionText);
+        emit versionTextChanged(m_document.versionText());
+}
+
+// The working copy with blocks 0..253 as the radio sent them.
+MemoryImage LinkEngine::readImage() const
+{
+    MemoryImage image = m_document.image();
+    for (int row = 1; row <= m_blockCount; ++row)
+        for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
+            image.setCell(row - 1, c, ReadBuffer[row][Frames::kReplyDataOffset + c]);
+    return image;
 }
 
 void LinkEngine::notify(LinkNotice::Kind kind, const QString& text, bool capitalTitle, const QString& informativeText)

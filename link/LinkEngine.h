@@ -9,9 +9,13 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <array>
+
+#include "MemoryImage.h"
 
 class QSerialPort;
 class QTimer;
+class RadioDocument;
 
 // The intervals of the exchange in milliseconds. The defaults are the radio's;
 // tests shorten them.
@@ -73,13 +77,17 @@ public:
 
     static constexpr int kAttempts = 4;   // the first and up to three retries
 
-    explicit LinkEngine(Direction direction, const LinkTimings& timings, QObject* parent = nullptr);
+    LinkEngine(Direction direction, RadioDocument& document, const LinkTimings& timings, QObject* parent = nullptr);
     ~LinkEngine() override;
 
     void setHost(LinkHost* host) { m_host = host; }
-    // Opens this device instead of the one CommPortNumber stands for (a front
-    // end given a device path); an empty text goes back to CommPortNumber.
+    // The port COM1..COM8 to open.
+    void setPortNumber(int number) { m_portNumber = number; }
+    // Opens this device instead of the one the port number stands for (a front
+    // end given a device path); an empty text goes back to the port number.
     void setPortDevice(const QString& device) { m_portDevice = device; }
+    // The last attempt to open the port failed.
+    bool portError() const { return m_portError; }
     Direction direction() const { return m_direction; }
 
     // The Read or Write button: runs the checks (write), then starts the
@@ -103,7 +111,7 @@ signals:
     // reveal: the progress bar is to be made visible.
     void progressChanged(int value, bool reveal);
     void statusTextChanged(const QString& text);
-    // The radio's version was taken or changed: RadioVersionText is new.
+    // The radio's version was taken, or the program's is shown again.
     void versionTextChanged(const QString& text);
     // The exchange has ended (after its message was dismissed).
     void finished(LinkEngine::Outcome outcome);
@@ -133,14 +141,23 @@ private:
     void stopExchangeTimers();
     void setBusy(bool busy);
     void restoreVersion(bool announce);
+    MemoryImage readImage() const;
     void notify(LinkNotice::Kind kind, const QString& text, bool capitalTitle = false,
                 const QString& informativeText = {});
     bool ask(const QString& text);
 
     const Direction m_direction;
+    RadioDocument& m_document;
     const LinkTimings m_timings;
     LinkHost* m_host = nullptr;
+    int m_portNumber = 1;
     QString m_portDevice;
+    bool m_portError = false;
+    MemoryImage m_sendImage;         // the fixed copy a write sends
+    int m_radioVersion = 0;          // what the read's radio identified itself as
+    // Raw replies of a read (5 header bytes and 16 data bytes per block); row r
+    // holds the reply for memory block r - 1, row 0 is unused.
+    std::array<std::array<quint8, 21>, 255> ReadBuffer{};
 
     QSerialPort* m_port;
     QTimer* m_sendTimer;       // Timer1
@@ -165,8 +182,7 @@ private:
     bool m_closeQueued = false;
     int m_drainChecks = 0;
     QString m_lastOpenFailure;       // why the last automatic reopen failed
-    int m_versionBefore = 0;         // RadioVersion before a read identified the radio
-    bool m_versionTaken = false;     // a read has set RadioVersion and not yet completed
+    bool m_versionTaken = false;     // a read shows the radio's version and has not yet completed
 };
 
 // Whether a read or a write with the radio is under way.

@@ -1,11 +1,10 @@
 #include "LinkWindow.h"
 
-#include "channels/frm_chann.h"
-#include "shell/MDImain.h"
+#include "CommPort.h"
 #include "shell/Prompt.h"
+#include "shell/WindowHost.h"
 
-#include "Globals.h"
-
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -27,12 +26,6 @@ LinkTimings timingsFor(LinkEngine::Direction direction)
     return direction == LinkEngine::Direction::Read ? LinkTimings::forRead() : LinkTimings::forWrite();
 }
 
-void showVersionInStatusBar(const QString& text)
-{
-    if (MDImain* main = MDImain::instance())
-        main->setPanelText(5, text);
-}
-
 } // namespace
 
 void LinkWindow::overrideTimings(std::optional<LinkTimings> timings)
@@ -40,10 +33,12 @@ void LinkWindow::overrideTimings(std::optional<LinkTimings> timings)
     timingsOverride() = timings;
 }
 
-LinkWindow::LinkWindow(bool& openFlag, LinkEngine::Direction direction, const char* startButtonName,
-                       QWidget* parent)
-    : ChildWindow(openFlag, parent)
-    , m_engine(new LinkEngine(direction, timingsFor(direction), this))
+LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host, LinkEngine::Direction direction,
+                       const char* startButtonName, QWidget* parent)
+    : ChildWindow(parent)
+    , m_port(port)
+    , m_host(host)
+    , m_engine(new LinkEngine(direction, document, timingsFor(direction), this))
     , m_status(new QLabel(this))
     , m_progress(new QProgressBar(this))
     , m_start(new QPushButton(this))
@@ -78,7 +73,15 @@ LinkWindow::LinkWindow(bool& openFlag, LinkEngine::Direction direction, const ch
     layout->addStretch();
     layout->addLayout(buttons);
 
-    connect(m_start, &QPushButton::clicked, m_engine, &LinkEngine::start);
+    connect(m_start, &QPushButton::clicked, this, [this] {
+        // Text still typed into a window belongs in what is written, and is
+        // not to be read over.
+        if (m_host)
+            m_host->commitPendingEdits();
+        m_engine->setPortNumber(m_port.CommPortNumber());
+        m_engine->start();
+        m_port.PortError = m_engine->portError();
+    });
     connect(m_cancel, &QPushButton::clicked, this, [this] {
         if (m_engine->cancel())
             closeWindow();
@@ -89,24 +92,25 @@ LinkWindow::LinkWindow(bool& openFlag, LinkEngine::Direction direction, const ch
         m_progress->setValue(value);
     });
     connect(m_engine, &LinkEngine::statusTextChanged, m_status, &QLabel::setText);
-    connect(m_engine, &LinkEngine::versionTextChanged, this, &showVersionInStatusBar);
+    connect(m_engine, &LinkEngine::versionTextChanged, this, [this](const QString& text) {
+        if (m_host)
+            m_host->showVersionText(text);
+    });
     connect(m_engine, &LinkEngine::closeDue, this, &ChildWindow::closeWindow);
 
-    // A channel name still being typed belongs in the image before the transfer.
-    if (MDImain* main = MDImain::instance())
-        if (auto* table = main->window<frm_chann>())
-            table->CommitNameEdit(false);
+    if (m_host)
+        m_host->commitPendingEdits();
 }
 
-LinkWindow::~LinkWindow()
+LinkWindow::~LinkWindow() = default;
+
+void LinkWindow::closeEvent(QCloseEvent* event)
 {
-    const QString versionBefore = RadioVersionText;
-    delete m_engine;
-    // An unfinished read gives back the version it took; the status bar learns
-    // of it once the window is gone (and not at all when the program ends).
-    if (RadioVersionText != versionBefore)
-        if (MDImain* main = MDImain::instance())
-            QMetaObject::invokeMethod(main, [] { showVersionInStatusBar(RadioVersionText); }, Qt::QueuedConnection);
+    if (!m_engine->closeRequested() && !m_engine->cancel()) {
+        event->ignore();
+        return;
+    }
+    ChildWindow::closeEvent(event);
 }
 
 QRect LinkWindow::placement(const QSize& mainSize) const

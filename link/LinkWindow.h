@@ -8,7 +8,10 @@
 
 #include <optional>
 
+class CommPort;
 class QLabel;
+class RadioDocument;
+class WindowHost;
 class QProgressBar;
 class QPushButton;
 
@@ -27,7 +30,11 @@ public:
     static void overrideTimings(std::optional<LinkTimings> timings);
 
 protected:
-    LinkWindow(bool& openFlag, LinkEngine::Direction direction, const char* startButtonName, QWidget* parent);
+    LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host, LinkEngine::Direction direction,
+               const char* startButtonName, QWidget* parent);
+
+    // The close box, Ctrl+F4 and the window menu are refused like Cancel while a transfer runs.
+    void closeEvent(QCloseEvent* event) override;
 
     // Captions of the window and its three buttons.
     void setCaptions(const QString& title, const QString& start, const QString& cancel, const QString& help);
@@ -36,6 +43,8 @@ protected:
     bool askLinkQuestion(const LinkNotice& notice) override;
 
 private:
+    CommPort& m_port;
+    WindowHost* const m_host;
     LinkEngine* m_engine;
     QLabel* m_status;
     QProgressBar* m_progress;

@@ -3,9 +3,13 @@
 #include "shell/Prompt.h"
 
 #include "ChannelRecord.h"
+#include "Captions.h"
+#include "ChannelEdit.h"
 #include "Checks.h"
 #include "Codecs.h"
-#include "Globals.h"
+#include "FrequencyMode.h"
+#include "OptionLists.h"
+#include "RadioDocument.h"
 #include "Settings.h"
 
 #include <QApplication>
@@ -32,14 +36,6 @@ constexpr int kMaxOffsetTextLength = 8;
 constexpr int kLowestRangeMHz = 400;      // bounds of the frequency range
 constexpr int kHighestRangeMHz = 470;
 
-QStringList numbers(int first, int last)
-{
-    QStringList list;
-    for (int n = first; n <= last; ++n)
-        list << QString::number(n);
-    return list;
-}
-
 // Counts a handler that is running, so that focus changes it causes itself
 // do not run leave handlers.
 class BusyScope
@@ -63,8 +59,9 @@ W* named(W* widget, const char* name)
 
 } // namespace
 
-frm_option::frm_option(QWidget* parent)
-    : ChildWindow(OptionWindowOpen, parent)
+frm_option::frm_option(RadioDocument& document, QWidget* parent)
+    : ChildWindow(parent)
+    , m_document(document)
 {
     setObjectName(QStringLiteral("frm_option"));
     createControls();
@@ -72,6 +69,7 @@ frm_option::frm_option(QWidget* parent)
     layOut();
     setEnterChain();
     connectHandlers();
+    connect(&m_document, &RadioDocument::changed, this, &frm_option::RefreshOptionWindow);
     RefreshOptionWindow();
 }
 
@@ -98,17 +96,43 @@ void frm_option::activated()
     RefreshOptionWindow();
 }
 
+void frm_option::commitPendingEdit()
+{
+    auto* box = qobject_cast<QLineEdit*>(focusWidget());
+    if (box && hasLeaveHandler(box) && m_edited.contains(box))
+        runLeaveHandler(box);
+}
+
+template <class Change>
+void frm_option::edit(QWidget* control, Change&& change)
+{
+    m_document.edit(stepName(control), std::forward<Change>(change));
+}
+
+// The caption of the control's label, or of the control itself.
+QString frm_option::stepName(QWidget* control) const
+{
+    for (const QLabel* label : findChildren<QLabel*>())
+        if (label->buddy() == control)
+            return label->text().trimmed();
+    if (const auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text().trimmed();
+    if (const auto* frame = qobject_cast<QGroupBox*>(control))
+        return frame->title().trimmed();
+    return windowTitle();
+}
+
 void frm_option::createControls()
 {
-    setWindowTitle(tr("Optional Features"));
+    setWindowTitle(Captions::option(Captions::Option::OptionalFeatures));
 
-    Label_tot = named(new QLabel(tr("Time Out Timer(TOT)[Min]"), this), "Label_tot");
-    Label_vox = named(new QLabel(tr("VOX Level"), this), "Label_vox");
-    Label_sql = named(new QLabel(tr("Squelch Level"), this), "Label_sql");
-    Label_lamp = named(new QLabel(tr("Back Light"), this), "Label_lamp");
-    Label_mdf = named(new QLabel(tr("Channel Disp Way"), this), "Label_mdf");
-    Label_Scan = named(new QLabel(tr("Scans"), this), "Label_Scan");
-    Label_pri = named(new QLabel(tr("Priority Channel"), this), "Label_pri");
+    Label_tot = named(new QLabel(Captions::option(Captions::Option::TimeOut), this), "Label_tot");
+    Label_vox = named(new QLabel(Captions::option(Captions::Option::Vox), this), "Label_vox");
+    Label_sql = named(new QLabel(Captions::option(Captions::Option::Squelch), this), "Label_sql");
+    Label_lamp = named(new QLabel(Captions::option(Captions::Option::Backlight), this), "Label_lamp");
+    Label_mdf = named(new QLabel(Captions::option(Captions::Option::ChannelDisplay), this), "Label_mdf");
+    Label_Scan = named(new QLabel(Captions::option(Captions::Option::Scans), this), "Label_Scan");
+    Label_pri = named(new QLabel(Captions::option(Captions::Option::PriorityChannel), this), "Label_pri");
     Label_PF = named(new QLabel(this), "Label_PF");
     Combo_TOT = named(new QComboBox(this), "Combo_TOT");
     Combo_vox = named(new QComboBox(this), "Combo_vox");
@@ -118,24 +142,24 @@ void frm_option::createControls()
     Combo_Scan = named(new QComboBox(this), "Combo_Scan");
     Combo_pri = named(new QComboBox(this), "Combo_pri");
     Combo_PF = named(new QComboBox(this), "Combo_PF");
-    Frame_mode = named(new QGroupBox(tr("Work Mode"), this), "Frame_mode");
-    Option_freq = named(new QRadioButton(tr("Frequncy", "work mode"), Frame_mode), "Option_freq");
-    Option_chann = named(new QRadioButton(tr(" Channel"), Frame_mode), "Option_chann");
-    Check_Chann = named(new QCheckBox(tr("Only Channel Mode "), Frame_mode), "Check_Chann");
-    Check_Save = named(new QCheckBox(tr("Save"), this), "Check_Save");
-    Check_Beep = named(new QCheckBox(tr("Beep"), this), "Check_Beep");
+    Frame_mode = named(new QGroupBox(Captions::option(Captions::Option::WorkMode), this), "Frame_mode");
+    Option_freq = named(new QRadioButton(Captions::option(Captions::Option::FrequencyWorkMode), Frame_mode), "Option_freq");
+    Option_chann = named(new QRadioButton(Captions::option(Captions::Option::ChannelWorkMode), Frame_mode), "Option_chann");
+    Check_Chann = named(new QCheckBox(Captions::option(Captions::Option::OnlyChannelMode), Frame_mode), "Check_Chann");
+    Check_Save = named(new QCheckBox(Captions::option(Captions::Option::Save), this), "Check_Save");
+    Check_Beep = named(new QCheckBox(Captions::option(Captions::Option::Beep), this), "Check_Beep");
     Check_Pri = named(new QCheckBox(this), "Check_Pri");
 
-    Frame_vfo = named(new QGroupBox(tr("Frequncy Mode"), this), "Frame_vfo");
-    Label_Rx_freq = named(new QLabel(tr("RX Frequncy(MHZ)"), Frame_vfo), "Label_Rx_freq");
-    Label_Tx_Freq = named(new QLabel(tr("TX Frequncy(MHZ)"), Frame_vfo), "Label_Tx_Freq");
-    Label_Decode = named(new QLabel(tr("Decode"), Frame_vfo), "Label_Decode");
-    Label_Encode = named(new QLabel(tr("Encode"), Frame_vfo), "Label_Encode");
-    Label_Step = named(new QLabel(tr("Step(KHZ)"), Frame_vfo), "Label_Step");
-    Label_Sft_d = named(new QLabel(tr("Duplex"), Frame_vfo), "Label_Sft_d");
-    Label_offset = named(new QLabel(tr("Offset Frequncy(MHZ) "), Frame_vfo), "Label_offset");
-    Label_wn = named(new QLabel(tr("Wide / Narrow"), Frame_vfo), "Label_wn");
-    Label_Txp = named(new QLabel(tr("TX Power"), Frame_vfo), "Label_Txp");
+    Frame_vfo = named(new QGroupBox(Captions::option(Captions::Option::FrequencyMode), this), "Frame_vfo");
+    Label_Rx_freq = named(new QLabel(Captions::option(Captions::Option::RxFrequency), Frame_vfo), "Label_Rx_freq");
+    Label_Tx_Freq = named(new QLabel(Captions::option(Captions::Option::TxFrequency), Frame_vfo), "Label_Tx_Freq");
+    Label_Decode = named(new QLabel(Captions::option(Captions::Option::Decode), Frame_vfo), "Label_Decode");
+    Label_Encode = named(new QLabel(Captions::option(Captions::Option::Encode), Frame_vfo), "Label_Encode");
+    Label_Step = named(new QLabel(Captions::option(Captions::Option::Step), Frame_vfo), "Label_Step");
+    Label_Sft_d = named(new QLabel(Captions::option(Captions::Option::Duplex), Frame_vfo), "Label_Sft_d");
+    Label_offset = named(new QLabel(Captions::option(Captions::Option::Offset), Frame_vfo), "Label_offset");
+    Label_wn = named(new QLabel(Captions::option(Captions::Option::Width), Frame_vfo), "Label_wn");
+    Label_Txp = named(new QLabel(Captions::option(Captions::Option::Power), Frame_vfo), "Label_Txp");
     Text_RX_Freq = named(new QLineEdit(Frame_vfo), "Text_RX_Freq");
     Text_TX_Freq = named(new QLineEdit(Frame_vfo), "Text_TX_Freq");
     Text_Offset_Freq = named(new QLineEdit(Frame_vfo), "Text_Offset_Freq");
@@ -148,7 +172,7 @@ void frm_option::createControls()
     Combo_WN = named(new QComboBox(Frame_vfo), "Combo_WN");
     Combo_TXP = named(new QComboBox(Frame_vfo), "Combo_TXP");
 
-    Frame_Freq_range = named(new QGroupBox(tr("Frequncy Range"), this), "Frame_Freq_range");
+    Frame_Freq_range = named(new QGroupBox(Captions::option(Captions::Option::FrequencyRange), this), "Frame_Freq_range");
     Label_From = named(new QLabel(tr("From"), Frame_Freq_range), "Label_From");
     Label_to = named(new QLabel(tr("to"), Frame_Freq_range), "Label_to");
     Label_MHZ = named(new QLabel(QStringLiteral("MHZ"), Frame_Freq_range), "Label_MHZ");
@@ -189,35 +213,25 @@ void frm_option::createControls()
 
 void frm_option::fillLists()
 {
-    const QString off = tr("Off");
     auto fill = [](QComboBox* list, const QStringList& entries) {
         list->clear();
         list->addItems(entries);
     };
-    fill(Combo_TOT, QStringList{ off } + numbers(1, 7));
-    fill(Combo_vox, QStringList{ off } + numbers(1, 9));
-    fill(Combo_Sql, numbers(0, 9));
-    fill(Combo_Lamp, { off, tr("Push"), tr("Continue") });
-    fill(Combo_Mdf, { tr("Frequncy", "channel display"), tr("Name") });
-    fill(Combo_Scan, { tr("SE"), tr("TO"), tr("CO") });
-    fill(Combo_pri, QStringList{ tr("None") } + numbers(1, MemoryMap::kChannelCount));
-
-    QStringList tones;
-    for (int i = 0; i <= 257; ++i)
-        tones << ToneTable[i].trimmed();
-    fill(Combo_Decode, tones);
-    fill(Combo_Encode, tones);
-    fill(Combo_Step, { QStringLiteral("12.5"), QStringLiteral("25.0") });
-    fill(Combo_Sft_d, { off, tr("Minus"), tr("Plus") });
-    fill(Combo_WN, { tr("Narrow"), tr("Wide") });
-    fill(Combo_TXP, { tr("Low"), tr("High") });
-
-    // No list shows a value before the first refresh, so that the refresh
-    // runs every store handler once.
-    for (QComboBox* list : findChildren<QComboBox*>()) {
-        list->setCurrentIndex(-1);
+    fill(Combo_TOT, OptionLists::timeOut());
+    fill(Combo_vox, OptionLists::voxLevel());
+    fill(Combo_Sql, OptionLists::squelchLevel());
+    fill(Combo_Lamp, OptionLists::backlight());
+    fill(Combo_Mdf, OptionLists::channelDisplay());
+    fill(Combo_Scan, OptionLists::scanMode());
+    fill(Combo_pri, OptionLists::priorityChannel());
+    fill(Combo_Decode, OptionLists::tones());
+    fill(Combo_Encode, OptionLists::tones());
+    fill(Combo_Step, OptionLists::tuningStep());
+    fill(Combo_Sft_d, OptionLists::duplex());
+    fill(Combo_WN, OptionLists::width());
+    fill(Combo_TXP, OptionLists::power());
+    for (QComboBox* list : findChildren<QComboBox*>())
         list->setMaxVisibleItems(16);
-    }
 }
 
 void frm_option::layOut()
@@ -313,28 +327,35 @@ void frm_option::setEnterChain()
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
 }
 
+// The store handlers act on the user's changes only: the refresh sets the
+// controls with m_refreshing raised.
 void frm_option::connectIndex(QComboBox* list, BitField field)
 {
-    connect(list, &QComboBox::currentIndexChanged, this, [field](int index) {
-        if (index >= 0)
-            Settings::setValue(field, index);
+    connect(list, &QComboBox::currentIndexChanged, this, [this, list, field](int index) {
+        if (m_refreshing == 0 && index >= 0)
+            edit(list, [&](RadioData& data) { Settings::setValue(data.image, field, index); });
     });
 }
 
 void frm_option::connectFlag(QCheckBox* box, BitField field)
 {
-    connect(box, &QCheckBox::toggled, this, [field](bool checked) { Settings::setOn(field, checked); });
+    connect(box, &QCheckBox::toggled, this, [this, box, field](bool checked) {
+        if (m_refreshing == 0)
+            edit(box, [&](RadioData& data) { Settings::setOn(data.image, field, checked); });
+    });
 }
 
 void frm_option::connectTone(QComboBox* list, QCheckBox* inverted, BitField tone, BitField invertedBit)
 {
-    connect(list, &QComboBox::currentIndexChanged, this, [inverted, tone, invertedBit](int index) {
-        if (index < 0)
+    connect(list, &QComboBox::currentIndexChanged, this, [this, list, inverted, tone, invertedBit](int index) {
+        if (m_refreshing > 0 || index < 0)
             return;
         const ChannelRecord::StoredTone stored = ChannelRecord::toneFromListPosition(index);
-        Settings::setValue(tone, stored.code);
-        Settings::setOn(invertedBit, stored.inverted);
         inverted->setChecked(stored.inverted);
+        edit(list, [&](RadioData& data) {
+            Settings::setValue(data.image, tone, stored.code);
+            Settings::setOn(data.image, invertedBit, stored.inverted);
+        });
     });
 }
 
@@ -355,14 +376,12 @@ void frm_option::connectHandlers()
     connectFlag(Check_Pri, kPriorityScan);
     connectTone(Combo_Decode, Check_DNI, kVfoDecodeTone, kVfoDecodeInverted);
     connectTone(Combo_Encode, Check_ENI, kVfoEncodeTone, kVfoEncodeInverted);
-    connect(Option_chann, &QRadioButton::toggled, this, [](bool checked) {
-        if (checked)
-            setOn(kChannelMode, true);
-    });
-    connect(Option_freq, &QRadioButton::toggled, this, [](bool checked) {
-        if (checked)
-            setOn(kChannelMode, false);
-    });
+    for (QRadioButton* mode : { Option_chann, Option_freq }) {
+        connect(mode, &QRadioButton::toggled, this, [this, mode](bool checked) {
+            if (m_refreshing == 0 && checked)
+                edit(Frame_mode, [&](RadioData& data) { setOn(data.image, kChannelMode, mode == Option_chann); });
+        });
+    }
     connect(Check_Chann, &QCheckBox::toggled, this, &frm_option::onlyChannelModeChanged);
     connect(Combo_pri, &QComboBox::currentIndexChanged, this, &frm_option::priorityChannelChosen);
     connect(Combo_Sft_d, &QComboBox::currentIndexChanged, this, &frm_option::duplexChosen);
@@ -405,8 +424,9 @@ void frm_option::showText(QLineEdit* box, const QString& text)
 
 void frm_option::showTone(QComboBox* list, QCheckBox* inverted, BitField tone, BitField invertedBit)
 {
-    const bool isInverted = Settings::isSet(invertedBit);
-    showIndex(list, ChannelRecord::toneListPosition(Settings::value(tone), isInverted));
+    const MemoryImage& image = m_document.image();
+    const bool isInverted = Settings::isSet(image, invertedBit);
+    showIndex(list, ChannelRecord::toneListPosition(Settings::value(image, tone), isInverted));
     inverted->setChecked(isInverted);
 }
 
@@ -414,85 +434,80 @@ void frm_option::RefreshOptionWindow()
 {
     using namespace Settings;
     const BusyScope busy(m_busy);
+    const QScopedValueRollback refreshing(m_refreshing, m_refreshing + 1);
+    const RadioData& data = m_document.data();
+    const MemoryImage& image = data.image;
 
-    loadFreqRange();
-    showText(Text_pvfo_d0, QString::number(rangeLimit(RangeLimit::Lower)));
-    showText(Text_pvfo_d1, QString::number(rangeLimit(RangeLimit::Upper)));
+    showText(Text_pvfo_d0, QString::number(rangeLimit(image, RangeLimit::Lower)));
+    showText(Text_pvfo_d1, QString::number(rangeLimit(image, RangeLimit::Upper)));
 
-    showIndex(Combo_Sql, value(kSquelchLevel));
-    showIndex(Combo_vox, value(kVoxLevel));
-    showIndex(Combo_TOT, value(kTimeOutTimer));
+    showIndex(Combo_Sql, value(image, kSquelchLevel));
+    showIndex(Combo_vox, value(image, kVoxLevel));
+    showIndex(Combo_TOT, value(image, kTimeOutTimer));
 
-    showChecked(Check_Save, isSet(kBatterySave));
-    showChecked(Check_Chann, isSet(kOnlyChannelMode));
-    if (isSet(kOnlyChannelMode))
-        Option_chann->setChecked(true);
-    showIndex(Combo_Mdf, value(kChannelShowsName));
-    showChecked(Check_Beep, isSet(kKeyBeep));
-    showIndex(Combo_Step, value(kTuningStep));
-    if (isSet(kChannelMode))
+    showChecked(Check_Save, isSet(image, kBatterySave));
+    showChecked(Check_Chann, isSet(image, kOnlyChannelMode));
+    Option_freq->setEnabled(!isSet(image, kOnlyChannelMode));
+    showIndex(Combo_Mdf, value(image, kChannelShowsName));
+    showChecked(Check_Beep, isSet(image, kKeyBeep));
+    showIndex(Combo_Step, value(image, kTuningStep));
+    if (isSet(image, kChannelMode) || isSet(image, kOnlyChannelMode))
         Option_chann->setChecked(true);
     else
         Option_freq->setChecked(true);
 
-    showIndex(Combo_Lamp, value(kBacklight));
-    showIndex(Combo_Scan, value(kScanMode));
-    showChecked(Check_Pri, isSet(kPriorityScan));
+    showIndex(Combo_Lamp, value(image, kBacklight));
+    showIndex(Combo_Scan, value(image, kScanMode));
+    showChecked(Check_Pri, isSet(image, kPriorityScan));
+    showIndex(Combo_pri, value(image, kPriorityChannel));
 
-    CheckPriorityChannel();
-    showIndex(Combo_pri, value(kPriorityChannel));
-
-    showText(Text_Offset_Freq, freqText(kOffsetFreq));
+    showText(Text_Offset_Freq, freqText(data, kOffsetFreq));
     showTone(Combo_Decode, Check_DNI, kVfoDecodeTone, kVfoDecodeInverted);
-    showText(Text_RX_Freq, freqText(kVfoRxFreq));
+    showText(Text_RX_Freq, freqText(data, kVfoRxFreq));
     showTone(Combo_Encode, Check_ENI, kVfoEncodeTone, kVfoEncodeInverted);
-    showText(Text_TX_Freq, freqText(kVfoTxFreq));
-    showIndex(Combo_WN, value(kVfoWide));
-    showIndex(Combo_TXP, value(kVfoHighPower));
-    showIndex(Combo_Sft_d, value(kVfoDuplex));
+    showText(Text_TX_Freq, freqText(data, kVfoTxFreq));
+    showIndex(Combo_WN, value(image, kVfoWide));
+    showIndex(Combo_TXP, value(image, kVfoHighPower));
+    showIndex(Combo_Sft_d, value(image, kVfoDuplex));
 }
 
 void frm_option::onlyChannelModeChanged(bool checked)
 {
-    if (checked)
-        Option_chann->setChecked(true);
-    Option_freq->setEnabled(!checked);
-    Settings::setOn(Settings::kOnlyChannelMode, checked);
+    if (m_refreshing > 0)
+        return;
+    edit(Check_Chann, [&](RadioData& data) {
+        Settings::setOn(data.image, Settings::kOnlyChannelMode, checked);
+        if (checked)
+            Settings::setOn(data.image, Settings::kChannelMode, true);
+    });
 }
 
 void frm_option::priorityChannelChosen(int index)
 {
-    if (index < 0)
+    if (m_refreshing > 0 || index < 0)
         return;
-    Settings::setValue(Settings::kPriorityChannel, index);
-    // The refresh turns an empty channel back into "None".
+    // A channel that is not in use becomes "None".
+    edit(Combo_pri, [&](RadioData& data) {
+        Settings::setValue(data.image, Settings::kPriorityChannel, index);
+        CheckPriorityChannel(data.image);
+    });
     RefreshOptionWindow();
 }
 
 void frm_option::duplexChosen(int index)
 {
     using namespace Settings;
-    if (index < 0)
+    if (m_refreshing > 0 || index < 0)
         return;
     const BusyScope busy(m_busy);
-    setValue(kVfoDuplex, index);
-    if (index == DuplexOff) {
-        showText(Text_TX_Freq, Text_RX_Freq->text());
-    } else {
-        const double offset = leadingNumber(Text_Offset_Freq->text());
-        const double rx = leadingNumber(Text_RX_Freq->text());
-        const double tx = index == DuplexMinus ? rx - offset : rx + offset;
-        // The computed transmit frequency may lie on the upper limit itself.
-        if (tx < FreqRangeLow || tx > FreqRangeHigh) {
-            Prompt::inform(this, txMessage());
-            showText(Text_TX_Freq, Text_RX_Freq->text());
-            Combo_Sft_d->setCurrentIndex(DuplexOff);
-        } else {
-            showText(Text_TX_Freq, numberText(tx));
-        }
-    }
-    storeFreqText(kVfoTxFreq, Text_TX_Freq->text());
+    bool inRange = true;
+    edit(Combo_Sft_d, [&](RadioData& data) {
+        inRange = FrequencyMode::storeDuplex(data, Text_RX_Freq->text(), Text_Offset_Freq->text(), index,
+                                             FrequencyMode::UpperLimit::Included);
+    });
     RefreshOptionWindow();
+    if (!inRange)
+        Prompt::inform(this, txMessage());
 }
 
 QString frm_option::boxMessage(QLineEdit* box) const
@@ -566,17 +581,17 @@ void frm_option::receiveLeft()
     using namespace Settings;
     const QString text = Text_RX_Freq->text();
     const double rx = leadingNumber(text);
-    if (text.size() > kMaxFreqTextLength || rx < FreqRangeLow || rx >= FreqRangeHigh) {
+    if (text.size() > kMaxFreqTextLength || !ChannelEdit::isFreqInRange(m_document.data(), rx)) {
         refuse(Text_RX_Freq, boxMessage(Text_RX_Freq));
         return;
     }
-    storeFreqText(kVfoRxFreq, text);
-    if (Combo_Sft_d->currentIndex() < 0)
-        Combo_Sft_d->setCurrentIndex(DuplexOff);
-    setValue(kVfoDuplex, Combo_Sft_d->currentIndex());
-    if (Combo_Sft_d->currentIndex() == DuplexOff)
-        showText(Text_TX_Freq, Text_RX_Freq->text());
-    storeFreqText(kVfoTxFreq, Text_TX_Freq->text());
+    // A new receive frequency carries the transmit frequency along only with
+    // the duplex off; minus and plus are worked out again when chosen.
+    edit(Text_RX_Freq, [&](RadioData& data) {
+        storeFreqText(data, kVfoRxFreq, text);
+        if (value(data.image, kVfoDuplex) == DuplexOff)
+            storeFreqText(data, kVfoTxFreq, text);
+    });
     RefreshOptionWindow();
 }
 
@@ -590,19 +605,15 @@ void frm_option::offsetLeft()
         refuse(Text_Offset_Freq, boxMessage(Text_Offset_Freq));
         return;
     }
-    const double rx = leadingNumber(Text_RX_Freq->text());
-    const int direction = Combo_Sft_d->currentIndex();
-    const double tx = direction == DuplexMinus ? rx - offset : direction == DuplexPlus ? rx + offset : rx;
-    if (tx < FreqRangeLow || tx >= FreqRangeHigh) {
-        Prompt::inform(this, txMessage());
-        showText(Text_TX_Freq, Text_RX_Freq->text());
-        Combo_Sft_d->setCurrentIndex(DuplexOff);
-    } else {
-        showText(Text_TX_Freq, numberText(tx));
-        storeFreqText(kVfoTxFreq, Text_TX_Freq->text());
-    }
-    storeFreqText(kOffsetFreq, text);
+    bool inRange = true;
+    edit(Text_Offset_Freq, [&](RadioData& data) {
+        inRange = FrequencyMode::storeDuplex(data, Text_RX_Freq->text(), text, value(data.image, kVfoDuplex),
+                                             FrequencyMode::UpperLimit::Excluded);
+        storeFreqText(data, kOffsetFreq, text);
+    });
     RefreshOptionWindow();
+    if (!inRange)
+        Prompt::inform(this, txMessage());
 }
 
 void frm_option::lowerLimitLeft()
@@ -647,22 +658,23 @@ void frm_option::StoreFrequencyRange()
     // that texts such as "0420", "4.5e2" or "455.5" keep the digits of the
     // limit shown after the refresh. A box whose value has no three-digit
     // whole part (a damaged range the refresh showed) leaves its cells alone.
-    Settings::storeRangeLimit(Settings::RangeLimit::Lower, leadingNumber(Text_pvfo_d0->text().trimmed()));
-    Settings::storeRangeLimit(Settings::RangeLimit::Upper, leadingNumber(Text_pvfo_d1->text().trimmed()));
+    // Typed frequencies are checked against the stored range from now on.
+    edit(Frame_Freq_range, [&](RadioData& data) {
+        Settings::storeRangeLimit(data.image, Settings::RangeLimit::Lower, leadingNumber(Text_pvfo_d0->text().trimmed()));
+        Settings::storeRangeLimit(data.image, Settings::RangeLimit::Upper, leadingNumber(Text_pvfo_d1->text().trimmed()));
+        takeRangeFromImage(data);
+    });
     RefreshOptionWindow();
 }
 
 void frm_option::CheckFrequencyLimits()
 {
-    if (CheckVfoInRange() != 0) {
-        Prompt::inform(this, tr("Receiving or transmitting frequency that frequency Mode out of frequency "
-                                "limitation range "));
+    if (CheckVfoInRange(m_document.image()) != 0) {
+        Prompt::inform(this, Captions::vfoOutOfRange());
         return;
     }
-    if (const int channel = FindChannelOutOfRange()) {
-        Prompt::inform(this, tr("Channel %1that Receiving or transmitting frequency  out of frequency "
-                                "limitation range ")
-                                 .arg(channel));
+    if (const int channel = FindChannelOutOfRange(m_document.image())) {
+        Prompt::inform(this, Captions::channelOutOfRange(channel));
     }
 }
 
@@ -721,9 +733,7 @@ bool frm_option::eventFilter(QObject* watched, QEvent* event)
 void frm_option::closeEvent(QCloseEvent* event)
 {
     // A value still being typed is stored (or refused) before the window goes.
-    auto* box = qobject_cast<QLineEdit*>(focusWidget());
-    if (box && hasLeaveHandler(box) && m_edited.contains(box))
-        runLeaveHandler(box);
+    commitPendingEdit();
     m_closing = true;
     disconnect(m_focusConnection);
     ChildWindow::closeEvent(event);

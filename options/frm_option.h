@@ -1,10 +1,9 @@
 #pragma once
 
-// The optional-features window: the radio-wide settings of the image, the
+// The optional-features window: the radio-wide settings of the document, the
 // frequency-mode record and the frequency range. Every control shows one
-// field of the image and writes each change straight back into it; a control
-// whose shown value changes runs its store handler, whether the user or the
-// refresh changed it.
+// field of the image; each change the user makes is one undo step. Showing
+// the document never changes it.
 
 #include "shell/ChildWindow.h"
 
@@ -20,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class RadioDocument;
 
 namespace Settings {
 struct BitField;
@@ -29,14 +29,16 @@ class frm_option : public ChildWindow
 {
     Q_OBJECT
 public:
-    explicit frm_option(QWidget* parent = nullptr);
+    explicit frm_option(RadioDocument& document, QWidget* parent = nullptr);
     ~frm_option() override;
 
     QRect placement(const QSize& mainSize) const override;
     void activated() override;
 
-    // Shows every setting of the image, each step reading its cells when it
-    // comes to them.
+    // Stores (or refuses) a frequency or range still being typed, as leaving its box does.
+    void commitPendingEdit() override;
+
+    // Shows every setting of the document; it changes nothing.
     void RefreshOptionWindow();
 
     // Writes both range boxes into the range block, then refreshes.
@@ -50,6 +52,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Changes the document as one undo step named after the control.
+    template <class Change>
+    void edit(QWidget* control, Change&& change);
+    QString stepName(QWidget* control) const;
+
     void createControls();
     void fillLists();
     void layOut();
@@ -87,6 +94,8 @@ private:
     void focusChanged(QWidget* old, QWidget* now);
 
     QString txMessage() const;
+
+    RadioDocument& m_document;
 
     QLabel* Label_tot;
     QLabel* Label_vox;
@@ -149,6 +158,7 @@ private:
     QHash<QLineEdit*, QString> m_refusedShown; // stored texts a box refused, told once
     int m_settingText = 0;                     // > 0 while the program sets a box's text
     int m_busy = 0;                            // > 0 while a refresh or a leave handler runs
+    int m_refreshing = 0;                      // > 0 while the refresh sets the controls
     bool m_closing = false;
     QMetaObject::Connection m_focusConnection;
 };

@@ -1,5 +1,7 @@
 #include "ChannelList.h"
 
+#include "RadioData.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -235,14 +237,14 @@ void drawPart(QPainter* painter, QTextDocument* document, double top, double hei
 
 } // namespace
 
-ChannelList::ChannelList(const MemoryImage& image, int radioVersion, const QString& title, const QDateTime& printedAt)
+ChannelList::ChannelList(const RadioData& data, const QString& title, const QDateTime& printedAt)
     : m_title(title)
     , m_printedAt(printedAt)
-    , m_channels(ImageSummary::channels(image, radioVersion))
-    , m_frequencyMode(ImageSummary::frequencyMode(image, radioVersion))
-    , m_range(ImageSummary::frequencyRange(image))
-    , m_optionalFeatures(ImageSummary::optionalFeatures(image))
-    , m_fmPresets(ImageSummary::fmPresets(image))
+    , m_channels(ImageSummary::channels(data))
+    , m_frequencyMode(ImageSummary::frequencyMode(data))
+    , m_range(ImageSummary::frequencyRange(data.image))
+    , m_optionalFeatures(ImageSummary::optionalFeatures(data.image))
+    , m_fmPresets(ImageSummary::fmPresets(data.image))
 {
 }
 

@@ -14,15 +14,15 @@
 #include <QPageSize>
 #include <QString>
 
-class MemoryImage;
 class QPagedPaintDevice;
 class QTextDocument;
+struct RadioData;
 
 class ChannelList
 {
     Q_DECLARE_TR_FUNCTIONS(ChannelList)
 public:
-    ChannelList(const MemoryImage& image, int radioVersion, const QString& title, const QDateTime& printedAt);
+    ChannelList(const RadioData& data, const QString& title, const QDateTime& printedAt);
 
     // The title of an image that comes from the radio rather than from a file.
     static QString radioTitle();

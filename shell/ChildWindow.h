@@ -1,9 +1,9 @@
 #pragma once
 
-// Base of every window that lives inside the main window: it keeps its
-// window-open flag while it exists, places itself relative to the main
-// window, refills itself when it becomes the active window, and closes its
-// frame when it closes itself.
+// Base of every window that lives inside the main window: it places itself
+// relative to the main window, refills itself when it becomes the active
+// window, commits what is typed into it when asked, and closes its frame when
+// it closes itself.
 
 #include <QRect>
 #include <QSize>
@@ -17,8 +17,7 @@ class ChildWindow : public QWidget
 {
     Q_OBJECT
 public:
-    ChildWindow(bool& openFlag, QWidget* parent = nullptr);
-    ~ChildWindow() override;
+    using QWidget::QWidget;
 
     // Where the window goes inside a main window area of the given size.
     virtual QRect placement(const QSize& mainSize) const = 0;
@@ -26,9 +25,11 @@ public:
     // Runs every time the window becomes the active window.
     virtual void activated() {}
 
+    // Stores (or refuses, with the box's own message) text typed into the
+    // window and not yet committed. The main window asks before it saves,
+    // reads, writes, undoes, switches the language or ends the program.
+    virtual void commitPendingEdit() {}
+
     // Closes the window together with its frame in the main window.
     void closeWindow();
-
-private:
-    bool& m_openFlag;
 };

@@ -1,8 +1,7 @@
 #include "Form_setup.h"
 
-#include "MDImain.h"
 
-#include "Globals.h"
+#include "CommPort.h"
 #include "PortNames.h"
 
 #include <QGridLayout>
@@ -13,8 +12,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-Form_setup::Form_setup(QWidget* parent)
-    : ChildWindow(SetupWindowOpen, parent)
+Form_setup::Form_setup(CommPort& port, QWidget* parent)
+    : ChildWindow(parent)
+    , m_port(port)
     , m_frame(new QGroupBox(this))
 {
     setObjectName(QStringLiteral("Form_setup"));
@@ -54,7 +54,7 @@ Form_setup::Form_setup(QWidget* parent)
     cancel->setText(tr("Cancel"));
 
     // Exactly one option is selected: the port in use.
-    m_options.at(qBound(1, CommPortNumber, kPorts) - 1)->setChecked(true);
+    m_options.at(qBound(1, m_port.CommPortNumber(), kPorts) - 1)->setChecked(true);
     showDevices();
 
     connect(ok, &QPushButton::clicked, this, &Form_setup::confirm);
@@ -86,10 +86,8 @@ void Form_setup::confirm()
 {
     for (int n = 1; n <= kPorts; ++n)
         if (m_options[n - 1]->isChecked())
-            CommPortNumber = n;
-    if (MDImain* main = MDImain::instance())
-        main->setPanelText(3, QStringLiteral("COM%1").arg(CommPortNumber));
+            m_port.setCommPortNumber(n);
     // After a failed open the dialog stays, so that another port can be tried.
-    if (!PortError)
+    if (!m_port.PortError)
         closeWindow();
 }

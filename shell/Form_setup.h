@@ -7,6 +7,7 @@
 
 #include <array>
 
+class CommPort;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
@@ -17,7 +18,7 @@ class Form_setup : public ChildWindow
 public:
     static constexpr int kPorts = 8;
 
-    explicit Form_setup(QWidget* parent = nullptr);
+    explicit Form_setup(CommPort& port, QWidget* parent = nullptr);
     QRect placement(const QSize& mainSize) const override;
     void activated() override;
 
@@ -25,6 +26,7 @@ private:
     void showDevices();
     void confirm();
 
+    CommPort& m_port;
     QGroupBox* m_frame;
     std::array<QRadioButton*, kPorts> m_options{};
     std::array<QLabel*, kPorts> m_devices{};

@@ -1,15 +1,17 @@
 #include "Form_type.h"
 
 #include "Codecs.h"
-#include "Globals.h"
+#include "RadioDocument.h"
+#include "Tables.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
-Form_type::Form_type(QWidget* parent)
-    : ChildWindow(ModelWindowOpen, parent)
+Form_type::Form_type(RadioDocument& document, QWidget* parent)
+    : ChildWindow(parent)
+    , m_document(document)
     , m_type(new QComboBox(this))
     , m_band(new QLabel(this))
 {
@@ -39,18 +41,12 @@ Form_type::Form_type(QWidget* parent)
     layout->addWidget(cancel, 3, 2);
     confirm->setDefault(true);
 
-    m_type->addItems(ModelNames);
+    for (const Model& model : ModelTable())
+        m_type->addItem(model.name);
     m_type->setCurrentIndex(ModelIndex);
+    m_band->setText(QStringLiteral("  %1 --  %2").arg(rangeLowMHz(document.image())).arg(rangeHighMHz(document.image())));
 
-    const int low = rangeLowMHz(RadioImage);
-    const int high = rangeHighMHz(RadioImage);
-    FreqRangeLow = low;
-    FreqRangeHigh = high;
-    m_band->setText(QStringLiteral("  %1 --  %2").arg(low).arg(high));
-    // Opening the dialog makes the whole top MHz typeable.
-    FreqRangeHigh = high + 1;
-
-    connect(confirm, &QPushButton::clicked, this, &ChildWindow::closeWindow);
+    connect(confirm, &QPushButton::clicked, this, &Form_type::confirm);
     connect(cancel, &QPushButton::clicked, this, &ChildWindow::closeWindow);
 }
 
@@ -59,4 +55,13 @@ QRect Form_type::placement(const QSize& mainSize) const
     const int width = int(mainSize.width() / 2);
     const int height = int(mainSize.height() / 1.8);
     return { (mainSize.width() - width) / 2, (mainSize.height() - height) / 2 - twips(500), width, height };
+}
+
+void Form_type::confirm()
+{
+    m_document.edit(tr("Model Select"), [](RadioData& data) {
+        takeRangeFromImage(data);
+        ++data.rangeHigh;
+    });
+    closeWindow();
 }

@@ -1,22 +1,26 @@
 #pragma once
 
-// The model dialog: shows the model and the band held in the image, and on
-// opening reloads the frequency limits from the image (upper limit + 1).
+// The model dialog: shows the model and the band held in the image. Confirm
+// takes the band as the frequency limits, the upper one plus one so the whole
+// top MHz may be typed; it is one undo step.
 
 #include "ChildWindow.h"
 
 class QComboBox;
 class QLabel;
-class QPushButton;
+class RadioDocument;
 
 class Form_type : public ChildWindow
 {
     Q_OBJECT
 public:
-    explicit Form_type(QWidget* parent = nullptr);
+    explicit Form_type(RadioDocument& document, QWidget* parent = nullptr);
     QRect placement(const QSize& mainSize) const override;
 
 private:
+    void confirm();
+
+    RadioDocument& m_document;
     QComboBox* m_type;
     QLabel* m_band;
 };

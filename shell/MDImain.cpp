@@ -5,6 +5,8 @@
 #include "Prompt.h"
 #include "frmAbout.h"
 #include "channels/frm_chann.h"
+#include "files/ChannelExchange.h"
+#include "files/CompareWindow.h"
 #include "files/Form_open_chann.h"
 #include "files/Form_save_chann.h"
 #include "fm/Form_Edit_Test.h"
@@ -14,43 +16,44 @@
 #include "print/ChannelList.h"
 #include "print/PrintCommands.h"
 
-#include "Globals.h"
 #include "Language.h"
 #include "LinkEngine.h"
-#include "Tables.h"
+#include "CommPort.h"
+#include "RadioDocument.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QTableWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUndoStack>
 
 namespace {
-
-QPointer<MDImain> theMainWindow;
 
 // Status-bar panel widths, percent of the window width at start-up.
 constexpr std::array<int, MDImain::kPanelCount> kPanelWidthPercent = { 5, 15, 6, 8, 10, 5, 16, 35 };
 
-QString rangePanelText()
+QString rangePanelText(const RadioDocument& document)
 {
     auto str = [](double v) { return QLatin1Char(' ') + QString::number(v); };
-    return str(FreqRangeLow) + QStringLiteral("--") + str(FreqRangeHigh) + QStringLiteral(" MHZ");
+    return str(document.rangeLow()) + QStringLiteral("--") + str(document.rangeHigh()) + QStringLiteral(" MHZ");
 }
 
 } // namespace
 
 MDImain::MDImain(QWidget* parent)
     : QMainWindow(parent)
+    , m_document(new RadioDocument(this))
+    , m_port(new CommPort(this))
     , m_area(new QMdiArea(this))
 {
-    theMainWindow = this;
     setObjectName(QStringLiteral("MDImain"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/qv3n.svg")));
     m_area->setObjectName(QStringLiteral("MdiArea"));
@@ -59,20 +62,30 @@ MDImain::MDImain(QWidget* parent)
     createMenus();
     createToolbar();
     createStatusBar();
+
+    connect(m_document, &RadioDocument::changed, this, [this] { setPanelText(5, m_document->versionText()); });
+    connect(m_port, &CommPort::commPortNumberChanged, this,
+            [this](int number) { setPanelText(3, QStringLiteral("COM%1").arg(number)); });
+    QUndoStack* undo = m_document->undoStack();
+    connect(undo, &QUndoStack::canUndoChanged, m_editUndo, &QAction::setEnabled);
+    connect(undo, &QUndoStack::canRedoChanged, m_editRedo, &QAction::setEnabled);
+    connect(undo, &QUndoStack::undoTextChanged, this, &MDImain::showUndoCaptions);
+    connect(undo, &QUndoStack::redoTextChanged, this, &MDImain::showUndoCaptions);
+    m_editUndo->setEnabled(false);
+    m_editRedo->setEnabled(false);
 }
 
-MDImain* MDImain::instance()
+MDImain::~MDImain()
 {
-    return theMainWindow;
+    // Closing the area's windows activates others; the handlers must not run
+    // on a main window that is half gone.
+    disconnect(m_area, nullptr, this, nullptr);
 }
 
 void MDImain::start()
 {
-    RadioVersion = 2;
-    RadioVersionText = versionText(RadioVersion);
-    UiLanguage = true;
-    applyUiLanguage();
-    SetAboutTexts();
+    m_chinese = true;
+    applyUiLanguage(m_chinese);
 
     const QSize screen = QGuiApplication::primaryScreen()->availableSize();
     resize(int(screen.width() / 1.5), int(screen.height() / 1.5));
@@ -82,15 +95,9 @@ void MDImain::start()
     setPanelText(1, QString());
     setCaptions(true);
 
-    CommPortNumber = 1;
-    setPanelText(3, QStringLiteral("COM%1").arg(CommPortNumber));
-    ModelIndex = 0;
-    ChannelCount = 128;
-    BuildToneTables();
-    BuildModelTable();
-    setPanelText(5, RadioVersionText);
-    setPanelText(7, rangePanelText());
-    ResetRadioImage();
+    setPanelText(3, QStringLiteral("COM%1").arg(m_port->CommPortNumber()));
+    setPanelText(5, m_document->versionText());
+    setPanelText(7, rangePanelText(*m_document));
     openChannelWindow();
 }
 
@@ -139,11 +146,27 @@ void MDImain::createMenus()
     m_fileOpen = action(m_file, "File_Open", QKeySequence(Qt::CTRL | Qt::Key_O), &MDImain::openChannelFile);
     m_fileSave = action(m_file, "File_save", QKeySequence(Qt::CTRL | Qt::Key_S), &MDImain::saveChannelFile);
     m_fileSaveAs = action(m_file, "File_saveas", {}, &MDImain::saveChannelFile);
+    m_file->addSeparator();
+    m_fileImportCsv = action(m_file, "File_import_csv", {},
+                             [this] { ChannelExchange::importCsv(this, *m_document, this); });
+    m_fileExportCsv = action(m_file, "File_export_csv", {},
+                             [this] { ChannelExchange::exportCsv(this, *m_document, this); });
+    m_fileCompare = action(m_file, "File_compare_file", {}, [this] {
+        QString name;
+        if (const std::optional<MemoryImage> other = ChannelExchange::chooseComparisonFile(this, &name))
+            showComparison(*other, name);
+    });
+    m_file->addSeparator();
     m_filePrint = action(m_file, "File_print", QKeySequence::Print, &MDImain::printChannelList);
     m_filePdf = action(m_file, "File_pdf", {}, &MDImain::exportChannelListPdf);
+    m_file->addSeparator();
     m_fileExit = action(m_file, "File_exit", {}, &MDImain::close);
     m_procType = action(nullptr, "proc_type", {}, &MDImain::openModelWindow);
     m_edit = submenu("Edit");
+    m_editUndo = action(m_edit, "Edit_undo", QKeySequence::Undo, &MDImain::undo);
+    m_editRedo = action(m_edit, "Edit_redo", QKeySequence(Qt::CTRL | Qt::Key_Y), &MDImain::redo);
+    m_editRedo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
+    m_edit->addSeparator();
     m_channelEdit = action(m_edit, "Channel_edit", {}, &MDImain::openChannelWindow);
     m_optionalEdit = action(m_edit, "Optional_edit", {}, &MDImain::openOptionWindow);
     m_testEdit = action(m_edit, "Test_edit", {}, &MDImain::openFmWindow);
@@ -220,11 +243,15 @@ void MDImain::setCaptions(bool startUp)
     m_fileOpen->setText(tr("Open"));
     m_fileSave->setText(tr("Save"));
     m_fileSaveAs->setText(tr("Save As"));
-    m_filePrint->setText(tr("Print..."));
-    m_filePdf->setText(tr("Export PDF..."));
+    m_fileImportCsv->setText(tr("Import CSV…"));
+    m_fileExportCsv->setText(tr("Export CSV…"));
+    m_fileCompare->setText(tr("Compare with file…"));
+    m_filePrint->setText(tr("Print…"));
+    m_filePdf->setText(tr("Export PDF…"));
     m_fileExit->setText(tr("Exit"));
     m_procType->setText(startUp ? tr("Model", "menu at start-up") : tr("Model", "menu"));
     m_edit->setTitle(tr("Edit"));
+    showUndoCaptions();
     m_channelEdit->setText(tr("Channel Information "));
     m_optionalEdit->setText(tr("Optional Features"));
     m_testEdit->setText(tr("Radio"));
@@ -233,15 +260,15 @@ void MDImain::setCaptions(bool startUp)
     m_progWrite->setText(tr("Write to radio"));
     m_procSetup->setText(tr("Communication"));
     m_language->setTitle(tr("Language"));
-    m_languageChn->setChecked(UiLanguage);
-    m_languageEng->setChecked(!UiLanguage);
+    m_languageChn->setChecked(m_chinese);
+    m_languageEng->setChecked(!m_chinese);
     m_menuAbout->setText(tr("About"));
     m_menuExit->setText(tr("Exit"));
 
     setWindowTitle(mainWindowTitle());
     setPanelText(1, tr("State"));
     setPanelText(2, QString());
-    setPanelText(3, QStringLiteral("COM%1").arg(CommPortNumber));
+    setPanelText(3, QStringLiteral("COM%1").arg(m_port->CommPortNumber()));
     setPanelText(4, tr("  Version"));
     setPanelText(6, startUp ? tr("Band", "status bar at start-up") : tr("Band", "status bar"));
     setPanelText(8, makerName());
@@ -269,23 +296,23 @@ void MDImain::onSubWindowActivated(QMdiSubWindow* frame)
             child->activated();
 }
 
-void MDImain::refreshWindows()
+void MDImain::commitPendingEdits()
 {
     for (QMdiSubWindow* frame : m_area->subWindowList())
         if (auto* child = qobject_cast<ChildWindow*>(frame->widget()))
-            child->activated();
+            child->commitPendingEdit();
 }
 
 bool MDImain::confirmDiscardChanges(DiscardReason reason)
 {
-    if (auto* table = window<frm_chann>())
-        table->CommitNameEdit(false);
-    if (!RadioImage.isModified())
+    commitPendingEdits();
+    if (!m_document->isModified())
         return true;
 
     Prompt::Message question;
     question.title = Prompt::titleText(Prompt::Title::Capital);
-    const bool fileKnown = !ParamFileName.isEmpty();
+    const QString fileName = m_document->fileName();
+    const bool fileKnown = !fileName.isEmpty();
     switch (reason) {
     case DiscardReason::Exit:
         question.text = tr("The radio data has changed since it was last loaded or saved. "
@@ -304,7 +331,7 @@ bool MDImain::confirmDiscardChanges(DiscardReason reason)
         break;
     }
     if (fileKnown)
-        question.informativeText = tr("Save writes them to %1.").arg(QDir::toNativeSeparators(ParamFileName));
+        question.informativeText = tr("Save writes them to %1.").arg(QDir::toNativeSeparators(fileName));
     question.buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     question.buttonTexts = { { QMessageBox::Save, tr("Save", "question button") },
                              { QMessageBox::Discard, tr("Discard") },
@@ -317,7 +344,7 @@ bool MDImain::confirmDiscardChanges(DiscardReason reason)
         // The dialogs are windows beside the others, not modal boxes, so
         // nothing here can wait for a name to be chosen.
         if (fileKnown)
-            return Form_save_chann::saveFile(this, ParamFileName);
+            return Form_save_chann::saveFile(this, *m_document, fileName);
         openWindow<Form_save_chann>();
         return false;
     default:
@@ -325,14 +352,86 @@ bool MDImain::confirmDiscardChanges(DiscardReason reason)
     }
 }
 
+void MDImain::closeFileDialogs()
+{
+    if (auto* dialog = window<Form_open_chann>())
+        dialog->closeWindow();
+    if (auto* dialog = window<Form_save_chann>())
+        dialog->closeWindow();
+}
+
+void MDImain::showVersionText(const QString& text)
+{
+    setPanelText(5, text);
+}
+
+void MDImain::showChannel(int channel)
+{
+    frm_chann* table = openWindow<frm_chann>();
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(table->parentWidget()))
+        m_area->setActiveSubWindow(frame);
+    QTableWidget* grid = table->grid();
+    grid->setCurrentCell(channel - 1, frm_chann::ColNumber);
+    grid->scrollToItem(grid->item(channel - 1, frm_chann::ColNumber), QAbstractItemView::PositionAtCenter);
+    grid->setFocus();
+}
+
+bool MDImain::compareWithFile(const QString& path)
+{
+    const std::optional<MemoryImage> other = ChannelExchange::readComparisonFile(this, path);
+    if (other)
+        showComparison(*other, QFileInfo(path).fileName());
+    return other.has_value();
+}
+
+void MDImain::showComparison(const MemoryImage& other, const QString& otherName)
+{
+    commitPendingEdits();
+    CompareWindow* window = openWindow<CompareWindow>();
+    window->setComparison(m_document->image(), other, otherName, m_document->version());
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+        m_area->setActiveSubWindow(frame);
+}
+
+bool MDImain::openFile(const QString& path)
+{
+    return Form_open_chann::loadFile(this, *m_document, this, path);
+}
+
+void MDImain::undo()
+{
+    if (linkBusy()) {
+        Prompt::inform(this, linkBusyText());
+        return;
+    }
+    commitPendingEdits();
+    m_document->undoStack()->undo();
+}
+
+void MDImain::redo()
+{
+    if (linkBusy()) {
+        Prompt::inform(this, linkBusyText());
+        return;
+    }
+    commitPendingEdits();
+    m_document->undoStack()->redo();
+}
+
+void MDImain::showUndoCaptions()
+{
+    const QUndoStack* stack = m_document->undoStack();
+    m_editUndo->setText(stack->canUndo() ? tr("Undo %1").arg(stack->undoText()) : tr("Undo"));
+    m_editRedo->setText(stack->canRedo() ? tr("Redo %1").arg(stack->redoText()) : tr("Redo"));
+}
+
 void MDImain::newImage()
 {
     if (!confirmDiscardChanges(DiscardReason::New))
         return;
-    ResetRadioImage();
+    m_document->edit(tr("New"), [](RadioData& data) { ResetRadioImage(data); });
     // The new image belongs to no file: saving it must not overwrite the last one.
-    ParamFileName.clear();
-    refreshWindows();
+    m_document->markSaved(QString());
 }
 
 void MDImain::openChannelFile()
@@ -347,11 +446,11 @@ void MDImain::saveChannelFile()
 
 ChannelList MDImain::channelList()
 {
-    // A channel name still being typed belongs on the page.
-    if (auto* table = window<frm_chann>())
-        table->CommitNameEdit(false);
-    const QString title = ParamFileName.isEmpty() ? ChannelList::radioTitle() : QFileInfo(ParamFileName).fileName();
-    return ChannelList(RadioImage, RadioVersion, title, QDateTime::currentDateTime());
+    // What is still being typed belongs on the page.
+    commitPendingEdits();
+    const QString fileName = m_document->fileName();
+    const QString title = fileName.isEmpty() ? ChannelList::radioTitle() : QFileInfo(fileName).fileName();
+    return ChannelList(m_document->data(), title, QDateTime::currentDateTime());
 }
 
 void MDImain::printChannelList()
@@ -361,9 +460,10 @@ void MDImain::printChannelList()
 
 void MDImain::exportChannelListPdf()
 {
-    const QFileInfo file(ParamFileName);
-    const QString suggested = ParamFileName.isEmpty() ? QDir::current().filePath(ChannelList::radioTitle() + QStringLiteral(".pdf"))
-                                                      : file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
+    const QFileInfo file(m_document->fileName());
+    const QString suggested = file.fileName().isEmpty()
+        ? QDir::current().filePath(ChannelList::radioTitle() + QStringLiteral(".pdf"))
+        : file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
     PrintCommands::exportPdf(this, channelList(), suggested);
 }
 
@@ -416,15 +516,15 @@ void MDImain::switchLanguage(bool chinese)
 {
     // The switch reopens the link windows, which would cut a transfer in half.
     if (linkBusy()) {
-        m_languageChn->setChecked(UiLanguage);
-        m_languageEng->setChecked(!UiLanguage);
+        m_languageChn->setChecked(m_chinese);
+        m_languageEng->setChecked(!m_chinese);
         Prompt::inform(this, linkBusyText());
         return;
     }
-    if (UiLanguage != chinese) {
-        UiLanguage = chinese;
-        applyUiLanguage();
-        SetAboutTexts();
+    commitPendingEdits();
+    if (m_chinese != chinese) {
+        m_chinese = chinese;
+        applyUiLanguage(chinese);
     }
     setCaptions(false);
     reloadOpenWindows();

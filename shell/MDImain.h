@@ -4,6 +4,7 @@
 // other window, and the program's start-up.
 
 #include "ChildWindow.h"
+#include "WindowHost.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -11,25 +12,31 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <array>
+#include <type_traits>
 
 class ChannelList;
+class CommPort;
+class MemoryImage;
 class QAction;
 class QLabel;
 class QMenu;
+class RadioDocument;
 
-class MDImain : public QMainWindow
+class MDImain : public QMainWindow, public WindowHost
 {
     Q_OBJECT
 public:
     static constexpr int kPanelCount = 8;
 
     explicit MDImain(QWidget* parent = nullptr);
-
-    // The one main window, for the windows that write into its status bar.
-    static MDImain* instance();
+    ~MDImain() override;
 
     // Runs the start-up and shows the window.
     void start();
+
+    // The working copy every window shows and edits.
+    RadioDocument& document() const { return *m_document; }
+    CommPort& port() const { return *m_port; }
 
     QString panelText(int panel) const;           // panels 1..8
     void setPanelText(int panel, const QString& text);
@@ -44,22 +51,24 @@ public:
     template <class W>
     W* window() const;
 
-    // Refills every open window from the image, as their activation does.
-    void refreshWindows();
+    bool confirmDiscardChanges(DiscardReason reason) override;
+    void commitPendingEdits() override;
+    void closeFileDialogs() override;
+    void showVersionText(const QString& text) override;
+    void showChannel(int channel) override;
 
-    // What is about to replace the image or end the program.
-    enum class DiscardReason { Exit, New, Open };
+    // Compares the working copy with a channel file in the comparison window.
+    bool compareWithFile(const QString& path);
 
-    // Asks whether unsaved changes to the image are to be saved, discarded or
-    // kept. True when the caller may go on: nothing was changed, the user chose
-    // Discard, or Save wrote the last channel file used. Without such a file,
-    // Save opens the save dialog and the caller stops.
-    bool confirmDiscardChanges(DiscardReason reason);
+    // Loads a channel file, as the open dialog does (a file named on the command line).
+    bool openFile(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    template <class W>
+    W* create();
     void createMenus();
     void createToolbar();
     void createStatusBar();
@@ -69,6 +78,9 @@ private:
     void showInArea(ChildWindow* child);
     void onSubWindowActivated(QMdiSubWindow* frame);
 
+    void undo();
+    void redo();
+    void showUndoCaptions();
     void newImage();
     void openChannelFile();
     void saveChannelFile();
@@ -89,7 +101,11 @@ private:
     template <class W>
     void reloadWindow();
     void openAboutWindow();
+    void showComparison(const MemoryImage& other, const QString& otherName);
 
+    RadioDocument* m_document;
+    CommPort* m_port;
+    bool m_chinese = true;
     QMdiArea* m_area = nullptr;
     QHash<const QMetaObject*, QPointer<QMdiSubWindow>> m_frames;
     std::array<QLabel*, kPanelCount> m_panels{};
@@ -102,9 +118,14 @@ private:
     QAction* m_fileOpen = nullptr;
     QAction* m_fileSave = nullptr;
     QAction* m_fileSaveAs = nullptr;
+    QAction* m_fileImportCsv = nullptr;
+    QAction* m_fileExportCsv = nullptr;
+    QAction* m_fileCompare = nullptr;
     QAction* m_filePrint = nullptr;
     QAction* m_filePdf = nullptr;
     QAction* m_fileExit = nullptr;
+    QAction* m_editUndo = nullptr;
+    QAction* m_editRedo = nullptr;
     QAction* m_procType = nullptr;
     QAction* m_channelEdit = nullptr;
     QAction* m_optionalEdit = nullptr;
@@ -130,8 +151,24 @@ W* MDImain::openWindow()
 {
     if (W* open = window<W>())
         return open;
-    auto* child = new W;
+    W* child = create<W>();
     showInArea(child);
     m_frames.insert(&W::staticMetaObject, qobject_cast<QMdiSubWindow*>(child->parentWidget()));
     return child;
+}
+
+// Each window is given what it works on.
+template <class W>
+W* MDImain::create()
+{
+    if constexpr (std::is_constructible_v<W, RadioDocument&, CommPort&, WindowHost*>)
+        return new W(*m_document, *m_port, this);
+    else if constexpr (std::is_constructible_v<W, RadioDocument&, WindowHost*>)
+        return new W(*m_document, this);
+    else if constexpr (std::is_constructible_v<W, RadioDocument&>)
+        return new W(*m_document);
+    else if constexpr (std::is_constructible_v<W, WindowHost*>)
+        return new W(this);
+    else
+        return new W(*m_port);
 }

@@ -2,8 +2,8 @@
 
 #include "Prompt.h"
 
-#include "Globals.h"
 #include "Language.h"
+#include "RadioDocument.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -44,21 +44,21 @@ QString sysInfoProgram()
 
 } // namespace
 
-frmAbout::frmAbout(QWidget* parent)
-    : ChildWindow(AboutWindowOpen, parent)
+frmAbout::frmAbout(const RadioDocument& document, QWidget* parent)
+    : ChildWindow(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    SetAboutTexts();
+    const AboutTexts texts = SetAboutTexts(document.version());
     setWindowTitle(tr("About"));
 
-    auto* title = aboutLabel(this, "lblTitle", AboutTitle);
+    auto* title = aboutLabel(this, "lblTitle", texts.title);
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     title->setFont(titleFont);
-    auto* ok = new QPushButton(AboutOkCaption, this);
+    auto* ok = new QPushButton(texts.okCaption, this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    auto* sysInfo = new QPushButton(AboutSysInfoCaption, this);
+    auto* sysInfo = new QPushButton(texts.sysInfoCaption, this);
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
 
     auto* icon = new QLabel(this);
@@ -66,13 +66,13 @@ frmAbout::frmAbout(QWidget* parent)
     auto* layout = new QGridLayout(this);
     layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
     layout->addWidget(title, 0, 1, 1, 2);
-    layout->addWidget(aboutLabel(this, "lblVersion", AboutVersion), 1, 1, 1, 2);
-    layout->addWidget(aboutLabel(this, "lblDescription", AboutDescription), 2, 1, 1, 2);
+    layout->addWidget(aboutLabel(this, "lblVersion", texts.version), 1, 1, 1, 2);
+    layout->addWidget(aboutLabel(this, "lblDescription", texts.description), 2, 1, 1, 2);
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     layout->addWidget(line, 3, 0, 1, 3);
-    layout->addWidget(aboutLabel(this, "lblDisclaimer", AboutDisclaimer), 4, 0, 2, 2);
+    layout->addWidget(aboutLabel(this, "lblDisclaimer", texts.disclaimer), 4, 0, 2, 2);
     layout->addWidget(ok, 4, 2);
     layout->addWidget(sysInfo, 5, 2, Qt::AlignTop);
     layout->setColumnStretch(1, 1);

@@ -5,11 +5,13 @@
 
 #include "ChildWindow.h"
 
+class RadioDocument;
+
 class frmAbout : public ChildWindow
 {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget* parent = nullptr);
+    explicit frmAbout(const RadioDocument& document, QWidget* parent = nullptr);
     QRect placement(const QSize& mainSize) const override;
 
     // Starts the system's information program, or says that none is available.

@@ -1,5 +1,4 @@
 #include "MDImain.h"
-#include "files/Form_open_chann.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -17,7 +16,7 @@ int main(int argc, char* argv[])
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1) {
         const QString path = QFileInfo(arguments.at(1)).absoluteFilePath();
-        QTimer::singleShot(0, &mainWindow, [&mainWindow, path] { Form_open_chann::loadFile(&mainWindow, path); });
+        QTimer::singleShot(0, &mainWindow, [&mainWindow, path] { mainWindow.openFile(path); });
     }
     return QApplication::exec();
 }

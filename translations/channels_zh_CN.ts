@@ -12,14 +12,6 @@
         <translation>关闭</translation>
     </message>
     <message>
-        <source>^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  </source>
-        <translation>^ 信道号 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^发射功率|^信道带宽|^信道名称</translation>
-    </message>
-    <message>
-        <source>Channel Information</source>
-        <translation>信道参数编辑</translation>
-    </message>
-    <message>
         <source>Over the range of receive frequency .</source>
         <translation>接收频率超出范围 ！</translation>
     </message>
@@ -30,6 +22,10 @@
     <message>
         <source>Please input the receive frequency in advance.</source>
         <translation>请先输入接收频率 ！</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>信道 %1</translation>
     </message>
 </context>
 </TS>

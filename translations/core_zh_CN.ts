@@ -25,6 +25,454 @@
     </message>
 </context>
 <context>
+    <name>CompareText</name>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the changes of one line</comment>
+        <translation>；</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the items of a list</comment>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>（空）</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>RX</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>TX</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>none (receive only)</source>
+        <translation>无（仅接收）</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>解码</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>发射功率</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>信道带宽</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>宽带</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>窄带</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>信道名称</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>Squelch level</source>
+        <translation>静噪等级</translation>
+    </message>
+    <message>
+        <source>VOX level</source>
+        <translation>声控等级</translation>
+    </message>
+    <message>
+        <source>Time-out timer (minutes)</source>
+        <translation>超时定时器（分钟）</translation>
+    </message>
+    <message>
+        <source>Work mode</source>
+        <translation>工作模式</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <comment>work mode</comment>
+        <translation>频率模式</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <comment>work mode</comment>
+        <translation>信道模式</translation>
+    </message>
+    <message>
+        <source>Only channel mode</source>
+        <translation>仅工作在信道模式</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>背光灯</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>按键点亮</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>持续点亮</translation>
+    </message>
+    <message>
+        <source>Channel display</source>
+        <translation>信道显示方式</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <comment>channel display</comment>
+        <translation>显示信道频率</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>channel display</comment>
+        <translation>显示信道名称</translation>
+    </message>
+    <message>
+        <source>Scan mode</source>
+        <translation>扫描方式</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>TO</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>CO</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <source>Priority channel</source>
+        <translation>优先信道</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Battery save</source>
+        <translation>电池省电</translation>
+    </message>
+    <message>
+        <source>Key beep</source>
+        <translation>哔音</translation>
+    </message>
+    <message>
+        <source>PF key</source>
+        <translation>PF 键</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>呼叫</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>照明</translation>
+    </message>
+    <message>
+        <source>Priority scan</source>
+        <translation>优先扫描</translation>
+    </message>
+    <message>
+        <source>Step (kHz)</source>
+        <translation>步进频率（kHz）</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>频差方向</translation>
+    </message>
+    <message>
+        <source>Minus</source>
+        <translation>减频</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>加频</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>频差频率</translation>
+    </message>
+    <message>
+        <source>cell %1 %2 → %3</source>
+        <translation>单元 %1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a field and its value</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>other stored bytes: %1</source>
+        <translation>其他存储字节：%1</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>信道 %1：%2</translation>
+    </message>
+    <message>
+        <source>Channel %1: added (%2)</source>
+        <translation>信道 %1：新增（%2）</translation>
+    </message>
+    <message>
+        <source>Channel %1: removed (%2)</source>
+        <translation>信道 %1：删除（%2）</translation>
+    </message>
+    <message>
+        <source>Channel %1: unused in both, other stored bytes: %2</source>
+        <translation>信道 %1：两边均未使用，其他存储字节：%2</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1：%2 → %3</translation>
+    </message>
+    <message>
+        <source>Frequency mode: %1</source>
+        <translation>频率模式：%1</translation>
+    </message>
+    <message>
+        <source>%1 to %2 MHz</source>
+        <translation>%1 至 %2 MHz</translation>
+    </message>
+    <message>
+        <source>Frequency range: %1 → %2</source>
+        <translation>工作频率范围：%1 → %2</translation>
+    </message>
+    <message>
+        <source>FM preset %1: %2 → %3</source>
+        <translation>收音机频道 %1：%2 → %3</translation>
+    </message>
+    <message>
+        <source>Memory block %1: %2 cells differ</source>
+        <translation>存储块 %1：%2 个单元不同</translation>
+    </message>
+    <message>
+        <source>Memory block %1: %2</source>
+        <translation>存储块 %1：%2</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Optional features</source>
+        <translation>可选参数</translation>
+    </message>
+    <message>
+        <source>Frequency mode</source>
+        <translation>频率模式</translation>
+    </message>
+    <message>
+        <source>Frequency range</source>
+        <translation>工作频率范围</translation>
+    </message>
+    <message>
+        <source>FM presets</source>
+        <translation>收音机频道</translation>
+    </message>
+    <message>
+        <source>Other memory</source>
+        <translation>其他存储内容</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>没有差别。</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <source>The transmit frequency &quot;%1&quot; is not a number.</source>
+        <translation>发射频率“%1”不是数字。</translation>
+    </message>
+    <message>
+        <source>The frequency &quot;%1&quot; is not a number.</source>
+        <translation>频率“%1”不是数字。</translation>
+    </message>
+    <message>
+        <source>The transmit frequency %1 MHz lies outside the range %2 to %3 MHz.</source>
+        <translation>发射频率 %1 MHz 超出工作频率范围 %2 至 %3 MHz。</translation>
+    </message>
+    <message>
+        <source>The frequency %1 MHz lies outside the range %2 to %3 MHz.</source>
+        <translation>频率 %1 MHz 超出工作频率范围 %2 至 %3 MHz。</translation>
+    </message>
+    <message>
+        <source>The duplex &quot;%1&quot; is none of +, -, split and off.</source>
+        <translation>频差方向“%1”不是 +、-、split 或 off。</translation>
+    </message>
+    <message>
+        <source>The offset &quot;%1&quot; is not a number.</source>
+        <translation>频差“%1”不是数字。</translation>
+    </message>
+    <message>
+        <source>The CTCSS tone %1 Hz is not in the radio&apos;s table.</source>
+        <translation>CTCSS 亚音 %1 Hz 不在本机的亚音表中。</translation>
+    </message>
+    <message>
+        <source>The DCS code %1 is not in the radio&apos;s table.</source>
+        <translation>DCS 数字亚音 %1 不在本机的亚音表中。</translation>
+    </message>
+    <message>
+        <source>The DCS polarity &quot;%1&quot; is not two letters N or R.</source>
+        <translation>DCS 极性“%1”不是由 N 或 R 组成的两个字母。</translation>
+    </message>
+    <message>
+        <source>The cross mode &quot;%1&quot; is not one the radio can hold.</source>
+        <translation>本机无法保存交叉方式“%1”。</translation>
+    </message>
+    <message>
+        <source>The tone mode &quot;%1&quot; is none of Tone, TSQL, DTCS and Cross.</source>
+        <translation>亚音方式“%1”不是 Tone、TSQL、DTCS 或 Cross。</translation>
+    </message>
+    <message>
+        <source>%1 MHz is stored as %2 MHz: the radio&apos;s step is %3 kHz.</source>
+        <translation>%1 MHz 保存为 %2 MHz：本机的频率步进为 %3 kHz。</translation>
+    </message>
+    <message>
+        <source>The row gives no location.</source>
+        <translation>该行没有给出信道号（Location）。</translation>
+    </message>
+    <message>
+        <source>The location &quot;%1&quot; is not a channel number from 1 to 128.</source>
+        <translation>信道号“%1”不在 1 至 128 之间。</translation>
+    </message>
+    <message>
+        <source>Channel %1 is given again; line %2 gave it first.</source>
+        <translation>信道 %1 重复出现；第 %2 行已给出该信道。</translation>
+    </message>
+    <message>
+        <source>The row gives no frequency.</source>
+        <translation>该行没有给出频率。</translation>
+    </message>
+    <message>
+        <source>The mode &quot;%1&quot; is neither FM nor NFM.</source>
+        <translation>模式“%1”既不是 FM 也不是 NFM。</translation>
+    </message>
+    <message>
+        <source>The power &quot;%1&quot; is neither High nor Low.</source>
+        <translation>功率“%1”既不是 High 也不是 Low。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is stored as &quot;%2&quot;.</source>
+        <translation>名称“%1”保存为“%2”。</translation>
+    </message>
+    <message>
+        <source>The CSV file %1 cannot be opened: %2</source>
+        <translation>无法打开 CSV 文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The CSV file %1 is larger than %2 MiB, far too large for a list of 128 channels. Nothing was imported.</source>
+        <translation>CSV 文件 %1 大于 %2 MiB，远远超出 128 个信道的列表所需。未导入任何内容。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the CSV file %2 is not UTF-8 text. Save the file as &quot;CSV UTF-8&quot; and import it again. Nothing was imported.</source>
+        <translation>CSV 文件 %2 的第 %1 行不是 UTF-8 文本。请将文件另存为“CSV UTF-8”后再导入。未导入任何内容。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the CSV file %2 holds a quoted field that does not end with a quote followed by a comma or the end of the line. Nothing was imported.</source>
+        <translation>CSV 文件 %2 的第 %1 行有一个带引号的字段，它没有以引号加逗号或行尾结束。未导入任何内容。</translation>
+    </message>
+    <message>
+        <source>The CSV file %1 is empty: it has no header row. Nothing was imported.</source>
+        <translation>CSV 文件 %1 是空的：没有标题行。未导入任何内容。</translation>
+    </message>
+    <message>
+        <source>The header row of the CSV file %1 has no column &quot;%2&quot;. Nothing was imported.</source>
+        <translation>CSV 文件 %1 的标题行中没有“%2”列。未导入任何内容。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>Line %1 (channel %2): %3</source>
+        <translation>第 %1 行（信道 %2）：%3</translation>
+    </message>
+</context>
+<context>
+    <name>Form_Edit_Test</name>
+    <message>
+        <source>Radio Frequency</source>
+        <translation>收音机编辑</translation>
+    </message>
+    <message>
+        <source>^Radio Channel |^ Frequency (MHZ)</source>
+        <translation>^收  音  频  道 |^    频      率  (MHZ) </translation>
+    </message>
+</context>
+<context>
+    <name>Form_open_chann</name>
+    <message>
+        <source>The channel file %1 cannot be opened: %2</source>
+        <translation>无法打开信道参数文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The channel file %1 holds only %2 of the 4096 values it must hold. Nothing was loaded.</source>
+        <translation>信道参数文件 %1 只有 %2 个数值，应有 4096 个。未调入任何数据。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the channel file %2 holds &quot;%3&quot;, which is not a number. Nothing was loaded.</source>
+        <translation>信道参数文件 %2 第 %1 行的“%3”不是数字。未调入任何数据。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the channel file %2 holds the value %3, which lies outside 0 to 255. Nothing was loaded.</source>
+        <translation>信道参数文件 %2 第 %1 行的数值 %3 超出 0 到 255 的范围。未调入任何数据。</translation>
+    </message>
+</context>
+<context>
+    <name>Form_save_chann</name>
+    <message>
+        <source>Complete storing channel parameter.</source>
+        <translation>信道参数保存完毕 ！</translation>
+    </message>
+    <message>
+        <source>The channel file %1 could not be saved: %2
+A file of that name already on disk is left as it was.</source>
+        <translation>无法保存信道参数文件 %1：%2
+磁盘上原有的同名文件保持不变。</translation>
+    </message>
+</context>
+<context>
     <name>ImageSummary</name>
     <message>
         <source>%1 (not in the list)</source>
@@ -37,6 +485,17 @@
     <message>
         <source>%1 to %2 MHz</source>
         <translation>%1 到 %2 MHz</translation>
+    </message>
+</context>
+<context>
+    <name>LinkEngine</name>
+    <message>
+        <source>Receiving or transmitting frequency that frequency Mode out of frequency limitation range </source>
+        <translation>频率模式下的接收或发射频率超出频率限制范围</translation>
+    </message>
+    <message>
+        <source>Channel %1that Receiving or transmitting frequency  out of frequency limitation range </source>
+        <translation>信道 %1 中的接收或发射频率超出频率限制范围</translation>
     </message>
 </context>
 <context>
@@ -72,6 +531,182 @@
     <message>
         <source>System Information(&amp;S)...</source>
         <translation>系统信息(&amp;S)...</translation>
+    </message>
+</context>
+<context>
+    <name>frm_chann</name>
+    <message>
+        <source>Channel Information</source>
+        <translation>信道参数编辑</translation>
+    </message>
+    <message>
+        <source>^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  </source>
+        <translation>^ 信道号 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^发射功率|^信道带宽|^信道名称</translation>
+    </message>
+</context>
+<context>
+    <name>frm_option</name>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>按键点亮</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>持续点亮</translation>
+    </message>
+    <message>
+        <source>Frequncy</source>
+        <comment>channel display</comment>
+        <translation>显示信道频率</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>显示信道名称</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>TO</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>CO</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Minus</source>
+        <translation>减频</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>加频</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>窄带</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>宽带</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低功率</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高功率</translation>
+    </message>
+    <message>
+        <source>Optional Features</source>
+        <translation>可选参数</translation>
+    </message>
+    <message>
+        <source>Time Out Timer(TOT)[Min]</source>
+        <translation>超时定时器(TOT)[分钟]</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>声控等级</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>静噪等级</translation>
+    </message>
+    <message>
+        <source>Work Mode</source>
+        <translation>工作模式</translation>
+    </message>
+    <message>
+        <source>Frequncy</source>
+        <comment>work mode</comment>
+        <translation>频率模式</translation>
+    </message>
+    <message>
+        <source> Channel</source>
+        <translation> 信道模式</translation>
+    </message>
+    <message>
+        <source>Only Channel Mode </source>
+        <translation>仅工作在信道模式</translation>
+    </message>
+    <message>
+        <source>Back Light</source>
+        <translation>背光灯</translation>
+    </message>
+    <message>
+        <source>Channel Disp Way</source>
+        <translation>信道显示方式</translation>
+    </message>
+    <message>
+        <source>Scans</source>
+        <translation>扫描方式</translation>
+    </message>
+    <message>
+        <source>Priority Channel</source>
+        <translation>优先信道</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>电池省电</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>哔音</translation>
+    </message>
+    <message>
+        <source>Frequncy Mode</source>
+        <translation>频率模式</translation>
+    </message>
+    <message>
+        <source>RX Frequncy(MHZ)</source>
+        <translation>接收频率(MHZ)</translation>
+    </message>
+    <message>
+        <source>TX Frequncy(MHZ)</source>
+        <translation>发射频率(MHZ)</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>解码</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>Step(KHZ)</source>
+        <translation>步进频率(KHZ)</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>频差方向</translation>
+    </message>
+    <message>
+        <source>Offset Frequncy(MHZ) </source>
+        <translation>频差频率(MHZ)</translation>
+    </message>
+    <message>
+        <source>Wide / Narrow</source>
+        <translation>信道带宽</translation>
+    </message>
+    <message>
+        <source>TX Power</source>
+        <translation>发射功率</translation>
+    </message>
+    <message>
+        <source>Frequncy Range</source>
+        <translation>工作频率范围</translation>
     </message>
 </context>
 </TS>

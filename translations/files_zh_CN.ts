@@ -1,6 +1,43 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
+<context>
+    <name>ChannelExchange</name>
+    <message>
+        <source>Import CSV</source>
+        <translation>导入 CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>导出 CSV</translation>
+    </message>
+    <message>
+        <source>Compare with file</source>
+        <translation>与文件比较</translation>
+    </message>
+    <message>
+        <source>Channel files (*.chann *.CHANN);;All files (*)</source>
+        <translation>信道参数文件 (*.chann *.CHANN);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The CSV file %1 could not be written: %2
+A file of that name already on disk is left as it was.</source>
+        <translation>CSV 文件 %1 无法写入：%2
+磁盘上已有的同名文件保持原样。</translation>
+    </message>
+    <message>
+        <source>Channels in use exported to %1: %2.</source>
+        <translation>已导出到 %1 的在用信道：%2 个。</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>导入 %1</translation>
+    </message>
+</context>
 <context>
     <name>ChannelFileDialog</name>
     <message>
@@ -14,6 +51,84 @@
     <message>
         <source>Cancel</source>
         <translation>取  消</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>What differs from the working copy to %1:</source>
+        <translation>当前数据与 %1 的差别：</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportPreview</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>导入 CSV</translation>
+    </message>
+    <message>
+        <source>Every row can be imported as it stands.</source>
+        <translation>每一行都可以原样导入。</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>拒绝</translation>
+    </message>
+    <message>
+        <source>Adjusted</source>
+        <translation>已调整</translation>
+    </message>
+    <message>
+        <source>Import the other rows</source>
+        <translation>导入其余各行</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Importing %1 replaces all 128 channels: every channel that no row gives becomes unused. The optional features, the frequency mode, the range and the FM presets stay as they are.</source>
+        <translation>导入 %1 将取代全部 128 个信道：没有任何行给出的信道都将变为未使用。可选参数、频率模式、工作频率范围和收音机频道保持不变。</translation>
+    </message>
+    <message>
+        <source>Rows: %1. Channels imported: %2 (in use now: %3). Rows left out: %4.</source>
+        <translation>行数：%1。导入的信道：%2 个（目前在用：%3 个）。略去的行：%4 行。</translation>
+    </message>
+    <message>
+        <source>Every row that is left out or changed is listed below.</source>
+        <translation>被略去或被调整的每一行都列在下表中。</translation>
     </message>
 </context>
 <context>
@@ -39,20 +154,8 @@
         <translation>信道参数从文件调入成功 ！</translation>
     </message>
     <message>
-        <source>The channel file %1 cannot be opened: %2</source>
-        <translation>无法打开信道参数文件 %1：%2</translation>
-    </message>
-    <message>
-        <source>The channel file %1 holds only %2 of the 4096 values it must hold. Nothing was loaded.</source>
-        <translation>信道参数文件 %1 只有 %2 个数值，应有 4096 个。未调入任何数据。</translation>
-    </message>
-    <message>
-        <source>Line %1 of the channel file %2 holds &quot;%3&quot;, which is not a number. Nothing was loaded.</source>
-        <translation>信道参数文件 %2 第 %1 行的“%3”不是数字。未调入任何数据。</translation>
-    </message>
-    <message>
-        <source>Line %1 of the channel file %2 holds the value %3, which lies outside 0 to 255. Nothing was loaded.</source>
-        <translation>信道参数文件 %2 第 %1 行的数值 %3 超出 0 到 255 的范围。未调入任何数据。</translation>
+        <source>Open %1</source>
+        <translation>打开 %1</translation>
     </message>
 </context>
 <context>
@@ -70,18 +173,8 @@
         <translation>保存信道参数所需要的文件名无效 </translation>
     </message>
     <message>
-        <source>Advice don&apos;t modify file suffix name of system default ！</source>
+        <source>Advice don't modify file suffix name of system default ！</source>
         <translation>建议不要修改系统默认的文件后缀名！</translation>
-    </message>
-    <message>
-        <source>Complete storing channel parameter.</source>
-        <translation>信道参数保存完毕 ！</translation>
-    </message>
-    <message>
-        <source>The channel file %1 could not be saved: %2
-A file of that name already on disk is left as it was.</source>
-        <translation>无法保存信道参数文件 %1：%2
-磁盘上原有的同名文件保持不变。</translation>
     </message>
 </context>
 </TS>

@@ -8,16 +8,12 @@
         <translation>关闭</translation>
     </message>
     <message>
-        <source>Radio Frequency</source>
-        <translation>收音机编辑</translation>
-    </message>
-    <message>
-        <source>^Radio Channel |^ Frequency (MHZ)</source>
-        <translation>^收  音  频  道 |^    频      率  (MHZ) </translation>
-    </message>
-    <message>
         <source>Over the range of FM frequency .</source>
         <translation>收音机频率超出范围 ！</translation>
+    </message>
+    <message>
+        <source>Radio Channel %1</source>
+        <translation>收音机频道 %1</translation>
     </message>
 </context>
 </TS>

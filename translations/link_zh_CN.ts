@@ -113,5 +113,17 @@
         <source>Communication fault.</source>
         <translation>与对讲机通讯故障 ！</translation>
     </message>
+    <message>
+        <source>Write to radio</source>
+        <translation>写入对讲机</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>初始化参数</translation>
+    </message>
+    <message>
+        <source>Read from radio</source>
+        <translation>从对讲机读取</translation>
+    </message>
 </context>
 </TS>

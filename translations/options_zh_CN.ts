@@ -4,107 +4,6 @@
 <context>
     <name>frm_option</name>
     <message>
-        <source>Optional Features</source>
-        <translation>可选参数</translation>
-    </message>
-    <message>
-        <source>Time Out Timer(TOT)[Min]</source>
-        <translation>超时定时器(TOT)[分钟]</translation>
-    </message>
-    <message>
-        <source>VOX Level</source>
-        <translation>声控等级</translation>
-    </message>
-    <message>
-        <source>Squelch Level</source>
-        <translation>静噪等级</translation>
-    </message>
-    <message>
-        <source>Back Light</source>
-        <translation>背光灯</translation>
-    </message>
-    <message>
-        <source>Channel Disp Way</source>
-        <translation>信道显示方式</translation>
-    </message>
-    <message>
-        <source>Scans</source>
-        <translation>扫描方式</translation>
-    </message>
-    <message>
-        <source>Priority Channel</source>
-        <translation>优先信道</translation>
-    </message>
-    <message>
-        <source>Work Mode</source>
-        <translation>工作模式</translation>
-    </message>
-    <message>
-        <source>Frequncy</source>
-        <comment>work mode</comment>
-        <translation>频率模式</translation>
-    </message>
-    <message>
-        <source> Channel</source>
-        <translation> 信道模式</translation>
-    </message>
-    <message>
-        <source>Only Channel Mode </source>
-        <translation>仅工作在信道模式</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>电池省电</translation>
-    </message>
-    <message>
-        <source>Beep</source>
-        <translation>哔音</translation>
-    </message>
-    <message>
-        <source>Frequncy Mode</source>
-        <translation>频率模式</translation>
-    </message>
-    <message>
-        <source>RX Frequncy(MHZ)</source>
-        <translation>接收频率(MHZ)</translation>
-    </message>
-    <message>
-        <source>TX Frequncy(MHZ)</source>
-        <translation>发射频率(MHZ)</translation>
-    </message>
-    <message>
-        <source>Decode</source>
-        <translation>解码</translation>
-    </message>
-    <message>
-        <source>Encode</source>
-        <translation>编码</translation>
-    </message>
-    <message>
-        <source>Step(KHZ)</source>
-        <translation>步进频率(KHZ)</translation>
-    </message>
-    <message>
-        <source>Duplex</source>
-        <translation>频差方向</translation>
-    </message>
-    <message>
-        <source>Offset Frequncy(MHZ) </source>
-        <translation>频差频率(MHZ)</translation>
-    </message>
-    <message>
-        <source>Wide / Narrow</source>
-        <translation>信道带宽</translation>
-    </message>
-    <message>
-        <source>TX Power</source>
-        <translation>发射功率</translation>
-    </message>
-    <message>
-        <source>Frequncy Range</source>
-        <translation>工作频率范围</translation>
-    </message>
-    <message>
         <source>From</source>
         <translation>从</translation>
     </message>
@@ -119,67 +18,6 @@
     <message>
         <source>Close</source>
         <translation>关闭</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>关</translation>
-    </message>
-    <message>
-        <source>Push</source>
-        <translation>按键点亮</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>持续点亮</translation>
-    </message>
-    <message>
-        <source>Frequncy</source>
-        <comment>channel display</comment>
-        <translation>显示信道频率</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>显示信道名称</translation>
-    </message>
-    <message>
-        <source>SE</source>
-        <translation>搜索</translation>
-    </message>
-    <message>
-        <source>TO</source>
-        <translation>时间</translation>
-    </message>
-    <message>
-        <source>CO</source>
-        <translation>载波</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>无</translation>
-    </message>
-    <message>
-        <source>Minus</source>
-        <translation>减频</translation>
-    </message>
-    <message>
-        <source>Plus</source>
-        <translation>加频</translation>
-    </message>
-    <message>
-        <source>Narrow</source>
-        <translation>窄带</translation>
-    </message>
-    <message>
-        <source>Wide</source>
-        <translation>宽带</translation>
-    </message>
-    <message>
-        <source>Low</source>
-        <translation>低功率</translation>
-    </message>
-    <message>
-        <source>High</source>
-        <translation>高功率</translation>
     </message>
     <message>
         <source>Over the range of RX frequency .</source>
@@ -208,14 +46,6 @@
     <message>
         <source>frequency of upper limit can&apos;t less than frequency of lower limit.</source>
         <translation>上限频率不可小于下限频率</translation>
-    </message>
-    <message>
-        <source>Receiving or transmitting frequency that frequency Mode out of frequency limitation range </source>
-        <translation>频率模式下的接收或发射频率超出频率限制范围</translation>
-    </message>
-    <message>
-        <source>Channel %1that Receiving or transmitting frequency  out of frequency limitation range </source>
-        <translation>信道 %1 中的接收或发射频率超出频率限制范围</translation>
     </message>
 </context>
 </TS>

@@ -183,12 +183,40 @@
         <translation>取消</translation>
     </message>
     <message>
-        <source>Print...</source>
-        <translation>打印...</translation>
+        <source>Undo %1</source>
+        <translation>撤销 %1</translation>
     </message>
     <message>
-        <source>Export PDF...</source>
-        <translation>导出 PDF...</translation>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>重做 %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Import CSV…</source>
+        <translation>导入 CSV…</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>导出 CSV…</translation>
+    </message>
+    <message>
+        <source>Compare with file…</source>
+        <translation>与文件比较…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>打印…</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>导出 PDF…</translation>
     </message>
 </context>
 <context>

@@ -194,12 +194,135 @@ would refuse. Exits with 4 when a write would be refused, 0 when not.
 </translation>
     </message>
     <message>
+        <source>The CSV file %1 could not be written: %2
+A file of that name already on disk is left as it was.</source>
+        <translation>CSV 文件 %1 无法写入：%2
+磁盘上已有的同名文件保持原样。</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>拒绝：%1</translation>
+    </message>
+    <message>
+        <source>adjusted: %1</source>
+        <translation>已调整：%1</translation>
+    </message>
+    <message>
+        <source>export needs the CSV file to write: -o OUT.csv</source>
+        <translation>export 需要指定要写入的 CSV 文件：-o 输出.csv</translation>
+    </message>
+    <message>
+        <source>Channels in use written to %1: %2.</source>
+        <translation>已写入 %1 的在用信道：%2 个。</translation>
+    </message>
+    <message>
+        <source>import needs the channel file to write: -o OUT.chann</source>
+        <translation>import 需要指定要写入的信道参数文件：-o 输出.chann</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows refused; nothing was written. Correct them, or leave them out with --skip-bad.</source>
+        <translation>%2 行中有 %1 行被拒绝，未写入任何内容。请改正这些行，或用 --skip-bad 略去它们。</translation>
+    </message>
+    <message>
+        <source>Channels imported into %1: %2; rows left out: %3.</source>
+        <translation>已导入 %1 的信道：%2 个；略去的行：%3 行。</translation>
+    </message>
+    <message>
+        <source>%1 and %2 hold the same.</source>
+        <translation>%1 与 %2 的内容相同。</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli export FILE.chann -o OUT.csv [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+Writes the channels in use of a channel file as a spreadsheet CSV (UTF-8, one
+row per channel) in the column layout of common radio programming tools, as
+File &gt; Export CSV does in the program.
+
+  -o, --output F      the CSV file to write
+  --radio-version N   the memory format of the file: 2 (the default) or 1
+</source>
+        <translation>用法：qv3n-cli export 文件.chann -o 输出.csv [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+把信道参数文件中的在用信道写成电子表格 CSV 文件（UTF-8，每个信道一行），
+列的格式与常见的对讲机编程工具相同，与程序中的 文件 &gt; 导出 CSV 一样。
+
+  -o, --output F      要写入的 CSV 文件
+  --radio-version N   文件的存储格式：2（默认）或 1
+</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli import IN.csv -o OUT.chann [--base FILE.chann] [--skip-bad]
+                      [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+Makes a channel file from a CSV channel list: the rows give all 128 channels
+(a channel no row gives is unused); everything else comes from the base file.
+Every row the radio cannot hold is listed with its line and reason, and then
+nothing is written (exit status 4) unless --skip-bad is given. Names are
+upper-cased and cut to five characters; that is listed too.
+
+  -o, --output F      the channel file to write
+  --base F            the channel file the settings, the frequency mode, the
+                      range and the FM presets come from (default: the
+                      program&apos;s default image); its range bounds the rows
+  --skip-bad          write the file without the refused rows
+  --radio-version N   the memory format to write: 2 (the default) or 1
+  -q, --quiet         list only the refused rows
+</source>
+        <translation>用法：qv3n-cli import 输入.csv -o 输出.chann [--base 文件.chann] [--skip-bad]
+                      [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+由 CSV 信道列表生成信道参数文件：各行给出全部 128 个信道（没有任何行给出的
+信道为未使用），其余内容都来自基础文件。本机无法保存的每一行都会列出行号和
+原因，此时不写入任何内容（退出状态 4），除非给出 --skip-bad。名称会转为大写
+并截为五个字符，这也会列出。
+
+  -o, --output F      要写入的信道参数文件
+  --base F            提供可选参数、频率模式、工作频率范围和收音机频道的
+                      信道参数文件（默认：程序的默认数据）；各行的频率
+                      须在它的工作频率范围内
+  --skip-bad          略去被拒绝的行，写入文件
+  --radio-version N   要写入的存储格式：2（默认）或 1
+  -q, --quiet         只列出被拒绝的行
+</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli diff A B [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+Lists what differs from A to B, one line each: every channel with each field
+that differs (channels in use in one only as added or removed), every optional
+feature, the frequency mode, the range, every FM preset, and any other byte.
+A and B are channel files. Exits with 0 when they hold the same, 5 when they
+differ.
+
+  --radio-version N   the memory format of the files: 2 (the default) or 1
+  -q, --quiet         nothing on standard error when they hold the same
+</source>
+        <translation>用法：qv3n-cli diff A B [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+逐行列出从 A 到 B 的差别：每个有差别的信道及其不同的各项（只在一边使用的
+信道显示为新增或删除）、每项可选参数、频率模式、工作频率范围、每个收音机
+频道，以及其他任何不同的字节。A 和 B 是信道参数文件。内容相同时退出状态为
+0，不同时为 5。
+
+  --radio-version N   文件的存储格式：2（默认）或 1
+  -q, --quiet         内容相同时不在标准错误输出上显示信息
+</translation>
+    </message>
+    <message>
+        <source>%1 names a port, and comparing with a radio is not available in this version. Read the radio into a file first (qv3n-cli read %1 -o FILE.chann) and compare that file.</source>
+        <translation>%1 是一个端口，本版本还不能与对讲机比较。请先把对讲机读入文件（qv3n-cli read %1 -o 文件.chann），再比较该文件。</translation>
+    </message>
+    <message>
+        <source>--base and --skip-bad are options of import only.</source>
+        <translation>--base 和 --skip-bad 只用于 import。</translation>
+    </message>
+    <message>
         <source>--paper takes a4 or letter, not &quot;%1&quot;.</source>
         <translation>--paper 只接受 a4 或 letter，而不是“%1”。</translation>
     </message>
     <message>
-        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, print and help.</source>
-        <translation>未知命令“%1”；可用命令为 read、write、show、check、print 和 help。</translation>
+        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, export, import, diff, print and help.</source>
+        <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff、print 和 help。</translation>
     </message>
     <message>
         <source>print needs the PDF file to write: -o FILE.pdf</source>
@@ -257,6 +380,9 @@ Verbs:
   write PORT FILE.chann     write a channel file to the radio
   show FILE.chann           print the channels and settings of a channel file
   check FILE.chann          say what a write of the file would adjust or refuse
+  export FILE.chann -o OUT.csv   write the channels of a channel file as CSV
+  import IN.csv -o OUT.chann     make a channel file from a CSV channel list
+  diff A B                  list what differs between two channel files
   print FILE.chann -o F.pdf write the channel list of a channel file as a PDF file
   help [VERB]               this help, or the help of one verb (also VERB --help)
 
@@ -269,7 +395,8 @@ Options:
 
 Exit status: 0 done; 1 the radio failed (port error, no answer, fault);
 2 usage error; 3 file error (cannot be read or written, malformed);
-4 refused by a check before writing, or the radio&apos;s memory format differs.
+4 refused by a check before writing, the radio&apos;s memory format differs, or an
+import refused rows; 5 diff found differences.
 </source>
         <translation>用法：qv3n-cli 命令 [选项] 参数
 
@@ -280,6 +407,9 @@ Exit status: 0 done; 1 the radio failed (port error, no answer, fault);
   write 端口 文件.chann     把信道参数文件写入对讲机
   show 文件.chann           显示信道参数文件中的信道和参数
   check 文件.chann          说明写入该文件时会调整或拒绝的内容
+  export 文件.chann -o 输出.csv   把信道参数文件中的信道写成 CSV
+  import 输入.csv -o 输出.chann   由 CSV 信道列表生成信道参数文件
+  diff A B                  列出两个信道参数文件之间的差别
   print 文件.chann -o F.pdf 把信道参数文件的信道列表写成 PDF 文件
   help [命令]               本帮助，或某个命令的帮助（也可用 命令 --help）
 
@@ -292,7 +422,8 @@ COMn 的设备），或设备路径。
 
 退出状态：0 完成；1 与对讲机通讯失败（端口错误、无应答、故障）；
 2 用法错误；3 文件错误（无法读取或写入、格式不对）；
-4 被写入前的检查拒绝，或对讲机的存储格式不同。
+4 被写入前的检查拒绝、对讲机的存储格式不同，或导入时有行被拒绝；
+5 diff 发现差别。
 </translation>
     </message>
 </context>

@@ -1,19 +1,22 @@
 #include "channels/frm_chann.h"
 
-#include "Globals.h"
+#include "ChannelRecord.h"
 #include "Tables.h"
+#include "support/DocumentPoke.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QUndoStack>
 
 namespace {
 
-void setRecord(int channel, const QList<int>& cells)
+void setRecord(RadioDocument& document, int channel, const QList<int>& cells)
 {
+    DocumentPoke edit(document);
     for (int c = 0; c < 16; ++c)
-        RadioImage.setCell(channel, c, quint8(cells[c]));
+        edit->setCell(channel, c, quint8(cells[c]));
 }
 
 } // namespace
@@ -22,19 +25,18 @@ class TestChannelTable : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        UiLanguage = false;
-        BuildToneTables();
-    }
     void init()
     {
-        RadioVersion = 1;
-        ResetRadioImage();
-        m_table = new frm_chann;
+        m_document = new RadioDocument;
+        poke(*m_document).data().version = 1;
+        m_table = new frm_chann(*m_document);
         m_table->show();
     }
-    void cleanup() { delete m_table; }
+    void cleanup()
+    {
+        delete m_table;
+        delete m_document;
+    }
 
     void showsRecords_data()
     {
@@ -51,7 +53,7 @@ private slots:
             << QStringList{ "445.00000", "445.00000", " D023I   ", " D754I   ", "Low", "Wide", "" };
         QTest::newRow("tone above 153")
             << QList<int>{ 200, 0x00, 0x50, 0x44, 200, 0x00, 0x50, 0x44, 0x08, 0x80, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 }
-            << QStringList{ "445.00000", "445.00000", ToneTable[104], ToneTable[0], "High", "Narrow", "" };
+            << QStringList{ "445.00000", "445.00000", ToneTable()[104], ToneTable()[0], "High", "Narrow", "" };
         QTest::newRow("name bit clear")
             << QList<int>{ 0x00, 0x00, 0x50, 0x44, 0x00, 0x00, 0x50, 0x44, 0x00, 0xC0, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 }
             << QStringList{ "445.00000", "445.00000", "OFF", "OFF", "High", "Wide", "" };
@@ -63,22 +65,20 @@ private slots:
     {
         QFETCH(QList<int>, record);
         QFETCH(QStringList, row);
-        setRecord(5, record);
-        m_table->activated();
+        setRecord(*m_document, 5, record);
         for (int col = frm_chann::ColRx; col <= frm_chann::ColName; ++col)
             QCOMPARE(m_table->cellText(5, col), row[col - 1]);
         for (int c = 0; c < 16; ++c)   // showing a record changes none of it
-            QCOMPARE(int(RadioImage.cell(5, c)), record[c]);
+            QCOMPARE(int(m_document->image().cell(5, c)), record[c]);
     }
 
-    void unusedMarkerClearsTheRecord()
+    void unusedMarkerShowsBlank()
     {
-        setRecord(7, { 0x09, 0xFF, 0x50, 0x44, 0x09, 0x00, 0x50, 0x44, 0x10, 0xC0, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 });
-        m_table->ShowChannelRow(7);
+        setRecord(*m_document, 7,
+                  { 0x09, 0xFF, 0x50, 0x44, 0x09, 0x00, 0x50, 0x44, 0x10, 0xC0, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 });
         for (int col = frm_chann::ColRx; col <= frm_chann::ColName; ++col)
             QVERIFY(m_table->cellText(7, col).isEmpty());
-        for (int c = 0; c < 16; ++c)
-            QCOMPARE(RadioImage.cell(7, c), quint8(0xFF));
+        QCOMPARE(m_document->image().cell(7, 0), quint8(0x09));
     }
 
     void storesNames_data()
@@ -95,43 +95,47 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QList<int>, codes);
         QFETCH(bool, named);
-        setRecord(2, { 0x00, 0x00, 0x50, 0x44, 0x00, 0x00, 0x50, 0x44, 0xEF, 0xC0, 1, 2, 3, 4, 5, 0x00 });
-        m_table->StoreChannelName(2, text);
+        MemoryImage image;
+        image.setCell(2, 8, 0xEF);
+        ChannelRecord::storeName(image, 2, text);
         for (int i = 0; i < 5; ++i)
-            QCOMPARE(int(RadioImage.cell(2, 10 + i)), codes[i]);
-        QCOMPARE(int(RadioImage.cell(2, 8)), named ? 0xFF : 0xEF);
+            QCOMPARE(int(image.cell(2, 10 + i)), codes[i]);
+        QCOMPARE(int(image.cell(2, 8)), named ? 0xFF : 0xEF);
     }
 
     void clearEmptiesOnlyTheChannels()
     {
         for (int n = 1; n <= 128; ++n)
-            setRecord(n, { 0, 0, 0x50, 0x44, 0, 0, 0x50, 0x44, 0, 0xC0, 255, 255, 255, 255, 255, 0 });
-        RadioImage.setCell(0, 0, 0x12);
-        RadioImage.setCell(129, 3, 0x34);
-        MemoryImage before = RadioImage;
-        m_table->activated();
+            setRecord(*m_document, n, { 0, 0, 0x50, 0x44, 0, 0, 0x50, 0x44, 0, 0xC0, 255, 255, 255, 255, 255, 0 });
+        poke(*m_document)->setCell(0, 0, 0x12);
+        poke(*m_document)->setCell(129, 3, 0x34);
+        const MemoryImage before = m_document->image();
         m_table->findChild<QPushButton*>(QStringLiteral("Command_Clear"))->click();
         for (int b = 0; b < MemoryImage::kBlocks; ++b) {
             for (int c = 0; c < 16; ++c) {
                 const quint8 expected = (b >= 1 && b <= 128) ? 0xFF : before.cell(b, c);
-                QCOMPARE(RadioImage.cell(b, c), expected);
+                QCOMPARE(m_document->image().cell(b, c), expected);
             }
         }
+        // One step, named after the button, takes it all back.
+        QCOMPARE(m_document->undoStack()->undoText(), QStringLiteral("Clear"));
+        m_document->undoStack()->undo();
+        QVERIFY(m_document->image() == before);
+        QCOMPARE(m_table->cellText(1, frm_chann::ColRx), QStringLiteral("445.00000"));
     }
 
     // Moving onto the name column without an open editor commits nothing.
-    void commitNameEditNeverErasesAName()
+    void committingWithoutAnEditorNeverErasesAName()
     {
-        setRecord(4, { 0, 0, 0x50, 0x44, 0, 0, 0x50, 0x44, 0x10, 0xC0, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0 });
-        m_table->activated();
+        setRecord(*m_document, 4, { 0, 0, 0x50, 0x44, 0, 0, 0x50, 0x44, 0x10, 0xC0, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0 });
         m_table->grid()->setCurrentCell(3, frm_chann::ColName);
-        m_table->CommitNameEdit();
-        m_table->CommitNameEdit(false);
+        m_table->commitPendingEdit();
         QCOMPARE(m_table->cellText(4, frm_chann::ColName), QStringLiteral("CH1"));
-        QVERIFY(RadioImage.flag(4, 8, 0x10));
+        QVERIFY(m_document->image().flag(4, 8, 0x10));
     }
 
 private:
+    RadioDocument* m_document = nullptr;
     frm_chann* m_table = nullptr;
 };
 

@@ -1,9 +1,8 @@
 #include "channels/frm_chann.h"
 #include "shell/Prompt.h"
 
-#include "Globals.h"
 #include "Language.h"
-#include "Tables.h"
+#include "support/DocumentPoke.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -18,6 +17,8 @@ using Record = QList<int>;
 
 namespace {
 
+RadioDocument* g_document = nullptr;
+
 const Record kUnused(16, 0xFF);
 
 // Channel at 430.0125 MHz both ways, decode 88.5, encode 91.5, low, wide, named CH1.
@@ -28,15 +29,16 @@ const Record kReceiveOnly = { 0x00, 0x01, 0x00, 0x43, 0xFF, 0xFF, 0xFF, 0xFF, 0x
 
 void setRecord(int channel, const Record& cells)
 {
+    DocumentPoke edit(*g_document);
     for (int c = 0; c < 16; ++c)
-        RadioImage.setCell(channel, c, quint8(cells[c]));
+        edit->setCell(channel, c, quint8(cells[c]));
 }
 
 Record record(int channel)
 {
     Record cells;
     for (int c = 0; c < 16; ++c)
-        cells.append(RadioImage.cell(channel, c));
+        cells.append(g_document->image().cell(channel, c));
     return cells;
 }
 
@@ -46,15 +48,10 @@ class TestChannelEditing : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        UiLanguage = false;
-        BuildToneTables();
-    }
     void init()
     {
-        RadioVersion = 1;
-        ResetRadioImage();
+        g_document = new RadioDocument;
+        poke(*g_document).data().version = 1;
         m_messages.clear();
         Prompt::setHandler([this](const Prompt::Message& m) {
             m_messages.append(m.text);
@@ -62,7 +59,7 @@ private slots:
                 m_duringMessage();
             return QMessageBox::Ok;
         });
-        m_table = new frm_chann;
+        m_table = new frm_chann(*g_document);
         m_table->resize(1000, 600);
         m_table->show();
         m_table->activateWindow();
@@ -74,12 +71,10 @@ private slots:
     void cleanup()
     {
         delete m_table;
+        delete g_document;
         m_duringMessage = nullptr;
         Prompt::setHandler({});
-        if (UiLanguage) {
-            UiLanguage = false;
-            applyUiLanguage();
-        }
+        applyUiLanguage(false);
     }
 
     void typedRxFrequency_data();
@@ -407,7 +402,7 @@ void TestChannelEditing::nameEnterLeavesNextNameAlone()
 // A channel list typed with the keyboard alone ends up in the image exactly as typed.
 void TestChannelEditing::keyboardOnlyChannelList()
 {
-    const MemoryImage before = RadioImage;
+    const MemoryImage before = g_document->image();
     m_grid->setFocus();
     QCOMPARE(editorAt(), QStringLiteral("1,1 none"));
 
@@ -449,7 +444,7 @@ void TestChannelEditing::keyboardOnlyChannelList()
     QCOMPARE(record(2), (Record{ 0x00, 0x01, 0x00, 0x43, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0xC0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 }));
     for (int b = 3; b < MemoryImage::kBlocks; ++b)
         for (int c = 0; c < 16; ++c)
-            QCOMPARE(RadioImage.cell(b, c), before.cell(b, c));
+            QCOMPARE(g_document->image().cell(b, c), before.cell(b, c));
     const QStringList row1 = { "445.00000", "446.00000", "   88.5    ", "   69.3    ", "Low", "Wide", "CH1" };
     const QStringList row2 = { "430.01250", "", "OFF", "", "High", "Wide", "" };
     for (int col = frm_chann::ColRx; col <= frm_chann::ColName; ++col) {
@@ -470,7 +465,7 @@ void TestChannelEditing::navigationWithoutTypingChangesNothing()
     setRecord(3, { 0xC8, 0x09, 0x00, 0x43, 0x2A, 0x0A, 0x00, 0x43, 0x38, 0x3F, 0x0E, 0x40, 0x0B, 0x01, 0x50, 0x07 });
     setRecord(5, kUsed);
     m_table->activated();
-    const MemoryImage before = RadioImage;
+    const MemoryImage before = g_document->image();
     QStringList texts;
     for (int n = 1; n <= 6; ++n)
         for (int col = 0; col < frm_chann::ColumnCount; ++col)
@@ -480,7 +475,7 @@ void TestChannelEditing::navigationWithoutTypingChangesNothing()
         for (int n = 1; n <= 6; ++n)
             for (int col = 0; col < frm_chann::ColumnCount; ++col)
                 now.append(m_table->cellText(n, col));
-        return RadioImage.bytes() == before.bytes() && now == texts;
+        return g_document->image().bytes() == before.bytes() && now == texts;
     };
 
     m_grid->setFocus();
@@ -533,7 +528,7 @@ void TestChannelEditing::escapeAbandonsTheEdit()
 
     QVERIFY(click(5, frm_chann::ColEncode));
     QVERIFY(pick(200));
-    QCOMPARE(RadioImage.cell(5, 4), quint8(96));
+    QCOMPARE(g_document->image().cell(5, 4), quint8(96));
     key(Qt::Key_Escape);
     QVERIFY(click(6, frm_chann::ColRx));
     QCOMPARE(record(5), kUsed);
@@ -595,8 +590,7 @@ void TestChannelEditing::messageDoesNotCommitTwice()
 void TestChannelEditing::chineseMessagesAndLists()
 {
     cleanup();
-    UiLanguage = true;
-    applyUiLanguage();
+    applyUiLanguage(true);
     init();
     setRecord(6, kUsed);
     m_table->activated();

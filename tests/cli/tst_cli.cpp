@@ -6,7 +6,7 @@
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
 #include "Codecs.h"
-#include "Globals.h"
+#include "RadioData.h"
 #include "MemoryMap.h"
 
 #include <QProcess>
@@ -77,17 +77,14 @@ MemoryImage::Bytes fileBytes(const QString& path)
 
 MemoryImage defaults()
 {
-    ResetRadioImage();
-    return RadioImage;
+    return factoryImage();
 }
 
 void setChannel(MemoryImage& image, int channel, const QString& mhz)
 {
     ChannelRecord::setNewChannelDefaults(image, channel);
-    RadioImage = image;
-    StoreFreq(mhz, channel, ChannelRecord::kRxBase);
-    StoreFreq(mhz, channel, ChannelRecord::kTxBase);
-    image = RadioImage;
+    StoreFreq(image, 2, mhz, channel, ChannelRecord::kRxBase);
+    StoreFreq(image, 2, mhz, channel, ChannelRecord::kTxBase);
 }
 
 void setRange(MemoryImage& image, int low, int high)
@@ -151,7 +148,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        RadioVersion = 2;
     }
 
     void readThenWriteIsByteExact_data()

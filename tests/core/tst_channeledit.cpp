@@ -1,6 +1,5 @@
 #include "ChannelEdit.h"
-#include "Globals.h"
-#include "Tables.h"
+#include "RadioData.h"
 
 #include <QTest>
 
@@ -10,16 +9,6 @@ class TestChannelEdit : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        UiLanguage = false;
-        BuildToneTables();
-    }
-    void init()
-    {
-        RadioVersion = 1;
-        ResetRadioImage();
-    }
 
     void normalizesTypedFrequencies_data()
     {
@@ -44,9 +33,10 @@ private slots:
 
     void lowerLimitFollowsTheRange()
     {
-        QCOMPARE(lowerLimitText(), QStringLiteral("400.00000"));
-        FreqRangeLow = 66;
-        QCOMPARE(lowerLimitText(), QStringLiteral("66.00000"));
+        RadioData data = startUpData();
+        QCOMPARE(lowerLimitText(data), QStringLiteral("400.00000"));
+        data.rangeLow = 66;
+        QCOMPARE(lowerLimitText(data), QStringLiteral("66.00000"));
     }
 
     // Every picked tone reads back as the item it was picked from.
@@ -56,11 +46,12 @@ private slots:
         QCOMPARE(items.size(), 258);
         QCOMPARE(items.first(), QStringLiteral("OFF"));
         QCOMPARE(items.last(), QStringLiteral("D754I"));
-        RadioImage.setCell(3, 1, 0);
+        MemoryImage image;
+        image.setCell(3, 1, 0);
         for (int item = 0; item < items.size(); ++item) {
-            storePick(3, ListField::EncodeTone, item);
-            QCOMPARE(listPosition(3, ListField::EncodeTone), item);
-            QCOMPARE(RadioImage.cell(3, 8) & ~0x20, 0xFF & ~0x20);   // only the encode inversion bit changes
+            storePick(image, 3, ListField::EncodeTone, item);
+            QCOMPARE(listPosition(image, 3, ListField::EncodeTone), item);
+            QCOMPARE(image.cell(3, 8) & ~0x20, 0xFF & ~0x20);   // only the encode inversion bit changes
         }
     }
 };

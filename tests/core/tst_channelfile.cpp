@@ -1,5 +1,5 @@
 #include "ChannelFile.h"
-#include "Globals.h"
+#include "RadioData.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,8 +45,7 @@ class TestChannelFile : public QObject
 private slots:
     void writesTheFixedLayout()
     {
-        ResetRadioImage();
-        const QByteArray text = ChannelFile::format(RadioImage.bytes());
+        const QByteArray text = ChannelFile::format(factoryImage().bytes());
         QVERIFY(text.endsWith("\r\n"));
         const QByteArrayList lines = text.chopped(1).split('\n');
         QCOMPARE(lines.size(), 256);

@@ -1,5 +1,5 @@
 #include "Checks.h"
-#include "Globals.h"
+#include "RadioData.h"
 #include "MemoryMap.h"
 
 #include <QTest>
@@ -8,21 +8,23 @@ using namespace MemoryMap;
 
 namespace {
 
+MemoryImage image;
+
 void setRange(int low, int high)
 {
-    RadioImage.setCell(kRangeBlock, 0, quint8((low % 10) * 16));
-    RadioImage.setCell(kRangeBlock, 1, quint8((low / 100) * 16 + (low / 10) % 10));
-    RadioImage.setCell(kRangeBlock, 2, quint8((high % 10) * 16));
-    RadioImage.setCell(kRangeBlock, 3, quint8((high / 100) * 16 + (high / 10) % 10));
+    image.setCell(kRangeBlock, 0, quint8((low % 10) * 16));
+    image.setCell(kRangeBlock, 1, quint8((low / 100) * 16 + (low / 10) % 10));
+    image.setCell(kRangeBlock, 2, quint8((high % 10) * 16));
+    image.setCell(kRangeBlock, 3, quint8((high / 100) * 16 + (high / 10) % 10));
 }
 
 // A used channel receiving and transmitting on the given frequency field.
 void setChannel(int block, quint8 steps, quint8 unitsTenths, quint8 hundredsTens)
 {
     for (int base : { 0, 4 }) {
-        RadioImage.setCell(block, base + 1, steps);
-        RadioImage.setCell(block, base + 2, unitsTenths);
-        RadioImage.setCell(block, base + 3, hundredsTens);
+        image.setCell(block, base + 1, steps);
+        image.setCell(block, base + 2, unitsTenths);
+        image.setCell(block, base + 3, hundredsTens);
     }
 }
 
@@ -32,11 +34,7 @@ class TestChecks : public QObject
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        RadioVersion = 2;
-        ResetRadioImage();
-    }
+    void init() { image = factoryImage(); }
 
     // The lowest channel in use outside the range; whole MHz count, the fraction not.
     void findsTheLowestChannelOutOfRange()
@@ -44,24 +42,24 @@ private slots:
         setChannel(4, 0x0F, 0x09, 0x47);   // 470.99375, inside
         setChannel(3, 0x00, 0x50, 0x44);   // 445, inside
         setChannel(2, 0x10, 0x00, 0x39);   // step byte 16 or more: not in use
-        QCOMPARE(FindChannelOutOfRange(), 0);
+        QCOMPARE(FindChannelOutOfRange(image), 0);
         setChannel(90, 0x00, 0x00, 0x39);  // 390
         setChannel(12, 0x00, 0x10, 0x47);  // 471.0
-        QCOMPARE(FindChannelOutOfRange(), 12);
+        QCOMPARE(FindChannelOutOfRange(image), 12);
         for (int c = 5; c <= 7; ++c)       // receive only
-            RadioImage.setCell(3, c, 0xFF);
-        QCOMPARE(FindChannelOutOfRange(), 3);
+            image.setCell(3, c, 0xFF);
+        QCOMPARE(FindChannelOutOfRange(image), 3);
     }
 
     void checksTheFrequencyMode()
     {
-        QCOMPARE(CheckVfoInRange(), 0);    // reset: 462 MHz in 400..470
+        QCOMPARE(CheckVfoInRange(image), 0);    // reset: 462 MHz in 400..470
         setRange(430, 440);
-        QCOMPARE(CheckVfoInRange(), 1);
+        QCOMPARE(CheckVfoInRange(image), 1);
         setRange(462, 462);
-        QCOMPARE(CheckVfoInRange(), 0);
-        RadioImage.setCell(kVfoBlock, 7, 0xFF);
-        QCOMPARE(CheckVfoInRange(), 1);
+        QCOMPARE(CheckVfoInRange(image), 0);
+        image.setCell(kVfoBlock, 7, 0xFF);
+        QCOMPARE(CheckVfoInRange(image), 1);
     }
 
     void priorityChannel_data()
@@ -79,28 +77,27 @@ private slots:
         QFETCH(int, priority);
         QFETCH(bool, channelUsed);
         QFETCH(int, expected);
-        RadioImage.setCell(kSettingsBlock, kPriorityChannelCell, quint8(priority));
+        image.setCell(kSettingsBlock, kPriorityChannelCell, quint8(priority));
         if (channelUsed)
             setChannel(5, 0, 0x50, 0x44);
-        CheckPriorityChannel();
-        QCOMPARE(int(RadioImage.cell(kSettingsBlock, kPriorityChannelCell)), expected);
+        CheckPriorityChannel(image);
+        QCOMPARE(int(image.cell(kSettingsBlock, kPriorityChannelCell)), expected);
     }
 
     void startChannelIsTheFirstUsed()
     {
-        RadioImage.setCell(kSettingsBlock, kScanFlagsCell, 0xFF);
-        RadioImage.setCell(kSettingsBlock, kStartChannelCell, 0x33);
-        SelectFirstUsedChannel();
-        QCOMPARE(RadioImage.cell(kSettingsBlock, kScanFlagsCell), quint8(0xF8));
-        QCOMPARE(RadioImage.cell(kSettingsBlock, kStartChannelCell), quint8(0));
+        image.setCell(kSettingsBlock, kScanFlagsCell, 0xFF);
+        image.setCell(kSettingsBlock, kStartChannelCell, 0x33);
+        SelectFirstUsedChannel(image, 2);
+        QCOMPARE(image.cell(kSettingsBlock, kScanFlagsCell), quint8(0xF8));
+        QCOMPARE(image.cell(kSettingsBlock, kStartChannelCell), quint8(0));
 
         setChannel(40, 0x0A, 0x50, 0x44);  // step 10: used for version 2 only
         setChannel(60, 0x03, 0x50, 0x44);
-        SelectFirstUsedChannel();
-        QCOMPARE(RadioImage.cell(kSettingsBlock, kStartChannelCell), quint8(40));
-        RadioVersion = 1;
-        SelectFirstUsedChannel();
-        QCOMPARE(RadioImage.cell(kSettingsBlock, kStartChannelCell), quint8(60));
+        SelectFirstUsedChannel(image, 2);
+        QCOMPARE(image.cell(kSettingsBlock, kStartChannelCell), quint8(40));
+        SelectFirstUsedChannel(image, 1);
+        QCOMPARE(image.cell(kSettingsBlock, kStartChannelCell), quint8(60));
     }
 };
 

@@ -1,5 +1,5 @@
 #include "Codecs.h"
-#include "Globals.h"
+#include "MemoryImage.h"
 
 #include <QTest>
 
@@ -7,8 +7,6 @@ class TestCodecs : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { RadioVersion = 2; }
-
     void decodesFrequencies_data()
     {
         QTest::addColumn<int>("version");
@@ -30,8 +28,7 @@ private slots:
         QFETCH(int, c2);
         QFETCH(int, c3);
         QFETCH(QString, text);
-        RadioVersion = version;
-        QCOMPARE(FreqBytesToText(c1, c2, c3), text);
+        QCOMPARE(FreqBytesToText(c1, c2, c3, version), text);
     }
 
     void encodesFrequencies_data()
@@ -58,24 +55,19 @@ private slots:
         QFETCH(int, b0);
         QFETCH(int, b1);
         QFETCH(int, b2);
-        RadioVersion = version;
-        QCOMPARE(FreqTextToBytes(text), b0);
-        QCOMPARE(FreqBytes[0], quint8(b0));
-        QCOMPARE(FreqBytes[1], quint8(b1));
-        QCOMPARE(FreqBytes[2], quint8(b2));
+        QCOMPARE(FreqTextToBytes(text, version), (FreqCode{ quint8(b0), quint8(b1), quint8(b2) }));
     }
 
     // Every frequency on the step grid of the band survives a round trip.
     void roundTripsEveryStep()
     {
         for (int version : { 1, 2 }) {
-            RadioVersion = version;
             const int stepsPerTenth = version == 2 ? 16 : 8;
             for (int tenth = 4000; tenth < 4700; ++tenth) {
                 for (int n = 0; n < stepsPerTenth; ++n) {
                     const double f = tenth / 10.0 + n * stepMHz(version);
-                    FreqTextToBytes(QString::number(f, 'f', 5));
-                    const QString text = FreqBytesToText(FreqBytes[2], FreqBytes[1], FreqBytes[0]);
+                    const FreqCode code = FreqTextToBytes(QString::number(f, 'f', 5), version);
+                    const QString text = FreqBytesToText(code[2], code[1], code[0], version);
                     QCOMPARE(text, QString::number(f, 'f', 5));
                 }
             }
@@ -84,13 +76,12 @@ private slots:
 
     void storesIntoTheRecord()
     {
-        RadioVersion = 1;
-        RadioImage.fillBlock(7, 0xFF);
-        QCOMPARE(StoreFreq(QStringLiteral("145.0125"), 7, 4), 1);
-        QCOMPARE(RadioImage.cell(7, 5), quint8(0x01));
-        QCOMPARE(RadioImage.cell(7, 6), quint8(0x50));
-        QCOMPARE(RadioImage.cell(7, 7), quint8(0x14));
-        QCOMPARE(RadioImage.cell(7, 8), quint8(0xFF));
+        MemoryImage image;
+        StoreFreq(image, 1, QStringLiteral("145.0125"), 7, 4);
+        QCOMPARE(image.cell(7, 5), quint8(0x01));
+        QCOMPARE(image.cell(7, 6), quint8(0x50));
+        QCOMPARE(image.cell(7, 7), quint8(0x14));
+        QCOMPARE(image.cell(7, 8), quint8(0xFF));
     }
 
     void leadingNumber_data()

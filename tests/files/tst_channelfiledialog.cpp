@@ -5,7 +5,7 @@
 #include "shell/Prompt.h"
 
 #include "ChannelFile.h"
-#include "Globals.h"
+#include "support/DocumentPoke.h"
 #include "Language.h"
 
 #include <QAction>
@@ -34,6 +34,15 @@ MemoryImage::Bytes shiftedImage(int shift)
     for (int i = 0; i < MemoryImage::kSize; ++i)
         bytes[i] = quint8((i * 7 + shift) % 256);
     return bytes;
+}
+
+// What the program holds after loading a file of these bytes: the image tidied.
+MemoryImage::Bytes loaded(const MemoryImage::Bytes& bytes)
+{
+    RadioData data;
+    data.image.setBytes(bytes);
+    tidy(data);
+    return data.image.bytes();
 }
 
 QByteArray readAll(const QString& path)
@@ -92,7 +101,6 @@ private slots:
     void init()
     {
         QVERIFY(QDir::setCurrent(m_dir.path()));
-        ParamFileName.clear();
         m_main = new MDImain;
         m_main->start();
         m_messages.clear();
@@ -123,10 +131,9 @@ private slots:
         QFETCH(bool, chinese);
         QFETCH(bool, save);
         QFETCH(QStringList, captions);
-        UiLanguage = chinese;
-        applyUiLanguage();
+        applyUiLanguage(chinese);
         ChannelFileDialog* dialog = openDialog(save);
-        QVERIFY(save ? SaveChannWindowOpen && !OpenChannWindowOpen : OpenChannWindowOpen && !SaveChannWindowOpen);
+        QVERIFY(save ? saveOpen() && !openOpen() : openOpen() && !saveOpen());
         const QStringList shown = { dialog->windowTitle(), dialog->findChild<QLabel*>("Label_drive")->text(),
                                     dialog->findChild<QLabel*>("Label_name")->text(),
                                     dialog->findChild<QPushButton*>("Command_enter")->text(),
@@ -134,7 +141,7 @@ private slots:
         QCOMPARE(shown, captions);
         QCOMPARE(nameBox(dialog)->text(), QStringLiteral("*.chann"));
         dialog->findChild<QPushButton*>("Command_Close")->click();
-        QTRY_VERIFY(!OpenChannWindowOpen && !SaveChannWindowOpen);
+        QTRY_VERIFY(!openOpen() && !saveOpen());
         QVERIFY(m_messages.isEmpty());
     }
 
@@ -151,7 +158,7 @@ private slots:
             QCOMPARE(QApplication::focusWidget()->objectName(), next);
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QTRY_VERIFY(!OpenChannWindowOpen);
+        QTRY_VERIFY(!openOpen());
         QVERIFY(m_messages.isEmpty());
     }
 
@@ -197,30 +204,30 @@ private slots:
         if (!message.isEmpty()) {
             QCOMPARE(m_messages, QStringList{ message });
             QCOMPARE(nameBox(dialog)->text(), name);
-            QVERIFY(save ? SaveChannWindowOpen : OpenChannWindowOpen);
-            QVERIFY(ParamFileName.isEmpty());
+            QVERIFY(save ? saveOpen() : openOpen());
+            QVERIFY(document().fileName().isEmpty());
             return;
         }
         QCOMPARE(m_messages, QStringList{ save ? "信道参数保存完毕 ！" : "信道参数从文件调入成功 ！" });
-        QTRY_VERIFY(!OpenChannWindowOpen && !SaveChannWindowOpen);
-        QCOMPARE(ParamFileName, QDir::current().filePath(fileName));
-        QVERIFY(!RadioImage.isModified());
+        QTRY_VERIFY(!openOpen() && !saveOpen());
+        QCOMPARE(document().fileName(), QDir::current().filePath(fileName));
+        QVERIFY(!document().isModified());
         if (save)
-            QCOMPARE(readAll(ParamFileName), ChannelFile::format(RadioImage.bytes()));
+            QCOMPARE(readAll(document().fileName()), ChannelFile::format(document().image().bytes()));
         else
-            QVERIFY(RadioImage.bytes() == shiftedImage(4));
+            QVERIFY(document().image().bytes() == loaded(shiftedImage(4)));
     }
 
     void savedFileLoadsBackThroughTheLists()
     {
-        RadioImage.setBytes(shiftedImage(9));
+        poke(document())->setBytes(shiftedImage(9));
         ChannelFileDialog* save = openDialog(true);
         typeName(save, QStringLiteral("round.chann"));
         QTest::keyClick(nameBox(save), Qt::Key_Return);
-        QTRY_VERIFY(!SaveChannWindowOpen);
+        QTRY_VERIFY(!saveOpen());
         QCOMPARE(readAll(QDir::current().filePath("round.chann")), ChannelFile::format(shiftedImage(9)));
 
-        ResetRadioImage();
+        poke(document())->setBytes(factoryImage().bytes());
         ChannelFileDialog* open = openDialog(false);
         auto* files = open->findChild<QListView*>("File1");
         QTRY_COMPARE(listedNames(files), QStringList{ "round.chann" });
@@ -228,9 +235,9 @@ private slots:
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(file).center());
         QCOMPARE(nameBox(open)->text(), QStringLiteral("round.chann"));
         QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(file).center());
-        QTRY_VERIFY(!OpenChannWindowOpen);
-        QVERIFY(RadioImage.bytes() == shiftedImage(9));
-        QVERIFY(!RadioImage.isModified());
+        QTRY_VERIFY(!openOpen());
+        QVERIFY(document().image().bytes() == loaded(shiftedImage(9)));
+        QVERIFY(!document().isModified());
     }
 
     void folderListChoosesTheFolder()
@@ -255,9 +262,9 @@ private slots:
         QTest::keyClick(files, Qt::Key_Down);
         const QString chosen = nameBox(dialog)->text();
         QTest::keyClick(files, Qt::Key_Return);
-        QTRY_VERIFY(!OpenChannWindowOpen);
-        QCOMPARE(ParamFileName, here.filePath("sub/" + chosen));
-        QVERIFY(RadioImage.bytes() == shiftedImage(2));
+        QTRY_VERIFY(!openOpen());
+        QCOMPARE(document().fileName(), here.filePath("sub/" + chosen));
+        QVERIFY(document().image().bytes() == loaded(shiftedImage(2)));
         // The next dialog starts where the last file was found.
         QCOMPARE(openDialog(true)->folder(), here.filePath("sub"));
     }
@@ -283,8 +290,8 @@ private slots:
         QFETCH(QStringList, named);
         if (!text.isEmpty())
             writeAll(QDir::current().filePath("bad.chann"), text);
-        RadioImage.setBytes(shiftedImage(5));
-        ParamFileName = QStringLiteral("earlier.chann");
+        document().markSaved(QStringLiteral("earlier.chann"));
+        poke(document())->setBytes(shiftedImage(5));
 
         ChannelFileDialog* dialog = openDialog(false);
         typeName(dialog, QStringLiteral("bad.chann"));
@@ -292,9 +299,9 @@ private slots:
         QCOMPARE(m_messages.size(), 1);
         for (const QString& part : named)
             QVERIFY2(m_messages[0].contains(part), qPrintable(m_messages[0]));
-        QVERIFY(RadioImage.bytes() == shiftedImage(5));
-        QVERIFY(RadioImage.isModified());
-        QCOMPARE(ParamFileName, QStringLiteral("earlier.chann"));
+        QVERIFY(document().image().bytes() == shiftedImage(5));
+        QVERIFY(document().isModified());
+        QCOMPARE(document().fileName(), QStringLiteral("earlier.chann"));
     }
 
     void failedSaveKeepsTheOldFile_data()
@@ -311,7 +318,7 @@ private slots:
         const QByteArray old = ChannelFile::format(shiftedImage(1));
         writeAll(QDir::current().filePath("radio.chann"), old);
         QVERIFY(QDir::current().mkdir("folder.chann"));
-        RadioImage.setBytes(shiftedImage(6));
+        poke(document())->setBytes(shiftedImage(6));
 
         ChannelFileDialog* dialog = openDialog(true);
         typeName(dialog, name);
@@ -327,25 +334,29 @@ private slots:
         QVERIFY2(m_messages[0].contains(QDir::current().filePath(name)), qPrintable(m_messages[0]));
         QVERIFY2(m_messages[0].contains("无法保存"), qPrintable(m_messages[0]));
         QCOMPARE(readAll(QDir::current().filePath("radio.chann")), old);
-        QVERIFY(RadioImage.isModified());
-        QVERIFY(ParamFileName.isEmpty());
+        QVERIFY(document().isModified());
+        QVERIFY(document().fileName().isEmpty());
         QCOMPARE(QDir::current().entryList(QDir::Files), QStringList{ "radio.chann" });
     }
 
-    void saveDialogCommitsThePendingName()
+    // Text typed into a cell and not yet committed is saved with the rest.
+    void saveCommitsThePendingName()
     {
         auto* table = m_main->window<frm_chann>();
-        RadioImage.setBlock(1, { 0x00, 0x01, 0x50, 0x14, 0x00, 0x01, 0x50, 0x14, 0x00, 0xC0, 0xFF, 0xFF, 0xFF, 0xFF,
-                                 0xFF, 0x00 });
-        table->activated();
+        poke(document())->setBlock(1, { 0x00, 0x01, 0x50, 0x14, 0x00, 0x01, 0x50, 0x14, 0x00, 0xC0, 0xFF, 0xFF,
+                                        0xFF, 0xFF, 0xFF, 0x00 });
         table->grid()->setCurrentCell(0, frm_chann::ColName);
         table->PlaceCellEditor();
         QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), "ab");
 
-        openDialog(true);
-        QCOMPARE(int(RadioImage.cell(1, 10)), 12);
-        QCOMPARE(int(RadioImage.cell(1, 11)), 13);
-        QVERIFY(RadioImage.flag(1, 8, 0x10));
+        ChannelFileDialog* dialog = openDialog(true);
+        typeName(dialog, QStringLiteral("named.chann"));
+        dialog->findChild<QPushButton*>("Command_enter")->click();
+        const MemoryImage& image = document().image();
+        QCOMPARE(int(image.cell(1, 10)), 12);
+        QCOMPARE(int(image.cell(1, 11)), 13);
+        QVERIFY(image.flag(1, 8, 0x10));
+        QCOMPARE(readAll(QDir::current().filePath("named.chann")), ChannelFile::format(image.bytes()));
     }
 
     void channelTableCloseClosesBothDialogs()
@@ -353,7 +364,7 @@ private slots:
         openDialog(false);
         openDialog(true);
         m_main->window<frm_chann>()->findChild<QPushButton*>("Command_Close")->click();
-        QTRY_VERIFY(!ChannelWindowOpen && !OpenChannWindowOpen && !SaveChannWindowOpen);
+        QTRY_VERIFY(!m_main->window<frm_chann>() && !openOpen() && !saveOpen());
     }
 
     void fileNamedAtStartUpIsLoaded()
@@ -365,17 +376,21 @@ private slots:
         writeAll(m_dir.filePath("start.chann"), ChannelFile::format(bytes));
         writeAll(m_dir.filePath("broken.chann"), "1 2 3");
 
-        QVERIFY(!Form_open_chann::loadFile(m_main, m_dir.filePath("broken.chann")));
+        QVERIFY(!m_main->openFile(m_dir.filePath("broken.chann")));
         QCOMPARE(m_messages.size(), 1);
-        QVERIFY(!RadioImage.isModified());
+        QVERIFY(!document().isModified());
 
-        QVERIFY(Form_open_chann::loadFile(m_main, m_dir.filePath("start.chann")));
-        QVERIFY(RadioImage.bytes() == bytes);
-        QCOMPARE(ParamFileName, m_dir.filePath("start.chann"));
+        QVERIFY(m_main->openFile(m_dir.filePath("start.chann")));
+        QVERIFY(document().image().bytes() == loaded(bytes));
+        QCOMPARE(document().fileName(), m_dir.filePath("start.chann"));
         QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QStringLiteral("CH1"));
     }
 
 private:
+    RadioDocument& document() const { return m_main->document(); }
+    bool openOpen() const { return m_main->window<Form_open_chann>() != nullptr; }
+    bool saveOpen() const { return m_main->window<Form_save_chann>() != nullptr; }
+
     ChannelFileDialog* openDialog(bool save)
     {
         m_main->findChild<QAction*>(save ? "File_save" : "File_Open")->trigger();

@@ -5,7 +5,7 @@
 #include "shell/Prompt.h"
 
 #include "ChannelFile.h"
-#include "Globals.h"
+#include "support/DocumentPoke.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,19 +24,15 @@ QByteArray readAll(const QString& path)
 }
 
 // A channel in use: 145 MHz, no tones, high power, wide.
-void addChannel(int channel)
+void addChannel(RadioDocument& document, int channel)
 {
-    RadioImage.setBlock(channel, { 0x00, 0x01, 0x50, 0x14, 0x00, 0x01, 0x50, 0x14, 0x00, 0xC0, 0xFF, 0xFF, 0xFF,
-                                   0xFF, 0xFF, 0x00 });
+    poke(document)->setBlock(channel, { 0x00, 0x01, 0x50, 0x14, 0x00, 0x01, 0x50, 0x14, 0x00, 0xC0, 0xFF, 0xFF,
+                                        0xFF, 0xFF, 0xFF, 0x00 });
 }
 
 MemoryImage::Bytes resetImage()
 {
-    const MemoryImage::Bytes before = RadioImage.bytes();
-    ResetRadioImage();
-    const MemoryImage::Bytes reset = RadioImage.bytes();
-    RadioImage.setBytes(before);
-    return reset;
+    return factoryImage().bytes();
 }
 
 } // namespace
@@ -57,7 +53,6 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         QVERIFY(QDir::setCurrent(m_dir.path()));
-        ParamFileName.clear();
         m_main = new MDImain;
         m_main->start();
         m_questions.clear();
@@ -76,16 +71,17 @@ private slots:
     {
         QFETCH(bool, exit);
         // A loaded file differs from the reset image without being a change.
-        addChannel(3);
-        QVERIFY(ChannelFile::write(m_dir.filePath("loaded.chann"), RadioImage.bytes()).ok);
-        ResetRadioImage();
-        QVERIFY(Form_open_chann::loadFile(m_main, m_dir.filePath("loaded.chann")));
+        addChannel(document(), 3);
+        QVERIFY(ChannelFile::write(m_dir.filePath("loaded.chann"), document().image().bytes()).ok);
+        poke(document())->setBytes(resetImage());
+        document().markSaved(QString());
+        QVERIFY(m_main->openFile(m_dir.filePath("loaded.chann")));
 
         QVERIFY(act(exit));
         QVERIFY(m_questions.isEmpty());
         QCOMPARE(m_main->isVisible(), !exit);
         if (!exit)
-            QVERIFY(RadioImage.bytes() == resetImage());
+            QVERIFY(document().image().bytes() == resetImage());
     }
 
     void answers_data()
@@ -113,12 +109,12 @@ private slots:
         QFETCH(bool, saved);
         QFETCH(bool, saveDialog);
         const QString last = m_dir.filePath("last.chann");
-        QVERIFY(ChannelFile::write(last, RadioImage.bytes()).ok);
+        QVERIFY(ChannelFile::write(last, document().image().bytes()).ok);
         const QByteArray lastBefore = readAll(last);
         if (fileKnown)
-            ParamFileName = last;
-        addChannel(7);
-        const MemoryImage::Bytes changed = RadioImage.bytes();
+            document().markSaved(last);
+        addChannel(document(), 7);
+        const MemoryImage::Bytes changed = document().image().bytes();
 
         m_answer = answer;
         const bool gone = act(exit);
@@ -129,15 +125,14 @@ private slots:
         QCOMPARE(gone, goesAhead);
         QCOMPARE(m_main->isVisible(), !(exit && goesAhead));
         QCOMPARE(readAll(last), saved ? ChannelFile::format(changed) : lastBefore);
-        QCOMPARE(SaveChannWindowOpen, saveDialog);
-        QVERIFY(RadioImage.bytes() == (exit || !goesAhead ? changed : resetImage()));
-        QCOMPARE(RadioImage.isModified(), !saved && !(goesAhead && !exit));
+        QCOMPARE(m_main->window<Form_save_chann>() != nullptr, saveDialog);
+        QVERIFY(document().image().bytes() == (exit || !goesAhead ? changed : resetImage()));
+        QCOMPARE(document().isModified(), !saved && !(goesAhead && !exit));
     }
 
     void newRefillsTheOpenWindows()
     {
-        addChannel(2);
-        m_main->window<frm_chann>()->activated();
+        addChannel(document(), 2);
         m_answer = QMessageBox::Discard;
         m_main->findChild<QAction*>("File_New")->trigger();
         QCOMPARE(m_main->window<frm_chann>()->cellText(2, frm_chann::ColRx), QString());
@@ -145,10 +140,9 @@ private slots:
 
     void pendingNameCountsAsAChange()
     {
-        addChannel(1);
-        RadioImage.markUnmodified();
+        addChannel(document(), 1);
+        document().markSaved(QString());
         auto* table = m_main->window<frm_chann>();
-        table->activated();
         table->grid()->setCurrentCell(0, frm_chann::ColName);
         table->PlaceCellEditor();
         QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), "ab");
@@ -156,14 +150,14 @@ private slots:
         m_answer = QMessageBox::Cancel;
         QVERIFY(!m_main->close());
         QCOMPARE(m_questions.size(), 1);
-        QCOMPARE(int(RadioImage.cell(1, 10)), 12);
+        QCOMPARE(int(document().image().cell(1, 10)), 12);
     }
 
     void loadingOverAChangeAsksFirst()
     {
         QVERIFY(ChannelFile::write(m_dir.filePath("other.chann"), resetImage()).ok);
-        addChannel(5);
-        const MemoryImage::Bytes changed = RadioImage.bytes();
+        addChannel(document(), 5);
+        const MemoryImage::Bytes changed = document().image().bytes();
         m_main->findChild<QAction*>("File_Open")->trigger();
         auto* dialog = m_main->window<Form_open_chann>();
         auto* name = dialog->findChild<QLineEdit*>("Text1");
@@ -173,12 +167,12 @@ private slots:
         QTest::keyClick(name, Qt::Key_Return);
         QCOMPARE(m_questions.size(), 1);
         QVERIFY(m_questions[0].text.contains("调入其他文件"));
-        QVERIFY(RadioImage.bytes() == changed);
+        QVERIFY(document().image().bytes() == changed);
 
         m_answer = QMessageBox::Discard;
         QTest::keyClick(name, Qt::Key_Return);
-        QTRY_VERIFY(!OpenChannWindowOpen);
-        QVERIFY(RadioImage.bytes() == resetImage());
+        QTRY_VERIFY(!m_main->window<Form_open_chann>());
+        QVERIFY(document().image().bytes() == resetImage());
     }
 
 private:
@@ -187,11 +181,13 @@ private:
     {
         if (exit)
             return m_main->close();
-        const MemoryImage::Bytes before = RadioImage.bytes();
-        const bool wasModified = RadioImage.isModified();
+        const MemoryImage::Bytes before = document().image().bytes();
+        const bool wasModified = document().isModified();
         m_main->findChild<QAction*>("File_New")->trigger();
-        return RadioImage.bytes() == resetImage() && (before != resetImage() || wasModified);
+        return document().image().bytes() == resetImage() && (before != resetImage() || wasModified);
     }
+
+    RadioDocument& document() const { return m_main->document(); }
 
     QTemporaryDir m_dir;
     MDImain* m_main = nullptr;

@@ -2,7 +2,7 @@
 #include "shell/MDImain.h"
 #include "shell/Prompt.h"
 
-#include "Globals.h"
+#include "support/DocumentPoke.h"
 #include "Language.h"
 #include "MemoryMap.h"
 
@@ -21,15 +21,14 @@ class TestFmPresets : public QObject
 private slots:
     void init()
     {
-        UiLanguage = false;
-        applyUiLanguage();
-        ResetRadioImage();
+        applyUiLanguage(false);
+        m_document = new RadioDocument;
         m_messages.clear();
         Prompt::setHandler([this](const Prompt::Message& m) {
             m_messages.append(m.text);
             return QMessageBox::Ok;
         });
-        m_window = new Form_Edit_Test;
+        m_window = new Form_Edit_Test(*m_document);
         m_window->resize(500, 700);
         m_window->show();
         m_window->activateWindow();
@@ -40,6 +39,7 @@ private slots:
     void cleanup()
     {
         delete m_window;
+        delete m_document;
         Prompt::setHandler({});
     }
 
@@ -78,7 +78,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, cell);
         QFETCH(bool, refused);
-        const MemoryImage before = RadioImage;
+        const MemoryImage before = m_document->image();
 
         QVERIFY(click(3));
         QTest::keyClick(m_text, Qt::Key_Backspace);
@@ -89,13 +89,13 @@ private slots:
             QVERIFY(click(5));
         }
 
-        QCOMPARE(int(RadioImage.cell(kFmBlock, 2)), code);
+        QCOMPARE(int(m_document->image().cell(kFmBlock, 2)), code);
         QCOMPARE(m_window->cellText(3, Form_Edit_Test::ColFrequency), cell);
         QCOMPARE(m_messages, refused ? QStringList{ "Over the range of FM frequency ." } : QStringList{});
         for (int b = 0; b < MemoryImage::kBlocks; ++b)
             for (int c = 0; c < 16; ++c)
                 if (b != kFmBlock || c != 2)
-                    QCOMPARE(RadioImage.cell(b, c), before.cell(b, c));
+                    QCOMPARE(m_document->image().cell(b, c), before.cell(b, c));
     }
 
     // A sixth character is refused at once and empties the box; leaving it
@@ -108,17 +108,16 @@ private slots:
         QCOMPARE(m_messages, QStringList{ "Over the range of FM frequency ." });
         QCOMPARE(m_text->text(), QString());
         QVERIFY(click(2));
-        QCOMPARE(int(RadioImage.cell(kFmBlock, 15)), 210);
+        QCOMPARE(int(m_document->image().cell(kFmBlock, 15)), 210);
     }
 
     // Clicking and moving through the grid without typing stores nothing, not
     // even presets outside the band that a stored grid would turn into 255.
     void navigationWithoutTypingChangesNothing()
     {
-        RadioImage.setCell(kFmBlock, 4, 211);
-        RadioImage.setCell(kFmBlock, 5, 254);
-        m_window->activated();
-        const MemoryImage before = RadioImage;
+        poke(*m_document)->setCell(kFmBlock, 4, 211);
+        poke(*m_document)->setCell(kFmBlock, 5, 254);
+        const MemoryImage before = m_document->image();
         for (int row = 1; row <= 16; ++row)
             QVERIFY(click(row));
         QTest::keyClick(m_text, Qt::Key_Up);
@@ -129,7 +128,7 @@ private slots:
         QTest::keyClicks(m_text, QStringLiteral("99"));
         QTest::keyClick(m_text, Qt::Key_Escape);
         QVERIFY(click(1));
-        QVERIFY(RadioImage.bytes() == before.bytes());
+        QVERIFY(m_document->image().bytes() == before.bytes());
         QCOMPARE(m_window->cellText(5, Form_Edit_Test::ColFrequency), QString());
     }
 
@@ -138,14 +137,13 @@ private slots:
     {
         QVERIFY(click(1));
         QTest::keyClicks(m_text, QStringLiteral("9"));
-        RadioImage.setCell(kFmBlock, 7, 100);
-        RadioImage.setCell(kFmBlock, 8, 255);
-        m_window->activated();
+        poke(*m_document)->setCell(kFmBlock, 7, 100);
+        poke(*m_document)->setCell(kFmBlock, 8, 255);
         QCOMPARE(m_window->cellText(8, Form_Edit_Test::ColFrequency), QStringLiteral("97.0"));
         QCOMPARE(m_window->cellText(9, Form_Edit_Test::ColFrequency), QString());
         QTest::keyClicks(m_text, QStringLiteral("5"));
         QTest::keyClick(m_text, Qt::Key_Return);
-        QCOMPARE(int(RadioImage.cell(kFmBlock, 0)), 80);
+        QCOMPARE(int(m_document->image().cell(kFmBlock, 0)), 80);
     }
 
     // Closing the window commits the entry still open in it.
@@ -154,7 +152,7 @@ private slots:
         QVERIFY(click(4));
         QTest::keyClicks(m_text, QStringLiteral("101"));
         m_window->findChild<QPushButton*>(QStringLiteral("Command_Close"))->click();
-        QCOMPARE(int(RadioImage.cell(kFmBlock, 3)), 140);
+        QCOMPARE(int(m_document->image().cell(kFmBlock, 3)), 140);
     }
 
     void openedFromTheMenuInChinese()
@@ -171,7 +169,7 @@ private slots:
         QTest::keyClick(text, Qt::Key_Return);
         QCOMPARE(m_messages, QStringList{ "收音机频率超出范围 ！" });
         window->findChild<QPushButton*>(QStringLiteral("Command_Close"))->click();
-        QTRY_VERIFY(!FmWindowOpen);
+        QTRY_VERIFY(!main.window<Form_Edit_Test>());
     }
 
 private:
@@ -184,6 +182,7 @@ private:
         return true;
     }
 
+    RadioDocument* m_document = nullptr;
     Form_Edit_Test* m_window = nullptr;
     QTableWidget* m_grid = nullptr;
     QLineEdit* m_text = nullptr;

@@ -6,7 +6,7 @@
 
 #include "Checks.h"
 #include "Codecs.h"
-#include "Globals.h"
+#include "support/DocumentPoke.h"
 #include "MemoryMap.h"
 
 #include <QDeadlineTimer>
@@ -79,10 +79,23 @@ bool sameBlocks(const MemoryImage& a, const MemoryImage& b, int first, int last)
 }
 
 // A used channel on 445 MHz, inside the default range.
-void setChannelInRange(int channel)
+void setChannelInRange(MemoryImage& image, int channel)
 {
-    StoreFreq(QStringLiteral("445"), channel, 0);
-    StoreFreq(QStringLiteral("445"), channel, 4);
+    StoreFreq(image, 2, QStringLiteral("445"), channel, 0);
+    StoreFreq(image, 2, QStringLiteral("445"), channel, 4);
+}
+
+// What the working copy holds after a read of the radio's memory into image.
+MemoryImage readInto(const MemoryImage& image, const MemoryImage& radio, int version)
+{
+    RadioData data;
+    data.image = image;
+    for (int block = 0; block < kReadBlockCount; ++block)
+        for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
+            data.image.setCell(block, c, radio.cell(block, c));
+    data.version = version;
+    tidy(data);
+    return data.image;
 }
 
 QTimer* timer(const LinkEngine& engine, int n)
@@ -120,6 +133,7 @@ struct Session
     QTemporaryDir dir;
     VirtualRadio radio;
     RecordingHost host;
+    RadioDocument document;
     LinkEngine engine;
     bool started = false;
     QSignalSpy finished { &engine, &LinkEngine::finished };
@@ -129,7 +143,7 @@ struct Session
     QSignalSpy closeDue { &engine, &LinkEngine::closeDue };
 
     Session(Direction direction, const VirtualRadio::Options& options = {}, const LinkTimings& timings = shortTimings())
-        : radio(linked(options, dir)), engine(direction, timings)
+        : radio(linked(options, dir)), engine(direction, document, timings)
     {
         started = radio.start(nullptr);
         qputenv("QV3N_COM1", device().toLocal8Bit());
@@ -151,15 +165,7 @@ class TestLinkEngine : public QObject
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        RadioVersion = 2;
-        RadioVersionText = versionText(2);
-        ResetRadioImage();
-        CommPortNumber = 1;
-        PortError = false;
-        qunsetenv("QV3N_COM1");
-    }
+    void init() { qunsetenv("QV3N_COM1"); }
 
     void readFillsBlocks0To253_data()
     {
@@ -179,17 +185,16 @@ private slots:
         QFETCH(int, expectedVersion);
         Session s(Direction::Read, { .version = radioVersion, .identifierOffset = identifierOffset });
         s.radio.setMemory(patterned(3));
-        RadioImage.setCell(5, 5, 0x42);   // an unsaved change that the read replaces
-        const MemoryImage before = RadioImage;
+        poke(s.document)->setCell(5, 5, 0x42);   // an unsaved change that the read replaces
+        const MemoryImage before = s.document.image();
         s.engine.start();
         QVERIFY(linkBusy());
         QVERIFY(waitFor(s.finished));
 
         QCOMPARE(s.outcome(), Outcome::Completed);
-        QVERIFY(sameBlocks(RadioImage, s.radio.memory(), 0, kReadBlockCount - 1));
-        QVERIFY(sameBlocks(RadioImage, before, kReadBlockCount, MemoryImage::kBlocks - 1));
-        QVERIFY(!RadioImage.isModified());
-        QCOMPARE(RadioVersion, expectedVersion);
+        QVERIFY(s.document.image() == readInto(before, s.radio.memory(), expectedVersion));
+        QVERIFY(!s.document.isModified());
+        QCOMPARE(s.document.version(), expectedVersion);
         QCOMPARE(s.versions.size(), 1);
         QCOMPARE(s.versions.at(0).at(0).toString(), versionText(expectedVersion));
         QCOMPARE(s.host.kinds(), QList<Kind>{ Kind::ReadComplete });
@@ -222,23 +227,27 @@ private slots:
         Session s(Direction::Write);
         const MemoryImage radioBefore = patterned(9);
         s.radio.setMemory(radioBefore);
-        RadioImage.setBytes(patterned(1).bytes());
-        for (int channel = 1; channel <= kChannelCount; ++channel)
-            RadioImage.fillBlock(channel, MemoryImage::kEmpty);
-        setChannelInRange(3);
-        setChannelInRange(7);
-        RadioImage.setBlock(kVfoBlock, { 0x00, 0x01, 0x20, 0x46, 0x00, 0x01, 0x20, 0x46,
-                                         0x00, 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00 });
-        RadioImage.setBlock(kRangeBlock, { 0x00, 0x40, 0x00, 0x47, 0xFF, 0xFF, 0xFF, 0xFF,
-                                           0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF });
-        RadioImage.setCell(kSettingsBlock, kPriorityChannelCell, 5);   // not in use: cleared before sending
+        {
+            DocumentPoke edit(s.document);
+            MemoryImage& image = edit.data().image;
+            image = patterned(1);
+            for (int channel = 1; channel <= kChannelCount; ++channel)
+                image.fillBlock(channel, MemoryImage::kEmpty);
+            setChannelInRange(image, 3);
+            setChannelInRange(image, 7);
+            image.setBlock(kVfoBlock, { 0x00, 0x01, 0x20, 0x46, 0x00, 0x01, 0x20, 0x46,
+                                        0x00, 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00 });
+            image.setBlock(kRangeBlock, { 0x00, 0x40, 0x00, 0x47, 0xFF, 0xFF, 0xFF, 0xFF,
+                                          0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF });
+            image.setCell(kSettingsBlock, kPriorityChannelCell, 5);   // not in use: cleared before sending
+        }
         QSignalSpy endByte(&s.radio, &VirtualRadio::writeCompleted);
         QVERIFY(s.run());
         QTRY_COMPARE(endByte.size(), 1);
 
-        QCOMPARE(RadioImage.cell(kSettingsBlock, kPriorityChannelCell), 0);
-        QCOMPARE(RadioImage.cell(kSettingsBlock, kStartChannelCell), 3);
-        QVERIFY(sameBlocks(s.radio.memory(), RadioImage, 0, kLastWrittenBlock));
+        QCOMPARE(s.document.image().cell(kSettingsBlock, kPriorityChannelCell), 0);
+        QCOMPARE(s.document.image().cell(kSettingsBlock, kStartChannelCell), 3);
+        QVERIFY(sameBlocks(s.radio.memory(), s.document.image(), 0, kLastWrittenBlock));
         QVERIFY(sameBlocks(s.radio.memory(), radioBefore, kLastWrittenBlock + 1, MemoryImage::kBlocks - 1));
         QCOMPARE(s.host.kinds(), QList<Kind>{ Kind::WriteComplete });
         QCOMPARE(s.host.notices.at(0).text, QStringLiteral("Complete writing Data to the transceiver."));
@@ -265,13 +274,13 @@ private slots:
         QFETCH(bool, yes);
         Session s(Direction::Write, { .version = 1 });
         const MemoryImage radioBefore = s.radio.memory();
-        setChannelInRange(4);
-        CheckPriorityChannel();    // the write runs these before it starts
-        SelectFirstUsedChannel();
-        const MemoryImage imageBefore = RadioImage;
-        ResetRadioImage();
-        const MemoryImage defaults = RadioImage;
-        RadioImage = imageBefore;
+        {
+            DocumentPoke edit(s.document);
+            setChannelInRange(edit.data().image, 4);
+            CheckPriorityChannel(edit.data().image);    // the write runs these before it starts
+            SelectFirstUsedChannel(edit.data().image, 2);
+        }
+        const MemoryImage imageBefore = s.document.image();
         s.host.answerYes = yes;
         QVERIFY(s.run());
 
@@ -280,9 +289,9 @@ private slots:
         QCOMPARE(s.host.notices.at(0).text,
                  QStringLiteral("The version of the software is different from the radio's，the parameter will be "
                                 "reset if continue，whether continue or not?"));
-        QCOMPARE(RadioVersion, yes ? 1 : 2);
+        QCOMPARE(s.document.version(), yes ? 1 : 2);
         QCOMPARE(s.versions.at(0).at(0).toString(), yes ? QStringLiteral("Ver1.0") : QStringLiteral("Ver2.0"));
-        QVERIFY(RadioImage.bytes() == (yes ? defaults.bytes() : imageBefore.bytes()));
+        QVERIFY(s.document.image() == (yes ? factoryImage() : imageBefore));
         QVERIFY(exchangeTimersIdle(s.engine));
         QTRY_VERIFY(s.closeDue.size() >= 1);
         QVERIFY(s.radio.memory().bytes() == radioBefore.bytes());
@@ -318,8 +327,8 @@ private slots:
         });
         QSignalSpy hungUp(&s.radio, &VirtualRadio::hungUp);
         QSignalSpy portErrors(s.engine.findChild<QSerialPort*>(QStringLiteral("MSC")), &QSerialPort::errorOccurred);
-        RadioImage.setCell(9, 9, 0x99);
-        const MemoryImage before = RadioImage;
+        poke(s.document)->setCell(9, 9, 0x99);
+        const MemoryImage before = s.document.image();
         QVERIFY(s.run());
 
         QCOMPARE(s.outcome(), Outcome::Failed);
@@ -334,7 +343,7 @@ private slots:
             // One attempt reaches the radio; the others find the port gone.
             QCOMPARE(hungUp.size(), 1);
             QCOMPARE(handshakes, 1);
-            QVERIFY(PortError);
+            QVERIFY(s.engine.portError());
             QVERIFY(s.host.notices.at(0).informativeText.contains(s.device()));
             // The vanished device is closed at once, not polled until the watchdog ends the attempt.
             QVERIFY2(portErrors.size() < 50, qPrintable(QString::number(portErrors.size())));
@@ -342,8 +351,8 @@ private slots:
             QCOMPARE(handshakes, LinkEngine::kAttempts);
         }
         if (direction == Direction::Read) {
-            QVERIFY(RadioImage.bytes() == before.bytes());
-            QCOMPARE(RadioVersionText, QStringLiteral("Ver2.0"));
+            QVERIFY(s.document.image() == before);
+            QCOMPARE(s.document.versionText(), QStringLiteral("Ver2.0"));
         }
     }
 
@@ -366,9 +375,9 @@ private slots:
         QCOMPARE(s.outcome(), Outcome::Completed);
         QCOMPARE(s.engine.retryCount(), LinkEngine::kAttempts - 2);
         if (direction == Direction::Read)
-            QVERIFY(sameBlocks(RadioImage, s.radio.memory(), 0, kReadBlockCount - 1));
+            QVERIFY(s.document.image() == readInto(factoryImage(), s.radio.memory(), 2));
         else
-            QVERIFY(sameBlocks(s.radio.memory(), RadioImage, 0, kLastWrittenBlock));
+            QVERIFY(sameBlocks(s.radio.memory(), s.document.image(), 0, kLastWrittenBlock));
     }
 
     // Read pressed while a retry waits: the new attempt replaces the waiting one.
@@ -423,14 +432,14 @@ private slots:
         QSignalSpy timeouts(timer(s.engine, 2), &QTimer::timeout);
         s.engine.start();
         QVERIFY(waitFor(timeouts));
-        QCOMPARE(RadioVersion, 1);   // taken from the radio's identification
+        QCOMPARE(s.versions.last().at(0).toString(), QStringLiteral("Ver1.0"));   // from the radio's identification
         QVERIFY(timer(s.engine, 3)->isActive());
 
         QVERIFY(s.engine.cancel());
         QVERIFY(exchangeTimersIdle(s.engine));
         QVERIFY(s.host.notices.isEmpty());
         // The image was not replaced, so it keeps the version it was made for.
-        QCOMPARE(RadioVersion, 2);
+        QCOMPARE(s.document.version(), 2);
         QCOMPARE(s.versions.last().at(0).toString(), QStringLiteral("Ver2.0"));
     }
 
@@ -440,7 +449,7 @@ private slots:
         qputenv("QV3N_COM1", "/nonexistent/qv3n-port");
         s.engine.start();
 
-        QVERIFY(PortError);
+        QVERIFY(s.engine.portError());
         QCOMPARE(s.host.kinds(), QList<Kind>{ Kind::PortOpenError });
         QCOMPARE(s.host.notices.at(0).text,
                  QStringLiteral("Communication port is error, please setting right communication port . ！"));
@@ -452,7 +461,7 @@ private slots:
         // The next successful open clears the error.
         qputenv("QV3N_COM1", s.radio.portPath().toLocal8Bit());
         s.engine.start();
-        QVERIFY(!PortError);
+        QVERIFY(!s.engine.portError());
         QVERIFY(s.engine.busy());
     }
 };

@@ -8,7 +8,8 @@
 #include "shell/Prompt.h"
 
 #include "Codecs.h"
-#include "Globals.h"
+#include "CommPort.h"
+#include "support/DocumentPoke.h"
 #include "Language.h"
 #include "MemoryMap.h"
 #include "VirtualRadio.h"
@@ -49,10 +50,11 @@ bool waitFor(QSignalSpy& spy, int count = 1, int timeoutMs = 30000)
     return true;
 }
 
-void setChannelInRange(int channel)
+void setChannelInRange(RadioDocument& document, int channel)
 {
-    StoreFreq(QStringLiteral("445"), channel, 0);
-    StoreFreq(QStringLiteral("445"), channel, 4);
+    DocumentPoke edit(document);
+    StoreFreq(edit.data().image, 2, QStringLiteral("445"), channel, 0);
+    StoreFreq(edit.data().image, 2, QStringLiteral("445"), channel, 4);
 }
 
 } // namespace
@@ -64,8 +66,6 @@ private slots:
     void init()
     {
         LinkWindow::overrideTimings(shortTimings());
-        CommPortNumber = 1;
-        PortError = false;
         qunsetenv("QV3N_COM1");
         m_main = new MDImain;
         m_main->start();
@@ -84,8 +84,7 @@ private slots:
         Prompt::setHandler({});
         delete m_main;
         LinkWindow::overrideTimings(std::nullopt);
-        UiLanguage = true;
-        applyUiLanguage();
+        applyUiLanguage(true);
     }
 
     // Captions in both languages are checked with the language switch.
@@ -106,7 +105,7 @@ private slots:
         m_main->findChild<QAction*>(menuItem)->trigger();
         QCOMPARE(m_main->mdiArea()->subWindowList().size(), 2);
         window->findChild<QPushButton*>("Command_Cancel")->click();
-        QTRY_VERIFY(!ReadWindowOpen && !WriteWindowOpen);
+        QTRY_VERIFY(!m_main->window<Form_Comm_Read>() && !m_main->window<Form_Comm_Write>());
         QVERIFY(m_messages.isEmpty());
     }
 
@@ -154,16 +153,18 @@ private slots:
         QCOMPARE(statusAtMessage, QStringLiteral("数据读出正常 ！"));
         QCOMPARE(progressAtMessage, 100);
         QCOMPARE(m_main->panelText(5), QStringLiteral("Ver1.0"));
-        QCOMPARE(RadioVersion, 1);
+        QCOMPARE(document().version(), 1);
         for (int b = 0; b < kReadBlockCount; ++b)
             for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-                QCOMPARE(RadioImage.cell(b, c), radio.memory().cell(b, c));
+                QCOMPARE(document().image().cell(b, c), radio.memory().cell(b, c));
         QTRY_VERIFY(!window);
-        QVERIFY(!ReadWindowOpen);
-        // The channel table shows the new image when it is next activated.
-        m_main->findChild<QAction*>("Channel_edit")->trigger();
-        m_main->window<frm_chann>()->activated();
+        // The channel table shows the new image at once.
         QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QStringLiteral("BASE"));
+        // The read is one step; undoing it gives back the image and its version.
+        m_main->findChild<QAction*>("Edit_undo")->trigger();
+        QVERIFY(document().image() == factoryImage());
+        QCOMPARE(document().version(), 2);
+        QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QString());
     }
 
     void writeFromTheMenu()
@@ -171,8 +172,8 @@ private slots:
         VirtualRadio radio({});
         QVERIFY(radio.start(nullptr));
         qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
-        setChannelInRange(1);
-        RadioImage.setCell(1, 10, 0x0C);
+        setChannelInRange(document(), 1);
+        poke(document())->setCell(1, 10, 0x0C);
         QSignalSpy endByte(&radio, &VirtualRadio::writeCompleted);
 
         m_main->findChild<QAction*>("Prog_write")->trigger();
@@ -187,10 +188,9 @@ private slots:
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0].text, QStringLiteral("向对讲机写入数据完毕 ！"));
         QCOMPARE(statusAfter, QStringLiteral("数据写入完毕 ！"));
-        QVERIFY(!WriteWindowOpen);
         for (int b = 0; b <= kLastWrittenBlock; ++b)
             for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-                QCOMPARE(radio.memory().cell(b, c), RadioImage.cell(b, c));
+                QCOMPARE(radio.memory().cell(b, c), document().image().cell(b, c));
     }
 
     void messages_data()
@@ -218,14 +218,13 @@ private slots:
         QFETCH(int, setup);
         QFETCH(QString, text);
         QFETCH(QString, title);
-        UiLanguage = chinese;
-        applyUiLanguage();
+        applyUiLanguage(chinese);
         qputenv("QV3N_COM1", "/nonexistent/qv3n-port");
         if (setup & 1)
-            RadioImage.setCell(kVfoBlock, 3, 0x48);
+            poke(document())->setCell(kVfoBlock, 3, 0x48);
         if (setup & 2) {
-            setChannelInRange(12);
-            RadioImage.setCell(12, 3, 0x39);
+            setChannelInRange(document(), 12);
+            poke(document())->setCell(12, 3, 0x39);
         }
         m_main->findChild<QAction*>("Prog_write")->trigger();
         auto* window = m_main->window<Form_Comm_Write>();
@@ -235,7 +234,7 @@ private slots:
         QCOMPARE(m_messages[0].title, title);
         if (setup == 0)
             QVERIFY(m_messages[0].informativeText.contains(QStringLiteral("/nonexistent/qv3n-port")));
-        QCOMPARE(PortError, setup == 0);
+        QCOMPARE(m_main->port().PortError, setup == 0);
         QVERIFY(!window->engine()->portOpen());
         QVERIFY(window->findChild<QProgressBar*>("ProgressBar1")->isHidden());
     }
@@ -257,12 +256,17 @@ private slots:
         QVERIFY(linkBusy());
         QVERIFY(!m_main->close());
         m_main->findChild<QAction*>("Language_eng")->trigger();
-        QCOMPARE(m_messages.size(), 4);
+        poke(document())->setCell(3, 3, 0x33);   // a step to undo
+        document().edit(QStringLiteral("step"), [](RadioData& data) { data.image.setCell(3, 4, 0x44); });
+        m_main->findChild<QAction*>("Edit_undo")->trigger();
+        QCOMPARE(document().image().cell(3, 4), 0x44);
+        QCOMPARE(m_messages.size(), 5);
+        QCOMPARE(m_messages[4].text, QStringLiteral("正在与对讲机进行读写操作 ！"));
         QCOMPARE(m_messages[0].text, QStringLiteral("正在与对讲机进行读写操作 ！"));
         QCOMPARE(m_messages[1].text, QStringLiteral("正在进行读写操作,请勿关窗口 ！,"));
         QCOMPARE(m_messages[2].text, QStringLiteral("正在进行读写操作,请勿关窗口 ！,"));
         QCOMPARE(m_messages[3].text, QStringLiteral("正在与对讲机进行读写操作 ！"));
-        QVERIFY(UiLanguage);
+        QVERIFY(m_main->findChild<QAction*>("Language_chn")->isChecked());
         QVERIFY(!m_main->findChild<QAction*>("Language_eng")->isChecked());
         QCOMPARE(m_main->window<Form_Comm_Read>(), window.data());
 
@@ -295,25 +299,26 @@ private slots:
         QCOMPARE(m_messages[0].text, QStringLiteral("软件版本号与机器不一致，继续将初始化参数，是否继续？"));
         QCOMPARE(m_messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No));
         QCOMPARE(m_main->panelText(5), yes ? QStringLiteral("Ver1.0") : QStringLiteral("Ver2.0"));
-        QCOMPARE(RadioVersion, yes ? 1 : 2);
+        QCOMPARE(document().version(), yes ? 1 : 2);
     }
 
     void openingCommitsAPendingChannelName()
     {
-        RadioImage.setBlock(1, { 0x00, 0x00, 0x50, 0x44, 0x00, 0x00, 0x50, 0x44, 0x00, 0xC0, 0xFF, 0xFF, 0xFF, 0xFF,
-                                 0xFF, 0x00 });
+        poke(document())->setBlock(1, { 0x00, 0x00, 0x50, 0x44, 0x00, 0x00, 0x50, 0x44, 0x00, 0xC0, 0xFF, 0xFF,
+                                        0xFF, 0xFF, 0xFF, 0x00 });
         auto* table = m_main->window<frm_chann>();
-        table->activated();
         table->grid()->setCurrentCell(0, frm_chann::ColName);
         table->PlaceCellEditor();
         QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), QStringLiteral("AB"));
         m_main->findChild<QAction*>("Prog_read")->trigger();
-        QCOMPARE(RadioImage.cell(1, 10), 12);   // "A"
-        QCOMPARE(RadioImage.cell(1, 11), 13);   // "B"
-        QCOMPARE(RadioImage.cell(1, 12), 255);
+        QCOMPARE(document().image().cell(1, 10), 12);   // "A"
+        QCOMPARE(document().image().cell(1, 11), 13);   // "B"
+        QCOMPARE(document().image().cell(1, 12), 255);
     }
 
 private:
+    RadioDocument& document() const { return m_main->document(); }
+
     MDImain* m_main = nullptr;
     QList<Prompt::Message> m_messages;
     QMessageBox::StandardButton m_answer = QMessageBox::Ok;

@@ -8,9 +8,9 @@
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
 #include "Codecs.h"
-#include "Globals.h"
 #include "Language.h"
-#include "Tables.h"
+#include "RadioData.h"
+#include "RadioDocument.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -34,23 +34,18 @@ QString nameText(int channel)
     return QStringLiteral("CH%1").arg(channel, 3, 10, QLatin1Char('0'));
 }
 
-// The default image with the given channels in use, each named and on its own frequency.
-MemoryImage imageWithChannels(int count)
+// The program's start-up data with the given channels in use, each named and
+// on its own frequency.
+RadioData dataWithChannels(int count)
 {
-    ResetRadioImage();
+    RadioData data = startUpData();
     for (int n = 1; n <= count; ++n) {
-        StoreFreq(rxText(n), n, ChannelRecord::kRxBase);
-        StoreFreq(rxText(n), n, ChannelRecord::kTxBase);
-        ChannelRecord::setNewChannelDefaults(RadioImage, n);
-        ChannelRecord::storeName(RadioImage, n, nameText(n));
+        StoreFreq(data.image, data.version, rxText(n), n, ChannelRecord::kRxBase);
+        StoreFreq(data.image, data.version, rxText(n), n, ChannelRecord::kTxBase);
+        ChannelRecord::setNewChannelDefaults(data.image, n);
+        ChannelRecord::storeName(data.image, n, nameText(n));
     }
-    return RadioImage;
-}
-
-void setLanguage(bool chinese)
-{
-    UiLanguage = chinese;
-    applyUiLanguage();
+    return data;
 }
 
 // Text as it is compared with the extracted pages (see pages()).
@@ -87,11 +82,9 @@ private slots:
         m_pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
         if (m_pdftotext.isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
-        BuildToneTables();
-        BuildModelTable();
     }
 
-    void cleanup() { setLanguage(false); }
+    void cleanup() { applyUiLanguage(false); }
 
     void everyChannelOnNumberedPages_data()
     {
@@ -122,8 +115,8 @@ private slots:
         QFETCH(QStringList, header);
         QFETCH(QString, pageNumber);
         QFETCH(QStringList, elsewhere);
-        setLanguage(chinese);
-        const ChannelList list(imageWithChannels(128), 2, QStringLiteral("fleet.chann"),
+        applyUiLanguage(chinese);
+        const ChannelList list(dataWithChannels(128), QStringLiteral("fleet.chann"),
                                QDateTime(QDate(2024, 5, 6), QTime(14, 30)));
         const QString pdf = m_dir.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag()));
         QString error;
@@ -162,8 +155,8 @@ private slots:
         QFETCH(bool, chinese);
         QFETCH(int, paper);
         QFETCH(int, channels);
-        setLanguage(chinese);
-        const ChannelList list(imageWithChannels(channels), 2, QStringLiteral("x.chann"), QDateTime::currentDateTime());
+        applyUiLanguage(chinese);
+        const ChannelList list(dataWithChannels(channels), QStringLiteral("x.chann"), QDateTime::currentDateTime());
         const QString pdf = m_dir.filePath(QStringLiteral("whole.pdf"));
         QString error;
         QVERIFY2(list.writePdf(pdf, QPageSize::PageSizeId(paper), &error), qPrintable(error));
@@ -215,7 +208,7 @@ private slots:
         QFETCH(QStringList, texts);
         const QString file = m_dir.filePath(QStringLiteral("shop.chann"));
         const QString out = m_dir.filePath(QStringLiteral("shop-%1.pdf").arg(QTest::currentDataTag()));
-        QVERIFY(ChannelFile::write(file, imageWithChannels(3).bytes()).ok);
+        QVERIFY(ChannelFile::write(file, dataWithChannels(3).image.bytes()).ok);
         auto expand = [&](QString text) {
             return text.replace(QLatin1String("$FILE"), file).replace(QLatin1String("$OUT"), out)
                 .replace(QLatin1String("$DIR"), m_dir.path());
@@ -241,8 +234,9 @@ private slots:
         MDImain main;
         main.start();
         main.findChild<QAction*>(QStringLiteral("Language_eng"))->trigger();
-        RadioImage = imageWithChannels(2);
-        ParamFileName = m_dir.filePath(QStringLiteral("depot.chann"));
+        const QString file = m_dir.filePath(QStringLiteral("depot.chann"));
+        main.document().takeImage(QString(), dataWithChannels(2).image, 2);
+        main.document().markSaved(file);
 
         main.findChild<QAction*>(QStringLiteral("File_pdf"))->trigger();
         auto* dialog = main.findChild<QFileDialog*>(QStringLiteral("PdfFileDialog"));

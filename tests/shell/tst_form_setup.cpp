@@ -5,7 +5,7 @@
 #include "shell/MDImain.h"
 #include "shell/Prompt.h"
 
-#include "Globals.h"
+#include "CommPort.h"
 #include "PortNames.h"
 #include "VirtualRadio.h"
 
@@ -25,7 +25,6 @@ private slots:
     {
         for (int n = 1; n <= Form_setup::kPorts; ++n)
             qunsetenv(QByteArray("QV3N_COM") + QByteArray::number(n));
-        PortError = false;
         LinkTimings quick;
         quick.sendDelayMs = 1;
         LinkWindow::overrideTimings(quick);
@@ -46,7 +45,7 @@ private slots:
 
     void opensOnThePortInUse()
     {
-        CommPortNumber = 3;
+        m_main->port().setCommPortNumber(3);
         qputenv("QV3N_COM2", "/tmp/qv3n-radio");
         auto* dialog = openDialog();
         for (int n = 1; n <= Form_setup::kPorts; ++n) {
@@ -77,19 +76,19 @@ private slots:
         QFETCH(bool, confirm);
         QFETCH(int, port);
         QFETCH(bool, staysOpen);
-        PortError = portError;
+        m_main->port().PortError = portError;
         QPointer<Form_setup> dialog = openDialog();
         QTest::mouseClick(dialog->findChild<QRadioButton*>("Option5"), Qt::LeftButton);
         QTest::mouseClick(dialog->findChild<QPushButton*>(confirm ? "Command_ok" : "Command1"), Qt::LeftButton);
-        QCOMPARE(CommPortNumber, port);
+        QCOMPARE(m_main->port().CommPortNumber(), port);
         QCOMPARE(m_main->panelText(3), QStringLiteral("COM%1").arg(port));
         if (staysOpen) {
             QTest::qWait(0);   // a close would be carried out here
-            QVERIFY(dialog && SetupWindowOpen);
+            QVERIFY(dialog && m_main->window<Form_setup>());
             QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         }
         QTRY_VERIFY(!dialog);
-        QVERIFY(!SetupWindowOpen);
+        QVERIFY(!m_main->window<Form_setup>());
     }
 
     void theNextReadOpensTheChosenPort()
@@ -101,7 +100,7 @@ private slots:
         m_main->findChild<QAction*>("Prog_read")->trigger();
         auto* read = m_main->window<Form_Comm_Read>();
         read->findChild<QPushButton*>("Command_read")->click();
-        QVERIFY(PortError);
+        QVERIFY(m_main->port().PortError);
         QCOMPARE(m_messages.size(), 1);
 
         QPointer<Form_setup> dialog = openDialog();
@@ -112,7 +111,7 @@ private slots:
 
         QSignalSpy finished(read->engine(), &LinkEngine::finished);
         read->findChild<QPushButton*>("Command_read")->click();
-        QVERIFY(!PortError);
+        QVERIFY(!m_main->port().PortError);
         QVERIFY(finished.wait(30000));
         QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::Completed);
     }

@@ -8,7 +8,7 @@
 #include "shell/Prompt.h"
 #include "shell/frmAbout.h"
 
-#include "Globals.h"
+#include "support/DocumentPoke.h"
 #include "MemoryMap.h"
 
 #include <QAbstractButton>
@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 
@@ -46,24 +47,24 @@ private slots:
     }
     void cleanup()
     {
-        RadioImage.markUnmodified();   // no unsaved-changes question on the way out
+        m_main->document().markSaved(QString());   // no unsaved-changes question on the way out
         delete m_main;
         Prompt::setHandler({});
     }
 
     void reopensWindowsInEnglishWithTheSameContents()
     {
-        RadioImage.setBlock(3, { 0x00, 0x00, 0x50, 0x44, 0x09, 0x00, 0x50, 0x44, 0x10, 0xC0, 0x0E, 0x13, 0x01, 0xFF,
-                                 0xFF, 0x00 });
-        RadioImage.setCell(MemoryMap::kFmBlock, 2, 130);
+        RadioDocument& document = m_main->document();
+        poke(document)->setBlock(3, { 0x00, 0x00, 0x50, 0x44, 0x09, 0x00, 0x50, 0x44, 0x10, 0xC0, 0x0E, 0x13, 0x01,
+                                      0xFF, 0xFF, 0x00 });
+        poke(document)->setCell(MemoryMap::kFmBlock, 2, 130);
         m_main->findChild<QAction*>("Test_edit")->trigger();
-        m_main->window<frm_chann>()->activated();
-        const MemoryImage before = RadioImage;
+        const MemoryImage before = document.image();
         auto* oldTable = m_main->window<frm_chann>();
 
         m_main->findChild<QAction*>("Language_eng")->trigger();
 
-        QVERIFY(!UiLanguage);
+        QVERIFY(m_main->findChild<QAction*>("Language_eng")->isChecked());
         auto* table = m_main->window<frm_chann>();
         QVERIFY(table && table != oldTable);
         QCOMPARE(table->windowTitle(), QStringLiteral("Channel Information"));
@@ -77,7 +78,7 @@ private slots:
         auto* fmGrid = fm->findChild<QTableWidget*>("MSF_chann");
         QCOMPARE(headerText(fmGrid, 0), QStringLiteral("Radio Channel"));
         QCOMPARE(fmGrid->item(2, 1)->text(), QStringLiteral("100.0"));
-        QVERIFY(RadioImage.bytes() == before.bytes());
+        QVERIFY(document.image() == before);
     }
 
     void mainWindowCaptionsFollowTheLanguage()
@@ -149,18 +150,6 @@ private slots:
         QCOMPARE(caption(), english);
     }
 
-    void modelDialogReloadSetsTheLimitsAgain()
-    {
-        m_main->findChild<QAction*>("proc_type")->trigger();
-        QCOMPARE(FreqRangeHigh, 471.0);
-        FreqRangeLow = 300;
-        FreqRangeHigh = 300;
-        m_main->findChild<QAction*>("Language_eng")->trigger();
-        QVERIFY(ModelWindowOpen);
-        QCOMPARE(FreqRangeLow, 400.0);
-        QCOMPARE(FreqRangeHigh, 471.0);
-    }
-
     void choosingEnglishTwiceReloadsTwice()
     {
         m_main->findChild<QAction*>("Menu_About")->trigger();
@@ -171,8 +160,7 @@ private slots:
         auto* third = m_main->window<frmAbout>();
         QVERIFY(first && second && third);
         QVERIFY(first != second && second != third);
-        QCOMPARE(AboutOkCaption, QStringLiteral("Confirm"));
-        QVERIFY(AboutTitle.startsWith(QStringLiteral("Quillmere Radio Workshop QV3N series program software")));
+        QCOMPARE(third->findChild<QPushButton*>("cmdOK")->text(), QStringLiteral("Confirm"));
         QCOMPARE(third->findChild<QLabel*>("lblVersion")->text().left(6), QStringLiteral("Ver2.0"));
     }
 

@@ -2,7 +2,7 @@
 #include "shell/Form_type.h"
 #include "shell/MDImain.h"
 
-#include "Globals.h"
+#include "support/DocumentPoke.h"
 #include "MemoryMap.h"
 
 #include <QAction>
@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QUndoStack>
 
 class TestMdiMain : public QObject
 {
@@ -57,9 +58,9 @@ private slots:
         QCOMPARE(m_main->mdiArea()->subWindowList().size(), 1);
 
         first->findChild<QPushButton*>(QStringLiteral("Command_Close"))->click();
-        QTRY_VERIFY(!ChannelWindowOpen);
+        QTRY_VERIFY(!m_main->window<frm_chann>());
         m_main->findChild<QAction*>(QStringLiteral("edit_chann"))->trigger();
-        QVERIFY(m_main->window<frm_chann>() && ChannelWindowOpen);
+        QVERIFY(m_main->window<frm_chann>());
     }
 
     void modelDialogReloadsTheLimits_data()
@@ -71,29 +72,33 @@ private slots:
         QTest::newRow("default") << QList<int>{ 0x00, 0x40, 0x00, 0x47 } << "  400 --  470" << 400.0 << 471.0;
         QTest::newRow("130 to 170") << QList<int>{ 0x00, 0x13, 0x00, 0x17 } << "  130 --  170" << 130.0 << 171.0;
     }
+    // Confirm takes the band as the limits (the upper one plus one), as one
+    // undo step; Cancel changes nothing.
     void modelDialogReloadsTheLimits()
     {
         QFETCH(QList<int>, range);
         QFETCH(QString, band);
         QFETCH(double, low);
         QFETCH(double, high);
-        QCOMPARE(FreqRangeLow, 400.0);
-        QCOMPARE(FreqRangeHigh, 470.0);
+        RadioDocument& document = m_main->document();
+        QCOMPARE(document.rangeLow(), 400.0);
+        QCOMPARE(document.rangeHigh(), 470.0);
         for (int c = 0; c < 4; ++c)
-            RadioImage.setCell(MemoryMap::kRangeBlock, c, quint8(range[c]));
+            poke(document)->setCell(MemoryMap::kRangeBlock, c, quint8(range[c]));
 
-        m_main->findChild<QAction*>(QStringLiteral("proc_type"))->trigger();
-        auto* dialog = m_main->window<Form_type>();
-        QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("Label_band"))->text(), band);
-        auto* models = dialog->findChild<QComboBox*>(QStringLiteral("Combo_type"));
-        QCOMPARE(models->count(), 1);
-        QCOMPARE(FreqRangeLow, low);
-        QCOMPARE(FreqRangeHigh, high);
-
-        dialog->findChild<QPushButton*>(QStringLiteral("Command_enter"))->click();
-        QTRY_VERIFY(!ModelWindowOpen);
-        QCOMPARE(FreqRangeHigh, high);
+        for (const char* button : { "Command_Cancel", "Command_enter" }) {
+            m_main->findChild<QAction*>(QStringLiteral("proc_type"))->trigger();
+            auto* dialog = m_main->window<Form_type>();
+            QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("Label_band"))->text(), band);
+            QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("Combo_type"))->count(), 1);
+            dialog->findChild<QPushButton*>(QLatin1String(button))->click();
+            QTRY_VERIFY(!m_main->window<Form_type>());
+        }
+        QCOMPARE(document.rangeLow(), low);
+        QCOMPARE(document.rangeHigh(), high);
         QCOMPARE(m_main->panelText(7), QStringLiteral(" 400-- 470 MHZ"));
+        document.undoStack()->undo();
+        QCOMPARE(document.rangeHigh(), 470.0);
     }
 
 private:

@@ -1,7 +1,8 @@
 #include "VirtualRadio.h"
 
 #include "ChannelRecord.h"
-#include "Globals.h"
+#include "ChannelFile.h"
+#include "RadioData.h"
 #include "MemoryMap.h"
 #include "Tables.h"
 
@@ -216,10 +217,7 @@ private slots:
         }
         QCOMPARE(m_radio->memory().bytes(), expected.bytes());
 
-        MemoryImage loaded;
-        QString error;
-        QVERIFY2(VirtualRadio::loadChannelFile(saved, &loaded, &error), qPrintable(error));
-        QCOMPARE(loaded.bytes(), expected.bytes());
+        QCOMPARE(ChannelFile::read(saved).bytes, expected.bytes());
 
         // The end byte closes the session: a frame without a new handshake is not taken.
         QCOMPARE(exchange(QByteArray("E") + writeFrame(2, zeros)), QByteArray());
@@ -227,43 +225,6 @@ private slots:
     }
 
     // The faults themselves are proven through the link engine, which must fail on each of them.
-
-    void channelFile_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("error");
-        auto values = [](int count) {
-            QByteArray text;
-            for (int i = 0; i < count; ++i)
-                text += QByteArray::number(i % 256) + (i % 100 == 99 ? ",\n" : ", ");
-            return text;
-        };
-        QTest::newRow("commas and any line length") << values(4096) << QString();
-        QTest::newRow("too few values") << values(4095) << QStringLiteral("only 4095 values");
-        QTest::newRow("not a number") << "1 2\n3 x4 " + values(4096) << QStringLiteral("line 2: \"x4\" is not a number");
-        QTest::newRow("not a byte") << "256 " + values(4096) << QStringLiteral("256 is not a byte value");
-    }
-    void channelFile()
-    {
-        QFETCH(QByteArray, text);
-        QFETCH(QString, error);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("radio.chann"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        file.close();
-        MemoryImage memory;
-        QString message;
-        QCOMPARE(VirtualRadio::loadChannelFile(path, &memory, &message), error.isEmpty());
-        if (error.isEmpty()) {
-            for (int i = 0; i < 4096; ++i)
-                QCOMPARE(memory.bytes()[size_t(i)], quint8(i % 256));
-        } else {
-            QVERIFY2(message.contains(error), qPrintable(message));
-            QCOMPARE(memory.bytes(), MemoryImage().bytes());
-        }
-    }
 
     void demoMemoryFitsTheVersion_data()
     {
@@ -276,18 +237,18 @@ private slots:
         QFETCH(int, version);
         const MemoryImage demo = VirtualRadio::demoMemory(version);
         // Beside its channels, settings and FM presets the demo is the program's factory image.
-        ResetRadioImage();
+        const MemoryImage factory = factoryImage();
         for (int b = 0; b < MemoryImage::kBlocks; ++b) {
             if (b > 6 && b != MemoryMap::kSettingsBlock && b != MemoryMap::kFmBlock)
-                QVERIFY2(blockOf(demo, b) == blockOf(RadioImage, b), qPrintable(QString::number(b)));
+                QVERIFY2(blockOf(demo, b) == blockOf(factory, b), qPrintable(QString::number(b)));
         }
         for (const int c : { 0, 1, 5, 6, 7, 12 })
-            QCOMPARE(demo.cell(MemoryMap::kSettingsBlock, c), RadioImage.cell(MemoryMap::kSettingsBlock, c));
-        BuildToneTables();
-        RadioVersion = version;
-        QCOMPARE(ChannelRecord::rowTexts(demo, 2).name, QStringLiteral("FRS1"));
-        QVERIFY(!ChannelRecord::rowTexts(demo, 7).used);
-        RadioVersion = 2;
+            QCOMPARE(demo.cell(MemoryMap::kSettingsBlock, c), factory.cell(MemoryMap::kSettingsBlock, c));
+        RadioData data;
+        data.image = demo;
+        data.version = version;
+        QCOMPARE(ChannelRecord::rowTexts(data, 2).name, QStringLiteral("FRS1"));
+        QVERIFY(!ChannelRecord::rowTexts(data, 7).used);
     }
 
     void programPrintsItsPortAndCleansUp()

@@ -15,7 +15,8 @@ struct VerbName
 
 constexpr VerbName kVerbs[] = {
     { "read", Verb::Read }, { "write", Verb::Write }, { "show", Verb::Show },
-    { "check", Verb::Check }, { "print", Verb::Print }, { "help", Verb::Help },
+    { "check", Verb::Check }, { "export", Verb::Export }, { "import", Verb::Import },
+    { "diff", Verb::Diff }, { "print", Verb::Print }, { "help", Verb::Help },
 };
 
 // Splits "--name=value" into its two parts; value is null without "=".
@@ -93,6 +94,10 @@ Arguments parseArguments(const QStringList& args)
             takeValue(&result.output);
         } else if (name.startsWith(QLatin1String("-o")) && !name.startsWith(QLatin1String("--"))) {
             result.output = name.mid(2);
+        } else if (name == QLatin1String("--base")) {
+            takeValue(&result.base);
+        } else if (name == QLatin1String("--skip-bad")) {
+            result.skipBad = true;
         } else if (name == QLatin1String("--lang")) {
             if (takeValue(&result.language) && result.language != QLatin1String("en")
                 && result.language != QLatin1String("zh"))
@@ -120,8 +125,7 @@ Arguments parseArguments(const QStringList& args)
         if (verb == QLatin1String(v.name))
             result.verb = v.verb;
     if (result.verb == Verb::None) {
-        result.error = CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, print "
-                                       "and help.").arg(verb);
+        result.error = CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, export, import, diff, print and help.").arg(verb);
         return result;
     }
     result.operands = positional;

@@ -5,13 +5,15 @@
 #include <QString>
 #include <QStringList>
 
-enum class Verb { None, Read, Write, Show, Check, Print, Help };
+enum class Verb { None, Read, Write, Show, Check, Export, Import, Diff, Print, Help };
 
 struct Arguments
 {
     Verb verb = Verb::None;
     QStringList operands;     // after the verb
     QString output;           // -o, --output
+    QString base;             // --base: the channel file an import starts from
+    bool skipBad = false;     // --skip-bad: an import leaves refused rows out
     int radioVersion = 0;     // --radio-version; 0 when not given
     QString language;         // --lang: "en" or "zh"; empty when not given
     QString paper;            // --paper: "a4" or "letter"; empty when not given

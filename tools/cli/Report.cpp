@@ -2,11 +2,12 @@
 
 #include "CliText.h"
 
+#include "Captions.h"
 #include "ChannelRecord.h"
 #include "Checks.h"
 #include "Codecs.h"
-#include "Globals.h"
 #include "ImageSummary.h"
+#include "RadioData.h"
 #include "MemoryMap.h"
 
 #include <QList>
@@ -67,9 +68,9 @@ QString sectionText(const ImageSummary::Section& section)
     return heading(section.title) + table.text(QStringLiteral("  "));
 }
 
-QString channelsSection()
+QString channelsSection(const RadioData& data)
 {
-    const ImageSummary::Section section = ImageSummary::channels(RadioImage, RadioVersion);
+    const ImageSummary::Section section = ImageSummary::channels(data);
     if (section.rows.isEmpty())
         return heading(section.title) + QStringLiteral("  ") + CommandLine::tr("No channel is in use.")
             + QLatin1Char('\n');
@@ -77,19 +78,18 @@ QString channelsSection()
 }
 
 // A frequency field as text, or a word for an empty one.
-QString fieldText(int block, int base)
+QString fieldText(const RadioData& data, int block, int base)
 {
-    if (RadioImage.cell(block, base + 1) == MemoryImage::kEmpty)
+    if (data.image.cell(block, base + 1) == MemoryImage::kEmpty)
         return CommandLine::tr("(empty)");
-    return FreqBytesToText(RadioImage.cell(block, base + 1), RadioImage.cell(block, base + 2),
-                           RadioImage.cell(block, base + 3));
+    return storedFreqText(data.image, data.version, block, base);
 }
 
-QString recordDetail(int block)
+QString recordDetail(const RadioData& data, int block)
 {
     return CommandLine::tr("RX %1, TX %2; the range is %3.")
-        .arg(fieldText(block, ChannelRecord::kRxBase), fieldText(block, ChannelRecord::kTxBase),
-             ImageSummary::rangeText(RadioImage));
+        .arg(fieldText(data, block, ChannelRecord::kRxBase), fieldText(data, block, ChannelRecord::kTxBase),
+             ImageSummary::rangeText(data.image));
 }
 
 } // namespace
@@ -107,37 +107,38 @@ int displayWidth(const QString& text)
     return width;
 }
 
-QString contents()
+QString contents(const RadioData& data)
 {
-    return channelsSection() + QLatin1Char('\n') + sectionText(ImageSummary::frequencyMode(RadioImage, RadioVersion))
-        + QLatin1Char('\n') + sectionText(ImageSummary::frequencyRange(RadioImage)) + QLatin1Char('\n')
-        + sectionText(ImageSummary::optionalFeatures(RadioImage)) + QLatin1Char('\n')
-        + sectionText(ImageSummary::fmPresets(RadioImage));
+    return channelsSection(data) + QLatin1Char('\n') + sectionText(ImageSummary::frequencyMode(data))
+        + QLatin1Char('\n') + sectionText(ImageSummary::frequencyRange(data.image)) + QLatin1Char('\n')
+        + sectionText(ImageSummary::optionalFeatures(data.image)) + QLatin1Char('\n')
+        + sectionText(ImageSummary::fmPresets(data.image));
 }
 
-QString vfoRangeDetail()
+QString vfoRangeDetail(const RadioData& data)
 {
-    return recordDetail(kVfoBlock);
+    return recordDetail(data, kVfoBlock);
 }
 
-QString channelRangeDetail(int channel)
+QString channelRangeDetail(const RadioData& data, int channel)
 {
-    return recordDetail(channel);
+    return recordDetail(data, channel);
 }
 
-CheckResult check()
+CheckResult check(const RadioData& data)
 {
-    const MemoryImage original = RadioImage;
+    const MemoryImage& original = data.image;
+    MemoryImage image = original;
     CheckResult result;
     auto cellBefore = [&original](int cell) { return original.cell(kSettingsBlock, cell); };
-    auto cellNow = [](int cell) { return RadioImage.cell(kSettingsBlock, cell); };
+    auto cellNow = [&image](int cell) { return image.cell(kSettingsBlock, cell); };
 
-    CheckPriorityChannel();
+    CheckPriorityChannel(image);
     if (cellNow(kPriorityChannelCell) != cellBefore(kPriorityChannelCell))
         result.lines << CommandLine::tr("Priority channel %1 is not in use: a write sets the priority channel to none.")
                             .arg(cellBefore(kPriorityChannelCell));
 
-    SelectFirstUsedChannel();
+    SelectFirstUsedChannel(image, data.version);
     if (cellNow(kStartChannelCell) != cellBefore(kStartChannelCell)
         || cellNow(kScanFlagsCell) != cellBefore(kScanFlagsCell)) {
         if (cellNow(kStartChannelCell) == 0)
@@ -153,29 +154,24 @@ CheckResult check()
 
     // A write shows only the first refusal; every one is listed here, each
     // channel found by the write's own check once those before it are set aside.
-    if (CheckVfoInRange() != 0) {
+    if (CheckVfoInRange(image) != 0) {
         result.refused = true;
-        result.lines << windowText("LinkEngine", "Receiving or transmitting frequency that frequency Mode out of "
-                                                 "frequency limitation range ").trimmed();
-        result.lines << QStringLiteral("  ") + vfoRangeDetail();
+        result.lines << Captions::vfoOutOfRange().trimmed();
+        result.lines << QStringLiteral("  ") + vfoRangeDetail(data);
     }
-    const MemoryImage adjusted = RadioImage;
     QList<int> channels;
-    while (const int channel = FindChannelOutOfRange()) {
+    for (MemoryImage rest = image; const int channel = FindChannelOutOfRange(rest);) {
         channels << channel;
-        RadioImage.setCell(channel, ChannelRecord::kRxStepCell, MemoryImage::kEmpty);
+        rest.setCell(channel, ChannelRecord::kRxStepCell, MemoryImage::kEmpty);
     }
-    RadioImage = adjusted;
     for (const int channel : channels) {
         result.refused = true;
-        result.lines << windowText("LinkEngine", "Channel %1that Receiving or transmitting frequency  out of "
-                                                 "frequency limitation range ").arg(channel).trimmed();
-        result.lines << QStringLiteral("  ") + channelRangeDetail(channel);
+        result.lines << Captions::channelOutOfRange(channel).trimmed();
+        result.lines << QStringLiteral("  ") + channelRangeDetail(data, channel);
     }
 
     result.lines << (result.refused ? CommandLine::tr("A write would be refused.")
                                     : CommandLine::tr("A write would go ahead."));
-    RadioImage = original;
     return result;
 }
 

@@ -1,16 +1,18 @@
 #pragma once
 
-// What qv3n-cli prints about RadioImage: the contents as the windows show them,
+// What qv3n-cli prints about a channel file's data: the contents as the windows show them,
 // and what the checks before a write would change or refuse.
 
 #include <QString>
 #include <QStringList>
 
+struct RadioData;
+
 namespace Report {
 
 // The used channels as the channel table shows them, the frequency mode, the
 // range, the radio-wide settings and the FM presets, as aligned plain text.
-QString contents();
+QString contents(const RadioData& data);
 
 struct CheckResult
 {
@@ -18,14 +20,13 @@ struct CheckResult
     bool refused = false;
 };
 
-// Runs the checks that a write runs first on a copy of RadioImage: what the
+// Runs the checks that a write runs first on a copy of the data: what the
 // adjusting checks would change, and every frequency a write would refuse.
-// RadioImage is left as it was.
-CheckResult check();
+CheckResult check(const RadioData& data);
 
 // The frequencies behind a refusal, with the range.
-QString vfoRangeDetail();
-QString channelRangeDetail(int channel);
+QString vfoRangeDetail(const RadioData& data);
+QString channelRangeDetail(const RadioData& data, int channel);
 
 // The width a text takes in a terminal: two columns for each wide (CJK) character.
 int displayWidth(const QString& text);

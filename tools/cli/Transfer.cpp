@@ -5,7 +5,7 @@
 #include "Report.h"
 
 #include "Checks.h"
-#include "Globals.h"
+#include "RadioDocument.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -23,15 +23,16 @@ QString firstLine(const QString& text)
 
 } // namespace
 
-Transfer::Transfer(LinkEngine::Direction direction, const PortChoice& port, bool quiet)
+Transfer::Transfer(LinkEngine::Direction direction, RadioDocument& document, const PortChoice& port, bool quiet)
     : m_direction(direction)
+    , m_document(document)
     , m_port(port)
     , m_quiet(quiet)
-    , m_engine(new LinkEngine(direction, timings(direction), this))
+    , m_engine(new LinkEngine(direction, document, timings(direction), this))
     , m_progress(new Progress(quiet))
 {
     m_engine->setHost(this);
-    CommPortNumber = port.comNumber == 0 ? 1 : port.comNumber;
+    m_engine->setPortNumber(port.comNumber == 0 ? 1 : port.comNumber);
     m_engine->setPortDevice(port.device);
     connect(m_engine, &LinkEngine::progressChanged, this, [this](int value, bool) { m_progress->setValue(value); });
     connect(m_engine, &LinkEngine::statusTextChanged, this, [this](const QString& text) { m_progress->setStatus(text); });
@@ -63,7 +64,7 @@ ExitStatus Transfer::run()
     // A port that cannot be opened, or a check that refuses the write, ends
     // the transfer before anything is sent.
     if (!m_ended && !m_engine->busy())
-        end(PortError ? ExitStatus::RadioFailed : ExitStatus::Refused);
+        end(m_engine->portError() ? ExitStatus::RadioFailed : ExitStatus::Refused);
     if (!m_ended) {
         QEventLoop loop;
         connect(this, &Transfer::ended, &loop, &QEventLoop::quit);
@@ -110,7 +111,7 @@ void Transfer::onFinished(LinkEngine::Outcome outcome)
         m_engine->cancel();
         Console::error(CommandLine::tr("The radio's memory format is not version %1, the format this file is "
                                        "taken to be in (see --radio-version). Nothing was written.")
-                           .arg(RadioVersion));
+                           .arg(m_document.version()));
         end(ExitStatus::Refused);
         return;
     }
@@ -146,12 +147,13 @@ void Transfer::showLinkNotice(const LinkNotice& notice)
     }
     case LinkNotice::Kind::VfoOutOfRange:
         Console::error(text);
-        Console::err(QStringLiteral("  ") + Report::vfoRangeDetail());
+        Console::err(QStringLiteral("  ") + Report::vfoRangeDetail(m_document.data()));
         Console::err(CommandLine::tr("Nothing was written to the radio."));
         return;
     case LinkNotice::Kind::ChannelOutOfRange:
         Console::error(text);
-        Console::err(QStringLiteral("  ") + Report::channelRangeDetail(FindChannelOutOfRange()));
+        Console::err(QStringLiteral("  ")
+                     + Report::channelRangeDetail(m_document.data(), FindChannelOutOfRange(m_document.image())));
         Console::err(CommandLine::tr("Nothing was written to the radio."));
         return;
     case LinkNotice::Kind::Busy:

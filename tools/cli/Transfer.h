@@ -11,15 +11,16 @@
 #include <QObject>
 
 class Progress;
+class RadioDocument;
 
 class Transfer : public QObject, private LinkHost
 {
     Q_OBJECT
 public:
-    Transfer(LinkEngine::Direction direction, const PortChoice& port, bool quiet);
+    Transfer(LinkEngine::Direction direction, RadioDocument& document, const PortChoice& port, bool quiet);
     ~Transfer() override;
 
-    // Runs the transfer to its end; RadioImage holds the result of a read.
+    // Runs the transfer to its end; the document holds the result of a read.
     ExitStatus run();
 
     // The intervals of the exchange: the radio's, or short ones when the test
@@ -33,6 +34,7 @@ private:
     void end(ExitStatus status);
 
     const LinkEngine::Direction m_direction;
+    RadioDocument& m_document;
     const PortChoice m_port;
     const bool m_quiet;
     LinkEngine* m_engine;

@@ -5,9 +5,10 @@
 #include "Report.h"
 #include "Transfer.h"
 
+#include "Captions.h"
 #include "ChannelFile.h"
 #include "ChannelList.h"
-#include "Globals.h"
+#include "RadioDocument.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -16,7 +17,7 @@
 
 #include <cstdio>
 
-namespace {
+namespace Verbs {
 
 QString shownPath(const QString& path)
 {
@@ -44,46 +45,43 @@ bool checkOperands(const Arguments& args, const QStringList& names, ExitStatus* 
     return false;
 }
 
-// Loads a channel file into RadioImage, all or nothing, with the messages of the open dialog.
-bool loadFile(const QString& path)
+bool readChannelFile(const QString& path, MemoryImage& image)
 {
-    const char* const context = "Form_open_chann";
     const ChannelFile::ReadResult result = ChannelFile::read(path);
-    switch (result.error) {
-    case ChannelFile::ReadError::None:
-        RadioImage.setBytes(result.bytes);
-        RadioImage.markUnmodified();
-        return true;
-    case ChannelFile::ReadError::CannotOpen:
-        Console::error(windowText(context, "The channel file %1 cannot be opened: %2").arg(shownPath(path), result.reason));
-        return false;
-    case ChannelFile::ReadError::TooFewValues:
-        Console::error(windowText(context, "The channel file %1 holds only %2 of the 4096 values it must hold. "
-                                           "Nothing was loaded.")
-                           .arg(shownPath(path))
-                           .arg(result.valueCount));
-        return false;
-    case ChannelFile::ReadError::NotANumber:
-        Console::error(windowText(context, "Line %1 of the channel file %2 holds \"%3\", which is not a number. "
-                                           "Nothing was loaded.")
-                           .arg(result.line)
-                           .arg(shownPath(path), result.value));
-        return false;
-    case ChannelFile::ReadError::OutOfRange:
-        Console::error(windowText(context, "Line %1 of the channel file %2 holds the value %3, which lies outside "
-                                           "0 to 255. Nothing was loaded.")
-                           .arg(result.line)
-                           .arg(shownPath(path), result.value));
+    if (!result.ok()) {
+        Console::error(ChannelFile::readErrorMessage(result, shownPath(path)));
         return false;
     }
-    return false;
+    image.setBytes(result.bytes);
+    return true;
+}
+
+int fileVersion(const Arguments& args)
+{
+    return args.radioVersion != 0 ? args.radioVersion : 2;
 }
 
 QString saveFailedText(const QString& path, const QString& reason)
 {
-    return windowText("Form_save_chann", "The channel file %1 could not be saved: %2\n"
-                                         "A file of that name already on disk is left as it was.")
-        .arg(shownPath(path), reason);
+    return Captions::saveFailed(shownPath(path), reason);
+}
+
+} // namespace Verbs
+
+namespace {
+
+using namespace Verbs;
+
+// Loads a channel file into the document, as the open dialog does; the
+// file's memory format is version.
+bool loadFile(RadioDocument& document, const QString& path, int version)
+{
+    MemoryImage image;
+    if (!readChannelFile(path, image))
+        return false;
+    document.takeImage(QString(), image, version);
+    document.markSaved(path);
+    return true;
 }
 
 // Whether the file can be written, found out before the radio is read rather than after.
@@ -98,7 +96,7 @@ bool canSave(const QString& path, QString* reason)
     return true;
 }
 
-ExitStatus runRead(const Arguments& args)
+ExitStatus runRead(const Arguments& args, RadioDocument& document)
 {
     ExitStatus status = ExitStatus::Ok;
     if (!checkOperands(args, { QStringLiteral("PORT") }, &status))
@@ -119,28 +117,28 @@ ExitStatus runRead(const Arguments& args)
         return ExitStatus::FileError;
     }
 
-    Transfer transfer(LinkEngine::Direction::Read, port, args.quiet);
+    Transfer transfer(LinkEngine::Direction::Read, document, port, args.quiet);
     status = transfer.run();
     if (status != ExitStatus::Ok)
         return status;
-    const ChannelFile::WriteResult saved = ChannelFile::write(args.output, RadioImage.bytes());
+    const ChannelFile::WriteResult saved = ChannelFile::write(args.output, document.image().bytes());
     if (!saved.ok) {
         Console::error(saveFailedText(args.output, saved.reason));
         return ExitStatus::FileError;
     }
     if (!args.quiet) {
-        Console::err(windowText("Form_save_chann", "Complete storing channel parameter.") + QLatin1Char(' ')
+        Console::err(Captions::saveComplete() + QLatin1Char(' ')
                      + shownPath(args.output));
-        if (RadioVersion != 2)
+        if (document.version() != 2)
             Console::err(CommandLine::tr("The radio uses memory format %1: show, check and write this file with "
                                          "--radio-version %2.")
-                             .arg(RadioVersionText)
-                             .arg(RadioVersion));
+                             .arg(document.versionText())
+                             .arg(document.version()));
     }
     return ExitStatus::Ok;
 }
 
-ExitStatus runWrite(const Arguments& args)
+ExitStatus runWrite(const Arguments& args, RadioDocument& document)
 {
     ExitStatus status = ExitStatus::Ok;
     if (!checkOperands(args, { QStringLiteral("PORT"), QStringLiteral("FILE") }, &status))
@@ -151,13 +149,13 @@ ExitStatus runWrite(const Arguments& args)
     QString error;
     if (!parsePort(args.operands.at(0), &port, &error))
         return usageError(error, args.verb);
-    if (!loadFile(args.operands.at(1)))
+    if (!loadFile(document, args.operands.at(1), fileVersion(args)))
         return ExitStatus::FileError;
-    Transfer transfer(LinkEngine::Direction::Write, port, args.quiet);
+    Transfer transfer(LinkEngine::Direction::Write, document, port, args.quiet);
     return transfer.run();
 }
 
-ExitStatus runShowOrCheck(const Arguments& args)
+ExitStatus runShowOrCheck(const Arguments& args, RadioDocument& document)
 {
     ExitStatus status = ExitStatus::Ok;
     if (!checkOperands(args, { QStringLiteral("FILE") }, &status))
@@ -165,32 +163,36 @@ ExitStatus runShowOrCheck(const Arguments& args)
     if (!args.output.isEmpty())
         return usageError(CommandLine::tr("%1 takes no -o; it prints to standard output.").arg(verbName(args.verb)),
                           args.verb);
-    if (!loadFile(args.operands.at(0)))
-        return ExitStatus::FileError;
     if (args.verb == Verb::Show) {
-        std::fputs(qPrintable(Report::contents()), stdout);
+        if (!loadFile(document, args.operands.at(0), fileVersion(args)))
+            return ExitStatus::FileError;
+        std::fputs(qPrintable(Report::contents(document.data())), stdout);
         return ExitStatus::Ok;
     }
-    const Report::CheckResult result = Report::check();
+    // The check tells what a write would change in the file as it stands.
+    RadioData file;
+    file.version = fileVersion(args);
+    if (!readChannelFile(args.operands.at(0), file.image))
+        return ExitStatus::FileError;
+    const Report::CheckResult result = Report::check(file);
     for (const QString& line : result.lines)
         Console::out(line);
     return result.refused ? ExitStatus::Refused : ExitStatus::Ok;
 }
 
-ExitStatus runPrint(const Arguments& args)
+ExitStatus runPrint(const Arguments& args, RadioDocument& document)
 {
     ExitStatus status = ExitStatus::Ok;
     if (!checkOperands(args, { QStringLiteral("FILE") }, &status))
         return status;
     if (args.output.isEmpty())
         return usageError(CommandLine::tr("print needs the PDF file to write: -o FILE.pdf"), args.verb);
-    if (!loadFile(args.operands.at(0)))
+    if (!loadFile(document, args.operands.at(0), fileVersion(args)))
         return ExitStatus::FileError;
     QPageSize::PageSizeId paper = ChannelList::defaultPaper();
     if (!args.paper.isEmpty())
         paper = args.paper == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4;
-    const ChannelList list(RadioImage, RadioVersion, QFileInfo(args.operands.at(0)).fileName(),
-                           QDateTime::currentDateTime());
+    const ChannelList list(document.data(), QFileInfo(args.operands.at(0)).fileName(), QDateTime::currentDateTime());
     QString reason;
     if (!list.writePdf(args.output, paper, &reason)) {
         Console::error(CommandLine::tr("The PDF file %1 could not be written: %2").arg(shownPath(args.output), reason));
@@ -205,12 +207,8 @@ ExitStatus runPrint(const Arguments& args)
 
 namespace Verbs {
 
-ExitStatus run(const Arguments& args)
+ExitStatus run(const Arguments& args, RadioDocument& document)
 {
-    if (args.radioVersion != 0)
-        RadioVersion = args.radioVersion;
-    RadioVersionText = versionText(RadioVersion);
-
     if (args.verb == Verb::None || args.verb == Verb::Help || args.help) {
         Verb topic = args.verb;
         if (args.verb == Verb::Help) {
@@ -221,7 +219,7 @@ ExitStatus run(const Arguments& args)
                 const Arguments inner = parseArguments(args.operands);
                 if (!inner.error.isEmpty() || inner.verb == Verb::None)
                     return usageError(CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, "
-                                                      "print and help.")
+                                                      "export, import, diff, print and help.")
                                           .arg(args.operands.at(0)),
                                       Verb::Help);
                 topic = inner.verb;
@@ -235,19 +233,27 @@ ExitStatus run(const Arguments& args)
         return ExitStatus::Ok;
     }
 
+    if (args.verb != Verb::Import && (!args.base.isEmpty() || args.skipBad))
+        return usageError(CommandLine::tr("--base and --skip-bad are options of import only."), args.verb);
     if (!args.paper.isEmpty() && args.verb != Verb::Print)
         return usageError(CommandLine::tr("--paper is for print only."), args.verb);
 
     switch (args.verb) {
     case Verb::Read:
-        return runRead(args);
+        return runRead(args, document);
     case Verb::Write:
-        return runWrite(args);
+        return runWrite(args, document);
     case Verb::Show:
     case Verb::Check:
-        return runShowOrCheck(args);
+        return runShowOrCheck(args, document);
+    case Verb::Export:
+        return runExport(args);
+    case Verb::Import:
+        return runImport(args);
+    case Verb::Diff:
+        return runDiff(args);
     case Verb::Print:
-        return runPrint(args);
+        return runPrint(args, document);
     case Verb::None:
     case Verb::Help:
         break;
@@ -301,6 +307,10 @@ QString helpText(Verb verb)
             "would refuse. Exits with 4 when a write would be refused, 0 when not.\n"
             "\n"
             "  --radio-version N   the memory format of the file: 2 (the default) or 1\n");
+    case Verb::Export:
+    case Verb::Import:
+    case Verb::Diff:
+        return exchangeHelpText(verb);
     case Verb::Print:
         return CommandLine::tr(
             "Usage: qv3n-cli print FILE.chann -o FILE.pdf [--paper a4|letter] [--radio-version 1|2]\n"
@@ -331,6 +341,9 @@ QString helpText(Verb verb)
         "  write PORT FILE.chann     write a channel file to the radio\n"
         "  show FILE.chann           print the channels and settings of a channel file\n"
         "  check FILE.chann          say what a write of the file would adjust or refuse\n"
+        "  export FILE.chann -o OUT.csv   write the channels of a channel file as CSV\n"
+        "  import IN.csv -o OUT.chann     make a channel file from a CSV channel list\n"
+        "  diff A B                  list what differs between two channel files\n"
         "  print FILE.chann -o F.pdf write the channel list of a channel file as a PDF file\n"
         "  help [VERB]               this help, or the help of one verb (also VERB --help)\n"
         "\n"
@@ -343,7 +356,8 @@ QString helpText(Verb verb)
         "\n"
         "Exit status: 0 done; 1 the radio failed (port error, no answer, fault);\n"
         "2 usage error; 3 file error (cannot be read or written, malformed);\n"
-        "4 refused by a check before writing, or the radio's memory format differs.\n");
+        "4 refused by a check before writing, the radio's memory format differs, or an\n"
+        "import refused rows; 5 diff found differences.\n");
 }
 
 } // namespace Verbs

@@ -7,9 +7,8 @@
 #include "Console.h"
 #include "Verbs.h"
 
-#include "Globals.h"
 #include "Language.h"
-#include "Tables.h"
+#include "RadioDocument.h"
 
 #include <QGuiApplication>
 #include <memory>
@@ -40,15 +39,7 @@ int main(int argc, char* argv[])
     args.removeFirst();
 
     // English unless asked otherwise, so that scripts read stable texts.
-    UiLanguage = languageArgument(args) == QLatin1String("zh");
-    applyUiLanguage();
-
-    RadioVersion = 2;
-    RadioVersionText = versionText(RadioVersion);
-    CommPortNumber = 1;
-    BuildToneTables();
-    BuildModelTable();
-    ResetRadioImage();
+    applyUiLanguage(languageArgument(args) == QLatin1String("zh"));
 
     const Arguments parsed = parseArguments(args);
     if (!parsed.error.isEmpty()) {
@@ -56,5 +47,6 @@ int main(int argc, char* argv[])
         Console::err(CommandLine::tr("Run \"qv3n-cli --help\" for help."));
         return int(ExitStatus::Usage);
     }
-    return int(Verbs::run(parsed));
+    RadioDocument document;
+    return int(Verbs::run(parsed, document));
 }

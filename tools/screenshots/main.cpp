@@ -6,18 +6,30 @@
 // from the demo contents below, as a user would see it.
 
 #include "channels/frm_chann.h"
+#include "files/ChannelExchange.h"
 #include "shell/MDImain.h"
 
+#include "ChannelFile.h"
 #include "ChannelRecord.h"
 #include "Codecs.h"
-#include "Globals.h"
+#include "MemoryMap.h"
+#include "RadioDocument.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QUndoStack>
 #include <QApplication>
 #include <QDir>
+#include <QDialog>
+#include <QFile>
 #include <QMdiSubWindow>
 #include <QPrintPreviewDialog>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -41,19 +53,43 @@ constexpr Shot kShots[] = {
     { "about", "Menu_About" },
 };
 
-void fillDemoChannels()
+void fillDemoChannels(RadioDocument& document)
 {
-    const char* names[] = { "CALL", "SHOP", "", "EVENT", "RELAY" };
-    for (int n = 1; n <= 5; ++n) {
-        const QString frequency = QString::number(446 + n * 0.0125, 'f', 5);
-        StoreFreq(frequency, n, ChannelRecord::kRxBase);
-        ChannelRecord::setNewChannelDefaults(RadioImage, n);
-        if (n != 3)
-            StoreFreq(frequency, n, ChannelRecord::kTxBase);
-        RadioImage.setCell(n, ChannelRecord::kEncodeToneCell, quint8(n * 9));
-        ChannelRecord::storeName(RadioImage, n, QString::fromLatin1(names[n - 1]));
-    }
-    RadioImage.setFlag(4, ChannelRecord::kPowerWidthCell, ChannelRecord::kHighPowerBit, false);
+    document.edit(QString(), [](RadioData& data) {
+        MemoryImage& image = data.image;
+        const char* names[] = { "CALL", "SHOP", "", "EVENT", "RELAY" };
+        for (int n = 1; n <= 5; ++n) {
+            const QString frequency = QString::number(446 + n * 0.0125, 'f', 5);
+            StoreFreq(image, data.version, frequency, n, ChannelRecord::kRxBase);
+            ChannelRecord::setNewChannelDefaults(image, n);
+            if (n != 3)
+                StoreFreq(image, data.version, frequency, n, ChannelRecord::kTxBase);
+            image.setCell(n, ChannelRecord::kEncodeToneCell, quint8(n * 9));
+            ChannelRecord::storeName(image, n, QString::fromLatin1(names[n - 1]));
+        }
+        image.setFlag(4, ChannelRecord::kPowerWidthCell, ChannelRecord::kHighPowerBit, false);
+    });
+    document.markSaved(QString());
+}
+
+// A spreadsheet's channel list with a row the radio cannot hold and a name it shortens.
+const char kDemoCsv[] = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+                        "RxDtcsCode,CrossMode,Mode,Power\r\n"
+                        "1,CALL,446.006250,,0.000000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,High\r\n"
+                        "2,Repeater,446.012500,+,5.000000,Cross,100.0,88.5,023,RN,754,Tone->DTCS,NFM,High\r\n"
+                        "3,MARINE,156.800000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,High\r\n"
+                        "4,LSTN,446.093750,off,0.000000,TSQL,88.5,67.0,023,NN,023,Tone->Tone,NFM,Low\r\n";
+
+// The demo contents as another file might hold them: a renamed channel, a new
+// one, another squelch level and FM preset.
+MemoryImage otherDemoImage(const MemoryImage& demo)
+{
+    MemoryImage other = demo;
+    ChannelRecord::storeName(other, 2, QStringLiteral("STORE"));
+    other.setBlock(7, { 0x00, 0x02, 0x60, 0x44, 0x09, 0x02, 0x60, 0x44, 0x10, 0xC0, 0x19, 0x10, 0x22, 0xFF, 0xFF, 0x00 });
+    other.setCell(MemoryMap::kSettingsBlock, MemoryMap::kSquelchCell, 3);
+    other.setCell(MemoryMap::kFmBlock, 2, 125);
+    return other;
 }
 
 } // namespace
@@ -71,8 +107,26 @@ int main(int argc, char* argv[])
     MDImain main;
     main.start();
     main.resize(1200, 800);
-    fillDemoChannels();
-    RadioImage.markUnmodified();
+    fillDemoChannels(main.document());
+
+    QTemporaryDir demoDir;
+    const QString demoCsv = demoDir.filePath(QStringLiteral("channels.csv"));
+    const QString demoChann = demoDir.filePath(QStringLiteral("shop.chann"));
+    QFile csv(demoCsv);
+    if (!csv.open(QIODevice::WriteOnly) || csv.write(kDemoCsv) < 0 || !ChannelFile::write(demoChann, otherDemoImage(main.document().image()).bytes()).ok) {
+        std::fprintf(stderr, "cannot write the demo files in %s\n", qPrintable(demoDir.path()));
+        return 1;
+    }
+    csv.close();
+    auto save = [&](const QPixmap& picture, const char* name, bool chinese) {
+        const QString file = out.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(name), chinese ? "zh" : "en"));
+        if (!picture.save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return false;
+        }
+        std::printf("%s\n", qPrintable(file));
+        return true;
+    };
 
     for (const bool chinese : { true, false }) {
         main.findChild<QAction*>(chinese ? "Language_chn" : "Language_eng")->trigger();
@@ -94,19 +148,49 @@ int main(int argc, char* argv[])
                 frame->close();
             QTest::qWait(50);
         }
+
+        // The import preview is a dialog of its own and is taken alone; Cancel leaves the demo as it is.
+        bool saved = false;
+        QTimer::singleShot(300, [&] {
+            if (auto* preview = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                saved = save(preview->grab(), "csv-import", chinese);
+                preview->reject();
+            }
+        });
+        ChannelExchange::importCsvFile(&main, main.document(), &main, demoCsv);
+        if (!saved)
+            return 1;
+
+        main.compareWithFile(demoChann);
+        QTest::qWait(200);
+        if (!save(main.grab(), "compare", chinese))
+            return 1;
+        main.mdiArea()->activeSubWindow()->close();
+        QTest::qWait(50);
+
+        // The Edit menu open after a Clear, over the window: Undo names the step.
+        main.window<frm_chann>()->findChild<QPushButton*>(QStringLiteral("Command_Clear"))->click();
+        QMenu* edit = main.findChild<QMenu*>(QStringLiteral("Edit"));
+        const QRect title = main.menuBar()->actionGeometry(edit->menuAction());
+        edit->popup(main.menuBar()->mapToGlobal(title.bottomLeft()));
+        QTest::qWait(200);
+        QPixmap picture = main.grab();
+        QPainter(&picture).drawPixmap(main.mapFromGlobal(edit->pos()), edit->grab());
+        edit->hide();
+        main.document().undoStack()->undo();
+        if (!save(picture, "edit-menu", chinese))
+            return 1;
+
         // The print preview is a dialog of its own, shot alone.
         main.findChild<QAction*>("File_print")->trigger();
         auto* preview = main.findChild<QPrintPreviewDialog*>();
         preview->resize(900, 800);
         QTest::qWait(500);
-        const QString file = out.filePath(QStringLiteral("print-preview-%1.png").arg(chinese ? "zh" : "en"));
-        if (!preview->grab().save(file)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-            return 1;
-        }
-        std::printf("%s\n", qPrintable(file));
+        const bool printed = save(preview->grab(), "print-preview", chinese);
         preview->close();
         QTest::qWait(50);
+        if (!printed)
+            return 1;
     }
     return 0;
 }

@@ -1,5 +1,8 @@
 #include "VirtualRadio.h"
 
+#include "ChannelFile.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
@@ -403,11 +406,12 @@ void VirtualRadio::endWrite()
     m_session = false;
     emit activity(QStringLiteral("Write ended."));
     if (!m_options.saveOnWriteEnd.isEmpty()) {
-        QString error;
-        if (saveChannelFile(m_options.saveOnWriteEnd, m_memory, &error))
+        const ChannelFile::WriteResult saved = ChannelFile::write(m_options.saveOnWriteEnd, m_memory.bytes());
+        if (saved.ok)
             emit activity(QStringLiteral("Saved the memory to %1.").arg(m_options.saveOnWriteEnd));
         else
-            emit saveFailed(error);
+            emit saveFailed(QStringLiteral("Cannot save the radio's memory to %1: %2.")
+                                .arg(QDir::toNativeSeparators(m_options.saveOnWriteEnd), saved.reason));
     }
     emit writeCompleted();
 }

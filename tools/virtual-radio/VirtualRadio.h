@@ -61,11 +61,6 @@ public:
     // changed settings and FM presets; frequencies are coded for the version.
     static MemoryImage demoMemory(int version);
 
-    // The channel file: 256 lines of 16 values. Loading takes 4096 integers
-    // 0..255 separated by blanks, commas or line ends; saving writes each value
-    // as blank, digits, blank, with CR LF line ends.
-    static bool loadChannelFile(const QString& path, MemoryImage* memory, QString* error);
-    static bool saveChannelFile(const QString& path, const MemoryImage& memory, QString* error);
 
 signals:
     void readServed();                 // the reply to the last block of a read was acknowledged

@@ -1,20 +1,12 @@
-// The radio's starting memory: the demo image, and the channel file it is
-// loaded from and saved to.
+// The radio's starting memory: the demo image.
 
 #include "VirtualRadio.h"
 
 #include "ChannelRecord.h"
-#include "Globals.h"
+#include "RadioData.h"
 #include "MemoryMap.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
-
 namespace {
-
-constexpr int kValueCount = MemoryImage::kSize;
-constexpr qint64 kLargestSensibleFile = 1 << 20;
 
 struct DemoChannel
 {
@@ -86,74 +78,5 @@ MemoryImage VirtualRadio::demoMemory(int version)
     image.setCell(MemoryMap::kSettingsBlock, MemoryMap::kPriorityChannelCell, 2);
     for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
         image.setCell(MemoryMap::kFmBlock, c, kDemoFmPresets[c]);
-    image.markUnmodified();
     return image;
-}
-
-bool VirtualRadio::loadChannelFile(const QString& path, MemoryImage* memory, QString* error)
-{
-    const QString name = QDir::toNativeSeparators(path);
-    auto fail = [error](const QString& text) {
-        if (error)
-            *error = text;
-        return false;
-    };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Cannot open the channel file %1: %2.").arg(name, file.errorString()));
-    if (file.size() > kLargestSensibleFile)
-        return fail(QStringLiteral("%1 is too large to be a channel file.").arg(name));
-    QByteArray text = file.readAll();
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text.remove(0, 3);
-
-    MemoryImage::Bytes bytes;
-    int count = 0;
-    int line = 1;
-    qsizetype i = 0;
-    auto isSeparator = [](char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n'; };
-    while (count < kValueCount && i < text.size()) {
-        if (isSeparator(text[i])) {
-            if (text[i] == '\n')
-                ++line;
-            ++i;
-            continue;
-        }
-        const qsizetype start = i;
-        while (i < text.size() && !isSeparator(text[i]))
-            ++i;
-        const QByteArray token = text.mid(start, i - start);
-        bool ok = false;
-        const int value = token.toInt(&ok);
-        if (!ok)
-            return fail(QStringLiteral("%1, line %2: \"%3\" is not a number.")
-                            .arg(name).arg(line).arg(QString::fromLocal8Bit(token.left(20))));
-        if (value < 0 || value > 255)
-            return fail(QStringLiteral("%1, line %2: %3 is not a byte value (0 to 255).").arg(name).arg(line).arg(value));
-        bytes[size_t(count++)] = quint8(value);
-    }
-    if (count < kValueCount)
-        return fail(QStringLiteral("%1 holds only %2 values; a channel file holds %3 (256 lines of 16).")
-                        .arg(name).arg(count).arg(kValueCount));
-    memory->setBytes(bytes);
-    return true;
-}
-
-bool VirtualRadio::saveChannelFile(const QString& path, const MemoryImage& memory, QString* error)
-{
-    QByteArray text;
-    text.reserve(MemoryImage::kBlocks * 82);
-    for (int b = 0; b < MemoryImage::kBlocks; ++b) {
-        for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-            text.append(' ').append(QByteArray::number(memory.cell(b, c))).append(' ');
-        text.append("\r\n");
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("Cannot save the radio's memory to %1: %2.")
-                         .arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    return true;
 }

@@ -4,8 +4,11 @@
 
 #include "VirtualRadio.h"
 
+#include "ChannelFile.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -148,12 +151,14 @@ int main(int argc, char* argv[])
     VirtualRadio radio(options);
     QString memoryName = QStringLiteral("demo memory");
     if (parser.isSet(QStringLiteral("chann"))) {
-        MemoryImage memory;
-        QString error;
-        if (!VirtualRadio::loadChannelFile(parser.value(QStringLiteral("chann")), &memory, &error)) {
-            printError(error);
+        const QString path = parser.value(QStringLiteral("chann"));
+        const ChannelFile::ReadResult file = ChannelFile::read(path);
+        if (!file.ok()) {
+            printError(ChannelFile::readErrorMessage(file, QDir::toNativeSeparators(path)));
             return 1;
         }
+        MemoryImage memory;
+        memory.setBytes(file.bytes);
         radio.setMemory(memory);
         memoryName = parser.value(QStringLiteral("chann"));
     } else if (parser.isSet(QStringLiteral("blank"))) {

@@ -1,9 +1,16 @@
-#include "Globals.h"
+#include "RadioData.h"
 
+#include "ChannelRecord.h"
 #include "Codecs.h"
 #include "MemoryMap.h"
+#include "Tables.h"
 
 using namespace MemoryMap;
+
+QString versionText(int version)
+{
+    return version == 2 ? QStringLiteral("Ver2.0") : QStringLiteral("Ver1.0");
+}
 
 MemoryImage factoryImage()
 {
@@ -20,18 +27,28 @@ MemoryImage factoryImage()
                                      0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00 });
     image.setBlock(kFmBlock, { 0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07,
                                0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x0D, 0xCD, 0xD2 });
-    image.markUnmodified();
     return image;
 }
 
-void ResetRadioImage()
+void takeRangeFromImage(RadioData& data)
 {
-    RadioImage = factoryImage();
-    FreqRangeLow = rangeLowMHz(RadioImage);
-    FreqRangeHigh = rangeHighMHz(RadioImage);
+    data.rangeLow = rangeLowMHz(data.image);
+    data.rangeHigh = rangeHighMHz(data.image);
 }
 
-QString versionText(int version)
+void ResetRadioImage(RadioData& data)
 {
-    return version == 2 ? QStringLiteral("Ver2.0") : QStringLiteral("Ver1.0");
+    data.image = factoryImage();
+    takeRangeFromImage(data);
+}
+
+RadioData startUpData()
+{
+    RadioData data;
+    data.version = 2;
+    const Model& model = ModelTable().at(ModelIndex);
+    data.rangeLow = model.lowMHz;
+    data.rangeHigh = model.highMHz;
+    ResetRadioImage(data);
+    return data;
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+// Captions and messages that a window shows and the command line prints as
+// well: one copy of each, translated in the context of the window that owns it.
+
+#include <QString>
+
+namespace Captions {
+
+// The optional-features window.
+enum class Option {
+    OptionalFeatures, TimeOut, Vox, Squelch, WorkMode, FrequencyWorkMode, ChannelWorkMode, OnlyChannelMode,
+    Backlight, ChannelDisplay, Scans, PriorityChannel, Save, Beep, Off,
+    FrequencyMode, RxFrequency, TxFrequency, Decode, Encode, Step, Duplex, Offset, Width, Power,
+    FrequencyRange,
+};
+QString option(Option which);
+
+// The channel table: its title and its grid's format ("^ Channel |^RX ...").
+QString channelTableTitle();
+QString channelGridFormat();
+
+// The FM presets window.
+QString fmTitle();
+QString fmGridFormat();
+
+// The range checks before a write, and after a change of the range.
+QString vfoOutOfRange();
+QString channelOutOfRange(int channel);
+
+// Saving a channel file.
+QString saveComplete();
+QString saveFailed(const QString& shownName, const QString& reason);
+
+} // namespace Captions

@@ -1,0 +1,629 @@
+#include "ChannelCsv.h"
+
+#include "ChannelRecord.h"
+#include "Csv.h"
+#include "Tables.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <algorithm>
+
+namespace {
+
+struct CsvImport
+{
+    Q_DECLARE_TR_FUNCTIONS(CsvImport)
+};
+
+} // namespace
+
+namespace ChannelCsv {
+
+namespace {
+
+using namespace ChannelRecord;
+using Tones::Kind;
+using Tones::Tone;
+
+constexpr qint64 kHzPerMHz = 1000000;
+constexpr int kMHzDecimals = 6;
+constexpr const char kUtf8Mark[] = "\xEF\xBB\xBF";
+
+enum Column {
+    Location, Name, Frequency, Duplex, Offset, ToneMode, RToneFreq, CToneFreq, DtcsCode, DtcsPolarity,
+    RxDtcsCode, CrossMode, Mode, TStep, Skip, Power, Comment, UrCall, Rpt1Call, Rpt2Call, DvCode, ColumnCount
+};
+
+constexpr const char* kColumnNames[ColumnCount] = {
+    "Location", "Name", "Frequency", "Duplex", "Offset", "Tone", "rToneFreq", "cToneFreq", "DtcsCode",
+    "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep", "Skip", "Power", "Comment", "URCALL",
+    "RPT1CALL", "RPT2CALL", "DVCODE",
+};
+
+// What the tone columns hold when a row does not use them.
+constexpr const char* kUnusedCtcss = "88.5";
+constexpr const char* kUnusedDcs = "023";
+constexpr const char* kUnusedPolarity = "NN";
+constexpr const char* kUnusedCrossMode = "Tone->Tone";
+
+const QString kToneWord = QStringLiteral("Tone");
+const QString kDcsWord = QStringLiteral("DTCS");
+const QString kCrossArrow = QStringLiteral("->");
+
+// A tone word as the layout spells it, whatever the case it was typed in.
+QString toneWord(const QString& text)
+{
+    for (const char* word : { "Tone", "TSQL", "DTCS", "Cross" })
+        if (text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0)
+            return QLatin1String(word);
+    return text;
+}
+
+QString mhzText(qint64 hz)
+{
+    return QStringLiteral("%1.%2").arg(hz / kHzPerMHz).arg(hz % kHzPerMHz, kMHzDecimals, 10, QLatin1Char('0'));
+}
+
+// A frequency in MHz as decimal text, read exactly into Hz; digits below 1 Hz are cut.
+std::optional<qint64> parseHz(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral("^(\\d*)(?:\\.(\\d*))?$"));
+    const QRegularExpressionMatch match = number.match(text);
+    const QString whole = match.captured(1);
+    const QString fraction = match.captured(2);
+    if (!match.hasMatch() || (whole.isEmpty() && fraction.isEmpty()))
+        return std::nullopt;
+    // Anything from 1000 MHz on lies outside every range; it is kept large, not overflowed.
+    constexpr int kMaxWholeDigits = 6;
+    const QString digits = whole.size() > kMaxWholeDigits ? QStringLiteral("999999") : whole;
+    return digits.toLongLong() * kHzPerMHz + fraction.left(kMHzDecimals).leftJustified(kMHzDecimals, u'0').toLongLong();
+}
+
+FreqCells freqCells(const MemoryImage& image, int channel, int base)
+{
+    return { image.cell(channel, base + 1), image.cell(channel, base + 2), image.cell(channel, base + 3) };
+}
+
+Block blockOf(const MemoryImage& image, int channel)
+{
+    Block block;
+    for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
+        block[c] = image.cell(channel, c);
+    return block;
+}
+
+QChar polarityLetter(const Tone& tone)
+{
+    return tone.inverted ? u'R' : u'N';
+}
+
+struct ToneColumns
+{
+    QString mode;
+    QString rTone = QLatin1String(kUnusedCtcss);
+    QString cTone = QLatin1String(kUnusedCtcss);
+    QString dcs = QLatin1String(kUnusedDcs);
+    QString polarity = QLatin1String(kUnusedPolarity);
+    QString rxDcs = QLatin1String(kUnusedDcs);
+    QString crossMode = QLatin1String(kUnusedCrossMode);
+};
+
+ToneColumns toneColumns(const Tone& encode, const Tone& decode)
+{
+    ToneColumns columns;
+    if (encode.kind == Kind::None && decode.kind == Kind::None)
+        return columns;
+    if (encode.kind == Kind::Ctcss && decode.kind == Kind::None) {
+        columns.mode = kToneWord;
+        columns.rTone = Tones::valueText(encode);
+        return columns;
+    }
+    if (encode.kind == Kind::Ctcss && decode == encode) {
+        columns.mode = QStringLiteral("TSQL");
+        columns.cTone = Tones::valueText(decode);
+        return columns;
+    }
+    columns.polarity = QString(polarityLetter(encode)) + polarityLetter(decode);
+    if (encode.kind == Kind::Dcs && decode.kind == Kind::Dcs && encode.code == decode.code) {
+        columns.mode = kDcsWord;
+        columns.dcs = Tones::valueText(encode);
+        return columns;
+    }
+    columns.mode = QStringLiteral("Cross");
+    QString from;
+    QString to;
+    if (encode.kind == Kind::Ctcss) {
+        from = kToneWord;
+        columns.rTone = Tones::valueText(encode);
+    } else if (encode.kind == Kind::Dcs) {
+        from = kDcsWord;
+        columns.dcs = Tones::valueText(encode);
+    }
+    if (decode.kind == Kind::Ctcss) {
+        to = kToneWord;
+        columns.cTone = Tones::valueText(decode);
+    } else if (decode.kind == Kind::Dcs) {
+        to = kDcsWord;
+        columns.rxDcs = Tones::valueText(decode);
+    }
+    columns.crossMode = from + kCrossArrow + to;
+    return columns;
+}
+
+QStringList exportRow(const MemoryImage& image, int channel, int version)
+{
+    QStringList row(ColumnCount);
+    row[Location] = QString::number(channel);
+    if (image.flag(channel, kToneFlagsCell, kHasNameBit))
+        for (int i = 0; i < kNameLength; ++i)
+            row[Name] += CodeToChar(image.cell(channel, kNameCell + i));
+
+    const qint64 rx = freqFieldHz(freqCells(image, channel, kRxBase), version);
+    const bool receiveOnly = image.cell(channel, kTxStepCell) == MemoryImage::kEmpty;
+    row[Frequency] = mhzText(rx);
+    qint64 offset = 0;
+    if (receiveOnly) {
+        row[Duplex] = QStringLiteral("off");
+    } else {
+        const qint64 tx = freqFieldHz(freqCells(image, channel, kTxBase), version);
+        if (tx != rx)
+            row[Duplex] = tx > rx ? QStringLiteral("+") : QStringLiteral("-");
+        offset = qAbs(tx - rx);
+    }
+    row[Offset] = mhzText(offset);
+
+    const Tone decode = Tones::fromStored(image.cell(channel, kDecodeToneCell),
+                                          image.flag(channel, kToneFlagsCell, kDecodeInvertedBit));
+    const Tone encode = receiveOnly ? Tone{}
+                                    : Tones::fromStored(image.cell(channel, kEncodeToneCell),
+                                                        image.flag(channel, kToneFlagsCell, kEncodeInvertedBit));
+    const ToneColumns tones = toneColumns(encode, decode);
+    row[ToneMode] = tones.mode;
+    row[RToneFreq] = tones.rTone;
+    row[CToneFreq] = tones.cTone;
+    row[DtcsCode] = tones.dcs;
+    row[DtcsPolarity] = tones.polarity;
+    row[RxDtcsCode] = tones.rxDcs;
+    row[CrossMode] = tones.crossMode;
+
+    row[Mode] = image.flag(channel, kPowerWidthCell, kWideBit) ? QStringLiteral("FM") : QStringLiteral("NFM");
+    row[TStep] = QString::number(double(stepHz(version)) / 1000, 'f', 2);
+    row[Power] = image.flag(channel, kPowerWidthCell, kHighPowerBit) ? QStringLiteral("High") : QStringLiteral("Low");
+    return row;
+}
+
+// Turns the rows of a file into channel records, one row at a time.
+class RowReader
+{
+public:
+    RowReader(const QHash<int, int>& columnOf, int version, const FreqRange& range)
+        : m_columnOf(columnOf)
+        , m_version(version)
+        , m_range(range)
+    {
+    }
+
+    void read(const Csv::Row& row, ImportResult* result);
+
+private:
+    QString field(int column) const;
+    void refuse(const QString& text);
+    void adjust(const QString& text);
+    std::optional<qint64> frequency(const QString& text, bool transmit);
+    std::optional<qint64> transmitFrequency(qint64 rx);
+    std::optional<Tone> ctcss(const QString& text);
+    std::optional<Tone> dcs(const QString& text, QChar polarity);
+    bool readTones(Tone* encode, Tone* decode);
+    void storeFrequency(int channel, int base, qint64 hz);
+
+    const QHash<int, int>& m_columnOf;
+    const int m_version;
+    const FreqRange m_range;
+
+    // The row being read.
+    const Csv::Row* m_row = nullptr;
+    int m_location = 0;
+    QList<Problem> m_problems;
+    QHash<int, int> m_lineOfLocation;   // the first line that gave each channel
+    MemoryImage m_scratch;              // where a row's record is built
+};
+
+QString RowReader::field(int column) const
+{
+    const int index = m_columnOf.value(column, -1);
+    return index >= 0 && index < m_row->fields.size() ? m_row->fields[index].trimmed() : QString();
+}
+
+void RowReader::refuse(const QString& text)
+{
+    m_problems << Problem{ Problem::Kind::Refused, m_row->line, m_location, text };
+}
+
+void RowReader::adjust(const QString& text)
+{
+    m_problems << Problem{ Problem::Kind::Adjusted, m_row->line, m_location, text };
+}
+
+std::optional<qint64> RowReader::frequency(const QString& text, bool transmit)
+{
+    const std::optional<qint64> hz = parseHz(text);
+    if (!hz) {
+        refuse(transmit ? CsvImport::tr("The transmit frequency \"%1\" is not a number.").arg(text)
+                        : CsvImport::tr("The frequency \"%1\" is not a number.").arg(text));
+        return std::nullopt;
+    }
+    if (!m_range.contains(*hz)) {
+        refuse((transmit ? CsvImport::tr("The transmit frequency %1 MHz lies outside the range %2 to %3 MHz.")
+                         : CsvImport::tr("The frequency %1 MHz lies outside the range %2 to %3 MHz."))
+                   .arg(mhzText(*hz))
+                   .arg(m_range.lowMHz)
+                   .arg(m_range.highMHz));
+        return std::nullopt;
+    }
+    return hz;
+}
+
+std::optional<qint64> RowReader::transmitFrequency(qint64 rx)
+{
+    const QString duplex = field(Duplex).toLower();
+    const QString offsetText = field(Offset);
+    if (duplex.isEmpty())
+        return rx;
+    if (duplex == QLatin1String("split"))
+        return frequency(offsetText, true);
+    if (duplex != QLatin1String("+") && duplex != QLatin1String("-")) {
+        refuse(CsvImport::tr("The duplex \"%1\" is none of +, -, split and off.").arg(field(Duplex)));
+        return std::nullopt;
+    }
+    const std::optional<qint64> offset = offsetText.isEmpty() ? 0 : parseHz(offsetText);
+    if (!offset) {
+        refuse(CsvImport::tr("The offset \"%1\" is not a number.").arg(offsetText));
+        return std::nullopt;
+    }
+    const qint64 tx = duplex == QLatin1String("+") ? rx + *offset : rx - *offset;
+    if (!m_range.contains(tx)) {
+        refuse(CsvImport::tr("The transmit frequency %1 MHz lies outside the range %2 to %3 MHz.")
+                   .arg(mhzText(qMax<qint64>(tx, 0)))
+                   .arg(m_range.lowMHz)
+                   .arg(m_range.highMHz));
+        return std::nullopt;
+    }
+    return tx;
+}
+
+std::optional<Tone> RowReader::ctcss(const QString& text)
+{
+    const QString value = text.isEmpty() ? QLatin1String(kUnusedCtcss) : text;
+    const int code = Tones::ctcssCode(value);
+    if (code == 0) {
+        refuse(CsvImport::tr("The CTCSS tone %1 Hz is not in the radio's table.").arg(value));
+        return std::nullopt;
+    }
+    return Tone{ Kind::Ctcss, code, false };
+}
+
+std::optional<Tone> RowReader::dcs(const QString& text, QChar polarity)
+{
+    const QString value = text.isEmpty() ? QLatin1String(kUnusedDcs) : text;
+    const int code = Tones::dcsCode(value);
+    if (code == 0) {
+        refuse(CsvImport::tr("The DCS code %1 is not in the radio's table.").arg(value));
+        return std::nullopt;
+    }
+    return Tone{ Kind::Dcs, code, polarity == u'R' };
+}
+
+// Tone, TSQL and DTCS name one tone for both ways; Cross names each way by
+// CrossMode, as "TX->RX" with Tone, DTCS or nothing on either side.
+bool RowReader::readTones(Tone* encode, Tone* decode)
+{
+    const QString mode = toneWord(field(ToneMode));
+    if (mode.isEmpty())
+        return true;
+
+    QString polarity = field(DtcsPolarity).toUpper();
+    if (polarity.isEmpty())
+        polarity = QLatin1String(kUnusedPolarity);
+    static const QRegularExpression polarityPattern(QStringLiteral("^[NR]{2}$"));
+    const bool usesDcs = mode == kDcsWord
+                         || (mode == QLatin1String("Cross") && field(CrossMode).contains(kDcsWord, Qt::CaseInsensitive));
+    if (usesDcs && !polarityPattern.match(polarity).hasMatch()) {
+        refuse(CsvImport::tr("The DCS polarity \"%1\" is not two letters N or R.").arg(field(DtcsPolarity)));
+        return false;
+    }
+
+    std::optional<Tone> tx = Tone{};
+    std::optional<Tone> rx = Tone{};
+    if (mode == kToneWord) {
+        tx = ctcss(field(RToneFreq));
+    } else if (mode == QLatin1String("TSQL")) {
+        tx = rx = ctcss(field(CToneFreq));
+    } else if (mode == kDcsWord) {
+        tx = dcs(field(DtcsCode), polarity[0]);
+        rx = tx ? dcs(field(DtcsCode), polarity[1]) : std::nullopt;
+    } else if (mode == QLatin1String("Cross")) {
+        const QString crossMode = field(CrossMode).isEmpty() ? QLatin1String(kUnusedCrossMode) : field(CrossMode);
+        QStringList sides = crossMode.split(kCrossArrow);
+        for (QString& side : sides)
+            side = toneWord(side);
+        auto known = [this](const QString& side) { return side.isEmpty() || side == kToneWord || side == kDcsWord; };
+        if (sides.size() != 2 || !known(sides[0]) || !known(sides[1]) || crossMode == kCrossArrow) {
+            refuse(CsvImport::tr("The cross mode \"%1\" is not one the radio can hold.").arg(crossMode));
+            return false;
+        }
+        if (sides[0] == kToneWord)
+            tx = ctcss(field(RToneFreq));
+        else if (sides[0] == kDcsWord)
+            tx = dcs(field(DtcsCode), polarity[0]);
+        if (sides[1] == kToneWord)
+            rx = ctcss(field(CToneFreq));
+        else if (sides[1] == kDcsWord)
+            rx = dcs(field(RxDtcsCode), polarity[1]);
+    } else {
+        refuse(CsvImport::tr("The tone mode \"%1\" is none of Tone, TSQL, DTCS and Cross.").arg(mode));
+        return false;
+    }
+    if (!tx || !rx)
+        return false;
+    *encode = *tx;
+    *decode = *rx;
+    return true;
+}
+
+void RowReader::storeFrequency(int channel, int base, qint64 hz)
+{
+    const FreqCells cells = freqCellsForHz(hz, m_version);
+    m_scratch.setCell(channel, base + 1, cells.steps);
+    m_scratch.setCell(channel, base + 2, cells.unitsTenths);
+    m_scratch.setCell(channel, base + 3, cells.hundredsTens);
+    const qint64 stored = freqFieldHz(cells, m_version);
+    if (stored != hz)
+        adjust(CsvImport::tr("%1 MHz is stored as %2 MHz: the radio's step is %3 kHz.")
+                   .arg(mhzText(hz), mhzText(stored), QString::number(double(stepHz(m_version)) / 1000)));
+}
+
+void RowReader::read(const Csv::Row& row, ImportResult* result)
+{
+    m_row = &row;
+    m_location = 0;
+    m_problems.clear();
+
+    const QString locationText = field(Location);
+    static const QRegularExpression digits(QStringLiteral("^\\d{1,9}$"));
+    const int location = digits.match(locationText).hasMatch() ? locationText.toInt() : 0;
+    if (locationText.isEmpty()) {
+        refuse(CsvImport::tr("The row gives no location."));
+    } else if (location < 1 || location > MemoryMap::kChannelCount) {
+        refuse(CsvImport::tr("The location \"%1\" is not a channel number from 1 to 128.").arg(locationText));
+    } else {
+        m_location = location;
+        if (m_lineOfLocation.contains(location))
+            refuse(CsvImport::tr("Channel %1 is given again; line %2 gave it first.")
+                       .arg(location)
+                       .arg(m_lineOfLocation.value(location)));
+        else
+            m_lineOfLocation.insert(location, row.line);
+    }
+
+    const QString rxText = field(Frequency);
+    std::optional<qint64> rx;
+    if (rxText.isEmpty())
+        refuse(CsvImport::tr("The row gives no frequency."));
+    else
+        rx = frequency(rxText, false);
+    const bool receiveOnly = field(Duplex).toLower() == QLatin1String("off");
+    std::optional<qint64> tx;
+    if (rx && !receiveOnly)
+        tx = transmitFrequency(*rx);
+
+    Tone encode;
+    Tone decode;
+    readTones(&encode, &decode);
+
+    const QString mode = field(Mode).toUpper();
+    if (!mode.isEmpty() && mode != QLatin1String("FM") && mode != QLatin1String("NFM"))
+        refuse(CsvImport::tr("The mode \"%1\" is neither FM nor NFM.").arg(field(Mode)));
+    const QString power = field(Power).toLower();
+    if (!power.isEmpty() && power != QLatin1String("high") && power != QLatin1String("low"))
+        refuse(CsvImport::tr("The power \"%1\" is neither High nor Low.").arg(field(Power)));
+
+    const bool refused = std::any_of(m_problems.begin(), m_problems.end(),
+                                     [](const Problem& p) { return p.kind == Problem::Kind::Refused; });
+    if (refused) {
+        result->problems << m_problems;
+        ++result->refusedCount;
+        return;
+    }
+
+    // The record is built as the channel table builds a new channel.
+    const int channel = location;
+    clear(m_scratch, channel);
+    setNewChannelDefaults(m_scratch, channel);
+    storeFrequency(channel, kRxBase, *rx);
+    m_scratch.setCell(channel, kDecodeToneCell, quint8(decode.code));
+    m_scratch.setFlag(channel, kToneFlagsCell, kDecodeInvertedBit, decode.inverted);
+    if (!receiveOnly) {
+        storeFrequency(channel, kTxBase, *tx);
+        m_scratch.setCell(channel, kEncodeToneCell, quint8(encode.code));
+        m_scratch.setFlag(channel, kToneFlagsCell, kEncodeInvertedBit, encode.inverted);
+    }
+    m_scratch.setFlag(channel, kPowerWidthCell, kWideBit, mode != QLatin1String("NFM"));
+    m_scratch.setFlag(channel, kPowerWidthCell, kHighPowerBit, power != QLatin1String("low"));
+
+    const QString name = field(Name);
+    storeName(m_scratch, channel, name);
+    QString stored;
+    for (int i = 0; i < kNameLength; ++i)
+        stored += CodeToChar(m_scratch.cell(channel, kNameCell + i));
+    if (stored != name)
+        adjust(CsvImport::tr("The name \"%1\" is stored as \"%2\".").arg(name, stored));
+
+    result->channels[location - 1] = blockOf(m_scratch, channel);
+    result->problems << m_problems;
+}
+
+ImportResult failure(ReadError error, int line = 0, const QString& detail = {})
+{
+    ImportResult result;
+    result.error = error;
+    result.errorLine = line;
+    result.detail = detail;
+    return result;
+}
+
+// The first line holding bytes that are not UTF-8, or 0 when all are.
+int firstBrokenLine(QByteArrayView text)
+{
+    int line = 1;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != '\n')
+            continue;
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString decoded = decoder.decode(text.sliced(start, i - start));
+        if (decoder.hasError())
+            return line;
+        ++line;
+        start = i + 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+QStringList columns()
+{
+    QStringList names;
+    for (const char* name : kColumnNames)
+        names << QLatin1String(name);
+    return names;
+}
+
+QByteArray exportChannels(const MemoryImage& image, int version)
+{
+    QString text = Csv::line(columns());
+    for (int channel = MemoryMap::kFirstChannelBlock; channel < MemoryMap::kFirstChannelBlock + MemoryMap::kChannelCount;
+         ++channel)
+        if (isUsed(image, channel))
+            text += Csv::line(exportRow(image, channel, version));
+    return text.toUtf8();
+}
+
+ImportResult parse(QByteArrayView bytes, int version, const FreqRange& range)
+{
+    if (bytes.startsWith(kUtf8Mark))
+        bytes = bytes.sliced(qsizetype(sizeof(kUtf8Mark) - 1));
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return failure(ReadError::NotUtf8, firstBrokenLine(bytes));
+
+    const Csv::Table table = Csv::parse(text);
+    if (!table.ok())
+        return failure(ReadError::Malformed, table.errorLine);
+    auto blank = [](const Csv::Row& row) {
+        return std::all_of(row.fields.begin(), row.fields.end(), [](const QString& f) { return f.trimmed().isEmpty(); });
+    };
+    qsizetype first = 0;
+    while (first < table.rows.size() && blank(table.rows[first]))
+        ++first;
+    if (first == table.rows.size())
+        return failure(ReadError::NoHeader);
+
+    QHash<QString, int> indexOfName;
+    const QStringList header = table.rows[first].fields;
+    for (qsizetype i = 0; i < header.size(); ++i)
+        if (!indexOfName.contains(header[i].trimmed().toLower()))
+            indexOfName.insert(header[i].trimmed().toLower(), int(i));
+    QHash<int, int> columnOf;
+    for (int column = 0; column < ColumnCount; ++column) {
+        const QString name = QLatin1String(kColumnNames[column]);
+        if (indexOfName.contains(name.toLower()))
+            columnOf.insert(column, indexOfName.value(name.toLower()));
+        else if (column == Location || column == Frequency)
+            return failure(ReadError::MissingColumn, table.rows[first].line, name);
+    }
+
+    ImportResult result;
+    result.version = version;
+    RowReader reader(columnOf, version, range);
+    for (qsizetype r = first + 1; r < table.rows.size(); ++r) {
+        if (blank(table.rows[r]))
+            continue;
+        ++result.rowCount;
+        reader.read(table.rows[r], &result);
+    }
+    return result;
+}
+
+ImportResult read(const QString& path, int version, const FreqRange& range)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(ReadError::CannotOpen, 0, file.errorString());
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return failure(ReadError::CannotOpen, 0, file.errorString());
+    if (bytes.size() > kMaxFileSize)
+        return failure(ReadError::TooLarge);
+    return parse(bytes, version, range);
+}
+
+QString errorText(const ImportResult& result, const QString& shownPath)
+{
+    switch (result.error) {
+    case ReadError::None:
+        break;
+    case ReadError::CannotOpen:
+        return CsvImport::tr("The CSV file %1 cannot be opened: %2").arg(shownPath, result.detail);
+    case ReadError::TooLarge:
+        return CsvImport::tr("The CSV file %1 is larger than %2 MiB, far too large for a list of 128 channels. "
+                             "Nothing was imported.")
+            .arg(shownPath)
+            .arg(kMaxFileSize / (1024 * 1024));
+    case ReadError::NotUtf8:
+        return CsvImport::tr("Line %1 of the CSV file %2 is not UTF-8 text. Save the file as \"CSV UTF-8\" "
+                             "and import it again. Nothing was imported.")
+            .arg(result.errorLine)
+            .arg(shownPath);
+    case ReadError::Malformed:
+        return CsvImport::tr("Line %1 of the CSV file %2 holds a quoted field that does not end with a quote "
+                             "followed by a comma or the end of the line. Nothing was imported.")
+            .arg(result.errorLine)
+            .arg(shownPath);
+    case ReadError::NoHeader:
+        return CsvImport::tr("The CSV file %1 is empty: it has no header row. Nothing was imported.").arg(shownPath);
+    case ReadError::MissingColumn:
+        return CsvImport::tr("The header row of the CSV file %1 has no column \"%2\". Nothing was imported.")
+            .arg(shownPath, result.detail);
+    }
+    return {};
+}
+
+QString problemLine(const Problem& problem)
+{
+    if (problem.location == 0)
+        return CsvImport::tr("Line %1: %2").arg(problem.line).arg(problem.text);
+    return CsvImport::tr("Line %1 (channel %2): %3").arg(problem.line).arg(problem.location).arg(problem.text);
+}
+
+MemoryImage withChannels(const MemoryImage& base, const ImportResult& result)
+{
+    MemoryImage image = base;
+    for (int i = 0; i < MemoryMap::kChannelCount; ++i) {
+        const int channel = MemoryMap::kFirstChannelBlock + i;
+        if (!result.channels[i]) {
+            clear(image, channel);
+            continue;
+        }
+        image.setBlock(channel, *result.channels[i]);
+        if (isUsed(base, channel) && exportRow(base, channel, result.version) == exportRow(image, channel, result.version))
+            image.setBlock(channel, blockOf(base, channel));
+    }
+    return image;
+}
+
+} // namespace ChannelCsv

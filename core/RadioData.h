@@ -1,0 +1,34 @@
+#pragma once
+
+// One working copy of the radio: its memory, the memory-format version its
+// frequencies are coded for, and the range typed frequencies are checked
+// against. A document holds one; compare, verify and backup hold others.
+
+#include "MemoryImage.h"
+
+#include <QString>
+
+struct RadioData
+{
+    MemoryImage image;
+    int version = 2;            // 1: 12.5 kHz steps, 2: 6.25 kHz steps
+    double rangeLow = 400;      // MHz; a typed frequency may lie from here ...
+    double rangeHigh = 470;     // ... up to, but not including, here
+
+    bool operator==(const RadioData&) const = default;
+};
+
+// The version text of the status bar and the About box: "Ver1.0" or "Ver2.0".
+QString versionText(int version);
+
+// The factory state of the radio's memory.
+MemoryImage factoryImage();
+
+// Takes the limits of the image's range block as the range.
+void takeRangeFromImage(RadioData& data);
+
+// Fills the image with the factory state and takes the range limits from it.
+void ResetRadioImage(RadioData& data);
+
+// What the program starts with: version 2, the model's range, then the reset.
+RadioData startUpData();

@@ -1,0 +1,116 @@
+#include "ChannelExchange.h"
+
+#include "CsvImportPreview.h"
+#include "shell/Prompt.h"
+#include "shell/WindowHost.h"
+
+#include "ChannelCsv.h"
+#include "ChannelFile.h"
+#include "ChannelRecord.h"
+#include "MemoryMap.h"
+#include "RadioDocument.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+QString shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Text still typed into a window belongs in the working copy first.
+void commitPendingEdits(WindowHost* host)
+{
+    if (host)
+        host->commitPendingEdits();
+}
+
+int channelsInUse(const MemoryImage& image)
+{
+    int used = 0;
+    for (int channel = MemoryMap::kFirstChannelBlock; channel < MemoryMap::kFirstChannelBlock + MemoryMap::kChannelCount;
+         ++channel)
+        used += ChannelRecord::isUsed(image, channel) ? 1 : 0;
+    return used;
+}
+
+} // namespace
+
+void ChannelExchange::importCsv(QWidget* parent, RadioDocument& document, WindowHost* host)
+{
+    const QString path = QFileDialog::getOpenFileName(parent, tr("Import CSV"), QDir::currentPath(),
+                                                      tr("CSV files (*.csv);;All files (*)"));
+    if (!path.isEmpty())
+        importCsvFile(parent, document, host, path);
+}
+
+void ChannelExchange::exportCsv(QWidget* parent, const RadioDocument& document, WindowHost* host)
+{
+    QString path = QFileDialog::getSaveFileName(parent, tr("Export CSV"), QDir::currentPath(),
+                                                tr("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    exportCsvFile(parent, document, host, path);
+}
+
+std::optional<MemoryImage> ChannelExchange::chooseComparisonFile(QWidget* parent, QString* name)
+{
+    const QString path = QFileDialog::getOpenFileName(parent, tr("Compare with file"), QDir::currentPath(),
+                                                      tr("Channel files (*.chann *.CHANN);;All files (*)"));
+    if (path.isEmpty())
+        return std::nullopt;
+    *name = QFileInfo(path).fileName();
+    return readComparisonFile(parent, path);
+}
+
+bool ChannelExchange::importCsvFile(QWidget* parent, RadioDocument& document, WindowHost* host, const QString& path)
+{
+    commitPendingEdits(host);
+    const MemoryImage& image = document.image();
+    const ChannelCsv::ImportResult result = ChannelCsv::read(path, document.version(), FreqRange::of(image));
+    if (!result.ok()) {
+        Prompt::inform(parent, ChannelCsv::errorText(result, shown(path)));
+        return false;
+    }
+    CsvImportPreview preview(result, QFileInfo(path).fileName(), channelsInUse(image), parent);
+    if (preview.exec() != QDialog::Accepted)
+        return false;
+    // Only the channels change.
+    document.edit(tr("Import %1").arg(QFileInfo(path).fileName()),
+                  [&result](RadioData& data) { data.image = ChannelCsv::withChannels(data.image, result); });
+    return true;
+}
+
+bool ChannelExchange::exportCsvFile(QWidget* parent, const RadioDocument& document, WindowHost* host,
+                                    const QString& path)
+{
+    commitPendingEdits(host);
+    const QByteArray text = ChannelCsv::exportChannels(document.image(), document.version());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        Prompt::inform(parent, tr("The CSV file %1 could not be written: %2\n"
+                                  "A file of that name already on disk is left as it was.")
+                                   .arg(shown(path), file.errorString()));
+        return false;
+    }
+    Prompt::inform(parent, tr("Channels in use exported to %1: %2.").arg(shown(path)).arg(channelsInUse(document.image())));
+    return true;
+}
+
+std::optional<MemoryImage> ChannelExchange::readComparisonFile(QWidget* parent, const QString& path)
+{
+    const ChannelFile::ReadResult result = ChannelFile::read(path);
+    if (!result.ok()) {
+        Prompt::inform(parent, ChannelFile::readErrorMessage(result, shown(path)));
+        return std::nullopt;
+    }
+    MemoryImage other;
+    other.setBytes(result.bytes);
+    return other;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+// The File menu's exchange with spreadsheets and its comparison, run on the
+// working copy: Import CSV replaces the 128 channels after a preview (one
+// undo step), Export CSV writes the channels in use, Compare with file reads
+// the image that the comparison window sets beside the working copy.
+
+#include "MemoryImage.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <optional>
+
+class QWidget;
+class RadioDocument;
+class WindowHost;
+
+class ChannelExchange
+{
+    Q_DECLARE_TR_FUNCTIONS(ChannelExchange)
+public:
+    // Ask for the file, then run the path's variant below.
+    static void importCsv(QWidget* parent, RadioDocument& document, WindowHost* host);
+    static void exportCsv(QWidget* parent, const RadioDocument& document, WindowHost* host);
+    static std::optional<MemoryImage> chooseComparisonFile(QWidget* parent, QString* name);
+
+    // True when the working copy's channels were replaced.
+    static bool importCsvFile(QWidget* parent, RadioDocument& document, WindowHost* host, const QString& path);
+    // True when the file was written.
+    static bool exportCsvFile(QWidget* parent, const RadioDocument& document, WindowHost* host, const QString& path);
+    // The image a channel file holds, or nothing after a message saying why.
+    static std::optional<MemoryImage> readComparisonFile(QWidget* parent, const QString& path);
+};

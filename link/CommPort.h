@@ -1,0 +1,31 @@
+#pragma once
+
+// The serial port the user chose (COM1..COM8) and whether the last attempt to
+// open it failed. The main window keeps one; the port dialog changes it and
+// the read and write windows open it.
+
+#include <QObject>
+
+class CommPort : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    int CommPortNumber() const { return m_number; }
+    void setCommPortNumber(int number)
+    {
+        if (number == m_number)
+            return;
+        m_number = number;
+        emit commPortNumberChanged(number);
+    }
+
+    bool PortError = false;   // the last attempt to open the port failed
+
+signals:
+    void commPortNumberChanged(int number);
+
+private:
+    int m_number = 1;
+};

@@ -1,0 +1,237 @@
+#include "ChannelCsv.h"
+#include "ChannelRecord.h"
+#include "RadioData.h"
+#include "Tables.h"
+
+#include <QTest>
+
+using namespace ChannelRecord;
+using ChannelCsv::ReadError;
+
+Q_DECLARE_METATYPE(ChannelCsv::ReadError)
+
+namespace {
+
+const QByteArray kHeader = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+                           "RxDtcsCode,CrossMode,Mode,Power\r\n";
+
+const FreqRange kRange{ 400, 470 };
+
+// A channel as the channel table creates it.
+void putChannel(MemoryImage& image, int channel, qint64 rxHz, qint64 txHz, StoredTone decode, StoredTone encode,
+                int variant, int version)
+{
+    clear(image, channel);
+    setNewChannelDefaults(image, channel);
+    auto store = [&](int base, qint64 hz) {
+        const FreqCells cells = freqCellsForHz(hz, version);
+        image.setCell(channel, base + 1, cells.steps);
+        image.setCell(channel, base + 2, cells.unitsTenths);
+        image.setCell(channel, base + 3, cells.hundredsTens);
+    };
+    store(kRxBase, rxHz);
+    image.setCell(channel, kDecodeToneCell, quint8(decode.code));
+    image.setFlag(channel, kToneFlagsCell, kDecodeInvertedBit, decode.inverted);
+    if (txHz > 0) {
+        store(kTxBase, txHz);
+        image.setCell(channel, kEncodeToneCell, quint8(encode.code));
+        image.setFlag(channel, kToneFlagsCell, kEncodeInvertedBit, encode.inverted);
+    }
+    image.setFlag(channel, kPowerWidthCell, kWideBit, variant & 1);
+    image.setFlag(channel, kPowerWidthCell, kHighPowerBit, variant & 2);
+    const char* names[] = { "", "CALL", "A-1 B", "9" };
+    storeName(image, channel, QLatin1String(names[variant % 4]));
+}
+
+QByteArray hexBlock(const ChannelCsv::ImportResult& result, int channel)
+{
+    const auto& block = result.channels[channel - 1];
+    return block ? QByteArray(reinterpret_cast<const char*>(block->data()), int(block->size())).toHex(' ').toUpper()
+                 : QByteArray("unused");
+}
+
+} // namespace
+
+class TestChannelCsv : public QObject
+{
+    Q_OBJECT
+private slots:
+
+    // Every pairing of no tone, two CTCSS tones and DCS codes of both
+    // polarities, with and without transmit frequency, in both widths and powers.
+    void exportThenImportGivesTheSameChannels_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::newRow("version 2") << 2;
+        QTest::newRow("version 1") << 1;
+    }
+    void exportThenImportGivesTheSameChannels()
+    {
+        QFETCH(int, version);
+        const StoredTone tones[] = { { 0, false }, { 9, false }, { 49, false }, { 50, false }, { 50, true }, { 153, true } };
+        const qint64 step = stepHz(version);
+        MemoryImage image = factoryImage();
+        int channel = 1;
+        for (const StoredTone& encode : tones) {
+            for (const StoredTone& decode : tones) {
+                const qint64 rx = 410'000'000 + channel * 101 * step;
+                const qint64 tx = channel % 3 == 0 ? rx - 5'000'000 : channel % 3 == 1 ? rx : rx + 7 * step;
+                putChannel(image, channel, rx, tx, decode, encode, channel, version);
+                ++channel;
+            }
+        }
+        const int firstReceiveOnly = 100;
+        channel = firstReceiveOnly;
+        for (const StoredTone& decode : tones) {
+            putChannel(image, channel, 470'999'999 / step * step, 0, decode, {}, channel, version);
+            ++channel;
+        }
+
+        const QByteArray csv = ChannelCsv::exportChannels(image, version);
+        const ChannelCsv::ImportResult result = ChannelCsv::parse(csv, version, kRange);
+        QVERIFY(result.ok());
+        QVERIFY(result.problems.isEmpty());
+        const MemoryImage imported = ChannelCsv::withChannels(factoryImage(), result);
+        QCOMPARE(imported.bytes(), image.bytes());
+    }
+
+    // Forms a row cannot tell apart stay as the base holds them when the row
+    // says what the base's channel holds; on another base they take the
+    // channel table's forms.
+    void aRowThatChangesNothingKeepsTheStoredForm()
+    {
+        MemoryImage image = factoryImage();
+        putChannel(image, 3, 446'006'250, 446'006'250, { 9, true }, {}, 3, 2);
+        image.setCell(3, kEncodeToneCell, MemoryImage::kEmpty);
+        image.setCell(3, kSpareCell, 7);
+        putChannel(image, 4, 446'006'250, 446'006'250, {}, {}, 3, 2);
+        const ChannelCsv::ImportResult result = ChannelCsv::parse(ChannelCsv::exportChannels(image, 2), 2, kRange);
+        QCOMPARE(ChannelCsv::withChannels(image, result).bytes(), image.bytes());
+
+        MemoryImage other = image;
+        storeName(other, 4, QStringLiteral("NEW"));
+        const MemoryImage onOther = ChannelCsv::withChannels(other, result);
+        QCOMPARE(hexBlock(result, 3), QByteArray("09 01 60 44 00 01 60 44 10 C0 09 FF FF FF FF 00"));
+        QCOMPARE(onOther.cell(4, kNameCell), image.cell(4, kNameCell));
+    }
+
+    void exportWritesTheColumnsOfTheLayout()
+    {
+        MemoryImage image = factoryImage();
+        putChannel(image, 7, 446'006'250, 0, { 52, true }, {}, 0, 2);
+        const QList<QByteArray> lines = ChannelCsv::exportChannels(image, 2).split('\n');
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QByteArray("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+                                      "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,"
+                                      "RPT1CALL,RPT2CALL,DVCODE\r"));
+        QCOMPARE(lines[1], QByteArray("7,,446.006250,off,0.000000,Cross,88.5,88.5,023,NR,026,->DTCS,NFM,6.25,,Low,,,,,\r"));
+    }
+
+    // Rows written by hand: cross modes, split, off, both polarities, a name the radio stores differently.
+    void importsHandWrittenRows_data()
+    {
+        QTest::addColumn<QByteArray>("row");
+        QTest::addColumn<QByteArray>("block");
+        QTest::addColumn<int>("adjusted");
+        QTest::newRow("DTCS->DTCS, split, RN") << QByteArray("1,Rpt,446.006250,split,440.500000,Cross,88.5,100.0,023,RN,754,DTCS->DTCS,NFM,Low")
+                                               << QByteArray("99 01 60 44 32 00 05 44 30 00 1D 1B 1F FF FF 00") << 1;
+        QTest::newRow("Tone->DTCS, plus") << QByteArray("2,,446.006250,+,5.000000,Cross,88.5,100.0,023,NR,754,Tone->DTCS,FM,High")
+                                          << QByteArray("99 01 60 44 09 01 10 45 08 C0 FF FF FF FF FF 00") << 0;
+        QTest::newRow("DTCS->Tone, minus") << QByteArray("3,a.b,446.00625,-,5,Cross,88.5,100,754,RN,023,DTCS->Tone,FM,High")
+                                           << QByteArray("0D 01 60 44 99 01 10 44 30 C0 0C 0B 0D FF FF 00") << 1;
+        QTest::newRow("->DTCS, off") << QByteArray("4,LSTN,435.0125,off,0,Cross,88.5,88.5,023,NR,025,->DTCS,NFM,High")
+                                     << QByteArray("33 02 50 43 FF FF FF FF 18 80 17 1E 1F 19 FF 00") << 0;
+        QTest::newRow("DTCS->, any case, defaults") << QByteArray("5,,446.5,,,cross,,,031,RN,,dtcs->,fm,low")
+                                          << QByteArray("00 00 65 44 35 00 65 44 20 40 FF FF FF FF FF 00") << 0;
+        QTest::newRow("->Tone, no mode or power") << QByteArray("6,,446.5,,,Cross,,67.0,,,,->Tone,,")
+                                                  << QByteArray("01 00 65 44 00 00 65 44 00 C0 FF FF FF FF FF 00") << 0;
+        QTest::newRow("between steps") << QByteArray("7,,446.003,,,,,,,,,,FM,High")
+                                       << QByteArray("00 00 60 44 00 00 60 44 00 C0 FF FF FF FF FF 00") << 2;
+    }
+    void importsHandWrittenRows()
+    {
+        QFETCH(QByteArray, row);
+        QFETCH(QByteArray, block);
+        QFETCH(int, adjusted);
+        const ChannelCsv::ImportResult result = ChannelCsv::parse(kHeader + row + "\r\n", 2, kRange);
+        QVERIFY(result.ok());
+        QCOMPARE(result.refusedCount, 0);
+        QCOMPARE(result.problems.size(), adjusted);
+        QCOMPARE(hexBlock(result, row.left(row.indexOf(',')).toInt()), block);
+    }
+
+    void refusesRowsTheRadioCannotHold_data()
+    {
+        QTest::addColumn<QByteArray>("row");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("location 0") << QByteArray("0,,446.5") << "location \"0\"";
+        QTest::newRow("location 129") << QByteArray("129,,446.5") << "location \"129\"";
+        QTest::newRow("repeated") << QByteArray("1,,446.5") << "given again; line 2";
+        QTest::newRow("not a number") << QByteArray("9,,446.5.1") << "\"446.5.1\"";
+        QTest::newRow("outside the range") << QByteArray("9,,471") << "frequency 471.000000 MHz lies outside";
+        QTest::newRow("transmit outside") << QByteArray("9,,469,+,5") << "transmit frequency 474.000000";
+        QTest::newRow("tone not in the table") << QByteArray("9,,446.5,,,Tone,254.1") << "254.1 Hz";
+        QTest::newRow("DCS code not in the table") << QByteArray("9,,446.5,,,DTCS,,,024") << "DCS code 024";
+        QTest::newRow("mode") << QByteArray("9,,446.5,,,,,,,,,,AM") << "\"AM\"";
+        QTest::newRow("polarity") << QByteArray("9,,446.5,,,DTCS,,,023,NX") << "\"NX\"";
+        QTest::newRow("duplex") << QByteArray("9,,446.5,x") << "duplex \"x\"";
+        QTest::newRow("cross mode") << QByteArray("9,,446.5,,,Cross,,,,,,Tone->DV") << "\"Tone->DV\"";
+    }
+    void refusesRowsTheRadioCannotHold()
+    {
+        QFETCH(QByteArray, row);
+        QFETCH(QString, reason);
+        const QByteArray text = kHeader + "1,,446.5\r\n" + row + "\n\n10,,446.5\n";
+        const ChannelCsv::ImportResult result = ChannelCsv::parse(text, 2, kRange);
+        QVERIFY(result.ok());
+        QCOMPARE(result.rowCount, 3);
+        QCOMPARE(result.refusedCount, 1);
+        QCOMPARE(result.problems.size(), 1);
+        QCOMPARE(result.problems[0].line, 3);
+        QVERIFY2(result.problems[0].text.contains(reason), qPrintable(result.problems[0].text));
+        QVERIFY(result.channels[0] && result.channels[9]);
+
+        MemoryImage base = factoryImage();
+        putChannel(base, 9, 440'000'000, 440'000'000, {}, {}, 0, 2);
+        const MemoryImage imported = ChannelCsv::withChannels(base, result);
+        QVERIFY(!isUsed(imported, 9));
+        QCOMPARE(imported.cell(MemoryMap::kSettingsBlock, 0), base.cell(MemoryMap::kSettingsBlock, 0));
+    }
+
+    void findsColumnsByNameAndReadsQuotedFields()
+    {
+        const QByteArray text = "\xEF\xBB\xBF" "Comment,frequency,LOCATION,Name,Vendor\n"
+                                "\"two\nlines, \"\"quoted\"\"\",446.5,3,\"OK\",x\n"
+                                "note,446.5,abc,,\n";
+        const ChannelCsv::ImportResult result = ChannelCsv::parse(text, 2, kRange);
+        QVERIFY(result.ok());
+        QCOMPARE(hexBlock(result, 3), QByteArray("00 00 65 44 00 00 65 44 10 C0 1A 16 FF FF FF 00"));
+        QCOMPARE(result.problems.size(), 1);
+        QCOMPARE(result.problems[0].line, 4);
+    }
+
+    void refusesFilesThatAreNoChannelList_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<ReadError>("error");
+        QTest::addColumn<int>("line");
+        QTest::newRow("not UTF-8") << QByteArray("Location,Frequency,Name\n1,446.5,A\n2,446.5,\xB2\xE2\n") << ReadError::NotUtf8 << 3;
+        QTest::newRow("quote not closed") << QByteArray("Location,Frequency\n1,\"446.5\n2,446.5\n") << ReadError::Malformed << 2;
+        QTest::newRow("text after a quote") << QByteArray("Location,Frequency\n1,\"446.5\"x\n") << ReadError::Malformed << 2;
+        QTest::newRow("no frequency column") << QByteArray("Location,Name\n1,A\n") << ReadError::MissingColumn << 1;
+        QTest::newRow("empty") << QByteArray("\xEF\xBB\xBF\r\n,,\r\n") << ReadError::NoHeader << 0;
+    }
+    void refusesFilesThatAreNoChannelList()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(ReadError, error);
+        QFETCH(int, line);
+        const ChannelCsv::ImportResult result = ChannelCsv::parse(text, 2, kRange);
+        QCOMPARE(result.error, error);
+        QCOMPARE(result.errorLine, line);
+        QVERIFY(!ChannelCsv::errorText(result, QStringLiteral("x.csv")).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChannelCsv)
+#include "tst_channelcsv.moc"

@@ -1,0 +1,208 @@
+#include "channels/frm_chann.h"
+#include "fm/Form_Edit_Test.h"
+#include "options/frm_option.h"
+#include "shell/Form_type.h"
+#include "shell/MDImain.h"
+#include "shell/Prompt.h"
+
+#include "ChannelFile.h"
+#include "MemoryMap.h"
+#include "support/DocumentPoke.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+using namespace MemoryMap;
+
+// Every change of the working copy, from any window, is one step that Edit >
+// Undo takes back and Edit > Redo brings again, with every open window
+// showing the result at once.
+class TestUndo : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        Prompt::setHandler([](const Prompt::Message&) { return QMessageBox::Discard; });
+        m_main = new MDImain;
+        m_main->start();
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        // A used channel 1, so that its lists can be picked.
+        poke(document())->setBlock(1, { 0x00, 0x00, 0x50, 0x44, 0x00, 0x00, 0x50, 0x44, 0x00, 0xC0, 0xFF, 0xFF,
+                                        0xFF, 0xFF, 0xFF, 0x00 });
+        document().markSaved(QString());
+    }
+    void cleanup()
+    {
+        document().markSaved(QString());
+        delete m_main;
+        Prompt::setHandler({});
+    }
+
+    void eachKindOfChangeIsOneStep_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("step");
+        QTest::newRow("channel cell") << "cell" << "信道 2";
+        QTest::newRow("list pick") << "pick" << "信道 1";
+        QTest::newRow("Clear") << "clear" << "清除";
+        QTest::newRow("option") << "option" << "静噪等级";
+        QTest::newRow("frequency mode") << "vfo" << "接收频率(MHZ)";
+        QTest::newRow("range") << "range" << "工作频率范围";
+        QTest::newRow("FM preset") << "fm" << "收音机频道 3";
+        QTest::newRow("model") << "model" << "机型选择";
+        QTest::newRow("File New") << "new" << "新建";
+        QTest::newRow("load") << "load" << "打开 other.chann";
+    }
+    void eachKindOfChangeIsOneStep()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, step);
+        // Every window is open, so each must show the undone state.
+        trigger("Optional_edit");
+        trigger("Test_edit");
+        const RadioData before = document().data();
+        const QStringList shownBefore = shown();
+
+        act(kind);
+        const RadioData after = document().data();
+        QVERIFY2(!(after == before), qPrintable(kind));
+        QCOMPARE(document().undoStack()->count(), 1);
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 %1").arg(step));
+        const QStringList shownAfter = shown();
+
+        trigger("Edit_undo");
+        QVERIFY(document().data() == before);
+        QCOMPARE(shown(), shownBefore);
+        // Back at the saved state; after New or a load, the state before them
+        // differs from the (new) saved one.
+        QCOMPARE(document().isModified(), kind == "new" || kind == "load");
+        QCOMPARE(action("Edit_redo")->text(), QStringLiteral("重做 %1").arg(step));
+        trigger("Edit_redo");
+        QVERIFY(document().data() == after);
+        QCOMPARE(shown(), shownAfter);
+    }
+
+    void captionsInBothLanguages()
+    {
+        QVERIFY(!action("Edit_undo")->isEnabled());
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销"));
+        trigger("Language_eng");
+        act("clear");
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("Undo Clear"));
+        QCOMPARE(action("Edit_undo")->shortcut(), QKeySequence(QKeySequence::Undo));
+        QCOMPARE(action("Edit_redo")->shortcuts(),
+                 (QList<QKeySequence>{ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) }));
+        trigger("Edit_undo");
+        QCOMPARE(action("Edit_redo")->text(), QStringLiteral("Redo Clear"));
+        trigger("Language_chn");
+    }
+
+    // Text typed and not yet committed is committed first, as its own step, so
+    // Undo takes back exactly what was typed.
+    void undoCommitsWhatIsTyped()
+    {
+        act("cell");
+        auto* table = m_main->window<frm_chann>();
+        table->grid()->setCurrentCell(4, frm_chann::ColRx);
+        table->PlaceCellEditor();
+        QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), "446.5");
+        trigger("Edit_undo");
+        QCOMPARE(table->cellText(5, frm_chann::ColRx), QString());
+        QCOMPARE(table->cellText(2, frm_chann::ColRx), QStringLiteral("446.10000"));
+        trigger("Edit_redo");
+        QCOMPARE(table->cellText(5, frm_chann::ColRx), QStringLiteral("446.50000"));
+    }
+
+private:
+    RadioDocument& document() const { return m_main->document(); }
+    QAction* action(const char* name) const { return m_main->findChild<QAction*>(QLatin1String(name)); }
+    void trigger(const char* name) { action(name)->trigger(); }
+
+    template <class W>
+    W* child(const char* window, const char* name) const
+    {
+        W* widget = m_main->findChild<QWidget*>(QLatin1String(window))->findChild<W*>(QLatin1String(name));
+        if (!widget)
+            qFatal("no control %s in %s", name, window);
+        return widget;
+    }
+
+    void typeAndLeave(QLineEdit* box, const QString& text)
+    {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Tab);
+    }
+
+    // What the open windows show of the document.
+    QStringList shown() const
+    {
+        QStringList texts;
+        auto* table = m_main->window<frm_chann>();
+        for (int n : { 1, 2 })
+            for (int col = frm_chann::ColRx; col <= frm_chann::ColName; ++col)
+                texts << table->cellText(n, col);
+        for (const char* name : { "Combo_Sql", "Combo_Decode" })
+            texts << child<QComboBox>("frm_option", name)->currentText();
+        for (const char* name : { "Text_RX_Freq", "Text_pvfo_d1" })
+            texts << child<QLineEdit>("frm_option", name)->text();
+        texts << m_main->window<Form_Edit_Test>()->cellText(3, Form_Edit_Test::ColFrequency);
+        return texts;
+    }
+
+    void act(const QString& kind)
+    {
+        auto* table = m_main->window<frm_chann>();
+        if (kind == "cell") {
+            table->grid()->setCurrentCell(1, frm_chann::ColRx);
+            table->PlaceCellEditor();
+            QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), "446.1");
+            QTest::keyClick(table->findChild<QLineEdit*>("Text_Edit"), Qt::Key_Return);
+        } else if (kind == "pick") {
+            table->grid()->setCurrentCell(0, frm_chann::ColDecode);
+            table->PlaceCellEditor();
+            QTest::keyClick(table->findChild<QComboBox*>("Combo_edit"), Qt::Key_Down);
+        } else if (kind == "clear") {
+            table->findChild<QPushButton*>("Command_Clear")->click();
+        } else if (kind == "option") {
+            QTest::keyClick(child<QComboBox>("frm_option", "Combo_Sql"), Qt::Key_Down);
+        } else if (kind == "vfo") {
+            typeAndLeave(child<QLineEdit>("frm_option", "Text_RX_Freq"), "445.5");
+        } else if (kind == "range") {
+            typeAndLeave(child<QLineEdit>("frm_option", "Text_pvfo_d1"), "469");
+        } else if (kind == "fm") {
+            auto* fm = m_main->window<Form_Edit_Test>();
+            fm->grid()->setCurrentCell(2, Form_Edit_Test::ColFrequency);
+            fm->OpenFmEditor();
+            QTest::keyClicks(fm->findChild<QLineEdit*>("Text_Edit"), "99.9");
+            QTest::keyClick(fm->findChild<QLineEdit*>("Text_Edit"), Qt::Key_Return);
+        } else if (kind == "model") {
+            trigger("proc_type");
+            m_main->window<Form_type>()->findChild<QPushButton*>("Command_enter")->click();
+        } else if (kind == "new") {
+            trigger("File_New");
+        } else if (kind == "load") {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("other.chann"));
+            MemoryImage other = document().image();
+            other.fillBlock(kFmBlock, 0x30);
+            QVERIFY(ChannelFile::write(path, other.bytes()).ok);
+            QVERIFY(m_main->openFile(path));
+        }
+    }
+
+    MDImain* m_main = nullptr;
+};
+
+QTEST_MAIN(TestUndo)
+#include "tst_undo.moc"

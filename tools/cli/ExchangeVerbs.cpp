@@ -1,0 +1,182 @@
+// The verbs that move channels between channel files and spreadsheets, and
+// the comparison of two images.
+
+#include "CliText.h"
+#include "Console.h"
+#include "ImageSource.h"
+#include "Verbs.h"
+
+#include "ChannelCsv.h"
+#include "ChannelFile.h"
+#include "ChannelRecord.h"
+#include "RadioData.h"
+#include "ImageCompare.h"
+
+#include <QSaveFile>
+
+namespace {
+
+bool noOutputWanted(const Arguments& args, ExitStatus* status)
+{
+    if (args.output.isEmpty())
+        return true;
+    *status = Verbs::usageError(CommandLine::tr("%1 takes no -o; it prints to standard output.").arg(verbName(args.verb)),
+                                args.verb);
+    return false;
+}
+
+bool writeCsv(const QString& path, const QByteArray& text)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
+        return true;
+    Console::error(CommandLine::tr("The CSV file %1 could not be written: %2\n"
+                                   "A file of that name already on disk is left as it was.")
+                       .arg(Verbs::shownPath(path), file.errorString()));
+    return false;
+}
+
+QString problemText(const ChannelCsv::Problem& problem)
+{
+    const QString line = ChannelCsv::problemLine(problem);
+    return problem.kind == ChannelCsv::Problem::Kind::Refused ? CommandLine::tr("refused: %1").arg(line)
+                                                              : CommandLine::tr("adjusted: %1").arg(line);
+}
+
+} // namespace
+
+namespace Verbs {
+
+ExitStatus runExport(const Arguments& args)
+{
+    ExitStatus status = ExitStatus::Ok;
+    if (!checkOperands(args, { QStringLiteral("FILE") }, &status))
+        return status;
+    if (args.output.isEmpty())
+        return usageError(CommandLine::tr("export needs the CSV file to write: -o OUT.csv"), args.verb);
+    MemoryImage image;
+    if (!readChannelFile(args.operands.at(0), image))
+        return ExitStatus::FileError;
+    if (!writeCsv(args.output, ChannelCsv::exportChannels(image, fileVersion(args))))
+        return ExitStatus::FileError;
+    if (!args.quiet) {
+        int used = 0;
+        for (int channel = MemoryMap::kFirstChannelBlock; channel < MemoryMap::kFirstChannelBlock + MemoryMap::kChannelCount;
+             ++channel)
+            used += ChannelRecord::isUsed(image, channel) ? 1 : 0;
+        Console::err(CommandLine::tr("Channels in use written to %1: %2.").arg(shownPath(args.output)).arg(used));
+    }
+    return ExitStatus::Ok;
+}
+
+ExitStatus runImport(const Arguments& args)
+{
+    ExitStatus status = ExitStatus::Ok;
+    if (!checkOperands(args, { QStringLiteral("IN.csv") }, &status))
+        return status;
+    if (args.output.isEmpty())
+        return usageError(CommandLine::tr("import needs the channel file to write: -o OUT.chann"), args.verb);
+    MemoryImage base = factoryImage();
+    if (!args.base.isEmpty() && !readChannelFile(args.base, base))
+        return ExitStatus::FileError;
+
+    const QString csvPath = args.operands.at(0);
+    const ChannelCsv::ImportResult result = ChannelCsv::read(csvPath, fileVersion(args), FreqRange::of(base));
+    if (!result.ok()) {
+        Console::error(ChannelCsv::errorText(result, shownPath(csvPath)));
+        return ExitStatus::FileError;
+    }
+    for (const ChannelCsv::Problem& problem : result.problems)
+        if (!args.quiet || problem.kind == ChannelCsv::Problem::Kind::Refused)
+            Console::err(problemText(problem));
+    if (result.refusedCount > 0 && !args.skipBad) {
+        Console::error(CommandLine::tr("%1 of %2 rows refused; nothing was written. Correct them, or leave them out "
+                                       "with --skip-bad.")
+                           .arg(result.refusedCount)
+                           .arg(result.rowCount));
+        return ExitStatus::Refused;
+    }
+    const ChannelFile::WriteResult saved = ChannelFile::write(args.output, ChannelCsv::withChannels(base, result).bytes());
+    if (!saved.ok) {
+        Console::error(saveFailedText(args.output, saved.reason));
+        return ExitStatus::FileError;
+    }
+    if (!args.quiet)
+        Console::err(CommandLine::tr("Channels imported into %1: %2; rows left out: %3.")
+                         .arg(shownPath(args.output))
+                         .arg(result.importedCount())
+                         .arg(result.refusedCount));
+    return ExitStatus::Ok;
+}
+
+ExitStatus runDiff(const Arguments& args)
+{
+    ExitStatus status = ExitStatus::Ok;
+    if (!checkOperands(args, { QStringLiteral("A"), QStringLiteral("B") }, &status) || !noOutputWanted(args, &status))
+        return status;
+    MemoryImage before;
+    MemoryImage after;
+    status = loadImage(imageSource(args.operands.at(0)), args.verb, before);
+    if (status == ExitStatus::Ok)
+        status = loadImage(imageSource(args.operands.at(1)), args.verb, after);
+    if (status != ExitStatus::Ok)
+        return status;
+
+    const QList<ImageCompare::Difference> differences = ImageCompare::compare(before, after, fileVersion(args));
+    for (const ImageCompare::Difference& difference : differences)
+        Console::out(difference.text);
+    if (differences.isEmpty() && !args.quiet)
+        Console::err(CommandLine::tr("%1 and %2 hold the same.").arg(args.operands.at(0), args.operands.at(1)));
+    return differences.isEmpty() ? ExitStatus::Ok : ExitStatus::Differ;
+}
+
+QString exchangeHelpText(Verb verb)
+{
+    switch (verb) {
+    case Verb::Export:
+        return CommandLine::tr(
+            "Usage: qv3n-cli export FILE.chann -o OUT.csv [--radio-version 1|2] [--quiet] [--lang en|zh]\n"
+            "\n"
+            "Writes the channels in use of a channel file as a spreadsheet CSV (UTF-8, one\n"
+            "row per channel) in the column layout of common radio programming tools, as\n"
+            "File > Export CSV does in the program.\n"
+            "\n"
+            "  -o, --output F      the CSV file to write\n"
+            "  --radio-version N   the memory format of the file: 2 (the default) or 1\n");
+    case Verb::Import:
+        return CommandLine::tr(
+            "Usage: qv3n-cli import IN.csv -o OUT.chann [--base FILE.chann] [--skip-bad]\n"
+            "                      [--radio-version 1|2] [--quiet] [--lang en|zh]\n"
+            "\n"
+            "Makes a channel file from a CSV channel list: the rows give all 128 channels\n"
+            "(a channel no row gives is unused); everything else comes from the base file.\n"
+            "Every row the radio cannot hold is listed with its line and reason, and then\n"
+            "nothing is written (exit status 4) unless --skip-bad is given. Names are\n"
+            "upper-cased and cut to five characters; that is listed too.\n"
+            "\n"
+            "  -o, --output F      the channel file to write\n"
+            "  --base F            the channel file the settings, the frequency mode, the\n"
+            "                      range and the FM presets come from (default: the\n"
+            "                      program's default image); its range bounds the rows\n"
+            "  --skip-bad          write the file without the refused rows\n"
+            "  --radio-version N   the memory format to write: 2 (the default) or 1\n"
+            "  -q, --quiet         list only the refused rows\n");
+    case Verb::Diff:
+        return CommandLine::tr(
+            "Usage: qv3n-cli diff A B [--radio-version 1|2] [--quiet] [--lang en|zh]\n"
+            "\n"
+            "Lists what differs from A to B, one line each: every channel with each field\n"
+            "that differs (channels in use in one only as added or removed), every optional\n"
+            "feature, the frequency mode, the range, every FM preset, and any other byte.\n"
+            "A and B are channel files. Exits with 0 when they hold the same, 5 when they\n"
+            "differ.\n"
+            "\n"
+            "  --radio-version N   the memory format of the files: 2 (the default) or 1\n"
+            "  -q, --quiet         nothing on standard error when they hold the same\n");
+    default:
+        break;
+    }
+    return {};
+}
+
+} // namespace Verbs

@@ -1,0 +1,28 @@
+#pragma once
+
+// Where an image that a verb compares comes from: a channel file, or a radio
+// on a port. Verbs ask for the image and never care which it was.
+
+#include "Arguments.h"
+#include "ExitStatus.h"
+
+#include <QString>
+
+class MemoryImage;
+
+struct ImageSource
+{
+    enum class Kind { File, Port };
+
+    Kind kind = Kind::File;
+    QString operand;          // as typed
+};
+
+// COM1..COM8 (any number, so that COM9 gets the ports message) and device
+// paths are ports; everything else names a channel file.
+ImageSource imageSource(const QString& operand);
+
+// Fills image from the source. On failure the reason is printed and the exit
+// status returned: a file error, or a usage error for a port, since reading a
+// radio into an image of its own is not available yet.
+ExitStatus loadImage(const ImageSource& source, Verb verb, MemoryImage& image);

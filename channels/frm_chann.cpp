@@ -1,8 +1,8 @@
 #include "frm_chann.h"
 
-#include "shell/GridFormat.h"
-#include "shell/Prompt.h"
-#include "shell/WindowHost.h"
+#include "ui/GridFormat.h"
+#include "ui/Prompt.h"
+#include "ui/WindowHost.h"
 
 #include "Captions.h"
 #include "ChannelRecord.h"

@@ -9,7 +9,7 @@
 // that is open on it, and moving through the grid without an open editor
 // changes nothing.
 
-#include "shell/ChildWindow.h"
+#include "ui/ChildWindow.h"
 
 #include "ChannelEdit.h"
 

@@ -1,8 +1,8 @@
 #include "ChannelExchange.h"
 
 #include "CsvImportPreview.h"
-#include "shell/Prompt.h"
-#include "shell/WindowHost.h"
+#include "ui/Prompt.h"
+#include "ui/WindowHost.h"
 
 #include "ChannelCsv.h"
 #include "ChannelFile.h"

@@ -1,7 +1,7 @@
 #include "ChannelFileDialog.h"
 
 #include "ChannelFile.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -5,7 +5,7 @@
 // serves two roles, loading and saving; each role is its own window so that
 // each exists at most once.
 
-#include "shell/ChildWindow.h"
+#include "ui/ChildWindow.h"
 
 class RadioDocument;
 class WindowHost;

@@ -1,6 +1,6 @@
 #include "CompareWindow.h"
 
-#include "shell/WindowHost.h"
+#include "ui/WindowHost.h"
 
 #include "ImageCompare.h"
 

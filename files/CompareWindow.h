@@ -6,7 +6,7 @@
 // channel table. It shows the two images as they were when compared, in the
 // language in force.
 
-#include "shell/ChildWindow.h"
+#include "ui/ChildWindow.h"
 
 #include "MemoryImage.h"
 

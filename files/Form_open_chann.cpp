@@ -1,7 +1,7 @@
 #include "Form_open_chann.h"
 
-#include "shell/Prompt.h"
-#include "shell/WindowHost.h"
+#include "ui/Prompt.h"
+#include "ui/WindowHost.h"
 
 #include "ChannelFile.h"
 #include "RadioDocument.h"

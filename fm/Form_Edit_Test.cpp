@@ -1,7 +1,7 @@
 #include "Form_Edit_Test.h"
 
-#include "shell/GridFormat.h"
-#include "shell/Prompt.h"
+#include "ui/GridFormat.h"
+#include "ui/Prompt.h"
 
 #include "Codecs.h"
 #include "FmPresets.h"

@@ -5,7 +5,7 @@
 // committed entry is one undo step, and the grid shows the document again
 // whenever it changes.
 
-#include "shell/ChildWindow.h"
+#include "ui/ChildWindow.h"
 
 class QLineEdit;
 class RadioDocument;

@@ -1,8 +1,8 @@
 #include "LinkWindow.h"
 
 #include "CommPort.h"
-#include "shell/Prompt.h"
-#include "shell/WindowHost.h"
+#include "ui/Prompt.h"
+#include "ui/WindowHost.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -4,7 +4,7 @@
 // three buttons over one link engine, whose messages they show.
 
 #include "LinkEngine.h"
-#include "shell/ChildWindow.h"
+#include "ui/ChildWindow.h"
 
 #include <optional>
 

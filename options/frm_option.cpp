@@ -1,6 +1,6 @@
 #include "frm_option.h"
 
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include "ChannelRecord.h"
 #include "Captions.h"

@@ -5,7 +5,7 @@
 // field of the image; each change the user makes is one undo step. Showing
 // the document never changes it.
 
-#include "shell/ChildWindow.h"
+#include "ui/ChildWindow.h"
 
 #include <QHash>
 #include <QMetaObject>

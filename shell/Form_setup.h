@@ -3,7 +3,7 @@
 // The port dialog: chooses which of COM1..COM8 the read and write windows
 // open, and shows beside each the device it stands for now.
 
-#include "ChildWindow.h"
+#include "ui/ChildWindow.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 // takes the band as the frequency limits, the upper one plus one so the whole
 // top MHz may be typed; it is one undo step.
 
-#include "ChildWindow.h"
+#include "ui/ChildWindow.h"
 
 class QComboBox;
 class QLabel;

@@ -2,7 +2,7 @@
 
 #include "Form_setup.h"
 #include "Form_type.h"
-#include "Prompt.h"
+#include "ui/Prompt.h"
 #include "frmAbout.h"
 #include "channels/frm_chann.h"
 #include "files/ChannelExchange.h"

@@ -3,8 +3,8 @@
 // The main window: menus, toolbar and status bar, the area that holds every
 // other window, and the program's start-up.
 
-#include "ChildWindow.h"
-#include "WindowHost.h"
+#include "ui/ChildWindow.h"
+#include "ui/WindowHost.h"
 
 #include <QHash>
 #include <QMainWindow>

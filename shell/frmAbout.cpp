@@ -1,6 +1,6 @@
 #include "frmAbout.h"
 
-#include "Prompt.h"
+#include "ui/Prompt.h"
 
 #include "Language.h"
 #include "RadioDocument.h"

@@ -3,7 +3,7 @@
 // The About box: title, version, description and warning lines from the About
 // texts, OK, and a button that starts the system-information program.
 
-#include "ChildWindow.h"
+#include "ui/ChildWindow.h"
 
 class RadioDocument;
 

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
@@ -173,7 +173,7 @@ A file of that name already on disk is left as it was.</source>
         <translation>保存信道参数所需要的文件名无效 </translation>
     </message>
     <message>
-        <source>Advice don't modify file suffix name of system default ！</source>
+        <source>Advice don&apos;t modify file suffix name of system default ！</source>
         <translation>建议不要修改系统默认的文件后缀名！</translation>
     </message>
 </context>

@@ -220,17 +220,6 @@
     </message>
 </context>
 <context>
-    <name>Prompt</name>
-    <message>
-        <source>Operate Prompt</source>
-        <translation>操作提示</translation>
-    </message>
-    <message>
-        <source>Operate prompt</source>
-        <translation>操作提示</translation>
-    </message>
-</context>
-<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

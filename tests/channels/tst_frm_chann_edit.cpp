@@ -1,5 +1,5 @@
 #include "channels/frm_chann.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include "Language.h"
 #include "support/DocumentPoke.h"

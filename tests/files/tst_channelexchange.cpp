@@ -3,7 +3,7 @@
 #include "files/CompareWindow.h"
 #include "files/CsvImportPreview.h"
 #include "shell/MDImain.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include "ChannelCsv.h"
 #include "ChannelFile.h"

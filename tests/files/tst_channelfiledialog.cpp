@@ -2,7 +2,7 @@
 #include "files/Form_open_chann.h"
 #include "files/Form_save_chann.h"
 #include "shell/MDImain.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include "ChannelFile.h"
 #include "support/DocumentPoke.h"

@@ -1,6 +1,6 @@
 #include "fm/Form_Edit_Test.h"
 #include "shell/MDImain.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include "support/DocumentPoke.h"
 #include "Language.h"

@@ -1,6 +1,6 @@
 #include "options/frm_option.h"
 #include "shell/MDImain.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include "Codecs.h"
 #include "Language.h"

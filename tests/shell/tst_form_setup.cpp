@@ -3,7 +3,7 @@
 #include "link/Form_Comm_Read.h"
 #include "shell/Form_setup.h"
 #include "shell/MDImain.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include "CommPort.h"
 #include "PortNames.h"

@@ -5,7 +5,7 @@
 #include "options/frm_option.h"
 #include "shell/Form_type.h"
 #include "shell/MDImain.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 #include "shell/frmAbout.h"
 
 #include "support/DocumentPoke.h"

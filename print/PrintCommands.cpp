@@ -1,7 +1,7 @@
 #include "PrintCommands.h"
 
 #include "ChannelList.h"
-#include "shell/Prompt.h"
+#include "ui/Prompt.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -434,8 +434,10 @@ void LinkEngine::finishRead()
     closePortAfterOutput();
     m_versionTaken = false;
     m_document.takeImage(tr("Read from radio"), readImage(), m_radioVersion);
-    // What the radio holds is safe: a read leaves nothing unsaved.
-    m_document.markSaved(m_document.fileName());
+    // What the radio holds is safe: a read leaves nothing unsaved. The image
+    // belongs to no file now, as after New: a save must not overwrite the last
+    // file unasked, and a printout is titled "radio".
+    m_document.markSaved(QString());
     emit progressChanged(100, true);
     emit statusTextChanged(tr("Read Data in gear. "));
     notify(LinkNotice::Kind::ReadComplete, tr("Complete reading the data from transceiver."), true);

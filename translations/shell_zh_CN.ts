@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
@@ -235,7 +235,7 @@
         <translation>读取</translation>
     </message>
     <message>
-        <source>Reads the radio&apos;s data</source>
+        <source>Reads the radio's data</source>
         <translation>读取对讲机数据</translation>
     </message>
     <message>
@@ -259,12 +259,20 @@
         <translation>（无）</translation>
     </message>
     <message>
-        <source>The radio data has changed since it was last loaded or saved. Save the changes before the radio&apos;s data is read over them?</source>
+        <source>The radio data has changed since it was last loaded or saved. Save the changes before the radio's data is read over them?</source>
         <translation>对讲机数据在上次调入或保存之后已被修改。读取对讲机数据前是否保存修改？</translation>
     </message>
     <message>
         <source>Save opens the save dialog; the radio is not read.</source>
         <translation>选择“保存”将打开保存对话框，不读取对讲机。</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>打印…</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>导出 PDF…</translation>
     </message>
 </context>
 <context>

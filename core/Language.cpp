@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
 #include <vector>
@@ -21,6 +22,10 @@ std::vector<std::unique_ptr<QTranslator>>& chineseTranslators()
             if (translator->load(dir.filePath(file)))
                 translators.push_back(std::move(translator));
         }
+        // Qt's own dialogs (print preview, print and file dialogs), where the system has their translation.
+        auto qt = std::make_unique<QTranslator>();
+        if (qt->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            translators.push_back(std::move(qt));
     }
     return translators;
 }

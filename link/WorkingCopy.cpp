@@ -29,8 +29,10 @@ void acceptReadImage(RadioDocument& document, const MemoryImage& image, int vers
         for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
             next.setCell(b, c, image.cell(b, c));
     document.takeImage(LinkEngine::tr("Read from radio"), next, version);
-    // What the radio holds is safe: a read leaves nothing unsaved.
-    document.markSaved(document.fileName());
+    // What the radio holds is safe: a read leaves nothing unsaved. The image
+    // belongs to no file now, as after New: a save must not overwrite the last
+    // file unasked, and a printout is titled "radio".
+    document.markSaved(QString());
 }
 
 void acceptVersionAnswer(RadioDocument& document, int radioVersion, bool reset)

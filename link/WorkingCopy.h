@@ -18,7 +18,7 @@ class RadioDocument;
 std::optional<LinkNotice> adjustAndCheckForWrite(RadioDocument& document);
 
 // Takes blocks 0..253 of a completed read and the radio's version into the
-// working copy, as one undo step; what the radio holds counts as saved.
+// working copy, as one undo step; what the radio holds counts as saved, in no file.
 void acceptReadImage(RadioDocument& document, const MemoryImage& image, int version);
 
 // After the version question of a write: Yes resets the working copy to the

@@ -15,6 +15,8 @@
 #include "link/Form_Comm_Read.h"
 #include "link/Backups.h"
 #include "link/Form_Comm_Write.h"
+#include "print/ChannelList.h"
+#include "print/PrintCommands.h"
 
 #include "Language.h"
 #include "LinkEngine.h"
@@ -23,6 +25,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -196,6 +199,9 @@ void MDImain::createMenus()
             showComparison(*other, name);
     });
     m_file->addSeparator();
+    m_filePrint = action(m_file, "File_print", QKeySequence::Print, &MDImain::printChannelList);
+    m_filePdf = action(m_file, "File_pdf", {}, &MDImain::exportChannelListPdf);
+    m_file->addSeparator();
     m_fileBackups = action(m_file, "File_backups", {}, &MDImain::openBackupsFolder);
     m_fileExit = action(m_file, "File_exit", {}, &MDImain::close);
     m_procType = action(nullptr, "proc_type", {}, &MDImain::openModelWindow);
@@ -292,6 +298,8 @@ void MDImain::setCaptions(bool startUp)
     m_fileImportCsv->setText(tr("Import CSV…"));
     m_fileExportCsv->setText(tr("Export CSV…"));
     m_fileCompare->setText(tr("Compare with file…"));
+    m_filePrint->setText(tr("Print…"));
+    m_filePdf->setText(tr("Export PDF…"));
     m_fileBackups->setText(tr("Open Backups Folder"));
     m_fileExit->setText(tr("Exit"));
     m_procType->setText(startUp ? tr("Model", "menu at start-up") : tr("Model", "menu"));
@@ -532,6 +540,29 @@ void MDImain::openChannelFile()
 void MDImain::saveChannelFile()
 {
     openWindow<Form_save_chann>();
+}
+
+ChannelList MDImain::channelList()
+{
+    // What is still being typed belongs on the page.
+    commitPendingEdits();
+    const QString fileName = m_document->fileName();
+    const QString title = fileName.isEmpty() ? ChannelList::radioTitle() : QFileInfo(fileName).fileName();
+    return ChannelList(m_document->data(), title, QDateTime::currentDateTime());
+}
+
+void MDImain::printChannelList()
+{
+    PrintCommands::preview(this, channelList());
+}
+
+void MDImain::exportChannelListPdf()
+{
+    const QFileInfo file(m_document->fileName());
+    const QString suggested = file.fileName().isEmpty()
+        ? QDir::current().filePath(ChannelList::radioTitle() + QStringLiteral(".pdf"))
+        : file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
+    PrintCommands::exportPdf(this, channelList(), suggested);
 }
 
 void MDImain::openBackupsFolder()

@@ -15,6 +15,7 @@
 #include <array>
 #include <type_traits>
 
+class ChannelList;
 class CommPort;
 class MemoryImage;
 class QAction;
@@ -90,6 +91,9 @@ private:
     void newImage();
     void openChannelFile();
     void saveChannelFile();
+    ChannelList channelList();
+    void printChannelList();
+    void exportChannelListPdf();
     void openBackupsFolder();
     void openModelWindow();
     void openChannelWindow();
@@ -126,6 +130,8 @@ private:
     QAction* m_fileImportCsv = nullptr;
     QAction* m_fileExportCsv = nullptr;
     QAction* m_fileCompare = nullptr;
+    QAction* m_filePrint = nullptr;
+    QAction* m_filePdf = nullptr;
     QAction* m_fileBackups = nullptr;
     QAction* m_fileExit = nullptr;
     QAction* m_editUndo = nullptr;

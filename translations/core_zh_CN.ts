@@ -536,6 +536,21 @@ A file of that name already on disk is left as it was.</source>
     </message>
 </context>
 <context>
+    <name>ImageSummary</name>
+    <message>
+        <source>%1 (not in the list)</source>
+        <translation>%1（不在列表中）</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>%1 to %2 MHz</source>
+        <translation>%1 到 %2 MHz</translation>
+    </message>
+</context>
+<context>
     <name>LinkEngine</name>
     <message>
         <source>Receiving or transmitting frequency that frequency Mode out of frequency limitation range </source>

@@ -267,6 +267,14 @@
         <translation>选择“保存”将打开保存对话框，不读取对讲机。</translation>
     </message>
     <message>
+        <source>Print…</source>
+        <translation>打印…</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>导出 PDF…</translation>
+    </message>
+    <message>
         <source>Open Backups Folder</source>
         <translation>打开备份文件夹</translation>
     </message>

@@ -32,20 +32,8 @@
         <translation>运行“qv3n-cli --help”查看帮助。</translation>
     </message>
     <message>
-        <source>%1 (not in the list)</source>
-        <translation>%1（不在列表中）</translation>
-    </message>
-    <message>
-        <source>On</source>
-        <translation>开</translation>
-    </message>
-    <message>
         <source>No channel is in use.</source>
         <translation>没有使用中的信道。</translation>
-    </message>
-    <message>
-        <source>%1 to %2 MHz</source>
-        <translation>%1 到 %2 MHz</translation>
     </message>
     <message>
         <source>(empty)</source>
@@ -154,10 +142,6 @@ would refuse. Exits with 4 when a write would be refused, 0 when not.
 
   --radio-version N   文件的存储格式：2（默认）或 1
 </translation>
-    </message>
-    <message>
-        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, export, import, diff and help.</source>
-        <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff 和 help。</translation>
     </message>
     <message>
         <source>The CSV file %1 could not be written: %2
@@ -283,6 +267,59 @@ differ.
         <translation>--base 和 --skip-bad 只用于 import。</translation>
     </message>
     <message>
+        <source>--paper takes a4 or letter, not &quot;%1&quot;.</source>
+        <translation>--paper 只接受 a4 或 letter，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, export, import, diff, print and help.</source>
+        <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff、print 和 help。</translation>
+    </message>
+    <message>
+        <source>print needs the PDF file to write: -o FILE.pdf</source>
+        <translation>print 需要指定要写入的 PDF 文件：-o 文件.pdf</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written: %2</source>
+        <translation>无法写入 PDF 文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The channel list is in %1.</source>
+        <translation>信道列表已写入 %1。</translation>
+    </message>
+    <message>
+        <source>--paper is for print only.</source>
+        <translation>--paper 只用于 print。</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli print FILE.chann -o FILE.pdf [--paper a4|letter] [--radio-version 1|2]
+                      [--quiet] [--lang en|zh]
+
+Writes the channel list of a channel file as a PDF file, as File &gt; Export PDF
+does in the program: the channels in use as the channel table shows them, the
+frequency mode, the frequency range, the optional features and the FM presets,
+titled with the file&apos;s name and the date, in the language of --lang.
+
+  -o, --output F      the PDF file to write
+  --paper P           a4 or letter (default: letter where the system&apos;s locale
+                      measures in US units, a4 elsewhere)
+  --radio-version N   the memory format of the file: 2 (the default) or 1
+  -q, --quiet         no completion message, only errors
+</source>
+        <translation>用法：qv3n-cli print 文件.chann -o 文件.pdf [--paper a4|letter] [--radio-version 1|2]
+                      [--quiet] [--lang en|zh]
+
+把信道参数文件的信道列表写成 PDF 文件，与程序中的 文件 &gt; 导出 PDF 相同：
+按信道表的显示列出使用中的信道，以及频率模式、工作频率范围、可选参数和
+收音机频道，标题为文件名和日期，语言由 --lang 决定。
+
+  -o, --output F      要写入的 PDF 文件
+  --paper P           a4 或 letter（默认：系统区域使用美国单位时为 letter，
+                      否则为 a4）
+  --radio-version N   文件的存储格式：2（默认）或 1
+  -q, --quiet         不显示完成信息，只显示错误
+</translation>
+    </message>
+    <message>
         <source>Usage: qv3n-cli VERB [OPTIONS] OPERANDS
 
 Programs QV3N radios from the command line, with the same radio link and the
@@ -296,6 +333,7 @@ Verbs:
   export FILE.chann -o OUT.csv   write the channels of a channel file as CSV
   import IN.csv -o OUT.chann     make a channel file from a CSV channel list
   diff A B                  list what differs between two channel files
+  print FILE.chann -o F.pdf write the channel list of a channel file as a PDF file
   help [VERB]               this help, or the help of one verb (also VERB --help)
 
 PORT is COM1 to COM8, numbered as in the program&apos;s port setup (the environment
@@ -322,6 +360,7 @@ import refused rows; 5 diff found differences.
   export 文件.chann -o 输出.csv   把信道参数文件中的信道写成 CSV
   import 输入.csv -o 输出.chann   由 CSV 信道列表生成信道参数文件
   diff A B                  列出两个信道参数文件之间的差别
+  print 文件.chann -o F.pdf 把信道参数文件的信道列表写成 PDF 文件
   help [命令]               本帮助，或某个命令的帮助（也可用 命令 --help）
 
 端口为 COM1 至 COM8，编号与程序的端口设置相同（环境变量 QV3N_COMn 指定

@@ -147,6 +147,7 @@ private slots:
         VirtualRadio radio(options);
         QVERIFY(radio.start(nullptr));
         qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
+        document().markSaved(QStringLiteral("earlier.chann"));
 
         m_main->findChild<QAction*>("Prog_read")->trigger();
         QPointer<Form_Comm_Read> window = m_main->window<Form_Comm_Read>();
@@ -175,6 +176,8 @@ private slots:
         for (int b = 0; b < kReadBlockCount; ++b)
             for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
                 QCOMPARE(document().image().cell(b, c), radio.memory().cell(b, c));
+        // The image belongs to no file now: a save asks for a name, a printout says "radio".
+        QVERIFY(document().fileName().isEmpty() && !document().isModified());
         QTRY_VERIFY(!window);
         // The channel table shows the new image at once.
         QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QStringLiteral("BASE"));

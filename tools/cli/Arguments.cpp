@@ -16,7 +16,7 @@ struct VerbName
 constexpr VerbName kVerbs[] = {
     { "read", Verb::Read }, { "write", Verb::Write }, { "show", Verb::Show },
     { "check", Verb::Check }, { "export", Verb::Export }, { "import", Verb::Import },
-    { "diff", Verb::Diff }, { "help", Verb::Help },
+    { "diff", Verb::Diff }, { "print", Verb::Print }, { "help", Verb::Help },
 };
 
 // Splits "--name=value" into its two parts; value is null without "=".
@@ -108,6 +108,9 @@ Arguments parseArguments(const QStringList& args)
             if (takeValue(&result.language) && result.language != QLatin1String("en")
                 && result.language != QLatin1String("zh"))
                 result.error = CommandLine::tr("--lang takes en or zh, not \"%1\".").arg(result.language);
+        } else if (name == QLatin1String("--paper")) {
+            if (takeValue(&result.paper) && result.paper != QLatin1String("a4") && result.paper != QLatin1String("letter"))
+                result.error = CommandLine::tr("--paper takes a4 or letter, not \"%1\".").arg(result.paper);
         } else if (name == QLatin1String("--radio-version")) {
             QString value;
             if (takeValue(&value)) {
@@ -128,7 +131,7 @@ Arguments parseArguments(const QStringList& args)
         if (verb == QLatin1String(v.name))
             result.verb = v.verb;
     if (result.verb == Verb::None) {
-        result.error = CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, export, import, diff and help.").arg(verb);
+        result.error = CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, export, import, diff, print and help.").arg(verb);
         return result;
     }
     result.operands = positional;

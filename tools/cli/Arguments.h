@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-enum class Verb { None, Read, Write, Show, Check, Export, Import, Diff, Help };
+enum class Verb { None, Read, Write, Show, Check, Export, Import, Diff, Print, Help };
 
 struct Arguments
 {
@@ -16,6 +16,7 @@ struct Arguments
     bool skipBad = false;     // --skip-bad: an import leaves refused rows out
     int radioVersion = 0;     // --radio-version; 0 when not given
     QString language;         // --lang: "en" or "zh"; empty when not given
+    QString paper;            // --paper: "a4" or "letter"; empty when not given
     bool help = false;        // -h, --help
     bool quiet = false;       // -q, --quiet
     bool verify = false;      // --verify: read the radio back after a write

@@ -6,12 +6,9 @@
 #include "ChannelRecord.h"
 #include "Checks.h"
 #include "Codecs.h"
-#include "FmPresets.h"
-#include "OptionLists.h"
+#include "ImageSummary.h"
 #include "RadioData.h"
-#include "Tables.h"
 #include "MemoryMap.h"
-#include "Settings.h"
 
 #include <QList>
 
@@ -55,126 +52,29 @@ private:
     QList<QStringList> m_rows;
 };
 
-// The entry a stored list value shows, as the options window's list shows it;
-// a value beyond the list is shown as it stands.
-QString listEntry(const QStringList& entries, int value)
-{
-    if (value >= 0 && value < entries.size())
-        return entries[value];
-    return CommandLine::tr("%1 (not in the list)").arg(value);
-}
-
-QString onOff(bool on)
-{
-    return on ? CommandLine::tr("On") : Captions::option(Captions::Option::Off);
-}
-
-using Captions::Option;
-
-QString caption(Option which)
-{
-    return Captions::option(which).trimmed();
-}
-
-QString vfoTone(const MemoryImage& image, Settings::BitField tone, Settings::BitField inverted)
-{
-    return ToneTable()[ChannelRecord::toneListPosition(Settings::value(image, tone), Settings::isSet(image, inverted))]
-        .trimmed();
-}
-
-// The columns of a window's grid from its format string ("^ Channel |^RX ...").
-QStringList gridHeaders(const QString& format)
-{
-    QStringList headers;
-    for (QString column : format.split(QLatin1Char('|'))) {
-        if (column.startsWith(QLatin1Char('^')) || column.startsWith(QLatin1Char('<'))
-            || column.startsWith(QLatin1Char('>')))
-            column.remove(0, 1);
-        headers << column.trimmed();
-    }
-    return headers;
-}
-
 QString heading(const QString& title)
 {
     return title.trimmed() + QLatin1Char('\n');
 }
 
+// A section as a heading over its table, the column headers first.
+QString sectionText(const ImageSummary::Section& section)
+{
+    Table table;
+    if (!section.headers.isEmpty())
+        table.add(section.headers);
+    for (const QStringList& row : section.rows)
+        table.add(row);
+    return heading(section.title) + table.text(QStringLiteral("  "));
+}
+
 QString channelsSection(const RadioData& data)
 {
-    Table table;
-    table.add(gridHeaders(Captions::channelGridFormat()));
-    int used = 0;
-    for (int channel = kFirstChannelBlock; channel < kFirstChannelBlock + kChannelCount; ++channel) {
-        const ChannelRecord::RowTexts row = ChannelRecord::rowTexts(data, channel);
-        if (!row.used)
-            continue;
-        ++used;
-        table.add({ QString::number(channel), row.rx, row.tx, row.decode.trimmed(), row.encode.trimmed(), row.power,
-                    row.width, row.name });
-    }
-    QString text = heading(Captions::channelTableTitle());
-    if (used == 0)
-        return text + QStringLiteral("  ") + CommandLine::tr("No channel is in use.") + QLatin1Char('\n');
-    return text + table.text(QStringLiteral("  "));
-}
-
-QString vfoSection(const RadioData& data)
-{
-    using namespace Settings;
-    const MemoryImage& image = data.image;
-    Table table;
-    table.add({ caption(Option::RxFrequency), freqText(data, kVfoRxFreq) });
-    table.add({ caption(Option::TxFrequency), freqText(data, kVfoTxFreq) });
-    table.add({ caption(Option::Decode), vfoTone(image, kVfoDecodeTone, kVfoDecodeInverted) });
-    table.add({ caption(Option::Encode), vfoTone(image, kVfoEncodeTone, kVfoEncodeInverted) });
-    table.add({ caption(Option::Step), listEntry(OptionLists::tuningStep(), value(image, kTuningStep)) });
-    table.add({ caption(Option::Duplex), listEntry(OptionLists::duplex(), value(image, kVfoDuplex)) });
-    table.add({ caption(Option::Offset), freqText(data, kOffsetFreq) });
-    table.add({ caption(Option::Width), listEntry(OptionLists::width(), value(image, kVfoWide)) });
-    table.add({ caption(Option::Power), listEntry(OptionLists::power(), value(image, kVfoHighPower)) });
-    return heading(caption(Option::FrequencyMode)) + table.text(QStringLiteral("  "));
-}
-
-QString rangeText(const MemoryImage& image)
-{
-    return CommandLine::tr("%1 to %2 MHz")
-        .arg(Settings::rangeLimit(image, Settings::RangeLimit::Lower))
-        .arg(Settings::rangeLimit(image, Settings::RangeLimit::Upper));
-}
-
-QString rangeSection(const MemoryImage& image)
-{
-    return heading(caption(Option::FrequencyRange)) + QStringLiteral("  ") + rangeText(image) + QLatin1Char('\n');
-}
-
-QString settingsSection(const MemoryImage& image)
-{
-    using namespace Settings;
-    using namespace OptionLists;
-    Table table;
-    table.add({ caption(Option::TimeOut), listEntry(timeOut(), value(image, kTimeOutTimer)) });
-    table.add({ caption(Option::Vox), listEntry(voxLevel(), value(image, kVoxLevel)) });
-    table.add({ caption(Option::Squelch), listEntry(squelchLevel(), value(image, kSquelchLevel)) });
-    table.add({ caption(Option::WorkMode),
-                isSet(image, kChannelMode) ? caption(Option::ChannelWorkMode) : caption(Option::FrequencyWorkMode) });
-    table.add({ caption(Option::OnlyChannelMode), onOff(isSet(image, kOnlyChannelMode)) });
-    table.add({ caption(Option::Backlight), listEntry(backlight(), value(image, kBacklight)) });
-    table.add({ caption(Option::ChannelDisplay), listEntry(channelDisplay(), value(image, kChannelShowsName)) });
-    table.add({ caption(Option::Scans), listEntry(scanMode(), value(image, kScanMode)) });
-    table.add({ caption(Option::PriorityChannel), listEntry(priorityChannel(), value(image, kPriorityChannel)) });
-    table.add({ caption(Option::Save), onOff(isSet(image, kBatterySave)) });
-    table.add({ caption(Option::Beep), onOff(isSet(image, kKeyBeep)) });
-    return heading(caption(Option::OptionalFeatures)) + table.text(QStringLiteral("  "));
-}
-
-QString fmSection(const MemoryImage& image)
-{
-    Table table;
-    table.add(gridHeaders(Captions::fmGridFormat()));
-    for (int preset = 0; preset < FmPresets::kPresetCount; ++preset)
-        table.add({ QString::number(preset), FmPresets::presetText(image.cell(kFmBlock, preset)) });
-    return heading(Captions::fmTitle()) + table.text(QStringLiteral("  "));
+    const ImageSummary::Section section = ImageSummary::channels(data);
+    if (section.rows.isEmpty())
+        return heading(section.title) + QStringLiteral("  ") + CommandLine::tr("No channel is in use.")
+            + QLatin1Char('\n');
+    return sectionText(section);
 }
 
 // A frequency field as text, or a word for an empty one.
@@ -189,7 +89,7 @@ QString recordDetail(const RadioData& data, int block)
 {
     return CommandLine::tr("RX %1, TX %2; the range is %3.")
         .arg(fieldText(data, block, ChannelRecord::kRxBase), fieldText(data, block, ChannelRecord::kTxBase),
-             rangeText(data.image));
+             ImageSummary::rangeText(data.image));
 }
 
 } // namespace
@@ -209,8 +109,10 @@ int displayWidth(const QString& text)
 
 QString contents(const RadioData& data)
 {
-    return channelsSection(data) + QLatin1Char('\n') + vfoSection(data) + QLatin1Char('\n') + rangeSection(data.image)
-        + QLatin1Char('\n') + settingsSection(data.image) + QLatin1Char('\n') + fmSection(data.image);
+    return channelsSection(data) + QLatin1Char('\n') + sectionText(ImageSummary::frequencyMode(data))
+        + QLatin1Char('\n') + sectionText(ImageSummary::frequencyRange(data.image)) + QLatin1Char('\n')
+        + sectionText(ImageSummary::optionalFeatures(data.image)) + QLatin1Char('\n')
+        + sectionText(ImageSummary::fmPresets(data.image));
 }
 
 QString vfoRangeDetail(const RadioData& data)

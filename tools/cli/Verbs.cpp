@@ -7,10 +7,13 @@
 
 #include "Captions.h"
 #include "ChannelFile.h"
+#include "ChannelList.h"
 #include "RadioDocument.h"
 #include "WorkingCopy.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -218,6 +221,29 @@ ExitStatus runShowOrCheck(const Arguments& args, RadioDocument& document)
     return result.refused ? ExitStatus::Refused : ExitStatus::Ok;
 }
 
+ExitStatus runPrint(const Arguments& args, RadioDocument& document)
+{
+    ExitStatus status = ExitStatus::Ok;
+    if (!checkOperands(args, { QStringLiteral("FILE") }, &status))
+        return status;
+    if (args.output.isEmpty())
+        return usageError(CommandLine::tr("print needs the PDF file to write: -o FILE.pdf"), args.verb);
+    if (!loadFile(document, args.operands.at(0), fileVersion(args)))
+        return ExitStatus::FileError;
+    QPageSize::PageSizeId paper = ChannelList::defaultPaper();
+    if (!args.paper.isEmpty())
+        paper = args.paper == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4;
+    const ChannelList list(document.data(), QFileInfo(args.operands.at(0)).fileName(), QDateTime::currentDateTime());
+    QString reason;
+    if (!list.writePdf(args.output, paper, &reason)) {
+        Console::error(CommandLine::tr("The PDF file %1 could not be written: %2").arg(shownPath(args.output), reason));
+        return ExitStatus::FileError;
+    }
+    if (!args.quiet)
+        Console::err(CommandLine::tr("The channel list is in %1.").arg(shownPath(args.output)));
+    return ExitStatus::Ok;
+}
+
 } // namespace
 
 namespace Verbs {
@@ -234,7 +260,7 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
                 const Arguments inner = parseArguments(args.operands);
                 if (!inner.error.isEmpty() || inner.verb == Verb::None)
                     return usageError(CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, "
-                                                      "export, import, diff and help.")
+                                                      "export, import, diff, print and help.")
                                           .arg(args.operands.at(0)),
                                       Verb::Help);
                 topic = inner.verb;
@@ -250,6 +276,8 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
 
     if (args.verb != Verb::Import && (!args.base.isEmpty() || args.skipBad))
         return usageError(CommandLine::tr("--base and --skip-bad are options of import only."), args.verb);
+    if (!args.paper.isEmpty() && args.verb != Verb::Print)
+        return usageError(CommandLine::tr("--paper is for print only."), args.verb);
 
     switch (args.verb) {
     case Verb::Read:
@@ -265,6 +293,8 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
         return runImport(args);
     case Verb::Diff:
         return runDiff(args);
+    case Verb::Print:
+        return runPrint(args, document);
     case Verb::None:
     case Verb::Help:
         break;
@@ -328,6 +358,21 @@ QString helpText(Verb verb)
     case Verb::Import:
     case Verb::Diff:
         return exchangeHelpText(verb);
+    case Verb::Print:
+        return CommandLine::tr(
+            "Usage: qv3n-cli print FILE.chann -o FILE.pdf [--paper a4|letter] [--radio-version 1|2]\n"
+            "                      [--quiet] [--lang en|zh]\n"
+            "\n"
+            "Writes the channel list of a channel file as a PDF file, as File > Export PDF\n"
+            "does in the program: the channels in use as the channel table shows them, the\n"
+            "frequency mode, the frequency range, the optional features and the FM presets,\n"
+            "titled with the file's name and the date, in the language of --lang.\n"
+            "\n"
+            "  -o, --output F      the PDF file to write\n"
+            "  --paper P           a4 or letter (default: letter where the system's locale\n"
+            "                      measures in US units, a4 elsewhere)\n"
+            "  --radio-version N   the memory format of the file: 2 (the default) or 1\n"
+            "  -q, --quiet         no completion message, only errors\n");
     case Verb::None:
     case Verb::Help:
         break;
@@ -346,6 +391,7 @@ QString helpText(Verb verb)
         "  export FILE.chann -o OUT.csv   write the channels of a channel file as CSV\n"
         "  import IN.csv -o OUT.chann     make a channel file from a CSV channel list\n"
         "  diff A B                  list what differs between two channel files\n"
+        "  print FILE.chann -o F.pdf write the channel list of a channel file as a PDF file\n"
         "  help [VERB]               this help, or the help of one verb (also VERB --help)\n"
         "\n"
         "PORT is COM1 to COM8, numbered as in the program's port setup (the environment\n"

@@ -10,11 +10,30 @@
 #include "Language.h"
 #include "RadioDocument.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <memory>
+
+namespace {
+
+// Printing lays text out in fonts, which takes a GUI application; it runs on
+// the offscreen platform, so no display is needed. The other verbs stay without one.
+bool printsPages(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "print") == 0)
+            return true;
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    const bool gui = printsPages(argc, argv);
+    if (gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app(gui ? new QGuiApplication(argc, argv)
+                                                    : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("qv3n-cli"));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();

@@ -33,6 +33,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -297,6 +298,17 @@ int main(int argc, char* argv[])
         edit->hide();
         main.document().undoStack()->undo();
         if (!save(picture, "edit-menu", chinese))
+            return 1;
+
+        // The print preview is a dialog of its own, shot alone.
+        main.findChild<QAction*>("File_print")->trigger();
+        auto* preview = main.findChild<QPrintPreviewDialog*>();
+        preview->resize(900, 800);
+        QTest::qWait(500);
+        const bool printed = save(preview->grab(), "print-preview", chinese);
+        preview->close();
+        QTest::qWait(50);
+        if (!printed)
             return 1;
 
         if (!shootFailures(main, out, chinese ? "zh" : "en"))

@@ -1,0 +1,30 @@
+# The Debian package, built by scripts/package.sh as build/qv3n_<version>_<arch>.deb:
+# the program, qv3n-cli, the virtual radio, the desktop entry, the .chann file
+# type, the icon and a udev rule that opens programming cables to the user.
+
+if(UNIX AND NOT APPLE)
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/60-qv3n-cables.rules DESTINATION lib/udev/rules.d)
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME qv3n)
+set(CPACK_PACKAGE_VENDOR "Quillmere Radio Workshop")
+set(CPACK_PACKAGE_CONTACT "Quillmere Radio Workshop <dev@qv3n.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Programming software for QV3N handheld radios")
+set(CPACK_PACKAGE_DESCRIPTION "Reads the memory of a QV3N radio through a USB programming cable, edits its
+128 channels, radio-wide settings, frequency mode, frequency range and FM
+presets, keeps them in .chann files, prints channel lists and writes the
+memory back, in Chinese and English. With the command-line tool qv3n-cli and
+a virtual radio for trying the program without a cable.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
+# The Qt libraries the programs link, found by dpkg-shlibdeps; the SVG plugins
+# draw the icons.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# Chinese glyphs, and Qt's own dialogs in Chinese.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/postinst ${CMAKE_CURRENT_LIST_DIR}/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
+set(CPACK_STRIP_FILES TRUE)
+include(CPack)

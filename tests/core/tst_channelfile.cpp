@@ -1,10 +1,16 @@
 #include "ChannelFile.h"
+#include "NativeFile.h"
 #include "RadioData.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using ChannelFile::ReadError;
 
@@ -133,8 +139,10 @@ private slots:
         QTest::newRow("sign inside") << withLine7("5-5") << ReadError::NotANumber << 7 << "5-5" << 98;
         QTest::newRow("negative") << withLine7("-1") << ReadError::OutOfRange << 7 << "-1" << 98;
         QTest::newRow("above a byte") << withLine7("256") << ReadError::OutOfRange << 7 << "256" << 98;
-        QTest::newRow("endless digits") << withLine7("99999999999999999999") << ReadError::OutOfRange << 7
-                                        << "99999999999999999999" << 98;
+        QTest::newRow("many digits") << withLine7("99999999999999999999") << ReadError::OutOfRange << 7
+                                     << "99999999999999999999" << 98;
+        QTest::newRow("more leading zeros than a value has") << withLine7(QByteArray(300, '0')) << ReadError::OutOfRange
+                                                             << 7 << QString(24, '0') + QChar(0x2026) << 98;
         QTest::newRow("long junk is shortened") << withLine7(QByteArray(300, 'x')) << ReadError::NotANumber << 7
                                                 << QString(24, 'x') + QChar(0x2026) << 98;
         QTest::newRow("control characters") << withLine7(QByteArray("1\0" "2", 3)) << ReadError::NotANumber << 7
@@ -158,7 +166,7 @@ private slots:
         QCOMPARE(whole.error, error);
         QCOMPARE(whole.valueCount, valueCount);
         if (error != ReadError::TooFewValues) {
-            QCOMPARE(whole.line, line);
+            QCOMPARE(whole.line, qint64(line));
             QCOMPARE(whole.value, value);
         }
 
@@ -174,14 +182,104 @@ private slots:
             }
     }
 
-    void refusesWhatCannotBeOpened()
+    // Endless input ends the reading: a digit run once no value can be that
+    // long, anything else once the image is complete.
+    void endlessInputStopsTheReading_data()
+    {
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<QByteArray>("repeated");
+        QTest::addColumn<int>("bytesNeeded");
+        QTest::newRow("digits") << QByteArray("1 2 ") << QByteArray("0") << 25;
+        QTest::newRow("values after the 4096th") << joined(shiftedImage(0), " ") << QByteArray(" 7") << 2;
+    }
+    void endlessInputStopsTheReading()
+    {
+        QFETCH(QByteArray, start);
+        QFETCH(QByteArray, repeated);
+        QFETCH(int, bytesNeeded);
+        ChannelFile::Parser parser;
+        parser.feed(start);
+        int fed = 0;
+        while (!parser.done() && fed < 1000) {
+            parser.feed(repeated);
+            fed += repeated.size();
+        }
+        QVERIFY(parser.done());
+        QCOMPARE(fed, bytesNeeded);
+    }
+
+    // Only regular files are read or replaced: a FIFO would block the program
+    // and a device would be replaced by a file.
+    void refusesWhatIsNotARegularFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing" << "No such file or directory";
+        QTest::newRow("empty name") << "" << "No such file or directory";
+        QTest::newRow("folder") << "folder" << "Is a directory";
+        QTest::newRow("FIFO") << "fifo" << "Not a regular file";
+    }
+    void refusesWhatIsNotARegularFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = kind.isEmpty() ? QString() : dir.filePath(kind + QStringLiteral(".chann"));
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir(dir.path()).mkdir(kind + QStringLiteral(".chann")));
+        if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+
+        const ChannelFile::ReadResult read = ChannelFile::read(path);
+        QCOMPARE(read.error, ReadError::CannotOpen);
+        QCOMPARE(read.reason, reason);
+        if (kind == QLatin1String("missing"))
+            return;   // a new name is written
+        const ChannelFile::WriteResult written = ChannelFile::write(path, shiftedImage(1));
+        QVERIFY(!written.ok);
+        QCOMPARE(written.reason, reason);
+        QCOMPARE(NativeFile::checkReplaceable(path).reason, reason);
+        struct stat info;
+        if (kind == QLatin1String("fifo"))
+            QVERIFY(::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+    }
+
+    // A failed save names the system's reason and leaves the earlier file as it was.
+    void failedWriteKeepsTheEarlierFile()
     {
         QTemporaryDir dir;
-        QCOMPARE(ChannelFile::read(dir.filePath(QStringLiteral("none.chann"))).error, ReadError::CannotOpen);
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.chann")));
-        const ChannelFile::ReadResult folder = ChannelFile::read(dir.filePath(QStringLiteral("folder.chann")));
-        QCOMPARE(folder.error, ReadError::CannotOpen);
-        QVERIFY(!folder.reason.isEmpty());
+        const QString path = dir.filePath(QStringLiteral("radio.chann"));
+        QVERIFY(ChannelFile::write(path, shiftedImage(2)).ok);
+        // A file size limit fails the write the way a full disk does.
+        struct rlimit before;
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &before), 0);
+        ::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = before;
+        small.rlim_cur = 1000;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const ChannelFile::WriteResult result = ChannelFile::write(path, shiftedImage(9));
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        QVERIFY(!result.ok);
+        QCOMPARE(result.reason, QStringLiteral("File too large"));
+        QCOMPARE(readAll(path), ChannelFile::format(shiftedImage(2)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{ QStringLiteral("radio.chann") });
+    }
+
+    // A name that is not UTF-8 is written and read under exactly that name.
+    void keepsEveryByteOfAName()
+    {
+        const QByteArray raw("out\xff\xc3(\xed\xa0\x80 \xf0\x9f\x93\xbb.chann");
+        const QString name = NativeFile::decodeName(raw);
+        QCOMPARE(NativeFile::encodeName(name), raw);
+        QCOMPARE(NativeFile::decodeName("caf\xc3\xa9.chann"), QStringLiteral("caf\u00e9.chann"));
+
+        QTemporaryDir dir;
+        const QString path = dir.path() + QLatin1Char('/') + name;
+        QVERIFY(ChannelFile::write(path, shiftedImage(4)).ok);
+        const QByteArray rawPath = QFile::encodeName(dir.path()) + '/' + raw;
+        QCOMPARE(::access(rawPath.constData(), R_OK), 0);
+        QVERIFY(ChannelFile::read(path).bytes == shiftedImage(4));
+        ::unlink(rawPath.constData());   // a name the temporary folder could not remove
     }
 
     void checksNames_data()

@@ -390,8 +390,11 @@ PORT is COM1 to COM8, numbered as in the program&apos;s port setup (the environm
 variable QV3N_COMn names the device of COMn), or a device path.
 
 Options:
-  --lang en|zh   messages in English (the default) or in Chinese
-  -h, --help     help
+  -o, --output F        read: the channel file to write
+  --radio-version 1|2   write, show, check: the memory format of the file (default 2)
+  -q, --quiet           read, write: only errors, no progress or completion messages
+  --lang en|zh          messages in English (the default) or in Chinese
+  -h, --help            help
 
 Exit status: 0 done; 1 the radio failed (port error, no answer, fault);
 2 usage error; 3 file error (cannot be read or written, malformed);
@@ -417,14 +420,25 @@ import refused rows; 5 diff found differences.
 COMn 的设备），或设备路径。
 
 选项：
-  --lang en|zh   信息使用英文（默认）或中文
-  -h, --help     帮助
+  -o, --output 文件     read：要写入的信道参数文件
+  --radio-version 1|2   write、show、check：文件的存储格式（默认 2）
+  -q, --quiet           read、write：只显示错误，不显示进度和完成信息
+  --lang en|zh          信息使用英文（默认）或中文
+  -h, --help            帮助
 
 退出状态：0 完成；1 与对讲机通讯失败（端口错误、无应答、故障）；
 2 用法错误；3 文件错误（无法读取或写入、格式不对）；
 4 被写入前的检查拒绝、对讲机的存储格式不同，或导入时有行被拒绝；
 5 diff 发现差别。
 </translation>
+    </message>
+    <message>
+        <source>The option %1 takes no value.</source>
+        <translation>选项 %1 不带值。</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1</source>
+        <translation>无法写入标准输出：%1</translation>
     </message>
 </context>
 </TS>

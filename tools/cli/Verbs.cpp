@@ -8,12 +8,12 @@
 #include "Captions.h"
 #include "ChannelFile.h"
 #include "ChannelList.h"
+#include "NativeFile.h"
 #include "RadioDocument.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -84,18 +84,6 @@ bool loadFile(RadioDocument& document, const QString& path, int version)
     return true;
 }
 
-// Whether the file can be written, found out before the radio is read rather than after.
-bool canSave(const QString& path, QString* reason)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *reason = file.errorString();
-        return false;
-    }
-    file.cancelWriting();
-    return true;
-}
-
 ExitStatus runRead(const Arguments& args, RadioDocument& document)
 {
     ExitStatus status = ExitStatus::Ok;
@@ -111,9 +99,10 @@ ExitStatus runRead(const Arguments& args, RadioDocument& document)
     QString error;
     if (!parsePort(args.operands.at(0), &port, &error))
         return usageError(error, args.verb);
-    QString reason;
-    if (!canSave(args.output, &reason)) {
-        Console::error(saveFailedText(args.output, reason));
+    // Whether the file can be written is found out before the radio is read rather than after.
+    const NativeFile::WriteResult writable = NativeFile::checkReplaceable(args.output);
+    if (!writable.ok) {
+        Console::error(saveFailedText(args.output, writable.reason));
         return ExitStatus::FileError;
     }
 
@@ -166,7 +155,7 @@ ExitStatus runShowOrCheck(const Arguments& args, RadioDocument& document)
     if (args.verb == Verb::Show) {
         if (!loadFile(document, args.operands.at(0), fileVersion(args)))
             return ExitStatus::FileError;
-        std::fputs(qPrintable(Report::contents(document.data())), stdout);
+        Console::print(Report::contents(document.data()));
         return ExitStatus::Ok;
     }
     // The check tells what a write would change in the file as it stands.
@@ -229,7 +218,7 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
             std::fputs(qPrintable(helpText(Verb::None)), stderr);
             return ExitStatus::Usage;
         }
-        std::fputs(qPrintable(helpText(topic)), stdout);
+        Console::print(helpText(topic));
         return ExitStatus::Ok;
     }
 
@@ -351,8 +340,11 @@ QString helpText(Verb verb)
         "variable QV3N_COMn names the device of COMn), or a device path.\n"
         "\n"
         "Options:\n"
-        "  --lang en|zh   messages in English (the default) or in Chinese\n"
-        "  -h, --help     help\n"
+        "  -o, --output F        read: the channel file to write\n"
+        "  --radio-version 1|2   write, show, check: the memory format of the file (default 2)\n"
+        "  -q, --quiet           read, write: only errors, no progress or completion messages\n"
+        "  --lang en|zh          messages in English (the default) or in Chinese\n"
+        "  -h, --help            help\n"
         "\n"
         "Exit status: 0 done; 1 the radio failed (port error, no answer, fault);\n"
         "2 usage error; 3 file error (cannot be read or written, malformed);\n"

@@ -23,6 +23,7 @@
 #include "RadioDocument.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
@@ -51,6 +52,23 @@ QString droppedChannelFile(const QMimeData* data)
         if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".chann"), Qt::CaseInsensitive))
             return url.toLocalFile();
     return {};
+}
+
+// The room the status bar's own layout takes from its panels: the spacing
+// before the first panel and the gap after each one.
+int statusBarSpacing(const QStatusBar* bar)
+{
+    const QLayout* outer = bar->layout();
+    for (int i = 0; outer && i < outer->count(); ++i) {
+        const auto* row = qobject_cast<QBoxLayout*>(outer->itemAt(i)->layout());
+        if (!row)
+            continue;
+        int leading = 0;
+        for (int j = 0; j < row->count() && row->itemAt(j)->spacerItem(); ++j)
+            leading += row->itemAt(j)->sizeHint().width();
+        return leading + row->spacing() * MDImain::kPanelCount;
+    }
+    return 0;
 }
 
 QString rangePanelText(const RadioDocument& document)
@@ -279,8 +297,18 @@ void MDImain::createStatusBar()
 
 void MDImain::setPanelWidths()
 {
+    // The panels share what the bar's own spacing leaves, so the last one ends inside the bar.
+    const int available = width() - statusBarSpacing(statusBar());
     for (int i = 0; i < kPanelCount; ++i)
-        m_panels[i]->setFixedWidth(width() * kPanelWidthPercent[i] / 100);
+        m_panels[i]->setFixedWidth(available * kPanelWidthPercent[i] / 100);
+}
+
+void MDImain::settleLayout()
+{
+    // The status bar fits its height to new panel texts only when its posted
+    // layout request arrives; the window's layout then places the area.
+    QCoreApplication::sendPostedEvents(statusBar(), QEvent::LayoutRequest);
+    layout()->activate();
 }
 
 void MDImain::setCaptions(bool startUp)
@@ -373,6 +401,9 @@ void MDImain::showInArea(ChildWindow* child)
         if (keys.removeAll(m_progWrite->shortcut()) > 0)
             action->setShortcuts(keys);
     }
+    // At start-up the bars have only just been filled: the area has its size
+    // once the window's layout has taken them in.
+    settleLayout();
     frame->setGeometry(child->placement(m_area->size()));
     frame->show();
 }

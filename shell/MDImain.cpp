@@ -89,6 +89,8 @@ MDImain::MDImain(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/qv3n.svg")));
     setAcceptDrops(true);
     m_area->setObjectName(QStringLiteral("MdiArea"));
+    // A window that closes hands the front to the one that was active before it.
+    m_area->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(m_area);
     connect(m_area, &QMdiArea::subWindowActivated, this, &MDImain::onSubWindowActivated);
     createMenus();

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -357,6 +358,38 @@ private slots:
         QCOMPARE(int(image.cell(1, 11)), 13);
         QVERIFY(image.flag(1, 8, 0x10));
         QCOMPARE(readAll(QDir::current().filePath("named.chann")), ChannelFile::format(image.bytes()));
+    }
+
+    // Closing a dialog, whichever way, returns to the window that was active before it.
+    void closingReturnsToTheWindowActiveBefore_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<int>("activeBefore");   // in the order opened: channel table, options, FM presets
+        QTest::newRow("open, cancelled, from the options") << false << 1;
+        QTest::newRow("save, confirmed, from the channel table") << true << 0;
+    }
+    void closingReturnsToTheWindowActiveBefore()
+    {
+        QFETCH(bool, save);
+        QFETCH(int, activeBefore);
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        for (const char* window : { "Optional_edit", "Test_edit" })
+            m_main->findChild<QAction*>(window)->trigger();
+        QMdiSubWindow* before = m_main->mdiArea()->subWindowList().at(activeBefore);
+        m_main->mdiArea()->setActiveSubWindow(before);
+
+        ChannelFileDialog* dialog = openDialog(save);
+        QTRY_COMPARE(m_main->mdiArea()->activeSubWindow(), dialog->parentWidget());
+        if (save) {
+            typeName(dialog, QStringLiteral("back.chann"));
+            QTest::keyClick(nameBox(dialog), Qt::Key_Return);
+        } else {
+            dialog->findChild<QPushButton*>("Command_Close")->click();
+        }
+        QTRY_VERIFY(!OpenChannWindowOpen && !SaveChannWindowOpen);
+        QCOMPARE(m_main->mdiArea()->activeSubWindow(), before);
+        QVERIFY(before->isAncestorOf(QApplication::focusWidget()));
     }
 
     void channelTableCloseClosesBothDialogs()

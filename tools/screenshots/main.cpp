@@ -3,7 +3,9 @@
 //   qv3n-screenshots OUTPUT_FOLDER
 //
 // Each picture is the main window with one child window open in front, filled
-// from the demo contents below, as a user would see it.
+// from the demo contents below, as a user would see it; two close-ups follow.
+// Run it on a screen of 1800 x 1200, where the main window starts at the size
+// of the pictures.
 
 #include "channels/frm_chann.h"
 #include "files/ChannelExchange.h"
@@ -23,11 +25,14 @@
 #include <QPushButton>
 #include <QUndoStack>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDialog>
 #include <QFile>
 #include <QMdiSubWindow>
 #include <QPrintPreviewDialog>
+#include <QScreen>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,6 +97,46 @@ MemoryImage otherDemoImage(const MemoryImage& demo)
     other.setCell(MemoryMap::kSettingsBlock, MemoryMap::kSquelchCell, 3);
     other.setCell(MemoryMap::kFmBlock, 2, 125);
     return other;
+}
+
+bool savePicture(const QPixmap& picture, const QString& file)
+{
+    if (!picture.save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
+// Close-ups in the language in force: the status bar's right end as at
+// start-up, and the W/N list open in a channel table too narrow to widen its
+// columns (the list is a window of its own, so the screen is taken).
+bool saveCloseUps(MDImain& main, const QDir& out)
+{
+    QStatusBar* bar = main.statusBar();
+    const int endWidth = bar->width() / 3;
+    const QPixmap barEnd = bar->grab(QRect(bar->width() - endWidth, 0, endWidth, bar->height()));
+    if (!savePicture(barEnd.scaled(barEnd.size() * 2), out.filePath(QStringLiteral("status-bar-end-en.png"))))
+        return false;
+
+    main.resize(800, 600);
+    main.window<frm_chann>()->closeWindow();
+    QTest::qWait(50);
+    auto* table = main.openWindow<frm_chann>();
+    main.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(table->parentWidget()));
+    QTableWidget* grid = table->grid();
+    QTableWidgetItem* cell = grid->item(1, frm_chann::ColWidth);
+    grid->scrollToItem(cell);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(cell).center());
+    auto* list = table->findChild<QComboBox*>(QStringLiteral("Combo_edit"));
+    list->showPopup();
+    QTest::qWait(300);
+    const QRect window(main.mapToGlobal(QPoint(0, 0)), main.size());
+    const QRect around = QRect(list->mapToGlobal(QPoint(-300, -100)), QSize(list->width() + 400, 260)) & window;
+    const QPixmap shot = main.screen()->grabWindow(0, around.x(), around.y(), around.width(), around.height());
+    list->hidePopup();
+    return savePicture(shot, out.filePath(QStringLiteral("channels-wn-list-en.png")));
 }
 
 } // namespace
@@ -220,5 +265,5 @@ int main(int argc, char* argv[])
         if (!printed)
             return 1;
     }
-    return 0;
+    return saveCloseUps(main, out) ? 0 : 1;
 }

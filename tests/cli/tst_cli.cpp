@@ -447,6 +447,10 @@ private slots:
             QVERIFY(help.out.startsWith(QStringLiteral("Usage: qv3n-cli %1 ").arg(verb)));
             QCOMPARE(cli({ verb, QStringLiteral("--help") }).out, help.out);
         }
+        // Every option the README names.
+        const QString help = cli({ QStringLiteral("help") }).out;
+        for (const char* option : { "-o, --output", "--radio-version 1|2", "-q, --quiet", "--lang en|zh", "-h, --help" })
+            QVERIFY2(help.contains(QLatin1String(option)), option);
     }
 
     void chineseWithLangZh_data()

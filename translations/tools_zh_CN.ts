@@ -370,6 +370,14 @@ titled with the file&apos;s name and the date, in the language of --lang.
 </translation>
     </message>
     <message>
+        <source>The option %1 takes no value.</source>
+        <translation>选项 %1 不带值。</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1</source>
+        <translation>无法写入标准输出：%1</translation>
+    </message>
+    <message>
         <source>Usage: qv3n-cli VERB [OPTIONS] OPERANDS
 
 Programs QV3N radios from the command line, with the same radio link and the
@@ -390,9 +398,11 @@ PORT is COM1 to COM8, numbered as in the program&apos;s port setup (the environm
 variable QV3N_COMn names the device of COMn), or a device path.
 
 Options:
-  -o, --output F        read: the channel file to write
-  --radio-version 1|2   write, show, check: the memory format of the file (default 2)
-  -q, --quiet           read, write: only errors, no progress or completion messages
+  -o, --output F        the file to write (read, export, import)
+  --radio-version 1|2   the memory format of the files (default 2; read takes the radio&apos;s)
+  --base FILE.chann     import: the file everything but the channels comes from
+  --skip-bad            import: write the other rows when some are refused
+  -q, --quiet           only errors: no progress or completion messages
   --lang en|zh          messages in English (the default) or in Chinese
   -h, --help            help
 
@@ -420,9 +430,11 @@ import refused rows; 5 diff found differences.
 COMn 的设备），或设备路径。
 
 选项：
-  -o, --output 文件     read：要写入的信道参数文件
-  --radio-version 1|2   write、show、check：文件的存储格式（默认 2）
-  -q, --quiet           read、write：只显示错误，不显示进度和完成信息
+  -o, --output 文件     要写入的文件（read、export、import）
+  --radio-version 1|2   文件的存储格式（默认 2；read 采用对讲机的格式）
+  --base 文件.chann     import：信道以外的一切取自该文件
+  --skip-bad            import：有行被拒绝时仍写入其余的行
+  -q, --quiet           只显示错误，不显示进度和完成信息
   --lang en|zh          信息使用英文（默认）或中文
   -h, --help            帮助
 
@@ -431,14 +443,6 @@ COMn 的设备），或设备路径。
 4 被写入前的检查拒绝、对讲机的存储格式不同，或导入时有行被拒绝；
 5 diff 发现差别。
 </translation>
-    </message>
-    <message>
-        <source>The option %1 takes no value.</source>
-        <translation>选项 %1 不带值。</translation>
-    </message>
-    <message>
-        <source>Standard output cannot be written: %1</source>
-        <translation>无法写入标准输出：%1</translation>
     </message>
 </context>
 </TS>

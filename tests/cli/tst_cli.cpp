@@ -242,6 +242,8 @@ private slots:
                                           << "qv3n-cli: The channel file $FIFO cannot be opened: Not a regular file";
         QTest::newRow("FIFO as the output") << QStringList{ "read", port, "-o", "$FIFO" } << 3
                                             << "qv3n-cli: The channel file $FIFO could not be saved: Not a regular file";
+        QTest::newRow("FIFO as the CSV file") << QStringList{ "import", "$FIFO", "-o", "$OUT" } << 3
+                                              << "qv3n-cli: The CSV file $FIFO cannot be opened: Not a regular file";
         QTest::newRow("missing file") << QStringList{ "write", port, "$DIR/absent.chann" } << 3
                                       << "qv3n-cli: The channel file $DIR/absent.chann cannot be opened: ";
         QTest::newRow("not a number") << QStringList{ "write", port, "$WORD" } << 3
@@ -449,7 +451,8 @@ private slots:
         }
         // Every option the README names.
         const QString help = cli({ QStringLiteral("help") }).out;
-        for (const char* option : { "-o, --output", "--radio-version 1|2", "-q, --quiet", "--lang en|zh", "-h, --help" })
+        for (const char* option : { "-o, --output", "--radio-version 1|2", "--base", "--skip-bad", "-q, --quiet", "--lang en|zh",
+                                    "-h, --help" })
             QVERIFY2(help.contains(QLatin1String(option)), option);
     }
 

@@ -104,7 +104,7 @@ Arguments parseArguments(const QStringList& args)
         } else if (name == QLatin1String("--base")) {
             takeValue(&result.base);
         } else if (name == QLatin1String("--skip-bad")) {
-            result.skipBad = true;
+            takeSwitch(&result.skipBad);
         } else if (name == QLatin1String("--lang")) {
             if (takeValue(&result.language) && result.language != QLatin1String("en")
                 && result.language != QLatin1String("zh"))

@@ -389,7 +389,7 @@ private slots:
         } else {
             dialog->findChild<QPushButton*>("Command_Close")->click();
         }
-        QTRY_VERIFY(!OpenChannWindowOpen && !SaveChannWindowOpen);
+        QTRY_VERIFY(!openOpen() && !saveOpen());
         QCOMPARE(m_main->mdiArea()->activeSubWindow(), before);
         QVERIFY(before->isAncestorOf(QApplication::focusWidget()));
     }

@@ -117,9 +117,13 @@ MDImain::MDImain(QWidget* parent)
 
 MDImain::~MDImain()
 {
-    // Closing the area's windows activates others; the handlers must not run
-    // on a main window that is half gone.
+    // The area's windows, the document and its undo stack go after this
+    // class's part of the object: closing the windows activates others and
+    // clearing the undo stack changes its captions, and neither may reach the
+    // handlers of a main window that is half gone.
     disconnect(m_area, nullptr, this, nullptr);
+    disconnect(m_document, nullptr, this, nullptr);
+    disconnect(m_document->undoStack(), nullptr, this, nullptr);
 }
 
 void MDImain::start()

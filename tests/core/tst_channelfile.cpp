@@ -12,7 +12,6 @@
 using ChannelFile::ReadError;
 
 Q_DECLARE_METATYPE(ChannelFile::ReadError)
-Q_DECLARE_METATYPE(ChannelFile::NameCheck)
 
 namespace {
 
@@ -238,27 +237,6 @@ private slots:
         const QByteArray raw("out\xff\xc3(\xed\xa0\x80 \xf0\x9f\x93\xbb.chann");
         QCOMPARE(NativeFile::encodeName(NativeFile::decodeName(raw)), raw);
         QCOMPARE(NativeFile::decodeName("caf\xc3\xa9.chann"), QStringLiteral("caf\u00e9.chann"));
-    }
-
-    void checksNames_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<ChannelFile::NameCheck>("check");
-        using ChannelFile::NameCheck;
-        QTest::newRow("upper-case suffix") << "radio.CHANN" << NameCheck::Ok;
-        QTest::newRow("colon passes the character check") << "c:x.chann" << NameCheck::Ok;
-        QTest::newRow("mixed-case suffix") << "radio.Chann" << NameCheck::WrongSuffix;
-        QTest::newRow("other suffix") << "radio.txt" << NameCheck::WrongSuffix;
-        QTest::newRow("start text") << "*.chann" << NameCheck::InvalidCharacter;
-        QTest::newRow("slash") << "c:/x.chann" << NameCheck::InvalidCharacter;
-        QTest::newRow("backslash") << "c:\\x.chann" << NameCheck::InvalidCharacter;
-        QTest::newRow("character before suffix") << "a#b.txt" << NameCheck::InvalidCharacter;
-    }
-    void checksNames()
-    {
-        QFETCH(QString, name);
-        QFETCH(ChannelFile::NameCheck, check);
-        QCOMPARE(ChannelFile::checkName(name), check);
     }
 };
 

@@ -122,19 +122,6 @@ private slots:
         QCOMPARE(combo("Combo_Decode")->itemText(257), QStringLiteral("D754I"));
     }
 
-    void hiddenAndDisabledControls()
-    {
-        open();
-        for (const char* name : { "Combo_PF", "Label_PF", "Check_Pri" })
-            QVERIFY2(!child<QWidget>(name)->isVisible(), name);
-        for (const char* name : { "Check_DNI", "Check_ENI", "Command_help", "Text_TX_Freq" })
-            QVERIFY2(!child<QWidget>(name)->isEnabled(), name);
-        child<QPushButton>("Command_Close")->click();
-        QTRY_VERIFY(!m_main->window<frm_option>());
-    }
-
-    // A stored value beyond its list shows the list's last item; showing it
-    // changes nothing (an image is tidied when it enters the program).
     void showsStoredValuesAndWritesNothing_data()
     {
         QTest::addColumn<int>("block");

@@ -398,10 +398,11 @@ PORT is COM1 to COM8, numbered as in the program&apos;s port setup (the environm
 variable QV3N_COMn names the device of COMn), or a device path.
 
 Options:
-  -o, --output F        the file to write (read, export, import)
+  -o, --output F        the file to write (read, export, import, print)
   --radio-version 1|2   the memory format of the files (default 2; read takes the radio&apos;s)
   --base FILE.chann     import: the file everything but the channels comes from
   --skip-bad            import: write the other rows when some are refused
+  --paper a4|letter     print: the paper size
   -q, --quiet           only errors: no progress or completion messages
   --lang en|zh          messages in English (the default) or in Chinese
   -h, --help            help
@@ -430,10 +431,11 @@ import refused rows; 5 diff found differences.
 COMn 的设备），或设备路径。
 
 选项：
-  -o, --output 文件     要写入的文件（read、export、import）
+  -o, --output 文件     要写入的文件（read、export、import、print）
   --radio-version 1|2   文件的存储格式（默认 2；read 采用对讲机的格式）
   --base 文件.chann     import：信道以外的一切取自该文件
   --skip-bad            import：有行被拒绝时仍写入其余的行
+  --paper a4|letter     print：纸张大小
   -q, --quiet           只显示错误，不显示进度和完成信息
   --lang en|zh          信息使用英文（默认）或中文
   -h, --help            帮助

@@ -136,6 +136,8 @@ class TestCli : public QObject
         for (int n = 1; n <= 8; ++n)
             environment.remove(QStringLiteral("QV3N_COM%1").arg(n));
         environment.insert(QStringLiteral("QV3N_LINK_FAST"), QStringLiteral("1"));
+        // print starts Qt's GUI side, which warns without a runtime folder.
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
         for (auto it = env.cbegin(); it != env.cend(); ++it)
             environment.insert(it.key(), it.value());
         process.setProcessEnvironment(environment);
@@ -244,6 +246,8 @@ private slots:
                                             << "qv3n-cli: The channel file $FIFO could not be saved: Not a regular file";
         QTest::newRow("FIFO as the CSV file") << QStringList{ "import", "$FIFO", "-o", "$OUT" } << 3
                                               << "qv3n-cli: The CSV file $FIFO cannot be opened: Not a regular file";
+        QTest::newRow("FIFO as the PDF file") << QStringList{ "print", good, "-o", "$FIFO" } << 3
+                                              << "qv3n-cli: The PDF file $FIFO could not be written: Not a regular file";
         QTest::newRow("missing file") << QStringList{ "write", port, "$DIR/absent.chann" } << 3
                                       << "qv3n-cli: The channel file $DIR/absent.chann cannot be opened: ";
         QTest::newRow("not a number") << QStringList{ "write", port, "$WORD" } << 3
@@ -451,7 +455,7 @@ private slots:
         }
         // Every option the README names.
         const QString help = cli({ QStringLiteral("help") }).out;
-        for (const char* option : { "-o, --output", "--radio-version 1|2", "--base", "--skip-bad", "-q, --quiet", "--lang en|zh",
+        for (const char* option : { "-o, --output", "--radio-version 1|2", "--base", "--skip-bad", "--paper", "-q, --quiet", "--lang en|zh",
                                     "-h, --help" })
             QVERIFY2(help.contains(QLatin1String(option)), option);
     }

@@ -130,6 +130,7 @@ frm_chann::frm_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
     // A shortcut, so that it comes before the main window's Ctrl+Tab through its windows.
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), m_grid, this, &frm_chann::focusButtons, Qt::WidgetWithChildrenShortcut);
     m_textEdit->setAlignment(Qt::AlignCenter);
+    m_comboEdit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_textEdit->hide();
     m_comboEdit->hide();
     m_textEdit->installEventFilter(this);
@@ -527,9 +528,9 @@ void frm_chann::openListEditor(ListField field)
     m_listField = field;
     m_undoIndexAtListOpen = m_document.undoStack()->index();
     m_picks = 0;
-    fitEditor();
     m_comboEdit->clear();
     m_comboEdit->addItems(ChannelEdit::listItems(field));
+    fitEditor();
     m_comboEdit->setCurrentIndex(ChannelEdit::listPosition(m_document.image(), EditRow, field));
     m_comboEdit->show();
     m_comboEdit->setFocus();
@@ -539,8 +540,14 @@ void frm_chann::fitEditor()
 {
     if (m_open == Editor::None)
         return;
-    QWidget* editor = m_open == Editor::Text ? static_cast<QWidget*>(m_textEdit) : m_comboEdit;
-    editor->setGeometry(m_grid->visualItemRect(item(EditRow, EditCol)));
+    QRect cell = m_grid->visualItemRect(item(EditRow, EditCol));
+    if (m_open == Editor::Text) {
+        m_textEdit->setGeometry(cell);
+        return;
+    }
+    // A list is at least as wide as its longest entry ("Narrow" in a narrow column).
+    cell.setWidth(qMax(cell.width(), m_comboEdit->sizeHint().width()));
+    m_comboEdit->setGeometry(cell);
 }
 
 void frm_chann::closeEditors()

@@ -2,6 +2,7 @@
 
 #include "ChannelRecord.h"
 #include "Csv.h"
+#include "NativeFile.h"
 #include "Tables.h"
 
 #include <QCoreApplication>
@@ -539,9 +540,10 @@ ImportResult parse(QByteArrayView bytes, int version, const FreqRange& range)
 
 ImportResult read(const QString& path, int version, const FreqRange& range)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(ReadError::CannotOpen, 0, file.errorString());
+    QFile file;
+    QString reason;
+    if (!NativeFile::openForReading(path, &file, &reason))
+        return failure(ReadError::CannotOpen, 0, reason);
     const QByteArray bytes = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
         return failure(ReadError::CannotOpen, 0, file.errorString());

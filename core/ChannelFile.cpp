@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -11,9 +10,9 @@ namespace ChannelFile {
 namespace {
 
 constexpr int kLargestValue = 255;
-// A refused value is shown with at most this many characters; a value known
-// to be refused stops the reading once this much of it is seen, so an endless
-// file without separators cannot keep the reader busy.
+// A refused value is shown with at most this many characters. No byte value
+// needs more, even with a sign and leading zeros, so a longer one is refused
+// once this much of it is seen: an endless run of digits ends the reading.
 constexpr qsizetype kShownLength = 24;
 constexpr qint64 kChunkSize = 64 * 1024;
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
@@ -118,8 +117,8 @@ void Parser::take(char ch)
         m_numeric = false;
     }
     ++m_length;
-    if (!m_numeric && m_length > kShownLength)
-        endValue();
+    if (m_length > kShownLength)
+        fail(m_numeric ? ReadError::OutOfRange : ReadError::NotANumber);
 }
 
 void Parser::endValue()
@@ -174,11 +173,12 @@ ReadResult parse(QByteArrayView text)
 
 ReadResult read(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    QString reason;
+    if (!NativeFile::openForReading(path, &file, &reason)) {
         ReadResult result;
         result.error = ReadError::CannotOpen;
-        result.reason = file.errorString();
+        result.reason = reason;
         return result;
     }
     Parser parser;
@@ -215,18 +215,7 @@ QByteArray format(const MemoryImage::Bytes& bytes)
 
 WriteResult write(const QString& path, const MemoryImage::Bytes& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return { false, file.errorString() };
-    const QByteArray text = format(bytes);
-    if (file.write(text) != text.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return { false, reason };
-    }
-    if (!file.commit())
-        return { false, file.errorString() };
-    return { true, {} };
+    return NativeFile::replace(path, format(bytes));
 }
 
 } // namespace ChannelFile

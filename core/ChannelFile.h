@@ -5,6 +5,7 @@
 // image or the reason the file was refused, so no caller ever applies half a file.
 
 #include "MemoryImage.h"
+#include "NativeFile.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -34,7 +35,7 @@ struct ReadResult
     ReadError error = ReadError::None;
     MemoryImage::Bytes bytes{};   // the complete image when error is None
     int valueCount = 0;           // values accepted before the reading stopped
-    int line = 0;                 // line of the refused value, the first line is 1
+    qint64 line = 0;              // line of the refused value, the first line is 1
     QString value;                // the refused value as written, shortened when very long
     QString reason;               // the system's reason when the file cannot be opened or read
 
@@ -43,7 +44,8 @@ struct ReadResult
 
 // Takes a file's text piece by piece, so a large file is never held whole.
 // Values are separated by any run of blanks, tabs, commas or line ends;
-// everything after the 4096th value is ignored.
+// everything after the 4096th value is ignored, and a value longer than any
+// byte needs is refused as soon as it is seen, so no stream keeps it busy.
 class Parser
 {
 public:
@@ -62,7 +64,7 @@ private:
     bool m_markChecked = false;   // the start was checked for a byte-order mark
     int m_markBytes = 0;          // bytes of the mark seen so far
     bool m_afterCr = false;
-    int m_line = 1;
+    qint64 m_line = 1;
 
     // The value being read.
     QByteArray m_text;          // its first characters, for the message
@@ -74,6 +76,7 @@ private:
 };
 
 ReadResult parse(QByteArrayView text);
+// Reads a regular file; anything else (a folder, a FIFO, a device) cannot be opened.
 ReadResult read(const QString& path);
 
 // Why a file was refused, in the current language; shownName names the file.
@@ -82,14 +85,11 @@ QString readErrorMessage(const ReadResult& result, const QString& shownName);
 // The file's text: each value as a blank, its digits and a blank; lines end with CR LF.
 QByteArray format(const MemoryImage::Bytes& bytes);
 
-struct WriteResult
-{
-    bool ok = false;
-    QString reason;   // the system's reason when ok is false
-};
+using WriteResult = NativeFile::WriteResult;
 
-// Writes to a temporary file beside the target and renames it over the target
-// only when everything was written, so a failure leaves an earlier file intact.
+// Writes to a new file beside the target and renames it over the target only
+// when everything is on disk, so a failure leaves an earlier file intact. The
+// target must be a regular file or a new name.
 WriteResult write(const QString& path, const MemoryImage::Bytes& bytes);
 
 } // namespace ChannelFile

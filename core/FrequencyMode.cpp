@@ -26,7 +26,11 @@ bool storeDuplex(RadioData& data, const QString& rxText, const QString& offsetTe
     const bool inRange = tx >= data.rangeLow
                          && (upper == UpperLimit::Included ? tx <= data.rangeHigh : tx < data.rangeHigh);
     setValue(data.image, kVfoDuplex, inRange ? direction : int(DuplexOff));
-    storeFreqText(data, kVfoTxFreq, inRange ? numberText(tx) : rxText);
+    // An emptied receive box (a stored value it could not show) has no
+    // frequency to copy: the transmit cells keep theirs rather than become 0 MHz.
+    const QString txText = inRange ? numberText(tx) : rxText;
+    if (!txText.trimmed().isEmpty())
+        storeFreqText(data, kVfoTxFreq, txText);
     return inRange;
 }
 

@@ -18,8 +18,9 @@ double duplexTx(double rx, double offset, int direction);
 
 // Stores the direction and the transmit frequency it gives from the receive
 // and offset texts. A transmit frequency outside the range turns the duplex
-// off and makes it the receive frequency; the result is then false. The
-// transmit frequency is stored from its value, so no text length limits it.
+// off and makes it the receive frequency (unless the receive text is empty);
+// the result is then false. The transmit frequency is stored from its value,
+// so no text length limits it.
 bool storeDuplex(RadioData& data, const QString& rxText, const QString& offsetText, int direction, UpperLimit upper);
 
 } // namespace FrequencyMode

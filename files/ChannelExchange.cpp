@@ -8,12 +8,12 @@
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
 #include "MemoryMap.h"
+#include "NativeFile.h"
 #include "RadioDocument.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -92,11 +92,11 @@ bool ChannelExchange::exportCsvFile(QWidget* parent, const RadioDocument& docume
 {
     commitPendingEdits(host);
     const QByteArray text = ChannelCsv::exportChannels(document.image(), document.version());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+    const NativeFile::WriteResult written = NativeFile::replace(path, text);
+    if (!written.ok) {
         Prompt::inform(parent, tr("The CSV file %1 could not be written: %2\n"
                                   "A file of that name already on disk is left as it was.")
-                                   .arg(shown(path), file.errorString()));
+                                   .arg(shown(path), written.reason));
         return false;
     }
     Prompt::inform(parent, tr("Channels in use exported to %1: %2.").arg(shown(path)).arg(channelsInUse(document.image())));

@@ -1,6 +1,6 @@
 #include "LinkTrace.h"
 
-#include <QSaveFile>
+#include "NativeFile.h"
 
 namespace {
 
@@ -57,10 +57,8 @@ QString LinkTrace::text() const
 
 bool LinkTrace::save(const QString& path, QString* reason) const
 {
-    QSaveFile file(path);
-    const QByteArray bytes = text().toUtf8();
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    *reason = file.errorString();
-    return false;
+    const NativeFile::WriteResult result = NativeFile::replace(path, text().toUtf8());
+    if (!result.ok)
+        *reason = result.reason;
+    return result.ok;
 }

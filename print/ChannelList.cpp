@@ -1,8 +1,10 @@
 #include "ChannelList.h"
 
+#include "NativeFile.h"
 #include "RadioData.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLocale>
@@ -11,7 +13,6 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -379,24 +380,24 @@ int ChannelList::paint(QPagedPaintDevice* device) const
 
 bool ChannelList::writePdf(const QString& path, QPageSize::PageSizeId paper, QString* error) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
+    // The pages are made in memory and the file replaced only once they are
+    // complete; as with channel files, only a regular file or a new name is written.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setPageLayout(pageLayout(QPageSize(paper)));
         writer.setTitle(documentName());
         writer.setCreator(QStringLiteral("QV3N"));
         if (paint(&writer) == 0) {
-            file.cancelWriting();
             *error = tr("The pages could not be laid out.");
             return false;
         }
     }
-    if (!file.commit()) {
-        *error = file.errorString();
+    const NativeFile::WriteResult written = NativeFile::replace(path, pdf);
+    if (!written.ok) {
+        *error = written.reason;
         return false;
     }
     return true;

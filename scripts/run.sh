@@ -4,7 +4,9 @@
 # demo contents answers on COM1, so reading and writing can be tried at once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh build
+# Only what a user starts; the tests and the benchmarks are built by scripts/test.sh.
+cmake --build build -j"$(nproc)" --target qv3n qv3n-cli qv3n-virtual-radio
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found: start the program from a desktop session (DISPLAY or WAYLAND_DISPLAY)." >&2
     exit 1

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need (only those that
-# are missing), then configures and builds everything into build/.
+# are missing), then configures a build folder; building is left to the caller.
+#
+#   scripts/setup.sh [BUILD_DIR [CMAKE_OPTION...]]     BUILD_DIR defaults to build
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,5 +25,9 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
+build_dir=${1:-build}
+(($#)) && shift
+# ccache makes a rebuild quick when it is installed; nothing depends on it.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null

@@ -24,6 +24,7 @@
 #include "RadioDocument.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -56,6 +57,23 @@ QString droppedChannelFile(const QMimeData* data)
     return {};
 }
 
+// The room the status bar's own layout takes from its panels: the spacing
+// before the first panel and the gap after each one.
+int statusBarSpacing(const QStatusBar* bar)
+{
+    const QLayout* outer = bar->layout();
+    for (int i = 0; outer && i < outer->count(); ++i) {
+        const auto* row = qobject_cast<QBoxLayout*>(outer->itemAt(i)->layout());
+        if (!row)
+            continue;
+        int leading = 0;
+        for (int j = 0; j < row->count() && row->itemAt(j)->spacerItem(); ++j)
+            leading += row->itemAt(j)->sizeHint().width();
+        return leading + row->spacing() * MDImain::kPanelCount;
+    }
+    return 0;
+}
+
 QString rangePanelText(const RadioDocument& document)
 {
     auto str = [](double v) { return QLatin1Char(' ') + QString::number(v); };
@@ -74,6 +92,8 @@ MDImain::MDImain(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/qv3n.svg")));
     setAcceptDrops(true);
     m_area->setObjectName(QStringLiteral("MdiArea"));
+    // A window that closes hands the front to the one that was active before it.
+    m_area->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(m_area);
     connect(m_area, &QMdiArea::subWindowActivated, this, &MDImain::onSubWindowActivated);
     createMenus();
@@ -100,9 +120,13 @@ MDImain::MDImain(QWidget* parent)
 
 MDImain::~MDImain()
 {
-    // Closing the area's windows activates others; the handlers must not run
-    // on a main window that is half gone.
+    // The area's windows, the document and its undo stack go after this
+    // class's part of the object: closing the windows activates others and
+    // clearing the undo stack changes its captions, and neither may reach the
+    // handlers of a main window that is half gone.
     disconnect(m_area, nullptr, this, nullptr);
+    disconnect(m_document, nullptr, this, nullptr);
+    disconnect(m_document->undoStack(), nullptr, this, nullptr);
 }
 
 void MDImain::start()
@@ -283,8 +307,18 @@ void MDImain::createStatusBar()
 
 void MDImain::setPanelWidths()
 {
+    // The panels share what the bar's own spacing leaves, so the last one ends inside the bar.
+    const int available = width() - statusBarSpacing(statusBar());
     for (int i = 0; i < kPanelCount; ++i)
-        m_panels[i]->setFixedWidth(width() * kPanelWidthPercent[i] / 100);
+        m_panels[i]->setFixedWidth(available * kPanelWidthPercent[i] / 100);
+}
+
+void MDImain::settleLayout()
+{
+    // The status bar fits its height to new panel texts only when its posted
+    // layout request arrives; the window's layout then places the area.
+    QCoreApplication::sendPostedEvents(statusBar(), QEvent::LayoutRequest);
+    layout()->activate();
 }
 
 void MDImain::setCaptions(bool startUp)
@@ -378,6 +412,9 @@ void MDImain::showInArea(ChildWindow* child)
         if (keys.removeAll(m_progWrite->shortcut()) > 0)
             action->setShortcuts(keys);
     }
+    // At start-up the bars have only just been filled: the area has its size
+    // once the window's layout has taken them in.
+    settleLayout();
     frame->setGeometry(child->placement(m_area->size()));
     frame->show();
 }

@@ -81,6 +81,8 @@ private:
     void showTitle();
     void showRecentFiles();
     void setPanelWidths();
+    // Lays out the bars and the area now rather than at the next turn of the event loop.
+    void settleLayout();
     QAction* toolbarButton(const QString& key, const QString& icon);
     void showInArea(ChildWindow* child);
     void onSubWindowActivated(QMdiSubWindow* frame);

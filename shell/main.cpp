@@ -1,5 +1,7 @@
 #include "MDImain.h"
 
+#include "NativeFile.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
@@ -15,7 +17,7 @@ int main(int argc, char* argv[])
 
     // A channel file named on the command line (as a file manager passes it)
     // is loaded once the window is up, so a refusal shows over it.
-    const QStringList arguments = QApplication::arguments();
+    const QStringList arguments = NativeFile::arguments(argc, argv);
     if (arguments.size() > 1) {
         const QString path = QFileInfo(arguments.at(1)).absoluteFilePath();
         QTimer::singleShot(0, &mainWindow, [&mainWindow, path] { mainWindow.openFile(path); });

@@ -597,6 +597,13 @@ A file of that name already on disk is left as it was.</source>
     </message>
 </context>
 <context>
+    <name>NativeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+</context>
+<context>
     <name>frm_chann</name>
     <message>
         <source>Channel Information</source>

@@ -320,6 +320,14 @@ titled with the file&apos;s name and the date, in the language of --lang.
 </translation>
     </message>
     <message>
+        <source>The option %1 takes no value.</source>
+        <translation>选项 %1 不带值。</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1</source>
+        <translation>无法写入标准输出：%1</translation>
+    </message>
+    <message>
         <source>Usage: qv3n-cli VERB [OPTIONS] OPERANDS
 
 Programs QV3N radios from the command line, with the same radio link and the
@@ -340,8 +348,14 @@ PORT is COM1 to COM8, numbered as in the program&apos;s port setup (the environm
 variable QV3N_COMn names the device of COMn), or a device path.
 
 Options:
-  --lang en|zh   messages in English (the default) or in Chinese
-  -h, --help     help
+  -o, --output F        the file to write (read, export, import, print)
+  --radio-version 1|2   the memory format of the files (default 2; read takes the radio&apos;s)
+  --base FILE.chann     import: the file everything but the channels comes from
+  --skip-bad            import: write the other rows when some are refused
+  --paper a4|letter     print: the paper size
+  -q, --quiet           only errors: no progress or completion messages
+  --lang en|zh          messages in English (the default) or in Chinese
+  -h, --help            help
 
 Exit status: 0 done; 1 the radio failed (port error, no answer, fault);
 2 usage error; 3 file error (cannot be read or written, malformed);
@@ -367,8 +381,14 @@ import refused rows; 5 diff found differences.
 COMn 的设备），或设备路径。
 
 选项：
-  --lang en|zh   信息使用英文（默认）或中文
-  -h, --help     帮助
+  -o, --output 文件     要写入的文件（read、export、import、print）
+  --radio-version 1|2   文件的存储格式（默认 2；read 采用对讲机的格式）
+  --base 文件.chann     import：信道以外的一切取自该文件
+  --skip-bad            import：有行被拒绝时仍写入其余的行
+  --paper a4|letter     print：纸张大小
+  -q, --quiet           只显示错误，不显示进度和完成信息
+  --lang en|zh          信息使用英文（默认）或中文
+  -h, --help            帮助
 
 退出状态：0 完成；1 与对讲机通讯失败（端口错误、无应答、故障）；
 2 用法错误；3 文件错误（无法读取或写入、格式不对）；

@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QWheelEvent>
@@ -340,10 +342,21 @@ void TestChannelEditing::picksAreStoredAtOnce()
     setRecord(5, before);
     m_table->activated();
 
+    // In a window too narrow to widen the columns the list still shows its
+    // longest entry whole ("Narrow", not "Narr").
+    m_table->resize(m_table->width() / 2, m_table->height());
+    m_grid->scrollToItem(m_grid->item(4, column));
     QVERIFY(click(5, column));
     QCOMPARE(editorAt(), QStringLiteral("5,%1 list").arg(column));
+    QStyleOptionComboBox option;
+    option.initFrom(m_list);
+    const QRect field = m_list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, m_list);
+    for (int i = 0; i < m_list->count(); ++i)
+        QVERIFY2(m_list->fontMetrics().horizontalAdvance(m_list->itemText(i)) <= field.width(),
+                 qPrintable(m_list->itemText(i)));
     QVERIFY(pick(item));
     QCOMPARE(record(5), after);
+    m_grid->scrollToItem(m_grid->item(5, frm_chann::ColRx));
     QVERIFY(click(6, frm_chann::ColRx));
     QCOMPARE(m_table->cellText(5, column), cell);
 }

@@ -8,12 +8,16 @@
 #include "Codecs.h"
 #include "RadioData.h"
 #include "MemoryMap.h"
+#include "NativeFile.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace MemoryMap;
 using Fault = VirtualRadio::Fault;
@@ -124,13 +128,17 @@ class TestCli : public QObject
     }
 
     // Runs qv3n-cli to its end while this process's radios keep answering.
-    Result cli(const QStringList& args, const QMap<QString, QString>& env = {}) const
+    Result cli(const QStringList& args, const QMap<QString, QString>& env = {}, const QString& output = {}) const
     {
         QProcess process;
+        if (!output.isEmpty())
+            process.setStandardOutputFile(output);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (int n = 1; n <= 8; ++n)
             environment.remove(QStringLiteral("QV3N_COM%1").arg(n));
         environment.insert(QStringLiteral("QV3N_LINK_FAST"), QStringLiteral("1"));
+        // print starts Qt's GUI side, which warns without a runtime folder.
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
         for (auto it = env.cbegin(); it != env.cend(); ++it)
             environment.insert(it.key(), it.value());
         process.setProcessEnvironment(environment);
@@ -229,6 +237,18 @@ private slots:
         QTest::newRow("COM9") << QStringList{ "read", "COM9", "-o", "$OUT" } << 2
                               << "qv3n-cli: The ports are COM1 to COM8";
         QTest::newRow("language fr") << QStringList{ "show", good, "--lang=fr" } << 2 << "--lang takes en or zh";
+        QTest::newRow("switch with a value") << QStringList{ "show", good, "--quiet=1" } << 2
+                                             << "qv3n-cli: The option --quiet takes no value.";
+        QTest::newRow("empty file name") << QStringList{ "show", "" } << 3
+                                         << "qv3n-cli: The channel file  cannot be opened: No such file or directory";
+        QTest::newRow("FIFO as the file") << QStringList{ "show", "$FIFO" } << 3
+                                          << "qv3n-cli: The channel file $FIFO cannot be opened: Not a regular file";
+        QTest::newRow("FIFO as the output") << QStringList{ "read", port, "-o", "$FIFO" } << 3
+                                            << "qv3n-cli: The channel file $FIFO could not be saved: Not a regular file";
+        QTest::newRow("FIFO as the CSV file") << QStringList{ "import", "$FIFO", "-o", "$OUT" } << 3
+                                              << "qv3n-cli: The CSV file $FIFO cannot be opened: Not a regular file";
+        QTest::newRow("FIFO as the PDF file") << QStringList{ "print", good, "-o", "$FIFO" } << 3
+                                              << "qv3n-cli: The PDF file $FIFO could not be written: Not a regular file";
         QTest::newRow("missing file") << QStringList{ "write", port, "$DIR/absent.chann" } << 3
                                       << "qv3n-cli: The channel file $DIR/absent.chann cannot be opened: ";
         QTest::newRow("not a number") << QStringList{ "write", port, "$WORD" } << 3
@@ -261,7 +281,10 @@ private slots:
             { QStringLiteral("$OUT"), path(QStringLiteral("out.chann")) },
             { QStringLiteral("$PORT"), radio.port() },
             { QStringLiteral("$DIR"), m_dir.path() },
+            { QStringLiteral("$FIFO"), path(QStringLiteral("fifo.chann")) },
         };
+        if (!QFileInfo::exists(files[QStringLiteral("$FIFO")]))
+            QCOMPARE(::mkfifo(QFile::encodeName(files[QStringLiteral("$FIFO")]).constData(), 0600), 0);
         auto expand = [&files](QString text) {
             for (auto it = files.cbegin(); it != files.cend(); ++it)
                 text.replace(it.key(), it.value());
@@ -282,6 +305,34 @@ private slots:
             QVERIFY(radio.radio.memory().bytes() == radioBefore.bytes());
         }
         QVERIFY(!QFile::exists(path(QStringLiteral("none"))));
+        QVERIFY(!QFileInfo(path(QStringLiteral("fifo.chann"))).isFile());
+    }
+
+    // What show, check and help print is their result: losing it is a failure.
+    void unwritableOutputFails()
+    {
+        const QString file = writeImage(QStringLiteral("full.chann"), defaults());
+        for (const QStringList& args : { QStringList{ "show", file }, QStringList{ "check", file }, QStringList{ "help" } }) {
+            const Result result = cli(args, {}, QStringLiteral("/dev/full"));
+            QCOMPARE(result.exitCode, 3);
+            QVERIFY2(result.err.startsWith(QLatin1String("qv3n-cli: Standard output cannot be written: No space left on "
+                                                         "device")),
+                     qPrintable(result.err));
+        }
+    }
+
+    // A file name that is not UTF-8 reaches the file system byte for byte.
+    void fileNameThatIsNotUtf8()
+    {
+        const QByteArray raw = QFile::encodeName(m_dir.path()) + "/name\xff.chann";
+        QVERIFY(ChannelFile::write(NativeFile::decodeName(raw), defaults().bytes()).ok);
+        QProcess shell;
+        // The shell hands the program the name's bytes; QProcess would re-encode them.
+        shell.start(QStringLiteral("sh"), { QStringLiteral("-c"), QStringLiteral("exec \"$0\" show \"$(printf '%b' \"$1\")\""),
+                                            QStringLiteral(QV3N_CLI_PROGRAM), m_dir.path() + QStringLiteral("/name\\0377.chann") });
+        QVERIFY(shell.waitForFinished(60000));
+        ::unlink(raw.constData());   // a name the temporary folder could not remove
+        QVERIFY2(shell.exitCode() == 0, shell.readAllStandardError().constData());
     }
 
     void checkReportsWhatAWriteWouldDo_data()
@@ -443,6 +494,11 @@ private slots:
             QVERIFY(help.out.startsWith(QStringLiteral("Usage: qv3n-cli %1 ").arg(verb)));
             QCOMPARE(cli({ verb, QStringLiteral("--help") }).out, help.out);
         }
+        // Every option the README names.
+        const QString help = cli({ QStringLiteral("help") }).out;
+        for (const char* option : { "-o, --output", "--radio-version 1|2", "--base", "--skip-bad", "--paper", "-q, --quiet", "--lang en|zh",
+                                    "-h, --help" })
+            QVERIFY2(help.contains(QLatin1String(option)), option);
     }
 
     void chineseWithLangZh_data()

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -307,14 +308,16 @@ private slots:
     void failedSaveKeepsTheOldFile_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");   // the system's, not "Unknown error"
 #ifdef Q_OS_UNIX
-        QTest::newRow("disk full") << "radio.chann";
+        QTest::newRow("disk full") << "radio.chann" << "File too large";
 #endif
-        QTest::newRow("name of a folder") << "folder.chann";
+        QTest::newRow("name of a folder") << "folder.chann" << "Is a directory";
     }
     void failedSaveKeepsTheOldFile()
     {
         QFETCH(QString, name);
+        QFETCH(QString, reason);
         const QByteArray old = ChannelFile::format(shiftedImage(1));
         writeAll(QDir::current().filePath("radio.chann"), old);
         QVERIFY(QDir::current().mkdir("folder.chann"));
@@ -332,7 +335,7 @@ private slots:
         }
         QCOMPARE(m_messages.size(), 1);
         QVERIFY2(m_messages[0].contains(QDir::current().filePath(name)), qPrintable(m_messages[0]));
-        QVERIFY2(m_messages[0].contains("无法保存"), qPrintable(m_messages[0]));
+        QVERIFY2(m_messages[0].contains("无法保存") && m_messages[0].contains(reason), qPrintable(m_messages[0]));
         QCOMPARE(readAll(QDir::current().filePath("radio.chann")), old);
         QVERIFY(document().isModified());
         QVERIFY(document().fileName().isEmpty());
@@ -357,6 +360,38 @@ private slots:
         QCOMPARE(int(image.cell(1, 11)), 13);
         QVERIFY(image.flag(1, 8, 0x10));
         QCOMPARE(readAll(QDir::current().filePath("named.chann")), ChannelFile::format(image.bytes()));
+    }
+
+    // Closing a dialog, whichever way, returns to the window that was active before it.
+    void closingReturnsToTheWindowActiveBefore_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<int>("activeBefore");   // in the order opened: channel table, options, FM presets
+        QTest::newRow("open, cancelled, from the options") << false << 1;
+        QTest::newRow("save, confirmed, from the channel table") << true << 0;
+    }
+    void closingReturnsToTheWindowActiveBefore()
+    {
+        QFETCH(bool, save);
+        QFETCH(int, activeBefore);
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        for (const char* window : { "Optional_edit", "Test_edit" })
+            m_main->findChild<QAction*>(window)->trigger();
+        QMdiSubWindow* before = m_main->mdiArea()->subWindowList().at(activeBefore);
+        m_main->mdiArea()->setActiveSubWindow(before);
+
+        ChannelFileDialog* dialog = openDialog(save);
+        QTRY_COMPARE(m_main->mdiArea()->activeSubWindow(), dialog->parentWidget());
+        if (save) {
+            typeName(dialog, QStringLiteral("back.chann"));
+            QTest::keyClick(nameBox(dialog), Qt::Key_Return);
+        } else {
+            dialog->findChild<QPushButton*>("Command_Close")->click();
+        }
+        QTRY_VERIFY(!openOpen() && !saveOpen());
+        QCOMPARE(m_main->mdiArea()->activeSubWindow(), before);
+        QVERIFY(before->isAncestorOf(QApplication::focusWidget()));
     }
 
     void channelTableCloseClosesBothDialogs()

@@ -122,19 +122,6 @@ private slots:
         QCOMPARE(combo("Combo_Decode")->itemText(257), QStringLiteral("D754I"));
     }
 
-    void hiddenAndDisabledControls()
-    {
-        open();
-        for (const char* name : { "Combo_PF", "Label_PF", "Check_Pri" })
-            QVERIFY2(!child<QWidget>(name)->isVisible(), name);
-        for (const char* name : { "Check_DNI", "Check_ENI", "Command_help", "Text_TX_Freq" })
-            QVERIFY2(!child<QWidget>(name)->isEnabled(), name);
-        child<QPushButton>("Command_Close")->click();
-        QTRY_VERIFY(!m_main->window<frm_option>());
-    }
-
-    // A stored value beyond its list shows the list's last item; showing it
-    // changes nothing (an image is tidied when it enters the program).
     void showsStoredValuesAndWritesNothing_data()
     {
         QTest::addColumn<int>("block");
@@ -357,8 +344,22 @@ private slots:
         QCOMPARE(cell(kVfoBlock, 9), 0xC0 | shownDirection);
     }
 
-    void offsetLeaveTreatsTheUpperLimitAsExclusive()
+    void offsetLeave_data()
     {
+        QTest::addColumn<QString>("offset");
+        QTest::addColumn<bool>("refused");   // duplex off with TX = RX
+        QTest::addColumn<QString>("tx");
+        QTest::addColumn<QString>("storedOffset");
+        QTest::newRow("the upper limit is exclusive") << "5" << true << "465.00000" << "5.000000";
+        // 465.123456 is longer than the transmit box: stored from its value, never as an emptied box.
+        QTest::newRow("more digits than the transmit box holds") << "0.123456" << false << "465.11875" << "0.118750";
+    }
+    void offsetLeave()
+    {
+        QFETCH(QString, offset);
+        QFETCH(bool, refused);
+        QFETCH(QString, tx);
+        QFETCH(QString, storedOffset);
         setFreq(kVfoBlock, 0, "465");
         setFreq(kVfoBlock, 4, "470");
         setFreq(kSettingsBlock, kOffsetFreqCell - 1, "5");
@@ -367,11 +368,12 @@ private slots:
         QCOMPARE(box("Text_TX_Freq")->text(), QStringLiteral("470.00000"));
         QVERIFY(m_messages.isEmpty());
 
-        typeAndLeave("Text_Offset_Freq", "5");
-        QCOMPARE(m_messages, QStringList{ kTxMessage });
-        QCOMPARE(freq(kVfoBlock, 4), QStringLiteral("465.00000"));
-        QCOMPARE(cell(kVfoBlock, 9), 0xC0);
-        QCOMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), QStringLiteral("5.000000"));
+        typeAndLeave("Text_Offset_Freq", offset);
+        QCOMPARE(m_messages, refused ? QStringList{ kTxMessage } : QStringList{});
+        QCOMPARE(freq(kVfoBlock, 4), tx);
+        QCOMPARE(box("Text_TX_Freq")->text(), tx);
+        QCOMPARE(cell(kVfoBlock, 9), refused ? 0xC0 : 0xC2);
+        QCOMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), storedOffset);
     }
 
     void receiveBoxOnLeaving_data()
@@ -602,7 +604,13 @@ private slots:
         m_window->activated();
         m_window->activated();
         QCOMPARE(m_messages.size(), 2);
-        QCOMPARE(cell(kVfoBlock, 1), 0xFF);   // the receive frequency is never overwritten
+        // A duplex chosen now has no receive frequency to work from: the
+        // direction turns off, and neither frequency becomes 0 MHz.
+        combo("Combo_Sft_d")->setCurrentIndex(1);
+        QCOMPARE(m_messages.size(), 3);
+        QCOMPARE(cell(kVfoBlock, 9) & 0x03, 0);
+        for (int c : { 1, 2, 3, 5, 6, 7 })
+            QCOMPARE(cell(kVfoBlock, c), 0xFF);
     }
 
     void activationShowsChangesMadeElsewhere()

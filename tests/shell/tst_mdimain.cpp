@@ -20,6 +20,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +47,11 @@ private slots:
         for (int panel = 1; panel <= MDImain::kPanelCount; ++panel)
             QCOMPARE(m_main->panelText(panel), expected[panel - 1]);
         QCOMPARE(m_main->windowTitle(), QStringLiteral("羽湖无线电工坊  QV3N 系列对讲机编程软件 [*]"));
+        // The last panel ends inside the bar, its right border in view.
+        const QStatusBar* bar = m_main->statusBar();
+        const QLabel* last = bar->findChild<QLabel*>(QStringLiteral("Panel8"));
+        QTRY_VERIFY2(last->geometry().right() < bar->width() && last->geometry().right() > bar->width() * 95 / 100,
+                     qPrintable(QStringLiteral("%1 in %2").arg(last->geometry().right()).arg(bar->width())));
         QVERIFY(m_main->findChild<QAction*>(QStringLiteral("Language_chn"))->isChecked());
         QCOMPARE(m_main->findChild<QAction*>(QStringLiteral("Prog_read"))->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -70,10 +76,13 @@ private slots:
         QCOMPARE(m_main->window<frm_chann>(), first);
         QCOMPARE(m_main->mdiArea()->subWindowList().size(), 1);
 
+        const QRect atStart = first->parentWidget()->geometry();
         first->findChild<QPushButton*>(QStringLiteral("Command_Close"))->click();
         QTRY_VERIFY(!m_main->window<frm_chann>());
         m_main->findChild<QAction*>(QStringLiteral("edit_chann"))->trigger();
         QVERIFY(m_main->window<frm_chann>());
+        // Placed as at start-up, when the bars were still being laid out.
+        QCOMPARE(m_main->window<frm_chann>()->parentWidget()->geometry(), atStart);
     }
 
     void modelDialogReloadsTheLimits_data()

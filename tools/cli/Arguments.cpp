@@ -86,10 +86,17 @@ Arguments parseArguments(const QStringList& args)
             *value = args[++i];
             return true;
         };
+        // A switch takes no value: "--quiet=1" is a mistake, not a yes.
+        auto takeSwitch = [&](bool* on) {
+            if (inlineValue.isNull())
+                *on = true;
+            else
+                result.error = CommandLine::tr("The option %1 takes no value.").arg(name);
+        };
         if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
-            result.help = true;
+            takeSwitch(&result.help);
         } else if (name == QLatin1String("-q") || name == QLatin1String("--quiet")) {
-            result.quiet = true;
+            takeSwitch(&result.quiet);
         } else if (name == QLatin1String("-o") || name == QLatin1String("--output")) {
             takeValue(&result.output);
         } else if (name.startsWith(QLatin1String("-o")) && !name.startsWith(QLatin1String("--"))) {
@@ -103,7 +110,7 @@ Arguments parseArguments(const QStringList& args)
         } else if (name == QLatin1String("--base")) {
             takeValue(&result.base);
         } else if (name == QLatin1String("--skip-bad")) {
-            result.skipBad = true;
+            takeSwitch(&result.skipBad);
         } else if (name == QLatin1String("--lang")) {
             if (takeValue(&result.language) && result.language != QLatin1String("en")
                 && result.language != QLatin1String("zh"))

@@ -1,5 +1,6 @@
 #include "Console.h"
 
+#include <cerrno>
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -15,6 +16,7 @@ namespace {
 constexpr int kBarWidth = 30;
 
 bool barOnScreen = false;
+int outputError = 0;   // the first error writing standard output
 
 void endBar()
 {
@@ -30,8 +32,24 @@ namespace Console {
 
 void out(const QString& line)
 {
-    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
-    std::fflush(stdout);
+    print(line + QLatin1Char('\n'));
+}
+
+void print(const QString& text)
+{
+    errno = 0;
+    if ((std::fputs(qPrintable(text), stdout) < 0 || std::fflush(stdout) != 0) && outputError == 0)
+        outputError = errno != 0 ? errno : EIO;
+}
+
+bool outputWritten(QString* reason)
+{
+    if (outputError == 0 && std::fflush(stdout) != 0)
+        outputError = errno != 0 ? errno : EIO;
+    if (outputError == 0)
+        return true;
+    *reason = qt_error_string(outputError);
+    return false;
 }
 
 void err(const QString& line)

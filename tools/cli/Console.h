@@ -10,6 +10,10 @@ namespace Console {
 
 // A line on standard output.
 void out(const QString& line);
+// Text on standard output as it stands.
+void print(const QString& text);
+// Whether everything meant for standard output got there; reason says why not.
+bool outputWritten(QString* reason);
 
 // A line on standard error; an unfinished progress bar is ended first.
 void err(const QString& line);

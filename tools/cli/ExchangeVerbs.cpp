@@ -11,8 +11,7 @@
 #include "ChannelRecord.h"
 #include "RadioData.h"
 #include "ImageCompare.h"
-
-#include <QSaveFile>
+#include "NativeFile.h"
 
 namespace {
 
@@ -27,12 +26,12 @@ bool noOutputWanted(const Arguments& args, ExitStatus* status)
 
 bool writeCsv(const QString& path, const QByteArray& text)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
+    const NativeFile::WriteResult written = NativeFile::replace(path, text);
+    if (written.ok)
         return true;
     Console::error(CommandLine::tr("The CSV file %1 could not be written: %2\n"
                                    "A file of that name already on disk is left as it was.")
-                       .arg(Verbs::shownPath(path), file.errorString()));
+                       .arg(Verbs::shownPath(path), written.reason));
     return false;
 }
 

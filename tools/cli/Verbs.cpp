@@ -8,13 +8,13 @@
 #include "Captions.h"
 #include "ChannelFile.h"
 #include "ChannelList.h"
+#include "NativeFile.h"
 #include "RadioDocument.h"
 #include "WorkingCopy.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -85,35 +85,27 @@ bool loadFile(RadioDocument& document, const QString& path, int version)
     return true;
 }
 
-// Whether the file can be written, found out before the radio is read rather than after.
-bool canSave(const QString& path, QString* reason)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *reason = file.errorString();
-        return false;
-    }
-    file.cancelWriting();
-    return true;
-}
-
 // The trace file can be written, found out before the radio is touched.
 bool traceWritable(const Arguments& args)
 {
-    QString reason;
-    if (args.traceFile.isEmpty() || canSave(args.traceFile, &reason))
+    if (args.traceFile.isEmpty())
         return true;
-    Console::error(CommandLine::tr("The link trace could not be saved to %1: %2").arg(shownPath(args.traceFile), reason));
+    const NativeFile::WriteResult writable = NativeFile::checkReplaceable(args.traceFile);
+    if (writable.ok)
+        return true;
+    Console::error(CommandLine::tr("The link trace could not be saved to %1: %2").arg(shownPath(args.traceFile), writable.reason));
     return false;
 }
 
 // The backup folder exists (or is made) and takes a file.
 bool backupWritable(const QString& folder)
 {
-    QString reason = CommandLine::tr("the folder cannot be made");
-    if (QDir().mkpath(folder) && canSave(QDir(folder).filePath(QStringLiteral(".qv3n-backup-check")), &reason))
+    NativeFile::WriteResult writable{false, CommandLine::tr("the folder cannot be made")};
+    if (QDir().mkpath(folder))
+        writable = NativeFile::checkReplaceable(QDir(folder).filePath(QStringLiteral(".qv3n-backup-check")));
+    if (writable.ok)
         return true;
-    Console::error(CommandLine::tr("The backup folder %1 cannot be written: %2").arg(shownPath(folder), reason));
+    Console::error(CommandLine::tr("The backup folder %1 cannot be written: %2").arg(shownPath(folder), writable.reason));
     return false;
 }
 
@@ -134,9 +126,10 @@ ExitStatus runRead(const Arguments& args, RadioDocument& document)
     QString error;
     if (!parsePort(args.operands.at(0), &port, &error))
         return usageError(error, args.verb);
-    QString reason;
-    if (!canSave(args.output, &reason)) {
-        Console::error(saveFailedText(args.output, reason));
+    // Whether the file can be written is found out before the radio is read rather than after.
+    const NativeFile::WriteResult writable = NativeFile::checkReplaceable(args.output);
+    if (!writable.ok) {
+        Console::error(saveFailedText(args.output, writable.reason));
         return ExitStatus::FileError;
     }
     if (!traceWritable(args))
@@ -207,7 +200,7 @@ ExitStatus runShowOrCheck(const Arguments& args, RadioDocument& document)
     if (args.verb == Verb::Show) {
         if (!loadFile(document, args.operands.at(0), fileVersion(args)))
             return ExitStatus::FileError;
-        std::fputs(qPrintable(Report::contents(document.data())), stdout);
+        Console::print(Report::contents(document.data()));
         return ExitStatus::Ok;
     }
     // The check tells what a write would change in the file as it stands.
@@ -270,7 +263,7 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
             std::fputs(qPrintable(helpText(Verb::None)), stderr);
             return ExitStatus::Usage;
         }
-        std::fputs(qPrintable(helpText(topic)), stdout);
+        Console::print(helpText(topic));
         return ExitStatus::Ok;
     }
 
@@ -398,8 +391,14 @@ QString helpText(Verb verb)
         "variable QV3N_COMn names the device of COMn), or a device path.\n"
         "\n"
         "Options:\n"
-        "  --lang en|zh   messages in English (the default) or in Chinese\n"
-        "  -h, --help     help\n"
+        "  -o, --output F        the file to write (read, export, import, print)\n"
+        "  --radio-version 1|2   the memory format of the files (default 2; read takes the radio's)\n"
+        "  --base FILE.chann     import: the file everything but the channels comes from\n"
+        "  --skip-bad            import: write the other rows when some are refused\n"
+        "  --paper a4|letter     print: the paper size\n"
+        "  -q, --quiet           only errors: no progress or completion messages\n"
+        "  --lang en|zh          messages in English (the default) or in Chinese\n"
+        "  -h, --help            help\n"
         "\n"
         "Exit status: 0 done; 1 the radio failed (port error, no answer, fault);\n"
         "2 usage error; 3 file error (cannot be read or written, malformed);\n"

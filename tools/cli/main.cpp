@@ -8,6 +8,7 @@
 #include "Verbs.h"
 
 #include "Language.h"
+#include "NativeFile.h"
 #include "RadioDocument.h"
 
 #include <QGuiApplication>
@@ -35,7 +36,7 @@ int main(int argc, char* argv[])
     const std::unique_ptr<QCoreApplication> app(gui ? new QGuiApplication(argc, argv)
                                                     : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("qv3n-cli"));
-    QStringList args = QCoreApplication::arguments();
+    QStringList args = NativeFile::arguments(argc, argv);
     args.removeFirst();
 
     // English unless asked otherwise, so that scripts read stable texts.
@@ -48,5 +49,12 @@ int main(int argc, char* argv[])
         return int(ExitStatus::Usage);
     }
     RadioDocument document;
-    return int(Verbs::run(parsed, document));
+    const ExitStatus status = Verbs::run(parsed, document);
+    // What was printed is the result of show, check and help: losing it is a failure.
+    QString reason;
+    if (!Console::outputWritten(&reason)) {
+        Console::error(CommandLine::tr("Standard output cannot be written: %1").arg(reason));
+        return int(ExitStatus::FileError);
+    }
+    return int(status);
 }

@@ -3,8 +3,10 @@
 //   qv3n-screenshots OUTPUT_FOLDER
 //
 // Each picture is the main window with one child window open in front, filled
-// from the demo contents below, as a user would see it; and the messages of a
-// write that fails, as boxes of their own.
+// from the demo contents below, as a user would see it; the messages of a
+// write that fails, as boxes of their own; and two close-ups. Run it on a
+// screen of 1800 x 1200, where the main window starts at the size of the
+// pictures.
 
 #include "channels/frm_chann.h"
 #include "files/ChannelExchange.h"
@@ -25,6 +27,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -35,9 +38,11 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -181,6 +186,36 @@ bool shootFailures(MDImain& main, const QDir& out, const char* language)
     return saved;
 }
 
+// Close-ups in the language in force: the status bar's right end as at
+// start-up, and the W/N list open in a channel table too narrow to widen its
+// columns (the list is a window of its own, so the screen is taken).
+bool saveCloseUps(MDImain& main, const QDir& out)
+{
+    QStatusBar* bar = main.statusBar();
+    const int endWidth = bar->width() / 3;
+    const QPixmap barEnd = bar->grab(QRect(bar->width() - endWidth, 0, endWidth, bar->height()));
+    if (!savePicture(barEnd.scaled(barEnd.size() * 2), out.filePath(QStringLiteral("status-bar-end-en.png"))))
+        return false;
+
+    main.resize(800, 600);
+    main.window<frm_chann>()->closeWindow();
+    QTest::qWait(50);
+    auto* table = main.openWindow<frm_chann>();
+    main.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(table->parentWidget()));
+    QTableWidget* grid = table->grid();
+    QTableWidgetItem* cell = grid->item(1, frm_chann::ColWidth);
+    grid->scrollToItem(cell);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(cell).center());
+    auto* list = table->findChild<QComboBox*>(QStringLiteral("Combo_edit"));
+    list->showPopup();
+    QTest::qWait(300);
+    const QRect window(main.mapToGlobal(QPoint(0, 0)), main.size());
+    const QRect around = QRect(list->mapToGlobal(QPoint(-300, -100)), QSize(list->width() + 400, 260)) & window;
+    const QPixmap shot = main.screen()->grabWindow(0, around.x(), around.y(), around.width(), around.height());
+    list->hidePopup();
+    return savePicture(shot, out.filePath(QStringLiteral("channels-wn-list-en.png")));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -314,5 +349,5 @@ int main(int argc, char* argv[])
         if (!shootFailures(main, out, chinese ? "zh" : "en"))
             return 1;
     }
-    return 0;
+    return saveCloseUps(main, out) ? 0 : 1;
 }

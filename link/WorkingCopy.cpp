@@ -1,5 +1,6 @@
 #include "WorkingCopy.h"
 
+#include "Captions.h"
 #include "Checks.h"
 #include "MemoryMap.h"
 #include "RadioDocument.h"
@@ -11,24 +12,24 @@ std::optional<LinkNotice> adjustAndCheckForWrite(RadioDocument& document)
         SelectFirstUsedChannel(data.image, data.version);
     });
     if (CheckVfoInRange(document.image()) != 0)
-        return LinkNotice { LinkNotice::Kind::VfoOutOfRange,
-                            LinkEngine::tr("Receiving or transmitting frequency that frequency Mode out of frequency "
-                                           "limitation range ") };
+        return LinkNotice { LinkNotice::Kind::VfoOutOfRange, Captions::vfoOutOfRange() };
     if (const int channel = FindChannelOutOfRange(document.image()))
-        return LinkNotice { LinkNotice::Kind::ChannelOutOfRange,
-                            LinkEngine::tr("Channel %1that Receiving or transmitting frequency  out of frequency "
-                                           "limitation range ")
-                                .arg(channel) };
+        return LinkNotice { LinkNotice::Kind::ChannelOutOfRange, Captions::channelOutOfRange(channel) };
     return std::nullopt;
+}
+
+MemoryImage overReadBlocks(const MemoryImage& base, const MemoryImage& read)
+{
+    MemoryImage image = base;
+    for (int b = 0; b < MemoryMap::kReadBlockCount; ++b)
+        for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
+            image.setCell(b, c, read.cell(b, c));
+    return image;
 }
 
 void acceptReadImage(RadioDocument& document, const MemoryImage& image, int version)
 {
-    MemoryImage next = document.image();
-    for (int b = 0; b < MemoryMap::kReadBlockCount; ++b)
-        for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-            next.setCell(b, c, image.cell(b, c));
-    document.takeImage(LinkEngine::tr("Read from radio"), next, version);
+    document.takeImage(LinkEngine::tr("Read from radio"), overReadBlocks(document.image(), image), version);
     // What the radio holds is safe: a read leaves nothing unsaved. The image
     // belongs to no file now, as after New: a save must not overwrite the last
     // file unasked, and a printout is titled "radio".

@@ -17,6 +17,10 @@ class RadioDocument;
 // working copy taken now.
 std::optional<LinkNotice> adjustAndCheckForWrite(RadioDocument& document);
 
+// Blocks 0..253 of a completed read over base, whose later blocks a read does
+// not fetch (they hold the program's defaults).
+MemoryImage overReadBlocks(const MemoryImage& base, const MemoryImage& read);
+
 // Takes blocks 0..253 of a completed read and the radio's version into the
 // working copy, as one undo step; what the radio holds counts as saved, in no file.
 void acceptReadImage(RadioDocument& document, const MemoryImage& image, int version);

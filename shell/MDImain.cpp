@@ -12,6 +12,7 @@
 #include "files/Form_save_chann.h"
 #include "fm/Form_Edit_Test.h"
 #include "options/frm_option.h"
+#include "link/Form_Comm_Compare.h"
 #include "link/Form_Comm_Read.h"
 #include "link/Backups.h"
 #include "link/Form_Comm_Write.h"
@@ -222,6 +223,7 @@ void MDImain::createMenus()
         if (const std::optional<MemoryImage> other = ChannelExchange::chooseComparisonFile(this, &name))
             showComparison(*other, name);
     });
+    m_fileCompareRadio = action(m_file, "File_compare_radio", {}, [this] { openWindow<Form_Comm_Compare>(); });
     m_file->addSeparator();
     m_filePrint = action(m_file, "File_print", QKeySequence::Print, &MDImain::printChannelList);
     m_filePdf = action(m_file, "File_pdf", {}, &MDImain::exportChannelListPdf);
@@ -332,6 +334,7 @@ void MDImain::setCaptions(bool startUp)
     m_fileImportCsv->setText(tr("Import CSV…"));
     m_fileExportCsv->setText(tr("Export CSV…"));
     m_fileCompare->setText(tr("Compare with file…"));
+    m_fileCompareRadio->setText(tr("Compare with radio…"));
     m_filePrint->setText(tr("Print…"));
     m_filePdf->setText(tr("Export PDF…"));
     m_fileBackups->setText(tr("Open Backups Folder"));
@@ -696,6 +699,7 @@ void MDImain::reloadOpenWindows()
     reloadWindow<Form_save_chann>();
     reloadWindow<Form_open_chann>();
     reloadWindow<Form_Comm_Read>();
+    reloadWindow<Form_Comm_Compare>();
     reloadWindow<Form_Comm_Write>();
     reloadWindow<Form_Edit_Test>();
 }

@@ -59,6 +59,7 @@ public:
     void closeFileDialogs() override;
     void showVersionText(const QString& text) override;
     void showChannel(int channel) override;
+    void showComparison(const MemoryImage& other, const QString& otherName) override;
 
     // Compares the working copy with a channel file in the comparison window.
     bool compareWithFile(const QString& path);
@@ -111,7 +112,6 @@ private:
     template <class W>
     void reloadWindow();
     void openAboutWindow();
-    void showComparison(const MemoryImage& other, const QString& otherName);
 
     RadioDocument* m_document;
     CommPort* m_port;
@@ -132,6 +132,7 @@ private:
     QAction* m_fileImportCsv = nullptr;
     QAction* m_fileExportCsv = nullptr;
     QAction* m_fileCompare = nullptr;
+    QAction* m_fileCompareRadio = nullptr;
     QAction* m_filePrint = nullptr;
     QAction* m_filePdf = nullptr;
     QAction* m_fileBackups = nullptr;

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Form_Comm_Compare</name>
+    <message>
+        <source>Compare With Radio</source>
+        <translation>与对讲机比较</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s memory format (%1) is not the working copy&apos;s (%2), so the two cannot be compared. Read the radio into the program instead.</source>
+        <translation>对讲机的存储格式（%1）与当前数据的（%2）不同，无法比较。请改为把对讲机读入程序。</translation>
+    </message>
+    <message>
+        <source>the radio</source>
+        <translation>对讲机</translation>
+    </message>
+</context>
+<context>
     <name>Form_Comm_Read</name>
     <message>
         <source>Read Data From Radio</source>
@@ -72,14 +99,6 @@
     <message>
         <source>Read-write operating with transceiver .</source>
         <translation>正在与对讲机进行读写操作 ！</translation>
-    </message>
-    <message>
-        <source>Receiving or transmitting frequency that frequency Mode out of frequency limitation range </source>
-        <translation>频率模式下的接收或发射频率超出频率限制范围</translation>
-    </message>
-    <message>
-        <source>Channel %1that Receiving or transmitting frequency  out of frequency limitation range </source>
-        <translation>信道 %1 中的接收或发射频率超出频率限制范围</translation>
     </message>
     <message>
         <source>Connecting with transceiver. </source>

@@ -282,6 +282,10 @@
         <source>The backups folder %1 could not be opened.</source>
         <translation>无法打开备份文件夹 %1。</translation>
     </message>
+    <message>
+        <source>Compare with radio…</source>
+        <translation>与对讲机比较…</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

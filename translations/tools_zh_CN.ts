@@ -236,33 +236,6 @@ upper-cased and cut to five characters; that is listed too.
 </translation>
     </message>
     <message>
-        <source>Usage: qv3n-cli diff A B [--radio-version 1|2] [--quiet] [--lang en|zh]
-
-Lists what differs from A to B, one line each: every channel with each field
-that differs (channels in use in one only as added or removed), every optional
-feature, the frequency mode, the range, every FM preset, and any other byte.
-A and B are channel files. Exits with 0 when they hold the same, 5 when they
-differ.
-
-  --radio-version N   the memory format of the files: 2 (the default) or 1
-  -q, --quiet         nothing on standard error when they hold the same
-</source>
-        <translation>用法：qv3n-cli diff A B [--radio-version 1|2] [--quiet] [--lang en|zh]
-
-逐行列出从 A 到 B 的差别：每个有差别的信道及其不同的各项（只在一边使用的
-信道显示为新增或删除）、每项可选参数、频率模式、工作频率范围、每个收音机
-频道，以及其他任何不同的字节。A 和 B 是信道参数文件。内容相同时退出状态为
-0，不同时为 5。
-
-  --radio-version N   文件的存储格式：2（默认）或 1
-  -q, --quiet         内容相同时不在标准错误输出上显示信息
-</translation>
-    </message>
-    <message>
-        <source>%1 names a port, and comparing with a radio is not available in this version. Read the radio into a file first (qv3n-cli read %1 -o FILE.chann) and compare that file.</source>
-        <translation>%1 是一个端口，本版本还不能与对讲机比较。请先把对讲机读入文件（qv3n-cli read %1 -o 文件.chann），再比较该文件。</translation>
-    </message>
-    <message>
         <source>--base and --skip-bad are options of import only.</source>
         <translation>--base 和 --skip-bad 只用于 import。</translation>
     </message>
@@ -326,75 +299,6 @@ titled with the file&apos;s name and the date, in the language of --lang.
     <message>
         <source>Standard output cannot be written: %1</source>
         <translation>无法写入标准输出：%1</translation>
-    </message>
-    <message>
-        <source>Usage: qv3n-cli VERB [OPTIONS] OPERANDS
-
-Programs QV3N radios from the command line, with the same radio link and the
-same checks as the program&apos;s windows.
-
-Verbs:
-  read PORT -o FILE.chann   read the radio&apos;s memory into a channel file
-  write PORT FILE.chann     write a channel file to the radio
-  show FILE.chann           print the channels and settings of a channel file
-  check FILE.chann          say what a write of the file would adjust or refuse
-  export FILE.chann -o OUT.csv   write the channels of a channel file as CSV
-  import IN.csv -o OUT.chann     make a channel file from a CSV channel list
-  diff A B                  list what differs between two channel files
-  print FILE.chann -o F.pdf write the channel list of a channel file as a PDF file
-  help [VERB]               this help, or the help of one verb (also VERB --help)
-
-PORT is COM1 to COM8, numbered as in the program&apos;s port setup (the environment
-variable QV3N_COMn names the device of COMn), or a device path.
-
-Options:
-  -o, --output F        the file to write (read, export, import, print)
-  --radio-version 1|2   the memory format of the files (default 2; read takes the radio&apos;s)
-  --base FILE.chann     import: the file everything but the channels comes from
-  --skip-bad            import: write the other rows when some are refused
-  --paper a4|letter     print: the paper size
-  -q, --quiet           only errors: no progress or completion messages
-  --lang en|zh          messages in English (the default) or in Chinese
-  -h, --help            help
-
-Exit status: 0 done; 1 the radio failed (port error, no answer, fault);
-2 usage error; 3 file error (cannot be read or written, malformed);
-4 refused by a check before writing, the radio&apos;s memory format differs, or an
-import refused rows; 5 diff found differences.
-</source>
-        <translation>用法：qv3n-cli 命令 [选项] 参数
-
-在命令行中为 QV3N 对讲机编程，使用与程序窗口相同的通讯和相同的检查。
-
-命令：
-  read 端口 -o 文件.chann   把对讲机的存储器读入信道参数文件
-  write 端口 文件.chann     把信道参数文件写入对讲机
-  show 文件.chann           显示信道参数文件中的信道和参数
-  check 文件.chann          说明写入该文件时会调整或拒绝的内容
-  export 文件.chann -o 输出.csv   把信道参数文件中的信道写成 CSV
-  import 输入.csv -o 输出.chann   由 CSV 信道列表生成信道参数文件
-  diff A B                  列出两个信道参数文件之间的差别
-  print 文件.chann -o F.pdf 把信道参数文件的信道列表写成 PDF 文件
-  help [命令]               本帮助，或某个命令的帮助（也可用 命令 --help）
-
-端口为 COM1 至 COM8，编号与程序的端口设置相同（环境变量 QV3N_COMn 指定
-COMn 的设备），或设备路径。
-
-选项：
-  -o, --output 文件     要写入的文件（read、export、import、print）
-  --radio-version 1|2   文件的存储格式（默认 2；read 采用对讲机的格式）
-  --base 文件.chann     import：信道以外的一切取自该文件
-  --skip-bad            import：有行被拒绝时仍写入其余的行
-  --paper a4|letter     print：纸张大小
-  -q, --quiet           只显示错误，不显示进度和完成信息
-  --lang en|zh          信息使用英文（默认）或中文
-  -h, --help            帮助
-
-退出状态：0 完成；1 与对讲机通讯失败（端口错误、无应答、故障）；
-2 用法错误；3 文件错误（无法读取或写入、格式不对）；
-4 被写入前的检查拒绝、对讲机的存储格式不同，或导入时有行被拒绝；
-5 diff 发现差别。
-</translation>
     </message>
     <message>
         <source>The radio&apos;s memory was backed up to %1</source>
@@ -476,6 +380,115 @@ use the file&apos;s memory format. Otherwise nothing is written.
   --trace 文件        把收发的每个字节连同时间写入该文件
   --radio-version N   文件的存储格式：2（默认）或 1
   -q, --quiet         不显示进度和完成信息，只显示错误
+</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli diff A B [--trace FILE] [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+Lists what differs from A to B, one line each: every channel with each field
+that differs (channels in use in one only as added or removed), every optional
+feature, the frequency mode, the range, every FM preset, and any other byte.
+A and B are channel files, or ports (COM1 to COM8, or a device path): a radio
+there is read, and what it holds is compared. Exits with 0 when they hold the
+same, 5 when they differ.
+
+  --trace FILE        write every byte exchanged with a radio, with times, to FILE
+  --radio-version N   the memory format of the files and the radio: 2 (the
+                      default) or 1
+  -q, --quiet         nothing on standard error when they hold the same
+</source>
+        <translation>用法：qv3n-cli diff A B [--trace 文件] [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+逐行列出从 A 到 B 的差别：每个有差别的信道及其不同的各项（只在一边使用的
+信道显示为新增或删除）、每项可选参数、频率模式、工作频率范围、每个收音机
+频道，以及其他任何不同的字节。A 和 B 是信道参数文件或端口（COM1 至 COM8，
+或设备路径）：端口上的对讲机被读出，比较的是它的内容。内容相同时退出状态为
+0，不同时为 5。
+
+  --trace 文件        把与对讲机通讯的每个字节连同时间记入该文件
+  --radio-version N   文件和对讲机的存储格式：2（默认）或 1
+  -q, --quiet         内容相同时不在标准错误输出上显示信息
+</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s memory format is version %1, not version %2 (see --radio-version); the two cannot be compared.</source>
+        <translation>对讲机的存储格式是版本 %1，不是版本 %2（见 --radio-version），无法比较。</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli VERB [OPTIONS] OPERANDS
+
+Programs QV3N radios from the command line, with the same radio link and the
+same checks as the program&apos;s windows.
+
+Verbs:
+  read PORT -o FILE.chann   read the radio&apos;s memory into a channel file
+  write PORT FILE.chann     write a channel file to the radio
+  show FILE.chann           print the channels and settings of a channel file
+  check FILE.chann          say what a write of the file would adjust or refuse
+  export FILE.chann -o OUT.csv   write the channels of a channel file as CSV
+  import IN.csv -o OUT.chann     make a channel file from a CSV channel list
+  diff A B                  list what differs between two channel files, or a file and a radio
+  print FILE.chann -o F.pdf write the channel list of a channel file as a PDF file
+  help [VERB]               this help, or the help of one verb (also VERB --help)
+
+PORT is COM1 to COM8, numbered as in the program&apos;s port setup (the environment
+variable QV3N_COMn names the device of COMn), or a device path.
+
+Options:
+  -o, --output F        the file to write (read, export, import, print)
+  --radio-version 1|2   the memory format of the files (default 2; read takes the radio&apos;s)
+  --base FILE.chann     import: the file everything but the channels comes from
+  --skip-bad            import: write the other rows when some are refused
+  --paper a4|letter     print: the paper size
+  --verify              write: read the radio back and compare it with what was sent
+  --backup DIR          write: first read the radio into a new channel file in DIR
+  --trace FILE          read, write, diff: keep every byte exchanged, with times, in FILE
+  -q, --quiet           only errors: no progress or completion messages
+  --lang en|zh          messages in English (the default) or in Chinese
+  -h, --help            help
+
+Exit status: 0 done; 1 the radio failed (port error, no answer, fault, or it does
+not read back as written);
+2 usage error; 3 file error (cannot be read or written, malformed);
+4 refused by a check before writing, the radio&apos;s memory format differs, or an
+import refused rows; 5 diff found differences.
+</source>
+        <translation>用法：qv3n-cli 命令 [选项] 参数
+
+在命令行中为 QV3N 对讲机编程，使用与程序窗口相同的通讯和相同的检查。
+
+命令：
+  read 端口 -o 文件.chann   把对讲机的存储器读入信道参数文件
+  write 端口 文件.chann     把信道参数文件写入对讲机
+  show 文件.chann           显示信道参数文件中的信道和参数
+  check 文件.chann          说明写入该文件时会调整或拒绝的内容
+  export 文件.chann -o 输出.csv   把信道参数文件中的信道写成 CSV
+  import 输入.csv -o 输出.chann   由 CSV 信道列表生成信道参数文件
+  diff A B                  列出两个信道参数文件之间、或文件与对讲机之间的差别
+  print 文件.chann -o F.pdf 把信道参数文件的信道列表写成 PDF 文件
+  help [命令]               本帮助，或某个命令的帮助（也可用 命令 --help）
+
+端口为 COM1 至 COM8，编号与程序的端口设置相同（环境变量 QV3N_COMn 指定
+COMn 的设备），或设备路径。
+
+选项：
+  -o, --output 文件     要写入的文件（read、export、import、print）
+  --radio-version 1|2   文件的存储格式（默认 2；read 采用对讲机的格式）
+  --base 文件.chann     import：信道以外的一切取自该文件
+  --skip-bad            import：有行被拒绝时仍写入其余的行
+  --paper a4|letter     print：纸张大小
+  --verify              write：写入后读回对讲机，与写入的内容比较
+  --backup 目录         write：写入前先把对讲机读入该目录中的新信道参数文件
+  --trace 文件          read、write、diff：把通讯的每个字节连同时间记入该文件
+  -q, --quiet           只显示错误，不显示进度和完成信息
+  --lang en|zh          信息使用英文（默认）或中文
+  -h, --help            帮助
+
+退出状态：0 完成；1 与对讲机通讯失败（端口错误、无应答、故障，或读回的内容
+与写入的不同）；
+2 用法错误；3 文件错误（无法读取或写入、格式不对）；
+4 被写入前的检查拒绝、对讲机的存储格式不同，或导入时有行被拒绝；
+5 diff 发现差别。
 </translation>
     </message>
 </context>

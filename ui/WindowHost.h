@@ -2,6 +2,7 @@
 
 // What a window may ask of the main window that holds it.
 
+class MemoryImage;
 class QString;
 
 class WindowHost
@@ -28,6 +29,9 @@ public:
     // Shows a version text ("Ver1.0", "Ver2.0") in the status bar: the radio's
     // as soon as it has identified itself.
     virtual void showVersionText(const QString& text) = 0;
+
+    // Shows what differs from the working copy to other, named otherName.
+    virtual void showComparison(const MemoryImage& other, const QString& otherName) = 0;
 
 protected:
     ~WindowHost() = default;

@@ -448,6 +448,43 @@ private slots:
         QVERIFY(!QFile::exists(out));
     }
 
+    // diff reads a radio named as a port and compares what it holds; blocks a
+    // read does not fetch never count as a difference.
+    void diffWithRadio_data()
+    {
+        QTest::addColumn<int>("radioVersion");
+        QTest::addColumn<bool>("fileChanged");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("the same") << 2 << false << 0 << "hold the same.";
+        QTest::newRow("channel 5 differs") << 2 << true << 5 << "Channel 5: RX ";
+        QTest::newRow("another memory format") << 1 << false << 4 << "memory format is version 1, not version 2";
+    }
+    void diffWithRadio()
+    {
+        QFETCH(int, radioVersion);
+        QFETCH(bool, fileChanged);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        VirtualRadio::Options options;
+        options.version = radioVersion;
+        const MemoryImage memory = withPatternedSpareBlocks(VirtualRadio::demoMemory(radioVersion), 3);
+        Radio radio(options, memory);
+        QVERIFY2(radio.ok, qPrintable(radio.error));
+        MemoryImage image = memory;
+        image.fillBlock(254, 0x12);
+        image.fillBlock(255, 0x34);
+        if (fileChanged)
+            StoreFreq(image, 2, QStringLiteral("446.10000"), 5, ChannelRecord::kRxBase);
+        const QString file = writeImage(QStringLiteral("diff-%1.chann").arg(QTest::currentDataTag()), image);
+
+        const Result result = cli({ QStringLiteral("diff"), file, radio.port() });
+        QCOMPARE(result.exitCode, status);
+        QVERIFY2((result.out + result.err).contains(message), qPrintable(result.out + result.err));
+        QCOMPARE(lines(result.out).size(), fileChanged ? 1 : 0);
+        QCOMPARE(radio.written.size(), 0);
+    }
+
     // --verify reads the radio back and names each block that differs;
     // --backup and --trace leave their files.
     void writeWithVerifyBackupAndTrace_data()
@@ -496,8 +533,8 @@ private slots:
         }
         // Every option the README names.
         const QString help = cli({ QStringLiteral("help") }).out;
-        for (const char* option : { "-o, --output", "--radio-version 1|2", "--base", "--skip-bad", "--paper", "-q, --quiet", "--lang en|zh",
-                                    "-h, --help" })
+        for (const char* option : { "-o, --output", "--radio-version 1|2", "--base", "--skip-bad", "--paper", "--verify",
+                                    "--backup", "--trace", "-q, --quiet", "--lang en|zh", "-h, --help" })
             QVERIFY2(help.contains(QLatin1String(option)), option);
     }
 

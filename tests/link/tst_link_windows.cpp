@@ -2,8 +2,10 @@
 // through their buttons, against the virtual radio on a pseudo-terminal.
 
 #include "channels/frm_chann.h"
-#include "link/Form_Comm_Read.h"
+#include "files/CompareWindow.h"
 #include "link/Backups.h"
+#include "link/Form_Comm_Compare.h"
+#include "link/Form_Comm_Read.h"
 #include "link/Form_Comm_Write.h"
 #include "shell/MDImain.h"
 #include "ui/Prompt.h"
@@ -34,6 +36,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 using namespace MemoryMap;
 
@@ -395,6 +398,47 @@ private slots:
         QCOMPARE(m_messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No));
         QCOMPARE(m_main->panelText(5), yes ? QStringLiteral("Ver1.0") : QStringLiteral("Ver2.0"));
         QCOMPARE(document().version(), yes ? 1 : 2);
+    }
+
+    // A comparison read shows what differs and leaves the working copy as it was.
+    void compareWithRadio_data()
+    {
+        QTest::addColumn<int>("radioVersion");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("same format") << 2 << QString();
+        QTest::newRow("another format") << 1 << "The radio's memory format (Ver1.0)";
+    }
+    void compareWithRadio()
+    {
+        QFETCH(int, radioVersion);
+        QFETCH(QString, message);
+        applyUiLanguage(false);
+        VirtualRadio::Options options;
+        options.version = radioVersion;
+        VirtualRadio radio(options);
+        QVERIFY(radio.start(nullptr));
+        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
+        setChannelInRange(document(), 1);
+        const MemoryImage before = document().image();
+        const int steps = document().undoStack()->count();
+
+        m_main->findChild<QAction*>("File_compare_radio")->trigger();
+        QPointer<Form_Comm_Compare> window = m_main->window<Form_Comm_Compare>();
+        QVERIFY(window);
+        QSignalSpy finished(window->sequence(), &LinkSequence::finished);
+        window->findChild<QPushButton*>("Command_read")->click();
+        QVERIFY(waitFor(finished));
+        QTRY_VERIFY(!window);
+
+        QVERIFY(document().image() == before);
+        QCOMPARE(document().undoStack()->count(), steps);
+        QCOMPARE(m_messages.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QVERIFY2(m_messages[0].text.startsWith(message), qPrintable(m_messages[0].text));
+        CompareWindow* comparison = m_main->window<CompareWindow>();
+        QCOMPARE(comparison != nullptr, radioVersion == 2);
+        if (comparison)
+            QVERIFY2(comparison->text().contains(QLatin1String("Channel 1: ")), qPrintable(comparison->text()));
     }
 
     void openingCommitsAPendingChannelName()

@@ -113,13 +113,23 @@ ExitStatus runDiff(const Arguments& args)
     ExitStatus status = ExitStatus::Ok;
     if (!checkOperands(args, { QStringLiteral("A"), QStringLiteral("B") }, &status) || !noOutputWanted(args, &status))
         return status;
-    MemoryImage before;
-    MemoryImage after;
-    status = loadImage(imageSource(args.operands.at(0)), args.verb, before);
-    if (status == ExitStatus::Ok)
-        status = loadImage(imageSource(args.operands.at(1)), args.verb, after);
+    if (args.verify || !args.backupDir.isEmpty())
+        return usageError(CommandLine::tr("--verify and --backup belong to write."), args.verb);
+    const ImageSource sources[] = { imageSource(args.operands.at(0)), imageSource(args.operands.at(1)) };
+    MemoryImage images[2];
+    // Files first: a radio holds only the blocks a read fetches, and takes the
+    // rest from the file it is compared with, so that the rest never differs.
+    for (const ImageSource::Kind kind : { ImageSource::Kind::File, ImageSource::Kind::Port })
+        for (int side = 0; side < 2 && status == ExitStatus::Ok; ++side)
+            if (sources[side].kind == kind) {
+                if (kind == ImageSource::Kind::Port)
+                    images[side] = images[1 - side];
+                status = loadImage(sources[side], args, images[side]);
+            }
     if (status != ExitStatus::Ok)
         return status;
+    const MemoryImage& before = images[0];
+    const MemoryImage& after = images[1];
 
     const QList<ImageCompare::Difference> differences = ImageCompare::compare(before, after, fileVersion(args));
     for (const ImageCompare::Difference& difference : differences)
@@ -162,15 +172,18 @@ QString exchangeHelpText(Verb verb)
             "  -q, --quiet         list only the refused rows\n");
     case Verb::Diff:
         return CommandLine::tr(
-            "Usage: qv3n-cli diff A B [--radio-version 1|2] [--quiet] [--lang en|zh]\n"
+            "Usage: qv3n-cli diff A B [--trace FILE] [--radio-version 1|2] [--quiet] [--lang en|zh]\n"
             "\n"
             "Lists what differs from A to B, one line each: every channel with each field\n"
             "that differs (channels in use in one only as added or removed), every optional\n"
             "feature, the frequency mode, the range, every FM preset, and any other byte.\n"
-            "A and B are channel files. Exits with 0 when they hold the same, 5 when they\n"
-            "differ.\n"
+            "A and B are channel files, or ports (COM1 to COM8, or a device path): a radio\n"
+            "there is read, and what it holds is compared. Exits with 0 when they hold the\n"
+            "same, 5 when they differ.\n"
             "\n"
-            "  --radio-version N   the memory format of the files: 2 (the default) or 1\n"
+            "  --trace FILE        write every byte exchanged with a radio, with times, to FILE\n"
+            "  --radio-version N   the memory format of the files and the radio: 2 (the\n"
+            "                      default) or 1\n"
             "  -q, --quiet         nothing on standard error when they hold the same\n");
     default:
         break;

@@ -1,9 +1,13 @@
 #include "ImageSource.h"
 
 #include "CliText.h"
+#include "Console.h"
+#include "Transfer.h"
 #include "Verbs.h"
 
 #include "MemoryImage.h"
+#include "RadioDocument.h"
+#include "WorkingCopy.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -19,24 +23,28 @@ ImageSource imageSource(const QString& operand)
     return { ImageSource::Kind::File, operand };
 }
 
-ExitStatus loadImage(const ImageSource& source, Verb verb, MemoryImage& image)
+ExitStatus loadImage(const ImageSource& source, const Arguments& args, MemoryImage& image)
 {
-    switch (source.kind) {
-    case ImageSource::Kind::File:
+    if (source.kind == ImageSource::Kind::File)
         return Verbs::readChannelFile(source.operand, image) ? ExitStatus::Ok : ExitStatus::FileError;
-    case ImageSource::Kind::Port: {
-        PortChoice port;
-        QString error;
-        if (!parsePort(source.operand, &port, &error))
-            return Verbs::usageError(error, verb);
-        // The link engine reads into the program's working copy only; a read
-        // into an image of its own plugs in here, as a Transfer that fills image.
-        return Verbs::usageError(CommandLine::tr("%1 names a port, and comparing with a radio is not available in "
-                                                 "this version. Read the radio into a file first (qv3n-cli read %1 "
-                                                 "-o FILE.chann) and compare that file.")
-                                     .arg(source.operand),
-                                 verb);
+
+    PortChoice port;
+    QString error;
+    if (!parsePort(source.operand, &port, &error))
+        return Verbs::usageError(error, args.verb);
+    RadioDocument radio;
+    Transfer transfer(radio, port, args.quiet, args.traceFile);
+    const ExitStatus status = transfer.read();
+    if (status != ExitStatus::Ok)
+        return status;
+    // Frequencies of another memory format would read as other frequencies.
+    if (radio.version() != Verbs::fileVersion(args)) {
+        Console::error(CommandLine::tr("The radio's memory format is version %1, not version %2 (see "
+                                       "--radio-version); the two cannot be compared.")
+                           .arg(radio.version())
+                           .arg(Verbs::fileVersion(args)));
+        return ExitStatus::Refused;
     }
-    }
-    return ExitStatus::Usage;
+    image = overReadBlocks(image, transfer.radioImage());
+    return ExitStatus::Ok;
 }

@@ -22,7 +22,7 @@ struct ImageSource
 // paths are ports; everything else names a channel file.
 ImageSource imageSource(const QString& operand);
 
-// Fills image from the source. On failure the reason is printed and the exit
-// status returned: a file error, or a usage error for a port, since reading a
-// radio into an image of its own is not available yet.
-ExitStatus loadImage(const ImageSource& source, Verb verb, MemoryImage& image);
+// Fills image from the source: a whole file, or the blocks a read fetches from
+// the radio, which must use the memory format of --radio-version (the rest of
+// image stays). On failure the reason is printed and the exit status returned.
+ExitStatus loadImage(const ImageSource& source, const Arguments& args, MemoryImage& image);

@@ -21,8 +21,10 @@ public:
     Transfer(RadioDocument& document, const PortChoice& port, bool quiet, const QString& traceFile);
     ~Transfer() override;
 
-    // Reads the radio; on success the document holds its blocks 0..253 in its format.
+    // Reads the radio; on success the document holds its blocks 0..253 in its
+    // format, and radioImage() them as the radio sent them.
     ExitStatus read();
+    const MemoryImage& radioImage() const { return m_sequence->engine()->readImage(); }
     ExitStatus write(const LinkSequence::WritePlan& plan);
 
     // Prints a message as the transfer's own messages are printed.

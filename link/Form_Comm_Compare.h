@@ -1,0 +1,17 @@
+#pragma once
+
+// The comparison read: reads the radio into an image of its own and shows
+// what differs from the working copy, which stays as it is.
+
+#include "LinkWindow.h"
+
+class Form_Comm_Compare : public LinkWindow
+{
+    Q_OBJECT
+public:
+    Form_Comm_Compare(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
+
+protected:
+    void startTransfer() override;
+    void showLinkNotice(const LinkNotice& notice) override;
+};

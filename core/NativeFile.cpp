@@ -308,38 +308,24 @@ QStringList arguments(int, char*[])
     return QCoreApplication::arguments();
 }
 
-bool openForReading(const QString& path, QFile* file, QString* reason)
+namespace {
+
+// An empty name, or a name that stands for something other than a regular file.
+bool refusedName(const QString& path, QString* reason)
 {
-    if (path.isEmpty()) {
+    if (path.isEmpty())
         *reason = qt_error_string(ENOENT);
-        return false;
-    }
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
+    else if (const QFileInfo info(path); info.exists() && !info.isFile())
         *reason = notRegularReason();
+    else
         return false;
-    }
-    file->setFileName(path);
-    if (!file->open(QIODevice::ReadOnly)) {
-        *reason = file->errorString();
-        return false;
-    }
     return true;
 }
 
-namespace {
-
 bool openSaveFile(const QString& path, QSaveFile* file, QString* reason)
 {
-    if (path.isEmpty()) {
-        *reason = qt_error_string(ENOENT);
+    if (refusedName(path, reason))
         return false;
-    }
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        *reason = notRegularReason();
-        return false;
-    }
     if (!file->open(QIODevice::WriteOnly)) {
         *reason = file->errorString();
         return false;
@@ -348,6 +334,18 @@ bool openSaveFile(const QString& path, QSaveFile* file, QString* reason)
 }
 
 } // namespace
+
+bool openForReading(const QString& path, QFile* file, QString* reason)
+{
+    if (refusedName(path, reason))
+        return false;
+    file->setFileName(path);
+    if (!file->open(QIODevice::ReadOnly)) {
+        *reason = file->errorString();
+        return false;
+    }
+    return true;
+}
 
 WriteResult replace(const QString& path, QByteArrayView contents)
 {

@@ -2,6 +2,8 @@
 // with the link's intervals shortened through its test hook.
 
 #include "VirtualRadio.h"
+#include "support/CliRun.h"
+#include "support/LinkTest.h"
 
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
@@ -13,7 +15,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -25,13 +26,6 @@ using Fault = VirtualRadio::Fault;
 Q_DECLARE_METATYPE(VirtualRadio::Fault)
 
 namespace {
-
-struct Result
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
 
 // A radio on a pseudo-terminal in this process; it answers while the test waits.
 struct Radio
@@ -65,24 +59,11 @@ MemoryImage withPatternedSpareBlocks(MemoryImage image, int seed)
     return image;
 }
 
-bool sameBlocks(const MemoryImage::Bytes& a, const MemoryImage::Bytes& b, int first, int last)
+MemoryImage fileImage(const QString& path)
 {
-    const int from = first * MemoryImage::kCellsPerBlock;
-    const int to = (last + 1) * MemoryImage::kCellsPerBlock;
-    return std::equal(a.begin() + from, a.begin() + to, b.begin() + from);
-}
-
-MemoryImage::Bytes fileBytes(const QString& path)
-{
-    const ChannelFile::ReadResult result = ChannelFile::read(path);
-    if (!result.ok())
-        qWarning("cannot read %s", qPrintable(path));
-    return result.bytes;
-}
-
-MemoryImage defaults()
-{
-    return factoryImage();
+    MemoryImage image;
+    image.setBytes(ChannelFile::read(path).bytes);
+    return image;
 }
 
 void setChannel(MemoryImage& image, int channel, const QString& mhz)
@@ -110,48 +91,7 @@ class TestCli : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    QString writeFile(const QString& name, const QByteArray& text) const
-    {
-        QFile file(path(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-            qWarning("cannot write %s", qPrintable(name));
-        return path(name);
-    }
-
-    QString writeImage(const QString& name, const MemoryImage& image) const
-    {
-        return writeFile(name, ChannelFile::format(image.bytes()));
-    }
-
-    // Runs qv3n-cli to its end while this process's radios keep answering.
-    Result cli(const QStringList& args, const QMap<QString, QString>& env = {}, const QString& output = {}) const
-    {
-        QProcess process;
-        if (!output.isEmpty())
-            process.setStandardOutputFile(output);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (int n = 1; n <= 8; ++n)
-            environment.remove(QStringLiteral("QV3N_COM%1").arg(n));
-        environment.insert(QStringLiteral("QV3N_LINK_FAST"), QStringLiteral("1"));
-        // print starts Qt's GUI side, which warns without a runtime folder.
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
-        for (auto it = env.cbegin(); it != env.cend(); ++it)
-            environment.insert(it.key(), it.value());
-        process.setProcessEnvironment(environment);
-        QSignalSpy finished(&process, &QProcess::finished);
-        process.start(QStringLiteral(QV3N_CLI_PROGRAM), args);
-        Result result;
-        if (!process.waitForStarted() || !finished.wait(60000))
-            return result;
-        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
-    }
+    CliFolder m_dir;
 
 private slots:
     void initTestCase()
@@ -176,20 +116,20 @@ private slots:
         const MemoryImage memoryA = withPatternedSpareBlocks(VirtualRadio::demoMemory(version), 11);
         Radio a(options, memoryA);
         QVERIFY2(a.ok, qPrintable(a.error));
-        options.saveOnWriteEnd = path(QStringLiteral("radio-b-%1.chann").arg(QTest::currentDataTag()));
+        options.saveOnWriteEnd = m_dir.path(QStringLiteral("radio-b-%1.chann").arg(QTest::currentDataTag()));
         const MemoryImage memoryB = withPatternedSpareBlocks(MemoryImage(), 5);
         Radio b(options, memoryB);
         QVERIFY2(b.ok, qPrintable(b.error));
         QSignalSpy endByte(&b.radio, &VirtualRadio::writeCompleted);
 
-        const QString file = path(QStringLiteral("read-%1.chann").arg(QTest::currentDataTag()));
+        const QString file = m_dir.path(QStringLiteral("read-%1.chann").arg(QTest::currentDataTag()));
         QMap<QString, QString> env;
         QString portA = a.port();
         if (throughComName) {
             env.insert(QStringLiteral("QV3N_COM3"), a.port());
             portA = QStringLiteral("COM3");
         }
-        const Result read = cli({ QStringLiteral("read"), portA, QStringLiteral("-o"), file }, env);
+        const CliResult read = m_dir.run({ QStringLiteral("read"), portA, QStringLiteral("-o"), file }, env);
         QCOMPARE(read.exitCode, 0);
         QVERIFY(read.out.isEmpty());
         // Progress in steps of a tenth, not a line per block.
@@ -201,7 +141,7 @@ private slots:
 
         // The file is what the save dialog writes of the image after a read:
         // blocks 0..253 from the radio, 254 and 255 the program's defaults.
-        MemoryImage expected = defaults();
+        MemoryImage expected = factoryImage();
         for (int b = 0; b < kReadBlockCount; ++b)
             for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
                 expected.setCell(b, c, memoryA.cell(b, c));
@@ -212,12 +152,12 @@ private slots:
         QStringList writeArgs{ QStringLiteral("write"), b.port(), file, QStringLiteral("--quiet") };
         if (version == 1)
             writeArgs << QStringLiteral("--radio-version") << QStringLiteral("1");
-        const Result write = cli(writeArgs);
+        const CliResult write = m_dir.run(writeArgs);
         QCOMPARE(write.exitCode, 0);
         QVERIFY2(write.err.isEmpty(), qPrintable(write.err));
         QVERIFY(endByte.size() == 1 || endByte.wait());
-        QVERIFY(sameBlocks(fileBytes(options.saveOnWriteEnd), expected.bytes(), 0, kLastWrittenBlock));
-        QVERIFY(sameBlocks(b.radio.memory().bytes(), memoryB.bytes(), 255, 255));
+        QVERIFY(sameBlocks(fileImage(options.saveOnWriteEnd), expected, 0, kLastWrittenBlock));
+        QVERIFY(sameBlocks(b.radio.memory(), memoryB, 255, 255));
     }
 
     void exitStatuses_data()
@@ -247,6 +187,11 @@ private slots:
                                             << "qv3n-cli: The channel file $FIFO could not be saved: Not a regular file";
         QTest::newRow("FIFO as the CSV file") << QStringList{ "import", "$FIFO", "-o", "$OUT" } << 3
                                               << "qv3n-cli: The CSV file $FIFO cannot be opened: Not a regular file";
+        QTest::newRow("print without output") << QStringList{ "print", good } << 2 << "-o FILE.pdf";
+        QTest::newRow("paper size") << QStringList{ "print", good, "-o", "$DIR/x.pdf", "--paper", "a3" } << 2
+                                    << "--paper takes a4 or letter";
+        QTest::newRow("PDF folder missing") << QStringList{ "print", good, "-o", "$DIR/none/x.pdf" } << 3
+                                            << "qv3n-cli: The PDF file $DIR/none/x.pdf could not be written";
         QTest::newRow("FIFO as the PDF file") << QStringList{ "print", good, "-o", "$FIFO" } << 3
                                               << "qv3n-cli: The PDF file $FIFO could not be written: Not a regular file";
         QTest::newRow("missing file") << QStringList{ "write", port, "$DIR/absent.chann" } << 3
@@ -267,7 +212,7 @@ private slots:
         Radio radio;
         QVERIFY(radio.ok);
         const MemoryImage radioBefore = radio.radio.memory();
-        MemoryImage good = defaults();
+        MemoryImage good = factoryImage();
         setChannel(good, 1, QStringLiteral("446.00625"));
         MemoryImage narrow = good;
         setRange(narrow, 400, 440);
@@ -275,13 +220,13 @@ private slots:
         QByteArray word = ChannelFile::format(good.bytes());
         word.replace(" 0 ", " 12x ");   // the first 0 is on line 2
         const QMap<QString, QString> files{
-            { QStringLiteral("$GOOD"), writeImage(QStringLiteral("good.chann"), good) },
-            { QStringLiteral("$NARROW"), writeImage(QStringLiteral("narrow.chann"), narrow) },
-            { QStringLiteral("$WORD"), writeFile(QStringLiteral("word.chann"), word) },
-            { QStringLiteral("$OUT"), path(QStringLiteral("out.chann")) },
+            { QStringLiteral("$GOOD"), m_dir.writeImage(QStringLiteral("good.chann"), good) },
+            { QStringLiteral("$NARROW"), m_dir.writeImage(QStringLiteral("narrow.chann"), narrow) },
+            { QStringLiteral("$WORD"), m_dir.writeFile(QStringLiteral("word.chann"), word) },
+            { QStringLiteral("$OUT"), m_dir.path(QStringLiteral("out.chann")) },
             { QStringLiteral("$PORT"), radio.port() },
             { QStringLiteral("$DIR"), m_dir.path() },
-            { QStringLiteral("$FIFO"), path(QStringLiteral("fifo.chann")) },
+            { QStringLiteral("$FIFO"), m_dir.path(QStringLiteral("fifo.chann")) },
         };
         if (!QFileInfo::exists(files[QStringLiteral("$FIFO")]))
             QCOMPARE(::mkfifo(QFile::encodeName(files[QStringLiteral("$FIFO")]).constData(), 0600), 0);
@@ -293,7 +238,7 @@ private slots:
         for (QString& arg : args)
             arg = expand(arg);
 
-        const Result result = cli(args);
+        const CliResult result = m_dir.run(args);
         QCOMPARE(result.exitCode, status);
         QVERIFY2(result.err.contains(expand(message)), qPrintable(result.err));
         if (status != 0 && !message.isEmpty())   // one clear line first
@@ -304,16 +249,16 @@ private slots:
             QCOMPARE(radio.handshakes.size(), 0);
             QVERIFY(radio.radio.memory().bytes() == radioBefore.bytes());
         }
-        QVERIFY(!QFile::exists(path(QStringLiteral("none"))));
-        QVERIFY(!QFileInfo(path(QStringLiteral("fifo.chann"))).isFile());
+        QVERIFY(!QFile::exists(m_dir.path(QStringLiteral("none"))) && !QFile::exists(m_dir.path(QStringLiteral("x.pdf"))));
+        QVERIFY(!QFileInfo(m_dir.path(QStringLiteral("fifo.chann"))).isFile());
     }
 
     // What show, check and help print is their result: losing it is a failure.
     void unwritableOutputFails()
     {
-        const QString file = writeImage(QStringLiteral("full.chann"), defaults());
+        const QString file = m_dir.writeImage(QStringLiteral("full.chann"), factoryImage());
         for (const QStringList& args : { QStringList{ "show", file }, QStringList{ "check", file }, QStringList{ "help" } }) {
-            const Result result = cli(args, {}, QStringLiteral("/dev/full"));
+            const CliResult result = m_dir.run(args, {}, QStringLiteral("/dev/full"));
             QCOMPARE(result.exitCode, 3);
             QVERIFY2(result.err.startsWith(QLatin1String("qv3n-cli: Standard output cannot be written: No space left on "
                                                          "device")),
@@ -325,7 +270,7 @@ private slots:
     void fileNameThatIsNotUtf8()
     {
         const QByteArray raw = QFile::encodeName(m_dir.path()) + "/name\xff.chann";
-        QVERIFY(ChannelFile::write(NativeFile::decodeName(raw), defaults().bytes()).ok);
+        QVERIFY(ChannelFile::write(NativeFile::decodeName(raw), factoryImage().bytes()).ok);
         QProcess shell;
         // The shell hands the program the name's bytes; QProcess would re-encode them.
         shell.start(QStringLiteral("sh"), { QStringLiteral("-c"), QStringLiteral("exec \"$0\" show \"$(printf '%b' \"$1\")\""),
@@ -363,7 +308,7 @@ private slots:
         QFETCH(QString, setup);
         QFETCH(QStringList, expected);
         QFETCH(int, status);
-        MemoryImage image = defaults();
+        MemoryImage image = factoryImage();
         if (setup == QLatin1String("fine")) {
             setChannel(image, 1, QStringLiteral("446.00625"));
         } else if (setup == QLatin1String("adjust")) {
@@ -378,12 +323,12 @@ private slots:
             for (int c = 5; c <= 7; ++c)
                 image.setCell(7, c, 0xFF);   // receive only
         }
-        const QString file = writeImage(QStringLiteral("check.chann"), image);
-        const Result result = cli({ QStringLiteral("check"), file });
+        const QString file = m_dir.writeImage(QStringLiteral("check.chann"), image);
+        const CliResult result = m_dir.run({ QStringLiteral("check"), file });
         QCOMPARE(result.exitCode, status);
         QCOMPARE(lines(result.out), expected);
         QVERIFY(result.err.isEmpty());
-        QVERIFY(fileBytes(file) == image.bytes());   // the check changes nothing
+        QVERIFY(fileImage(file) == image);   // the check changes nothing
     }
 
     void versionMismatchWritesNothing()
@@ -393,15 +338,15 @@ private slots:
         Radio radio(options, VirtualRadio::demoMemory(1));
         QVERIFY(radio.ok);
         const MemoryImage before = radio.radio.memory();
-        const QString file = writeImage(QStringLiteral("v2.chann"), VirtualRadio::demoMemory(2));
-        const Result result = cli({ QStringLiteral("write"), radio.port(), file });
+        const QString file = m_dir.writeImage(QStringLiteral("v2.chann"), VirtualRadio::demoMemory(2));
+        const CliResult result = m_dir.run({ QStringLiteral("write"), radio.port(), file });
         QCOMPARE(result.exitCode, 4);
         QVERIFY2(result.err.contains(QLatin1String("qv3n-cli: The radio's memory format is not version 2")),
                  qPrintable(result.err));
         QCOMPARE(radio.handshakes.size(), 1);
         QCOMPARE(radio.written.size(), 0);
         QVERIFY(radio.radio.memory().bytes() == before.bytes());
-        QVERIFY(fileBytes(file) == VirtualRadio::demoMemory(2).bytes());
+        QVERIFY(fileImage(file) == VirtualRadio::demoMemory(2));
     }
 
     void radioFaultsExitWithOne_data()
@@ -424,19 +369,19 @@ private slots:
         // A pulled cable is reopened by the retries: through a link that goes
         // with the radio, never the freed terminal that another test may get.
         if (fault == Fault::HangUp)
-            options.symlink = path(QStringLiteral("pulled-port"));
+            options.symlink = m_dir.path(QStringLiteral("pulled-port"));
         Radio radio(options);
         QVERIFY(radio.ok);
         const QString device = fault == Fault::HangUp ? options.symlink : radio.port();
-        const QString out = path(QStringLiteral("fault.chann"));
+        const QString out = m_dir.path(QStringLiteral("fault.chann"));
         QFile::remove(out);
-        MemoryImage image = defaults();
+        MemoryImage image = factoryImage();
         setChannel(image, 1, QStringLiteral("446.00625"));
-        const QString file = writeImage(QStringLiteral("fault-in.chann"), image);
+        const QString file = m_dir.writeImage(QStringLiteral("fault-in.chann"), image);
         const QStringList args = verb == QLatin1String("read")
             ? QStringList{ verb, device, QStringLiteral("-o"), out }
             : QStringList{ verb, device, file };
-        const Result result = cli(args);
+        const CliResult result = m_dir.run(args);
         QCOMPARE(result.exitCode, 1);
         const QString failure = lines(result.err).filter(QLatin1String("qv3n-cli:")).value(0);
         QVERIFY2(failure.startsWith(QLatin1String("qv3n-cli: Fail connect with transceiver. (")), qPrintable(result.err));
@@ -476,9 +421,9 @@ private slots:
         image.fillBlock(255, 0x34);
         if (fileChanged)
             StoreFreq(image, 2, QStringLiteral("446.10000"), 5, ChannelRecord::kRxBase);
-        const QString file = writeImage(QStringLiteral("diff-%1.chann").arg(QTest::currentDataTag()), image);
+        const QString file = m_dir.writeImage(QStringLiteral("diff-%1.chann").arg(QTest::currentDataTag()), image);
 
-        const Result result = cli({ QStringLiteral("diff"), file, radio.port() });
+        const CliResult result = m_dir.run({ QStringLiteral("diff"), file, radio.port() });
         QCOMPARE(result.exitCode, status);
         QVERIFY2((result.out + result.err).contains(message), qPrintable(result.out + result.err));
         QCOMPARE(lines(result.out).size(), fileChanged ? 1 : 0);
@@ -506,13 +451,13 @@ private slots:
         options.faultBlock = 5;
         Radio radio(options);
         QVERIFY(radio.ok);
-        MemoryImage image = defaults();
+        MemoryImage image = factoryImage();
         for (int channel = 1; channel <= 6; ++channel)
             setChannel(image, channel, QStringLiteral("446.00625"));
-        const QString file = writeImage(QStringLiteral("verify.chann"), image);
-        const QString backups = path(QStringLiteral("backups-%1").arg(QTest::currentDataTag()));
-        const QString trace = path(QStringLiteral("trace-%1.txt").arg(QTest::currentDataTag()));
-        const Result result = cli({ QStringLiteral("write"), radio.port(), file, QStringLiteral("--verify"),
+        const QString file = m_dir.writeImage(QStringLiteral("verify.chann"), image);
+        const QString backups = m_dir.path(QStringLiteral("backups-%1").arg(QTest::currentDataTag()));
+        const QString trace = m_dir.path(QStringLiteral("trace-%1.txt").arg(QTest::currentDataTag()));
+        const CliResult result = m_dir.run({ QStringLiteral("write"), radio.port(), file, QStringLiteral("--verify"),
                                     QStringLiteral("--backup"), backups, QStringLiteral("--trace"), trace });
         QCOMPARE(result.exitCode, status);
         QVERIFY2(result.err.contains(message), qPrintable(result.err));
@@ -526,13 +471,13 @@ private slots:
     void helpForEveryVerb()
     {
         for (const QString verb : { "read", "write", "show", "check" }) {
-            const Result help = cli({ QStringLiteral("help"), verb });
+            const CliResult help = m_dir.run({ QStringLiteral("help"), verb });
             QCOMPARE(help.exitCode, 0);
             QVERIFY(help.out.startsWith(QStringLiteral("Usage: qv3n-cli %1 ").arg(verb)));
-            QCOMPARE(cli({ verb, QStringLiteral("--help") }).out, help.out);
+            QCOMPARE(m_dir.run({ verb, QStringLiteral("--help") }).out, help.out);
         }
         // Every option the README names.
-        const QString help = cli({ QStringLiteral("help") }).out;
+        const QString help = m_dir.run({ QStringLiteral("help") }).out;
         for (const char* option : { "-o, --output", "--radio-version 1|2", "--base", "--skip-bad", "--paper", "--verify",
                                     "--backup", "--trace", "-q, --quiet", "--lang en|zh", "-h, --help" })
             QVERIFY2(help.contains(QLatin1String(option)), option);
@@ -562,15 +507,15 @@ private slots:
         silentOptions.fault = Fault::NoReply;
         Radio silent(silentOptions);
         QVERIFY(radio.ok && silent.ok);
-        MemoryImage good = defaults();
+        MemoryImage good = factoryImage();
         setChannel(good, 1, QStringLiteral("446.00625"));
         for (QString& arg : args) {
-            arg.replace(QLatin1String("$GOOD"), writeImage(QStringLiteral("zh.chann"), good));
-            arg.replace(QLatin1String("$OUT"), path(QStringLiteral("zh-out.chann")));
+            arg.replace(QLatin1String("$GOOD"), m_dir.writeImage(QStringLiteral("zh.chann"), good));
+            arg.replace(QLatin1String("$OUT"), m_dir.path(QStringLiteral("zh-out.chann")));
             arg.replace(QLatin1String("$PORT"), radio.port());
             arg.replace(QLatin1String("$SILENT"), silent.port());
         }
-        const Result result = cli(args);
+        const CliResult result = m_dir.run(args);
         QCOMPARE(result.exitCode, status);
         for (const QString& text : texts)
             QVERIFY2((result.out + result.err).contains(text), qPrintable(result.out + result.err));

@@ -1,5 +1,8 @@
 // qv3n-cli export, import and diff, run as a child process on files.
 
+#include "support/CliRun.h"
+#include "support/PutChannel.h"
+
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
 #include "Codecs.h"
@@ -7,51 +10,12 @@
 #include "MemoryMap.h"
 #include "Tables.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace ChannelRecord;
 using namespace MemoryMap;
 
 namespace {
-
-struct Result
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-struct Tone
-{
-    int code;
-    bool inverted;
-};
-
-// A channel as the channel table creates it; txHz 0 makes it receive-only.
-void putChannel(MemoryImage& image, int channel, qint64 rxHz, qint64 txHz, Tone decode, Tone encode, bool wide,
-                bool high, const char* name)
-{
-    setNewChannelDefaults(image, channel);
-    auto store = [&](int base, qint64 hz) {
-        const FreqCells cells = freqCellsForHz(hz, 2);
-        image.setCell(channel, base + 1, cells.steps);
-        image.setCell(channel, base + 2, cells.unitsTenths);
-        image.setCell(channel, base + 3, cells.hundredsTens);
-    };
-    store(kRxBase, rxHz);
-    image.setCell(channel, kDecodeToneCell, quint8(decode.code));
-    image.setFlag(channel, kToneFlagsCell, kDecodeInvertedBit, decode.inverted);
-    if (txHz != 0) {
-        store(kTxBase, txHz);
-        image.setCell(channel, kEncodeToneCell, quint8(encode.code));
-        image.setFlag(channel, kToneFlagsCell, kEncodeInvertedBit, encode.inverted);
-    }
-    image.setFlag(channel, kPowerWidthCell, kWideBit, wide);
-    image.setFlag(channel, kPowerWidthCell, kHighPowerBit, high);
-    storeName(image, channel, QLatin1String(name));
-}
 
 // Every tone kind, receive-only, both widths and powers, and settings that
 // differ from the defaults.
@@ -63,7 +27,7 @@ MemoryImage sampleImage()
     putChannel(image, 3, 446'018'750, 451'018'750, { 13, false }, { 13, false }, true, false, "");
     putChannel(image, 5, 446'025'000, 446'025'000, { 50, false }, { 50, true }, false, false, "D-1");
     putChannel(image, 8, 440'500'000, 435'000'000, { 153, true }, { 49, false }, true, true, "X");
-    putChannel(image, 13, 469'993'750, 0, { 60, true }, {}, false, true, "LSTN");
+    putChannel(image, 13, 469'993'750, 0, { 60, true }, { 0, false }, false, true, "LSTN");
     putChannel(image, 128, 400'000'000, 400'006'250, { 1, false }, { 52, false }, true, false, "LAST");
     image.setCell(kSettingsBlock, kSquelchCell, 7);
     image.setCell(kFmBlock, 3, 125);
@@ -76,35 +40,7 @@ class TestCliExchange : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    QString writeFile(const QString& name, const QByteArray& text) const
-    {
-        QFile file(path(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-            qWarning("cannot write %s", qPrintable(name));
-        return path(name);
-    }
-
-    QString writeImage(const QString& name, const MemoryImage& image) const
-    {
-        return writeFile(name, ChannelFile::format(image.bytes()));
-    }
-
-    Result cli(const QStringList& args) const
-    {
-        QProcess process;
-        process.start(QStringLiteral(QV3N_CLI_PROGRAM), args);
-        Result result;
-        if (!process.waitForFinished(60000))
-            return result;
-        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
-    }
+    CliFolder m_dir;
 
 private slots:
     void initTestCase()
@@ -115,19 +51,19 @@ private slots:
     void exportThenImportIsByteExact()
     {
         const MemoryImage image = sampleImage();
-        const QString chann = writeImage(QStringLiteral("sample.chann"), image);
-        const QString csv = path(QStringLiteral("sample.csv"));
-        const Result exported = cli({ QStringLiteral("export"), chann, QStringLiteral("-o"), csv });
+        const QString chann = m_dir.writeImage(QStringLiteral("sample.chann"), image);
+        const QString csv = m_dir.path(QStringLiteral("sample.csv"));
+        const CliResult exported = m_dir.run({ QStringLiteral("export"), chann, QStringLiteral("-o"), csv });
         QCOMPARE(exported.exitCode, 0);
         QVERIFY2(exported.err.endsWith(QLatin1String("sample.csv: 7.\n")), qPrintable(exported.err));
 
-        const QString withBase = path(QStringLiteral("with-base.chann"));
-        QCOMPARE(cli({ QStringLiteral("import"), csv, QStringLiteral("-o"), withBase, QStringLiteral("--base"), chann }).exitCode, 0);
+        const QString withBase = m_dir.path(QStringLiteral("with-base.chann"));
+        QCOMPARE(m_dir.run({ QStringLiteral("import"), csv, QStringLiteral("-o"), withBase, QStringLiteral("--base"), chann }).exitCode, 0);
         QCOMPARE(ChannelFile::read(withBase).bytes, image.bytes());
 
         // Without a base the channels come back the same and the rest is the default image.
-        const QString plain = path(QStringLiteral("plain.chann"));
-        QCOMPARE(cli({ QStringLiteral("import"), csv, QStringLiteral("-o"), plain }).exitCode, 0);
+        const QString plain = m_dir.path(QStringLiteral("plain.chann"));
+        QCOMPARE(m_dir.run({ QStringLiteral("import"), csv, QStringLiteral("-o"), plain }).exitCode, 0);
         MemoryImage expected = factoryImage();
         for (int channel = 1; channel <= kChannelCount; ++channel)
             for (int cell = 0; cell < MemoryImage::kCellsPerBlock; ++cell)
@@ -158,8 +94,8 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, message);
         QFETCH(int, channelsWritten);
-        const QString out = path(QStringLiteral("refused-%1.chann").arg(QTest::currentDataTag()));
-        const Result result = cli(QStringList{ QStringLiteral("import"), writeFile(QStringLiteral("in.csv"), csv),
+        const QString out = m_dir.path(QStringLiteral("refused-%1.chann").arg(QTest::currentDataTag()));
+        const CliResult result = m_dir.run(QStringList{ QStringLiteral("import"), m_dir.writeFile(QStringLiteral("in.csv"), csv),
                                                QStringLiteral("-o"), out }
                                   + options);
         QCOMPARE(result.exitCode, exitCode);
@@ -195,11 +131,11 @@ private slots:
         changed.setCell(5, 1, rx.steps);
         storeName(changed, 5, QStringLiteral("D-2"));
         changed.setCell(kFmBlock, 3, 3);
-        writeImage(QStringLiteral("sample.chann"), image);
-        writeImage(QStringLiteral("changed.chann"), changed);
+        m_dir.writeImage(QStringLiteral("sample.chann"), image);
+        m_dir.writeImage(QStringLiteral("changed.chann"), changed);
 
-        const QString b = second.startsWith(QLatin1Char('/')) ? second : path(second);
-        const Result result = cli({ QStringLiteral("diff"), path(QStringLiteral("sample.chann")), b });
+        const QString b = second.startsWith(QLatin1Char('/')) ? second : m_dir.path(second);
+        const CliResult result = m_dir.run({ QStringLiteral("diff"), m_dir.path(QStringLiteral("sample.chann")), b });
         QCOMPARE(result.exitCode, exitCode);
         QCOMPARE(result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), lines);
         if (exitCode == 1)

@@ -188,44 +188,30 @@ private slots:
     void commandLine_data()
     {
         QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QStringList>("texts");   // in the PDF, or in the messages when it fails
-        QTest::newRow("English") << QStringList{ "print", "$FILE", "-o", "$OUT" } << 0
+        QTest::addColumn<QStringList>("texts");   // in the PDF
+        QTest::newRow("English") << QStringList{ "print", "$FILE", "-o", "$OUT" }
                                  << QStringList{ "QV3N channel list: shop.chann", "CH001", "400.50625", "CH003" };
         QTest::newRow("Chinese, Letter, memory format 1")
             << QStringList{ "--lang", "zh", "print", "$FILE", "--paper=letter", "--radio-version", "1", "-o", "$OUT" }
-            << 0 << QStringList{ "QV3N 信道列表：shop.chann", "信道名称", "400.51250" };
-        QTest::newRow("no output") << QStringList{ "print", "$FILE" } << 2 << QStringList{ "-o FILE.pdf" };
-        QTest::newRow("paper size") << QStringList{ "print", "$FILE", "-o", "$OUT", "--paper", "a3" } << 2
-                                    << QStringList{ "--paper takes a4 or letter" };
-        QTest::newRow("output folder missing") << QStringList{ "print", "$FILE", "-o", "$DIR/none/x.pdf" } << 3
-                                               << QStringList{ "The PDF file $DIR/none/x.pdf could not be written" };
+            << QStringList{ "QV3N 信道列表：shop.chann", "信道名称", "400.51250" };
     }
     void commandLine()
     {
         QFETCH(QStringList, args);
-        QFETCH(int, status);
         QFETCH(QStringList, texts);
         const QString file = m_dir.filePath(QStringLiteral("shop.chann"));
         const QString out = m_dir.filePath(QStringLiteral("shop-%1.pdf").arg(QTest::currentDataTag()));
         QVERIFY(ChannelFile::write(file, dataWithChannels(3).image.bytes()).ok);
-        auto expand = [&](QString text) {
-            return text.replace(QLatin1String("$FILE"), file).replace(QLatin1String("$OUT"), out)
-                .replace(QLatin1String("$DIR"), m_dir.path());
-        };
         for (QString& arg : args)
-            arg = expand(arg);
+            arg.replace(QLatin1String("$FILE"), file).replace(QLatin1String("$OUT"), out);
 
         QProcess cli;
         cli.start(QStringLiteral(QV3N_CLI_PROGRAM), args);
         QVERIFY(cli.waitForFinished(60000));
-        QCOMPARE(cli.exitCode(), status);
-        const QString result = status == 0 ? pages(out).join(QLatin1Char('\n'))
-                                           : QString::fromUtf8(cli.readAllStandardError());
+        QCOMPARE(cli.exitCode(), 0);
+        const QString result = pages(out).join(QLatin1Char('\n'));
         for (const QString& text : texts)
-            QVERIFY2(result.contains(folded(expand(text))), qPrintable(result));
-        if (status != 0)
-            QVERIFY(!QFile::exists(out));
+            QVERIFY2(result.contains(folded(text)), qPrintable(result));
     }
 
     // The menu prints what the windows hold, titled with the channel file's name.

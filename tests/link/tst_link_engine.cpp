@@ -5,10 +5,10 @@
 #include "Backups.h"
 #include "LinkSequence.h"
 #include "VirtualRadio.h"
+#include "support/LinkTest.h"
 
 #include "MemoryMap.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QSerialPort>
 #include <QSignalSpy>
@@ -53,17 +53,6 @@ struct RecordingHost : LinkHost
     }
 };
 
-// For transfers that must succeed: no watchdog a busy machine could beat.
-LinkTimings patientTimings()
-{
-    LinkTimings t;
-    t.sendDelayMs = 1;
-    t.byteWatchdogMs = 10000;
-    t.replyWatchdogMs = 10000;
-    t.retryDelayMs = 20;
-    return t;
-}
-
 // For transfers that must fail: every attempt ends by the watchdog anyway.
 LinkTimings shortTimings()
 {
@@ -73,38 +62,9 @@ LinkTimings shortTimings()
     return t;
 }
 
-// Every byte different from its neighbours, so a block in the wrong place shows.
-MemoryImage patterned(int seed)
-{
-    MemoryImage image;
-    for (int b = 0; b < MemoryImage::kBlocks; ++b)
-        for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-            image.setCell(b, c, quint8((b * 31 + c * 7 + seed) & 0xFF));
-    return image;
-}
-
-bool sameBlocks(const MemoryImage& a, const MemoryImage& b, int first, int last)
-{
-    for (int block = first; block <= last; ++block)
-        for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-            if (a.cell(block, c) != b.cell(block, c))
-                return false;
-    return true;
-}
-
 QTimer* timer(const QObject& engine, int n)
 {
     return engine.findChild<QTimer*>(QStringLiteral("Timer%1").arg(n));
-}
-
-// Waits in a real event loop (a polling wait would slow every block down).
-bool waitFor(QSignalSpy& spy, int count = 1, int timeoutMs = 60000)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (spy.size() < count)
-        if (!spy.wait(int(qMax<qint64>(1, deadline.remainingTime()))) && deadline.hasExpired())
-            return spy.size() >= count;
-    return true;
 }
 
 bool exchangeTimersIdle(const QObject& engine)

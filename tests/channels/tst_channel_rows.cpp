@@ -8,7 +8,7 @@
 #include "Codecs.h"
 #include "MemoryMap.h"
 #include "Settings.h"
-#include "support/DocumentPoke.h"
+#include "support/ChannelGrid.h"
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
@@ -23,13 +23,10 @@
 #include <QTimer>
 #include <QUndoStack>
 
-using Record = QList<int>;
-
 namespace {
 
 // 446.00625 MHz both ways, no tones, high power, wide, no name (memory format 2).
 const Record kChannel = { 0x00, 0x01, 0x60, 0x44, 0x00, 0x01, 0x60, 0x44, 0x00, 0xC0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 };
-const Record kUnused(16, 0xFF);
 
 // Channel n in use, its number in the spare cell so that it can be followed as it moves.
 Record marked(int n)
@@ -301,12 +298,7 @@ private slots:
     }
 
 private:
-    void setRecord(int channel, const Record& cells)
-    {
-        DocumentPoke edit(*m_document);
-        for (int c = 0; c < 16; ++c)
-            edit->setCell(channel, c, quint8(cells[c]));
-    }
+    void setRecord(int channel, const Record& cells) { ::setRecord(*m_document, channel, cells); }
     void markAll()
     {
         DocumentPoke edit(*m_document);
@@ -314,20 +306,10 @@ private:
             for (int c = 0; c < 16; ++c)
                 edit->setCell(n, c, quint8(marked(n)[c]));
     }
-    Record record(int channel) const
-    {
-        Record cells;
-        for (int c = 0; c < 16; ++c)
-            cells << m_document->image().cell(channel, c);
-        return cells;
-    }
+    Record record(int channel) const { return ::record(*m_document, channel); }
     bool click(int channel, int column, Qt::KeyboardModifiers modifiers = {})
     {
-        const QRect rect = m_grid->visualItemRect(m_grid->item(channel - 1, column));
-        if (!m_grid->viewport()->rect().contains(rect))
-            return false;
-        QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, modifiers, rect.center());
-        return true;
+        return clickCell(m_grid, channel, column, modifiers);
     }
 
     RadioDocument* m_document = nullptr;

@@ -2,7 +2,7 @@
 #include "ui/Prompt.h"
 
 #include "Language.h"
-#include "support/DocumentPoke.h"
+#include "support/ChannelGrid.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -15,13 +15,9 @@
 #include <QTest>
 #include <QWheelEvent>
 
-using Record = QList<int>;
-
 namespace {
 
 RadioDocument* g_document = nullptr;
-
-const Record kUnused(16, 0xFF);
 
 // Channel at 430.0125 MHz both ways, decode 88.5, encode 91.5, low, wide, named CH1.
 const Record kUsed = { 0x09, 0x01, 0x00, 0x43, 0x0A, 0x01, 0x00, 0x43, 0x10, 0x40, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 };
@@ -31,17 +27,12 @@ const Record kReceiveOnly = { 0x00, 0x01, 0x00, 0x43, 0xFF, 0xFF, 0xFF, 0xFF, 0x
 
 void setRecord(int channel, const Record& cells)
 {
-    DocumentPoke edit(*g_document);
-    for (int c = 0; c < 16; ++c)
-        edit->setCell(channel, c, quint8(cells[c]));
+    ::setRecord(*g_document, channel, cells);
 }
 
 Record record(int channel)
 {
-    Record cells;
-    for (int c = 0; c < 16; ++c)
-        cells.append(g_document->image().cell(channel, c));
-    return cells;
+    return ::record(*g_document, channel);
 }
 
 } // namespace
@@ -79,10 +70,8 @@ private slots:
         applyUiLanguage(false);
     }
 
-    void typedRxFrequency_data();
-    void typedRxFrequency();
-    void typedTxFrequency_data();
-    void typedTxFrequency();
+    void typedFrequency_data();
+    void typedFrequency();
     void typedTextStopsAtTenCharacters();
     void picksAreStoredAtOnce_data();
     void picksAreStoredAtOnce();
@@ -98,7 +87,7 @@ private slots:
     void chineseMessagesAndLists();
 
 private:
-    bool click(int channel, int column);
+    bool click(int channel, int column) { return clickCell(m_grid, channel, column); }
     void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
     void key(Qt::Key k, int times = 1)
     {
@@ -120,16 +109,6 @@ private:
 static const QString kRxRange = QStringLiteral("Over the range of receive frequency .");
 static const QString kTxRange = QStringLiteral("Over the range of transmit frequency .");
 static const QString kNoRx = QStringLiteral("Please input the receive frequency in advance.");
-
-bool TestChannelEditing::click(int channel, int column)
-{
-    QTableWidgetItem* cell = m_grid->item(channel - 1, column);
-    const QRect rect = m_grid->visualItemRect(cell);
-    if (!m_grid->viewport()->rect().contains(rect))
-        return false;
-    QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, rect.center());
-    return true;
-}
 
 bool TestChannelEditing::pick(int item)
 {
@@ -155,8 +134,9 @@ QString TestChannelEditing::editorAt() const
     return where + QStringLiteral("none");
 }
 
-void TestChannelEditing::typedRxFrequency_data()
+void TestChannelEditing::typedFrequency_data()
 {
+    QTest::addColumn<int>("column");
     QTest::addColumn<Record>("before");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("enter");            // else committed by a click on channel 6
@@ -165,42 +145,65 @@ void TestChannelEditing::typedRxFrequency_data()
     QTest::addColumn<QStringList>("cells");     // RX, TX, decode, encode of channel 5
     QTest::addColumn<QString>("editor");
 
+    const int rx = frm_chann::ColRx;
+    const int tx = frm_chann::ColTx;
     const QStringList none;
-    QTest::newRow("new channel by Enter: TX follows, walk to TX")
+    QTest::newRow("RX: new channel by Enter: TX follows, walk to TX") << rx
         << kUnused << "445" << true
         << Record{ 0x00, 0x00, 0x50, 0x44, 0x00, 0x00, 0x50, 0x44, 0x00, 0xC0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 }
         << none << QStringList{ "445.00000", "445.00000", "OFF", "OFF" } << "5,2 text";
-    QTest::newRow("new channel by click: receive only")
+    QTest::newRow("RX: new channel by click: receive only") << rx
         << kUnused << "445" << false
         << Record{ 0x00, 0x00, 0x50, 0x44, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0xC0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 }
         << none << QStringList{ "445.00000", "", "OFF", "" } << "6,1 text";
-    QTest::newRow("upper limit refused")
+    QTest::newRow("RX: upper limit refused") << rx
         << kUnused << "470" << true
         << Record{ 0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x40, 0x00, 0xC0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 }
         << QStringList{ kRxRange } << QStringList{ "400.00000", "400.00000", "OFF", "OFF" } << "5,2 text";
-    QTest::newRow("refused by click on a new channel sets TX too")
+    QTest::newRow("RX: refused by click on a new channel sets TX too") << rx
         << kUnused << "470" << false
         << Record{ 0x00, 0x00, 0x00, 0x40, 0xFF, 0x00, 0x00, 0x40, 0x00, 0xC0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 }
         << QStringList{ kRxRange } << QStringList{ "400.00000", "400.00000", "OFF", "OFF" } << "6,1 text";
-    QTest::newRow("between steps goes to the step below")
+    QTest::newRow("RX: between steps goes to the step below") << rx
         << kUsed << "445.0130" << true
         << Record{ 0x09, 0x01, 0x50, 0x44, 0x0A, 0x01, 0x00, 0x43, 0x10, 0x40, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 }
         << none << QStringList{ "445.01250", "430.01250", "   88.5    ", "  91.5    " } << "5,2 text";
-    QTest::newRow("no number is the value 0")
+    QTest::newRow("RX: no number is the value 0") << rx
         << kUsed << "abc" << false
         << Record{ 0x09, 0x00, 0x00, 0x40, 0x0A, 0x01, 0x00, 0x43, 0x10, 0x40, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 }
         << QStringList{ kRxRange } << QStringList{ "400.00000", "430.01250", "   88.5    ", "  91.5    " }
         << "6,1 text";
-    QTest::newRow("trailing letters are ignored")
+    QTest::newRow("RX: trailing letters are ignored") << rx
         << kUsed << "445abc" << true
         << Record{ 0x09, 0x00, 0x50, 0x44, 0x0A, 0x01, 0x00, 0x43, 0x10, 0x40, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 }
         << none << QStringList{ "445.00000", "430.01250", "   88.5    ", "  91.5    " } << "5,2 text";
-    QTest::newRow("emptied by Enter deletes the channel")
+    QTest::newRow("RX: emptied by Enter deletes the channel") << rx
         << kUsed << "" << true << kUnused << none << QStringList{ "", "", "", "" } << "5,2 text";
+    QTest::newRow("TX: no TX without RX, Enter walks to the next channel") << tx
+        << kUnused << "445" << true << kUnused << QStringList{ kNoRx } << QStringList{ "", "", "", "" } << "6,1 text";
+    QTest::newRow("TX: emptied by Enter: receive only") << tx
+        << kUsed << "" << true
+        << Record{ 0x09, 0x01, 0x00, 0x43, 0xFF, 0xFF, 0xFF, 0xFF, 0x10, 0x40, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 }
+        << none << QStringList{ "430.01250", "", "   88.5    ", "" } << "5,3 list";
+    QTest::newRow("TX: emptied by click keeps the TX frequency") << tx
+        << kUsed << "" << false << kUsed << none << QStringList{ "430.01250", "430.01250", "   88.5    ", "  91.5    " } << "6,2 text";
+    QTest::newRow("TX: out of range: lower limit, encode off") << tx
+        << kUsed << "500" << true
+        << Record{ 0x09, 0x01, 0x00, 0x43, 0x00, 0x00, 0x00, 0x40, 0x10, 0x40, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 }
+        << QStringList{ kTxRange } << QStringList{ "430.01250", "400.00000", "   88.5    ", "OFF" } << "5,3 list";
+    QTest::newRow("TX: trailing letters: the cell shows what is stored") << tx
+        << kUsed << "445abc" << true
+        << Record{ 0x09, 0x01, 0x00, 0x43, 0x0A, 0x00, 0x50, 0x44, 0x10, 0x40, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 }
+        << none << QStringList{ "430.01250", "445.00000", "   88.5    ", "  91.5    " } << "5,3 list";
+    QTest::newRow("TX: first TX of a receive-only channel") << tx
+        << kReceiveOnly << "440" << true
+        << Record{ 0x00, 0x01, 0x00, 0x43, 0xFF, 0x00, 0x00, 0x44, 0x00, 0xC0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 }
+        << none << QStringList{ "430.01250", "440.00000", "OFF", "OFF" } << "5,3 list";
 }
 
-void TestChannelEditing::typedRxFrequency()
+void TestChannelEditing::typedFrequency()
 {
+    QFETCH(int, column);
     QFETCH(Record, before);
     QFETCH(QString, typed);
     QFETCH(bool, enter);
@@ -211,14 +214,14 @@ void TestChannelEditing::typedRxFrequency()
     setRecord(5, before);
     m_table->activated();
 
-    QVERIFY(click(5, frm_chann::ColRx));
-    QCOMPARE(editorAt(), QStringLiteral("5,1 text"));
+    QVERIFY(click(5, column));
+    QCOMPARE(editorAt(), QStringLiteral("5,%1 text").arg(column));
     key(Qt::Key_Backspace);
     type(typed);
     if (enter)
         key(Qt::Key_Return);
     else
-        QVERIFY(click(6, frm_chann::ColRx));
+        QVERIFY(click(6, column));
 
     QCOMPARE(record(5), after);
     QCOMPARE(m_messages, messages);
@@ -226,67 +229,6 @@ void TestChannelEditing::typedRxFrequency()
         QCOMPARE(m_table->cellText(5, col), cells[col - 1]);
     QCOMPARE(editorAt(), editor);
     QCOMPARE(record(6), kUnused);
-}
-
-void TestChannelEditing::typedTxFrequency_data()
-{
-    QTest::addColumn<Record>("before");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("enter");
-    QTest::addColumn<Record>("after");
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QStringList>("cells");     // TX, encode
-    QTest::addColumn<QString>("editor");
-
-    const QStringList none;
-    QTest::newRow("no TX without RX, Enter walks to the next channel")
-        << kUnused << "445" << true << kUnused << QStringList{ kNoRx } << QStringList{ "", "" } << "6,1 text";
-    QTest::newRow("emptied by Enter: receive only")
-        << kUsed << "" << true
-        << Record{ 0x09, 0x01, 0x00, 0x43, 0xFF, 0xFF, 0xFF, 0xFF, 0x10, 0x40, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 }
-        << none << QStringList{ "", "" } << "5,3 list";
-    QTest::newRow("emptied by click keeps the TX frequency")
-        << kUsed << "" << false << kUsed << none << QStringList{ "430.01250", "  91.5    " } << "6,2 text";
-    QTest::newRow("out of range: lower limit, encode off")
-        << kUsed << "500" << true
-        << Record{ 0x09, 0x01, 0x00, 0x43, 0x00, 0x00, 0x00, 0x40, 0x10, 0x40, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 }
-        << QStringList{ kTxRange } << QStringList{ "400.00000", "OFF" } << "5,3 list";
-    QTest::newRow("trailing letters: the cell shows what is stored")
-        << kUsed << "445abc" << true
-        << Record{ 0x09, 0x01, 0x00, 0x43, 0x0A, 0x00, 0x50, 0x44, 0x10, 0x40, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 }
-        << none << QStringList{ "445.00000", "  91.5    " } << "5,3 list";
-    QTest::newRow("first TX of a receive-only channel")
-        << kReceiveOnly << "440" << true
-        << Record{ 0x00, 0x01, 0x00, 0x43, 0xFF, 0x00, 0x00, 0x44, 0x00, 0xC0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 }
-        << none << QStringList{ "440.00000", "OFF" } << "5,3 list";
-}
-
-void TestChannelEditing::typedTxFrequency()
-{
-    QFETCH(Record, before);
-    QFETCH(QString, typed);
-    QFETCH(bool, enter);
-    QFETCH(Record, after);
-    QFETCH(QStringList, messages);
-    QFETCH(QStringList, cells);
-    QFETCH(QString, editor);
-    setRecord(5, before);
-    m_table->activated();
-
-    QVERIFY(click(5, frm_chann::ColTx));
-    QCOMPARE(editorAt(), QStringLiteral("5,2 text"));
-    key(Qt::Key_Backspace);
-    type(typed);
-    if (enter)
-        key(Qt::Key_Return);
-    else
-        QVERIFY(click(6, frm_chann::ColTx));
-
-    QCOMPARE(record(5), after);
-    QCOMPARE(m_messages, messages);
-    QCOMPARE(m_table->cellText(5, frm_chann::ColTx), cells[0]);
-    QCOMPARE(m_table->cellText(5, frm_chann::ColEncode), cells[1]);
-    QCOMPARE(editorAt(), editor);
 }
 
 void TestChannelEditing::typedTextStopsAtTenCharacters()

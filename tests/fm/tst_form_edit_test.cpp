@@ -2,7 +2,7 @@
 #include "shell/MDImain.h"
 #include "ui/Prompt.h"
 
-#include "support/DocumentPoke.h"
+#include "support/ChannelGrid.h"
 #include "Language.h"
 #include "MemoryMap.h"
 
@@ -173,14 +173,7 @@ private slots:
     }
 
 private:
-    bool click(int row)
-    {
-        const QRect rect = m_grid->visualItemRect(m_grid->item(row - 1, Form_Edit_Test::ColFrequency));
-        if (!m_grid->viewport()->rect().contains(rect))
-            return false;
-        QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, rect.center());
-        return true;
-    }
+    bool click(int row) { return clickCell(m_grid, row, Form_Edit_Test::ColFrequency); }
 
     RadioDocument* m_document = nullptr;
     Form_Edit_Test* m_window = nullptr;

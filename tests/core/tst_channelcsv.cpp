@@ -2,6 +2,7 @@
 #include "ChannelRecord.h"
 #include "RadioData.h"
 #include "Tables.h"
+#include "support/PutChannel.h"
 
 #include <QTest>
 
@@ -17,30 +18,13 @@ const QByteArray kHeader = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq
 
 const FreqRange kRange{ 400, 470 };
 
-// A channel as the channel table creates it.
+// A channel whose widths, powers and names vary with one number.
 void putChannel(MemoryImage& image, int channel, qint64 rxHz, qint64 txHz, StoredTone decode, StoredTone encode,
                 int variant, int version)
 {
-    clear(image, channel);
-    setNewChannelDefaults(image, channel);
-    auto store = [&](int base, qint64 hz) {
-        const FreqCells cells = freqCellsForHz(hz, version);
-        image.setCell(channel, base + 1, cells.steps);
-        image.setCell(channel, base + 2, cells.unitsTenths);
-        image.setCell(channel, base + 3, cells.hundredsTens);
-    };
-    store(kRxBase, rxHz);
-    image.setCell(channel, kDecodeToneCell, quint8(decode.code));
-    image.setFlag(channel, kToneFlagsCell, kDecodeInvertedBit, decode.inverted);
-    if (txHz > 0) {
-        store(kTxBase, txHz);
-        image.setCell(channel, kEncodeToneCell, quint8(encode.code));
-        image.setFlag(channel, kToneFlagsCell, kEncodeInvertedBit, encode.inverted);
-    }
-    image.setFlag(channel, kPowerWidthCell, kWideBit, variant & 1);
-    image.setFlag(channel, kPowerWidthCell, kHighPowerBit, variant & 2);
     const char* names[] = { "", "CALL", "A-1 B", "9" };
-    storeName(image, channel, QLatin1String(names[variant % 4]));
+    ::putChannel(image, channel, rxHz, txHz, decode, encode, variant & 1, variant & 2, QLatin1String(names[variant % 4]),
+                 version);
 }
 
 QByteArray hexBlock(const ChannelCsv::ImportResult& result, int channel)

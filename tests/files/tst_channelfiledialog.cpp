@@ -6,6 +6,7 @@
 
 #include "ChannelFile.h"
 #include "support/DocumentPoke.h"
+#include "support/Files.h"
 #include "Language.h"
 
 #include <QAction>
@@ -44,19 +45,6 @@ MemoryImage::Bytes loaded(const MemoryImage::Bytes& bytes)
     data.image.setBytes(bytes);
     tidy(data);
     return data.image.bytes();
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(text), text.size());
 }
 
 #ifdef Q_OS_UNIX
@@ -113,39 +101,6 @@ private slots:
         QDir().mkpath(m_dir.path());
     }
 
-    void captionsFollowTheLanguage_data()
-    {
-        QTest::addColumn<bool>("chinese");
-        QTest::addColumn<bool>("save");
-        QTest::addColumn<QStringList>("captions");   // title, drive, name, confirm, cancel
-        QTest::newRow("open, Chinese") << true << false
-                                       << QStringList{ "打开信道参数文件", "驱动器：", "打开文件名：", "确  定", "取  消" };
-        QTest::newRow("save, Chinese") << true << true
-                                       << QStringList{ "保存信道参数文件", "驱动器：", "保存文件名：", "确  定", "取  消" };
-        QTest::newRow("open, English") << false << false
-                                       << QStringList{ "Open Channcle File", "Drive:", "Open File:", "Confirm", "Cancel" };
-        QTest::newRow("save, English") << false << true
-                                       << QStringList{ "Save Channel File", "Drive:", "Save File:", "Confirm", "Cancel" };
-    }
-    void captionsFollowTheLanguage()
-    {
-        QFETCH(bool, chinese);
-        QFETCH(bool, save);
-        QFETCH(QStringList, captions);
-        applyUiLanguage(chinese);
-        ChannelFileDialog* dialog = openDialog(save);
-        QVERIFY(save ? saveOpen() && !openOpen() : openOpen() && !saveOpen());
-        const QStringList shown = { dialog->windowTitle(), dialog->findChild<QLabel*>("Label_drive")->text(),
-                                    dialog->findChild<QLabel*>("Label_name")->text(),
-                                    dialog->findChild<QPushButton*>("Command_enter")->text(),
-                                    dialog->findChild<QPushButton*>("Command_Close")->text() };
-        QCOMPARE(shown, captions);
-        QCOMPARE(nameBox(dialog)->text(), QStringLiteral("*.chann"));
-        dialog->findChild<QPushButton*>("Command_Close")->click();
-        QTRY_VERIFY(!openOpen() && !saveOpen());
-        QVERIFY(m_messages.isEmpty());
-    }
-
     void keyboardReachesEveryList()
     {
         m_main->activateWindow();
@@ -196,7 +151,7 @@ private slots:
         QFETCH(QString, message);
         const QString fileName = name.trimmed();
         if (!save && message.isEmpty())
-            writeAll(QDir::current().filePath(fileName), ChannelFile::format(shiftedImage(4)));
+            QVERIFY(writeAll(QDir::current().filePath(fileName), ChannelFile::format(shiftedImage(4))));
 
         ChannelFileDialog* dialog = openDialog(save);
         typeName(dialog, name);
@@ -246,7 +201,7 @@ private slots:
         QDir here = QDir::current();
         QVERIFY(here.mkdir("sub"));
         for (const char* name : { "a.chann", "b.CHANN", "c.Chann", "d.txt" })
-            writeAll(here.filePath(QStringLiteral("sub/") + name), ChannelFile::format(shiftedImage(2)));
+            QVERIFY(writeAll(here.filePath(QStringLiteral("sub/") + name), ChannelFile::format(shiftedImage(2))));
         QVERIFY(here.mkdir("sub/folder.chann"));
 
         ChannelFileDialog* dialog = openDialog(false);
@@ -290,7 +245,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QStringList, named);
         if (!text.isEmpty())
-            writeAll(QDir::current().filePath("bad.chann"), text);
+            QVERIFY(writeAll(QDir::current().filePath("bad.chann"), text));
         document().markSaved(QStringLiteral("earlier.chann"));
         poke(document())->setBytes(shiftedImage(5));
 
@@ -319,7 +274,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, reason);
         const QByteArray old = ChannelFile::format(shiftedImage(1));
-        writeAll(QDir::current().filePath("radio.chann"), old);
+        QVERIFY(writeAll(QDir::current().filePath("radio.chann"), old));
         QVERIFY(QDir::current().mkdir("folder.chann"));
         poke(document())->setBytes(shiftedImage(6));
 
@@ -408,8 +363,8 @@ private slots:
         const std::array<quint8, 16> channel1 = { 0x00, 0x01, 0x50, 0x14, 0x09, 0x01, 0x50, 0x14,
                                                   0x10, 0xC0, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 };
         std::copy(channel1.begin(), channel1.end(), bytes.begin() + 16);
-        writeAll(m_dir.filePath("start.chann"), ChannelFile::format(bytes));
-        writeAll(m_dir.filePath("broken.chann"), "1 2 3");
+        QVERIFY(writeAll(m_dir.filePath("start.chann"), ChannelFile::format(bytes)));
+        QVERIFY(writeAll(m_dir.filePath("broken.chann"), "1 2 3"));
 
         QVERIFY(!m_main->openFile(m_dir.filePath("broken.chann")));
         QCOMPARE(m_messages.size(), 1);

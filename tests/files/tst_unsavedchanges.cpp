@@ -7,6 +7,7 @@
 
 #include "ChannelFile.h"
 #include "support/DocumentPoke.h"
+#include "support/Files.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,12 +19,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A channel in use: 145 MHz, no tones, high power, wide.
 void addChannel(RadioDocument& document, int channel)

@@ -114,7 +114,8 @@ private slots:
         QTest::newRow("fm close") << "Test_edit" << "Form_Edit_Test" << "Command_Close" << "关闭" << "Close";
         QTest::newRow("open title") << "File_Open" << "Form_open_chann" << "" << "打开信道参数文件"
                                     << "Open Channcle File";
-        QTest::newRow("save cancel") << "File_save" << "Form_save_chann" << "Command_Close" << "取  消" << "Cancel";
+        QTest::newRow("save file name") << "File_save" << "Form_save_chann" << "Label_name" << "保存文件名："
+                                        << "Save File:";
         QTest::newRow("setup frame") << "proc_setup" << "Form_setup" << "Frame1" << "端口设置" << "Port Setup";
         QTest::newRow("read title") << "Prog_read" << "Form_Comm_Read" << "" << "从对讲机读取数据"
                                     << "Read Data From Radio";

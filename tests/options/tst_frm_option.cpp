@@ -564,33 +564,42 @@ private slots:
 
     // A value typed into a box is handled as on leaving the box when the
     // window closes or another window is activated.
-    void typedValueIsKeptWhenTheWindowCloses()
+    void typedValueOnLeavingTheWindow_data()
     {
-        open();
-        typeInto("Text_RX_Freq", "446.5");
-        qobject_cast<QMdiSubWindow*>(m_window->parentWidget())->close();
-        QTRY_VERIFY(!m_main->window<frm_option>());
-        QCOMPARE(freq(kVfoBlock, 0), QStringLiteral("446.50000"));
-        QVERIFY(m_messages.isEmpty());
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("close");   // else the channel table is activated
+        QTest::addColumn<int>("block");
+        QTest::addColumn<int>("base");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("receive frequency, window closed")
+            << "Text_RX_Freq" << "446.5" << true << int(kVfoBlock) << 0 << "446.50000" << QStringList{};
+        QTest::newRow("offset, another window activated") << "Text_Offset_Freq" << "7.5" << false << int(kSettingsBlock)
+                                                          << kOffsetFreqCell - 1 << "7.500000" << QStringList{};
+        QTest::newRow("refused receive frequency, another window activated")
+            << "Text_RX_Freq" << "470" << false << int(kVfoBlock) << 0 << "462.00625" << QStringList{ kRxMessage };
     }
-
-    void typedValueIsStoredWhenAnotherWindowIsActivated()
+    void typedValueOnLeavingTheWindow()
     {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        QFETCH(bool, close);
+        QFETCH(int, block);
+        QFETCH(int, base);
+        QFETCH(QString, stored);
+        QFETCH(QStringList, messages);
         open();
-        typeInto("Text_Offset_Freq", "7.5");
-        m_main->findChild<QAction*>(QStringLiteral("Channel_edit"))->trigger();
-        m_main->mdiArea()->setActiveSubWindow(m_main->mdiArea()->subWindowList().front());
-        QTRY_COMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), QStringLiteral("7.500000"));
-    }
-
-    void refusedValueWhenAnotherWindowIsActivated()
-    {
-        open();
-        typeInto("Text_RX_Freq", "470");
-        m_main->mdiArea()->setActiveSubWindow(m_main->mdiArea()->subWindowList().front());
+        typeInto(name, typed);
+        if (close) {
+            qobject_cast<QMdiSubWindow*>(m_window->parentWidget())->close();
+            QTRY_VERIFY(!m_main->window<frm_option>());
+        } else {
+            m_main->mdiArea()->setActiveSubWindow(m_main->mdiArea()->subWindowList().front());
+        }
+        QTRY_COMPARE(freq(block, base), stored);
         flushEvents();
-        QCOMPARE(m_messages, QStringList{ kRxMessage });
-        QCOMPARE(freq(kVfoBlock, 0), QStringLiteral("462.00625"));
+        QCOMPARE(m_messages, messages);
     }
 
     // An erased frequency-mode record cannot be shown; it is told once, not on

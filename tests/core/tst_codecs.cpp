@@ -1,5 +1,4 @@
 #include "Codecs.h"
-#include "MemoryImage.h"
 
 #include <QTest>
 
@@ -74,16 +73,6 @@ private slots:
         }
     }
 
-    void storesIntoTheRecord()
-    {
-        MemoryImage image;
-        StoreFreq(image, 1, QStringLiteral("145.0125"), 7, 4);
-        QCOMPARE(image.cell(7, 5), quint8(0x01));
-        QCOMPARE(image.cell(7, 6), quint8(0x50));
-        QCOMPARE(image.cell(7, 7), quint8(0x14));
-        QCOMPARE(image.cell(7, 8), quint8(0xFF));
-    }
-
     void leadingNumber_data()
     {
         QTest::addColumn<QString>("text");
@@ -114,20 +103,6 @@ private slots:
         QCOMPARE(CodeToChar(255), QString());
     }
 
-    void fmPresetTexts_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("lowest") << 0 << "87.0";
-        QTest::newRow("100.0") << 130 << "100.0";
-        QTest::newRow("highest") << 210 << "108.0";
-    }
-    void fmPresetTexts()
-    {
-        QFETCH(int, code);
-        QFETCH(QString, text);
-        QCOMPARE(FmCodeToText(code), text);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestCodecs)

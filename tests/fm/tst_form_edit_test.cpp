@@ -43,18 +43,6 @@ private slots:
         Prompt::setHandler({});
     }
 
-    void gridShowsTheResetPresets()
-    {
-        QStringList expected;
-        for (int row = 1; row <= 14; ++row)
-            expected << QString::number(87.0 + 0.1 * (row - 1), 'f', 1);
-        expected << "107.5" << "108.0";
-        for (int row = 1; row <= 16; ++row) {
-            QCOMPARE(m_window->cellText(row, Form_Edit_Test::ColNumber), QString::number(row - 1));
-            QCOMPARE(m_window->cellText(row, Form_Edit_Test::ColFrequency), expected[row - 1]);
-        }
-    }
-
     void typedFrequencyIsStoredAtOnce_data()
     {
         QTest::addColumn<QString>("typed");

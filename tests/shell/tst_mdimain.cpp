@@ -57,17 +57,6 @@ private slots:
                  QKeySequence(Qt::CTRL | Qt::Key_R));
     }
 
-    void opensTheEmptyChannelTable()
-    {
-        auto* table = m_main->window<frm_chann>();
-        QCOMPARE(table->grid()->rowCount(), 128);
-        for (int n = 1; n <= 128; ++n) {
-            QCOMPARE(table->cellText(n, frm_chann::ColNumber), QString::number(n));
-            for (int col = frm_chann::ColRx; col <= frm_chann::ColName; ++col)
-                QVERIFY(table->cellText(n, col).isEmpty());
-        }
-    }
-
     void eachWindowExistsOnce()
     {
         auto* first = m_main->window<frm_chann>();

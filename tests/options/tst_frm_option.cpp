@@ -99,29 +99,6 @@ private slots:
         Prompt::setHandler({});
     }
 
-    void listsInBothLanguages_data()
-    {
-        QTest::addColumn<bool>("chinese");
-        QTest::addColumn<QStringList>("firstEntries");
-        QTest::newRow("Chinese") << true
-                                 << QStringList{ "关", "关", "关", "无", "显示信道频率", "搜索", "关", "窄带", "低功率" };
-        QTest::newRow("English") << false
-                                 << QStringList{ "Off", "Off", "Off", "None", "Frequncy", "SE", "Off", "Narrow", "Low" };
-    }
-    void listsInBothLanguages()
-    {
-        QFETCH(bool, chinese);
-        QFETCH(QStringList, firstEntries);
-        applyUiLanguage(chinese);
-        open();
-        QStringList first;
-        for (const char* name : { "Combo_TOT", "Combo_vox", "Combo_Lamp", "Combo_pri", "Combo_Mdf", "Combo_Scan",
-                                  "Combo_Sft_d", "Combo_WN", "Combo_TXP" })
-            first << combo(name)->itemText(0);
-        QCOMPARE(first, firstEntries);
-        QCOMPARE(combo("Combo_Decode")->itemText(257), QStringLiteral("D754I"));
-    }
-
     void showsStoredValuesAndWritesNothing_data()
     {
         QTest::addColumn<int>("block");

@@ -111,6 +111,8 @@ private slots:
         QTest::newRow("table clear") << "Channel_edit" << "frm_chann" << "Command_Clear" << "清除" << "Clear";
         QTest::newRow("options tot") << "Optional_edit" << "frm_option" << "Label_tot" << "超时定时器(TOT)[分钟]"
                                      << "Time Out Timer(TOT)[Min]";
+        QTest::newRow("options display list") << "Optional_edit" << "frm_option" << "Combo_Mdf" << "显示信道频率"
+                                              << "Frequncy";
         QTest::newRow("fm close") << "Test_edit" << "Form_Edit_Test" << "Command_Close" << "关闭" << "Close";
         QTest::newRow("open title") << "File_Open" << "Form_open_chann" << "" << "打开信道参数文件"
                                     << "Open Channcle File";
@@ -143,6 +145,8 @@ private slots:
                 return button->text();
             if (auto* group = qobject_cast<QGroupBox*>(c))
                 return group->title();
+            if (auto* list = qobject_cast<QComboBox*>(c))
+                return list->itemText(0);
             return QStringLiteral("<%1 not found>").arg(control);
         };
         m_main->findChild<QAction*>(action)->trigger();

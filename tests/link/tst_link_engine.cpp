@@ -411,22 +411,33 @@ private slots:
             QVERIFY(sameBlocks(s.radio.memory(), image, 0, kLastWrittenBlock));
     }
 
-    // Read pressed while a retry waits: the new attempt replaces the waiting one.
-    void startDuringRetryWaitReplacesTheRetry()
+    // Read pressed while a retry waits replaces the waiting attempt; Cancel drops it.
+    void duringTheRetryWait_data()
     {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("a new read replaces the retry") << false;
+        QTest::newRow("cancel drops the retry") << true;
+    }
+    void duringTheRetryWait()
+    {
+        QFETCH(bool, cancel);
         LinkTimings timings = patientTimings();
         timings.replyWatchdogMs = 2000;
-        timings.retryDelayMs = 600000;   // only the new attempt can finish the read
+        timings.retryDelayMs = 600000;   // only a new attempt can finish the read
         Session s({ .fault = Fault::NoReply, .faultTimes = 1 }, timings);
         QSignalSpy timeouts(timer(s.engine, 2), &QTimer::timeout);
         s.engine.startRead();
         QVERIFY(waitFor(timeouts));
         QVERIFY(timer(s.engine, 3)->isActive());
         QVERIFY(!s.engine.busy());
-
-        QVERIFY(s.read());
-        QCOMPARE(s.engine.retryCount(), LinkEngine::kAttempts - 1);
-        QCOMPARE(s.outcome(), Outcome::Completed);
+        if (cancel) {
+            QVERIFY(s.engine.cancel());
+            QVERIFY(exchangeTimersIdle(s.engine));
+        } else {
+            QVERIFY(s.read());
+            QCOMPARE(s.engine.retryCount(), LinkEngine::kAttempts - 1);
+            QCOMPARE(s.outcome(), Outcome::Completed);
+        }
         QVERIFY(s.host.notices.isEmpty());
     }
 
@@ -455,21 +466,6 @@ private slots:
         if (direction == Direction::Write)   // the refused start did not replace the copy being sent
             QVERIFY(sameBlocks(s.radio.memory(), patterned(4), 0, kLastWrittenBlock));
         QVERIFY(s.engine.cancel());
-    }
-
-    void cancelDuringRetryWaitDropsTheRetry()
-    {
-        LinkTimings timings = shortTimings();
-        timings.retryDelayMs = 600000;
-        Session s({ .fault = Fault::ShortBlock, .faultBlock = 3 }, timings);
-        QSignalSpy timeouts(timer(s.engine, 2), &QTimer::timeout);
-        s.engine.startRead();
-        QVERIFY(waitFor(timeouts));
-        QVERIFY(timer(s.engine, 3)->isActive());
-
-        QVERIFY(s.engine.cancel());
-        QVERIFY(exchangeTimersIdle(s.engine));
-        QVERIFY(s.host.notices.isEmpty());
     }
 
     void portProblemsAreDiagnosed_data()

@@ -9,6 +9,7 @@
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
 #include "support/DocumentPoke.h"
+#include "support/Files.h"
 #include "MemoryMap.h"
 
 #include <QAction>
@@ -48,10 +49,7 @@ class TestChannelExchange : public QObject
 
     QString writeFile(const QString& name, const QByteArray& text) const
     {
-        QFile file(m_dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-            qWarning("cannot write %s", qPrintable(name));
-        return file.fileName();
+        return writeAll(m_dir.filePath(name), text) ? m_dir.filePath(name) : QString();
     }
 
 private slots:
@@ -131,9 +129,7 @@ private slots:
     {
         const QString csv = m_dir.filePath(QStringLiteral("out.csv"));
         QVERIFY(ChannelExchange::exportCsvFile(m_main, document(), m_main, csv));
-        QFile file(csv);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), ChannelCsv::exportChannels(document().image(), document().version()));
+        QCOMPARE(readAll(csv), ChannelCsv::exportChannels(document().image(), document().version()));
         QVERIFY(m_messages.value(0).endsWith(QLatin1String("out.csv: 1.")));
     }
 

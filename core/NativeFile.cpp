@@ -153,6 +153,12 @@ int createBeside(const Target& target, QByteArray* tempPath, QString* reason)
     return -1;
 }
 
+// A new file beside the file path names (a link followed), or -1 with the reason.
+int createBesideTarget(const QString& path, Target* target, QByteArray* tempPath, QString* reason)
+{
+    return findTarget(path, target, reason) ? createBeside(*target, tempPath, reason) : -1;
+}
+
 // 0 when everything was written and is on disk, otherwise the system's error.
 int writeAndSync(int fd, QByteArrayView contents)
 {
@@ -256,11 +262,9 @@ bool openForReading(const QString& path, QFile* file, QString* reason)
 WriteResult replace(const QString& path, QByteArrayView contents)
 {
     Target target;
-    QString reason;
-    if (!findTarget(path, &target, &reason))
-        return { false, reason };
     QByteArray tempPath;
-    const int fd = createBeside(target, &tempPath, &reason);
+    QString reason;
+    const int fd = createBesideTarget(path, &target, &tempPath, &reason);
     if (fd < 0)
         return { false, reason };
     int failure = writeAndSync(fd, contents);
@@ -278,11 +282,9 @@ WriteResult replace(const QString& path, QByteArrayView contents)
 WriteResult checkReplaceable(const QString& path)
 {
     Target target;
-    QString reason;
-    if (!findTarget(path, &target, &reason))
-        return { false, reason };
     QByteArray tempPath;
-    const int fd = createBeside(target, &tempPath, &reason);
+    QString reason;
+    const int fd = createBesideTarget(path, &target, &tempPath, &reason);
     if (fd < 0)
         return { false, reason };
     ::close(fd);

@@ -190,6 +190,8 @@ private slots:
         QTest::newRow("print without output") << QStringList{ "print", good } << 2 << "-o FILE.pdf";
         QTest::newRow("paper size") << QStringList{ "print", good, "-o", "$DIR/x.pdf", "--paper", "a3" } << 2
                                     << "--paper takes a4 or letter";
+        QTest::newRow("an option of another verb") << QStringList{ "export", good, "-o", "$DIR/x.csv", "--trace", "$DIR/t" }
+                                                   << 2 << "qv3n-cli: --trace belongs to read, write and diff";
         QTest::newRow("PDF folder missing") << QStringList{ "print", good, "-o", "$DIR/none/x.pdf" } << 3
                                             << "qv3n-cli: The PDF file $DIR/none/x.pdf could not be written";
         QTest::newRow("FIFO as the PDF file") << QStringList{ "print", good, "-o", "$FIFO" } << 3

@@ -113,8 +113,6 @@ ExitStatus runDiff(const Arguments& args)
     ExitStatus status = ExitStatus::Ok;
     if (!checkOperands(args, { QStringLiteral("A"), QStringLiteral("B") }, &status) || !noOutputWanted(args, &status))
         return status;
-    if (args.verify || !args.backupDir.isEmpty())
-        return usageError(CommandLine::tr("--verify and --backup belong to write."), args.verb);
     const ImageSource sources[] = { imageSource(args.operands.at(0)), imageSource(args.operands.at(1)) };
     MemoryImage images[2];
     // Files first: a radio holds only the blocks a read fetches, and takes the

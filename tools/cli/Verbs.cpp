@@ -120,8 +120,6 @@ ExitStatus runRead(const Arguments& args, RadioDocument& document)
         return usageError(CommandLine::tr("read takes the memory format from the radio; --radio-version is for "
                                           "write, show and check."),
                           args.verb);
-    if (args.verify || !args.backupDir.isEmpty())
-        return usageError(CommandLine::tr("--verify and --backup belong to write."), args.verb);
     PortChoice port;
     QString error;
     if (!parsePort(args.operands.at(0), &port, &error))
@@ -191,11 +189,6 @@ ExitStatus runShowOrCheck(const Arguments& args, RadioDocument& document)
         return status;
     if (!args.output.isEmpty())
         return usageError(CommandLine::tr("%1 takes no -o; it prints to standard output.").arg(verbName(args.verb)),
-                          args.verb);
-    if (args.verify || !args.backupDir.isEmpty() || !args.traceFile.isEmpty())
-        return usageError(CommandLine::tr("%1 does not reach the radio: --verify, --backup and --trace belong to read "
-                                          "and write.")
-                              .arg(verbName(args.verb)),
                           args.verb);
     if (args.verb == Verb::Show) {
         if (!loadFile(document, args.operands.at(0), fileVersion(args)))
@@ -271,6 +264,10 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
         return usageError(CommandLine::tr("--base and --skip-bad are options of import only."), args.verb);
     if (!args.paper.isEmpty() && args.verb != Verb::Print)
         return usageError(CommandLine::tr("--paper is for print only."), args.verb);
+    if ((args.verify || !args.backupDir.isEmpty()) && args.verb != Verb::Write)
+        return usageError(CommandLine::tr("--verify and --backup belong to write."), args.verb);
+    if (!args.traceFile.isEmpty() && args.verb != Verb::Read && args.verb != Verb::Write && args.verb != Verb::Diff)
+        return usageError(CommandLine::tr("--trace belongs to read, write and diff, which reach a radio."), args.verb);
 
     switch (args.verb) {
     case Verb::Read:

@@ -1,8 +1,6 @@
 #include "VirtualRadio.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <fcntl.h>
@@ -146,26 +144,6 @@ private slots:
         QCOMPARE(reply.size(), replySize);
         QVERIFY2(reply.startsWith(replyStart), reply.toHex(' ').constData());
         QCOMPARE(m_radio->memory(), memory);
-    }
-
-    void programPrintsItsPortAndCleansUp()
-    {
-        QTemporaryDir dir;
-        const QString link = dir.filePath(QStringLiteral("radio-port"));
-        QProcess radio;
-        radio.start(QStringLiteral(QV3N_VIRTUAL_RADIO_PROGRAM), { QStringLiteral("--quiet"), QStringLiteral("--link"), link });
-        QVERIFY(radio.waitForStarted());
-        QTRY_VERIFY(radio.canReadLine());
-        const QString path = QString::fromLocal8Bit(radio.readLine()).trimmed();
-        QCOMPARE(QFileInfo(link).symLinkTarget(), path);
-        Port port(link);
-        QVERIFY(port.isOpen());
-        port.write(kHandshake);
-        QTRY_COMPARE(port.received(), kIdentification);
-        radio.terminate();
-        QVERIFY(radio.waitForFinished());
-        QCOMPARE(radio.exitCode(), 0);
-        QVERIFY(!QFileInfo(link).isSymLink());
     }
 };
 

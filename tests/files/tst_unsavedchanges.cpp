@@ -137,14 +137,6 @@ private slots:
         QCOMPARE(document().isModified(), !saved && !replaced);
     }
 
-    void newRefillsTheOpenWindows()
-    {
-        addChannel(document(), 2);
-        m_answer = QMessageBox::Discard;
-        m_main->findChild<QAction*>("File_New")->trigger();
-        QCOMPARE(m_main->window<frm_chann>()->cellText(2, frm_chann::ColRx), QString());
-    }
-
     void pendingNameCountsAsAChange()
     {
         addChannel(document(), 1);

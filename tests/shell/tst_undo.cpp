@@ -80,6 +80,8 @@ private slots:
         QCOMPARE(document().undoStack()->count(), 1);
         QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 %1").arg(step));
         const QStringList shownAfter = shown();
+        // Every open window follows the change (the model's limits are shown in none).
+        QVERIFY2(kind == "model" || shownAfter != shownBefore, qPrintable(kind));
 
         trigger("Edit_undo");
         QVERIFY(document().data() == before);
@@ -91,21 +93,6 @@ private slots:
         trigger("Edit_redo");
         QVERIFY(document().data() == after);
         QCOMPARE(shown(), shownAfter);
-    }
-
-    void captionsInBothLanguages()
-    {
-        QVERIFY(!action("Edit_undo")->isEnabled());
-        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销"));
-        trigger("Language_eng");
-        act("clear");
-        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("Undo Clear"));
-        QCOMPARE(action("Edit_undo")->shortcut(), QKeySequence(QKeySequence::Undo));
-        QCOMPARE(action("Edit_redo")->shortcuts(),
-                 (QList<QKeySequence>{ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) }));
-        trigger("Edit_undo");
-        QCOMPARE(action("Edit_redo")->text(), QStringLiteral("Redo Clear"));
-        trigger("Language_chn");
     }
 
     // Text typed and not yet committed is committed first, as its own step, so

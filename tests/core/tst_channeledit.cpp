@@ -31,14 +31,6 @@ private slots:
         QCOMPARE(NormalizeFreqText(typed), text);
     }
 
-    void lowerLimitFollowsTheRange()
-    {
-        RadioData data = startUpData();
-        QCOMPARE(lowerLimitText(data), QStringLiteral("400.00000"));
-        data.rangeLow = 66;
-        QCOMPARE(lowerLimitText(data), QStringLiteral("66.00000"));
-    }
-
     // Every picked tone reads back as the item it was picked from.
     void tonePicksRoundTrip()
     {

@@ -1,6 +1,7 @@
 #include "ChannelFile.h"
 #include "NativeFile.h"
 #include "RadioData.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,12 +32,6 @@ QByteArray joined(const MemoryImage::Bytes& bytes, const QByteArray& separator, 
     for (int i = 0; i < count; ++i)
         values << QByteArray::number(bytes[i]);
     return values.join(separator);
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace

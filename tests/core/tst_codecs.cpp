@@ -73,24 +73,6 @@ private slots:
         }
     }
 
-    void leadingNumber_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::newRow("plain") << "445" << 445.0;
-        QTest::newRow("letters after") << "445abc" << 445.0;
-        QTest::newRow("second point stops") << "445.1.2" << 445.1;
-        QTest::newRow("exponent") << "4.5e2" << 450.0;
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("letters") << "abc" << 0.0;
-    }
-    void leadingNumber()
-    {
-        QFETCH(QString, text);
-        QFETCH(double, value);
-        QCOMPARE(::leadingNumber(text), value);
-    }
-
     void characterCodes()
     {
         const QString shown = QStringLiteral("0123456789- ABCDEFGHIJKLMNOPQRSTUVWXYZ");
@@ -102,7 +84,6 @@ private slots:
         QCOMPARE(CharToCode(QStringLiteral("中")), 11);
         QCOMPARE(CodeToChar(255), QString());
     }
-
 };
 
 QTEST_APPLESS_MAIN(TestCodecs)

@@ -382,40 +382,33 @@ private slots:
         }
     }
 
-    void receiveKeyRules()
+    // Keys refused while typing are told at once; a box refused whole is
+    // emptied, and nothing is stored.
+    void keysWhileTyping_data()
     {
-        open();
-        auto* rx = box("Text_RX_Freq");
-        rx->setFocus();
-        rx->clear();
-        QTest::keyClick(rx, Qt::Key_Period);
-        QCOMPARE(rx->text(), QString());
-        QTest::keyClicks(rx, "44");
-        QTest::keyClick(rx, Qt::Key_A);
-        QCOMPARE(rx->text(), QStringLiteral("44"));
-        QCOMPARE(m_messages, QStringList{ kRxMessage });
-        QTest::keyClicks(rx, "6.0062");
-        QCOMPARE(rx->text(), QStringLiteral("446.0062"));
-        QTest::keyClicks(rx, "55");   // a tenth character
-        QCOMPARE(m_messages, (QStringList{ kRxMessage, kRxMessage }));
-        QVERIFY(rx->text().isEmpty());
-        QCOMPARE(freq(kVfoBlock, 0), QStringLiteral("462.00625"));
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("receive: a point first, then a letter") << "Text_RX_Freq" << ".44a" << "44" << QStringList{ kRxMessage };
+        QTest::newRow("receive: a tenth character") << "Text_RX_Freq" << "446.006255" << "" << QStringList{ kRxMessage };
+        QTest::newRow("offset: a point first") << "Text_Offset_Freq" << ".7" << "7" << QStringList{};
+        QTest::newRow("offset: 70 MHz") << "Text_Offset_Freq" << ".70" << "" << QStringList{ kOffsetMessage };
     }
-
-    void offsetKeyRules()
+    void keysWhileTyping()
     {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        QFETCH(QStringList, messages);
         open();
-        auto* offset = box("Text_Offset_Freq");
-        offset->setFocus();
-        offset->clear();
-        QTest::keyClick(offset, Qt::Key_Period);
-        QTest::keyClick(offset, Qt::Key_7);
-        QCOMPARE(offset->text(), QStringLiteral("7"));
-        QVERIFY(m_messages.isEmpty());
-        QTest::keyClick(offset, Qt::Key_0);
-        QCOMPARE(m_messages, QStringList{ kOffsetMessage });
-        QVERIFY(offset->text().isEmpty());
-        QCOMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), QStringLiteral("10.00000"));   // never stored
+        box(name)->setFocus();
+        box(name)->clear();
+        QTest::keyClicks(box(name), typed);
+        QCOMPARE(box(name)->text(), text);
+        QCOMPARE(m_messages, messages);
+        QCOMPARE(freq(kVfoBlock, 0), QStringLiteral("462.00625"));
+        QCOMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), QStringLiteral("10.00000"));
     }
 
     void rangeBoxes_data()

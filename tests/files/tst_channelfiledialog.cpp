@@ -1,6 +1,9 @@
+// The open and save dialogs, and the question before unsaved changes are lost.
+
 #include "channels/frm_chann.h"
 #include "files/Form_open_chann.h"
 #include "files/Form_save_chann.h"
+#include "link/Form_Comm_Read.h"
 #include "shell/MDImain.h"
 #include "ui/Prompt.h"
 
@@ -47,6 +50,18 @@ MemoryImage::Bytes loaded(const MemoryImage::Bytes& bytes)
     return data.image.bytes();
 }
 
+// A channel in use: 145 MHz, no tones, high power, wide.
+void addChannel(RadioDocument& document, int channel)
+{
+    poke(document)->setBlock(channel, { 0x00, 0x01, 0x50, 0x14, 0x00, 0x01, 0x50, 0x14, 0x00, 0xC0, 0xFF, 0xFF,
+                                        0xFF, 0xFF, 0xFF, 0x00 });
+}
+
+MemoryImage::Bytes resetImage()
+{
+    return factoryImage().bytes();
+}
+
 #ifdef Q_OS_UNIX
 // While it exists, every write beyond a few bytes fails as on a full disk.
 class DiskFull
@@ -84,7 +99,8 @@ private slots:
         QVERIFY(m_dir.isValid());
         Prompt::setHandler([this](const Prompt::Message& message) {
             m_messages << message.text;
-            return QMessageBox::Discard;
+            m_prompts << message;
+            return m_answer;
         });
     }
     void init()
@@ -93,6 +109,8 @@ private slots:
         m_main = new MDImain;
         m_main->start();
         m_messages.clear();
+        m_prompts.clear();
+        m_answer = QMessageBox::Discard;
     }
     void cleanup()
     {
@@ -376,7 +394,136 @@ private slots:
         QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QStringLiteral("CH1"));
     }
 
+    // Unsaved changes: the question before Exit, New, a read and a load.
+    // With nothing changed since the last load, Exit and New go ahead at once.
+    void noQuestionWithoutAChange_data()
+    {
+        QTest::addColumn<bool>("exit");
+        QTest::newRow("exit") << true;
+        QTest::newRow("new") << false;
+    }
+    void noQuestionWithoutAChange()
+    {
+        QFETCH(bool, exit);
+        // A loaded file differs from the reset image without being a change.
+        addChannel(document(), 3);
+        QVERIFY(ChannelFile::write(m_dir.filePath("loaded.chann"), document().image().bytes()).ok);
+        poke(document())->setBytes(resetImage());
+        document().markSaved(QString());
+        QVERIFY(m_main->openFile(m_dir.filePath("loaded.chann")));
+
+        QVERIFY(act(exit));
+        QVERIFY(m_prompts.isEmpty());
+        QCOMPARE(m_main->isVisible(), !exit);
+        if (!exit)
+            QVERIFY(document().image().bytes() == resetImage());
+    }
+
+    void answers_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("fileKnown");
+        QTest::addColumn<bool>("goesAhead");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("saveDialog");
+        for (const char* what : { "exit", "new", "read" }) {
+            QTest::addRow("%s, discard", what) << what << QMessageBox::Discard << true << true << false << false;
+            QTest::addRow("%s, save to the last file", what) << what << QMessageBox::Save << true << true << true << false;
+            QTest::addRow("%s, save without a file", what) << what << QMessageBox::Save << false << false << false << true;
+            QTest::addRow("%s, cancel", what) << what << QMessageBox::Cancel << true << false << false << false;
+        }
+    }
+    void answers()
+    {
+        QFETCH(QString, action);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, fileKnown);
+        QFETCH(bool, goesAhead);
+        QFETCH(bool, saved);
+        QFETCH(bool, saveDialog);
+        const QString last = m_dir.filePath("last.chann");
+        QVERIFY(ChannelFile::write(last, document().image().bytes()).ok);
+        const QByteArray lastBefore = readAll(last);
+        if (fileKnown)
+            document().markSaved(last);
+        addChannel(document(), 7);
+        const MemoryImage::Bytes changed = document().image().bytes();
+
+        m_answer = answer;
+        const bool exit = action == "exit";
+        bool gone = false;
+        if (action == "read") {
+            // A read that goes ahead tries the port: a missing one is reported.
+            qputenv("QV3N_COM1", "/nonexistent/qv3n-port");
+            m_main->findChild<QAction*>("Prog_read")->trigger();
+            m_main->window<Form_Comm_Read>()->findChild<QPushButton*>("Command_read")->click();
+            gone = m_prompts.size() == 2;
+        } else {
+            gone = act(exit);
+            QCOMPARE(m_prompts.size(), 1);
+        }
+        const Prompt::Message& question = m_prompts[0];
+        QVERIFY(question.text.contains(exit ? "退出程序" : action == "new" ? "新建" : "读取"));
+        QCOMPARE(question.informativeText.contains(QDir::toNativeSeparators(last)), fileKnown);
+        QCOMPARE(gone, goesAhead);
+        QCOMPARE(m_main->isVisible(), !(exit && goesAhead));
+        QCOMPARE(readAll(last), saved ? ChannelFile::format(changed) : lastBefore);
+        QCOMPARE(m_main->window<Form_save_chann>() != nullptr, saveDialog);
+        const bool replaced = action == "new" && goesAhead;
+        QVERIFY(document().image().bytes() == (replaced ? resetImage() : changed));
+        QCOMPARE(document().isModified(), !saved && !replaced);
+    }
+
+    void pendingNameCountsAsAChange()
+    {
+        addChannel(document(), 1);
+        document().markSaved(QString());
+        auto* table = m_main->window<frm_chann>();
+        table->grid()->setCurrentCell(0, frm_chann::ColName);
+        table->PlaceCellEditor();
+        QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), "ab");
+
+        m_answer = QMessageBox::Cancel;
+        QVERIFY(!m_main->close());
+        QCOMPARE(m_prompts.size(), 1);
+        QCOMPARE(int(document().image().cell(1, 10)), 12);
+    }
+
+    void loadingOverAChangeAsksFirst()
+    {
+        QVERIFY(ChannelFile::write(m_dir.filePath("other.chann"), resetImage()).ok);
+        addChannel(document(), 5);
+        const MemoryImage::Bytes changed = document().image().bytes();
+        m_main->findChild<QAction*>("File_Open")->trigger();
+        auto* dialog = m_main->window<Form_open_chann>();
+        auto* name = dialog->findChild<QLineEdit*>("Text1");
+        name->setText("other.chann");
+
+        m_answer = QMessageBox::Cancel;
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(m_prompts.size(), 1);
+        QVERIFY(m_prompts[0].text.contains("调入其他文件"));
+        QVERIFY(document().image().bytes() == changed);
+
+        m_answer = QMessageBox::Discard;
+        QTest::keyClick(name, Qt::Key_Return);
+        QTRY_VERIFY(!m_main->window<Form_open_chann>());
+        QVERIFY(document().image().bytes() == resetImage());
+    }
+
 private:
+    // Closes the program (or chooses New); true when it went ahead.
+    bool act(bool exit)
+    {
+        if (exit)
+            return m_main->close();
+        const MemoryImage::Bytes before = document().image().bytes();
+        const bool wasModified = document().isModified();
+        m_main->findChild<QAction*>("File_New")->trigger();
+        return document().image().bytes() == resetImage() && (before != resetImage() || wasModified);
+    }
+
     RadioDocument& document() const { return m_main->document(); }
     bool openOpen() const { return m_main->window<Form_open_chann>() != nullptr; }
     bool saveOpen() const { return m_main->window<Form_save_chann>() != nullptr; }
@@ -421,6 +568,8 @@ private:
     QTemporaryDir m_dir;
     MDImain* m_main = nullptr;
     QStringList m_messages;
+    QList<Prompt::Message> m_prompts;
+    QMessageBox::StandardButton m_answer = QMessageBox::Discard;
 };
 
 QTEST_MAIN(TestChannelFileDialog)

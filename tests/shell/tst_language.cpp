@@ -6,7 +6,6 @@
 #include "shell/Form_type.h"
 #include "shell/MDImain.h"
 #include "ui/Prompt.h"
-#include "shell/frmAbout.h"
 
 #include "support/DocumentPoke.h"
 #include "MemoryMap.h"
@@ -18,7 +17,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 
@@ -153,20 +151,6 @@ private slots:
         QCOMPARE(caption(), chinese);
         m_main->findChild<QAction*>("Language_eng")->trigger();
         QCOMPARE(caption(), english);
-    }
-
-    void choosingEnglishTwiceReloadsTwice()
-    {
-        m_main->findChild<QAction*>("Menu_About")->trigger();
-        auto* first = m_main->window<frmAbout>();
-        m_main->findChild<QAction*>("Language_eng")->trigger();
-        auto* second = m_main->window<frmAbout>();
-        m_main->findChild<QAction*>("Language_eng")->trigger();
-        auto* third = m_main->window<frmAbout>();
-        QVERIFY(first && second && third);
-        QVERIFY(first != second && second != third);
-        QCOMPARE(third->findChild<QPushButton*>("cmdOK")->text(), QStringLiteral("Confirm"));
-        QCOMPARE(third->findChild<QLabel*>("lblVersion")->text().left(6), QStringLiteral("Ver2.0"));
     }
 
     void messagesAfterASwitchUseTheNewLanguage()

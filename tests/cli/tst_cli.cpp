@@ -336,9 +336,7 @@ private slots:
 
     void versionMismatchWritesNothing()
     {
-        VirtualRadio::Options options;
-        options.version = 1;
-        Radio radio(options, VirtualRadio::demoMemory(1));
+        Radio radio({ .version = 1 }, VirtualRadio::demoMemory(1));
         QVERIFY(radio.ok);
         const MemoryImage before = radio.radio.memory();
         const QString file = m_dir.writeImage(QStringLiteral("v2.chann"), VirtualRadio::demoMemory(2));
@@ -366,9 +364,7 @@ private slots:
         QFETCH(QString, verb);
         QFETCH(Fault, fault);
         QFETCH(int, handshakes);
-        VirtualRadio::Options options;
-        options.fault = fault;
-        options.faultBlock = 100;
+        VirtualRadio::Options options { .fault = fault, .faultBlock = 100 };
         // A pulled cable is reopened by the retries: through a link that goes
         // with the radio, never the freed terminal that another test may get.
         if (fault == Fault::HangUp)
@@ -414,10 +410,8 @@ private slots:
         QFETCH(bool, fileChanged);
         QFETCH(int, status);
         QFETCH(QString, message);
-        VirtualRadio::Options options;
-        options.version = radioVersion;
         const MemoryImage memory = withPatternedSpareBlocks(VirtualRadio::demoMemory(radioVersion), 3);
-        Radio radio(options, memory);
+        Radio radio({ .version = radioVersion }, memory);
         QVERIFY2(radio.ok, qPrintable(radio.error));
         MemoryImage image = memory;
         image.fillBlock(254, 0x12);
@@ -449,10 +443,7 @@ private slots:
         QFETCH(Fault, fault);
         QFETCH(int, status);
         QFETCH(QString, message);
-        VirtualRadio::Options options;
-        options.fault = fault;
-        options.faultBlock = 5;
-        Radio radio(options);
+        Radio radio({ .fault = fault, .faultBlock = 5 });
         QVERIFY(radio.ok);
         MemoryImage image = factoryImage();
         for (int channel = 1; channel <= 6; ++channel)

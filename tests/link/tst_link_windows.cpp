@@ -126,9 +126,7 @@ private slots:
 
     void readFromTheMenu()
     {
-        VirtualRadio::Options options;
-        options.version = 1;
-        VirtualRadio radio(options);
+        VirtualRadio radio({ .version = 1 });
         QVERIFY(radio.start(nullptr));
         qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
         document().markSaved(QStringLiteral("earlier.chann"));
@@ -356,9 +354,7 @@ private slots:
     void versionMismatchClosesTheWindow()
     {
         QFETCH(bool, yes);
-        VirtualRadio::Options options;
-        options.version = 1;
-        VirtualRadio radio(options);
+        VirtualRadio radio({ .version = 1 });
         QVERIFY(radio.start(nullptr));
         qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
         m_answer = yes ? QMessageBox::Yes : QMessageBox::No;
@@ -386,9 +382,7 @@ private slots:
         QFETCH(int, radioVersion);
         QFETCH(QString, message);
         applyUiLanguage(false);
-        VirtualRadio::Options options;
-        options.version = radioVersion;
-        VirtualRadio radio(options);
+        VirtualRadio radio({ .version = radioVersion });
         QVERIFY(radio.start(nullptr));
         qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
         setChannelInRange(document(), 1);

@@ -1,5 +1,7 @@
+#include "Checks.h"
 #include "Codecs.h"
 #include "MemoryMap.h"
+#include "RadioData.h"
 #include "RadioDocument.h"
 #include "Settings.h"
 
@@ -9,10 +11,36 @@
 
 using namespace MemoryMap;
 
+namespace {
+
+MemoryImage g_image;
+
+void setRange(int low, int high)
+{
+    g_image.setCell(kRangeBlock, 0, quint8((low % 10) * 16));
+    g_image.setCell(kRangeBlock, 1, quint8((low / 100) * 16 + (low / 10) % 10));
+    g_image.setCell(kRangeBlock, 2, quint8((high % 10) * 16));
+    g_image.setCell(kRangeBlock, 3, quint8((high / 100) * 16 + (high / 10) % 10));
+}
+
+// A used channel receiving and transmitting on the given frequency field.
+void setChannel(int block, quint8 steps, quint8 unitsTenths, quint8 hundredsTens)
+{
+    for (int base : { 0, 4 }) {
+        g_image.setCell(block, base + 1, steps);
+        g_image.setCell(block, base + 2, unitsTenths);
+        g_image.setCell(block, base + 3, hundredsTens);
+    }
+}
+
+} // namespace
+
 class TestDocument : public QObject
 {
     Q_OBJECT
 private slots:
+    void init() { g_image = factoryImage(); }
+
     void rangeLimitsIgnoreTheLowNibbles()
     {
         MemoryImage image;
@@ -97,6 +125,71 @@ private slots:
                  Settings::freqText(document.data(), Settings::kVfoRxFreq));
         QVERIFY(!document.isModified());
         QCOMPARE(document.fileName(), QStringLiteral("odd.chann"));
+    }
+
+    // The checks before a write.
+    // The lowest channel in use outside the range; whole MHz count, the fraction not.
+    void findsTheLowestChannelOutOfRange()
+    {
+        setChannel(4, 0x0F, 0x09, 0x47);   // 470.99375, inside
+        setChannel(3, 0x00, 0x50, 0x44);   // 445, inside
+        setChannel(2, 0x10, 0x00, 0x39);   // step byte 16 or more: not in use
+        QCOMPARE(FindChannelOutOfRange(g_image), 0);
+        setChannel(90, 0x00, 0x00, 0x39);  // 390
+        setChannel(12, 0x00, 0x10, 0x47);  // 471.0
+        QCOMPARE(FindChannelOutOfRange(g_image), 12);
+        for (int c = 5; c <= 7; ++c)       // receive only
+            g_image.setCell(3, c, 0xFF);
+        QCOMPARE(FindChannelOutOfRange(g_image), 3);
+    }
+
+    void checksTheFrequencyMode()
+    {
+        QCOMPARE(CheckVfoInRange(g_image), 0);    // reset: 462 MHz in 400..470
+        setRange(430, 440);
+        QCOMPARE(CheckVfoInRange(g_image), 1);
+        setRange(462, 462);
+        QCOMPARE(CheckVfoInRange(g_image), 0);
+        g_image.setCell(kVfoBlock, 7, 0xFF);
+        QCOMPARE(CheckVfoInRange(g_image), 1);
+    }
+
+    void priorityChannel_data()
+    {
+        QTest::addColumn<int>("priority");
+        QTest::addColumn<bool>("channelUsed");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("none") << 0 << false << 0;
+        QTest::newRow("empty channel") << 5 << false << 0;
+        QTest::newRow("used channel") << 5 << true << 5;
+        QTest::newRow("above 128 kept") << 200 << false << 200;
+    }
+    void priorityChannel()
+    {
+        QFETCH(int, priority);
+        QFETCH(bool, channelUsed);
+        QFETCH(int, expected);
+        g_image.setCell(kSettingsBlock, kPriorityChannelCell, quint8(priority));
+        if (channelUsed)
+            setChannel(5, 0, 0x50, 0x44);
+        CheckPriorityChannel(g_image);
+        QCOMPARE(int(g_image.cell(kSettingsBlock, kPriorityChannelCell)), expected);
+    }
+
+    void startChannelIsTheFirstUsed()
+    {
+        g_image.setCell(kSettingsBlock, kScanFlagsCell, 0xFF);
+        g_image.setCell(kSettingsBlock, kStartChannelCell, 0x33);
+        SelectFirstUsedChannel(g_image, 2);
+        QCOMPARE(g_image.cell(kSettingsBlock, kScanFlagsCell), quint8(0xF8));
+        QCOMPARE(g_image.cell(kSettingsBlock, kStartChannelCell), quint8(0));
+
+        setChannel(40, 0x0A, 0x50, 0x44);  // step 10: used for version 2 only
+        setChannel(60, 0x03, 0x50, 0x44);
+        SelectFirstUsedChannel(g_image, 2);
+        QCOMPARE(g_image.cell(kSettingsBlock, kStartChannelCell), quint8(40));
+        SelectFirstUsedChannel(g_image, 1);
+        QCOMPARE(g_image.cell(kSettingsBlock, kStartChannelCell), quint8(60));
     }
 };
 

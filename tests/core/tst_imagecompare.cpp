@@ -4,6 +4,7 @@
 #include "ImageCompare.h"
 #include "MemoryMap.h"
 #include "Tables.h"
+#include "support/PutChannel.h"
 
 #include <QTest>
 #include <functional>
@@ -13,20 +14,9 @@ using namespace MemoryMap;
 
 namespace {
 
-void storeFrequency(MemoryImage& image, int channel, int base, qint64 hz)
-{
-    const FreqCells cells = freqCellsForHz(hz, 2);
-    image.setCell(channel, base + 1, cells.steps);
-    image.setCell(channel, base + 2, cells.unitsTenths);
-    image.setCell(channel, base + 3, cells.hundredsTens);
-}
-
 void addChannel(MemoryImage& image, int channel, qint64 hz)
 {
-    setNewChannelDefaults(image, channel);
-    storeFrequency(image, channel, kRxBase, hz);
-    storeFrequency(image, channel, kTxBase, hz);
-    image.setCell(channel, kEncodeToneCell, 0);
+    putChannel(image, channel, hz, hz, {}, {}, true, true, QString());
 }
 
 // Channel 5 on 446.0125 MHz with encode tone 88.5 Hz, named CALL.
@@ -52,7 +42,7 @@ const QList<Case>& cases()
         { "same", [](MemoryImage&) {}, {} },
         { "channel fields",
           [](MemoryImage& m) {
-              storeFrequency(m, 5, kRxBase, 446'025'000);
+              StoreFreq(m, 2, QStringLiteral("446.025"), 5, kRxBase);
               storeName(m, 5, QStringLiteral("shop"));
           },
           { "Channel 5: RX 446.01250 → 446.02500; Name CALL → SHOP" } },

@@ -356,7 +356,6 @@ private slots:
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("handshakes");
         QTest::newRow("read, silent radio") << "read" << Fault::NoReply << 4;
-        QTest::newRow("read, wrong identifier") << "read" << Fault::WrongIdentifier << 4;
         QTest::newRow("write, cable pulled at block 100") << "write" << Fault::HangUp << 1;
     }
     void radioFaultsExitWithOne()

@@ -257,9 +257,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
         QTest::newRow("port, Chinese") << true << 0 << "通讯端口打开错误，请正确设置通讯端口 ！" << "操作提示";
-        QTest::newRow("port, English")
-            << false << 0 << "Communication port is error, please setting right communication port . ！"
-            << "Operate prompt";
         QTest::newRow("channel, English")
             << false << 2 << "Channel 12that Receiving or transmitting frequency  out of frequency limitation range "
             << "Operate prompt";

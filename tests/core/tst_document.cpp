@@ -1,18 +1,138 @@
+#include "ChannelRecord.h"
+#include "Checks.h"
 #include "Codecs.h"
+#include "ImageCompare.h"
 #include "MemoryMap.h"
+#include "RadioData.h"
 #include "RadioDocument.h"
 #include "Settings.h"
+#include "Tables.h"
+#include "support/PutChannel.h"
 
 #include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
+#include <functional>
 
+using namespace ChannelRecord;
 using namespace MemoryMap;
+
+namespace {
+
+MemoryImage g_image;
+
+void setRange(int low, int high)
+{
+    g_image.setCell(kRangeBlock, 0, quint8((low % 10) * 16));
+    g_image.setCell(kRangeBlock, 1, quint8((low / 100) * 16 + (low / 10) % 10));
+    g_image.setCell(kRangeBlock, 2, quint8((high % 10) * 16));
+    g_image.setCell(kRangeBlock, 3, quint8((high / 100) * 16 + (high / 10) % 10));
+}
+
+// A used channel receiving and transmitting on the given frequency field.
+void setChannel(int block, quint8 steps, quint8 unitsTenths, quint8 hundredsTens)
+{
+    for (int base : { 0, 4 }) {
+        g_image.setCell(block, base + 1, steps);
+        g_image.setCell(block, base + 2, unitsTenths);
+        g_image.setCell(block, base + 3, hundredsTens);
+    }
+}
+
+
+void addChannel(MemoryImage& image, int channel, qint64 hz)
+{
+    putChannel(image, channel, hz, hz, {}, {}, true, true, QString());
+}
+
+// Channel 5 on 446.0125 MHz with encode tone 88.5 Hz, named CALL.
+MemoryImage baseImage()
+{
+    MemoryImage image = factoryImage();
+    addChannel(image, 5, 446'012'500);
+    image.setCell(5, kEncodeToneCell, 9);
+    storeName(image, 5, QStringLiteral("CALL"));
+    return image;
+}
+
+struct Case
+{
+    const char* name;
+    std::function<void(MemoryImage&)> change;
+    QStringList lines;
+};
+
+const QList<Case>& cases()
+{
+    static const QList<Case> all = {
+        { "same", [](MemoryImage&) {}, {} },
+        { "channel fields",
+          [](MemoryImage& m) {
+              StoreFreq(m, 2, QStringLiteral("446.025"), 5, kRxBase);
+              storeName(m, 5, QStringLiteral("shop"));
+          },
+          { "Channel 5: RX 446.01250 → 446.02500; Name CALL → SHOP" } },
+        { "receive only",
+          [](MemoryImage& m) {
+              for (int c = kEncodeToneCell; c <= kTxBase + 3; ++c)
+                  m.setCell(5, c, MemoryImage::kEmpty);
+              m.setCell(5, kDecodeToneCell, 50);
+              m.setFlag(5, kToneFlagsCell, kDecodeInvertedBit, true);
+          },
+          { "Channel 5: TX 446.01250 → none (receive only); Decode OFF → D023I; Encode 88.5 → OFF" } },
+        { "added", [](MemoryImage& m) { addChannel(m, 7, 446'087'500); },
+          { "Channel 7: added (RX 446.08750, TX 446.08750, Decode OFF, Encode OFF, Power High, Width Wide, Name (none))" } },
+        { "removed", [](MemoryImage& m) { clear(m, 5); },
+          { "Channel 5: removed (RX 446.01250, TX 446.01250, Decode OFF, Encode 88.5, Power High, Width Wide, Name CALL)" } },
+        { "off stored another way", [](MemoryImage& m) { m.setCell(5, kDecodeToneCell, 0xFF); },
+          { "Channel 5: other stored bytes: cell 0 00 → FF" } },
+        { "optional feature", [](MemoryImage& m) { m.setCell(kSettingsBlock, kSquelchCell, 3); }, { "Squelch level: 5 → 3" } },
+        { "frequency mode",
+          [](MemoryImage& m) {
+              m.setField(kVfoBlock, kPowerWidthCell, 0x03, 2);
+              m.setCell(kSettingsBlock, kOffsetFreqCell + 1, 0x50);
+          },
+          { "Frequency mode: Duplex Off → Plus; Offset 10.00000 → 15.00000" } },
+        { "range",
+          [](MemoryImage& m) {
+              m.setCell(kRangeBlock, 1, 0x42);
+              m.setCell(kRangeBlock, 3, 0x45);
+          },
+          { "Frequency range: 400 to 470 MHz → 420 to 450 MHz" } },
+        { "bits outside the range limits", [](MemoryImage& m) { m.setCell(kRangeBlock, 0, 0x05); },
+          { "Memory block 250: cell 0 00 → 05" } },
+        { "FM presets",
+          [](MemoryImage& m) {
+              m.setCell(kFmBlock, 3, 125);
+              m.setCell(kFmBlock, 14, MemoryImage::kEmpty);
+          },
+          { "FM preset 3: 87.3 → 99.5", "FM preset 14: 107.5 → (empty)" } },
+        { "memory no window shows",
+          [](MemoryImage& m) {
+              m.setCell(0, 2, 1);
+              m.setCell(kSettingsBlock, kStartChannelCell, 5);
+              m.fillBlock(200, 0);
+          },
+          { "Memory block 0: cell 2 FF → 01", "Memory block 200: 16 cells differ", "Memory block 252: cell 7 01 → 05" } },
+        { "groups in order",
+          [](MemoryImage& m) {
+              m.setCell(kFmBlock, 0, 1);
+              m.setCell(kSettingsBlock, kVoxCell, 2);
+              m.setFlag(5, kPowerWidthCell, kWideBit, false);
+          },
+          { "Channel 5: Width Wide → Narrow", "VOX level: Off → 2", "FM preset 0: 87.0 → 87.1" } },
+    };
+    return all;
+}
+
+} // namespace
 
 class TestDocument : public QObject
 {
     Q_OBJECT
 private slots:
+    void init() { g_image = factoryImage(); }
+
     void rangeLimitsIgnoreTheLowNibbles()
     {
         MemoryImage image;
@@ -97,6 +217,111 @@ private slots:
                  Settings::freqText(document.data(), Settings::kVfoRxFreq));
         QVERIFY(!document.isModified());
         QCOMPARE(document.fileName(), QStringLiteral("odd.chann"));
+    }
+
+    // The checks before a write.
+    // The lowest channel in use outside the range; whole MHz count, the fraction not.
+    void findsTheLowestChannelOutOfRange()
+    {
+        setChannel(4, 0x0F, 0x09, 0x47);   // 470.99375, inside
+        setChannel(3, 0x00, 0x50, 0x44);   // 445, inside
+        setChannel(2, 0x10, 0x00, 0x39);   // step byte 16 or more: not in use
+        QCOMPARE(FindChannelOutOfRange(g_image), 0);
+        setChannel(90, 0x00, 0x00, 0x39);  // 390
+        setChannel(12, 0x00, 0x10, 0x47);  // 471.0
+        QCOMPARE(FindChannelOutOfRange(g_image), 12);
+        for (int c = 5; c <= 7; ++c)       // receive only
+            g_image.setCell(3, c, 0xFF);
+        QCOMPARE(FindChannelOutOfRange(g_image), 3);
+    }
+
+    void checksTheFrequencyMode()
+    {
+        QCOMPARE(CheckVfoInRange(g_image), 0);    // reset: 462 MHz in 400..470
+        setRange(430, 440);
+        QCOMPARE(CheckVfoInRange(g_image), 1);
+        setRange(462, 462);
+        QCOMPARE(CheckVfoInRange(g_image), 0);
+        g_image.setCell(kVfoBlock, 7, 0xFF);
+        QCOMPARE(CheckVfoInRange(g_image), 1);
+    }
+
+    void priorityChannel_data()
+    {
+        QTest::addColumn<int>("priority");
+        QTest::addColumn<bool>("channelUsed");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("none") << 0 << false << 0;
+        QTest::newRow("empty channel") << 5 << false << 0;
+        QTest::newRow("used channel") << 5 << true << 5;
+        QTest::newRow("above 128 kept") << 200 << false << 200;
+    }
+    void priorityChannel()
+    {
+        QFETCH(int, priority);
+        QFETCH(bool, channelUsed);
+        QFETCH(int, expected);
+        g_image.setCell(kSettingsBlock, kPriorityChannelCell, quint8(priority));
+        if (channelUsed)
+            setChannel(5, 0, 0x50, 0x44);
+        CheckPriorityChannel(g_image);
+        QCOMPARE(int(g_image.cell(kSettingsBlock, kPriorityChannelCell)), expected);
+    }
+
+    void startChannelIsTheFirstUsed()
+    {
+        g_image.setCell(kSettingsBlock, kScanFlagsCell, 0xFF);
+        g_image.setCell(kSettingsBlock, kStartChannelCell, 0x33);
+        SelectFirstUsedChannel(g_image, 2);
+        QCOMPARE(g_image.cell(kSettingsBlock, kScanFlagsCell), quint8(0xF8));
+        QCOMPARE(g_image.cell(kSettingsBlock, kStartChannelCell), quint8(0));
+
+        setChannel(40, 0x0A, 0x50, 0x44);  // step 10: used for version 2 only
+        setChannel(60, 0x03, 0x50, 0x44);
+        SelectFirstUsedChannel(g_image, 2);
+        QCOMPARE(g_image.cell(kSettingsBlock, kStartChannelCell), quint8(40));
+        SelectFirstUsedChannel(g_image, 1);
+        QCOMPARE(g_image.cell(kSettingsBlock, kStartChannelCell), quint8(60));
+    }
+
+    // The comparison of two images, line by line.
+    void describesEveryDifference_data()
+    {
+        QTest::addColumn<int>("index");
+        for (qsizetype i = 0; i < cases().size(); ++i)
+            QTest::newRow(cases()[i].name) << int(i);
+    }
+    void describesEveryDifference()
+    {
+        QFETCH(int, index);
+        const Case& c = cases()[index];
+        const MemoryImage before = baseImage();
+        MemoryImage after = before;
+        c.change(after);
+        QStringList lines;
+        for (const ImageCompare::Difference& d : ImageCompare::compare(before, after, 2))
+            lines << d.text;
+        QCOMPARE(lines, c.lines);
+    }
+
+    void reportGroupsTheLinesAndNamesTheirChannel()
+    {
+        const MemoryImage before = baseImage();
+        MemoryImage after = before;
+        addChannel(after, 7, 446'087'500);
+        clear(after, 5);
+        after.setCell(kFmBlock, 0, 1);
+        const QList<ImageCompare::Difference> differences = ImageCompare::compare(before, after, 2);
+        QCOMPARE(differences.size(), 3);
+        QCOMPARE(differences[0].channel, 5);
+        QCOMPARE(differences[1].channel, 7);
+        QCOMPARE(differences[2].channel, 0);
+        const QStringList report = ImageCompare::reportText(differences).split(QLatin1Char('\n'));
+        QCOMPARE(report.value(0), QStringLiteral("Channels"));
+        QCOMPARE(report.value(3), QString());
+        QCOMPARE(report.value(4), QStringLiteral("FM presets"));
+        QCOMPARE(report.value(5), QStringLiteral("  FM preset 0: 87.0 → 87.1"));
+        QCOMPARE(ImageCompare::reportText({}), QStringLiteral("No differences.\n"));
     }
 };
 

@@ -1,12 +1,10 @@
 #include "fm/Form_Edit_Test.h"
-#include "shell/MDImain.h"
 #include "ui/Prompt.h"
 
 #include "support/ChannelGrid.h"
 #include "Language.h"
 #include "MemoryMap.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -141,23 +139,6 @@ private slots:
         QTest::keyClicks(m_text, QStringLiteral("101"));
         m_window->findChild<QPushButton*>(QStringLiteral("Command_Close"))->click();
         QCOMPARE(int(m_document->image().cell(kFmBlock, 3)), 140);
-    }
-
-    void openedFromTheMenuInChinese()
-    {
-        MDImain main;
-        main.start();
-        main.findChild<QAction*>(QStringLiteral("Test_edit"))->trigger();
-        auto* window = main.window<Form_Edit_Test>();
-        QVERIFY(window);
-        window->grid()->setCurrentCell(0, Form_Edit_Test::ColFrequency);
-        window->OpenFmEditor();
-        auto* text = window->findChild<QLineEdit*>(QStringLiteral("Text_Edit"));
-        QTest::keyClicks(text, QStringLiteral("120"));
-        QTest::keyClick(text, Qt::Key_Return);
-        QCOMPARE(m_messages, QStringList{ "收音机频率超出范围 ！" });
-        window->findChild<QPushButton*>(QStringLiteral("Command_Close"))->click();
-        QTRY_VERIFY(!main.window<Form_Edit_Test>());
     }
 
 private:

@@ -13,37 +13,21 @@ private slots:
         QCOMPARE(Frames::handshake(), QByteArray::fromHex("50524F4752414D02"));
     }
 
-    void readRequests_data()
+    void blockFrames_data()
     {
         QTest::addColumn<int>("block");
-        QTest::addColumn<QByteArray>("frame");
-        QTest::newRow("block 0 carries the acknowledge") << 0 << QByteArray::fromHex("0652000010");
-        QTest::newRow("block 1") << 1 << QByteArray::fromHex("52001010");
-        QTest::newRow("block 16") << 16 << QByteArray::fromHex("52010010");
-        QTest::newRow("block 253") << 253 << QByteArray::fromHex("520FD010");
-        QTest::newRow("block 254") << 254 << QByteArray::fromHex("520FE010");
+        QTest::addColumn<QByteArray>("address");
+        QTest::newRow("block 0 carries the acknowledge") << 0 << QByteArray::fromHex("000010");
+        QTest::newRow("block 1") << 1 << QByteArray::fromHex("001010");
+        QTest::newRow("block 16") << 16 << QByteArray::fromHex("010010");
+        QTest::newRow("block 253") << 253 << QByteArray::fromHex("0FD010");
+        QTest::newRow("block 254") << 254 << QByteArray::fromHex("0FE010");
     }
-    void readRequests()
+    void blockFrames()
     {
         QFETCH(int, block);
-        QFETCH(QByteArray, frame);
-        QCOMPARE(Frames::readRequest(block).toHex(' '), frame.toHex(' '));
-    }
-
-    void writeFrames_data()
-    {
-        QTest::addColumn<int>("block");
-        QTest::addColumn<QByteArray>("header");
-        QTest::newRow("block 0 carries the acknowledge") << 0 << QByteArray::fromHex("0657000010");
-        QTest::newRow("block 1") << 1 << QByteArray::fromHex("57001010");
-        QTest::newRow("block 16") << 16 << QByteArray::fromHex("57010010");
-        QTest::newRow("block 253") << 253 << QByteArray::fromHex("570FD010");
-        QTest::newRow("block 254") << 254 << QByteArray::fromHex("570FE010");
-    }
-    void writeFrames()
-    {
-        QFETCH(int, block);
-        QFETCH(QByteArray, header);
+        QFETCH(QByteArray, address);
+        const QByteArray ack = block == 0 ? QByteArray("\x06") : QByteArray();
         MemoryImage image;
         QByteArray data;
         for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c) {
@@ -51,7 +35,8 @@ private slots:
             image.setCell(block, c, value);
             data.append(char(value));
         }
-        QCOMPARE(Frames::writeFrame(image, block).toHex(' '), (header + data).toHex(' '));
+        QCOMPARE(Frames::readRequest(block).toHex(' '), (ack + 'R' + address).toHex(' '));
+        QCOMPARE(Frames::writeFrame(image, block).toHex(' '), (ack + 'W' + address + data).toHex(' '));
     }
 
     void identification_data()

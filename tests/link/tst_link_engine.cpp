@@ -4,18 +4,25 @@
 
 #include "Backups.h"
 #include "LinkSequence.h"
+#include "PortNames.h"
 #include "VirtualRadio.h"
 #include "support/LinkTest.h"
 
 #include "MemoryMap.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+
+#include <fcntl.h>
+#include <memory>
+#include <termios.h>
+#include <unistd.h>
 
 using namespace MemoryMap;
 using Kind = LinkNotice::Kind;
@@ -170,6 +177,98 @@ struct SequenceSession : Radio
     LinkSequence::Outcome outcome() const { return finished.at(0).at(0).value<LinkSequence::Outcome>(); }
 };
 
+
+const QByteArray kHandshake("PROGRAM\x02", 8);
+const QByteArray kIdentification("T6815\0\0\x02\0", 9);   // version 2, no offset
+
+// The program's end of the line: plain POSIX reads and writes on the slave.
+class Port
+{
+public:
+    explicit Port(const QString& path)
+    {
+        m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        termios settings {};
+        if (m_fd >= 0 && tcgetattr(m_fd, &settings) == 0) {
+            cfmakeraw(&settings);
+            tcsetattr(m_fd, TCSANOW, &settings);
+        }
+    }
+    ~Port()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    bool isOpen() const { return m_fd >= 0; }
+
+    void write(const QByteArray& bytes)
+    {
+        QVERIFY(::write(m_fd, bytes.constData(), size_t(bytes.size())) == bytes.size());
+    }
+
+    // Everything that has arrived so far.
+    const QByteArray& received()
+    {
+        char buffer[256];
+        ssize_t n;
+        while ((n = ::read(m_fd, buffer, sizeof buffer)) > 0)
+            m_received.append(buffer, n);
+        return m_received;
+    }
+    QByteArray take()
+    {
+        const QByteArray bytes = received();
+        m_received.clear();
+        return bytes;
+    }
+
+private:
+    int m_fd = -1;
+    QByteArray m_received;
+};
+
+QByteArray readRequest(int block)
+{
+    return QByteArray("\x06R", 2) + char(block / 16) + char(block % 16 * 16) + '\x10';
+}
+
+QByteArray writeFrame(int block, const QByteArray& data)
+{
+    return QByteArray("W", 1) + char(block / 16) + char(block % 16 * 16) + '\x10' + data;
+}
+
+// A virtual radio and the program's end of its line, for looking at what the
+// radio sends.
+struct LineProbe
+{
+    std::unique_ptr<VirtualRadio> radio;
+    std::unique_ptr<Port> port;
+
+    bool open(const VirtualRadio::Options& options)
+    {
+        port.reset();
+        radio = std::make_unique<VirtualRadio>(options);
+        QString error;
+        if (!radio->start(&error)) {
+            qWarning() << error;
+            return false;
+        }
+        port = std::make_unique<Port>(radio->portPath());
+        return port->isOpen();
+    }
+
+    // Sends bytes and then a handshake, and returns what arrived since the last
+    // exchange up to the handshake's identification, which marks the end of the
+    // answer and leaves a fresh session for the next exchange.
+    QByteArray exchange(const QByteArray& bytes)
+    {
+        port->write(bytes + kHandshake);
+        if (!QTest::qWaitFor([&] { return port->received().endsWith(kIdentification); }, 30000))
+            return "(no identification)";
+        return port->take().chopped(kIdentification.size());
+    }
+};
+
 } // namespace
 
 class TestLinkEngine : public QObject
@@ -182,22 +281,16 @@ private slots:
     void readIsByteExact_data()
     {
         QTest::addColumn<VirtualRadio::Options>("options");
-        QTest::addColumn<int>("expectedVersion");
-        QTest::newRow("version 2") << VirtualRadio::Options { .version = 2 } << 2;
-        QTest::newRow("version 1, identifier at 1") << VirtualRadio::Options { .version = 1, .identifierOffset = 1 } << 1;
-        QTest::newRow("version 1, identifier at 2: version byte beyond the nine")
-            << VirtualRadio::Options { .version = 1, .identifierOffset = 2 } << 2;
-        QTest::newRow("paced, identifier after a 4-byte prefix")
-            << VirtualRadio::Options { .identifierOffset = 4, .pace = true } << 2;
+        QTest::newRow("unpaced") << VirtualRadio::Options {};
+        QTest::newRow("paced, identifier after a 4-byte prefix") << VirtualRadio::Options { .identifierOffset = 4, .pace = true };
         QTest::newRow("paced, four noise bytes before the identification")
-            << VirtualRadio::Options { .pace = true, .fault = Fault::NoiseBeforeIdentification, .noiseBytes = 4 } << 2;
+            << VirtualRadio::Options { .pace = true, .fault = Fault::NoiseBeforeIdentification, .noiseBytes = 4 };
         QTest::newRow("paced, two noise bytes after block 5's reply")
-            << VirtualRadio::Options { .pace = true, .fault = Fault::NoiseAfterBlock, .faultBlock = 5 } << 2;
+            << VirtualRadio::Options { .pace = true, .fault = Fault::NoiseAfterBlock, .faultBlock = 5 };
     }
     void readIsByteExact()
     {
         QFETCH(VirtualRadio::Options, options);
-        QFETCH(int, expectedVersion);
         LinkTimings timings = patientTimings();
         if (options.pace)
             timings.sendDelayMs = LinkTimings().sendDelayMs;
@@ -217,7 +310,7 @@ private slots:
         QCOMPARE(finished.at(0).at(0).value<Outcome>(), Outcome::Completed);
         QCOMPARE(engine.retryCount(), LinkEngine::kAttempts - 1);
         QVERIFY(sameBlocks(engine.readImage(), memory, 0, kReadBlockCount - 1));
-        QCOMPARE(engine.radioVersion(), expectedVersion);
+        QCOMPARE(engine.radioVersion(), 2);
         QCOMPARE(identified.size(), 1);
         QVERIFY(host.notices.isEmpty());
         QVERIFY(!linkBusy());
@@ -570,6 +663,75 @@ private slots:
         for (const QString& name : folder.entryList(QDir::Files, QDir::Name))
             kept << folder.filePath(name);
         QCOMPARE(kept, saved.mid(1));
+    }
+
+    // Which device each COM name stands for.
+    void usbAdaptersComeFirstThenByName_data()
+    {
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("numbered");
+        QTest::newRow("linux") << QStringList{ "/dev/ttyS1", "/dev/ttyUSB1", "/dev/ttyS0", "/dev/ttyACM0", "/dev/ttyUSB0" }
+                               << QStringList{ "/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyS0", "/dev/ttyS1" };
+        QTest::newRow("numbers by value") << QStringList{ "/dev/ttyS10", "/dev/ttyS2", "/dev/ttyUSB10", "/dev/ttyUSB9" }
+                                          << QStringList{ "/dev/ttyUSB9", "/dev/ttyUSB10", "/dev/ttyS2", "/dev/ttyS10" };
+        QTest::newRow("macos") << QStringList{ "/dev/cu.Bluetooth-Incoming-Port", "/dev/cu.usbserial-A1", "/dev/cu.usbmodem3" }
+                               << QStringList{ "/dev/cu.usbmodem3", "/dev/cu.usbserial-A1", "/dev/cu.Bluetooth-Incoming-Port" };
+    }
+    void usbAdaptersComeFirstThenByName()
+    {
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, numbered);
+        QCOMPARE(PortNames::ordered(present), numbered);
+    }
+
+    void environmentNamesAPort()
+    {
+        qputenv("QV3N_COM3", "/tmp/my-radio");
+        QCOMPARE(PortNames::deviceFor(3), QStringLiteral("/tmp/my-radio"));
+        qunsetenv("QV3N_COM3");
+        const QStringList present = PortNames::presentDevices();
+        QCOMPARE(PortNames::deviceFor(3), present.value(2));
+        QCOMPARE(PortNames::deviceFor(present.size() + 1), QString());
+    }
+
+    // The link tests would pass on a radio whose tolerated faults did nothing,
+    // or that took frames without a handshake: here each is seen on the line.
+    void faultsShowOnTheLine_data()
+    {
+        QTest::addColumn<VirtualRadio::Options>("options");
+        QTest::addColumn<QByteArray>("sent");       // between two handshakes
+        QTest::addColumn<int>("replySize");
+        QTest::addColumn<QByteArray>("replyStart");
+        const QByteArray block5(16, '\x55');
+        QTest::newRow("noise before the identification")
+            << VirtualRadio::Options { .fault = Fault::NoiseBeforeIdentification, .noiseBytes = 4 } << QByteArray() << 4
+            << QByteArray();
+        QTest::newRow("noise after a read reply") << VirtualRadio::Options { .fault = Fault::NoiseAfterBlock, .faultBlock = 5 }
+                                                  << readRequest(5) << 21 + 2 << QByteArray("\x06W\x00\x50\x10", 5) + block5;
+        QTest::newRow("double acknowledge") << VirtualRadio::Options { .fault = Fault::DoubleAck, .faultBlock = 5 }
+                                            << writeFrame(5, block5) << 2 << QByteArray("\x06\x06");
+        QTest::newRow("noise after an acknowledge")
+            << VirtualRadio::Options { .fault = Fault::NoiseAfterBlock, .faultBlock = 5 } << writeFrame(5, block5)
+            << 1 + 2 << QByteArray("\x06");
+        QTest::newRow("no frame after the end byte") << VirtualRadio::Options {}
+                                                     << "E" + writeFrame(5, QByteArray(16, '\0')) << 0 << QByteArray();
+    }
+    void faultsShowOnTheLine()
+    {
+        QFETCH(VirtualRadio::Options, options);
+        QFETCH(QByteArray, sent);
+        QFETCH(int, replySize);
+        QFETCH(QByteArray, replyStart);
+        LineProbe probe;
+        QVERIFY(probe.open(options));
+        MemoryImage memory;
+        memory.fillBlock(5, 0x55);
+        probe.radio->setMemory(memory);
+        probe.exchange({});
+        const QByteArray reply = probe.exchange(sent + (sent.startsWith('\x06') ? "\x06" : ""));
+        QCOMPARE(reply.size(), replySize);
+        QVERIFY2(reply.startsWith(replyStart), reply.toHex(' ').constData());
+        QCOMPARE(probe.radio->memory(), memory);
     }
 };
 

@@ -1,5 +1,5 @@
-// The read and write windows, opened from the main window's menus and driven
-// through their buttons, against the virtual radio on a pseudo-terminal.
+// The read, write and port windows, opened from the main window's menus and
+// driven through their buttons, against the virtual radio on a pseudo-terminal.
 
 #include "channels/frm_chann.h"
 #include "files/CompareWindow.h"
@@ -7,6 +7,7 @@
 #include "link/Form_Comm_Compare.h"
 #include "link/Form_Comm_Read.h"
 #include "link/Form_Comm_Write.h"
+#include "shell/Form_setup.h"
 #include "shell/MDImain.h"
 #include "ui/Prompt.h"
 
@@ -17,6 +18,7 @@
 #include "support/DocumentPoke.h"
 #include "Language.h"
 #include "MemoryMap.h"
+#include "PortNames.h"
 #include "VirtualRadio.h"
 #include "support/LinkTest.h"
 
@@ -29,6 +31,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSerialPort>
 #include <QSettings>
 #include <QSignalSpy>
@@ -66,7 +69,8 @@ private slots:
     void init()
     {
         LinkWindow::overrideTimings(patientTimings());
-        qunsetenv("QV3N_COM1");
+        for (int n = 1; n <= Form_setup::kPorts; ++n)
+            qunsetenv(QByteArray("QV3N_COM") + QByteArray::number(n));
         m_main = new MDImain;
         m_main->start();
         m_messages.clear();
@@ -87,44 +91,28 @@ private slots:
         applyUiLanguage(true);
     }
 
-    // Captions in both languages are checked with the language switch.
-    void oneWindowEachAndCancelClosesIt_data()
-    {
-        QTest::addColumn<QString>("menuItem");
-        QTest::newRow("read") << "Prog_read";
-        QTest::newRow("write") << "Prog_write";
-    }
-    void oneWindowEachAndCancelClosesIt()
-    {
-        QFETCH(QString, menuItem);
-        m_main->findChild<QAction*>(menuItem)->trigger();
-        auto* window = qobject_cast<LinkWindow*>(m_main->mdiArea()->activeSubWindow()->widget());
-        QVERIFY(window);
-        m_main->findChild<QAction*>(menuItem)->trigger();
-        QCOMPARE(m_main->mdiArea()->subWindowList().size(), 2);
-        window->findChild<QPushButton*>("Command_Cancel")->click();
-        QTRY_VERIFY(!m_main->window<Form_Comm_Read>() && !m_main->window<Form_Comm_Write>());
-        QVERIFY(m_messages.isEmpty());
-    }
-
-    void shortcutsOpenTheWindowsOverAnActiveChild()
+    // Ctrl+W and Ctrl+R open the windows over an active child, one of each
+    // however often asked; Cancel closes them.
+    void oneWindowEachByShortcutAndCancelClosesIt()
     {
         m_main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_main));
         QVERIFY(m_main->mdiArea()->activeSubWindow());
-        QTest::keyClick(m_main, Qt::Key_W, Qt::ControlModifier);
-        QVERIFY(m_main->window<Form_Comm_Write>());
-        QVERIFY(m_main->window<frm_chann>());
-        QTest::keyClick(m_main, Qt::Key_R, Qt::ControlModifier);
-        QVERIFY(m_main->window<Form_Comm_Read>());
-        QVERIFY(m_main->window<Form_Comm_Write>());
+        for (int twice = 0; twice < 2; ++twice) {
+            QTest::keyClick(m_main, Qt::Key_W, Qt::ControlModifier);
+            QTest::keyClick(m_main, Qt::Key_R, Qt::ControlModifier);
+        }
+        QCOMPARE(m_main->mdiArea()->subWindowList().size(), 3);
+        QVERIFY(m_main->window<frm_chann>() && m_main->window<Form_Comm_Write>());
+        m_main->window<Form_Comm_Read>()->findChild<QPushButton*>("Command_Cancel")->click();
+        m_main->window<Form_Comm_Write>()->findChild<QPushButton*>("Command_Cancel")->click();
+        QTRY_VERIFY(!m_main->window<Form_Comm_Read>() && !m_main->window<Form_Comm_Write>());
+        QVERIFY(m_messages.isEmpty());
     }
 
     void readFromTheMenu()
     {
-        VirtualRadio::Options options;
-        options.version = 1;
-        VirtualRadio radio(options);
+        VirtualRadio radio({ .version = 1 });
         QVERIFY(radio.start(nullptr));
         qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
         document().markSaved(QStringLiteral("earlier.chann"));
@@ -269,11 +257,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
         QTest::newRow("port, Chinese") << true << 0 << "通讯端口打开错误，请正确设置通讯端口 ！" << "操作提示";
-        QTest::newRow("port, English")
-            << false << 0 << "Communication port is error, please setting right communication port . ！"
-            << "Operate prompt";
-        QTest::newRow("frequency mode, Chinese") << true << 1 << "频率模式下的接收或发射频率超出频率限制范围" << "操作提示";
-        QTest::newRow("channel, Chinese") << true << 2 << "信道 12 中的接收或发射频率超出频率限制范围" << "操作提示";
         QTest::newRow("channel, English")
             << false << 2 << "Channel 12that Receiving or transmitting frequency  out of frequency limitation range "
             << "Operate prompt";
@@ -354,9 +337,7 @@ private slots:
     void versionMismatchClosesTheWindow()
     {
         QFETCH(bool, yes);
-        VirtualRadio::Options options;
-        options.version = 1;
-        VirtualRadio radio(options);
+        VirtualRadio radio({ .version = 1 });
         QVERIFY(radio.start(nullptr));
         qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
         m_answer = yes ? QMessageBox::Yes : QMessageBox::No;
@@ -384,9 +365,7 @@ private slots:
         QFETCH(int, radioVersion);
         QFETCH(QString, message);
         applyUiLanguage(false);
-        VirtualRadio::Options options;
-        options.version = radioVersion;
-        VirtualRadio radio(options);
+        VirtualRadio radio({ .version = radioVersion });
         QVERIFY(radio.start(nullptr));
         qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
         setChannelInRange(document(), 1);
@@ -426,8 +405,88 @@ private slots:
         QCOMPARE(document().image().cell(1, 12), 255);
     }
 
+
+    // The port dialog: which COM the link opens next, and what it stands for.
+    void opensOnThePortInUse()
+    {
+        m_main->port().setCommPortNumber(3);
+        qputenv("QV3N_COM2", "/tmp/qv3n-radio");
+        auto* dialog = openPortDialog();
+        for (int n = 1; n <= Form_setup::kPorts; ++n) {
+            auto* option = dialog->findChild<QRadioButton*>(QStringLiteral("Option%1").arg(n));
+            QCOMPARE(option->text(), QStringLiteral("COM%1").arg(n));
+            QCOMPARE(option->isChecked(), n == 3);
+        }
+        QCOMPARE(dialog->findChild<QLabel*>("Label_device2")->text(), QStringLiteral("/tmp/qv3n-radio"));
+        const QString eighth = PortNames::deviceFor(8);
+        QCOMPARE(dialog->findChild<QLabel*>("Label_device8")->text(),
+                 eighth.isEmpty() ? QStringLiteral("（无设备）") : eighth);
+    }
+
+    void confirmAndCancel_data()
+    {
+        QTest::addColumn<bool>("portError");
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<bool>("staysOpen");
+        QTest::newRow("confirm COM5") << false << true << 5 << false;
+        QTest::newRow("confirm after a failed open") << true << true << 5 << true;
+        QTest::newRow("cancel keeps COM1") << false << false << 1 << false;
+        QTest::newRow("cancel after a failed open") << true << false << 1 << false;
+    }
+    void confirmAndCancel()
+    {
+        QFETCH(bool, portError);
+        QFETCH(bool, confirm);
+        QFETCH(int, port);
+        QFETCH(bool, staysOpen);
+        m_main->port().PortError = portError;
+        QPointer<Form_setup> dialog = openPortDialog();
+        QTest::mouseClick(dialog->findChild<QRadioButton*>("Option5"), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(confirm ? "Command_ok" : "Command1"), Qt::LeftButton);
+        QCOMPARE(m_main->port().CommPortNumber(), port);
+        QCOMPARE(m_main->panelText(3), QStringLiteral("COM%1").arg(port));
+        if (staysOpen) {
+            QTest::qWait(0);   // a close would be carried out here
+            QVERIFY(dialog && m_main->window<Form_setup>());
+            QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        }
+        QTRY_VERIFY(!dialog);
+        QVERIFY(!m_main->window<Form_setup>());
+    }
+
+    void theNextReadOpensTheChosenPort()
+    {
+        VirtualRadio radio({});
+        QVERIFY(radio.start(nullptr));
+        qputenv("QV3N_COM1", "/nonexistent/qv3n-port");
+        qputenv("QV3N_COM5", radio.portPath().toLocal8Bit());
+        m_main->findChild<QAction*>("Prog_read")->trigger();
+        auto* read = m_main->window<Form_Comm_Read>();
+        read->findChild<QPushButton*>("Command_read")->click();
+        QVERIFY(m_main->port().PortError);
+        QCOMPARE(m_messages.size(), 1);
+
+        QPointer<Form_setup> dialog = openPortDialog();
+        dialog->findChild<QRadioButton*>("Option5")->click();
+        dialog->findChild<QPushButton*>("Command_ok")->click();
+        dialog->findChild<QPushButton*>("Command1")->click();
+        QTRY_VERIFY(!dialog);
+
+        QSignalSpy finished(read->engine(), &LinkEngine::finished);
+        read->findChild<QPushButton*>("Command_read")->click();
+        QVERIFY(!m_main->port().PortError);
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::Completed);
+    }
+
 private:
     RadioDocument& document() const { return m_main->document(); }
+    Form_setup* openPortDialog()
+    {
+        m_main->findChild<QAction*>("proc_setup")->trigger();
+        return m_main->window<Form_setup>();
+    }
 
     QTemporaryDir m_settings;
     MDImain* m_main = nullptr;

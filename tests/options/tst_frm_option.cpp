@@ -353,69 +353,33 @@ private slots:
         QCOMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), storedOffset);
     }
 
-    void receiveBoxOnLeaving_data()
+    // Keys refused while typing are told at once; a box refused whole is
+    // emptied, and nothing is stored.
+    void keysWhileTyping_data()
     {
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("upper limit itself") << "470" << "462.00625" << true;
-        QTest::newRow("below the range") << "399.99" << "462.00625" << true;
-        QTest::newRow("just below the upper limit") << "469.99375" << "469.99375" << false;
-        QTest::newRow("lower limit") << "400" << "400.00000" << false;
-        QTest::newRow("between two steps") << "446.010" << "446.00625" << false;
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("receive: a point first, then a letter") << "Text_RX_Freq" << ".44a" << "44" << QStringList{ kRxMessage };
+        QTest::newRow("receive: a tenth character") << "Text_RX_Freq" << "446.006255" << "" << QStringList{ kRxMessage };
+        QTest::newRow("offset: a point first") << "Text_Offset_Freq" << ".7" << "7" << QStringList{};
+        QTest::newRow("offset: 70 MHz") << "Text_Offset_Freq" << ".70" << "" << QStringList{ kOffsetMessage };
     }
-    void receiveBoxOnLeaving()
+    void keysWhileTyping()
     {
+        QFETCH(QString, name);
         QFETCH(QString, typed);
-        QFETCH(QString, stored);
-        QFETCH(bool, refused);
+        QFETCH(QString, text);
+        QFETCH(QStringList, messages);
         open();
-        typeAndLeave("Text_RX_Freq", typed);
-        QCOMPARE(freq(kVfoBlock, 0), stored);
-        QCOMPARE(m_messages, refused ? QStringList{ kRxMessage } : QStringList{});
-        if (refused) {
-            QVERIFY(box("Text_RX_Freq")->text().isEmpty());
-            QVERIFY(box("Text_RX_Freq")->hasFocus());
-        } else {
-            QCOMPARE(box("Text_RX_Freq")->text(), stored);
-            QCOMPARE(freq(kVfoBlock, 4), stored);   // direction off
-        }
-    }
-
-    void receiveKeyRules()
-    {
-        open();
-        auto* rx = box("Text_RX_Freq");
-        rx->setFocus();
-        rx->clear();
-        QTest::keyClick(rx, Qt::Key_Period);
-        QCOMPARE(rx->text(), QString());
-        QTest::keyClicks(rx, "44");
-        QTest::keyClick(rx, Qt::Key_A);
-        QCOMPARE(rx->text(), QStringLiteral("44"));
-        QCOMPARE(m_messages, QStringList{ kRxMessage });
-        QTest::keyClicks(rx, "6.0062");
-        QCOMPARE(rx->text(), QStringLiteral("446.0062"));
-        QTest::keyClicks(rx, "55");   // a tenth character
-        QCOMPARE(m_messages, (QStringList{ kRxMessage, kRxMessage }));
-        QVERIFY(rx->text().isEmpty());
+        box(name)->setFocus();
+        box(name)->clear();
+        QTest::keyClicks(box(name), typed);
+        QCOMPARE(box(name)->text(), text);
+        QCOMPARE(m_messages, messages);
         QCOMPARE(freq(kVfoBlock, 0), QStringLiteral("462.00625"));
-    }
-
-    void offsetKeyRules()
-    {
-        open();
-        auto* offset = box("Text_Offset_Freq");
-        offset->setFocus();
-        offset->clear();
-        QTest::keyClick(offset, Qt::Key_Period);
-        QTest::keyClick(offset, Qt::Key_7);
-        QCOMPARE(offset->text(), QStringLiteral("7"));
-        QVERIFY(m_messages.isEmpty());
-        QTest::keyClick(offset, Qt::Key_0);
-        QCOMPARE(m_messages, QStringList{ kOffsetMessage });
-        QVERIFY(offset->text().isEmpty());
-        QCOMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), QStringLiteral("10.00000"));   // never stored
+        QCOMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), QStringLiteral("10.00000"));
     }
 
     void rangeBoxes_data()
@@ -539,36 +503,47 @@ private slots:
         QCOMPARE(m_messages, (QStringList{ kRxMessage, kRxMessage }));
     }
 
-    // A value typed into a box is handled as on leaving the box when the
-    // window closes or another window is activated.
-    void typedValueOnLeavingTheWindow_data()
+    // A value typed into a box is handled on leaving it by Tab, or when the
+    // window closes or another window is activated. A refused receive
+    // frequency empties the box and keeps the focus there.
+    void typedValueOnLeaving_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("close");   // else the channel table is activated
+        QTest::addColumn<QString>("leave");   // by Tab, closing the window, or activating the channel table
         QTest::addColumn<int>("block");
         QTest::addColumn<int>("base");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QStringList>("messages");
-        QTest::newRow("receive frequency, window closed")
-            << "Text_RX_Freq" << "446.5" << true << int(kVfoBlock) << 0 << "446.50000" << QStringList{};
-        QTest::newRow("offset, another window activated") << "Text_Offset_Freq" << "7.5" << false << int(kSettingsBlock)
+        const int vfo = kVfoBlock;
+        const QString rx = QStringLiteral("Text_RX_Freq");
+        QTest::newRow("upper limit itself") << rx << "470" << "tab" << vfo << 0 << "462.00625" << QStringList{ kRxMessage };
+        QTest::newRow("below the range") << rx << "399.99" << "tab" << vfo << 0 << "462.00625" << QStringList{ kRxMessage };
+        QTest::newRow("just below the upper limit") << rx << "469.99375" << "tab" << vfo << 0 << "469.99375" << QStringList{};
+        QTest::newRow("lower limit, TX follows") << rx << "400" << "tab" << vfo << 4 << "400.00000" << QStringList{};
+        QTest::newRow("between two steps") << rx << "446.010" << "tab" << vfo << 0 << "446.00625" << QStringList{};
+        QTest::newRow("receive frequency, window closed") << rx << "446.5" << "close" << vfo << 0 << "446.50000" << QStringList{};
+        QTest::newRow("offset, another window activated") << "Text_Offset_Freq" << "7.5" << "activate" << int(kSettingsBlock)
                                                           << kOffsetFreqCell - 1 << "7.500000" << QStringList{};
         QTest::newRow("refused receive frequency, another window activated")
-            << "Text_RX_Freq" << "470" << false << int(kVfoBlock) << 0 << "462.00625" << QStringList{ kRxMessage };
+            << rx << "470" << "activate" << vfo << 0 << "462.00625" << QStringList{ kRxMessage };
     }
-    void typedValueOnLeavingTheWindow()
+    void typedValueOnLeaving()
     {
         QFETCH(QString, name);
         QFETCH(QString, typed);
-        QFETCH(bool, close);
+        QFETCH(QString, leave);
         QFETCH(int, block);
         QFETCH(int, base);
         QFETCH(QString, stored);
         QFETCH(QStringList, messages);
         open();
         typeInto(name, typed);
-        if (close) {
+        if (leave == "tab") {
+            QTest::keyClick(box(name), Qt::Key_Tab);
+            QCOMPARE(box(name)->text(), messages.isEmpty() ? stored : QString());
+            QCOMPARE(box(name)->hasFocus(), !messages.isEmpty());
+        } else if (leave == "close") {
             qobject_cast<QMdiSubWindow*>(m_window->parentWidget())->close();
             QTRY_VERIFY(!m_main->window<frm_option>());
         } else {

@@ -103,9 +103,7 @@ private slots:
         const int a4 = QPageSize::A4;
         const int letter = QPageSize::Letter;
         QTest::newRow("English, A4") << false << a4 << english << "Page %1 of %2" << englishRest;
-        QTest::newRow("English, Letter") << false << letter << english << "Page %1 of %2" << englishRest;
         // 页 comes out as the radical ⻚, which folding leaves alone.
-        QTest::newRow("Chinese, A4") << true << a4 << chinese << "第 %1 .，共 %2 ." << chineseRest;
         QTest::newRow("Chinese, Letter") << true << letter << chinese << "第 %1 .，共 %2 ." << chineseRest;
     }
     void everyChannelOnNumberedPages()
@@ -185,33 +183,20 @@ private slots:
             QVERIFY(text[0].contains(folded(chinese ? "没有使用中的信道。" : "No channel is in use.")));
     }
 
-    void commandLine_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QStringList>("texts");   // in the PDF
-        QTest::newRow("English") << QStringList{ "print", "$FILE", "-o", "$OUT" }
-                                 << QStringList{ "QV3N channel list: shop.chann", "CH001", "400.50625", "CH003" };
-        QTest::newRow("Chinese, Letter, memory format 1")
-            << QStringList{ "--lang", "zh", "print", "$FILE", "--paper=letter", "--radio-version", "1", "-o", "$OUT" }
-            << QStringList{ "QV3N 信道列表：shop.chann", "信道名称", "400.51250" };
-    }
+    // qv3n-cli print: Chinese, Letter paper, a memory format 1 file.
     void commandLine()
     {
-        QFETCH(QStringList, args);
-        QFETCH(QStringList, texts);
         const QString file = m_dir.filePath(QStringLiteral("shop.chann"));
-        const QString out = m_dir.filePath(QStringLiteral("shop-%1.pdf").arg(QTest::currentDataTag()));
+        const QString out = m_dir.filePath(QStringLiteral("shop.pdf"));
         QVERIFY(ChannelFile::write(file, dataWithChannels(3).image.bytes()).ok);
-        for (QString& arg : args)
-            arg.replace(QLatin1String("$FILE"), file).replace(QLatin1String("$OUT"), out);
-
         QProcess cli;
-        cli.start(QStringLiteral(QV3N_CLI_PROGRAM), args);
+        cli.start(QStringLiteral(QV3N_CLI_PROGRAM), { "--lang", "zh", "print", file, "--paper=letter", "--radio-version", "1",
+                                                       "-o", out });
         QVERIFY(cli.waitForFinished(60000));
         QCOMPARE(cli.exitCode(), 0);
         const QString result = pages(out).join(QLatin1Char('\n'));
-        for (const QString& text : texts)
-            QVERIFY2(result.contains(folded(text)), qPrintable(result));
+        for (const char* text : { "QV3N 信道列表：shop.chann", "信道名称", "400.51250" })
+            QVERIFY2(result.contains(folded(QString::fromUtf8(text))), qPrintable(result));
     }
 
     // The menu prints what the windows hold, titled with the channel file's name.

@@ -1,4 +1,10 @@
+// The main window: its panels, menus and dialogs, the language switch, and undo.
+
 #include "channels/frm_chann.h"
+#include "files/Form_open_chann.h"
+#include "files/Form_save_chann.h"
+#include "fm/Form_Edit_Test.h"
+#include "options/frm_option.h"
 #include "shell/Form_setup.h"
 #include "shell/Form_type.h"
 #include "shell/MDImain.h"
@@ -10,11 +16,15 @@
 #include "support/DocumentPoke.h"
 #include "MemoryMap.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
@@ -28,26 +38,43 @@
 #include <QUndoStack>
 #include <QUrl>
 
+using namespace MemoryMap;
+
+namespace {
+
+QString headerText(QTableWidget* grid, int column)
+{
+    return grid->horizontalHeaderItem(column)->text();
+}
+
+} // namespace
+
 class TestMdiMain : public QObject
 {
     Q_OBJECT
 private slots:
     void init()
     {
+        m_messages.clear();
+        Prompt::setHandler([this](const Prompt::Message& m) {
+            m_messages.append(m);
+            return m.buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Discard;
+        });
         m_main = new MDImain;
         m_main->start();
     }
-    void cleanup() { delete m_main; }
+    void cleanup()
+    {
+        m_main->document().markSaved(QString());   // no unsaved-changes question on the way out
+        delete m_main;
+        Prompt::setHandler({});
+        applyUiLanguage(true);
+    }
 
+    // Chinese at start; the last status panel ends inside the bar, its right border in view.
     void startsInChineseWithTheEightPanels()
     {
-        const QStringList expected = { QStringLiteral("状态"), QString(), QStringLiteral("COM1"),
-                                       QStringLiteral("软件版本"), QStringLiteral("Ver2.0"), QStringLiteral("频 段"),
-                                       QStringLiteral(" 400-- 470 MHZ"), QStringLiteral("羽湖无线电工坊") };
-        for (int panel = 1; panel <= MDImain::kPanelCount; ++panel)
-            QCOMPARE(m_main->panelText(panel), expected[panel - 1]);
-        QCOMPARE(m_main->windowTitle(), QStringLiteral("羽湖无线电工坊  QV3N 系列对讲机编程软件 [*]"));
-        // The last panel ends inside the bar, its right border in view.
+        QCOMPARE(m_main->panelText(MDImain::kPanelCount), QStringLiteral("羽湖无线电工坊"));
         const QStatusBar* bar = m_main->statusBar();
         const QLabel* last = bar->findChild<QLabel*>(QStringLiteral("Panel8"));
         QTRY_VERIFY2(last->geometry().right() < bar->width() && last->geometry().right() > bar->width() * 95 / 100,
@@ -74,39 +101,25 @@ private slots:
         QCOMPARE(m_main->window<frm_chann>()->parentWidget()->geometry(), atStart);
     }
 
-    void modelDialogReloadsTheLimits_data()
-    {
-        QTest::addColumn<QList<int>>("range");
-        QTest::addColumn<QString>("band");
-        QTest::addColumn<double>("low");
-        QTest::addColumn<double>("high");
-        QTest::newRow("default") << QList<int>{ 0x00, 0x40, 0x00, 0x47 } << "  400 --  470" << 400.0 << 471.0;
-        QTest::newRow("130 to 170") << QList<int>{ 0x00, 0x13, 0x00, 0x17 } << "  130 --  170" << 130.0 << 171.0;
-    }
-    // Confirm takes the band as the limits (the upper one plus one), as one
-    // undo step; Cancel changes nothing.
+    // The model dialog shows the stored band; Confirm takes it as the limits
+    // (the upper one plus one), as one undo step; Cancel changes nothing.
     void modelDialogReloadsTheLimits()
     {
-        QFETCH(QList<int>, range);
-        QFETCH(QString, band);
-        QFETCH(double, low);
-        QFETCH(double, high);
         RadioDocument& document = m_main->document();
-        QCOMPARE(document.rangeLow(), 400.0);
-        QCOMPARE(document.rangeHigh(), 470.0);
+        const QList<int> range = { 0x00, 0x13, 0x00, 0x17 };
         for (int c = 0; c < 4; ++c)
-            poke(document)->setCell(MemoryMap::kRangeBlock, c, quint8(range[c]));
-
+            poke(document)->setCell(kRangeBlock, c, quint8(range[c]));
         for (const char* button : { "Command_Cancel", "Command_enter" }) {
+            QCOMPARE(document.rangeHigh(), 470.0);
             m_main->findChild<QAction*>(QStringLiteral("proc_type"))->trigger();
             auto* dialog = m_main->window<Form_type>();
-            QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("Label_band"))->text(), band);
+            QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("Label_band"))->text(), QStringLiteral("  130 --  170"));
             QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("Combo_type"))->count(), 1);
             dialog->findChild<QPushButton*>(QLatin1String(button))->click();
             QTRY_VERIFY(!m_main->window<Form_type>());
         }
-        QCOMPARE(document.rangeLow(), low);
-        QCOMPARE(document.rangeHigh(), high);
+        QCOMPARE(document.rangeLow(), 130.0);
+        QCOMPARE(document.rangeHigh(), 171.0);
         QCOMPARE(m_main->panelText(7), QStringLiteral(" 400-- 470 MHZ"));
         document.undoStack()->undo();
         QCOMPARE(document.rangeHigh(), 470.0);
@@ -128,7 +141,7 @@ private slots:
         auto drop = [this, &dir](const QString& name) {
             const QString path = dir.filePath(name);
             MemoryImage image = factoryImage();
-            image.setCell(MemoryMap::kFmBlock, 0, quint8(name.front().unicode()));
+            image.setCell(kFmBlock, 0, quint8(name.front().unicode()));
             QVERIFY(ChannelFile::write(path, image.bytes()).ok);
             QMimeData data;
             data.setUrls({ QUrl::fromLocalFile(path) });
@@ -236,8 +249,280 @@ private slots:
         }
     }
 
+    // The language switch.
+    void reopensWindowsInEnglishWithTheSameContents()
+    {
+        RadioDocument& document = m_main->document();
+        poke(document)->setBlock(3, { 0x00, 0x00, 0x50, 0x44, 0x09, 0x00, 0x50, 0x44, 0x10, 0xC0, 0x0E, 0x13, 0x01,
+                                      0xFF, 0xFF, 0x00 });
+        poke(document)->setCell(kFmBlock, 2, 130);
+        m_main->findChild<QAction*>("Test_edit")->trigger();
+        const MemoryImage before = document.image();
+        auto* oldTable = m_main->window<frm_chann>();
+
+        m_main->findChild<QAction*>("Language_eng")->trigger();
+
+        QVERIFY(m_main->findChild<QAction*>("Language_eng")->isChecked());
+        auto* table = m_main->window<frm_chann>();
+        QVERIFY(table && table != oldTable);
+        QCOMPARE(table->windowTitle(), QStringLiteral("Channel Information"));
+        QCOMPARE(headerText(table->grid(), 1), QStringLiteral("RX Frequency"));
+        QCOMPARE(table->cellText(3, frm_chann::ColRx), QStringLiteral("445.00000"));
+        QCOMPARE(table->cellText(3, frm_chann::ColName), QStringLiteral("CH1"));
+
+        auto* fm = m_main->window<Form_Edit_Test>();
+        QVERIFY(fm);
+        QCOMPARE(fm->windowTitle(), QStringLiteral("Radio Frequency"));
+        auto* fmGrid = fm->findChild<QTableWidget*>("MSF_chann");
+        QCOMPARE(headerText(fmGrid, 0), QStringLiteral("Radio Channel"));
+        QCOMPARE(fmGrid->item(2, 1)->text(), QStringLiteral("100.0"));
+        QVERIFY(document.image() == before);
+    }
+
+    void mainWindowCaptionsFollowTheLanguage()
+    {
+        m_main->setPanelText(5, QStringLiteral("Ver1.0"));
+        m_main->findChild<QAction*>("Language_eng")->trigger();
+        QCOMPARE(m_main->findChild<QAction*>("proc_type")->text(), QStringLiteral("Model"));
+        QCOMPARE(m_main->findChild<QAction*>("Channel_edit")->text(), QStringLiteral("Channel Information "));
+        QVERIFY(m_main->findChild<QAction*>("Language_eng")->isChecked());
+        const QStringList english = { "State", "", "COM1", "  Version", "Ver1.0", "Band", " 400-- 470 MHZ",
+                                      "Quillmere Radio Workshop" };
+        for (int panel = 1; panel <= 8; ++panel)
+            QCOMPARE(m_main->panelText(panel), english[panel - 1]);
+        QCOMPARE(m_main->windowTitle(), QStringLiteral("Quillmere Radio Workshop QV3N series program software [*]"));
+
+        m_main->findChild<QAction*>("Language_chn")->trigger();
+        QCOMPARE(m_main->findChild<QAction*>("proc_type")->text(), QStringLiteral("机型"));
+        QCOMPARE(m_main->panelText(6), QStringLiteral("频段"));
+        QVERIFY(m_main->findChild<QAction*>("Language_chn")->isChecked());
+    }
+
+    void windowCaptions_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("chinese");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("model title") << "proc_type" << "Form_type" << "" << "机型选择" << "Model Select";
+        QTest::newRow("table clear") << "Channel_edit" << "frm_chann" << "Command_Clear" << "清除" << "Clear";
+        QTest::newRow("options tot") << "Optional_edit" << "frm_option" << "Label_tot" << "超时定时器(TOT)[分钟]"
+                                     << "Time Out Timer(TOT)[Min]";
+        QTest::newRow("options display list") << "Optional_edit" << "frm_option" << "Combo_Mdf" << "显示信道频率"
+                                              << "Frequncy";
+        QTest::newRow("fm close") << "Test_edit" << "Form_Edit_Test" << "Command_Close" << "关闭" << "Close";
+        QTest::newRow("open title") << "File_Open" << "Form_open_chann" << "" << "打开信道参数文件"
+                                    << "Open Channcle File";
+        QTest::newRow("save file name") << "File_save" << "Form_save_chann" << "Label_name" << "保存文件名："
+                                        << "Save File:";
+        QTest::newRow("setup frame") << "proc_setup" << "Form_setup" << "Frame1" << "端口设置" << "Port Setup";
+        QTest::newRow("read title") << "Prog_read" << "Form_Comm_Read" << "" << "从对讲机读取数据"
+                                    << "Read Data From Radio";
+        QTest::newRow("write help") << "Prog_write" << "Form_Comm_Write" << "Command_Help" << "帮助" << "Help";
+        QTest::newRow("about sysinfo") << "Menu_About" << "frmAbout" << "cmdSysInfo" << "系统信息(&S)..."
+                                       << "System Information(&S)...";
+    }
+    void windowCaptions()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, chinese);
+        QFETCH(QString, english);
+        auto caption = [&] {
+            auto* w = m_main->findChild<QWidget*>(window);
+            if (!w)
+                return QStringLiteral("<%1 not open>").arg(window);
+            if (control.isEmpty())
+                return w->windowTitle();
+            QObject* c = w->findChild<QObject*>(control);
+            if (auto* label = qobject_cast<QLabel*>(c))
+                return label->text();
+            if (auto* button = qobject_cast<QAbstractButton*>(c))
+                return button->text();
+            if (auto* group = qobject_cast<QGroupBox*>(c))
+                return group->title();
+            if (auto* list = qobject_cast<QComboBox*>(c))
+                return list->itemText(0);
+            return QStringLiteral("<%1 not found>").arg(control);
+        };
+        m_main->findChild<QAction*>(action)->trigger();
+        QCOMPARE(caption(), chinese);
+        m_main->findChild<QAction*>("Language_eng")->trigger();
+        QCOMPARE(caption(), english);
+    }
+
+    void messagesAfterASwitchUseTheNewLanguage()
+    {
+        m_main->findChild<QAction*>("Language_eng")->trigger();
+        auto* table = m_main->window<frm_chann>();
+        table->grid()->setCurrentCell(4, frm_chann::ColRx);
+        table->PlaceCellEditor();
+        auto* editor = table->findChild<QLineEdit*>("Text_Edit");
+        QTest::keyClicks(editor, "500");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages.first().text, QStringLiteral("Over the range of receive frequency ."));
+    }
+
+    // Undo: every change of the working copy, from any window, is one step
+    // that Edit > Undo takes back and Edit > Redo brings again, with every
+    // open window showing the result at once.
+    void eachKindOfChangeIsOneStep_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("step");
+        QTest::newRow("channel cell") << "cell" << "信道 2";
+        QTest::newRow("list pick") << "pick" << "信道 1";
+        QTest::newRow("Clear") << "clear" << "清除";
+        QTest::newRow("option") << "option" << "静噪等级";
+        QTest::newRow("frequency mode") << "vfo" << "接收频率(MHZ)";
+        QTest::newRow("range") << "range" << "工作频率范围";
+        QTest::newRow("FM preset") << "fm" << "收音机频道 3";
+        QTest::newRow("model") << "model" << "机型选择";
+        QTest::newRow("File New") << "new" << "新建";
+        QTest::newRow("load") << "load" << "打开 other.chann";
+    }
+    void eachKindOfChangeIsOneStep()
+    {
+        activeWithChannel1();
+        QFETCH(QString, kind);
+        QFETCH(QString, step);
+        // Every window is open, so each must show the undone state.
+        trigger("Optional_edit");
+        trigger("Test_edit");
+        const RadioData before = document().data();
+        const QStringList shownBefore = shown();
+
+        act(kind);
+        const RadioData after = document().data();
+        QVERIFY2(!(after == before), qPrintable(kind));
+        QCOMPARE(document().undoStack()->count(), 1);
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 %1").arg(step));
+        const QStringList shownAfter = shown();
+        // Every open window follows the change (the model's limits are shown in none).
+        QVERIFY2(kind == "model" || shownAfter != shownBefore, qPrintable(kind));
+
+        trigger("Edit_undo");
+        QVERIFY(document().data() == before);
+        QCOMPARE(shown(), shownBefore);
+        // Back at the saved state; after New or a load, the state before them
+        // differs from the (new) saved one.
+        QCOMPARE(document().isModified(), kind == "new" || kind == "load");
+        QCOMPARE(action("Edit_redo")->text(), QStringLiteral("重做 %1").arg(step));
+        trigger("Edit_redo");
+        QVERIFY(document().data() == after);
+        QCOMPARE(shown(), shownAfter);
+    }
+
+    // Text typed and not yet committed is committed first, as its own step, so
+    // Undo takes back exactly what was typed.
+    void undoCommitsWhatIsTyped()
+    {
+        activeWithChannel1();
+        act("cell");
+        auto* table = m_main->window<frm_chann>();
+        table->grid()->setCurrentCell(4, frm_chann::ColRx);
+        table->PlaceCellEditor();
+        QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), "446.5");
+        trigger("Edit_undo");
+        QCOMPARE(table->cellText(5, frm_chann::ColRx), QString());
+        QCOMPARE(table->cellText(2, frm_chann::ColRx), QStringLiteral("446.10000"));
+        trigger("Edit_redo");
+        QCOMPARE(table->cellText(5, frm_chann::ColRx), QStringLiteral("446.50000"));
+    }
+
 private:
+    RadioDocument& document() const { return m_main->document(); }
+    void activeWithChannel1()
+    {
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        // A used channel 1, so that its lists can be picked.
+        poke(document())->setBlock(1, { 0x00, 0x00, 0x50, 0x44, 0x00, 0x00, 0x50, 0x44, 0x00, 0xC0, 0xFF, 0xFF,
+                                        0xFF, 0xFF, 0xFF, 0x00 });
+        document().markSaved(QString());
+    }
+    QAction* action(const char* name) const { return m_main->findChild<QAction*>(QLatin1String(name)); }
+    void trigger(const char* name) { action(name)->trigger(); }
+
+    template <class W>
+    W* child(const char* window, const char* name) const
+    {
+        W* widget = m_main->findChild<QWidget*>(QLatin1String(window))->findChild<W*>(QLatin1String(name));
+        if (!widget)
+            qFatal("no control %s in %s", name, window);
+        return widget;
+    }
+
+    void typeAndLeave(QLineEdit* box, const QString& text)
+    {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Tab);
+    }
+
+    // What the open windows show of the document.
+    QStringList shown() const
+    {
+        QStringList texts;
+        auto* table = m_main->window<frm_chann>();
+        for (int n : { 1, 2 })
+            for (int col = frm_chann::ColRx; col <= frm_chann::ColName; ++col)
+                texts << table->cellText(n, col);
+        for (const char* name : { "Combo_Sql", "Combo_Decode" })
+            texts << child<QComboBox>("frm_option", name)->currentText();
+        for (const char* name : { "Text_RX_Freq", "Text_pvfo_d1" })
+            texts << child<QLineEdit>("frm_option", name)->text();
+        texts << m_main->window<Form_Edit_Test>()->cellText(3, Form_Edit_Test::ColFrequency);
+        return texts;
+    }
+
+    void act(const QString& kind)
+    {
+        auto* table = m_main->window<frm_chann>();
+        if (kind == "cell") {
+            table->grid()->setCurrentCell(1, frm_chann::ColRx);
+            table->PlaceCellEditor();
+            QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), "446.1");
+            QTest::keyClick(table->findChild<QLineEdit*>("Text_Edit"), Qt::Key_Return);
+        } else if (kind == "pick") {
+            table->grid()->setCurrentCell(0, frm_chann::ColDecode);
+            table->PlaceCellEditor();
+            QTest::keyClick(table->findChild<QComboBox*>("Combo_edit"), Qt::Key_Down);
+        } else if (kind == "clear") {
+            table->findChild<QPushButton*>("Command_Clear")->click();
+        } else if (kind == "option") {
+            QTest::keyClick(child<QComboBox>("frm_option", "Combo_Sql"), Qt::Key_Down);
+        } else if (kind == "vfo") {
+            typeAndLeave(child<QLineEdit>("frm_option", "Text_RX_Freq"), "445.5");
+        } else if (kind == "range") {
+            typeAndLeave(child<QLineEdit>("frm_option", "Text_pvfo_d1"), "469");
+        } else if (kind == "fm") {
+            auto* fm = m_main->window<Form_Edit_Test>();
+            fm->grid()->setCurrentCell(2, Form_Edit_Test::ColFrequency);
+            fm->OpenFmEditor();
+            QTest::keyClicks(fm->findChild<QLineEdit*>("Text_Edit"), "99.9");
+            QTest::keyClick(fm->findChild<QLineEdit*>("Text_Edit"), Qt::Key_Return);
+        } else if (kind == "model") {
+            trigger("proc_type");
+            m_main->window<Form_type>()->findChild<QPushButton*>("Command_enter")->click();
+        } else if (kind == "new") {
+            trigger("File_New");
+        } else if (kind == "load") {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("other.chann"));
+            MemoryImage other = document().image();
+            other.fillBlock(kFmBlock, 0x30);
+            QVERIFY(ChannelFile::write(path, other.bytes()).ok);
+            QVERIFY(m_main->openFile(path));
+        }
+    }
+
     MDImain* m_main = nullptr;
+    QList<Prompt::Message> m_messages;
 };
 
 QTEST_MAIN(TestMdiMain)

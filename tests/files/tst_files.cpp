@@ -1,32 +1,49 @@
+// Channel files from the main window: the open and save dialogs, the question
+// before unsaved changes are lost, CSV import and export, and comparison.
+
 #include "channels/frm_chann.h"
+#include "files/ChannelExchange.h"
+#include "files/CompareWindow.h"
+#include "files/CsvImportPreview.h"
 #include "files/Form_open_chann.h"
 #include "files/Form_save_chann.h"
+#include "link/Form_Comm_Read.h"
 #include "shell/MDImain.h"
 #include "ui/Prompt.h"
 
+#include "ChannelCsv.h"
 #include "ChannelFile.h"
+#include "ChannelRecord.h"
 #include "support/DocumentPoke.h"
 #include "support/Files.h"
 #include "Language.h"
+#include "MemoryMap.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTimer>
 #include <QTreeView>
+#include <QUndoStack>
 #include <optional>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
 #endif
+
+using namespace MemoryMap;
 
 namespace {
 
@@ -45,6 +62,23 @@ MemoryImage::Bytes loaded(const MemoryImage::Bytes& bytes)
     data.image.setBytes(bytes);
     tidy(data);
     return data.image.bytes();
+}
+
+// A channel in use: 445 MHz, no tones, high power, wide.
+void addChannel(MemoryImage& image, int channel)
+{
+    image.setBlock(channel, { 0x00, 0x00, 0x50, 0x44, 0x00, 0x00, 0x50, 0x44, 0x00, 0xC0, 0xFF, 0xFF, 0xFF, 0xFF,
+                              0xFF, 0x00 });
+}
+
+void addChannel(RadioDocument& document, int channel)
+{
+    addChannel(DocumentPoke(document).data().image, channel);
+}
+
+MemoryImage::Bytes resetImage()
+{
+    return factoryImage().bytes();
 }
 
 #ifdef Q_OS_UNIX
@@ -74,7 +108,7 @@ private:
 
 } // namespace
 
-class TestChannelFileDialog : public QObject
+class TestChannelFiles : public QObject
 {
     Q_OBJECT
 private slots:
@@ -84,7 +118,8 @@ private slots:
         QVERIFY(m_dir.isValid());
         Prompt::setHandler([this](const Prompt::Message& message) {
             m_messages << message.text;
-            return QMessageBox::Discard;
+            m_prompts << message;
+            return m_answer;
         });
     }
     void init()
@@ -93,6 +128,8 @@ private slots:
         m_main = new MDImain;
         m_main->start();
         m_messages.clear();
+        m_prompts.clear();
+        m_answer = QMessageBox::Discard;
     }
     void cleanup()
     {
@@ -232,13 +269,9 @@ private slots:
         QByteArrayList lines = ChannelFile::format(shiftedImage(0)).split('\n');
         lines[11] = " 1  2  x7  4 \r";
         QTest::newRow("missing") << QByteArray() << QStringList{ "bad.chann", "无法打开" };
-        QTest::newRow("too few values") << ChannelFile::format(shiftedImage(0)).chopped(10)
-                                        << QStringList{ "bad.chann", "4095", "4096" };
         QTest::newRow("not a number") << lines.join('\n') << QStringList{ "bad.chann", "第 12 行", "x7", "不是数字" };
         lines[11] = " 1  2  300  4 \r";
         QTest::newRow("out of range") << lines.join('\n') << QStringList{ "bad.chann", "第 12 行", "300", "0 到 255" };
-        lines[11] = " 1  2  -3  4 \r";
-        QTest::newRow("negative") << lines.join('\n') << QStringList{ "bad.chann", "第 12 行", "-3" };
     }
     void malformedFileLeavesTheImage()
     {
@@ -376,8 +409,249 @@ private slots:
         QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QStringLiteral("CH1"));
     }
 
+    // Unsaved changes: the question before Exit, New, a read and a load.
+    // With nothing changed since the last load, Exit and New go ahead at once.
+    void noQuestionWithoutAChange_data()
+    {
+        QTest::addColumn<bool>("exit");
+        QTest::newRow("exit") << true;
+        QTest::newRow("new") << false;
+    }
+    void noQuestionWithoutAChange()
+    {
+        QFETCH(bool, exit);
+        // A loaded file differs from the reset image without being a change.
+        addChannel(document(), 3);
+        QVERIFY(ChannelFile::write(m_dir.filePath("loaded.chann"), document().image().bytes()).ok);
+        poke(document())->setBytes(resetImage());
+        document().markSaved(QString());
+        QVERIFY(m_main->openFile(m_dir.filePath("loaded.chann")));
+
+        QVERIFY(act(exit));
+        QVERIFY(m_prompts.isEmpty());
+        QCOMPARE(m_main->isVisible(), !exit);
+        if (!exit)
+            QVERIFY(document().image().bytes() == resetImage());
+    }
+
+    void answers_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("fileKnown");
+        QTest::addColumn<bool>("goesAhead");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("saveDialog");
+        for (const char* what : { "exit", "new", "read" }) {
+            QTest::addRow("%s, discard", what) << what << QMessageBox::Discard << true << true << false << false;
+            QTest::addRow("%s, save to the last file", what) << what << QMessageBox::Save << true << true << true << false;
+            QTest::addRow("%s, save without a file", what) << what << QMessageBox::Save << false << false << false << true;
+            QTest::addRow("%s, cancel", what) << what << QMessageBox::Cancel << true << false << false << false;
+        }
+    }
+    void answers()
+    {
+        QFETCH(QString, action);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, fileKnown);
+        QFETCH(bool, goesAhead);
+        QFETCH(bool, saved);
+        QFETCH(bool, saveDialog);
+        const QString last = m_dir.filePath("last.chann");
+        QVERIFY(ChannelFile::write(last, document().image().bytes()).ok);
+        const QByteArray lastBefore = readAll(last);
+        if (fileKnown)
+            document().markSaved(last);
+        addChannel(document(), 7);
+        const MemoryImage::Bytes changed = document().image().bytes();
+
+        m_answer = answer;
+        const bool exit = action == "exit";
+        bool gone = false;
+        if (action == "read") {
+            // A read that goes ahead tries the port: a missing one is reported.
+            qputenv("QV3N_COM1", "/nonexistent/qv3n-port");
+            m_main->findChild<QAction*>("Prog_read")->trigger();
+            m_main->window<Form_Comm_Read>()->findChild<QPushButton*>("Command_read")->click();
+            gone = m_prompts.size() == 2;
+        } else {
+            gone = act(exit);
+            QCOMPARE(m_prompts.size(), 1);
+        }
+        const Prompt::Message& question = m_prompts[0];
+        QVERIFY(question.text.contains(exit ? "退出程序" : action == "new" ? "新建" : "读取"));
+        QCOMPARE(question.informativeText.contains(QDir::toNativeSeparators(last)), fileKnown);
+        QCOMPARE(gone, goesAhead);
+        QCOMPARE(m_main->isVisible(), !(exit && goesAhead));
+        QCOMPARE(readAll(last), saved ? ChannelFile::format(changed) : lastBefore);
+        QCOMPARE(m_main->window<Form_save_chann>() != nullptr, saveDialog);
+        const bool replaced = action == "new" && goesAhead;
+        QVERIFY(document().image().bytes() == (replaced ? resetImage() : changed));
+        QCOMPARE(document().isModified(), !saved && !replaced);
+    }
+
+    void pendingNameCountsAsAChange()
+    {
+        addChannel(document(), 1);
+        document().markSaved(QString());
+        auto* table = m_main->window<frm_chann>();
+        table->grid()->setCurrentCell(0, frm_chann::ColName);
+        table->PlaceCellEditor();
+        QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), "ab");
+
+        m_answer = QMessageBox::Cancel;
+        QVERIFY(!m_main->close());
+        QCOMPARE(m_prompts.size(), 1);
+        QCOMPARE(int(document().image().cell(1, 10)), 12);
+    }
+
+    void loadingOverAChangeAsksFirst()
+    {
+        QVERIFY(ChannelFile::write(m_dir.filePath("other.chann"), resetImage()).ok);
+        addChannel(document(), 5);
+        const MemoryImage::Bytes changed = document().image().bytes();
+        m_main->findChild<QAction*>("File_Open")->trigger();
+        auto* dialog = m_main->window<Form_open_chann>();
+        auto* name = dialog->findChild<QLineEdit*>("Text1");
+        name->setText("other.chann");
+
+        m_answer = QMessageBox::Cancel;
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(m_prompts.size(), 1);
+        QVERIFY(m_prompts[0].text.contains("调入其他文件"));
+        QVERIFY(document().image().bytes() == changed);
+
+        m_answer = QMessageBox::Discard;
+        QTest::keyClick(name, Qt::Key_Return);
+        QTRY_VERIFY(!m_main->window<Form_open_chann>());
+        QVERIFY(document().image().bytes() == resetImage());
+    }
+
+    // CSV import and export, and the comparison with another channel file.
+    // The preview lists the refused row and the adjusted name; Import takes
+    // the other rows in place of every channel, Cancel changes nothing.
+    void importShowsEveryProblemFirst_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("import the other rows") << true;
+        QTest::newRow("cancel") << false;
+    }
+    void importShowsEveryProblemFirst()
+    {
+        englishWithChannel9();
+        QFETCH(bool, accept);
+        const QString csv = writeFile(QStringLiteral("in.csv"), "Location,Frequency,Name\n1,446.5,longname\n2,480,B\n");
+        const MemoryImage before = document().image();
+        QStringList shown;
+        QTimer::singleShot(0, this, [&] {
+            auto* preview = qobject_cast<CsvImportPreview*>(QApplication::activeModalWidget());
+            QVERIFY(preview);
+            const QTableWidget* problems = preview->problems();
+            for (int row = 0; row < problems->rowCount(); ++row)
+                shown << problems->item(row, CsvImportPreview::ColLine)->text() + QLatin1Char(' ')
+                             + problems->item(row, CsvImportPreview::ColResult)->text();
+            const char* button = accept ? "Command_import" : "Command_Cancel";
+            QTest::mouseClick(preview->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+        });
+        QCOMPARE(ChannelExchange::importCsvFile(m_main, document(), m_main, csv), accept);
+        QCOMPARE(shown, (QStringList{ "2 Adjusted", "3 Refused" }));
+        if (!accept) {
+            QCOMPARE(document().image().bytes(), before.bytes());
+            return;
+        }
+        QVERIFY(ChannelRecord::isUsed(document().image(), 1));
+        QVERIFY(!ChannelRecord::isUsed(document().image(), 2));
+        QVERIFY(!ChannelRecord::isUsed(document().image(), 9));
+        QVERIFY(document().isModified());
+        for (int block = kFirstChannelBlock + kChannelCount; block < MemoryImage::kBlocks; ++block)
+            QCOMPARE(document().image().cell(block, 0), before.cell(block, 0));
+        QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QStringLiteral("LONGN"));
+        // The import is one step.
+        document().undoStack()->undo();
+        QVERIFY(document().image() == before);
+    }
+
+    void importOfAnUnreadableFileSaysWhy()
+    {
+        englishWithChannel9();
+        const QString csv = writeFile(QStringLiteral("broken.csv"), "Location,Name\n1,A\n");
+        const MemoryImage before = document().image();
+        QVERIFY(!ChannelExchange::importCsvFile(m_main, document(), m_main, csv));
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].contains(QLatin1String("no column \"Frequency\"")));
+        QCOMPARE(document().image().bytes(), before.bytes());
+    }
+
+    void exportWritesTheChannelsInUse()
+    {
+        englishWithChannel9();
+        const QString csv = m_dir.filePath(QStringLiteral("out.csv"));
+        QVERIFY(ChannelExchange::exportCsvFile(m_main, document(), m_main, csv));
+        QCOMPARE(readAll(csv), ChannelCsv::exportChannels(document().image(), document().version()));
+        QVERIFY(m_messages.value(0).endsWith(QLatin1String("out.csv: 1.")));
+    }
+
+    // A double-click on a channel's line selects it in the channel table;
+    // Copy takes the whole text; the working copy is left alone.
+    void compareShowsWhatDiffersAndLeadsToTheChannel()
+    {
+        englishWithChannel9();
+        MemoryImage other = document().image();
+        addChannel(other, 20);
+        other.setCell(kFmBlock, 0, 5);
+        const QString chann = writeFile(QStringLiteral("other.chann"), ChannelFile::format(other.bytes()));
+        const MemoryImage before = document().image();
+        QVERIFY(m_main->compareWithFile(chann));
+        QCOMPARE(document().image().bytes(), before.bytes());
+
+        auto* window = m_main->window<CompareWindow>();
+        QVERIFY(window);
+        auto* text = window->findChild<QPlainTextEdit*>(QStringLiteral("Text_differences"));
+        const QStringList lines = text->toPlainText().split(QLatin1Char('\n'));
+        const int channelLine = int(lines.indexOf(QStringLiteral(
+            "  Channel 20: added (RX 445.00000, TX 445.00000, Decode OFF, Encode OFF, Power High, Width Wide, Name (none))")));
+        QVERIFY2(channelLine > 0, qPrintable(text->toPlainText()));
+        QVERIFY(lines.contains(QStringLiteral("  FM preset 0: 87.0 → 87.5")));
+
+        const QRect lineRect = text->cursorRect(QTextCursor(text->document()->findBlockByNumber(channelLine)));
+        QTest::mouseDClick(text->viewport(), Qt::LeftButton, {}, lineRect.center());
+        auto* table = m_main->window<frm_chann>();
+        QCOMPARE(table->grid()->currentRow(), 19);
+        QCOMPARE(m_main->mdiArea()->activeSubWindow()->widget(), table);
+
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Command_Copy")), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), window->text());
+        QVERIFY(window->text().contains(QLatin1String("other.chann")));
+
+        // The window stays open through a language switch and speaks the new language.
+        m_main->findChild<QAction*>(QStringLiteral("Language_chn"))->trigger();
+        QCOMPARE(m_main->window<CompareWindow>(), window);
+        QTRY_VERIFY2(window->text().contains(QStringLiteral("信道 20：新增")), qPrintable(window->text()));
+    }
+
 private:
+    // Closes the program (or chooses New); true when it went ahead.
+    bool act(bool exit)
+    {
+        if (exit)
+            return m_main->close();
+        const MemoryImage::Bytes before = document().image().bytes();
+        const bool wasModified = document().isModified();
+        m_main->findChild<QAction*>("File_New")->trigger();
+        return document().image().bytes() == resetImage() && (before != resetImage() || wasModified);
+    }
+
     RadioDocument& document() const { return m_main->document(); }
+    void englishWithChannel9()
+    {
+        m_main->findChild<QAction*>(QStringLiteral("Language_eng"))->trigger();
+        addChannel(document(), 9);
+        document().markSaved(QString());
+    }
+    QString writeFile(const QString& name, const QByteArray& text) const
+    {
+        return writeAll(m_dir.filePath(name), text) ? m_dir.filePath(name) : QString();
+    }
     bool openOpen() const { return m_main->window<Form_open_chann>() != nullptr; }
     bool saveOpen() const { return m_main->window<Form_save_chann>() != nullptr; }
 
@@ -421,7 +695,9 @@ private:
     QTemporaryDir m_dir;
     MDImain* m_main = nullptr;
     QStringList m_messages;
+    QList<Prompt::Message> m_prompts;
+    QMessageBox::StandardButton m_answer = QMessageBox::Discard;
 };
 
-QTEST_MAIN(TestChannelFileDialog)
-#include "tst_channelfiledialog.moc"
+QTEST_MAIN(TestChannelFiles)
+#include "tst_files.moc"

@@ -181,6 +181,8 @@ private slots:
                                          << "qv3n-cli: The channel file  cannot be opened: No such file or directory";
         QTest::newRow("FIFO as the file") << QStringList{ "show", "$FIFO" } << 3
                                           << "qv3n-cli: The channel file $FIFO cannot be opened: Not a regular file";
+        QTest::newRow("FIFO compared") << QStringList{ "diff", good, "$FIFO" } << 3
+                                       << "qv3n-cli: The channel file $FIFO cannot be opened: Not a regular file";
         QTest::newRow("FIFO as the output") << QStringList{ "read", port, "-o", "$FIFO" } << 3
                                             << "qv3n-cli: The channel file $FIFO could not be saved: Not a regular file";
         QTest::newRow("FIFO as the CSV file") << QStringList{ "import", "$FIFO", "-o", "$OUT" } << 3

@@ -6,18 +6,37 @@
 #include "Verbs.h"
 
 #include "MemoryImage.h"
+#include "NativeFile.h"
 #include "RadioDocument.h"
 #include "WorkingCopy.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+// A serial device, or a link to one (a FIFO or a socket is not).
+bool isDevice(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    return ::stat(NativeFile::encodeName(path).constData(), &info) == 0 && S_ISCHR(info.st_mode);
+#else
+    const QFileInfo file(path);
+    return file.exists() && !file.isFile() && !file.isDir();
+#endif
+}
+
+} // namespace
+
 ImageSource imageSource(const QString& operand)
 {
     static const QRegularExpression comName(QStringLiteral("^COM\\d+$"), QRegularExpression::CaseInsensitiveOption);
-    const QFileInfo file(operand);
-    const bool device = operand.startsWith(QLatin1String("/dev/"))
-                        || (file.exists() && !file.isFile() && !file.isDir());
+    const bool device = operand.startsWith(QLatin1String("/dev/")) || isDevice(operand);
     if (comName.match(operand).hasMatch() || device)
         return { ImageSource::Kind::Port, operand };
     return { ImageSource::Kind::File, operand };

@@ -18,8 +18,9 @@ struct ImageSource
     QString operand;          // as typed
 };
 
-// COM1..COM8 (any number, so that COM9 gets the ports message) and device
-// paths are ports; everything else names a channel file.
+// COM1..COM8 (any number, so that COM9 gets the ports message), paths under
+// /dev and serial devices elsewhere (a link to one) are ports; everything
+// else, a FIFO included, names a channel file.
 ImageSource imageSource(const QString& operand);
 
 // Fills image from the source: a whole file, or the blocks a read fetches from

@@ -82,10 +82,6 @@ private slots:
         QTest::newRow("a refused row") << rows << QStringList() << 4 << "refused: Line 3 (channel 2)" << -1;
         QTest::newRow("left out with --skip-bad") << rows << QStringList{ QStringLiteral("--skip-bad") } << 0
                                                   << "adjusted: Line 4 (channel 3): The name \"longname\"" << 2;
-        QTest::newRow("malformed") << QByteArray("Location,Frequency\n1,\"446.5\n") << QStringList() << 3
-                                   << "Line 2 of the CSV file" << -1;
-        QTest::newRow("base unreadable") << rows << QStringList{ QStringLiteral("--base"), QStringLiteral("missing.chann") }
-                                         << 3 << "missing.chann cannot be opened" << -1;
     }
     void importRefusesWhatTheRadioCannotHold()
     {
@@ -118,7 +114,6 @@ private slots:
             << QStringList{ "Channel 5: RX 446.02500 → 446.03125; Name D-1 → D-2", "FM preset 3: 99.5 → 87.3" };
         QTest::newRow("the same") << "sample.chann" << 0 << QStringList();
         QTest::newRow("a port without a device") << "/dev/ttyUSB9" << 1 << QStringList();
-        QTest::newRow("a missing file") << "missing.chann" << 3 << QStringList();
     }
     void diffListsEachDifference()
     {

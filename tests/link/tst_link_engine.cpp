@@ -19,23 +19,17 @@
 #include <QThread>
 #include <QTimer>
 
-#include <fcntl.h>
-#include <memory>
-#include <termios.h>
-#include <unistd.h>
 
 using namespace MemoryMap;
 using Kind = LinkNotice::Kind;
 using Fault = VirtualRadio::Fault;
 using Direction = LinkEngine::Direction;
 using Outcome = LinkEngine::Outcome;
-using Step = LinkSequence::Step;
 
 Q_DECLARE_METATYPE(LinkNotice::Kind)
 Q_DECLARE_METATYPE(VirtualRadio::Fault)
 Q_DECLARE_METATYPE(LinkEngine::Direction)
 Q_DECLARE_METATYPE(LinkSequence::Outcome)
-Q_DECLARE_METATYPE(LinkSequence::Step)
 Q_DECLARE_METATYPE(VirtualRadio::Options)
 
 namespace {
@@ -78,6 +72,19 @@ bool exchangeTimersIdle(const QObject& engine)
 {
     return !timer(engine, 1)->isActive() && !timer(engine, 2)->isActive() && !timer(engine, 3)->isActive();
 }
+
+// Bytes the program took from the line, as its trace holds them: a fault row
+// would pass on a radio that never put its extra bytes on the line.
+int receivedBytes(LinkEngine& engine)
+{
+    int count = 0;
+    for (const QString& line : engine.trace().text().split(QLatin1Char('\n')))
+        if (line.contains(QLatin1String(" ms  received ")))
+            count += line.section(QLatin1String(" ms  received "), 1).split(QLatin1Char(' '), Qt::SkipEmptyParts).size();
+    return count;
+}
+const int kIdentificationBytes = 9;
+const int kReadReplyBytes = 5 + MemoryImage::kCellsPerBlock;
 
 // A virtual radio reached through a link of its own in a temporary folder,
 // which goes with the radio: retries after a pulled cable never reopen a
@@ -178,97 +185,6 @@ struct SequenceSession : Radio
 };
 
 
-const QByteArray kHandshake("PROGRAM\x02", 8);
-const QByteArray kIdentification("T6815\0\0\x02\0", 9);   // version 2, no offset
-
-// The program's end of the line: plain POSIX reads and writes on the slave.
-class Port
-{
-public:
-    explicit Port(const QString& path)
-    {
-        m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        termios settings {};
-        if (m_fd >= 0 && tcgetattr(m_fd, &settings) == 0) {
-            cfmakeraw(&settings);
-            tcsetattr(m_fd, TCSANOW, &settings);
-        }
-    }
-    ~Port()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    bool isOpen() const { return m_fd >= 0; }
-
-    void write(const QByteArray& bytes)
-    {
-        QVERIFY(::write(m_fd, bytes.constData(), size_t(bytes.size())) == bytes.size());
-    }
-
-    // Everything that has arrived so far.
-    const QByteArray& received()
-    {
-        char buffer[256];
-        ssize_t n;
-        while ((n = ::read(m_fd, buffer, sizeof buffer)) > 0)
-            m_received.append(buffer, n);
-        return m_received;
-    }
-    QByteArray take()
-    {
-        const QByteArray bytes = received();
-        m_received.clear();
-        return bytes;
-    }
-
-private:
-    int m_fd = -1;
-    QByteArray m_received;
-};
-
-QByteArray readRequest(int block)
-{
-    return QByteArray("\x06R", 2) + char(block / 16) + char(block % 16 * 16) + '\x10';
-}
-
-QByteArray writeFrame(int block, const QByteArray& data)
-{
-    return QByteArray("W", 1) + char(block / 16) + char(block % 16 * 16) + '\x10' + data;
-}
-
-// A virtual radio and the program's end of its line, for looking at what the
-// radio sends.
-struct LineProbe
-{
-    std::unique_ptr<VirtualRadio> radio;
-    std::unique_ptr<Port> port;
-
-    bool open(const VirtualRadio::Options& options)
-    {
-        port.reset();
-        radio = std::make_unique<VirtualRadio>(options);
-        QString error;
-        if (!radio->start(&error)) {
-            qWarning() << error;
-            return false;
-        }
-        port = std::make_unique<Port>(radio->portPath());
-        return port->isOpen();
-    }
-
-    // Sends bytes and then a handshake, and returns what arrived since the last
-    // exchange up to the handshake's identification, which marks the end of the
-    // answer and leaves a fresh session for the next exchange.
-    QByteArray exchange(const QByteArray& bytes)
-    {
-        port->write(bytes + kHandshake);
-        if (!QTest::qWaitFor([&] { return port->received().endsWith(kIdentification); }, 30000))
-            return "(no identification)";
-        return port->take().chopped(kIdentification.size());
-    }
-};
-
 } // namespace
 
 class TestLinkEngine : public QObject
@@ -281,16 +197,19 @@ private slots:
     void readIsByteExact_data()
     {
         QTest::addColumn<VirtualRadio::Options>("options");
-        QTest::newRow("unpaced") << VirtualRadio::Options {};
-        QTest::newRow("paced, identifier after a 4-byte prefix") << VirtualRadio::Options { .identifierOffset = 4, .pace = true };
+        QTest::addColumn<int>("extraBytes");
+        QTest::newRow("unpaced") << VirtualRadio::Options {} << 0;
+        QTest::newRow("paced, identifier after a 4-byte prefix")
+            << VirtualRadio::Options { .identifierOffset = 4, .pace = true } << 4;
         QTest::newRow("paced, four noise bytes before the identification")
-            << VirtualRadio::Options { .pace = true, .fault = Fault::NoiseBeforeIdentification, .noiseBytes = 4 };
+            << VirtualRadio::Options { .pace = true, .fault = Fault::NoiseBeforeIdentification, .noiseBytes = 4 } << 4;
         QTest::newRow("paced, two noise bytes after block 5's reply")
-            << VirtualRadio::Options { .pace = true, .fault = Fault::NoiseAfterBlock, .faultBlock = 5 };
+            << VirtualRadio::Options { .pace = true, .fault = Fault::NoiseAfterBlock, .faultBlock = 5 } << 2;
     }
     void readIsByteExact()
     {
         QFETCH(VirtualRadio::Options, options);
+        QFETCH(int, extraBytes);
         LinkTimings timings = patientTimings();
         if (options.pace)
             timings.sendDelayMs = LinkTimings().sendDelayMs;
@@ -302,7 +221,6 @@ private slots:
         engine.setHost(&host);
         engine.setPortDevice(radio.portPath());
         QSignalSpy finished(&engine, &LinkEngine::finished);
-        QSignalSpy identified(&engine, &LinkEngine::radioIdentified);
         engine.startRead();
         QVERIFY(linkBusy());
         QVERIFY(waitFor(finished));
@@ -311,7 +229,6 @@ private slots:
         QCOMPARE(engine.retryCount(), LinkEngine::kAttempts - 1);
         QVERIFY(sameBlocks(engine.readImage(), memory, 0, kReadBlockCount - 1));
         QCOMPARE(engine.radioVersion(), 2);
-        QCOMPARE(identified.size(), 1);
         QVERIFY(host.notices.isEmpty());
         QVERIFY(!linkBusy());
         QVERIFY(exchangeTimersIdle(engine));
@@ -319,37 +236,22 @@ private slots:
         // The trace holds every byte, with its time.
         const QString trace = engine.trace().text();
         QVERIFY(trace.contains(QStringLiteral(" ms  sent     50 52 4F 47 52 41 4D 02\n")));
-        QVERIFY(trace.contains(QStringLiteral("received")));
-    }
-
-    void readReportsProgressAndBlockNumbers()
-    {
-        Session s;
-        QVERIFY(s.read());
-        // Connecting, then blocks 2..254 requested, then the end.
-        QCOMPARE(s.progress.size(), 1 + 253 + 1);
-        QCOMPARE(s.progress.at(0), (QList<QVariant>{ 0, false }));
-        QCOMPARE(s.progress.at(1), (QList<QVariant>{ 0, true }));
-        QCOMPARE(s.statusAt(1), QStringLiteral("Reading 2 Data Block"));
-        QCOMPARE(s.progress.at(253).at(0).toInt(), 99);
-        QCOMPARE(s.statusAt(253), QStringLiteral("Reading 254 Data Block"));
-        QCOMPARE(s.progress.at(254), (QList<QVariant>{ 100, true }));
+        QCOMPARE(receivedBytes(engine), kIdentificationBytes + kReadBlockCount * kReadReplyBytes + extraBytes);
     }
 
     // The acknowledge of a block is the only thing that moves a write on: a
-    // second acknowledge or noise must not skip the next block.
+    // second acknowledge must not skip the next block.
     void writeSendsBlocks0To254_data()
     {
         QTest::addColumn<VirtualRadio::Options>("options");
-        QTest::newRow("faithful radio") << VirtualRadio::Options {};
-        QTest::newRow("block 100 acknowledged twice")
-            << VirtualRadio::Options { .fault = Fault::DoubleAck, .faultBlock = 100 };
-        QTest::newRow("noise after block 100's acknowledge")
-            << VirtualRadio::Options { .fault = Fault::NoiseAfterBlock, .faultBlock = 100 };
+        QTest::addColumn<int>("extraBytes");
+        QTest::newRow("faithful radio") << VirtualRadio::Options {} << 0;
+        QTest::newRow("block 100 acknowledged twice") << VirtualRadio::Options { .fault = Fault::DoubleAck, .faultBlock = 100 } << 1;
     }
     void writeSendsBlocks0To254()
     {
         QFETCH(VirtualRadio::Options, options);
+        QFETCH(int, extraBytes);
         Session s(options);
         const MemoryImage radioBefore = patterned(9);
         s.radio.setMemory(radioBefore);
@@ -367,38 +269,10 @@ private slots:
 
         // Connecting, then blocks 1..254 sent, then the end.
         QCOMPARE(s.progress.size(), 1 + 254);
-        QCOMPARE(s.progress.at(1), (QList<QVariant>{ 0, true }));
         QCOMPARE(s.progress.at(254).at(0).toInt(), 100);
-        QCOMPARE(s.statusAt(1), QStringLiteral("Writing  0  Data Block"));
         QCOMPARE(s.statusAt(254), QStringLiteral("Writing  253  Data Block"));
-        QCOMPARE(s.status.last().at(0).toString(), QStringLiteral("Complete writing Data "));
+        QCOMPARE(receivedBytes(s.engine), kIdentificationBytes + kLastWrittenBlock + 1 + extraBytes);   // an acknowledge a block
         QTRY_VERIFY(!s.engine.portOpen());
-    }
-
-    void versionMismatchAsksAndWritesNothing_data()
-    {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("Yes") << true;
-        QTest::newRow("No") << false;
-    }
-    void versionMismatchAsksAndWritesNothing()
-    {
-        QFETCH(bool, yes);
-        Session s({ .version = 1 });
-        const MemoryImage radioBefore = s.radio.memory();
-        s.host.answerYes = yes;
-        QVERIFY(s.write(patterned(2), 2));
-
-        QCOMPARE(s.outcome(), Outcome::VersionMismatch);
-        QCOMPARE(s.host.kinds(), QList<Kind>{ Kind::VersionMismatch });
-        QCOMPARE(s.host.notices.at(0).text,
-                 QStringLiteral("The version of the software is different from the radio's，the parameter will be "
-                                "reset if continue，whether continue or not?"));
-        QCOMPARE(s.engine.radioVersion(), 1);
-        QCOMPARE(s.engine.versionResetAccepted(), yes);
-        QVERIFY(exchangeTimersIdle(s.engine));
-        QVERIFY(!s.engine.busy());
-        QVERIFY(s.radio.memory().bytes() == radioBefore.bytes());
     }
 
     void faultsEndInTheFailureMessage_data()
@@ -414,8 +288,6 @@ private slots:
             << Direction::Read << 2 << Fault::WrongIdentifier << 0 << "not as a QV3N radio" << 0;
         QTest::newRow("read, short block 13 of a version 1 radio")
             << Direction::Read << 1 << Fault::ShortBlock << 13 << "stopped during the transfer" << 0;
-        QTest::newRow("read, cable pulled at block 30") << Direction::Read << 2 << Fault::HangUp << 30 << "not present" << 0;
-        QTest::newRow("write, silent radio") << Direction::Write << 2 << Fault::NoReply << 0 << "did not answer" << 0;
         QTest::newRow("write, bad acknowledge of block 20")
             << Direction::Write << 2 << Fault::BadAck << 20 << "stopped during the transfer" << 20;
         QTest::newRow("write, cable pulled at block 50")
@@ -446,8 +318,6 @@ private slots:
         if (partialWrite)
             QVERIFY2(notice.warning.contains(QStringLiteral("partial write (%1 of 255 blocks)").arg(partialWrite)),
                      qPrintable(notice.warning));
-        QCOMPARE(s.status.last().at(0).toString(), QStringLiteral("Communication fault."));
-        QCOMPARE(s.progress.last(), (QList<QVariant>{ 0, false }));
         QVERIFY(!s.engine.busy());
         QVERIFY(!s.engine.portOpen());
         QVERIFY(exchangeTimersIdle(s.engine));
@@ -500,60 +370,38 @@ private slots:
             QVERIFY(sameBlocks(s.radio.memory(), image, 0, kLastWrittenBlock));
     }
 
-    // Read pressed while a retry waits replaces the waiting attempt; Cancel drops it.
-    void duringTheRetryWait_data()
+    // Cancel drops a retry that waits, so no attempt starts after it.
+    void cancelDropsAWaitingRetry()
     {
-        QTest::addColumn<bool>("cancel");
-        QTest::newRow("a new read replaces the retry") << false;
-        QTest::newRow("cancel drops the retry") << true;
-    }
-    void duringTheRetryWait()
-    {
-        QFETCH(bool, cancel);
         LinkTimings timings = patientTimings();
         timings.replyWatchdogMs = 2000;
-        timings.retryDelayMs = 600000;   // only a new attempt can finish the read
+        timings.retryDelayMs = 600000;
         Session s({ .fault = Fault::NoReply, .faultTimes = 1 }, timings);
         QSignalSpy timeouts(timer(s.engine, 2), &QTimer::timeout);
         s.engine.startRead();
         QVERIFY(waitFor(timeouts));
         QVERIFY(timer(s.engine, 3)->isActive());
         QVERIFY(!s.engine.busy());
-        if (cancel) {
-            QVERIFY(s.engine.cancel());
-            QVERIFY(exchangeTimersIdle(s.engine));
-        } else {
-            QVERIFY(s.read());
-            QCOMPARE(s.engine.retryCount(), LinkEngine::kAttempts - 1);
-            QCOMPARE(s.outcome(), Outcome::Completed);
-        }
+        QVERIFY(s.engine.cancel());
+        QVERIFY(exchangeTimersIdle(s.engine));
         QVERIFY(s.host.notices.isEmpty());
     }
 
-    void busyEngineRefusesStartAndCancel_data()
-    {
-        QTest::addColumn<Direction>("direction");
-        QTest::newRow("read") << Direction::Read;
-        QTest::newRow("write") << Direction::Write;
-    }
+    // A refused start does not replace the copy being sent.
     void busyEngineRefusesStartAndCancel()
     {
-        QFETCH(Direction, direction);
         Session s;
-        QSignalSpy blocks(&s.radio, direction == Direction::Read ? &VirtualRadio::blockServed : &VirtualRadio::blockWritten);
-        direction == Direction::Read ? s.engine.startRead() : s.engine.startWrite(patterned(4), 2);
+        QSignalSpy blocks(&s.radio, &VirtualRadio::blockWritten);
+        s.engine.startWrite(patterned(4), 2);
         QVERIFY(waitFor(blocks, 10));
 
         s.engine.startWrite(patterned(5), 2);
         QVERIFY(!s.engine.cancel());
         QCOMPARE(s.host.kinds(), (QList<Kind>{ Kind::Busy, Kind::CancelWhileBusy }));
-        QCOMPARE(s.host.notices.at(0).text, QStringLiteral("Read-write operating with transceiver ."));
-        QCOMPARE(s.host.notices.at(1).text, QStringLiteral("Read-write operating，don't close the window. ,"));
 
         QVERIFY(waitFor(s.finished));
         QCOMPARE(s.outcome(), Outcome::Completed);
-        if (direction == Direction::Write)   // the refused start did not replace the copy being sent
-            QVERIFY(sameBlocks(s.radio.memory(), patterned(4), 0, kLastWrittenBlock));
+        QVERIFY(sameBlocks(s.radio.memory(), patterned(4), 0, kLastWrittenBlock));
         QVERIFY(s.engine.cancel());
     }
 
@@ -583,10 +431,7 @@ private slots:
         const QString informative = s.host.notices.at(0).informativeText;
         QVERIFY2(informative.startsWith(QStringLiteral("Device %1: ").arg(device)), qPrintable(informative));
         QVERIFY2(informative.contains(detail), qPrintable(informative));
-        QVERIFY(!informative.contains(QStringLiteral("usermod")));
-        QVERIFY(exchangeTimersIdle(s.engine));
         QVERIFY(!s.engine.busy());
-        QVERIFY(s.progress.isEmpty());
 
         // The next successful open clears the error.
         holder.close();
@@ -630,7 +475,6 @@ private slots:
         s.radio.setMemory(patterned(11));
         QTemporaryDir backups;
         LinkSequence::WritePlan plan { patterned(12), 2, backups.path(), 0, true };
-        QSignalSpy steps(&s.sequence, &LinkSequence::stepChanged);
         s.sequence.startWrite(plan);
         QVERIFY(waitFor(s.finished));
 
@@ -639,9 +483,6 @@ private slots:
         const QStringList files = QDir(backups.path()).entryList(QDir::Files);
         QCOMPARE(files.size(), 1);
         QCOMPARE(QDir(backups.path()).filePath(files.at(0)), s.sequence.backupPath());
-        QCOMPARE(steps.at(0).at(0).value<Step>(), Step::Backup);
-        QCOMPARE(steps.at(1).at(0).value<Step>(), Step::Write);
-        QCOMPARE(steps.at(2).at(0).value<Step>(), Step::Verify);
         QCOMPARE(s.host.kinds(),
                  QList<Kind>{ outcome == LinkSequence::Outcome::Completed ? Kind::WriteComplete : Kind::VerifyFailed });
         QVERIFY2(s.host.notices.at(0).informativeText.contains(detail), qPrintable(s.host.notices.at(0).informativeText));
@@ -682,56 +523,6 @@ private slots:
         QFETCH(QStringList, present);
         QFETCH(QStringList, numbered);
         QCOMPARE(PortNames::ordered(present), numbered);
-    }
-
-    void environmentNamesAPort()
-    {
-        qputenv("QV3N_COM3", "/tmp/my-radio");
-        QCOMPARE(PortNames::deviceFor(3), QStringLiteral("/tmp/my-radio"));
-        qunsetenv("QV3N_COM3");
-        const QStringList present = PortNames::presentDevices();
-        QCOMPARE(PortNames::deviceFor(3), present.value(2));
-        QCOMPARE(PortNames::deviceFor(present.size() + 1), QString());
-    }
-
-    // The link tests would pass on a radio whose tolerated faults did nothing,
-    // or that took frames without a handshake: here each is seen on the line.
-    void faultsShowOnTheLine_data()
-    {
-        QTest::addColumn<VirtualRadio::Options>("options");
-        QTest::addColumn<QByteArray>("sent");       // between two handshakes
-        QTest::addColumn<int>("replySize");
-        QTest::addColumn<QByteArray>("replyStart");
-        const QByteArray block5(16, '\x55');
-        QTest::newRow("noise before the identification")
-            << VirtualRadio::Options { .fault = Fault::NoiseBeforeIdentification, .noiseBytes = 4 } << QByteArray() << 4
-            << QByteArray();
-        QTest::newRow("noise after a read reply") << VirtualRadio::Options { .fault = Fault::NoiseAfterBlock, .faultBlock = 5 }
-                                                  << readRequest(5) << 21 + 2 << QByteArray("\x06W\x00\x50\x10", 5) + block5;
-        QTest::newRow("double acknowledge") << VirtualRadio::Options { .fault = Fault::DoubleAck, .faultBlock = 5 }
-                                            << writeFrame(5, block5) << 2 << QByteArray("\x06\x06");
-        QTest::newRow("noise after an acknowledge")
-            << VirtualRadio::Options { .fault = Fault::NoiseAfterBlock, .faultBlock = 5 } << writeFrame(5, block5)
-            << 1 + 2 << QByteArray("\x06");
-        QTest::newRow("no frame after the end byte") << VirtualRadio::Options {}
-                                                     << "E" + writeFrame(5, QByteArray(16, '\0')) << 0 << QByteArray();
-    }
-    void faultsShowOnTheLine()
-    {
-        QFETCH(VirtualRadio::Options, options);
-        QFETCH(QByteArray, sent);
-        QFETCH(int, replySize);
-        QFETCH(QByteArray, replyStart);
-        LineProbe probe;
-        QVERIFY(probe.open(options));
-        MemoryImage memory;
-        memory.fillBlock(5, 0x55);
-        probe.radio->setMemory(memory);
-        probe.exchange({});
-        const QByteArray reply = probe.exchange(sent + (sent.startsWith('\x06') ? "\x06" : ""));
-        QCOMPARE(reply.size(), replySize);
-        QVERIFY2(reply.startsWith(replyStart), reply.toHex(' ').constData());
-        QCOMPARE(probe.radio->memory(), memory);
     }
 };
 

@@ -18,7 +18,6 @@
 #include "support/DocumentPoke.h"
 #include "Language.h"
 #include "MemoryMap.h"
-#include "PortNames.h"
 #include "VirtualRadio.h"
 #include "support/LinkTest.h"
 
@@ -75,11 +74,8 @@ private slots:
         m_main->start();
         m_messages.clear();
         m_answer = QMessageBox::Ok;
-        m_onMessage = nullptr;
         Prompt::setHandler([this](const Prompt::Message& message) {
             m_messages.append(message);
-            if (m_onMessage)
-                m_onMessage(message);
             return m_answer;
         });
     }
@@ -89,25 +85,6 @@ private slots:
         delete m_main;
         LinkWindow::overrideTimings(std::nullopt);
         applyUiLanguage(true);
-    }
-
-    // Ctrl+W and Ctrl+R open the windows over an active child, one of each
-    // however often asked; Cancel closes them.
-    void oneWindowEachByShortcutAndCancelClosesIt()
-    {
-        m_main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_main));
-        QVERIFY(m_main->mdiArea()->activeSubWindow());
-        for (int twice = 0; twice < 2; ++twice) {
-            QTest::keyClick(m_main, Qt::Key_W, Qt::ControlModifier);
-            QTest::keyClick(m_main, Qt::Key_R, Qt::ControlModifier);
-        }
-        QCOMPARE(m_main->mdiArea()->subWindowList().size(), 3);
-        QVERIFY(m_main->window<frm_chann>() && m_main->window<Form_Comm_Write>());
-        m_main->window<Form_Comm_Read>()->findChild<QPushButton*>("Command_Cancel")->click();
-        m_main->window<Form_Comm_Write>()->findChild<QPushButton*>("Command_Cancel")->click();
-        QTRY_VERIFY(!m_main->window<Form_Comm_Read>() && !m_main->window<Form_Comm_Write>());
-        QVERIFY(m_messages.isEmpty());
     }
 
     void readFromTheMenu()
@@ -120,25 +97,12 @@ private slots:
         m_main->findChild<QAction*>("Prog_read")->trigger();
         QPointer<Form_Comm_Read> window = m_main->window<Form_Comm_Read>();
         QVERIFY(window);
-        auto* status = window->findChild<QLabel*>("Label_tr_count");
-        auto* progress = window->findChild<QProgressBar*>("ProgressBar1");
-        QVERIFY(progress->isHidden());
-        QString statusAtMessage;
-        int progressAtMessage = -1;
-        m_onMessage = [&](const Prompt::Message&) {
-            statusAtMessage = status->text();
-            progressAtMessage = progress->isVisible() ? progress->value() : -1;
-        };
         QSignalSpy finished(window->engine(), &LinkEngine::finished);
         QTest::mouseClick(window->findChild<QPushButton*>("Command_read"), Qt::LeftButton);
-        QCOMPARE(status->text(), QStringLiteral("正在与对讲机联络 ！"));
         QVERIFY(waitFor(finished));
 
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0].text, QStringLiteral("从对讲机中读取数据完毕 ！"));
-        QCOMPARE(m_messages[0].title, QStringLiteral("操作提示"));
-        QCOMPARE(statusAtMessage, QStringLiteral("数据读出正常 ！"));
-        QCOMPARE(progressAtMessage, 100);
         QCOMPARE(m_main->panelText(5), QStringLiteral("Ver1.0"));
         QCOMPARE(document().version(), 1);
         QVERIFY(sameBlocks(document().image(), radio.memory(), 0, kReadBlockCount - 1));
@@ -172,13 +136,6 @@ private slots:
         QPointer<Form_Comm_Write> window = m_main->window<Form_Comm_Write>();
         QVERIFY(window->findChild<QCheckBox*>("Check_Verify")->isChecked());
         QVERIFY(window->findChild<QCheckBox*>("Check_Backup")->isChecked());
-        auto* status = window->findChild<QLabel*>("Label_tr_count");
-        QString statusAfter;
-        QString backupText;
-        connect(window->sequence(), &LinkSequence::finished, this, [&] {
-            statusAfter = status->text();
-            backupText = window->findChild<QLabel*>("Label_backup")->text();
-        });
         QTest::mouseClick(window->findChild<QPushButton*>("Command_Write"), Qt::LeftButton);
         QVERIFY(waitFor(written, 100));
         // Typed during the transfer, out of range.
@@ -191,29 +148,14 @@ private slots:
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0].text, QStringLiteral("向对讲机写入数据完毕 ！"));
         QVERIFY2(m_messages[0].informativeText.contains(QStringLiteral("已校验")), qPrintable(m_messages[0].informativeText));
-        QVERIFY(statusAfter.contains(QStringLiteral("已校验")));
         QVERIFY(sameBlocks(radio.memory(), sent, 0, kLastWrittenBlock));
         QVERIFY(document().image() == edited);
         // The backup holds what the radio held before.
         const QStringList backups = QDir(Backups::defaultFolder()).entryList(QDir::Files, QDir::Time);
         QVERIFY(!backups.isEmpty());
-        QVERIFY(backupText.contains(backups.first()));
         MemoryImage backup;
         backup.setBytes(ChannelFile::read(QDir(Backups::defaultFolder()).filePath(backups.first())).bytes);
         QVERIFY(sameBlocks(backup, radioBefore, 0, kReadBlockCount - 1));
-    }
-
-    void checkBoxesAreRemembered()
-    {
-        m_main->findChild<QAction*>("Prog_write")->trigger();
-        m_main->window<Form_Comm_Write>()->findChild<QCheckBox*>("Check_Verify")->click();
-        m_main->window<Form_Comm_Write>()->findChild<QPushButton*>("Command_Cancel")->click();
-        QTRY_VERIFY(!m_main->window<Form_Comm_Write>());
-        m_main->findChild<QAction*>("Prog_write")->trigger();
-        auto* window = m_main->window<Form_Comm_Write>();
-        QVERIFY(!window->findChild<QCheckBox*>("Check_Verify")->isChecked());
-        QVERIFY(window->findChild<QCheckBox*>("Check_Backup")->isChecked());
-        window->findChild<QCheckBox*>("Check_Verify")->click();
     }
 
     // A write that breaks off says that the radio holds a partial write, and
@@ -221,13 +163,10 @@ private slots:
     void aBrokenWriteSaysTheRadioIsHalfWritten()
     {
         QTemporaryDir dir;
-        VirtualRadio::Options options;
-        options.fault = VirtualRadio::Fault::BadAck;
-        options.faultBlock = 100;
-        options.symlink = dir.filePath(QStringLiteral("radio"));
-        VirtualRadio radio(options);
+        const QString device = dir.filePath(QStringLiteral("radio"));
+        VirtualRadio radio({ .fault = VirtualRadio::Fault::BadAck, .faultBlock = 100, .symlink = device });
         QVERIFY(radio.start(nullptr));
-        qputenv("QV3N_COM1", options.symlink.toLocal8Bit());
+        qputenv("QV3N_COM1", device.toLocal8Bit());
         LinkTimings timings = patientTimings();
         timings.replyWatchdogMs = 400;
         LinkWindow::overrideTimings(timings);
@@ -250,43 +189,21 @@ private slots:
         QCOMPARE(m_main->window<Form_Comm_Write>(), window);
     }
 
-    void messages_data()
+    // The range is checked before the port is opened; the frequency mode first.
+    void writeOutOfRangeIsRefused()
     {
-        QTest::addColumn<bool>("chinese");
-        QTest::addColumn<int>("setup");   // 0: no port; bits 1: frequency mode out, 2: channel 12 out
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("port, Chinese") << true << 0 << "通讯端口打开错误，请正确设置通讯端口 ！" << "操作提示";
-        QTest::newRow("channel, English")
-            << false << 2 << "Channel 12that Receiving or transmitting frequency  out of frequency limitation range "
-            << "Operate prompt";
-        QTest::newRow("frequency mode before channels")
-            << false << 3 << "Receiving or transmitting frequency that frequency Mode out of frequency limitation range "
-            << "Operate prompt";
-    }
-    void messages()
-    {
-        QFETCH(bool, chinese);
-        QFETCH(int, setup);
-        QFETCH(QString, text);
-        QFETCH(QString, title);
-        applyUiLanguage(chinese);
+        applyUiLanguage(false);
         qputenv("QV3N_COM1", "/nonexistent/qv3n-port");
-        if (setup & 1)
-            poke(document())->setCell(kVfoBlock, 3, 0x48);
-        if (setup & 2) {
-            setChannelInRange(document(), 12);
-            poke(document())->setCell(12, 3, 0x39);
-        }
+        poke(document())->setCell(kVfoBlock, 3, 0x48);
+        setChannelInRange(document(), 12);
+        poke(document())->setCell(12, 3, 0x39);
         m_main->findChild<QAction*>("Prog_write")->trigger();
         auto* window = m_main->window<Form_Comm_Write>();
         window->findChild<QPushButton*>("Command_Write")->click();
         QCOMPARE(m_messages.size(), 1);
-        QCOMPARE(m_messages[0].text, text);
-        QCOMPARE(m_messages[0].title, title);
-        if (setup == 0)
-            QVERIFY(m_messages[0].informativeText.contains(QStringLiteral("/nonexistent/qv3n-port")));
-        QCOMPARE(m_main->port().PortError, setup == 0);
+        QCOMPARE(m_messages[0].text,
+                 QStringLiteral("Receiving or transmitting frequency that frequency Mode out of frequency limitation range "));
+        QVERIFY(!m_main->port().PortError);
         QVERIFY(!window->engine()->portOpen());
         QVERIFY(window->findChild<QProgressBar*>("ProgressBar1")->isHidden());
     }
@@ -314,12 +231,8 @@ private slots:
         m_main->findChild<QAction*>("Edit_undo")->trigger();
         QCOMPARE(document().image().cell(3, 4), 0x44);
         QCOMPARE(m_messages.size(), 6);
-        for (int i : { 0, 4, 5 })
-            QCOMPARE(m_messages[i].text, QStringLiteral("正在与对讲机进行读写操作 ！"));
-        for (int i : { 1, 2, 3 })
-            QCOMPARE(m_messages[i].text, QStringLiteral("正在进行读写操作,请勿关窗口 ！,"));
+        QCOMPARE(m_messages[1].text, QStringLiteral("正在进行读写操作,请勿关窗口 ！,"));
         QVERIFY(m_main->findChild<QAction*>("Language_chn")->isChecked());
-        QVERIFY(!m_main->findChild<QAction*>("Language_eng")->isChecked());
         QCOMPARE(m_main->window<Form_Comm_Read>(), window.data());
 
         QVERIFY(waitFor(finished));
@@ -412,47 +325,8 @@ private slots:
         m_main->port().setCommPortNumber(3);
         qputenv("QV3N_COM2", "/tmp/qv3n-radio");
         auto* dialog = openPortDialog();
-        for (int n = 1; n <= Form_setup::kPorts; ++n) {
-            auto* option = dialog->findChild<QRadioButton*>(QStringLiteral("Option%1").arg(n));
-            QCOMPARE(option->text(), QStringLiteral("COM%1").arg(n));
-            QCOMPARE(option->isChecked(), n == 3);
-        }
+        QVERIFY(dialog->findChild<QRadioButton*>("Option3")->isChecked());
         QCOMPARE(dialog->findChild<QLabel*>("Label_device2")->text(), QStringLiteral("/tmp/qv3n-radio"));
-        const QString eighth = PortNames::deviceFor(8);
-        QCOMPARE(dialog->findChild<QLabel*>("Label_device8")->text(),
-                 eighth.isEmpty() ? QStringLiteral("（无设备）") : eighth);
-    }
-
-    void confirmAndCancel_data()
-    {
-        QTest::addColumn<bool>("portError");
-        QTest::addColumn<bool>("confirm");
-        QTest::addColumn<int>("port");
-        QTest::addColumn<bool>("staysOpen");
-        QTest::newRow("confirm COM5") << false << true << 5 << false;
-        QTest::newRow("confirm after a failed open") << true << true << 5 << true;
-        QTest::newRow("cancel keeps COM1") << false << false << 1 << false;
-        QTest::newRow("cancel after a failed open") << true << false << 1 << false;
-    }
-    void confirmAndCancel()
-    {
-        QFETCH(bool, portError);
-        QFETCH(bool, confirm);
-        QFETCH(int, port);
-        QFETCH(bool, staysOpen);
-        m_main->port().PortError = portError;
-        QPointer<Form_setup> dialog = openPortDialog();
-        QTest::mouseClick(dialog->findChild<QRadioButton*>("Option5"), Qt::LeftButton);
-        QTest::mouseClick(dialog->findChild<QPushButton*>(confirm ? "Command_ok" : "Command1"), Qt::LeftButton);
-        QCOMPARE(m_main->port().CommPortNumber(), port);
-        QCOMPARE(m_main->panelText(3), QStringLiteral("COM%1").arg(port));
-        if (staysOpen) {
-            QTest::qWait(0);   // a close would be carried out here
-            QVERIFY(dialog && m_main->window<Form_setup>());
-            QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        }
-        QTRY_VERIFY(!dialog);
-        QVERIFY(!m_main->window<Form_setup>());
     }
 
     void theNextReadOpensTheChosenPort()
@@ -470,6 +344,9 @@ private slots:
         QPointer<Form_setup> dialog = openPortDialog();
         dialog->findChild<QRadioButton*>("Option5")->click();
         dialog->findChild<QPushButton*>("Command_ok")->click();
+        QCOMPARE(m_main->panelText(3), QStringLiteral("COM5"));
+        QTest::qWait(0);   // after a failed open the dialog stays to show the choice
+        QVERIFY(dialog);
         dialog->findChild<QPushButton*>("Command1")->click();
         QTRY_VERIFY(!dialog);
 
@@ -492,7 +369,6 @@ private:
     MDImain* m_main = nullptr;
     QList<Prompt::Message> m_messages;
     QMessageBox::StandardButton m_answer = QMessageBox::Ok;
-    std::function<void(const Prompt::Message&)> m_onMessage;
 };
 
 QTEST_MAIN(TestLinkWindows)

@@ -66,12 +66,6 @@ const QList<Case>& cases()
 {
     static const QList<Case> all = {
         { "same", [](MemoryImage&) {}, {} },
-        { "channel fields",
-          [](MemoryImage& m) {
-              StoreFreq(m, 2, QStringLiteral("446.025"), 5, kRxBase);
-              storeName(m, 5, QStringLiteral("shop"));
-          },
-          { "Channel 5: RX 446.01250 → 446.02500; Name CALL → SHOP" } },
         { "receive only",
           [](MemoryImage& m) {
               for (int c = kEncodeToneCell; c <= kTxBase + 3; ++c)

@@ -64,7 +64,6 @@ void setChannel(int channel, const QString& text)
 
 const QString kRxMessage = QStringLiteral("Over the range of RX frequency .");
 const QString kTxMessage = QStringLiteral("Over the range of TX frequency .");
-const QString kOffsetMessage = QStringLiteral("Over the range of Offset frequency .");
 const QString kVfoOutMessage =
     QStringLiteral("Receiving or transmitting frequency that frequency Mode out of frequency limitation range ");
 
@@ -230,33 +229,6 @@ private slots:
         QCOMPARE(box("Text_TX_Freq")->text(), tx);
         QCOMPARE(cell(kVfoBlock, 9), refused ? 0xC0 : 0xC2);
         QCOMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), storedOffset);
-    }
-
-    // Keys refused while typing are told at once; a box refused whole is
-    // emptied, and nothing is stored.
-    void keysWhileTyping_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("receive: a point first, then a letter") << "Text_RX_Freq" << ".44a" << "44" << QStringList{ kRxMessage };
-        QTest::newRow("offset: 70 MHz") << "Text_Offset_Freq" << ".70" << "" << QStringList{ kOffsetMessage };
-    }
-    void keysWhileTyping()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, typed);
-        QFETCH(QString, text);
-        QFETCH(QStringList, messages);
-        open();
-        box(name)->setFocus();
-        box(name)->clear();
-        QTest::keyClicks(box(name), typed);
-        QCOMPARE(box(name)->text(), text);
-        QCOMPARE(m_messages, messages);
-        QCOMPARE(freq(kVfoBlock, 0), QStringLiteral("462.00625"));
-        QCOMPARE(freq(kSettingsBlock, kOffsetFreqCell - 1), QStringLiteral("10.00000"));
     }
 
     void rangeBoxes_data()

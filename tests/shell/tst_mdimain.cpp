@@ -227,31 +227,6 @@ private slots:
         }
     }
 
-    // The language switch.
-    void reopensWindowsInEnglishWithTheSameContents()
-    {
-        RadioDocument& document = m_main->document();
-        poke(document)->setBlock(3, { 0x00, 0x00, 0x50, 0x44, 0x09, 0x00, 0x50, 0x44, 0x10, 0xC0, 0x0E, 0x13, 0x01,
-                                      0xFF, 0xFF, 0x00 });
-        poke(document)->setCell(kFmBlock, 2, 130);
-        m_main->findChild<QAction*>("Test_edit")->trigger();
-        const MemoryImage before = document.image();
-        auto* oldTable = m_main->window<frm_chann>();
-
-        m_main->findChild<QAction*>("Language_eng")->trigger();
-
-        auto* table = m_main->window<frm_chann>();
-        QVERIFY(table && table != oldTable);
-        QCOMPARE(table->cellText(3, frm_chann::ColRx), QStringLiteral("445.00000"));
-        QCOMPARE(table->cellText(3, frm_chann::ColName), QStringLiteral("CH1"));
-
-        auto* fm = m_main->window<Form_Edit_Test>();
-        QVERIFY(fm);
-        auto* fmGrid = fm->findChild<QTableWidget*>("MSF_chann");
-        QCOMPARE(fmGrid->item(2, 1)->text(), QStringLiteral("100.0"));
-        QVERIFY(document.image() == before);
-    }
-
     // Undo: every change of the working copy, from any window, is one step
     // that Edit > Undo takes back and Edit > Redo brings again, with every
     // open window showing the result at once.

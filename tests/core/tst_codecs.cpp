@@ -95,9 +95,6 @@ private slots:
     void tonePicksRoundTrip()
     {
         const QStringList items = listItems(ListField::EncodeTone);
-        QCOMPARE(items.size(), 258);
-        QCOMPARE(items.first(), QStringLiteral("OFF"));
-        QCOMPARE(items.last(), QStringLiteral("D754I"));
         MemoryImage image;
         image.setCell(3, 1, 0);
         for (int item = 0; item < items.size(); ++item) {

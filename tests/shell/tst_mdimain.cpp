@@ -59,10 +59,9 @@ private slots:
         applyUiLanguage(true);
     }
 
-    // Chinese at start; the last status panel ends inside the bar, its right border in view.
-    void startsInChineseWithTheEightPanels()
+    // The last status panel ends inside the bar, its right border in view.
+    void lastStatusPanelFitsTheBar()
     {
-        QCOMPARE(m_main->panelText(MDImain::kPanelCount), QStringLiteral("羽湖无线电工坊"));
         const QStatusBar* bar = m_main->statusBar();
         const QLabel* last = bar->findChild<QLabel*>(QStringLiteral("Panel8"));
         QTRY_VERIFY2(last->geometry().right() < bar->width() && last->geometry().right() > bar->width() * 95 / 100,
@@ -99,7 +98,6 @@ private slots:
             m_main->findChild<QAction*>(QStringLiteral("proc_type"))->trigger();
             auto* dialog = m_main->window<Form_type>();
             QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("Label_band"))->text(), QStringLiteral("  130 --  170"));
-            QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("Combo_type"))->count(), 1);
             dialog->findChild<QPushButton*>(QLatin1String(button))->click();
             QTRY_VERIFY(!m_main->window<Form_type>());
         }

@@ -156,8 +156,6 @@ private slots:
         QTest::newRow("transmit outside") << QByteArray("9,,469,+,5") << "transmit frequency 474.000000";
         QTest::newRow("tone not in the table") << QByteArray("9,,446.5,,,Tone,254.1") << "254.1 Hz";
         QTest::newRow("DCS code not in the table") << QByteArray("9,,446.5,,,DTCS,,,024") << "DCS code 024";
-        QTest::newRow("mode") << QByteArray("9,,446.5,,,,,,,,,,AM") << "\"AM\"";
-        QTest::newRow("polarity") << QByteArray("9,,446.5,,,DTCS,,,023,NX") << "\"NX\"";
         QTest::newRow("duplex") << QByteArray("9,,446.5,x") << "duplex \"x\"";
         QTest::newRow("cross mode") << QByteArray("9,,446.5,,,Cross,,,,,,Tone->DV") << "\"Tone->DV\"";
     }
@@ -201,7 +199,6 @@ private slots:
         QTest::addColumn<int>("line");
         QTest::newRow("not UTF-8") << QByteArray("Location,Frequency,Name\n1,446.5,A\n2,446.5,\xB2\xE2\n") << ReadError::NotUtf8 << 3;
         QTest::newRow("quote not closed") << QByteArray("Location,Frequency\n1,\"446.5\n2,446.5\n") << ReadError::Malformed << 2;
-        QTest::newRow("text after a quote") << QByteArray("Location,Frequency\n1,\"446.5\"x\n") << ReadError::Malformed << 2;
         QTest::newRow("no frequency column") << QByteArray("Location,Name\n1,A\n") << ReadError::MissingColumn << 1;
         QTest::newRow("empty") << QByteArray("\xEF\xBB\xBF\r\n,,\r\n") << ReadError::NoHeader << 0;
     }

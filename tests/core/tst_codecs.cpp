@@ -17,9 +17,7 @@ private slots:
         QTest::addColumn<int>("c2");
         QTest::addColumn<int>("c3");
         QTest::addColumn<QString>("text");
-        QTest::newRow("v2 one step") << 2 << 0x01 << 0x60 << 0x44 << "446.00625";
         QTest::newRow("v1 one step") << 1 << 0x01 << 0x60 << 0x44 << "446.01250";
-        QTest::newRow("whole MHz") << 2 << 0x00 << 0x20 << 0x46 << "462.00000";
         QTest::newRow("below 100 MHz") << 2 << 0x00 << 0x65 << 0x06 << "66.50000";
         QTest::newRow("high nibble of steps ignored") << 1 << 0xF1 << 0x50 << 0x14 << "145.01250";
         QTest::newRow("top step v2") << 2 << 0x0F << 0x99 << 0x46 << "469.99375";
@@ -41,8 +39,6 @@ private slots:
         QTest::addColumn<int>("b0");
         QTest::addColumn<int>("b1");
         QTest::addColumn<int>("b2");
-        QTest::newRow("446.10625 v2") << 2 << "446.10625" << 0x44 << 0x61 << 1;
-        QTest::newRow("146.52 v1") << 1 << "146.52" << 0x14 << 0x65 << 1;
         QTest::newRow("66.5") << 2 << "66.5" << 0x06 << 0x65 << 0;
         QTest::newRow("between steps goes down") << 2 << "446.010" << 0x44 << 0x60 << 1;
         QTest::newRow("top of the 100 kHz v2") << 2 << "469.99999" << 0x46 << 0x99 << 15;
@@ -77,26 +73,11 @@ private slots:
         }
     }
 
-    void characterCodes()
-    {
-        const QString shown = QStringLiteral("0123456789- ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-        for (int code = 0; code <= 37; ++code) {
-            QCOMPARE(CodeToChar(code), shown.mid(code, 1));
-            QCOMPARE(CharToCode(shown.mid(code, 1)), code);
-        }
-        QCOMPARE(CharToCode(QStringLiteral("q")), 28);
-        QCOMPARE(CharToCode(QStringLiteral("中")), 11);
-        QCOMPARE(CodeToChar(255), QString());
-    }
-
     void normalizesTypedFrequencies_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
         QTest::newRow("whole MHz") << "145" << "145.00000";
-        QTest::newRow("one decimal") << "145.5" << "145.50000";
-        QTest::newRow("four decimals") << "145.0125" << "145.01250";
-        QTest::newRow("below 100 MHz") << "70" << "70.00000";
         QTest::newRow("ten characters") << "445.012500" << "445.01250";
         QTest::newRow("a sixth decimal is cut, not rounded") << "445.012499" << "445.01249";
         QTest::newRow("leading zero") << "0445.0125" << "445.01250";
@@ -114,9 +95,6 @@ private slots:
     void tonePicksRoundTrip()
     {
         const QStringList items = listItems(ListField::EncodeTone);
-        QCOMPARE(items.size(), 258);
-        QCOMPARE(items.first(), QStringLiteral("OFF"));
-        QCOMPARE(items.last(), QStringLiteral("D754I"));
         MemoryImage image;
         image.setCell(3, 1, 0);
         for (int item = 0; item < items.size(); ++item) {

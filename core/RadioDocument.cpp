@@ -1,10 +1,6 @@
 #include "RadioDocument.h"
 
 #include "ChannelRecord.h"
-#include "Checks.h"
-#include "Codecs.h"
-#include "FrequencyMode.h"
-#include "OptionLists.h"
 #include "Settings.h"
 
 #include <QUndoStack>
@@ -56,11 +52,25 @@ bool RadioDocument::apply(const QString& step, const RadioData& next)
 
 void RadioDocument::takeImage(const QString& step, const MemoryImage& image, int version)
 {
-    edit(step, [&](RadioData& data) {
-        data.image = image;
-        data.version = version;
-        tidy(data);
-    });
+    RadioData next = m_data;
+    next.image = enteredImage(image);
+    next.version = version;
+    takeRangeFromImage(next);
+    apply(step, next);
+}
+
+// Only a priority that named a channel in use before the step is given up: a
+// file may hold one on an unused channel, which the checks before a write
+// handle, and no unrelated edit should change that behind the user's back.
+void RadioDocument::followPriorityChannel(const MemoryImage& before, MemoryImage& after)
+{
+    auto onUsedChannel = [](const MemoryImage& image) {
+        const int p = Settings::value(image, Settings::kPriorityChannel);
+        return p >= 1 && p <= MemoryMap::kChannelCount && ChannelRecord::isUsed(image, p);
+    };
+    if (onUsedChannel(before) && !onUsedChannel(after)
+        && Settings::value(after, Settings::kPriorityChannel) <= MemoryMap::kChannelCount)
+        Settings::setValue(after, Settings::kPriorityChannel, 0);
 }
 
 void RadioDocument::markSaved(const QString& fileName)
@@ -82,32 +92,4 @@ void RadioDocument::restore(const RadioData& data)
     emit changed();
     if (isModified() != wasModified)
         emit modifiedChanged(isModified());
-}
-
-void tidy(RadioData& data)
-{
-    using namespace Settings;
-    MemoryImage& image = data.image;
-    for (int channel = MemoryMap::kFirstChannelBlock; channel < MemoryMap::kFirstChannelBlock + MemoryMap::kChannelCount;
-         ++channel)
-        if (!ChannelRecord::isUsed(image, channel))
-            ChannelRecord::clear(image, channel);
-    for (const OptionLists::ListOption& option : OptionLists::listOptions())
-        setValue(image, option.field, qMin(value(image, option.field), int(option.items().size()) - 1));
-    CheckPriorityChannel(image);
-    if (isSet(image, kOnlyChannelMode))
-        setOn(image, kChannelMode, true);
-    for (const auto& [tone, inverted] : { std::pair{ kVfoDecodeTone, kVfoDecodeInverted },
-                                          std::pair{ kVfoEncodeTone, kVfoEncodeInverted } }) {
-        const ChannelRecord::StoredTone shown = ChannelRecord::toneFromListPosition(
-            ChannelRecord::toneListPosition(value(image, tone), isSet(image, inverted)));
-        setValue(image, tone, shown.code);
-        setOn(image, inverted, shown.inverted);
-    }
-    takeRangeFromImage(data);
-    // The transmit frequency follows a valid receive frequency by the duplex.
-    const QString rx = freqText(data, kVfoRxFreq);
-    if (leadingNumber(rx) >= data.rangeLow && leadingNumber(rx) < data.rangeHigh)
-        FrequencyMode::storeDuplex(data, rx, freqText(data, kOffsetFreq), value(image, kVfoDuplex),
-                                   FrequencyMode::UpperLimit::Included);
 }

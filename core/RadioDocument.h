@@ -36,18 +36,20 @@ public:
 
     // One user action: runs change on a copy of the data and, when that
     // changed anything, makes the copy the working copy as one undo step
-    // named step. Returns whether anything changed.
+    // named step. A step that leaves the priority channel's channel unused
+    // makes the priority none in the same step. Returns whether anything changed.
     template <class Change>
     bool edit(const QString& step, Change&& change)
     {
         RadioData next = m_data;
         change(next);
+        followPriorityChannel(m_data.image, next.image);
         return apply(step, next);
     }
 
-    // A whole image from outside (a channel file, a read from the radio):
-    // tidied as described at tidy(), with the range limits taken from its
-    // range block, then one undo step.
+    // A whole image from outside (a channel file, a read from the radio) as
+    // enteredImage() takes it, in the given memory format, with the range
+    // limits of its range block: one undo step.
     void takeImage(const QString& step, const MemoryImage& image, int version);
 
     // The image now is what the file holds (after a load or a save).
@@ -63,18 +65,10 @@ signals:
 
 private:
     bool apply(const QString& step, const RadioData& next);
+    static void followPriorityChannel(const MemoryImage& before, MemoryImage& after);
 
     RadioData m_data;
     MemoryImage m_savedImage;
     QString m_fileName;
     QUndoStack* m_undo;
 };
-
-// What the windows would make of odd stored values, done once when an image
-// enters the program: an unused channel's record is erased whole, a list
-// setting beyond its list takes the list's last item, a priority channel that
-// is not in use becomes none, "only channel mode" brings channel mode with it,
-// a frequency-mode tone takes the value the tone list shows for it, and a
-// valid frequency-mode receive frequency gives the transmit frequency by the
-// duplex and offset. The range limits become those of the range block.
-void tidy(RadioData& data);

@@ -112,5 +112,6 @@ std::optional<MemoryImage> ChannelExchange::readComparisonFile(QWidget* parent, 
     }
     MemoryImage other;
     other.setBytes(result.bytes);
-    return other;
+    // Compared as an open would take it in, like the working copy.
+    return enteredImage(other);
 }

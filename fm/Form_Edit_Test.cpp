@@ -76,6 +76,8 @@ Form_Edit_Test::Form_Edit_Test(RadioDocument& document, QWidget* parent)
     connect(&m_document, &RadioDocument::changed, this, &Form_Edit_Test::LoadFmGrid);
     LoadFmGrid();
     m_grid->setCurrentCell(0, ColFrequency);
+    // A byte the grid cannot show becomes an empty preset here, not when it is shown later.
+    storeRows(windowTitle());
 }
 
 QRect Form_Edit_Test::placement(const QSize& mainSize) const
@@ -104,6 +106,15 @@ void Form_Edit_Test::LoadFmGrid()
 void Form_Edit_Test::showRow(int row)
 {
     setCellText(row, ColFrequency, presetText(m_document.image().cell(MemoryMap::kFmBlock, row - 1)));
+}
+
+// Every row as the grid shows it, in one step: an empty cell stores an empty preset.
+void Form_Edit_Test::storeRows(const QString& step)
+{
+    m_document.edit(step, [this](RadioData& data) {
+        for (int row = 1; row <= kPresetCount; ++row)
+            data.image.setCell(MemoryMap::kFmBlock, row - 1, quint8(codeForText(cellText(row, ColFrequency))));
+    });
 }
 
 void Form_Edit_Test::OpenFmEditor()
@@ -154,9 +165,9 @@ void Form_Edit_Test::commitEdit()
         return;
     const QString trimmed = text.trimmed();
     const bool refused = !trimmed.isEmpty() && !isInRange(leadingNumber(text));
-    const int code = codeForText(refused ? numberText(FmLow) : trimmed);
-    m_document.edit(tr("Radio Channel %1").arg(row),
-                    [&](RadioData& data) { data.image.setCell(MemoryMap::kFmBlock, row - 1, quint8(code)); });
+    setCellText(row, ColFrequency, presetText(codeForText(refused ? numberText(FmLow) : trimmed)));
+    // The step is named as the grid numbers its rows, from 0.
+    storeRows(tr("Radio Channel %1").arg(row - 1));
     showRow(row);
     if (refused)
         Prompt::inform(this, tr("Over the range of FM frequency ."));

@@ -1,8 +1,9 @@
 #pragma once
 
 // The FM broadcast presets: the 16 bytes of block 253 in a two-column grid,
-// edited in place with a text box laid over the frequency cell. Every
-// committed entry is one undo step, and the grid shows the document again
+// edited in place with a text box laid over the frequency cell. The window
+// stores all 16 rows as it shows them when it opens and with every committed
+// entry, each time as one undo step; the grid shows the document again
 // whenever it changes.
 
 #include "ui/ChildWindow.h"
@@ -38,6 +39,7 @@ protected:
 
 private:
     void showRow(int row);
+    void storeRows(const QString& step);
     void setCellText(int row, int column, const QString& text);
     int gridRow() const;
     void commitEdit();

@@ -20,7 +20,7 @@ Form_Comm_Compare::Form_Comm_Compare(RadioDocument& document, CommPort& port, Wi
             return;
         }
         if (this->host())
-            this->host()->showComparison(overReadBlocks(this->document().image(), image), tr("the radio"));
+            this->host()->showComparison(imageAfterRead(this->document().image(), image), tr("the radio"));
     });
 }
 

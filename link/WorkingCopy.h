@@ -17,9 +17,11 @@ class RadioDocument;
 // working copy taken now.
 std::optional<LinkNotice> adjustAndCheckForWrite(RadioDocument& document);
 
-// Blocks 0..253 of a completed read over base, whose later blocks a read does
-// not fetch (they hold the program's defaults).
-MemoryImage overReadBlocks(const MemoryImage& base, const MemoryImage& read);
+// What a completed read brings into the program: blocks 0..253 of the read
+// over base, whose later blocks a read does not fetch (they hold the program's
+// defaults), taken as an image from outside enters. A comparison with a radio
+// compares this, so that a radio just read compares equal to the working copy.
+MemoryImage imageAfterRead(const MemoryImage& base, const MemoryImage& read);
 
 // Takes blocks 0..253 of a completed read and the radio's version into the
 // working copy, as one undo step; what the radio holds counts as saved, in no file.

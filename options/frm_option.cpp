@@ -11,6 +11,7 @@
 #include "OptionLists.h"
 #include "RadioDocument.h"
 #include "Settings.h"
+#include "ShownSettings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -71,6 +72,7 @@ frm_option::frm_option(RadioDocument& document, QWidget* parent)
     connectHandlers();
     connect(&m_document, &RadioDocument::changed, this, &frm_option::RefreshOptionWindow);
     RefreshOptionWindow();
+    writeBackShownValues();
 }
 
 frm_option::~frm_option()
@@ -93,7 +95,20 @@ QRect frm_option::placement(const QSize& mainSize) const
 
 void frm_option::activated()
 {
+    // Typed frequencies are checked against the range block's limits again,
+    // whatever the model dialog made of them meanwhile.
+    m_document.edit(windowTitle(), [](RadioData& data) { takeRangeFromImage(data); });
     RefreshOptionWindow();
+}
+
+void frm_option::writeBackShownValues()
+{
+    bool inRange = true;
+    m_document.edit(windowTitle(), [&](RadioData& data) {
+        inRange = ShownSettings::writeBack(data, Text_RX_Freq->text(), Text_Offset_Freq->text());
+    });
+    if (!inRange)
+        Prompt::inform(this, txMessage());
 }
 
 void frm_option::commitPendingEdit()
@@ -585,14 +600,16 @@ void frm_option::receiveLeft()
         refuse(Text_RX_Freq, boxMessage(Text_RX_Freq));
         return;
     }
-    // A new receive frequency carries the transmit frequency along only with
-    // the duplex off; minus and plus are worked out again when chosen.
+    // The transmit frequency follows the new receive frequency by the duplex, in the same step.
+    bool inRange = true;
     edit(Text_RX_Freq, [&](RadioData& data) {
         storeFreqText(data, kVfoRxFreq, text);
-        if (value(data.image, kVfoDuplex) == DuplexOff)
-            storeFreqText(data, kVfoTxFreq, text);
+        inRange = FrequencyMode::storeDuplex(data, text, Text_Offset_Freq->text(), value(data.image, kVfoDuplex),
+                                             FrequencyMode::UpperLimit::Included);
     });
     RefreshOptionWindow();
+    if (!inRange)
+        Prompt::inform(this, txMessage());
 }
 
 void frm_option::offsetLeft()

@@ -2,8 +2,8 @@
 
 // The optional-features window: the radio-wide settings of the document, the
 // frequency-mode record and the frequency range. Every control shows one
-// field of the image; each change the user makes is one undo step. Showing
-// the document never changes it.
+// field of the image; each change the user makes is one undo step. Opening
+// the window writes back what it shows once; showing it later changes nothing.
 
 #include "ui/ChildWindow.h"
 
@@ -52,6 +52,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Writes back what the window shows the first time, as one undo step
+    // named after the window (see ShownSettings).
+    void writeBackShownValues();
+
     // Changes the document as one undo step named after the control.
     template <class Change>
     void edit(QWidget* control, Change&& change);

@@ -11,7 +11,6 @@
 
 Form_type::Form_type(RadioDocument& document, QWidget* parent)
     : ChildWindow(parent)
-    , m_document(document)
     , m_type(new QComboBox(this))
     , m_band(new QLabel(this))
 {
@@ -47,8 +46,13 @@ Form_type::Form_type(RadioDocument& document, QWidget* parent)
     m_type->setCurrentIndex(ModelIndex);
     m_band->setText(QStringLiteral("  %1 --  %2").arg(rangeLowMHz(document.image())).arg(rangeHighMHz(document.image())));
 
-    connect(confirm, &QPushButton::clicked, this, &Form_type::confirm);
+    connect(confirm, &QPushButton::clicked, this, &ChildWindow::closeWindow);
     connect(cancel, &QPushButton::clicked, this, &ChildWindow::closeWindow);
+
+    document.edit(windowTitle(), [](RadioData& data) {
+        takeRangeFromImage(data);
+        ++data.rangeHigh;
+    });
 }
 
 QRect Form_type::placement(const QSize& mainSize) const
@@ -56,13 +60,4 @@ QRect Form_type::placement(const QSize& mainSize) const
     const int width = int(mainSize.width() / 2);
     const int height = int(mainSize.height() / 1.8);
     return { (mainSize.width() - width) / 2, (mainSize.height() - height) / 2 - twips(500), width, height };
-}
-
-void Form_type::confirm()
-{
-    m_document.edit(tr("Model Select"), [](RadioData& data) {
-        takeRangeFromImage(data);
-        ++data.rangeHigh;
-    });
-    closeWindow();
 }

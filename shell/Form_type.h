@@ -1,8 +1,8 @@
 #pragma once
 
-// The model dialog: shows the model and the band held in the image. Confirm
-// takes the band as the frequency limits, the upper one plus one so the whole
-// top MHz may be typed; it is one undo step.
+// The model dialog: shows the model and the band held in the image. Opening
+// it takes the band as the frequency limits, the upper one plus one so the
+// whole top MHz may be typed (one undo step); Confirm and Cancel both close it.
 
 #include "ui/ChildWindow.h"
 
@@ -18,9 +18,6 @@ public:
     QRect placement(const QSize& mainSize) const override;
 
 private:
-    void confirm();
-
-    RadioDocument& m_document;
     QComboBox* m_type;
     QLabel* m_band;
 };

@@ -159,6 +159,15 @@ void MDImain::setPanelText(int panel, const QString& text)
     m_panels.at(panel - 1)->setText(text);
 }
 
+// The mark is the document's, whoever else sets it: a maximised child window
+// that closes, for one, hands the main window its own state.
+void MDImain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ModifiedChange && isWindowModified() != m_document->isModified())
+        setWindowModified(m_document->isModified());
+}
+
 void MDImain::closeEvent(QCloseEvent* event)
 {
     // A transfer cut in half leaves the radio partly written.

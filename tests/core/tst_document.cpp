@@ -161,10 +161,10 @@ private slots:
         QVERIFY(document.isModified());
     }
 
-    // What the windows would make of odd stored values is done when an image
-    // enters: the document then holds the tidied image, and a load leaves it
-    // unmodified.
-    void anImageIsTidiedWhenItEnters()
+    // An image enters as it came: odd stored values stay for the windows to
+    // make of them at their own moments; only a record marked unused is
+    // erased, and the range limits follow the range block.
+    void anImageEntersAsItCame()
     {
         MemoryImage odd = factoryImage();
         odd.setCell(5, 0, 0x33);                                  // stray byte in unused channel 5
@@ -172,22 +172,49 @@ private slots:
         odd.setCell(kSettingsBlock, kPriorityChannelCell, 7);     // channel 7 is not in use
         odd.setField(kVfoBlock, 9, 0x03, 3);                      // duplex beyond "Off, Minus, Plus"
         odd.setCell(kVfoBlock, 0, 200);                           // decode tone beyond the table
+        odd.setCell(kFmBlock, 3, 230);                            // no FM frequency
+        odd.setBlock(kRangeBlock, { 0x00, 0x13, 0x00, 0x17, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                    0xFF, 0xFF, 0xFF });
 
         RadioDocument document;
         document.takeImage(QStringLiteral("Open"), odd, 2);
         document.markSaved(QStringLiteral("odd.chann"));
-        const MemoryImage& image = document.image();
-        QCOMPARE(image.cell(5, 0), quint8(0xFF));
-        QCOMPARE(image.cell(kSettingsBlock, kTimeOutCell), quint8(7));
-        QCOMPARE(image.cell(kSettingsBlock, kPriorityChannelCell), quint8(0));
-        QCOMPARE(Settings::value(image, Settings::kVfoDecodeTone), 0);
-        // Duplex plus with the factory offset of 10 MHz would transmit above
-        // the range: the duplex is off and the transmit frequency follows.
-        QCOMPARE(Settings::value(image, Settings::kVfoDuplex), int(Settings::DuplexOff));
-        QCOMPARE(Settings::freqText(document.data(), Settings::kVfoTxFreq),
-                 Settings::freqText(document.data(), Settings::kVfoRxFreq));
+        MemoryImage expected = odd;
+        expected.fillBlock(5, 0xFF);
+        QVERIFY(document.image() == expected);
+        QCOMPARE(document.rangeLow(), 130.0);
+        QCOMPARE(document.rangeHigh(), 170.0);
         QVERIFY(!document.isModified());
-        QCOMPARE(document.fileName(), QStringLiteral("odd.chann"));
+    }
+
+    // A step that leaves the priority channel's channel unused makes the
+    // priority none in that step; a priority already on an unused channel (a
+    // file may hold one) is left for the checks before a write.
+    void priorityFollowsItsChannel_data()
+    {
+        QTest::addColumn<int>("priority");
+        QTest::addColumn<int>("emptied");       // the channel the step empties
+        QTest::addColumn<int>("expected");
+        QTest::newRow("its channel emptied") << 5 << 5 << 0;
+        QTest::newRow("another channel emptied") << 5 << 6 << 5;
+        QTest::newRow("already on an unused channel") << 7 << 6 << 7;
+        QTest::newRow("none") << 0 << 5 << 0;
+    }
+    void priorityFollowsItsChannel()
+    {
+        QFETCH(int, priority);
+        QFETCH(int, emptied);
+        QFETCH(int, expected);
+        MemoryImage image = factoryImage();
+        for (int channel : { 5, 6 })
+            addChannel(image, channel, 446'006'250);
+        image.setCell(kSettingsBlock, kPriorityChannelCell, quint8(priority));
+        RadioDocument document;
+        document.takeImage(QStringLiteral("Open"), image, 2);
+        document.edit(QStringLiteral("Delete"), [&](RadioData& data) { clear(data.image, emptied); });
+        QCOMPARE(int(document.image().cell(kSettingsBlock, kPriorityChannelCell)), expected);
+        document.undoStack()->undo();
+        QCOMPARE(int(document.image().cell(kSettingsBlock, kPriorityChannelCell)), priority);
     }
 
     // The checks before a write.

@@ -54,13 +54,12 @@ MemoryImage::Bytes shiftedImage(int shift)
     return bytes;
 }
 
-// What the program holds after loading a file of these bytes: the image tidied.
+// What the program holds after loading a file of these bytes.
 MemoryImage::Bytes loaded(const MemoryImage::Bytes& bytes)
 {
-    RadioData data;
-    data.image.setBytes(bytes);
-    tidy(data);
-    return data.image.bytes();
+    MemoryImage image;
+    image.setBytes(bytes);
+    return enteredImage(image).bytes();
 }
 
 // A channel in use: 445 MHz, no tones, high power, wide.

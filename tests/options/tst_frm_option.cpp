@@ -400,20 +400,22 @@ private slots:
     }
 
     // An erased frequency-mode record cannot be shown; it is told once, not on
-    // every return to the window.
+    // every return to the window. Opening the window turns its duplex (stored
+    // as 3, shown as Plus) off, since there is no receive frequency to work from.
     void unshowableStoredValueIsToldOnce()
     {
         poke(*g_document)->fillBlock(kVfoBlock, 0xFF);
         open();
-        QCOMPARE(m_messages, (QStringList{ kRxMessage, kTxMessage }));
+        QCOMPARE(m_messages, (QStringList{ kRxMessage, kTxMessage, kTxMessage }));
         QVERIFY(box("Text_RX_Freq")->text().isEmpty());
+        QCOMPARE(cell(kVfoBlock, 9) & 0x03, 0);
         m_window->activated();
         m_window->activated();
-        QCOMPARE(m_messages.size(), 2);
-        // A duplex chosen now has no receive frequency to work from: the
-        // direction turns off, and neither frequency becomes 0 MHz.
-        combo("Combo_Sft_d")->setCurrentIndex(1);
         QCOMPARE(m_messages.size(), 3);
+        // A duplex chosen now has no receive frequency to work from either, and
+        // neither frequency becomes 0 MHz.
+        combo("Combo_Sft_d")->setCurrentIndex(1);
+        QCOMPARE(m_messages.size(), 4);
         QCOMPARE(cell(kVfoBlock, 9) & 0x03, 0);
         for (int c : { 1, 2, 3, 5, 6, 7 })
             QCOMPARE(cell(kVfoBlock, c), 0xFF);

@@ -44,8 +44,13 @@ ImageSource imageSource(const QString& operand)
 
 ExitStatus loadImage(const ImageSource& source, const Arguments& args, MemoryImage& image)
 {
-    if (source.kind == ImageSource::Kind::File)
-        return Verbs::readChannelFile(source.operand, image) ? ExitStatus::Ok : ExitStatus::FileError;
+    if (source.kind == ImageSource::Kind::File) {
+        if (!Verbs::readChannelFile(source.operand, image))
+            return ExitStatus::FileError;
+        // Compared as the program takes it in, as a radio is.
+        image = enteredImage(image);
+        return ExitStatus::Ok;
+    }
 
     PortChoice port;
     QString error;
@@ -64,6 +69,6 @@ ExitStatus loadImage(const ImageSource& source, const Arguments& args, MemoryIma
                            .arg(Verbs::fileVersion(args)));
         return ExitStatus::Refused;
     }
-    image = overReadBlocks(image, transfer.radioImage());
+    image = imageAfterRead(image, transfer.radioImage());
     return ExitStatus::Ok;
 }

@@ -4,11 +4,11 @@
 
 #include "Captions.h"
 #include "ChannelRecord.h"
-#include "Checks.h"
 #include "Codecs.h"
 #include "ImageSummary.h"
 #include "RadioData.h"
 #include "MemoryMap.h"
+#include "WriteCheck.h"
 
 #include <QList>
 
@@ -115,61 +115,35 @@ QString contents(const RadioData& data)
         + sectionText(ImageSummary::fmPresets(data.image));
 }
 
-QString vfoRangeDetail(const RadioData& data)
+QString refusalDetail(const RadioData& data, const WriteCheck::Refusal& refusal)
 {
-    return recordDetail(data, kVfoBlock);
-}
-
-QString channelRangeDetail(const RadioData& data, int channel)
-{
-    return recordDetail(data, channel);
+    return recordDetail(data, refusal.kind == WriteCheck::Refusal::Kind::VfoOutOfRange ? kVfoBlock : refusal.channel);
 }
 
 CheckResult check(const RadioData& data)
 {
-    const MemoryImage& original = data.image;
-    MemoryImage image = original;
+    const WriteCheck write = checkForWrite(data);
     CheckResult result;
-    auto cellBefore = [&original](int cell) { return original.cell(kSettingsBlock, cell); };
-    auto cellNow = [&image](int cell) { return image.cell(kSettingsBlock, cell); };
-
-    CheckPriorityChannel(image);
-    if (cellNow(kPriorityChannelCell) != cellBefore(kPriorityChannelCell))
-        result.lines << CommandLine::tr("Priority channel %1 is not in use: a write sets the priority channel to none.")
-                            .arg(cellBefore(kPriorityChannelCell));
-
-    SelectFirstUsedChannel(image, data.version);
-    if (cellNow(kStartChannelCell) != cellBefore(kStartChannelCell)
-        || cellNow(kScanFlagsCell) != cellBefore(kScanFlagsCell)) {
-        if (cellNow(kStartChannelCell) == 0)
+    for (const WriteCheck::Adjustment& adjustment : write.adjustments) {
+        if (adjustment.kind == WriteCheck::Adjustment::Kind::PriorityCleared)
+            result.lines << CommandLine::tr("Priority channel %1 is not in use: a write sets the priority channel to none.")
+                                .arg(adjustment.before);
+        else if (adjustment.after == 0)
             result.lines << CommandLine::tr("No channel is in use: a write sets the start channel to none "
                                             "(the file holds %1).")
-                                .arg(cellBefore(kStartChannelCell));
+                                .arg(adjustment.before);
         else
             result.lines << CommandLine::tr("A write makes channel %1, the first channel in use, the start channel "
                                             "(the file holds %2).")
-                                .arg(cellNow(kStartChannelCell))
-                                .arg(cellBefore(kStartChannelCell));
+                                .arg(adjustment.after)
+                                .arg(adjustment.before);
     }
-
-    // A write shows only the first refusal; every one is listed here, each
-    // channel found by the write's own check once those before it are set aside.
-    if (CheckVfoInRange(image) != 0) {
-        result.refused = true;
-        result.lines << Captions::vfoOutOfRange().trimmed();
-        result.lines << QStringLiteral("  ") + vfoRangeDetail(data);
+    // A write shows only the first refusal; every one is listed here.
+    for (const WriteCheck::Refusal& refusal : write.refusals) {
+        result.lines << refusal.message().trimmed();
+        result.lines << QStringLiteral("  ") + refusalDetail(data, refusal);
     }
-    QList<int> channels;
-    for (MemoryImage rest = image; const int channel = FindChannelOutOfRange(rest);) {
-        channels << channel;
-        rest.setCell(channel, ChannelRecord::kRxStepCell, MemoryImage::kEmpty);
-    }
-    for (const int channel : channels) {
-        result.refused = true;
-        result.lines << Captions::channelOutOfRange(channel).trimmed();
-        result.lines << QStringLiteral("  ") + channelRangeDetail(data, channel);
-    }
-
+    result.refused = write.refused();
     result.lines << (result.refused ? CommandLine::tr("A write would be refused.")
                                     : CommandLine::tr("A write would go ahead."));
     return result;

@@ -3,10 +3,10 @@
 // What qv3n-cli prints about a channel file's data: the contents as the windows show them,
 // and what the checks before a write would change or refuse.
 
+#include "WriteCheck.h"
+
 #include <QString>
 #include <QStringList>
-
-struct RadioData;
 
 namespace Report {
 
@@ -20,13 +20,12 @@ struct CheckResult
     bool refused = false;
 };
 
-// Runs the checks that a write runs first on a copy of the data: what the
-// adjusting checks would change, and every frequency a write would refuse.
+// The check a write runs first, as lines: what it would adjust, and every
+// frequency it would refuse.
 CheckResult check(const RadioData& data);
 
 // The frequencies behind a refusal, with the range.
-QString vfoRangeDetail(const RadioData& data);
-QString channelRangeDetail(const RadioData& data, int channel);
+QString refusalDetail(const RadioData& data, const WriteCheck::Refusal& refusal);
 
 // The width a text takes in a terminal: two columns for each wide (CJK) character.
 int displayWidth(const QString& text);

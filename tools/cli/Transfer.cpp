@@ -4,7 +4,6 @@
 #include "Console.h"
 #include "Report.h"
 
-#include "Checks.h"
 #include "RadioDocument.h"
 #include "VerifyReport.h"
 #include "WorkingCopy.h"
@@ -188,14 +187,11 @@ void Transfer::showLinkNotice(const LinkNotice& notice)
         Console::err(notice.informativeText);
         return;
     case LinkNotice::Kind::VfoOutOfRange:
-        Console::error(text);
-        Console::err(QStringLiteral("  ") + Report::vfoRangeDetail(m_document.data()));
-        Console::err(CommandLine::tr("Nothing was written to the radio."));
-        return;
     case LinkNotice::Kind::ChannelOutOfRange:
+        // The refusal the write met first, with its frequencies.
         Console::error(text);
         Console::err(QStringLiteral("  ")
-                     + Report::channelRangeDetail(m_document.data(), FindChannelOutOfRange(m_document.image())));
+                     + Report::refusalDetail(m_document.data(), checkForWrite(m_document.data()).refusals.first()));
         Console::err(CommandLine::tr("Nothing was written to the radio."));
         return;
     case LinkNotice::Kind::Busy:

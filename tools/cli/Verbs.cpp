@@ -190,18 +190,14 @@ ExitStatus runShowOrCheck(const Arguments& args, RadioDocument& document)
     if (!args.output.isEmpty())
         return usageError(CommandLine::tr("%1 takes no -o; it prints to standard output.").arg(verbName(args.verb)),
                           args.verb);
+    // Taken in as a write takes it; check runs the write's own check.
+    if (!loadFile(document, args.operands.at(0), fileVersion(args)))
+        return ExitStatus::FileError;
     if (args.verb == Verb::Show) {
-        if (!loadFile(document, args.operands.at(0), fileVersion(args)))
-            return ExitStatus::FileError;
         Console::print(Report::contents(document.data()));
         return ExitStatus::Ok;
     }
-    // The check tells what a write would change in the file as it stands.
-    RadioData file;
-    file.version = fileVersion(args);
-    if (!readChannelFile(args.operands.at(0), file.image))
-        return ExitStatus::FileError;
-    const Report::CheckResult result = Report::check(file);
+    const Report::CheckResult result = Report::check(document.data());
     for (const QString& line : result.lines)
         Console::out(line);
     return result.refused ? ExitStatus::Refused : ExitStatus::Ok;

@@ -574,6 +574,40 @@ private slots:
         QCOMPARE(g_document->undoStack()->count(), shown == unchanged ? 0 : 1);
     }
 
+    // Emptying the priority channel's channel, however it is done, makes the
+    // priority none in the same step.
+    void emptyingThePriorityChannelMakesItNone_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("receive frequency emptied") << "rx";
+        QTest::newRow("cut") << "cut";
+        QTest::newRow("clear") << "clear";
+    }
+    void emptyingThePriorityChannelMakesItNone()
+    {
+        QFETCH(QString, how);
+        useMemoryFormat(2);
+        markAll();
+        poke(*g_document)->setCell(MemoryMap::kSettingsBlock, MemoryMap::kPriorityChannelCell, 3);
+        m_table->activated();
+        if (how == "rx") {
+            QVERIFY(click(3, frm_chann::ColRx));
+            key(Qt::Key_Backspace);
+            key(Qt::Key_Return);
+        } else if (how == "cut") {
+            m_grid->setFocus();
+            m_table->selectChannels({ 3 });
+            QTest::keySequence(m_grid, QKeySequence::Cut);
+        } else {
+            m_table->findChild<QPushButton*>(QStringLiteral("Command_Clear"))->click();
+        }
+        QCOMPARE(record(3), kUnused);
+        QCOMPARE(g_document->image().cell(MemoryMap::kSettingsBlock, MemoryMap::kPriorityChannelCell), 0);
+        QCOMPARE(g_document->undoStack()->count(), 1);
+        g_document->undoStack()->undo();
+        QCOMPARE(g_document->image().cell(MemoryMap::kSettingsBlock, MemoryMap::kPriorityChannelCell), 3);
+    }
+
     void bulkPick_data()
     {
         QTest::addColumn<int>("column");

@@ -24,6 +24,7 @@ using namespace MemoryMap;
 using Fault = VirtualRadio::Fault;
 
 Q_DECLARE_METATYPE(VirtualRadio::Fault)
+Q_DECLARE_METATYPE(MemoryImage)
 
 namespace {
 
@@ -83,6 +84,24 @@ void setRange(MemoryImage& image, int low, int high)
 QStringList lines(const QString& text)
 {
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// Values as radios and other programs leave them: a stray byte in a record
+// marked unused, settings beyond their lists, a frequency-mode tone beyond the
+// table and a duplex that would transmit outside the range, an FM byte that is
+// no frequency.
+MemoryImage oddMemory()
+{
+    MemoryImage image = VirtualRadio::demoMemory(2);
+    image.setCell(100, 0, 0x33);
+    image.setCell(kSettingsBlock, kTimeOutCell, 9);
+    image.setCell(kSettingsBlock, kSquelchCell, 12);
+    image.setCell(kVfoBlock, ChannelRecord::kDecodeToneCell, 200);
+    StoreFreq(image, 2, QStringLiteral("469"), kVfoBlock, ChannelRecord::kRxBase);
+    StoreFreq(image, 2, QStringLiteral("469"), kVfoBlock, ChannelRecord::kTxBase);
+    image.setField(kVfoBlock, ChannelRecord::kPowerWidthCell, 0x03, 2);   // plus, by the 10 MHz offset
+    image.setCell(kFmBlock, 3, 230);
+    return image;
 }
 
 } // namespace
@@ -284,6 +303,98 @@ private slots:
                                "A write would be refused." }));
         QVERIFY(result.err.isEmpty());
         QVERIFY(fileImage(file) == image);
+    }
+
+    // check says exactly what write does: it refuses what write refuses, and
+    // when it lets a file through, the radio gets the file's own bytes with
+    // only the adjustments check lists.
+    void checkAndWriteAgree_data()
+    {
+        QTest::addColumn<MemoryImage>("file");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("checkSays");
+        QTest::addColumn<MemoryImage>("radioGets");     // blocks 0..254; unused when refused
+
+        const MemoryImage odd = oddMemory();
+        QTest::newRow("odd values, none out of range") << odd << 0 << QStringList{ "A write would go ahead." } << odd;
+
+        MemoryImage vfo = odd;
+        StoreFreq(vfo, 2, QStringLiteral("440"), kVfoBlock, ChannelRecord::kRxBase);
+        StoreFreq(vfo, 2, QStringLiteral("480"), kVfoBlock, ChannelRecord::kTxBase);
+        vfo.setField(kVfoBlock, ChannelRecord::kPowerWidthCell, 0x03, 0);
+        QTest::newRow("frequency mode transmits out of range")
+            << vfo << 4
+            << QStringList{ "Receiving or transmitting frequency that frequency Mode out of frequency limitation range",
+                            "  RX 440.00000, TX 480.00000; the range is 400 to 470 MHz.", "A write would be refused." }
+            << MemoryImage();
+
+        MemoryImage channel = odd;
+        setChannel(channel, 3, QStringLiteral("480"));
+        QTest::newRow("a channel out of range")
+            << channel << 4
+            << QStringList{ "Channel 3that Receiving or transmitting frequency  out of frequency limitation range",
+                            "  RX 480.00000, TX 480.00000; the range is 400 to 470 MHz.", "A write would be refused." }
+            << MemoryImage();
+
+        MemoryImage adjusted = odd;
+        adjusted.setCell(kSettingsBlock, kPriorityChannelCell, 100);     // not in use
+        adjusted.setCell(kSettingsBlock, kStartChannelCell, 0x33);
+        adjusted.setCell(kSettingsBlock, kScanFlagsCell, 0x47);
+        MemoryImage sent = adjusted;
+        sent.setCell(kSettingsBlock, kPriorityChannelCell, 0);
+        sent.setCell(kSettingsBlock, kStartChannelCell, 1);
+        sent.setCell(kSettingsBlock, kScanFlagsCell, 0x40);
+        QTest::newRow("priority and start channel adjusted")
+            << adjusted << 0
+            << QStringList{ "Priority channel 100 is not in use: a write sets the priority channel to none.",
+                            "A write makes channel 1, the first channel in use, the start channel (the file holds 51).",
+                            "A write would go ahead." }
+            << sent;
+    }
+    void checkAndWriteAgree()
+    {
+        QFETCH(MemoryImage, file);
+        QFETCH(int, status);
+        QFETCH(QStringList, checkSays);
+        QFETCH(MemoryImage, radioGets);
+        const QString path = m_dir.writeImage(QStringLiteral("odd-%1.chann").arg(QString::fromUtf8(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'))), file);
+        const CliResult check = m_dir.run({ QStringLiteral("check"), path });
+        QCOMPARE(lines(check.out), checkSays);
+        QCOMPARE(check.exitCode, status);
+
+        const MemoryImage before = withPatternedSpareBlocks(factoryImage(), 9);
+        Radio radio({}, before);
+        QVERIFY2(radio.ok, qPrintable(radio.error));
+        QSignalSpy endByte(&radio.radio, &VirtualRadio::writeCompleted);
+        const CliResult write = m_dir.run({ QStringLiteral("write"), radio.port(), path, QStringLiteral("--quiet") });
+        QCOMPARE(write.exitCode, status);
+        if (status != 0) {
+            QCOMPARE(radio.handshakes.size(), 0);
+            QVERIFY(radio.radio.memory() == before);
+            return;
+        }
+        QVERIFY(endByte.size() == 1 || endByte.wait());
+        // A record marked unused is erased as the program takes the file in.
+        radioGets.fillBlock(100, 0xFF);
+        QVERIFY(sameBlocks(radio.radio.memory(), radioGets, 0, kLastWrittenBlock));
+    }
+
+    // A radio read into a file compares equal to that radio, odd values and all:
+    // a read keeps the radio's bytes.
+    void aRadioJustReadComparesEqual()
+    {
+        const MemoryImage memory = withPatternedSpareBlocks(oddMemory(), 4);
+        Radio radio({}, memory);
+        QVERIFY2(radio.ok, qPrintable(radio.error));
+        const QString file = m_dir.path(QStringLiteral("just-read.chann"));
+        QCOMPARE(m_dir.run({ QStringLiteral("read"), radio.port(), QStringLiteral("-o"), file }).exitCode, 0);
+        MemoryImage expected = memory;
+        expected.fillBlock(100, 0xFF);   // marked unused
+        QVERIFY(sameBlocks(fileImage(file), expected, 0, kReadBlockCount - 1));
+
+        const CliResult diff = m_dir.run({ QStringLiteral("diff"), file, radio.port() });
+        QVERIFY2(diff.out.isEmpty(), qPrintable(diff.out));
+        QCOMPARE(diff.exitCode, 0);
     }
 
     void versionMismatchWritesNothing()

@@ -190,6 +190,32 @@ private slots:
             QVERIFY(document().image().bytes() == loaded(shiftedImage(4)));
     }
 
+    // Open then Save gives the file back byte for byte, odd values and all, and
+    // the document and the title agree that nothing changed.
+    void saveAfterOpenIsByteExact()
+    {
+        MemoryImage odd;
+        odd.setBytes(loaded(shiftedImage(6)));
+        odd.setBlock(kVfoBlock, { 0x00, 0x00, 0x00, 0x44, 0x00, 0x00, 0x00, 0x48, 0x00, 0xC3, 0xFF, 0xFF, 0xFF,
+                                  0xFF, 0xFF, 0xFF });                     // RX 440, TX 480, duplex 3
+        odd.setCell(kSettingsBlock, kTimeOutCell, 9);
+        odd.setCell(kFmBlock, 3, 230);
+        QVERIFY(writeAll(QDir::current().filePath("odd.chann"), ChannelFile::format(odd.bytes())));
+
+        ChannelFileDialog* open = openDialog(false);
+        typeName(open, "odd.chann");
+        open->findChild<QPushButton*>("Command_enter")->click();
+        QTRY_VERIFY(!openOpen());
+        QVERIFY(document().image() == odd);
+        QVERIFY(!document().isModified() && !m_main->isWindowModified());
+
+        ChannelFileDialog* save = openDialog(true);
+        typeName(save, "copy.chann");
+        save->findChild<QPushButton*>("Command_enter")->click();
+        QTRY_VERIFY(!saveOpen());
+        QCOMPARE(readAll(QDir::current().filePath("copy.chann")), readAll(QDir::current().filePath("odd.chann")));
+    }
+
     void folderListChoosesTheFolder()
     {
         QDir here = QDir::current();

@@ -128,7 +128,12 @@ private slots:
         qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
         setChannelInRange(document(), 1);
         poke(document())->setCell(1, 10, 0x0C);
-        const MemoryImage sent = document().image();
+        poke(document())->setCell(kSettingsBlock, kPriorityChannelCell, 100);   // not in use
+        poke(document())->setCell(kSettingsBlock, kStartChannelCell, 0x33);
+        // The radio gets the copy with the priority and start channels adjusted.
+        MemoryImage sent = document().image();
+        sent.setCell(kSettingsBlock, kPriorityChannelCell, 0);
+        sent.setCell(kSettingsBlock, kStartChannelCell, 1);
         QSignalSpy endByte(&radio, &VirtualRadio::writeCompleted);
         QSignalSpy written(&radio, &VirtualRadio::blockWritten);
 
@@ -302,6 +307,40 @@ private slots:
         QCOMPARE(comparison != nullptr, radioVersion == 2);
         if (comparison)
             QVERIFY2(comparison->text().contains(QLatin1String("Channel 1: ")), qPrintable(comparison->text()));
+    }
+
+    // A radio just read compares equal to the working copy, odd values and
+    // all: a read keeps the radio's bytes (a record marked unused is erased).
+    void aRadioJustReadComparesEqual()
+    {
+        applyUiLanguage(false);
+        MemoryImage memory = VirtualRadio::demoMemory(2);
+        memory.setCell(100, 0, 0x33);
+        memory.setCell(kSettingsBlock, kTimeOutCell, 9);
+        memory.setCell(kFmBlock, 3, 230);
+        memory.setField(kVfoBlock, 9, 0x03, 3);
+        VirtualRadio radio({});
+        radio.setMemory(memory);
+        QVERIFY(radio.start(nullptr));
+        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
+
+        m_main->findChild<QAction*>("Prog_read")->trigger();
+        QPointer<Form_Comm_Read> read = m_main->window<Form_Comm_Read>();
+        QSignalSpy readDone(read->engine(), &LinkEngine::finished);
+        read->findChild<QPushButton*>("Command_read")->click();
+        QVERIFY(waitFor(readDone));
+        QTRY_VERIFY(!read);
+        MemoryImage expected = memory;
+        expected.fillBlock(100, 0xFF);
+        QVERIFY(sameBlocks(document().image(), expected, 0, kReadBlockCount - 1));
+
+        m_main->findChild<QAction*>("File_compare_radio")->trigger();
+        QPointer<Form_Comm_Compare> compare = m_main->window<Form_Comm_Compare>();
+        QSignalSpy compared(compare->sequence(), &LinkSequence::finished);
+        compare->findChild<QPushButton*>("Command_read")->click();
+        QVERIFY(waitFor(compared));
+        QTRY_VERIFY(m_main->window<CompareWindow>());
+        QVERIFY(m_main->window<CompareWindow>()->text().trimmed().endsWith(QLatin1String("\nNo differences.")));
     }
 
     void openingCommitsAPendingChannelName()

@@ -199,6 +199,78 @@ private slots:
         QCOMPARE(cell(kVfoBlock, 9), 0xC0 | shownDirection);
     }
 
+    // A typed receive frequency carries the transmit frequency along by the
+    // duplex, in the same step.
+    void typedReceiveFrequencyCarriesTransmit_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("tx");
+        QTest::addColumn<int>("shownDirection");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("plus") << 2 << "450" << "455.00000" << 2 << QStringList{};
+        QTest::newRow("minus") << 1 << "450" << "445.00000" << 1 << QStringList{};
+        QTest::newRow("off") << 0 << "450" << "450.00000" << 0 << QStringList{};
+        QTest::newRow("plus beyond the range") << 2 << "468" << "468.00000" << 0 << QStringList{ kTxMessage };
+    }
+    void typedReceiveFrequencyCarriesTransmit()
+    {
+        QFETCH(int, direction);
+        QFETCH(QString, typed);
+        QFETCH(QString, tx);
+        QFETCH(int, shownDirection);
+        QFETCH(QStringList, messages);
+        setFreq(kVfoBlock, 0, "440");
+        setFreq(kVfoBlock, 4, QString::number(440 + (direction == 2 ? 5 : direction == 1 ? -5 : 0)));
+        setFreq(kSettingsBlock, kOffsetFreqCell - 1, "5");
+        setCell(kVfoBlock, 9, 0xC0 | direction);
+        open();
+        QVERIFY(m_messages.isEmpty());
+        const int steps = g_document->undoStack()->count();
+
+        typeAndLeave("Text_RX_Freq", typed);
+        QCOMPARE(m_messages, messages);
+        QCOMPARE(freq(kVfoBlock, 4), tx);
+        QCOMPARE(box("Text_TX_Freq")->text(), tx);
+        QCOMPARE(cell(kVfoBlock, 9), 0xC0 | shownDirection);
+        QCOMPARE(g_document->undoStack()->count(), steps + 1);
+    }
+
+    // A file enters as it is; the window, when it opens, writes back what it
+    // shows, as one step named after it: a setting beyond its list, a priority
+    // on an unused channel, only-channel mode without channel mode, and a duplex
+    // that would transmit outside the range (with its message).
+    void openingWritesBackWhatItShows()
+    {
+        MemoryImage file = g_document->image();
+        StoreFreq(file, 2, QStringLiteral("469"), kVfoBlock, 0);
+        StoreFreq(file, 2, QStringLiteral("469"), kVfoBlock, 4);
+        StoreFreq(file, 2, QStringLiteral("5"), kSettingsBlock, kOffsetFreqCell - 1);
+        file.setCell(kVfoBlock, 9, 0xC2);
+        file.setCell(kSettingsBlock, kTimeOutCell, 9);
+        file.setCell(kSettingsBlock, kPriorityChannelCell, 100);
+        file.setCell(kSettingsBlock, kModeCell, 0x20);
+        g_document->takeImage(QStringLiteral("Open"), file, 2);
+        QVERIFY(g_document->image() == file);
+        const int steps = g_document->undoStack()->count();
+
+        open();
+        QCOMPARE(m_messages, QStringList{ kTxMessage });
+        QCOMPARE(cell(kVfoBlock, 9), 0xC0);
+        QCOMPARE(freq(kVfoBlock, 4), QStringLiteral("469.00000"));
+        QCOMPARE(cell(kSettingsBlock, kTimeOutCell), 7);
+        QCOMPARE(cell(kSettingsBlock, kPriorityChannelCell), 0);
+        QCOMPARE(cell(kSettingsBlock, kModeCell), 0x21);
+        QCOMPARE(g_document->undoStack()->count(), steps + 1);
+        QCOMPARE(g_document->undoStack()->undoText(), QStringLiteral("Optional Features"));
+        // Showing it again writes nothing.
+        m_window->activated();
+        m_window->RefreshOptionWindow();
+        QCOMPARE(g_document->undoStack()->count(), steps + 1);
+        g_document->undoStack()->undo();
+        QVERIFY(g_document->image() == file);
+    }
+
     void offsetLeave_data()
     {
         QTest::addColumn<QString>("offset");

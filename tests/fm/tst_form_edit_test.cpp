@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QUndoStack>
 
 using MemoryMap::kFmBlock;
 
@@ -114,6 +115,27 @@ private slots:
         QVERIFY(click(1));
         QVERIFY(m_document->image().bytes() == before.bytes());
         QCOMPARE(m_window->cellText(5, Form_Edit_Test::ColFrequency), QString());
+    }
+
+    // Bytes the grid cannot show stay as they came until the window opens; it
+    // then stores its rows as it shows them, in one step named after it.
+    void openingStoresTheRowsAsShown()
+    {
+        MemoryImage file = m_document->image();
+        file.setCell(kFmBlock, 4, 211);
+        file.setCell(kFmBlock, 5, 254);
+        m_document->takeImage(QStringLiteral("Open"), file, 2);
+        QVERIFY(m_document->image() == file);
+        const int steps = m_document->undoStack()->count();
+        delete m_window;
+        m_window = new Form_Edit_Test(*m_document);
+        QCOMPARE(int(m_document->image().cell(kFmBlock, 4)), 255);
+        QCOMPARE(int(m_document->image().cell(kFmBlock, 5)), 255);
+        QCOMPARE(m_document->undoStack()->count(), steps + 1);
+        QCOMPARE(m_document->undoStack()->undoText(), QStringLiteral("Radio Frequency"));
+        delete m_window;
+        m_window = new Form_Edit_Test(*m_document);
+        QCOMPARE(m_document->undoStack()->count(), steps + 1);
     }
 
     // Closing the window commits the entry still open in it.

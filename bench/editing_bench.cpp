@@ -111,7 +111,7 @@ int main(int argc, char* argv[])
     document.restore(first);
 
     const double refill = median(rounds, [&](int i) {
-        document.edit(QString(), [i](RadioData& data) {
+        document.edit({}, [i](RadioData& data) {
             for (int n = 1; n <= kChannelCount; ++n)
                 data.image.setFlag(n, ChannelRecord::kPowerWidthCell, ChannelRecord::kHighPowerBit, i % 2);
         });

@@ -92,7 +92,7 @@ double refillMicroseconds()
     MDImain main;
     main.start();
     RadioDocument& document = main.document();
-    document.edit(QString(), [](RadioData& data) {
+    document.edit({}, [](RadioData& data) {
         for (int n = 1; n <= 128; ++n) {
             StoreFreq(data.image, data.version, QStringLiteral("446.00625"), n, ChannelRecord::kRxBase);
             StoreFreq(data.image, data.version, QStringLiteral("446.00625"), n, ChannelRecord::kTxBase);
@@ -107,7 +107,7 @@ double refillMicroseconds()
     for (int i = 0; i < kRounds; ++i) {
         // Alternate the power bit so every round really changes cell texts;
         // every open window shows the change as it does a user's edit.
-        document.edit(QString(), [i](RadioData& data) {
+        document.edit({}, [i](RadioData& data) {
             for (int n = 1; n <= 128; ++n)
                 data.image.setFlag(n, ChannelRecord::kPowerWidthCell, ChannelRecord::kHighPowerBit, i % 2);
         });

@@ -292,7 +292,7 @@ void frm_chann::ShowChannelRow(int channel)
 
 void frm_chann::editChannel(int channel, const std::function<void(RadioData&)>& change)
 {
-    m_document.edit(tr("Channel %1").arg(channel), change);
+    m_document.edit([channel] { return tr("Channel %1").arg(channel); }, change);
 }
 
 QList<int> frm_chann::selectedChannels() const
@@ -349,7 +349,7 @@ void frm_chann::cutRows()
 {
     copyRows();
     const QList<int> channels = selectedChannels();
-    m_document.edit(tr("Cut"), [&](RadioData& data) { ChannelRows::clearChannels(data.image, channels); });
+    m_document.edit([] { return tr("Cut"); }, [&](RadioData& data) { ChannelRows::clearChannels(data.image, channels); });
 }
 
 void frm_chann::pasteRows()
@@ -367,7 +367,7 @@ void frm_chann::pasteRows()
     const QByteArray records = clip->data(QLatin1String(ChannelRows::kMimeType));
     const QString text = clip->text();
     ChannelRows::PasteResult result;
-    m_document.edit(tr("Paste"), [&](RadioData& data) {
+    m_document.edit([] { return tr("Paste"); }, [&](RadioData& data) {
         if (!ChannelRows::pasteRecords(data, first, records, result))
             result = ChannelRows::pasteText(data, first, text);
     });
@@ -395,7 +395,7 @@ void frm_chann::insertRows()
         return;
     }
     const int at = selected.first();
-    m_document.edit(tr("Insert channel"), [&](RadioData& data) { ChannelRows::insertChannels(data, at, count); });
+    m_document.edit([] { return tr("Insert channel"); }, [&](RadioData& data) { ChannelRows::insertChannels(data, at, count); });
     QList<int> inserted;
     for (int channel = at; channel < at + count; ++channel)
         inserted.append(channel);
@@ -408,7 +408,7 @@ void frm_chann::deleteRows()
     const QList<int> selected = selectedChannels();
     if (selected.isEmpty())
         return;
-    m_document.edit(tr("Delete channels"), [&](RadioData& data) { ChannelRows::deleteChannels(data, selected); });
+    m_document.edit([] { return tr("Delete channels"); }, [&](RadioData& data) { ChannelRows::deleteChannels(data, selected); });
     selectChannels({ selected.first() });
 }
 
@@ -420,7 +420,7 @@ void frm_chann::moveRows(int by)
         return;
     const int current = gridRow();
     bool moved = false;
-    m_document.edit(tr("Move channels"), [&](RadioData& data) { moved = ChannelRows::moveChannels(data, channels, by); });
+    m_document.edit([] { return tr("Move channels"); }, [&](RadioData& data) { moved = ChannelRows::moveChannels(data, channels, by); });
     // The current row goes with its channel.
     if (moved)
         selectChannels(channels, current + by);
@@ -458,7 +458,7 @@ void frm_chann::fillDown(qint64 stepHz)
 {
     const QList<int> channels = selectedChannels();
     ChannelRows::FillResult result;
-    m_document.edit(tr("Fill down"), [&](RadioData& data) { result = ChannelRows::fillDown(data, channels, stepHz); });
+    m_document.edit([] { return tr("Fill down"); }, [&](RadioData& data) { result = ChannelRows::fillDown(data, channels, stepHz); });
     if (result.stoppedAt > 0)
         Prompt::inform(this, tr("Channel %1 would get %2 MHz, outside the frequency range %3 to %4 MHz: "
                                 "it and the channels after it were left as they were.")
@@ -586,7 +586,11 @@ void frm_chann::StorePick(int item)
     OldCellText = m_comboEdit->currentText();
     const int indexBefore = m_document.undoStack()->index();
     const QList<int> channels = pickedChannels();
-    const QString step = channels.size() == 1 ? tr("Channel %1").arg(EditRow) : tr("%1 channels").arg(channels.size());
+    const int channel = EditRow;
+    const qsizetype count = channels.size();
+    const StepName step = [channel, count] {
+        return count == 1 ? tr("Channel %1").arg(channel) : tr("%1 channels").arg(count);
+    };
     m_document.edit(step, [&](RadioData& data) { ChannelRows::pick(data.image, channels, m_listField, item); });
     if (m_document.undoStack()->index() != indexBefore)
         ++m_picks;
@@ -827,7 +831,7 @@ void frm_chann::clearAll()
     if (!Prompt::ask(this, tr("Empty all 128 channels? Edit > Undo brings them back.")))
         return;
     closeEditors();
-    m_document.edit(tr("Clear"), [](RadioData& data) {
+    m_document.edit([] { return tr("Clear"); }, [](RadioData& data) {
         for (int n = 1; n <= kChannelCount; ++n)
             ChannelRecord::clear(data.image, n);
     });

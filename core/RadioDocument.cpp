@@ -12,16 +12,19 @@ namespace {
 class DataStep : public QUndoCommand
 {
 public:
-    DataStep(RadioDocument* document, const QString& text, const RadioData& before, const RadioData& after)
-        : QUndoCommand(text), m_document(document), m_before(before), m_after(after)
+    DataStep(RadioDocument* document, const StepName& name, const RadioData& before, const RadioData& after)
+        : m_document(document), m_name(name), m_before(before), m_after(after)
     {
+        retranslate();
     }
 
     void undo() override { m_document->restore(m_before); }
     void redo() override { m_document->restore(m_after); }
+    void retranslate() { setText(m_name ? m_name() : QString()); }
 
 private:
     RadioDocument* m_document;
+    StepName m_name;
     RadioData m_before;
     RadioData m_after;
 };
@@ -42,7 +45,7 @@ RadioDocument::~RadioDocument()
     delete m_undo;
 }
 
-bool RadioDocument::apply(const QString& step, const RadioData& next)
+bool RadioDocument::apply(const StepName& step, const RadioData& next)
 {
     if (next == m_data)
         return false;
@@ -50,7 +53,14 @@ bool RadioDocument::apply(const QString& step, const RadioData& next)
     return true;
 }
 
-void RadioDocument::takeImage(const QString& step, const MemoryImage& image, int version)
+void RadioDocument::retranslateSteps()
+{
+    // The stack hands its steps out read-only; their names are ours to word again.
+    for (int i = 0; i < m_undo->count(); ++i)
+        static_cast<DataStep*>(const_cast<QUndoCommand*>(m_undo->command(i)))->retranslate();
+}
+
+void RadioDocument::takeImage(const StepName& step, const MemoryImage& image, int version)
 {
     RadioData next = m_data;
     next.image = enteredImage(image);

@@ -9,7 +9,13 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QUndoStack;
+
+// What an undo step is called: its kind and arguments, worded in the language
+// in force each time the step is shown. Empty for a step no menu shows.
+using StepName = std::function<QString()>;
 
 class RadioDocument : public QObject
 {
@@ -39,7 +45,7 @@ public:
     // named step. A step that leaves the priority channel's channel unused
     // makes the priority none in the same step. Returns whether anything changed.
     template <class Change>
-    bool edit(const QString& step, Change&& change)
+    bool edit(const StepName& step, Change&& change)
     {
         RadioData next = m_data;
         change(next);
@@ -50,7 +56,10 @@ public:
     // A whole image from outside (a channel file, a read from the radio) as
     // enteredImage() takes it, in the given memory format, with the range
     // limits of its range block: one undo step.
-    void takeImage(const QString& step, const MemoryImage& image, int version);
+    void takeImage(const StepName& step, const MemoryImage& image, int version);
+
+    // Words every step's name again, after a change of language.
+    void retranslateSteps();
 
     // The image now is what the file holds (after a load or a save).
     void markSaved(const QString& fileName);
@@ -64,7 +73,7 @@ signals:
     void fileNameChanged(const QString& fileName);
 
 private:
-    bool apply(const QString& step, const RadioData& next);
+    bool apply(const StepName& step, const RadioData& next);
     static void followPriorityChannel(const MemoryImage& before, MemoryImage& after);
 
     RadioData m_data;

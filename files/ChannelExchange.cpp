@@ -82,7 +82,7 @@ bool ChannelExchange::importCsvFile(QWidget* parent, RadioDocument& document, Wi
     if (preview.exec() != QDialog::Accepted)
         return false;
     // Only the channels change.
-    document.edit(tr("Import %1").arg(QFileInfo(path).fileName()),
+    document.edit([name = QFileInfo(path).fileName()] { return tr("Import %1").arg(name); },
                   [&result](RadioData& data) { data.image = ChannelCsv::withChannels(data.image, result); });
     return true;
 }

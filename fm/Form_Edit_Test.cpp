@@ -77,7 +77,7 @@ Form_Edit_Test::Form_Edit_Test(RadioDocument& document, QWidget* parent)
     LoadFmGrid();
     m_grid->setCurrentCell(0, ColFrequency);
     // A byte the grid cannot show becomes an empty preset here, not when it is shown later.
-    storeRows(windowTitle());
+    storeRows([] { return Captions::fmTitle(); });
 }
 
 QRect Form_Edit_Test::placement(const QSize& mainSize) const
@@ -109,7 +109,7 @@ void Form_Edit_Test::showRow(int row)
 }
 
 // Every row as the grid shows it, in one step: an empty cell stores an empty preset.
-void Form_Edit_Test::storeRows(const QString& step)
+void Form_Edit_Test::storeRows(const StepName& step)
 {
     m_document.edit(step, [this](RadioData& data) {
         for (int row = 1; row <= kPresetCount; ++row)
@@ -167,7 +167,7 @@ void Form_Edit_Test::commitEdit()
     const bool refused = !trimmed.isEmpty() && !isInRange(leadingNumber(text));
     setCellText(row, ColFrequency, presetText(codeForText(refused ? numberText(FmLow) : trimmed)));
     // The step is named as the grid numbers its rows, from 0.
-    storeRows(tr("Radio Channel %1").arg(row - 1));
+    storeRows([row] { return tr("Radio Channel %1").arg(row - 1); });
     showRow(row);
     if (refused)
         Prompt::inform(this, tr("Over the range of FM frequency ."));

@@ -8,8 +8,11 @@
 
 #include "ui/ChildWindow.h"
 
+#include <functional>
+
 class QLineEdit;
 class RadioDocument;
+using StepName = std::function<QString()>;
 class QPushButton;
 class QTableWidget;
 
@@ -39,7 +42,7 @@ protected:
 
 private:
     void showRow(int row);
-    void storeRows(const QString& step);
+    void storeRows(const StepName& step);
     void setCellText(int row, int column, const QString& text);
     int gridRow() const;
     void commitEdit();

@@ -97,14 +97,14 @@ void frm_option::activated()
 {
     // Typed frequencies are checked against the range block's limits again,
     // whatever the model dialog made of them meanwhile.
-    m_document.edit(windowTitle(), [](RadioData& data) { takeRangeFromImage(data); });
+    m_document.edit(windowStep(), [](RadioData& data) { takeRangeFromImage(data); });
     RefreshOptionWindow();
 }
 
 void frm_option::writeBackShownValues()
 {
     bool inRange = true;
-    m_document.edit(windowTitle(), [&](RadioData& data) {
+    m_document.edit(windowStep(), [&](RadioData& data) {
         inRange = ShownSettings::writeBack(data, Text_RX_Freq->text(), Text_Offset_Freq->text());
     });
     if (!inRange)
@@ -124,17 +124,29 @@ void frm_option::edit(QWidget* control, Change&& change)
     m_document.edit(stepName(control), std::forward<Change>(change));
 }
 
-// The caption of the control's label, or of the control itself.
-QString frm_option::stepName(QWidget* control) const
+StepName frm_option::windowStep()
 {
-    for (const QLabel* label : findChildren<QLabel*>())
-        if (label->buddy() == control)
-            return label->text().trimmed();
-    if (const auto* button = qobject_cast<QAbstractButton*>(control))
-        return button->text().trimmed();
-    if (const auto* frame = qobject_cast<QGroupBox*>(control))
-        return frame->title().trimmed();
-    return windowTitle();
+    return [] { return Captions::option(Captions::Option::OptionalFeatures); };
+}
+
+// A change is named after the caption of its control's label, or of the control itself.
+StepName frm_option::stepName(QWidget* control) const
+{
+    using Captions::Option;
+    const QHash<QWidget*, Option> captions = {
+        { Combo_TOT, Option::TimeOut },         { Combo_vox, Option::Vox },
+        { Combo_Sql, Option::Squelch },         { Combo_Lamp, Option::Backlight },
+        { Combo_Mdf, Option::ChannelDisplay },  { Combo_Scan, Option::Scans },
+        { Combo_pri, Option::PriorityChannel }, { Frame_mode, Option::WorkMode },
+        { Check_Chann, Option::OnlyChannelMode }, { Check_Save, Option::Save },
+        { Check_Beep, Option::Beep },           { Text_RX_Freq, Option::RxFrequency },
+        { Combo_Decode, Option::Decode },       { Combo_Encode, Option::Encode },
+        { Combo_Step, Option::Step },           { Combo_Sft_d, Option::Duplex },
+        { Text_Offset_Freq, Option::Offset },   { Combo_WN, Option::Width },
+        { Combo_TXP, Option::Power },           { Frame_Freq_range, Option::FrequencyRange },
+    };
+    const Option which = captions.value(control, Option::OptionalFeatures);
+    return [which] { return Captions::option(which).trimmed(); };
 }
 
 void frm_option::createControls()

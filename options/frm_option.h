@@ -8,6 +8,7 @@
 #include "ui/ChildWindow.h"
 
 #include <QHash>
+#include <functional>
 #include <QMetaObject>
 #include <QSet>
 
@@ -20,6 +21,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class RadioDocument;
+using StepName = std::function<QString()>;
 
 namespace Settings {
 struct BitField;
@@ -59,7 +61,8 @@ private:
     // Changes the document as one undo step named after the control.
     template <class Change>
     void edit(QWidget* control, Change&& change);
-    QString stepName(QWidget* control) const;
+    StepName stepName(QWidget* control) const;
+    static StepName windowStep();
 
     void createControls();
     void fillLists();

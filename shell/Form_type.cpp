@@ -49,7 +49,7 @@ Form_type::Form_type(RadioDocument& document, QWidget* parent)
     connect(confirm, &QPushButton::clicked, this, &ChildWindow::closeWindow);
     connect(cancel, &QPushButton::clicked, this, &ChildWindow::closeWindow);
 
-    document.edit(windowTitle(), [](RadioData& data) {
+    document.edit([] { return tr("Model Select"); }, [](RadioData& data) {
         takeRangeFromImage(data);
         ++data.rangeHigh;
     });

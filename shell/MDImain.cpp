@@ -35,7 +35,9 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QTableWidget>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -117,6 +119,7 @@ MDImain::MDImain(QWidget* parent)
     connect(undo, &QUndoStack::redoTextChanged, this, &MDImain::showUndoCaptions);
     m_editUndo->setEnabled(false);
     m_editRedo->setEnabled(false);
+    qApp->installEventFilter(this);
 }
 
 MDImain::~MDImain()
@@ -166,6 +169,24 @@ void MDImain::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ModifiedChange && isWindowModified() != m_document->isModified())
         setWindowModified(m_document->isModified());
+}
+
+// An editor with nothing of its own to undo or redo leaves Ctrl+Z and Ctrl+Y
+// to the document, wherever in the program it has the focus; one with typing
+// of its own takes that back first.
+bool MDImain::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* editor = qobject_cast<QLineEdit*>(watched);
+    if (event->type() == QEvent::ShortcutOverride && editor && editor->window() == this) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        const bool undo = m_editUndo->shortcuts().contains(pressed) && !editor->isUndoAvailable();
+        const bool redo = m_editRedo->shortcuts().contains(pressed) && !editor->isRedoAvailable();
+        if (undo || redo) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MDImain::closeEvent(QCloseEvent* event)
@@ -576,7 +597,7 @@ void MDImain::newImage()
 {
     if (!confirmDiscardChanges(DiscardReason::New))
         return;
-    m_document->edit(tr("New"), [](RadioData& data) { ResetRadioImage(data); });
+    m_document->edit([] { return tr("New"); }, [](RadioData& data) { ResetRadioImage(data); });
     // The new image belongs to no file: saving it must not overwrite the last one.
     m_document->markSaved(QString());
 }
@@ -680,6 +701,7 @@ void MDImain::switchLanguage(bool chinese)
     if (m_chinese != chinese) {
         m_chinese = chinese;
         applyUiLanguage(chinese);
+        m_document->retranslateSteps();
     }
     setCaptions(false);
     reloadOpenWindows();

@@ -144,7 +144,7 @@ private slots:
         QTest::mouseClick(window->findChild<QPushButton*>("Command_Write"), Qt::LeftButton);
         QVERIFY(waitFor(written, 100));
         // Typed during the transfer, out of range.
-        document().edit(QStringLiteral("typing"),
+        document().edit([] { return QStringLiteral("typing"); },
                         [](RadioData& data) { StoreFreq(data.image, 2, QStringLiteral("300"), 100, 0); });
         const MemoryImage edited = document().image();
         QVERIFY(waitFor(endByte));
@@ -232,7 +232,7 @@ private slots:
         QVERIFY(linkBusy());
         QVERIFY(!m_main->close());
         m_main->findChild<QAction*>("Language_eng")->trigger();
-        document().edit(QStringLiteral("step"), [](RadioData& data) { data.image.setCell(3, 4, 0x44); });
+        document().edit([] { return QStringLiteral("step"); }, [](RadioData& data) { data.image.setCell(3, 4, 0x44); });
         m_main->findChild<QAction*>("Edit_undo")->trigger();
         QCOMPARE(document().image().cell(3, 4), 0x44);
         QCOMPARE(m_messages.size(), 6);

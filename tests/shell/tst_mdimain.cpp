@@ -175,6 +175,67 @@ private slots:
         QCOMPARE(table->cellText(5, frm_chann::ColRx), QStringLiteral("446.50000"));
     }
 
+    // Ctrl+Z and Ctrl+Y reach the document from inside an open cell editor of
+    // the channel table or the FM grid; what is typed into the editor is taken
+    // back first.
+    void undoKeysWorkInsideAnOpenEditor_data()
+    {
+        QTest::addColumn<bool>("fm");
+        QTest::newRow("channel table") << false;
+        QTest::newRow("FM grid") << true;
+    }
+    void undoKeysWorkInsideAnOpenEditor()
+    {
+        QFETCH(bool, fm);
+        activeWithChannel1();
+        if (fm)
+            trigger("Test_edit");
+        auto* table = m_main->window<frm_chann>();
+        auto* presets = m_main->window<Form_Edit_Test>();
+        QWidget* window = fm ? static_cast<QWidget*>(presets) : table;
+        auto cell = [&] {
+            return fm ? presets->cellText(3, Form_Edit_Test::ColFrequency) : table->cellText(2, frm_chann::ColRx);
+        };
+        const QString before = cell();
+        if (fm) {
+            presets->grid()->setCurrentCell(2, Form_Edit_Test::ColFrequency);
+            presets->OpenFmEditor();
+        } else {
+            table->grid()->setCurrentCell(1, frm_chann::ColRx);
+            table->PlaceCellEditor();
+        }
+        auto* editor = window->findChild<QLineEdit*>("Text_Edit");
+        QTest::keyClicks(editor, fm ? "99.9" : "446.6");
+        QTest::keyClick(editor, Qt::Key_Return);
+        const QString after = cell();
+        QVERIFY(after != before);
+        QTRY_VERIFY(editor->isVisible() && editor->hasFocus());   // the next field's editor, nothing typed
+
+        QTest::keyClicks(editor, "1");
+        QTest::keySequence(editor, QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(cell(), after);
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(cell(), before);
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+        QCOMPARE(cell(), after);
+    }
+
+    // A step's name is worded in the language in force whenever it is shown.
+    void undoCaptionsFollowTheLanguage()
+    {
+        activeWithChannel1();
+        act("load");
+        act("clear");
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 清除"));
+        trigger("Language_eng");
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("Undo Clear"));
+        trigger("Edit_undo");
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("Undo Open other.chann"));
+        QCOMPARE(action("Edit_redo")->text(), QStringLiteral("Redo Clear"));
+        trigger("Language_chn");
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 打开 other.chann"));
+    }
+
     // The title's mark is the document's: it stays through child windows
     // closing and language switches, and follows undo and redo.
     void titleMarkFollowsTheDocument()

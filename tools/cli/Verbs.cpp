@@ -80,7 +80,7 @@ bool loadFile(RadioDocument& document, const QString& path, int version)
     MemoryImage image;
     if (!readChannelFile(path, image))
         return false;
-    document.takeImage(QString(), image, version);
+    document.takeImage({}, image, version);
     document.markSaved(path);
     return true;
 }

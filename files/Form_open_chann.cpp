@@ -46,10 +46,10 @@ bool Form_open_chann::loadFile(QWidget* parent, RadioDocument& document, WindowH
     MemoryImage image;
     image.setBytes(result.bytes);
     const QFileInfo file(path);
-    document.takeImage([name = file.fileName()] { return tr("Open %1").arg(name); }, image, document.version());
-    // The next dialog starts in the folder of the file last used, and the
-    // question about unsaved changes can save to this file.
-    document.markSaved(file.absoluteFilePath());
+    // The question about unsaved changes can save to this file from now on.
+    document.takeImage([name = file.fileName()] { return tr("Open %1").arg(name); }, image, document.version(),
+                       file.absoluteFilePath());
+    // The next dialog starts in the folder of the file last used.
     QDir::setCurrent(file.absolutePath());
     return true;
 }

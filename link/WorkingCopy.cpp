@@ -27,11 +27,11 @@ MemoryImage imageAfterRead(const MemoryImage& base, const MemoryImage& read)
 
 void acceptReadImage(RadioDocument& document, const MemoryImage& image, int version)
 {
-    document.takeImage([] { return LinkEngine::tr("Read from radio"); }, imageAfterRead(document.image(), image), version);
     // What the radio holds is safe: a read leaves nothing unsaved. The image
     // belongs to no file now, as after New: a save must not overwrite the last
     // file unasked, and a printout is titled "radio".
-    document.markSaved(QString());
+    document.takeImage([] { return LinkEngine::tr("Read from radio"); }, imageAfterRead(document.image(), image), version,
+                       QString());
 }
 
 void acceptVersionAnswer(RadioDocument& document, int radioVersion, bool reset)

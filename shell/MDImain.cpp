@@ -597,9 +597,8 @@ void MDImain::newImage()
 {
     if (!confirmDiscardChanges(DiscardReason::New))
         return;
-    m_document->edit([] { return tr("New"); }, [](RadioData& data) { ResetRadioImage(data); });
     // The new image belongs to no file: saving it must not overwrite the last one.
-    m_document->markSaved(QString());
+    m_document->takeImage([] { return tr("New"); }, factoryImage(), m_document->version(), QString());
 }
 
 void MDImain::openChannelFile()

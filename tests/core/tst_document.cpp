@@ -177,8 +177,7 @@ private slots:
                                     0xFF, 0xFF, 0xFF });
 
         RadioDocument document;
-        document.takeImage([] { return QStringLiteral("Open"); }, odd, 2);
-        document.markSaved(QStringLiteral("odd.chann"));
+        document.takeImage([] { return QStringLiteral("Open"); }, odd, 2, QStringLiteral("odd.chann"));
         MemoryImage expected = odd;
         expected.fillBlock(5, 0xFF);
         QVERIFY(document.image() == expected);
@@ -210,7 +209,7 @@ private slots:
             addChannel(image, channel, 446'006'250);
         image.setCell(kSettingsBlock, kPriorityChannelCell, quint8(priority));
         RadioDocument document;
-        document.takeImage([] { return QStringLiteral("Open"); }, image, 2);
+        document.takeImage([] { return QStringLiteral("Open"); }, image, 2, QString());
         document.edit([] { return QStringLiteral("Delete"); }, [&](RadioData& data) { clear(data.image, emptied); });
         QCOMPARE(int(document.image().cell(kSettingsBlock, kPriorityChannelCell)), expected);
         document.undoStack()->undo();

@@ -111,10 +111,12 @@ private slots:
         QTRY_VERIFY(!window);
         // The channel table shows the new image at once.
         QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QStringLiteral("BASE"));
-        // The read is one step; undoing it gives back the image and its version.
+        // The read is one step; undoing it gives back the image, its version and its file.
         m_main->findChild<QAction*>("Edit_undo")->trigger();
         QVERIFY(document().image() == factoryImage());
         QCOMPARE(document().version(), 2);
+        QCOMPARE(document().fileName(), QStringLiteral("earlier.chann"));
+        QVERIFY(m_main->windowTitle().contains(QLatin1String("earlier.chann")));
         QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QString());
     }
 

@@ -250,7 +250,7 @@ private slots:
         file.setCell(kSettingsBlock, kTimeOutCell, 9);
         file.setCell(kSettingsBlock, kPriorityChannelCell, 100);
         file.setCell(kSettingsBlock, kModeCell, 0x20);
-        g_document->takeImage([] { return QStringLiteral("Open"); }, file, 2);
+        g_document->takeImage([] { return QStringLiteral("Open"); }, file, 2, QString());
         QVERIFY(g_document->image() == file);
         const int steps = g_document->undoStack()->count();
 

@@ -203,7 +203,7 @@ private slots:
         main.start();
         main.findChild<QAction*>(QStringLiteral("Language_eng"))->trigger();
         const QString file = m_dir.filePath(QStringLiteral("depot.chann"));
-        main.document().takeImage({}, dataWithChannels(2).image, 2);
+        main.document().takeImage({}, dataWithChannels(2).image, 2, QString());
         main.document().markSaved(file);
 
         main.findChild<QAction*>(QStringLiteral("File_pdf"))->trigger();

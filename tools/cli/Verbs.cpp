@@ -80,8 +80,7 @@ bool loadFile(RadioDocument& document, const QString& path, int version)
     MemoryImage image;
     if (!readChannelFile(path, image))
         return false;
-    document.takeImage({}, image, version);
-    document.markSaved(path);
+    document.takeImage({}, image, version, path);
     return true;
 }
 

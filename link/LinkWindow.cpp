@@ -2,12 +2,12 @@
 
 #include "CommPort.h"
 #include "ui/Prompt.h"
+#include "ui/SaveDialog.h"
 #include "ui/WindowHost.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -165,12 +165,16 @@ void LinkWindow::saveTrace()
 {
     const QString suggested = QDir::home().filePath(
         QStringLiteral("qv3n-link-trace-%1.txt").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save link trace"), suggested, tr("Text files (*.txt)"));
-    if (path.isEmpty())
-        return;
-    QString reason;
-    if (!engine()->trace().save(path, &reason))
-        Prompt::inform(this, tr("The link trace could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), reason));
+    const SaveDialog::Request request{ "TraceFileDialog", tr("Save link trace"), suggested, tr("Text files (*.txt)"),
+                                       QStringLiteral("txt") };
+    SaveDialog::ask(this, request, [this](const QString& path) {
+        QString reason;
+        if (engine()->trace().save(path, &reason))
+            Prompt::inform(this, tr("The link trace was saved to %1.").arg(QDir::toNativeSeparators(path)));
+        else
+            Prompt::inform(this,
+                           tr("The link trace could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), reason));
+    });
 }
 
 void LinkWindow::closeEvent(QCloseEvent* event)

@@ -247,7 +247,7 @@ void MDImain::createMenus()
     m_fileImportCsv = action(m_file, "File_import_csv", {},
                              [this] { ChannelExchange::importCsv(this, *m_document, this); });
     m_fileExportCsv = action(m_file, "File_export_csv", {},
-                             [this] { ChannelExchange::exportCsv(this, *m_document, this); });
+                             [this] { ChannelExchange::exportCsv(this, *m_document, this, exportPath(QStringLiteral("csv"))); });
     m_fileCompare = action(m_file, "File_compare_file", {}, [this] {
         QString name;
         if (const std::optional<MemoryImage> other = ChannelExchange::chooseComparisonFile(this, &name))
@@ -625,13 +625,20 @@ void MDImain::printChannelList()
     PrintCommands::preview(this, channelList());
 }
 
+// An export is proposed under the channel file's name, in its folder, or as
+// "radio" in the folder last used after a read or New.
+QString MDImain::exportPath(const QString& suffix) const
+{
+    const QString fileName = m_document->fileName();
+    if (fileName.isEmpty())
+        return QDir::current().filePath(ChannelList::radioTitle() + QLatin1Char('.') + suffix);
+    const QFileInfo file(fileName);
+    return file.dir().filePath(file.completeBaseName() + QLatin1Char('.') + suffix);
+}
+
 void MDImain::exportChannelListPdf()
 {
-    const QFileInfo file(m_document->fileName());
-    const QString suggested = file.fileName().isEmpty()
-        ? QDir::current().filePath(ChannelList::radioTitle() + QStringLiteral(".pdf"))
-        : file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
-    PrintCommands::exportPdf(this, channelList(), suggested);
+    PrintCommands::exportPdf(this, channelList(), exportPath(QStringLiteral("pdf")));
 }
 
 void MDImain::openBackupsFolder()

@@ -99,6 +99,7 @@ private:
     ChannelList channelList();
     void printChannelList();
     void exportChannelListPdf();
+    QString exportPath(const QString& suffix) const;
     void openBackupsFolder();
     void openModelWindow();
     void openChannelWindow();

@@ -30,12 +30,12 @@ A file of that name already on disk is left as it was.</source>
 磁盘上已有的同名文件保持原样。</translation>
     </message>
     <message>
-        <source>Channels in use exported to %1: %2.</source>
-        <translation>已导出到 %1 的在用信道：%2 个。</translation>
-    </message>
-    <message>
         <source>Import %1</source>
         <translation>导入 %1</translation>
+    </message>
+    <message>
+        <source>The channels in use (%1) were exported to %2.</source>
+        <translation>已将 %1 个在用信道导出到 %2。</translation>
     </message>
 </context>
 <context>

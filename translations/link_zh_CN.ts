@@ -230,6 +230,10 @@
         <source>The link trace could not be saved to %1: %2</source>
         <translation>通讯记录无法保存到 %1：%2</translation>
     </message>
+    <message>
+        <source>The link trace was saved to %1.</source>
+        <translation>通讯记录已保存到 %1。</translation>
+    </message>
 </context>
 <context>
     <name>PortDoctor</name>

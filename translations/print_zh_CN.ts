@@ -46,5 +46,9 @@
         <source>The PDF file %1 could not be written: %2</source>
         <translation>无法写入 PDF 文件 %1：%2</translation>
     </message>
+    <message>
+        <source>The channel list was exported to %1.</source>
+        <translation>信道列表已导出到 %1。</translation>
+    </message>
 </context>
 </TS>

@@ -20,6 +20,8 @@
 #include "MemoryMap.h"
 
 #include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -214,6 +216,25 @@ private slots:
         save->findChild<QPushButton*>("Command_enter")->click();
         QTRY_VERIFY(!saveOpen());
         QCOMPARE(readAll(QDir::current().filePath("copy.chann")), readAll(QDir::current().filePath("odd.chann")));
+    }
+
+    // Export CSV proposes the channel file's name and says where the file went.
+    void exportProposesTheChannelFileName()
+    {
+        MemoryImage image = factoryImage();
+        addChannel(image, 3);
+        QVERIFY(writeAll(QDir::current().filePath("depot.chann"), ChannelFile::format(image.bytes())));
+        QVERIFY(m_main->openFile(QDir::current().filePath("depot.chann")));
+        m_messages.clear();
+
+        m_main->findChild<QAction*>("File_export_csv")->trigger();
+        auto* dialog = m_main->findChild<QFileDialog*>("CsvFileDialog");
+        QVERIFY(dialog);
+        const QString proposed = QDir::current().filePath("depot.csv");
+        QCOMPARE(dialog->selectedFiles().value(0), proposed);
+        static_cast<QDialog*>(dialog)->accept();
+        QCOMPARE(m_messages, QStringList{ QStringLiteral("已将 1 个在用信道导出到 %1。").arg(proposed) });
+        QVERIFY(QFileInfo(proposed).size() > 0);
     }
 
     void folderListChoosesTheFolder()

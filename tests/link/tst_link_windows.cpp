@@ -24,6 +24,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -193,6 +195,15 @@ private slots:
                  qPrintable(m_messages[0].informativeText));
         QVERIFY(window->findChild<QPushButton*>("Command_SaveTrace")->isVisibleTo(window));
         QVERIFY(window->engine()->trace().text().contains(QStringLiteral("received 15")));
+        // Saving the trace says where it went.
+        window->findChild<QPushButton*>("Command_SaveTrace")->click();
+        auto* save = window->findChild<QFileDialog*>("TraceFileDialog");
+        QVERIFY(save);
+        const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+        save->selectFile(trace);
+        static_cast<QDialog*>(save)->accept();
+        QCOMPARE(m_messages.last().text, QStringLiteral("通讯记录已保存到 %1。").arg(trace));
+        QVERIFY(QFileInfo(trace).size() > 0);
         QCOMPARE(m_main->window<Form_Comm_Write>(), window);
     }
 

@@ -4,6 +4,7 @@
 
 #include "print/ChannelList.h"
 #include "shell/MDImain.h"
+#include "ui/Prompt.h"
 
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
@@ -196,9 +197,15 @@ private slots:
             QVERIFY2(result.contains(folded(QString::fromUtf8(text))), qPrintable(result));
     }
 
-    // The menu prints what the windows hold, titled with the channel file's name.
+    // The menu prints what the windows hold, titled with the channel file's name,
+    // and Export PDF says where the file went.
     void menuCommands()
     {
+        QStringList messages;
+        Prompt::setHandler([&messages](const Prompt::Message& m) {
+            messages << m.text;
+            return QMessageBox::Ok;
+        });
         MDImain main;
         main.start();
         main.findChild<QAction*>(QStringLiteral("Language_eng"))->trigger();
@@ -214,6 +221,8 @@ private slots:
         const QString all = pages(m_dir.filePath(QStringLiteral("depot.pdf"))).join(QLatin1Char('\n'));
         for (const char* expected : { "QV3N channel list: depot.chann", "CH002", "401.00625" })
             QVERIFY2(all.contains(QLatin1String(expected)), qPrintable(all));
+        QCOMPARE(messages, QStringList{ "The channel list was exported to " + m_dir.filePath("depot.pdf") + "." });
+        Prompt::setHandler({});
 
         main.findChild<QAction*>(QStringLiteral("File_print"))->trigger();
         auto* preview = main.findChild<QPrintPreviewDialog*>(QStringLiteral("PrintPreview"));

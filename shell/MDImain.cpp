@@ -26,6 +26,7 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -645,8 +646,19 @@ void MDImain::openBackupsFolder()
 {
     // The write window puts a copy of the radio here before it writes.
     const QString folder = Backups::defaultFolder();
-    if (!QDir().mkpath(folder) || !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        Prompt::inform(this, tr("The backups folder %1 could not be opened.").arg(QDir::toNativeSeparators(folder)));
+    if (QDir().mkpath(folder) && QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        return;
+    // Without a file manager the user still learns where the backups are.
+    const QString path = QDir::toNativeSeparators(folder);
+    const Prompt::Message message{ Prompt::titleText(Prompt::Title::Lower),
+                                   tr("The backups folder could not be opened in a file manager. It is:"),
+                                   path,
+                                   {},
+                                   QMessageBox::Information,
+                                   QMessageBox::Ok | QMessageBox::Apply,
+                                   { { QMessageBox::Ok, tr("OK") }, { QMessageBox::Apply, tr("Copy path") } } };
+    if (Prompt::show(this, message) == QMessageBox::Apply)
+        QGuiApplication::clipboard()->setText(path);
 }
 
 void MDImain::openModelWindow()

@@ -279,12 +279,20 @@
         <translation>打开备份文件夹</translation>
     </message>
     <message>
-        <source>The backups folder %1 could not be opened.</source>
-        <translation>无法打开备份文件夹 %1。</translation>
-    </message>
-    <message>
         <source>Compare with radio…</source>
         <translation>与对讲机比较…</translation>
+    </message>
+    <message>
+        <source>The backups folder could not be opened in a file manager. It is:</source>
+        <translation>无法用文件管理器打开备份文件夹。它在：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Copy path</source>
+        <translation>复制路径</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,8 @@ QMessageBox::StandardButton show(QWidget* parent, const Message& message)
     if (handler())
         return handler()(message);
     QMessageBox box(message.icon, message.title, message.text, message.buttons, parent);
+    // Paths and reasons in a message can be copied into a search or a report.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.setInformativeText(message.informativeText);
     box.setDetailedText(message.detailedText);
     for (auto it = message.buttonTexts.cbegin(); it != message.buttonTexts.cend(); ++it)

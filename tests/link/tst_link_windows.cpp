@@ -19,10 +19,13 @@
 #include "Language.h"
 #include "MemoryMap.h"
 #include "VirtualRadio.h"
+#include "support/Files.h"
 #include "support/LinkTest.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -354,6 +357,22 @@ private slots:
         QVERIFY(waitFor(compared));
         QTRY_VERIFY(m_main->window<CompareWindow>());
         QVERIFY(m_main->window<CompareWindow>()->text().trimmed().endsWith(QLatin1String("\nNo differences.")));
+    }
+
+    // A backups folder no file manager can show is named, and its path can be copied.
+    void backupsFolderThatCannotBeOpenedIsNamed()
+    {
+        const QString folder = Backups::defaultFolder();
+        QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(QFileInfo(folder).path()));
+        QVERIFY(writeAll(folder, "a file where the folder belongs"));   // so the folder cannot be made
+        m_answer = QMessageBox::Apply;
+        m_main->findChild<QAction*>("File_backups")->trigger();
+        QVERIFY(QFile::remove(folder));
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].informativeText, QDir::toNativeSeparators(folder));
+        QCOMPARE(m_messages[0].buttonTexts.value(QMessageBox::Apply), QStringLiteral("复制路径"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QDir::toNativeSeparators(folder));
     }
 
     void openingCommitsAPendingChannelName()

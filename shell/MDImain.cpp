@@ -17,6 +17,7 @@
 #include "link/Backups.h"
 #include "link/Form_Comm_Write.h"
 #include "print/ChannelList.h"
+
 #include "print/PrintCommands.h"
 
 #include "Language.h"
@@ -134,9 +135,10 @@ MDImain::~MDImain()
     disconnect(m_document->undoStack(), nullptr, this, nullptr);
 }
 
-void MDImain::start()
+void MDImain::start(bool chineseFont)
 {
-    m_chinese = true;
+    // Chinese drawn without a font for it is a window of boxes, the Language menu included.
+    m_chinese = chineseFont;
     applyUiLanguage(m_chinese);
 
     const QSize screen = QGuiApplication::primaryScreen()->availableSize();
@@ -151,6 +153,10 @@ void MDImain::start()
     setPanelText(5, m_document->versionText());
     setPanelText(7, rangePanelText(*m_document));
     openChannelWindow();
+    if (!chineseFont)
+        Prompt::inform(this, tr("No font that covers Chinese is installed, so the program starts in English. "
+                                "Install %1 to see it in Chinese.")
+                                 .arg(ChineseFont::package()));
 }
 
 QString MDImain::panelText(int panel) const

@@ -7,6 +7,8 @@
 #include "ui/ChildWindow.h"
 #include "ui/WindowHost.h"
 
+#include "print/ChineseFont.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -35,7 +37,8 @@ public:
     ~MDImain() override;
 
     // Runs the start-up and shows the window.
-    void start();
+    // Shows the window in Chinese, or in English (and says why) when no font can draw Chinese.
+    void start(bool chineseFont = ChineseFont::installed());
 
     // The working copy every window shows and edits.
     RadioDocument& document() const { return *m_document; }

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
@@ -8,11 +8,11 @@
         <translation>选项 %1 需要一个值。</translation>
     </message>
     <message>
-        <source>--lang takes en or zh, not "%1".</source>
+        <source>--lang takes en or zh, not &quot;%1&quot;.</source>
         <translation>--lang 只接受 en 或 zh，不接受“%1”。</translation>
     </message>
     <message>
-        <source>--radio-version takes 1 or 2, not "%1".</source>
+        <source>--radio-version takes 1 or 2, not &quot;%1&quot;.</source>
         <translation>--radio-version 只接受 1 或 2，不接受“%1”。</translation>
     </message>
     <message>
@@ -28,7 +28,7 @@
         <translation>端口为空；请给出 COM1 至 COM8 或设备路径。</translation>
     </message>
     <message>
-        <source>Run "qv3n-cli --help" for help.</source>
+        <source>Run &quot;qv3n-cli --help&quot; for help.</source>
         <translation>运行“qv3n-cli --help”查看帮助。</translation>
     </message>
     <message>
@@ -64,7 +64,7 @@
         <translation>可以写入。</translation>
     </message>
     <message>
-        <source>The radio's memory format is not version %1, the format this file is taken to be in (see --radio-version). Nothing was written.</source>
+        <source>The radio&apos;s memory format is not version %1, the format this file is taken to be in (see --radio-version). Nothing was written.</source>
         <translation>对讲机的存储格式不是本文件所按的版本 %1（见 --radio-version）。没有写入任何数据。</translation>
     </message>
     <message>
@@ -72,7 +72,7 @@
         <translation>没有向对讲机写入任何数据。</translation>
     </message>
     <message>
-        <source>Run "qv3n-cli help %1" for help.</source>
+        <source>Run &quot;qv3n-cli help %1&quot; for help.</source>
         <translation>运行“qv3n-cli help %1”查看帮助。</translation>
     </message>
     <message>
@@ -80,7 +80,7 @@
         <translation>缺少参数 %1。</translation>
     </message>
     <message>
-        <source>Unexpected operand "%1".</source>
+        <source>Unexpected operand &quot;%1&quot;.</source>
         <translation>多余的参数“%1”。</translation>
     </message>
     <message>
@@ -213,7 +213,7 @@ upper-cased and cut to five characters; that is listed too.
   -o, --output F      the channel file to write
   --base F            the channel file the settings, the frequency mode, the
                       range and the FM presets come from (default: the
-                      program's default image); its range bounds the rows
+                      program&apos;s default image); its range bounds the rows
   --skip-bad          write the file without the refused rows
   --radio-version N   the memory format to write: 2 (the default) or 1
   -q, --quiet         list only the refused rows
@@ -240,11 +240,11 @@ upper-cased and cut to five characters; that is listed too.
         <translation>--base 和 --skip-bad 只用于 import。</translation>
     </message>
     <message>
-        <source>--paper takes a4 or letter, not "%1".</source>
+        <source>--paper takes a4 or letter, not &quot;%1&quot;.</source>
         <translation>--paper 只接受 a4 或 letter，而不是“%1”。</translation>
     </message>
     <message>
-        <source>Unknown verb "%1"; the verbs are read, write, show, check, export, import, diff, print and help.</source>
+        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, export, import, diff, print and help.</source>
         <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff、print 和 help。</translation>
     </message>
     <message>
@@ -270,10 +270,10 @@ upper-cased and cut to five characters; that is listed too.
 Writes the channel list of a channel file as a PDF file, as File &gt; Export PDF
 does in the program: the channels in use as the channel table shows them, the
 frequency mode, the frequency range, the optional features and the FM presets,
-titled with the file's name and the date, in the language of --lang.
+titled with the file&apos;s name and the date, in the language of --lang.
 
   -o, --output F      the PDF file to write
-  --paper P           a4 or letter (default: letter where the system's locale
+  --paper P           a4 or letter (default: letter where the system&apos;s locale
                       measures in US units, a4 elsewhere)
   --radio-version N   the memory format of the file: 2 (the default) or 1
   -q, --quiet         no completion message, only errors
@@ -301,7 +301,7 @@ titled with the file's name and the date, in the language of --lang.
         <translation>无法写入标准输出：%1</translation>
     </message>
     <message>
-        <source>The radio's memory was backed up to %1</source>
+        <source>The radio&apos;s memory was backed up to %1</source>
         <translation>对讲机原有数据已备份到 %1</translation>
     </message>
     <message>
@@ -323,9 +323,9 @@ titled with the file's name and the date, in the language of --lang.
     <message>
         <source>Usage: qv3n-cli read PORT -o FILE.chann [--trace FILE] [--quiet] [--lang en|zh]
 
-Reads the radio's memory into a channel file, as Program &gt; Read from radio and
+Reads the radio&apos;s memory into a channel file, as Program &gt; Read from radio and
 File &gt; Save do in the program: blocks 0 to 253 come from the radio, blocks 254
-and 255 hold the program's defaults. The file is replaced only once it has been
+and 255 hold the program&apos;s defaults. The file is replaced only once it has been
 written in full.
 
   PORT             COM1 to COM8, or a device path such as /dev/ttyUSB0
@@ -351,8 +351,8 @@ written in full.
 
 Writes a channel file to the radio, as Program &gt; Write to radio does in the
 program: the priority and start channels are adjusted, the frequency mode and
-every channel must lie within the file's frequency range, and the radio must
-use the file's memory format. Otherwise nothing is written.
+every channel must lie within the file&apos;s frequency range, and the radio must
+use the file&apos;s memory format. Otherwise nothing is written.
 
   PORT                COM1 to COM8, or a device path such as /dev/ttyUSB0
   --verify            read the radio back afterwards and compare blocks 0 to 253
@@ -407,17 +407,17 @@ same, 5 when they differ.
 </translation>
     </message>
     <message>
-        <source>The radio's memory format is version %1, not version %2 (see --radio-version); the two cannot be compared.</source>
+        <source>The radio&apos;s memory format is version %1, not version %2 (see --radio-version); the two cannot be compared.</source>
         <translation>对讲机的存储格式是版本 %1，不是版本 %2（见 --radio-version），无法比较。</translation>
     </message>
     <message>
         <source>Usage: qv3n-cli VERB [OPTIONS] OPERANDS
 
 Programs QV3N radios from the command line, with the same radio link and the
-same checks as the program's windows.
+same checks as the program&apos;s windows.
 
 Verbs:
-  read PORT -o FILE.chann   read the radio's memory into a channel file
+  read PORT -o FILE.chann   read the radio&apos;s memory into a channel file
   write PORT FILE.chann     write a channel file to the radio
   show FILE.chann           print the channels and settings of a channel file
   check FILE.chann          say what a write of the file would adjust or refuse
@@ -427,12 +427,12 @@ Verbs:
   print FILE.chann -o F.pdf write the channel list of a channel file as a PDF file
   help [VERB]               this help, or the help of one verb (also VERB --help)
 
-PORT is COM1 to COM8, numbered as in the program's port setup (the environment
+PORT is COM1 to COM8, numbered as in the program&apos;s port setup (the environment
 variable QV3N_COMn names the device of COMn), or a device path.
 
 Options:
   -o, --output F        the file to write (read, export, import, print)
-  --radio-version 1|2   the memory format of the files (default 2; read takes the radio's)
+  --radio-version 1|2   the memory format of the files (default 2; read takes the radio&apos;s)
   --base FILE.chann     import: the file everything but the channels comes from
   --skip-bad            import: write the other rows when some are refused
   --paper a4|letter     print: the paper size
@@ -446,7 +446,7 @@ Options:
 Exit status: 0 done; 1 the radio failed (port error, no answer, fault, or it does
 not read back as written);
 2 usage error; 3 file error (cannot be read or written, malformed);
-4 refused by a check before writing, the radio's memory format differs, or an
+4 refused by a check before writing, the radio&apos;s memory format differs, or an
 import refused rows; 5 diff found differences.
 </source>
         <translation>用法：qv3n-cli 命令 [选项] 参数
@@ -490,6 +490,10 @@ COMn 的设备），或设备路径。
     <message>
         <source>--trace belongs to read, write and diff, which reach a radio.</source>
         <translation>--trace 属于 read、write 和 diff，它们与对讲机通讯。</translation>
+    </message>
+    <message>
+        <source>No font that covers Chinese is installed, so the list cannot be printed in Chinese. Install %1 (or print in English).</source>
+        <translation>没有安装能显示中文的字体，无法用中文打印信道列表。请安装 %1（或用英文打印）。</translation>
     </message>
 </context>
 </TS>

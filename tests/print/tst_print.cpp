@@ -197,6 +197,33 @@ private slots:
             QVERIFY2(result.contains(folded(QString::fromUtf8(text))), qPrintable(result));
     }
 
+    // Without a font that covers Chinese, a Chinese list would be pages of
+    // boxes: print refuses, naming the package to install, and writes nothing.
+    void commandLineWithoutChineseFont()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("latin.chann"));
+        const QString out = m_dir.filePath(QStringLiteral("boxes.pdf"));
+        QVERIFY(ChannelFile::write(file, dataWithChannels(1).image.bytes()).ok);
+        // Only the DejaVu fonts, which have no Chinese.
+        const QString config = m_dir.filePath(QStringLiteral("fonts.conf"));
+        QFile conf(config);
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(QStringLiteral("<?xml version=\"1.0\"?><fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir>"
+                                  "<cachedir>%1</cachedir></fontconfig>")
+                       .arg(m_dir.filePath(QStringLiteral("font-cache")))
+                       .toUtf8());
+        conf.close();
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("FONTCONFIG_FILE"), config);
+        cli.setProcessEnvironment(environment);
+        cli.start(QStringLiteral(QV3N_CLI_PROGRAM), { "--lang", "zh", "print", file, "-o", out });
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 3);
+        QVERIFY2(cli.readAllStandardError().contains("fonts-noto-cjk"), "the package is named");
+        QVERIFY(!QFile::exists(out));
+    }
+
     // The menu prints what the windows hold, titled with the channel file's name,
     // and Export PDF says where the file went.
     void menuCommands()

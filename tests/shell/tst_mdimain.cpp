@@ -236,6 +236,19 @@ private slots:
         QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 打开 other.chann"));
     }
 
+    // Without a font that covers Chinese the program starts in English and says why, once.
+    void startsInEnglishWithoutChineseFont()
+    {
+        delete m_main;
+        m_messages.clear();
+        m_main = new MDImain;
+        m_main->start(false);
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].text.contains(QLatin1String("fonts-noto-cjk")));
+        QCOMPARE(m_main->findChild<QMenu*>(QStringLiteral("File"))->title(), QStringLiteral("File"));
+        QVERIFY(action("Language_eng")->isChecked());
+    }
+
     // The title's mark is the document's: it stays through child windows
     // closing and language switches, and follows undo and redo.
     void titleMarkFollowsTheDocument()

@@ -8,6 +8,7 @@
 #include "Captions.h"
 #include "ChannelFile.h"
 #include "ChannelList.h"
+#include "ChineseFont.h"
 #include "NativeFile.h"
 #include "RadioDocument.h"
 #include "WorkingCopy.h"
@@ -209,6 +210,13 @@ ExitStatus runPrint(const Arguments& args, RadioDocument& document)
         return status;
     if (args.output.isEmpty())
         return usageError(CommandLine::tr("print needs the PDF file to write: -o FILE.pdf"), args.verb);
+    // Pages of boxes are no channel list.
+    if (args.language == QLatin1String("zh") && !ChineseFont::installed()) {
+        Console::error(CommandLine::tr("No font that covers Chinese is installed, so the list cannot be printed in "
+                                       "Chinese. Install %1 (or print in English).")
+                           .arg(ChineseFont::package()));
+        return ExitStatus::FileError;
+    }
     if (!loadFile(document, args.operands.at(0), fileVersion(args)))
         return ExitStatus::FileError;
     QPageSize::PageSizeId paper = ChannelList::defaultPaper();

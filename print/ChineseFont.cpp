@@ -1,0 +1,13 @@
+#include "ChineseFont.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace ChineseFont {
+
+bool installed()
+{
+    return !QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty();
+}
+
+} // namespace ChineseFont

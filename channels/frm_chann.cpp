@@ -186,6 +186,15 @@ QRect frm_chann::placement(const QSize& mainSize) const
     return { (mainSize.width() - width) / 2, (mainSize.height() - height) / 8, width, height };
 }
 
+QSize frm_chann::sizeHint() const
+{
+    int width = m_grid->verticalHeader()->sizeHint().width() + m_grid->verticalScrollBar()->sizeHint().width()
+                + 2 * m_grid->frameWidth();
+    for (int column = 0; column < m_grid->columnCount(); ++column)
+        width += m_grid->columnWidth(column);
+    return { width, ChildWindow::sizeHint().height() };
+}
+
 void frm_chann::activated()
 {
     showDocument();

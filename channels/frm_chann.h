@@ -38,6 +38,8 @@ public:
 
     explicit frm_chann(RadioDocument& document, WindowHost* host = nullptr, QWidget* parent = nullptr);
     QRect placement(const QSize& mainSize) const override;
+    // Wide enough for every column.
+    QSize sizeHint() const override;
     void activated() override;
 
     // Stores what the open editor holds, as leaving its cell does.

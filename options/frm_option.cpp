@@ -85,12 +85,8 @@ frm_option::~frm_option()
 
 QRect frm_option::placement(const QSize& mainSize) const
 {
-    QSize size(int(mainSize.width() / 1.2), int(mainSize.height() / 1.25));
-    // On a small screen the share of the main window would squeeze the
-    // controls together; the window then takes the room its contents need.
-    const QWidget* frame = parentWidget() ? parentWidget() : this;
-    size = size.expandedTo(frame->sizeHint());
-    return { qMax(0, (mainSize.width() - size.width()) / 2), 0, size.width(), size.height() };
+    const QSize size(int(mainSize.width() / 1.2), int(mainSize.height() / 1.25));
+    return { (mainSize.width() - size.width()) / 2, 0, size.width(), size.height() };
 }
 
 void frm_option::activated()

@@ -153,6 +153,8 @@ void MDImain::start(bool chineseFont)
     setPanelText(5, m_document->versionText());
     setPanelText(7, rangePanelText(*m_document));
     openChannelWindow();
+    // The window may have grown for the channel table.
+    setPanelWidths();
     if (!chineseFont)
         Prompt::inform(this, tr("No font that covers Chinese is installed, so the program starts in English. "
                                 "Install %1 to see it in Chinese.")
@@ -166,7 +168,10 @@ QString MDImain::panelText(int panel) const
 
 void MDImain::setPanelText(int panel, const QString& text)
 {
-    m_panels.at(panel - 1)->setText(text);
+    QLabel* label = m_panels.at(panel - 1);
+    label->setText(text);
+    if (label->sizeHint().width() > label->width() && panel < kPanelCount)
+        setPanelWidths();
 }
 
 // The mark is the document's, whoever else sets it: a maximised child window
@@ -346,10 +351,17 @@ void MDImain::createStatusBar()
 
 void MDImain::setPanelWidths()
 {
-    // The panels share what the bar's own spacing leaves, so the last one ends inside the bar.
+    // The panels share what the bar's own spacing leaves, so the last one ends
+    // inside the bar; a panel whose text needs more than its share gets it,
+    // from the last panel's share.
     const int available = width() - statusBarSpacing(statusBar());
-    for (int i = 0; i < kPanelCount; ++i)
-        m_panels[i]->setFixedWidth(available * kPanelWidthPercent[i] / 100);
+    int used = 0;
+    for (int i = 0; i < kPanelCount - 1; ++i) {
+        const int width = qMax(available * kPanelWidthPercent[i] / 100, m_panels[i]->sizeHint().width());
+        m_panels[i]->setFixedWidth(width);
+        used += width;
+    }
+    m_panels[kPanelCount - 1]->setFixedWidth(qMax(0, available - used));
 }
 
 void MDImain::settleLayout()
@@ -455,8 +467,31 @@ void MDImain::showInArea(ChildWindow* child)
     // At start-up the bars have only just been filled: the area has its size
     // once the window's layout has taken them in.
     settleLayout();
-    frame->setGeometry(child->placement(m_area->size()));
+    // The share of the main window a window takes may be too small for its
+    // contents on a small screen: it gets the room it needs, the main window
+    // growing for it as far as the screen allows, and it stays in sight.
+    growAreaFor(frame->sizeHint());
+    const QSize area = m_area->size();
+    QRect place = child->placement(area);
+    place.setSize(place.size().expandedTo(frame->sizeHint()).boundedTo(area));
+    place.moveTo(qBound(0, place.left(), area.width() - place.width()), qBound(0, place.top(), area.height() - place.height()));
+    frame->setGeometry(place);
     frame->show();
+}
+
+void MDImain::growAreaFor(const QSize& needed)
+{
+    const QSize missing = (needed - m_area->size()).expandedTo(QSize(0, 0));
+    if (missing == QSize(0, 0) || isMaximized() || isFullScreen())
+        return;
+    const QRect screenRoom = screen()->availableGeometry();
+    const QSize decoration = frameGeometry().size() - size();
+    resize((size() + missing).boundedTo(screenRoom.size() - decoration));
+    // Moved back inside the screen when it grew past its edge.
+    const QRect frame = frameGeometry();
+    move(qBound(screenRoom.left(), frame.left(), screenRoom.right() + 1 - frame.width()),
+         qBound(screenRoom.top(), frame.top(), screenRoom.bottom() + 1 - frame.height()));
+    settleLayout();
 }
 
 void MDImain::onSubWindowActivated(QMdiSubWindow* frame)

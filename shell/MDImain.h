@@ -91,6 +91,7 @@ private:
     void settleLayout();
     QAction* toolbarButton(const QString& key, const QString& icon);
     void showInArea(ChildWindow* child);
+    void growAreaFor(const QSize& needed);
     void onSubWindowActivated(QMdiSubWindow* frame);
 
     void undo();

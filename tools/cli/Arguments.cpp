@@ -95,6 +95,8 @@ Arguments parseArguments(const QStringList& args)
         };
         if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
             takeSwitch(&result.help);
+        } else if (name == QLatin1String("--version")) {
+            takeSwitch(&result.version);
         } else if (name == QLatin1String("-q") || name == QLatin1String("--quiet")) {
             takeSwitch(&result.quiet);
         } else if (name == QLatin1String("-o") || name == QLatin1String("--output")) {

@@ -18,6 +18,7 @@ struct Arguments
     QString language;         // --lang: "en" or "zh"; empty when not given
     QString paper;            // --paper: "a4" or "letter"; empty when not given
     bool help = false;        // -h, --help
+    bool version = false;     // --version
     bool quiet = false;       // -q, --quiet
     bool verify = false;      // --verify: read the radio back after a write
     QString backupDir;        // --backup: back the radio up into this folder before a write

@@ -38,15 +38,16 @@ QString StartArguments::helpText()
               "given, is opened at start-up.\n"
               "\n"
               "Options:\n"
-              "  -h, --help      show this help and exit\n"
-              "  --version       show the program's name and version and exit\n"
+              "  -h, --help            show this help and exit\n"
+              "  --version             show the program's name and version and exit\n"
               "\n"
               "Qt's own options, such as -platform, -style and -reverse, are taken as well.\n"
               "\n"
               "Environment:\n"
               "  QV3N_COM1 ... QV3N_COM8\n"
-              "                  the serial device that COM1 ... COM8 stand for (otherwise the\n"
-              "                  serial devices present, USB adapters first, each group by name)\n");
+              "                        the serial device that COM1 ... COM8 stand for\n"
+              "                        (otherwise the serial devices present, USB adapters\n"
+              "                        first, each group by name)\n");
 }
 
 QString StartArguments::versionText()

@@ -303,15 +303,16 @@ channel lists and writes the memory back, in Chinese and English. FILE.chann, wh
 given, is opened at start-up.
 
 Options:
-  -h, --help      show this help and exit
-  --version       show the program&apos;s name and version and exit
+  -h, --help            show this help and exit
+  --version             show the program&apos;s name and version and exit
 
 Qt&apos;s own options, such as -platform, -style and -reverse, are taken as well.
 
 Environment:
   QV3N_COM1 ... QV3N_COM8
-                  the serial device that COM1 ... COM8 stand for (otherwise the
-                  serial devices present, USB adapters first, each group by name)
+                        the serial device that COM1 ... COM8 stand for
+                        (otherwise the serial devices present, USB adapters
+                        first, each group by name)
 </source>
         <translation>用法：qv3n [文件.chann]
 
@@ -321,15 +322,15 @@ QV3N 系列对讲机编程软件：通过编程线读取对讲机的存储器，
 文件.chann 时，启动后即打开该文件。
 
 选项：
-  -h, --help      显示本帮助后退出
-  --version       显示程序名称和版本后退出
+  -h, --help            显示本帮助后退出
+  --version             显示程序名称和版本后退出
 
 也接受 Qt 自身的选项，例如 -platform、-style 和 -reverse。
 
 环境变量：
   QV3N_COM1 ... QV3N_COM8
-                  COM1 ... COM8 所代表的串口设备（未设置时为现有的串口设备，
-                  USB 转换器在前，各组按名称排序）
+                        COM1 ... COM8 所代表的串口设备（未设置时为现有的串口
+                        设备，USB 转换器在前，各组按名称排序）
 </translation>
     </message>
     <message>

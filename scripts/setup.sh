@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-svg-dev libqt6svg6 qt6-qpa-plugins
     fonts-noto-cjk xvfb xauth
-    poppler-utils dpkg-dev file help2man
+    poppler-utils dpkg-dev file help2man bash-completion
 )
 missing=()
 for p in "${packages[@]}"; do

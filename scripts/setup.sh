@@ -13,6 +13,9 @@ packages=(
     fonts-noto-cjk xvfb xauth
     poppler-utils dpkg-dev file help2man bash-completion
 )
+# A caller that needs more names it here (scripts/package.sh: its checkers).
+read -ra extra <<<"${QV3N_EXTRA_PACKAGES:-}"
+packages+=("${extra[@]}")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

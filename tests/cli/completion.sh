@@ -76,8 +76,16 @@ expect "qv3n-cli print radio.chann -o " "folder list.pdf"
 expect "qv3n-cli print radio.chann --paper=" "a4 letter"
 expect "qv3n-cli print radio.chann --trace " "folder list.csv list.pdf notes.txt radio.chann"
 
-# Every option the help of a verb names is offered after that verb.
-for verb in read write show check export import diff print; do
+# Every verb the program's help lists is offered, and after it every option
+# that the verb's own help names.
+verbs=$("$cli" --help | awk '/^Verbs:$/ { on = 1; next } /^$/ { on = 0 } on && /^  [a-z]/ { print $1 }')
+[[ -n $verbs ]] || { echo "FAIL: qv3n-cli --help lists no verbs"; exit 1; }
+for verb in $verbs; do
+    if ! grep -qw -- "$verb" <<<"$(offered "qv3n-cli ")"; then
+        echo "FAIL: the help lists the verb $verb, which the completion does not offer"
+        failures=$((failures + 1))
+    fi
+    [[ $verb == help ]] && continue
     help=$("$cli" help "$verb") || exit 1
     for option in $(grep -oE '(^|[ [])--?[a-z][a-z-]*' <<<"$help" | tr -d ' [' | sort -u); do
         if ! grep -qw -- "$option" <<<"$(offered "qv3n-cli $verb -")"; then

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes a program's gzipped manual page from its own --help and --version
 # with help2man, so that the two cannot drift apart, plus the sections the
 # help leaves out (files, examples, see also) from NAME.h2m.

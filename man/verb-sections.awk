@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The help of one qv3n-cli verb (qv3n-cli help VERB) as a subsection of the
 # manual page: the usage line as its synopsis, paragraphs as text, and the
 # indented "TAG  description" lines as a tagged list.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CHANGELOG.md says what each version brought. Its newest version must be the
 # one project() names; the Debian changelog, the software centre's release
 # notes and the date of the manual pages are made from it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by scripts/package.sh as build/qv3n_<version>_<arch>.deb:
 # the program, qv3n-cli, the virtual radio, the desktop entry, the .chann file
 # type, the icon, the software-centre entry, the manual pages, the completion

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Turns CHANGELOG.md into what the package and the software centre show:
 #
 #   changelog.sh version CHANGELOG.md                     the newest version

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package build/qv3n_<version>_<arch>.deb from the sources as
 # they stand, then checks it:
 #  - installs what is missing, lintian and appstreamcli included;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The bash completion of qv3n-cli, loaded the way bash-completion loads it:
 # what it offers at each place of a command line, and that it offers every
 # option that the help of each verb names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three programs' own command lines: --help and --version are answered on
 // the terminal, with no window and no display, and the version is the build's.
 

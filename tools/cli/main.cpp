@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qv3n-cli: reads, writes, shows and checks channel files from the command
 // line, for dealers and scripts. It drives the same link engine and core as
 // the program's windows and starts from the same state as the program.

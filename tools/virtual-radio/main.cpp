@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qv3n-virtual-radio: a QV3N radio on a pseudo-terminal, for trying the
 // programming software without a cable. It prints the port's device path on
 // its first output line and serves until it is stopped.

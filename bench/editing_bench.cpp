@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of the channel table's whole-row actions on all 128 channels, each
 // beside the refill the table does when every row's power changes. An action
 // is timed from the key press (or click) until the window has painted its

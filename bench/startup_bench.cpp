@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time, refill time of the channel table and peak memory, each beside
 // a bare Qt window measured in the same run.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The 16-byte channel record (channel n is block n; the frequency-mode record

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The File menu's exchange with spreadsheets and its comparison, run on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The FM broadcast presets: the 16 bytes of block 253 in a two-column grid,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the channel-file fuzzer with clang++, replays the seed corpus in
 # fuzz/corpus/ and then fuzzes for a bounded number of runs.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel table: what it shows of each record, editing in its cells, and
 // whole channels driven by the keyboard and the mouse as a user drives them.
 

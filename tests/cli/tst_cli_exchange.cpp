@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qv3n-cli export, import and diff, run as a child process on files.
 
 #include "support/CliRun.h"

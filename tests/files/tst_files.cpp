@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel files from the main window: the open and save dialogs, the question
 // before unsaved changes are lost, CSV import and export, and comparison.
 

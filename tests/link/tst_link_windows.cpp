@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read, write and port windows, opened from the main window's menus and
 // driven through their buttons, against the virtual radio on a pseudo-terminal.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/frm_option.h"
 #include "shell/MDImain.h"
 #include "ui/Prompt.h"

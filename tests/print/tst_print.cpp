@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed channel list as a reader gets it: the text of the PDF pages
 // (extracted with pdftotext) in both languages and on both paper sizes, from
 // the layout itself, from qv3n-cli print and from the main window's menu.

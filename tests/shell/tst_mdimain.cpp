@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its panels, menus and dialogs, the language switch, and undo.
 
 #include "channels/frm_chann.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The verbs that move channels between channel files and spreadsheets, and
 // the comparison of two images.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes a screenshot of every window of the program in both languages.
 //
 //   qv3n-screenshots OUTPUT_FOLDER

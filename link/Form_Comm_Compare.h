@@ -13,6 +13,8 @@ public:
     Form_Comm_Compare(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
 protected:
+    void retranslateUi() override;
+    QString helpText() const override;
     void startTransfer() override;
     void showLinkNotice(const LinkNotice& notice) override;
 };

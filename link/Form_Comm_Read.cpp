@@ -10,7 +10,7 @@ Form_Comm_Read::Form_Comm_Read(RadioDocument& document, CommPort& port, WindowHo
     : LinkWindow(document, port, host, LinkEngine::Direction::Read, "Command_read", parent)
 {
     setObjectName(QStringLiteral("Form_Comm_Read"));
-    setCaptions(tr("Read Data From Radio"), tr("Read"), tr("Cancel"), tr("Help"));
+    retranslateUi();
     // The radio's version shows as soon as it has identified itself; the
     // working copy takes it only with the data, once the read is complete.
     connect(sequence(), &LinkSequence::radioIdentified, this, [this](int version) {
@@ -20,6 +20,19 @@ Form_Comm_Read::Form_Comm_Read(RadioDocument& document, CommPort& port, WindowHo
     connect(sequence(), &LinkSequence::readCompleted, this, [this](const MemoryImage& image, int version) {
         acceptReadImage(this->document(), image, version);
     });
+}
+
+void Form_Comm_Read::retranslateUi()
+{
+    setCaptions(tr("Read Data From Radio"), tr("Read"), tr("Cancel"), tr("Help"));
+}
+
+QString Form_Comm_Read::helpText() const
+{
+    return tr("Reads the radio's whole memory into the program: the channels, the optional features, the frequency "
+              "mode, the range and the FM presets. Plug the programming cable into the radio and the computer, switch "
+              "the radio on, choose the cable's COM in Communication, then press Read.")
+        + QStringLiteral("\n\n") + checksText();
 }
 
 void Form_Comm_Read::startTransfer()

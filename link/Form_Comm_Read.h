@@ -12,6 +12,8 @@ public:
     Form_Comm_Read(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
 protected:
+    void retranslateUi() override;
+    QString helpText() const override;
     void startTransfer() override;
     void transferEnded() override;
 };

@@ -7,8 +7,10 @@
 
 #include "LinkWindow.h"
 
+class PathLabel;
 class QCheckBox;
 class QLabel;
+class QPushButton;
 
 class Form_Comm_Write : public LinkWindow
 {
@@ -20,13 +22,17 @@ public:
     Form_Comm_Write(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
 protected:
+    void retranslateUi() override;
+    QString helpText() const override;
     void startTransfer() override;
 
 private:
     void showStep(LinkSequence::Step step);
+    void showBackupPath();
 
     QLabel* m_step;
     QCheckBox* m_verify;
     QCheckBox* m_backup;
-    QLabel* m_backupPlace;
+    PathLabel* m_backupPlace;
+    QPushButton* m_showBackup;
 };

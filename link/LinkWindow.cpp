@@ -105,12 +105,18 @@ LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host
         closeWindow();
     });
     connect(m_saveTrace, &QPushButton::clicked, this, &LinkWindow::saveTrace);
+    connect(m_help, &QPushButton::clicked, this, &LinkWindow::showHelp);
     connect(m_sequence, &LinkSequence::progressChanged, this, [this](int value, bool reveal) {
-        if (reveal)
+        if (reveal && !m_progress->isVisible()) {
             m_progress->show();
+            fitToContents();
+        }
         m_progress->setValue(value);
     });
-    connect(m_sequence, &LinkSequence::statusTextChanged, m_status, &QLabel::setText);
+    connect(m_sequence, &LinkSequence::statusTextChanged, this, [this](const QString& text) {
+        m_status->setText(text);
+        fitToContents();
+    });
     connect(m_sequence, &LinkSequence::finished, this, &LinkWindow::onFinished);
 
     // The read window watches for the end of its transfer from the start; the
@@ -144,6 +150,28 @@ void LinkWindow::setCaptions(const QString& title, const QString& start, const Q
     m_saveTrace->setText(tr("Save link trace…"));
 }
 
+void LinkWindow::retranslate()
+{
+    retranslateUi();
+    if (!m_sequence->running() && !m_sequence->resultText().isEmpty())
+        m_status->setText(m_sequence->resultText());
+    fitToContents();
+}
+
+QString LinkWindow::checksText()
+{
+    return tr("When it fails: the radio must be switched on with a charged battery; the cable's plug must sit fully "
+              "in the radio's socket; the chosen COM must be the cable (Communication shows which device each COM "
+              "is); no other program may hold the port. Save link trace… keeps every byte exchanged for whoever "
+              "helps you.");
+}
+
+void LinkWindow::showHelp()
+{
+    Prompt::show(this, { tr("Help"), windowTitle(), helpText(), {}, QMessageBox::Information, QMessageBox::Ok,
+                         { { QMessageBox::Ok, tr("OK") } } });
+}
+
 void LinkWindow::onFinished(LinkSequence::Outcome outcome)
 {
     transferEnded();
@@ -158,6 +186,7 @@ void LinkWindow::onFinished(LinkSequence::Outcome outcome)
     case LinkSequence::Outcome::VerifyFailed:
         // The window stays, so the user can read the result and keep the trace.
         m_saveTrace->show();
+        fitToContents();
         return;
     }
 }

@@ -7,6 +7,7 @@
 #include "Captions.h"
 #include "ChannelEdit.h"
 #include "Checks.h"
+#include "FieldGuide.h"
 #include "Codecs.h"
 #include "FrequencyMode.h"
 #include "OptionLists.h"
@@ -67,6 +68,7 @@ frm_option::frm_option(RadioDocument& document, QWidget* parent)
 {
     setObjectName(QStringLiteral("frm_option"));
     createControls();
+    describeSettings();
     fillLists();
     layOut();
     setEnterChain();
@@ -126,11 +128,11 @@ StepName frm_option::windowStep()
     return [] { return Captions::option(Captions::Option::OptionalFeatures); };
 }
 
-// A change is named after the caption of its control's label, or of the control itself.
-StepName frm_option::stepName(QWidget* control) const
+// The setting each control edits, by the caption that names it.
+QHash<QWidget*, Captions::Option> frm_option::settingsOfControls() const
 {
     using Captions::Option;
-    const QHash<QWidget*, Option> captions = {
+    return {
         { Combo_TOT, Option::TimeOut },         { Combo_vox, Option::Vox },
         { Combo_Sql, Option::Squelch },         { Combo_Lamp, Option::Backlight },
         { Combo_Mdf, Option::ChannelDisplay },  { Combo_Scan, Option::Scans },
@@ -141,8 +143,16 @@ StepName frm_option::stepName(QWidget* control) const
         { Combo_Step, Option::Step },           { Combo_Sft_d, Option::Duplex },
         { Text_Offset_Freq, Option::Offset },   { Combo_WN, Option::Width },
         { Combo_TXP, Option::Power },           { Frame_Freq_range, Option::FrequencyRange },
+        { Option_freq, Option::WorkMode },      { Option_chann, Option::WorkMode },
+        { Text_TX_Freq, Option::TxFrequency },  { Frame_vfo, Option::FrequencyMode },
+        { Text_pvfo_d0, Option::FrequencyRange }, { Text_pvfo_d1, Option::FrequencyRange },
     };
-    const Option which = captions.value(control, Option::OptionalFeatures);
+}
+
+// A change is named after the caption of its control's label, or of the control itself.
+StepName frm_option::stepName(QWidget* control) const
+{
+    const Captions::Option which = settingsOfControls().value(control, Captions::Option::OptionalFeatures);
     return [which] { return Captions::option(which).trimmed(); };
 }
 
@@ -212,7 +222,6 @@ void frm_option::createControls()
     Check_Pri->hide();
     Check_DNI->setEnabled(false);
     Check_ENI->setEnabled(false);
-    Command_help->setEnabled(false);
     Text_TX_Freq->setEnabled(false);
 
     Label_tot->setBuddy(Combo_TOT);
@@ -233,6 +242,13 @@ void frm_option::createControls()
     Label_Txp->setBuddy(Combo_TXP);
     Label_From->setBuddy(Text_pvfo_d0);
     Label_to->setBuddy(Text_pvfo_d1);
+}
+
+void frm_option::describeSettings()
+{
+    const QHash<QWidget*, Captions::Option> settings = settingsOfControls();
+    for (auto it = settings.cbegin(); it != settings.cend(); ++it)
+        it.key()->setWhatsThis(FieldGuide::describe(it.value()));
 }
 
 void frm_option::fillLists()
@@ -423,6 +439,10 @@ void frm_option::connectHandlers()
     }
     m_focusConnection = connect(qApp, &QApplication::focusChanged, this, &frm_option::focusChanged);
     connect(Command_Close, &QPushButton::clicked, this, &ChildWindow::closeWindow);
+    connect(Command_help, &QPushButton::clicked, this, [this] {
+        Prompt::show(this, { tr("Help"), windowTitle(), FieldGuide::all(), {}, QMessageBox::Information,
+                             QMessageBox::Ok, { { QMessageBox::Ok, tr("OK") } } });
+    });
 }
 
 void frm_option::showIndex(QComboBox* list, int value)

@@ -8,6 +8,8 @@
 
 #include "ui/ChildWindow.h"
 
+#include "Captions.h"
+
 #include <QHash>
 #include <functional>
 #include <QMetaObject>
@@ -62,7 +64,9 @@ private:
     // Changes the document as one undo step named after the control.
     template <class Change>
     void edit(QWidget* control, Change&& change);
+    QHash<QWidget*, Captions::Option> settingsOfControls() const;
     StepName stepName(QWidget* control) const;
+    void describeSettings();
     static StepName windowStep();
 
     void createControls();

@@ -4,6 +4,7 @@
 #include "Form_setup.h"
 #include "Form_type.h"
 #include "RecentFiles.h"
+#include "ui/FolderView.h"
 #include "ui/Prompt.h"
 #include "frmAbout.h"
 #include "channels/frm_chann.h"
@@ -687,20 +688,7 @@ void MDImain::exportChannelListPdf()
 void MDImain::openBackupsFolder()
 {
     // The write window puts a copy of the radio here before it writes.
-    const QString folder = Backups::defaultFolder();
-    if (QDir().mkpath(folder) && QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        return;
-    // Without a file manager the user still learns where the backups are.
-    const QString path = QDir::toNativeSeparators(folder);
-    const Prompt::Message message{ Prompt::titleText(Prompt::Title::Lower),
-                                   tr("The backups folder could not be opened in a file manager. It is:"),
-                                   path,
-                                   {},
-                                   QMessageBox::Information,
-                                   QMessageBox::Ok | QMessageBox::Apply,
-                                   { { QMessageBox::Ok, tr("OK") }, { QMessageBox::Apply, tr("Copy path") } } };
-    if (Prompt::show(this, message) == QMessageBox::Apply)
-        QGuiApplication::clipboard()->setText(path);
+    FolderView::show(this, Backups::defaultFolder());
 }
 
 void MDImain::openModelWindow()
@@ -764,7 +752,12 @@ void MDImain::switchLanguage(bool chinese)
         m_document->retranslateSteps();
     }
     setCaptions(false);
+    // The window the user was in stays in front.
+    const QMdiSubWindow* active = m_area->activeSubWindow();
+    const QMetaObject* activeKind = active && active->widget() ? active->widget()->metaObject() : nullptr;
     reloadOpenWindows();
+    if (QMdiSubWindow* frame = m_frames.value(activeKind))
+        m_area->setActiveSubWindow(frame);
 }
 
 template <class W>
@@ -772,6 +765,12 @@ void MDImain::reloadWindow()
 {
     if (!window<W>())
         return;
+    // A link window keeps the outcome of its transfer and the link trace: it
+    // is worded again in place rather than closed.
+    if constexpr (std::is_base_of_v<LinkWindow, W>) {
+        window<W>()->retranslate();
+        return;
+    }
     // Closing lets the window commit what is typed into it; the frame goes at
     // once so that the old window's flag is cleared before the new one sets it.
     QMdiSubWindow* frame = m_frames.take(&W::staticMetaObject);

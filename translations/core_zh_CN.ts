@@ -493,6 +493,102 @@
     </message>
 </context>
 <context>
+    <name>FieldGuide</name>
+    <message>
+        <source>Stops a transmission after 1 to 7 minutes, so that a stuck key does not block the channel; Off never stops it.</source>
+        <translation>发射 1 到 7 分钟后自动停止，以免按键卡住时一直占用信道；选“关”则从不停止。</translation>
+    </message>
+    <message>
+        <source>Transmits when you speak, without pressing the key: 1 reacts to the softest voice, 9 needs the loudest; Off needs the key.</source>
+        <translation>说话即发射，无需按键：1 对最轻的声音就有反应，9 需要最大的声音；选“关”则需按键发射。</translation>
+    </message>
+    <message>
+        <source>How strong a signal must be before the speaker opens: 0 lets noise through, 9 only strong stations.</source>
+        <translation>信号要多强喇叭才打开：0 连噪声也能听到，9 只听强信号。</translation>
+    </message>
+    <message>
+        <source>Whether the radio works on its memory channels (Channel) or on a frequency typed on the keypad (Frequency).</source>
+        <translation>对讲机工作在存储的信道上（信道模式），还是工作在键盘输入的频率上（频率模式）。</translation>
+    </message>
+    <message>
+        <source>Locks the radio to its memory channels: the keypad cannot tune a frequency.</source>
+        <translation>把对讲机锁定在存储的信道上：不能用键盘输入频率。</translation>
+    </message>
+    <message>
+        <source>The display light: off, on for a while after each key press (Push), or always on (Continue).</source>
+        <translation>显示屏背光：关、按键后点亮一段时间（按键点亮）或一直点亮（持续点亮）。</translation>
+    </message>
+    <message>
+        <source>Whether the display shows each channel&apos;s frequency or its name.</source>
+        <translation>显示屏显示信道的频率还是信道的名称。</translation>
+    </message>
+    <message>
+        <source>When a scan stops on a busy channel, when it moves on: SE stops there, TO resumes after a few seconds, CO resumes once the signal ends.</source>
+        <translation>扫描停在有信号的信道上之后何时继续：搜索（SE）停在那里，时间（TO）几秒后继续，载波（CO）信号结束后继续。</translation>
+    </message>
+    <message>
+        <source>A channel the radio keeps checking while it scans or stays on another one; it must be a channel in use.</source>
+        <translation>对讲机扫描或停在其他信道时仍不断检查的信道；必须是使用中的信道。</translation>
+    </message>
+    <message>
+        <source>Battery save: the receiver sleeps in short spells while nothing is heard, so the battery lasts longer.</source>
+        <translation>电池省电：没有信号时接收机间歇休眠，使电池更耐用。</translation>
+    </message>
+    <message>
+        <source>A beep on every key press.</source>
+        <translation>每次按键时发出哔声。</translation>
+    </message>
+    <message>
+        <source>The frequency the radio uses when a frequency is typed on its keypad, with its tones, step, duplex, width and power.</source>
+        <translation>在键盘上输入频率时对讲机使用的设置：频率、亚音、步进、频差、带宽和功率。</translation>
+    </message>
+    <message>
+        <source>The frequency the radio receives on in frequency mode, in MHz, within the frequency range.</source>
+        <translation>频率模式下的接收频率（MHz），须在工作频率范围之内。</translation>
+    </message>
+    <message>
+        <source>The frequency it transmits on: the receive frequency, or that plus or minus the offset when a duplex is chosen. It follows from the others and cannot be typed.</source>
+        <translation>发射频率：等于接收频率，选了频差方向时为接收频率加或减频差。它由其他设置得出，不能直接输入。</translation>
+    </message>
+    <message>
+        <source>The CTCSS tone or DCS code the receiver waits for before it opens the speaker; OFF hears every signal. INV marks an inverted DCS code.</source>
+        <translation>接收时要求的 CTCSS 亚音或 DCS 数字亚音，收到后才打开喇叭；OFF 则收听所有信号。INV 表示反相的 DCS 码。</translation>
+    </message>
+    <message>
+        <source>The CTCSS tone or DCS code sent with every transmission, so that radios waiting for it hear you; OFF sends none.</source>
+        <translation>每次发射时附带发送的 CTCSS 亚音或 DCS 数字亚音，等待该亚音的对讲机才能听到您；OFF 则不发送。</translation>
+    </message>
+    <message>
+        <source>How far one turn of the knob or press of a key moves the frequency.</source>
+        <translation>旋钮转一格或按一次键时频率改变的大小。</translation>
+    </message>
+    <message>
+        <source>Plus or Minus transmits on the receive frequency plus or minus the offset, as repeaters need; Off transmits on the receive frequency.</source>
+        <translation>加频或减频时，在接收频率加或减频差的频率上发射（中继台需要）；关则在接收频率上发射。</translation>
+    </message>
+    <message>
+        <source>The distance between the receive and the transmit frequency of a repeater, in MHz (at most 69.9875).</source>
+        <translation>中继台收发频率之差（MHz），最大 69.9875。</translation>
+    </message>
+    <message>
+        <source>The channel width: Wide or Narrow, as the other radios on the channel use.</source>
+        <translation>信道带宽：宽带或窄带，须与同一信道上的其他对讲机一致。</translation>
+    </message>
+    <message>
+        <source>Transmit power: High reaches further, Low saves the battery.</source>
+        <translation>发射功率：高功率通信距离更远，低功率更省电。</translation>
+    </message>
+    <message>
+        <source>The band the radio may tune, in whole MHz: every channel must lie within it, or a write is refused.</source>
+        <translation>对讲机可以工作的频段（整数 MHz）：每个信道都必须在此范围内，否则拒绝写入。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a setting and what it does</comment>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>Form_Edit_Test</name>
     <message>
         <source>Radio Frequency</source>

@@ -27,6 +27,10 @@
         <source>the radio</source>
         <translation>对讲机</translation>
     </message>
+    <message>
+        <source>Reads the radio and shows what differs from the working copy, channel by channel and setting by setting. The working copy is not changed. Plug the programming cable into the radio and the computer, switch the radio on, choose the cable&apos;s COM in Communication, then press Read.</source>
+        <translation>读取对讲机，并逐个信道、逐项设置列出它与当前数据的不同之处，当前数据不会改变。把写频线插好对讲机和电脑，打开对讲机，在“端口设置”中选择写频线所在的 COM 口，然后按“读取”。</translation>
+    </message>
 </context>
 <context>
     <name>Form_Comm_Read</name>
@@ -45,6 +49,10 @@
     <message>
         <source>Help</source>
         <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Reads the radio&apos;s whole memory into the program: the channels, the optional features, the frequency mode, the range and the FM presets. Plug the programming cable into the radio and the computer, switch the radio on, choose the cable&apos;s COM in Communication, then press Read.</source>
+        <translation>把对讲机的全部存储读入程序：信道、可选参数、频率模式、频率范围和收音机频道。把写频线插好对讲机和电脑，打开对讲机，在“端口设置”中选择写频线所在的 COM 口，然后按“读取”。</translation>
     </message>
 </context>
 <context>
@@ -74,10 +82,6 @@
         <translation>写入前备份对讲机</translation>
     </message>
     <message>
-        <source>The radio&apos;s memory was backed up to %1</source>
-        <translation>对讲机原有数据已备份到 %1</translation>
-    </message>
-    <message>
         <source>Backing up the radio</source>
         <translation>正在备份对讲机</translation>
     </message>
@@ -88,6 +92,22 @@
     <message>
         <source>Reading the radio back to verify it</source>
         <translation>正在读回对讲机以校验</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>在文件夹中显示</translation>
+    </message>
+    <message>
+        <source>Writes the working copy to the radio. Before anything is sent, the priority channel becomes none when its channel is not in use, the first channel in use becomes the start channel, and the frequency mode and every channel must lie within the frequency range. With the first box ticked the radio is read into a backup file first; with the second it is read back afterwards and compared with what was sent.</source>
+        <translation>把当前数据写入对讲机。发送之前：优先信道所指的信道未使用时，优先信道改为“无”；第一个使用中的信道成为起始信道；频率模式和每个信道都必须在工作频率范围之内。勾选第一项时，先把对讲机读出保存为备份文件；勾选第二项时，写完后读回对讲机，与写入的数据比较。</translation>
+    </message>
+    <message>
+        <source>A write that broke off leaves the radio half-written: write it again, or write the backup back to it.</source>
+        <translation>写入中断时对讲机只写入了一部分：请重新写入，或把备份写回对讲机。</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <translation>备份：%1</translation>
     </message>
 </context>
 <context>
@@ -172,10 +192,6 @@
         <translation>文件夹 %1：%2</translation>
     </message>
     <message>
-        <source>Written, not verified</source>
-        <translation>已写入，未校验</translation>
-    </message>
-    <message>
         <source>The radio was written, but it could not be read back to verify the write.</source>
         <translation>数据已写入对讲机，但无法读回以校验写入结果。</translation>
     </message>
@@ -211,6 +227,30 @@
         <source>Nothing was written: the radio is read for its backup first.</source>
         <translation>没有写入任何数据：写入前要先读取对讲机进行备份。</translation>
     </message>
+    <message>
+        <source>The port could not be opened; nothing was sent.</source>
+        <translation>无法打开端口，没有发送任何数据。</translation>
+    </message>
+    <message>
+        <source>Communication fault while backing the radio up: nothing was written.</source>
+        <translation>备份对讲机时通讯出错：没有写入任何数据。</translation>
+    </message>
+    <message>
+        <source>Communication fault while writing: the radio holds a partial write.</source>
+        <translation>写入时通讯出错：对讲机只写入了一部分。</translation>
+    </message>
+    <message>
+        <source>Communication fault: nothing was written.</source>
+        <translation>通讯出错：没有写入任何数据。</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio uses another memory format.</source>
+        <translation>没有写入：对讲机使用另一种存储格式。</translation>
+    </message>
+    <message>
+        <source>Written, not verified: the radio could not be read back.</source>
+        <translation>已写入，未校验：无法读回对讲机。</translation>
+    </message>
 </context>
 <context>
     <name>LinkWindow</name>
@@ -233,6 +273,18 @@
     <message>
         <source>The link trace was saved to %1.</source>
         <translation>通讯记录已保存到 %1。</translation>
+    </message>
+    <message>
+        <source>When it fails: the radio must be switched on with a charged battery; the cable&apos;s plug must sit fully in the radio&apos;s socket; the chosen COM must be the cable (Communication shows which device each COM is); no other program may hold the port. Save link trace… keeps every byte exchanged for whoever helps you.</source>
+        <translation>失败时请检查：对讲机已开机且电池有电；写频线插头完全插入对讲机插孔；所选 COM 口就是写频线（“端口设置”显示每个 COM 口对应的设备）；没有其他程序占用该端口。“保存通讯记录…”会保存收发的每个字节，可发给帮助您的人。</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
     </message>
 </context>
 <context>

@@ -47,5 +47,9 @@
         <source>frequency of upper limit can&apos;t less than frequency of lower limit.</source>
         <translation>上限频率不可小于下限频率</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
 </context>
 </TS>

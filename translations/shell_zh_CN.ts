@@ -283,18 +283,6 @@
         <translation>与对讲机比较…</translation>
     </message>
     <message>
-        <source>The backups folder could not be opened in a file manager. It is:</source>
-        <translation>无法用文件管理器打开备份文件夹。它在：</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Copy path</source>
-        <translation>复制路径</translation>
-    </message>
-    <message>
         <source>No font that covers Chinese is installed, so the program starts in English. Install %1 to see it in Chinese.</source>
         <translation>没有安装能显示中文的字体，所以程序以英文启动。安装 %1 后即可显示中文。</translation>
     </message>

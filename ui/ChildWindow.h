@@ -44,4 +44,8 @@ public:
 protected:
     // Escape closes the window, as Cancel does in a dialog.
     void closeOnEscape();
+
+    // Grows the window's frame to the height its contents now need (lines that
+    // appeared), as far as the main window's area allows.
+    void fitToContents();
 };

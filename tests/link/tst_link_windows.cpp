@@ -360,6 +360,64 @@ private slots:
         QVERIFY(m_main->window<CompareWindow>()->text().trimmed().endsWith(QLatin1String("\nNo differences.")));
     }
 
+    // After a write whose verify failed the window says what happened, in
+    // lines that all fit, with the backup's path; a language switch words it
+    // again and keeps the result and the link trace; Help says what to check.
+    void aFailedWriteKeepsItsResultAcrossALanguageSwitch()
+    {
+        applyUiLanguage(false);
+        m_main->findChild<QAction*>("Language_eng")->trigger();
+        VirtualRadio radio({ .fault = VirtualRadio::Fault::StoresWrongly, .faultBlock = 5 });
+        QVERIFY(radio.start(nullptr));
+        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
+        setChannelInRange(document(), 5);
+        m_main->findChild<QAction*>("Prog_write")->trigger();
+        QPointer<Form_Comm_Write> window = m_main->window<Form_Comm_Write>();
+        QSignalSpy finished(window->sequence(), &LinkSequence::finished);
+        window->findChild<QPushButton*>("Command_Write")->click();
+        QVERIFY(waitFor(finished));
+
+        auto verifyLayout = [&] {
+            QList<QWidget*> shown;
+            for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (child->isVisibleTo(window) && (qobject_cast<QLabel*>(child) || qobject_cast<QAbstractButton*>(child)
+                                                   || qobject_cast<QProgressBar*>(child)))
+                    shown << child;
+            for (qsizetype i = 0; i < shown.size(); ++i) {
+                QVERIFY2(window->rect().contains(shown[i]->geometry()), qPrintable(shown[i]->objectName()));
+                const int needed = shown[i]->hasHeightForWidth() ? shown[i]->heightForWidth(shown[i]->width())
+                                                                 : shown[i]->minimumSizeHint().height();
+                QVERIFY2(shown[i]->height() >= needed, qPrintable(shown[i]->objectName()));
+                for (qsizetype j = i + 1; j < shown.size(); ++j)
+                    QVERIFY2(!shown[i]->geometry().intersects(shown[j]->geometry()),
+                             qPrintable(shown[i]->objectName() + " / " + shown[j]->objectName()));
+            }
+        };
+        auto* status = window->findChild<QLabel*>("Label_tr_count");
+        QVERIFY2(status->text().startsWith(QLatin1String("Verification failed: channel 5")), qPrintable(status->text()));
+        QVERIFY(!window->findChild<QLabel*>("Label_step")->isVisibleTo(window));
+        auto* backup = window->findChild<QLabel*>("Label_backup");
+        QVERIFY(backup->isVisibleTo(window));
+        QCOMPARE(backup->toolTip(), QDir::toNativeSeparators(window->sequence()->backupPath()));
+        QVERIFY(QFileInfo::exists(window->sequence()->backupPath()));
+        verifyLayout();
+
+        m_main->findChild<QAction*>("Language_chn")->trigger();
+        QCOMPARE(m_main->window<Form_Comm_Write>(), window.data());
+        QVERIFY2(status->text().startsWith(QStringLiteral("校验失败")), qPrintable(status->text()));
+        auto* saveTrace = window->findChild<QPushButton*>("Command_SaveTrace");
+        QVERIFY(saveTrace->isVisibleTo(window));
+        QCOMPARE(saveTrace->text(), QStringLiteral("保存通讯记录…"));
+        QVERIFY(!window->engine()->trace().text().isEmpty());
+        verifyLayout();
+
+        m_messages.clear();
+        window->findChild<QPushButton*>("Command_Help")->click();
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].informativeText.contains(QStringLiteral("失败时请检查")),
+                 qPrintable(m_messages[0].informativeText));
+    }
+
     // A backups folder no file manager can show is named, and its path can be copied.
     void backupsFolderThatCannotBeOpenedIsNamed()
     {

@@ -29,8 +29,8 @@ StoredTone toneFromListPosition(int position)
 
 int toneListPosition(int code, bool inverted)
 {
-    const int index = code > kLastToneCode ? 0 : code;
-    return inverted ? index + kInvertedOffset : index;
+    const Tones::Tone tone = Tones::fromStored(code, inverted);
+    return tone.inverted ? tone.code + kInvertedOffset : tone.code;
 }
 
 RowTexts rowTexts(const RadioData& data, int channel)

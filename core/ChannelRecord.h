@@ -40,7 +40,8 @@ struct StoredTone
 };
 StoredTone toneFromListPosition(int position);
 
-// The ToneTable entry a stored tone code shows (codes above 153 show entry 0).
+// The ToneTable entry a stored tone code shows: codes above 153 count as 0,
+// and the inversion bit moves only a DCS code (50..153) to its inverted entry.
 int toneListPosition(int code, bool inverted);
 
 // The texts of one table row, in the current language.

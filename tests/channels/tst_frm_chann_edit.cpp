@@ -109,9 +109,14 @@ private slots:
         QTest::newRow("inverted codes")
             << Record{ 50, 0x00, 0x50, 0x44, 153, 0x00, 0x50, 0x44, 0x28, 0x40, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 }
             << QStringList{ "445.00000", "445.00000", " D023I   ", " D754I   ", "Low", "Wide", "" };
+        // The inversion bit moves a DCS code only, as the CSV export, the
+        // comparison and a paste read it.
         QTest::newRow("tone above 153")
             << Record{ 200, 0x00, 0x50, 0x44, 200, 0x00, 0x50, 0x44, 0x08, 0x80, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 }
-            << QStringList{ "445.00000", "445.00000", ToneTable()[104], ToneTable()[0], "High", "Narrow", "" };
+            << QStringList{ "445.00000", "445.00000", ToneTable()[0], ToneTable()[0], "High", "Narrow", "" };
+        QTest::newRow("CTCSS tones with the inversion bit")
+            << Record{ 21, 0x00, 0x50, 0x44, 9, 0x00, 0x50, 0x44, 0x28, 0x80, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 }
+            << QStringList{ "445.00000", "445.00000", ToneTable()[21], ToneTable()[9], "High", "Narrow", "" };
         QTest::newRow("name codes beyond 37")
             << Record{ 0x00, 0x00, 0x50, 0x44, 0x00, 0x00, 0x50, 0x44, 0x10, 0xC0, 0x0E, 0x40, 0x0B, 0x01, 0xFF, 0x00 }
             << QStringList{ "445.00000", "445.00000", "OFF", "OFF", "High", "Wide", "C 1" };

@@ -81,9 +81,13 @@ void setNewChannelDefaults(MemoryImage& image, int channel)
 
 void storeName(MemoryImage& image, int channel, const QString& text)
 {
+    storeNameAsIs(image, channel, text.trimmed());
+}
+
+void storeNameAsIs(MemoryImage& image, int channel, const QString& name)
+{
     for (int i = 0; i < kNameLength; ++i)
         image.setCell(channel, kNameCell + i, MemoryImage::kEmpty);
-    const QString name = text.trimmed();
     if (name.isEmpty()) {
         image.setFlag(channel, kToneFlagsCell, kHasNameBit, false);
         return;

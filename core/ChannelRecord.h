@@ -60,5 +60,8 @@ void setNewChannelDefaults(MemoryImage& image, int channel);
 // Stores a typed name: trimmed, at most five characters as character codes,
 // the has-name bit set; an empty name clears the bit.
 void storeName(MemoryImage& image, int channel, const QString& text);
+// Stores a name as it stands, blanks at either end included (a name the radio
+// holds as written, read back from a spreadsheet).
+void storeNameAsIs(MemoryImage& image, int channel, const QString& name);
 
 } // namespace ChannelRecord

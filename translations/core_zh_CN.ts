@@ -86,6 +86,14 @@
         <source>Row %1 (channel %2): %3.</source>
         <translation>第 %1 行（信道 %2）：%3。</translation>
     </message>
+    <message>
+        <source>the transmit frequency %1 MHz cannot be stored: the radio holds frequencies below 1000 MHz only</source>
+        <translation>发射频率 %1 MHz 无法保存：对讲机只能保存 1000 MHz 以下的频率</translation>
+    </message>
+    <message>
+        <source>the receive frequency %1 MHz cannot be stored: the radio holds frequencies below 1000 MHz only</source>
+        <translation>接收频率 %1 MHz 无法保存：对讲机只能保存 1000 MHz 以下的频率</translation>
+    </message>
 </context>
 <context>
     <name>CompareText</name>

@@ -48,6 +48,16 @@ void applyUiLanguage(bool chinese)
     }
 }
 
+QString chineseText(const char* context, const char* sourceText)
+{
+    for (const auto& translator : chineseTranslators()) {
+        const QString text = translator->translate(context, sourceText);
+        if (!text.isEmpty())
+            return text;
+    }
+    return QString::fromUtf8(sourceText);
+}
+
 QString makerName()
 {
     return Maker::tr("Quillmere Radio Workshop");

@@ -86,6 +86,14 @@
         <source>Row %1 (channel %2): %3.</source>
         <translation>第 %1 行（信道 %2）：%3。</translation>
     </message>
+    <message>
+        <source>the transmit frequency %1 MHz cannot be stored: the radio holds frequencies below 1000 MHz only</source>
+        <translation>发射频率 %1 MHz 无法保存：对讲机只能保存 1000 MHz 以下的频率</translation>
+    </message>
+    <message>
+        <source>the receive frequency %1 MHz cannot be stored: the radio holds frequencies below 1000 MHz only</source>
+        <translation>接收频率 %1 MHz 无法保存：对讲机只能保存 1000 MHz 以下的频率</translation>
+    </message>
 </context>
 <context>
     <name>CompareText</name>
@@ -440,10 +448,6 @@
         <translation>信道号“%1”不在 1 至 128 之间。</translation>
     </message>
     <message>
-        <source>Channel %1 is given again; line %2 gave it first.</source>
-        <translation>信道 %1 重复出现；第 %2 行已给出该信道。</translation>
-    </message>
-    <message>
         <source>The row gives no frequency.</source>
         <translation>该行没有给出频率。</translation>
     </message>
@@ -490,6 +494,22 @@
     <message>
         <source>Line %1 (channel %2): %3</source>
         <translation>第 %1 行（信道 %2）：%3</translation>
+    </message>
+    <message>
+        <source>The transmit frequency %1 MHz cannot be stored: the radio holds frequencies below 1000 MHz only.</source>
+        <translation>发射频率 %1 MHz 无法保存：对讲机只能保存 1000 MHz 以下的频率。</translation>
+    </message>
+    <message>
+        <source>The frequency %1 MHz cannot be stored: the radio holds frequencies below 1000 MHz only.</source>
+        <translation>频率 %1 MHz 无法保存：对讲机只能保存 1000 MHz 以下的频率。</translation>
+    </message>
+    <message>
+        <source>Channel %1 is given again; it is taken from line %2.</source>
+        <translation>信道 %1 重复出现；已采用第 %2 行的内容。</translation>
+    </message>
+    <message>
+        <source>Problems after these, not listed: %1.</source>
+        <translation>其后另有未列出的问题 %1 个。</translation>
     </message>
 </context>
 <context>

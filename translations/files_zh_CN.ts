@@ -146,6 +146,10 @@ A file of that name already on disk is left as it was.</source>
         <source>Every row that is left out or changed is listed below.</source>
         <translation>被略去或被调整的每一行都列在下表中。</translation>
     </message>
+    <message>
+        <source>The first %1 problems are listed below, the number of the others after them.</source>
+        <translation>下表列出前 %1 个问题，其余问题的数目列在表后。</translation>
+    </message>
 </context>
 <context>
     <name>Form_open_chann</name>

@@ -206,9 +206,10 @@ File &gt; Export CSV does in the program.
 
 Makes a channel file from a CSV channel list: the rows give all 128 channels
 (a channel no row gives is unused); everything else comes from the base file.
-Every row the radio cannot hold is listed with its line and reason, and then
-nothing is written (exit status 4) unless --skip-bad is given. Names are
-upper-cased and cut to five characters; that is listed too.
+Every row the radio cannot hold is listed with its line and reason (the first
+100 problems, then their number), and then nothing is written (exit status 4)
+unless --skip-bad is given. Names are upper-cased and cut to five characters;
+that is listed too.
 
   -o, --output F      the channel file to write
   --base F            the channel file the settings, the frequency mode, the
@@ -223,8 +224,8 @@ upper-cased and cut to five characters; that is listed too.
 
 由 CSV 信道列表生成信道参数文件：各行给出全部 128 个信道（没有任何行给出的
 信道为未使用），其余内容都来自基础文件。本机无法保存的每一行都会列出行号和
-原因，此时不写入任何内容（退出状态 4），除非给出 --skip-bad。名称会转为大写
-并截为五个字符，这也会列出。
+原因（列出前 100 个问题，其余只给出数目），此时不写入任何内容（退出状态 4），
+除非给出 --skip-bad。名称会转为大写并截为五个字符，这也会列出。
 
   -o, --output F      要写入的信道参数文件
   --base F            提供可选参数、频率模式、工作频率范围和收音机频道的

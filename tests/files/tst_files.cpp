@@ -26,6 +26,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMdiSubWindow>
@@ -510,6 +511,29 @@ private slots:
         QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QStringLiteral("LONGN"));
         // The import is one step.
         document().undoStack()->undo();
+        QVERIFY(document().image() == before);
+    }
+
+    // Thousands of bad rows: the first problems listed, then their number; Cancel changes nothing.
+    void importPreviewListsTheFirstProblems()
+    {
+        englishWithChannel9();
+        const QString csv = writeFile(QStringLiteral("bad.csv"), "Location,Frequency\n" + QByteArray("x\n").repeated(300));
+        const MemoryImage before = document().image();
+        int listed = 0;
+        QString unlisted;
+        QTimer::singleShot(0, this, [&] {
+            auto* preview = qobject_cast<CsvImportPreview*>(QApplication::activeModalWidget());
+            QVERIFY(preview);
+            listed = preview->problems()->rowCount();
+            const auto* label = preview->findChild<QLabel*>(QStringLiteral("Label_unlisted"));
+            QVERIFY(label && label->isVisible());
+            unlisted = label->text();
+            QTest::mouseClick(preview->findChild<QPushButton*>(QStringLiteral("Command_Cancel")), Qt::LeftButton);
+        });
+        QVERIFY(!ChannelExchange::importCsvFile(m_main, document(), m_main, csv));
+        QCOMPARE(listed, ChannelCsv::kListedProblems);
+        QCOMPARE(unlisted, QStringLiteral("Problems after these, not listed: 500."));
         QVERIFY(document().image() == before);
     }
 

@@ -555,7 +555,10 @@ void frm_chann::fitEditor()
         m_textEdit->setGeometry(cell);
         return;
     }
-    // A list is at least as wide as its longest entry ("Narrow" in a narrow column).
+    // A list covers its cell, and is at least as wide as its longest entry
+    // ("Narrow" in a narrow column); a list fitting itself to new entries
+    // keeps to that.
+    m_comboEdit->setMinimumWidth(cell.width());
     cell.setWidth(qMax(cell.width(), m_comboEdit->sizeHint().width()));
     m_comboEdit->setGeometry(cell);
 }

@@ -234,7 +234,12 @@ void RowReader::refuse(const QString& text)
 
 void RowReader::adjust(const QString& text)
 {
-    m_problems << Problem{ Problem::Kind::Adjusted, m_row->line, m_location, text };
+    // A transmit frequency that is the receive frequency is adjusted the same way: said once.
+    const Problem problem{ Problem::Kind::Adjusted, m_row->line, m_location, text };
+    for (const Problem& said : std::as_const(m_problems))
+        if (said.kind == problem.kind && said.text == problem.text)
+            return;
+    m_problems << problem;
 }
 
 std::optional<qint64> RowReader::frequency(const QString& text, bool transmit)

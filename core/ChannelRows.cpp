@@ -210,7 +210,7 @@ PasteResult pasteRows(RadioData& data, int first, int rowCount, RowAt rowAt)
     for (int i = 0; i < rowCount; ++i) {
         const int channel = first + i;
         if (channel > kChannelCount) {
-            result.refusals.append({ i + 1, rowCount, 0, RowText::tr("there is no channel after channel 128") });
+            result.refusals.append({ i + 1, rowCount, 0, RowText::tr("past the last channel (128)") });
             break;
         }
         const ParsedRow row = rowAt(i);
@@ -370,7 +370,7 @@ QString refusalReport(const PasteResult& result)
 {
     if (result.refusals.isEmpty())
         return {};
-    QStringList lines = { RowText::tr("These rows were not pasted; the channels they were meant for are as they were:") };
+    QStringList lines = { RowText::tr("These rows were not pasted, and their channels are unchanged:") };
     for (const Refusal& refusal : result.refusals) {
         if (refusal.channel == 0 && refusal.lastRow > refusal.firstRow)
             lines << RowText::tr("Rows %1 to %2: %3.").arg(refusal.firstRow).arg(refusal.lastRow).arg(refusal.reason);

@@ -67,14 +67,6 @@
         <translation>编码“%1”不在对讲机的亚音表中</translation>
     </message>
     <message>
-        <source>there is no channel after channel 128</source>
-        <translation>信道 128 之后没有信道</translation>
-    </message>
-    <message>
-        <source>These rows were not pasted; the channels they were meant for are as they were:</source>
-        <translation>以下各行未粘贴，对应的信道保持不变：</translation>
-    </message>
-    <message>
         <source>Rows %1 to %2: %3.</source>
         <translation>第 %1 至 %2 行：%3。</translation>
     </message>
@@ -93,6 +85,14 @@
     <message>
         <source>the receive frequency %1 MHz cannot be stored: the radio holds frequencies below 1000 MHz only</source>
         <translation>接收频率 %1 MHz 无法保存：对讲机只能保存 1000 MHz 以下的频率</translation>
+    </message>
+    <message>
+        <source>past the last channel (128)</source>
+        <translation>超出最后一个信道（128）</translation>
+    </message>
+    <message>
+        <source>These rows were not pasted, and their channels are unchanged:</source>
+        <translation>以下各行未粘贴，对应的信道保持不变：</translation>
     </message>
 </context>
 <context>

@@ -480,7 +480,7 @@ private slots:
                "Row 3 (channel 7): the encode tone \"X\" is not in the radio's table.";
         QTest::newRow("too many rows")
             << row + row + "3\t446.1\t\t\t\t\t\t\n" << 127 << 470
-            << QList<Record>{ kChannel, kChannel } << "Row 3: there is no channel after channel 128.";
+            << QList<Record>{ kChannel, kChannel } << "Row 3: past the last channel (128).";
         const QString noTabs = ": the row is not a row of the channel table: its columns must be separated by tabs.";
         QTest::newRow("comma-separated text")
             << "Location,Frequency\n1,446.5\n2,446.6\n3,446.7\n" << 1 << 470
@@ -680,6 +680,26 @@ private slots:
         QCOMPARE(g_document->undoStack()->count(), 1);
         g_document->undoStack()->undo();
         QCOMPARE(g_document->image().cell(MemoryMap::kSettingsBlock, MemoryMap::kPriorityChannelCell), 3);
+    }
+
+    // Every list editor covers its cell, also once it has fitted itself to its entries.
+    void listEditorsCoverTheirCell_data()
+    {
+        QTest::addColumn<int>("column");
+        for (int column : { frm_chann::ColDecode, frm_chann::ColEncode, frm_chann::ColPower, frm_chann::ColWidth })
+            QTest::addRow("column %d", column) << column;
+    }
+    void listEditorsCoverTheirCell()
+    {
+        QFETCH(int, column);
+        useMemoryFormat(2);
+        markAll();
+        m_table->activated();
+        m_grid->setColumnWidth(column, 140);
+        QVERIFY(click(1, column));
+        QVERIFY(m_list->isVisible());
+        m_list->adjustSize();   // what the list does by itself once its entries are in
+        QVERIFY(m_list->geometry().contains(m_grid->visualItemRect(m_grid->item(0, column))));
     }
 
     void bulkPick_data()

@@ -133,7 +133,7 @@ private slots:
         QTest::newRow("->Tone, no mode or power") << QByteArray("6,,446.5,,,Cross,,67.0,,,,->Tone,,")
                                                   << QByteArray("01 00 65 44 00 00 65 44 00 C0 FF FF FF FF FF 00") << 0;
         QTest::newRow("between steps") << QByteArray("7,,446.003,,,,,,,,,,FM,High")
-                                       << QByteArray("00 00 60 44 00 00 60 44 00 C0 FF FF FF FF FF 00") << 2;
+                                       << QByteArray("00 00 60 44 00 00 60 44 00 C0 FF FF FF FF FF 00") << 1;
     }
     void importsHandWrittenRows()
     {
@@ -168,6 +168,8 @@ private slots:
         QTest::newRow("DCS code not in the table") << QByteArray("9,,446.5,,,DTCS,,,024") << 470 << "DCS code 024";
         QTest::newRow("duplex") << QByteArray("9,,446.5,x") << 470 << "duplex \"x\"";
         QTest::newRow("cross mode") << QByteArray("9,,446.5,,,Cross,,,,,,Tone->DV") << 470 << "\"Tone->DV\"";
+        QTest::newRow("mode") << QByteArray("9,,446.5,,,,,,,,,,AM") << 470 << "mode \"AM\"";
+        QTest::newRow("power") << QByteArray("9,,446.5,,,,,,,,,,FM,Medium") << 470 << "power \"Medium\"";
         QTest::newRow("a long field") << QByteArray(100'000, '9') + ",,446.5" << 470
                                       << "location \"999999999999999999999999…\"";
     }

@@ -11,7 +11,7 @@ namespace {
 
 struct OptionText
 {
-    Q_DECLARE_TR_FUNCTIONS(frm_option)
+    Q_DECLARE_TR_FUNCTIONS(OptionsWindow)
 };
 
 struct ChannelText

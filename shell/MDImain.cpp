@@ -13,7 +13,7 @@
 #include "files/Form_open_chann.h"
 #include "files/Form_save_chann.h"
 #include "fm/Form_Edit_Test.h"
-#include "options/frm_option.h"
+#include "options/OptionsWindow.h"
 #include "link/Form_Comm_Compare.h"
 #include "link/Form_Comm_Read.h"
 #include "link/Backups.h"
@@ -703,7 +703,7 @@ void MDImain::openChannelWindow()
 
 void MDImain::openOptionWindow()
 {
-    openWindow<frm_option>();
+    openWindow<OptionsWindow>();
 }
 
 void MDImain::openFmWindow()
@@ -782,7 +782,7 @@ void MDImain::reloadWindow()
 void MDImain::reloadOpenWindows()
 {
     reloadWindow<frmAbout>();
-    reloadWindow<frm_option>();
+    reloadWindow<OptionsWindow>();
     reloadWindow<frm_chann>();
     reloadWindow<Form_setup>();
     reloadWindow<Form_type>();

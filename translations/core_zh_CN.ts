@@ -720,79 +720,7 @@ A file of that name already on disk is left as it was.</source>
     </message>
 </context>
 <context>
-    <name>frm_chann</name>
-    <message>
-        <source>Channel Information</source>
-        <translation>信道参数编辑</translation>
-    </message>
-    <message>
-        <source>^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  </source>
-        <translation>^ 信道号 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^发射功率|^信道带宽|^信道名称</translation>
-    </message>
-</context>
-<context>
-    <name>frm_option</name>
-    <message>
-        <source>Off</source>
-        <translation>关</translation>
-    </message>
-    <message>
-        <source>Push</source>
-        <translation>按键点亮</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>持续点亮</translation>
-    </message>
-    <message>
-        <source>Frequncy</source>
-        <comment>channel display</comment>
-        <translation>显示信道频率</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>显示信道名称</translation>
-    </message>
-    <message>
-        <source>SE</source>
-        <translation>搜索</translation>
-    </message>
-    <message>
-        <source>TO</source>
-        <translation>时间</translation>
-    </message>
-    <message>
-        <source>CO</source>
-        <translation>载波</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>无</translation>
-    </message>
-    <message>
-        <source>Minus</source>
-        <translation>减频</translation>
-    </message>
-    <message>
-        <source>Plus</source>
-        <translation>加频</translation>
-    </message>
-    <message>
-        <source>Narrow</source>
-        <translation>窄带</translation>
-    </message>
-    <message>
-        <source>Wide</source>
-        <translation>宽带</translation>
-    </message>
-    <message>
-        <source>Low</source>
-        <translation>低功率</translation>
-    </message>
-    <message>
-        <source>High</source>
-        <translation>高功率</translation>
-    </message>
+    <name>OptionsWindow</name>
     <message>
         <source>Optional Features</source>
         <translation>可选参数</translation>
@@ -851,6 +779,10 @@ A file of that name already on disk is left as it was.</source>
         <translation>哔音</translation>
     </message>
     <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
         <source>Frequncy Mode</source>
         <translation>频率模式</translation>
     </message>
@@ -893,6 +825,74 @@ A file of that name already on disk is left as it was.</source>
     <message>
         <source>Frequncy Range</source>
         <translation>工作频率范围</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>按键点亮</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>持续点亮</translation>
+    </message>
+    <message>
+        <source>Frequncy</source>
+        <comment>channel display</comment>
+        <translation>显示信道频率</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>显示信道名称</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>TO</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>CO</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Minus</source>
+        <translation>减频</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>加频</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>窄带</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>宽带</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低功率</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高功率</translation>
+    </message>
+</context>
+<context>
+    <name>frm_chann</name>
+    <message>
+        <source>Channel Information</source>
+        <translation>信道参数编辑</translation>
+    </message>
+    <message>
+        <source>^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  </source>
+        <translation>^ 信道号 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^发射功率|^信道带宽|^信道名称</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "options/frm_option.h"
+#include "options/OptionsWindow.h"
 #include "shell/MDImain.h"
 #include "ui/Prompt.h"
 
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(cell(kVfoBlock, 8), 0x10 | (inverted ? bit : 0));
         QCOMPARE(child<QCheckBox>(inv)->isChecked(), inverted);
 
-        m_main->window<frm_option>()->RefreshOptionWindow();
+        m_main->window<OptionsWindow>()->refresh();
         QCOMPARE(combo(list)->currentIndex(), position);
     }
 
@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(g_document->undoStack()->undoText(), QStringLiteral("Optional Features"));
         // Showing it again writes nothing.
         m_window->activated();
-        m_window->RefreshOptionWindow();
+        m_window->refresh();
         QCOMPARE(g_document->undoStack()->count(), steps + 1);
         g_document->undoStack()->undo();
         QVERIFY(g_document->image() == file);
@@ -463,7 +463,7 @@ private slots:
             QCOMPARE(box(name)->hasFocus(), !messages.isEmpty());
         } else if (leave == "close") {
             qobject_cast<QMdiSubWindow*>(m_window->parentWidget())->close();
-            QTRY_VERIFY(!m_main->window<frm_option>());
+            QTRY_VERIFY(!m_main->window<OptionsWindow>());
         } else {
             m_main->mdiArea()->setActiveSubWindow(m_main->mdiArea()->subWindowList().front());
         }
@@ -506,7 +506,7 @@ private:
     void open()
     {
         m_main->findChild<QAction*>(QStringLiteral("Optional_edit"))->trigger();
-        m_window = m_main->window<frm_option>();
+        m_window = m_main->window<OptionsWindow>();
         QVERIFY(m_window);
         QTRY_VERIFY(m_window->isActiveWindow());
     }
@@ -538,7 +538,7 @@ private:
     }
 
     MDImain* m_main = nullptr;
-    frm_option* m_window = nullptr;
+    OptionsWindow* m_window = nullptr;
     QStringList m_messages;
     QStringList m_titles;
 };

@@ -5,7 +5,7 @@
 #include "files/Form_open_chann.h"
 #include "files/Form_save_chann.h"
 #include "fm/Form_Edit_Test.h"
-#include "options/frm_option.h"
+#include "options/OptionsWindow.h"
 #include "shell/Form_setup.h"
 #include "shell/Form_type.h"
 #include "shell/MDImain.h"
@@ -259,8 +259,8 @@ private slots:
         act("cell");
         QVERIFY(m_main->isWindowModified());
         trigger("Optional_edit");
-        m_main->window<frm_option>()->findChild<QPushButton*>("Command_Close")->click();
-        QTRY_VERIFY(!m_main->window<frm_option>());
+        m_main->window<OptionsWindow>()->findChild<QPushButton*>("Command_Close")->click();
+        QTRY_VERIFY(!m_main->window<OptionsWindow>());
         QVERIFY(m_main->isWindowModified());
         m_main->window<frm_chann>()->findChild<QPushButton*>("Command_Close")->click();
         QTRY_VERIFY(!m_main->window<frm_chann>());

@@ -16,12 +16,12 @@ struct OptionText
 
 struct ChannelText
 {
-    Q_DECLARE_TR_FUNCTIONS(frm_chann)
+    Q_DECLARE_TR_FUNCTIONS(ChannelTableWindow)
 };
 
 struct FmText
 {
-    Q_DECLARE_TR_FUNCTIONS(Form_Edit_Test)
+    Q_DECLARE_TR_FUNCTIONS(FmPresetsWindow)
 };
 
 struct LinkText
@@ -31,12 +31,12 @@ struct LinkText
 
 struct SaveText
 {
-    Q_DECLARE_TR_FUNCTIONS(Form_save_chann)
+    Q_DECLARE_TR_FUNCTIONS(SaveFileDialog)
 };
 
-const char* const kChannelGridContext = "frm_chann";
+const char* const kChannelGridContext = "ChannelTableWindow";
 const char* const kChannelGridFormat = QT_TRANSLATE_NOOP(
-    "frm_chann", "^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  ");
+    "ChannelTableWindow", "^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  ");
 
 // Enough of a value to recognise it.
 constexpr int kShownValueLength = 24;

@@ -123,10 +123,10 @@ void FrequencyRangeFrame::storeFrequencyRange()
 
 void FrequencyRangeFrame::checkFrequencyLimits()
 {
-    if (CheckVfoInRange(document().image()) != 0) {
+    if (checkVfoInRange(document().image()) != 0) {
         Prompt::inform(this, Captions::vfoOutOfRange());
         return;
     }
-    if (const int channel = FindChannelOutOfRange(document().image()))
+    if (const int channel = findChannelOutOfRange(document().image()))
         Prompt::inform(this, Captions::channelOutOfRange(channel));
 }

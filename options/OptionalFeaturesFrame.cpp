@@ -179,7 +179,7 @@ void OptionalFeaturesFrame::priorityChannelChosen(int index)
     // A channel that is not in use becomes "None".
     edit(m_priority, [&](RadioData& data) {
         setValue(data.image, kPriorityChannel, index);
-        CheckPriorityChannel(data.image);
+        checkPriorityChannel(data.image);
     });
     emit refreshNeeded();
 }

@@ -96,6 +96,17 @@
     </message>
 </context>
 <context>
+    <name>ChannelTableWindow</name>
+    <message>
+        <source>Channel Information</source>
+        <translation>信道参数编辑</translation>
+    </message>
+    <message>
+        <source>^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  </source>
+        <translation>^ 信道号 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^发射功率|^信道带宽|^信道名称</translation>
+    </message>
+</context>
+<context>
     <name>CompareText</name>
     <message>
         <source>%1 %2 → %3</source>
@@ -609,7 +620,7 @@
     </message>
 </context>
 <context>
-    <name>Form_Edit_Test</name>
+    <name>FmPresetsWindow</name>
     <message>
         <source>Radio Frequency</source>
         <translation>收音机编辑</translation>
@@ -617,38 +628,6 @@
     <message>
         <source>^Radio Channel |^ Frequency (MHZ)</source>
         <translation>^收  音  频  道 |^    频      率  (MHZ) </translation>
-    </message>
-</context>
-<context>
-    <name>Form_open_chann</name>
-    <message>
-        <source>The channel file %1 cannot be opened: %2</source>
-        <translation>无法打开信道参数文件 %1：%2</translation>
-    </message>
-    <message>
-        <source>The channel file %1 holds only %2 of the 4096 values it must hold. Nothing was loaded.</source>
-        <translation>信道参数文件 %1 只有 %2 个数值，应有 4096 个。未调入任何数据。</translation>
-    </message>
-    <message>
-        <source>Line %1 of the channel file %2 holds &quot;%3&quot;, which is not a number. Nothing was loaded.</source>
-        <translation>信道参数文件 %2 第 %1 行的“%3”不是数字。未调入任何数据。</translation>
-    </message>
-    <message>
-        <source>Line %1 of the channel file %2 holds the value %3, which lies outside 0 to 255. Nothing was loaded.</source>
-        <translation>信道参数文件 %2 第 %1 行的数值 %3 超出 0 到 255 的范围。未调入任何数据。</translation>
-    </message>
-</context>
-<context>
-    <name>Form_save_chann</name>
-    <message>
-        <source>Complete storing channel parameter.</source>
-        <translation>信道参数保存完毕 ！</translation>
-    </message>
-    <message>
-        <source>The channel file %1 could not be saved: %2
-A file of that name already on disk is left as it was.</source>
-        <translation>无法保存信道参数文件 %1：%2
-磁盘上原有的同名文件保持不变。</translation>
     </message>
 </context>
 <context>
@@ -717,6 +696,25 @@ A file of that name already on disk is left as it was.</source>
     <message>
         <source>Not a regular file</source>
         <translation>不是普通文件</translation>
+    </message>
+</context>
+<context>
+    <name>OpenFileDialog</name>
+    <message>
+        <source>The channel file %1 cannot be opened: %2</source>
+        <translation>无法打开信道参数文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The channel file %1 holds only %2 of the 4096 values it must hold. Nothing was loaded.</source>
+        <translation>信道参数文件 %1 只有 %2 个数值，应有 4096 个。未调入任何数据。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the channel file %2 holds &quot;%3&quot;, which is not a number. Nothing was loaded.</source>
+        <translation>信道参数文件 %2 第 %1 行的“%3”不是数字。未调入任何数据。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the channel file %2 holds the value %3, which lies outside 0 to 255. Nothing was loaded.</source>
+        <translation>信道参数文件 %2 第 %1 行的数值 %3 超出 0 到 255 的范围。未调入任何数据。</translation>
     </message>
 </context>
 <context>
@@ -885,14 +883,16 @@ A file of that name already on disk is left as it was.</source>
     </message>
 </context>
 <context>
-    <name>frm_chann</name>
+    <name>SaveFileDialog</name>
     <message>
-        <source>Channel Information</source>
-        <translation>信道参数编辑</translation>
+        <source>Complete storing channel parameter.</source>
+        <translation>信道参数保存完毕 ！</translation>
     </message>
     <message>
-        <source>^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  </source>
-        <translation>^ 信道号 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^发射功率|^信道带宽|^信道名称</translation>
+        <source>The channel file %1 could not be saved: %2
+A file of that name already on disk is left as it was.</source>
+        <translation>无法保存信道参数文件 %1：%2
+磁盘上原有的同名文件保持不变。</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PortNames.h"
 
+#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <algorithm>
 
@@ -96,6 +97,26 @@ QString deviceFor(int comNumber)
         return {};
     return devices.at(comNumber - 1);
 #endif
+}
+
+QString cableOf(const QString& device)
+{
+    const QString canonical = QFileInfo(device).canonicalFilePath();
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        if (info.systemLocation() != device && info.systemLocation() != canonical)
+            continue;
+        QStringList parts;
+        if (!info.description().isEmpty())
+            parts << info.description();
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier())
+            parts << QStringLiteral("USB %1:%2")
+                         .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                         .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
+        if (!info.serialNumber().isEmpty())
+            parts << QStringLiteral("serial %1").arg(info.serialNumber());
+        return parts.join(QStringLiteral(", "));
+    }
+    return {};
 }
 
 } // namespace PortNames

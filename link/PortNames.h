@@ -21,6 +21,10 @@ QString deviceFor(int comNumber);
 // The serial devices present (their paths), in the order in which they are numbered.
 QStringList presentDevices();
 
+// The cable behind a device, as the system knows it: its adapter chip and
+// serial number ("USB-Serial Controller, serial A1B2"); empty when unknown.
+QString cableOf(const QString& device);
+
 // Whether a device name (without its folder) belongs to a USB serial adapter.
 bool isUsbAdapter(const QString& name);
 

@@ -245,10 +245,6 @@ that is listed too.
         <translation>--paper 只接受 a4 或 letter，而不是“%1”。</translation>
     </message>
     <message>
-        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, export, import, diff, print and help.</source>
-        <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff、print 和 help。</translation>
-    </message>
-    <message>
         <source>print needs the PDF file to write: -o FILE.pdf</source>
         <translation>print 需要指定要写入的 PDF 文件：-o 文件.pdf</translation>
     </message>
@@ -316,10 +312,6 @@ titled with the file&apos;s name and the date, in the language of --lang.
     <message>
         <source>The backup folder %1 cannot be written: %2</source>
         <translation>备份文件夹 %1 无法写入：%2</translation>
-    </message>
-    <message>
-        <source>--verify and --backup belong to write.</source>
-        <translation>--verify 和 --backup 只用于 write。</translation>
     </message>
     <message>
         <source>Usage: qv3n-cli read PORT -o FILE.chann [--trace FILE] [--quiet] [--lang en|zh]
@@ -412,6 +404,116 @@ same, 5 when they differ.
         <translation>对讲机的存储格式是版本 %1，不是版本 %2（见 --radio-version），无法比较。</translation>
     </message>
     <message>
+        <source>--trace belongs to read, write and diff, which reach a radio.</source>
+        <translation>--trace 属于 read、write 和 diff，它们与对讲机通讯。</translation>
+    </message>
+    <message>
+        <source>No font that covers Chinese is installed, so the list cannot be printed in Chinese. Install %1 (or print in English).</source>
+        <translation>没有安装能显示中文的字体，无法用中文打印信道列表。请安装 %1（或用英文打印）。</translation>
+    </message>
+    <message>
+        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, export, import, diff, print, fleet and help.</source>
+        <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff、print、fleet 和 help。</translation>
+    </message>
+    <message>
+        <source>%1: ok (verified) %2 s</source>
+        <translation>%1：成功（已校验）%2 秒</translation>
+    </message>
+    <message>
+        <source>%1: ok (not verified) %2 s</source>
+        <translation>%1：成功（未校验）%2 秒</translation>
+    </message>
+    <message>
+        <source>%1: failed: %2</source>
+        <translation>%1：失败：%2</translation>
+    </message>
+    <message>
+        <source>The port %1 is given twice.</source>
+        <translation>端口 %1 重复给出。</translation>
+    </message>
+    <message>
+        <source>--asset takes PORT=TAG, not &quot;%1&quot;.</source>
+        <translation>--asset 的格式为 端口=编号，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>--asset names %1, which is not among the ports.</source>
+        <translation>--asset 指定的 %1 不在给出的端口之中。</translation>
+    </message>
+    <message>
+        <source>The fleet report %1 cannot be written: %2</source>
+        <translation>无法写入批量编程报告 %1：%2</translation>
+    </message>
+    <message>
+        <source>The operand FILE is missing.</source>
+        <translation>缺少参数 FILE。</translation>
+    </message>
+    <message>
+        <source>The operand PORT is missing.</source>
+        <translation>缺少参数 PORT。</translation>
+    </message>
+    <message>
+        <source>fleet takes no -o; its rows go to the report (--report).</source>
+        <translation>fleet 不接受 -o；记录写入报告（--report）。</translation>
+    </message>
+    <message>
+        <source>Nothing was written to any radio.</source>
+        <translation>没有向任何对讲机写入数据。</translation>
+    </message>
+    <message>
+        <source>The row of %1 could not be added to the fleet report %2: %3</source>
+        <translation>无法把 %1 的记录添加到批量编程报告 %2：%3</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli fleet FILE.chann PORT... [--verify] [--backup DIR] [--report R.csv]
+                      [--asset PORT=TAG]... [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+Writes a channel file to the radios on all the ports given at once, each port
+with its own link, as Program &gt; Fleet programming does in the program. The file
+is checked as write checks it; when it cannot be read or is refused, nothing is
+sent to any radio. A line for each radio says how it ended, as it ends, and a
+row for each is appended to the fleet report (time, operator, asset tag, port,
+device, cable, memory format, file, SHA-256 of the image written, backup,
+verify result, seconds, result and reason). Exits with 0 when every radio was
+programmed, 1 when any failed.
+
+  PORT                COM1 to COM8, or a device path such as /dev/ttyUSB0
+  --verify            read each radio back afterwards and compare it
+  --backup DIR        first read each radio into a new channel file in DIR
+  --report R.csv      the report to append to (default: fleet-report.csv in
+                      the program&apos;s data folder)
+  --asset PORT=TAG    the asset tag of the radio on PORT, for the report
+  --radio-version N   the memory format of the file: 2 (the default) or 1
+  -q, --quiet         no advice after a failed radio
+</source>
+        <translation>用法：qv3n-cli fleet 文件.chann 端口... [--verify] [--backup 文件夹] [--report R.csv]
+                      [--asset 端口=编号]... [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+同时把信道参数文件写入所给各端口上的对讲机，每个端口使用自己的通讯，与程序中
+的“编程 → 批量编程”相同。文件按 write 的方式检查；文件无法读取或被拒绝时，不
+向任何对讲机发送数据。每台对讲机结束时显示一行结果，并在批量编程报告中追加一
+行（时间、操作员、资产编号、端口、设备、编程线、存储格式、文件、写入数据的
+SHA-256、备份、校验结果、秒数、结果和原因）。所有对讲机都编程成功时退出状态
+为 0，有任何一台失败时为 1。
+
+  端口                COM1 至 COM8，或设备路径，例如 /dev/ttyUSB0
+  --verify            写入后读回每台对讲机并比较
+  --backup 文件夹     写入前先把每台对讲机读入该文件夹中的新信道参数文件
+  --report R.csv      要追加的报告（默认：程序数据文件夹中的
+                      fleet-report.csv）
+  --asset 端口=编号   该端口上对讲机的资产编号，记入报告
+  --radio-version N   文件的存储格式：2（默认）或 1
+  -q, --quiet         对讲机失败后不显示检查建议
+</translation>
+    </message>
+    <message>
+        <source>--verify and --backup belong to write and fleet.</source>
+        <translation>--verify 和 --backup 只用于 write 和 fleet。</translation>
+    </message>
+    <message>
+        <source>--report and --asset belong to fleet.</source>
+        <translation>--report 和 --asset 只用于 fleet。</translation>
+    </message>
+    <message>
         <source>Usage: qv3n-cli VERB [OPTIONS] OPERANDS
 
 Programs QV3N radios from the command line, with the same radio link and the
@@ -428,6 +530,8 @@ Verbs:
   diff A B                       list what differs between two channel
                                  files, or a file and a radio
   print FILE.chann -o OUT.pdf    write the channel list of a file as PDF
+  fleet FILE.chann PORT...       write a channel file to the radios on
+                                 several ports at once, with a report
   help [VERB]                    this help, or the help of one verb (also
                                  VERB --help)
 
@@ -442,10 +546,12 @@ Options:
                         from
   --skip-bad            import: write the other rows when some are refused
   --paper a4|letter     print: the paper size
-  --verify              write: read the radio back and compare it with what
-                        was sent
-  --backup DIR          write: first read the radio into a new channel file
-                        in DIR
+  --verify              write, fleet: read the radio back and compare it with
+                        what was sent
+  --backup DIR          write, fleet: first read the radio into a new channel
+                        file in DIR
+  --report R.csv        fleet: the report to append a row per radio to
+  --asset PORT=TAG      fleet: the asset tag of the radio on PORT
   --trace FILE          read, write, diff: keep every byte exchanged, with
                         times, in FILE
   -q, --quiet           only errors: no progress or completion messages
@@ -484,6 +590,8 @@ Environment:
   diff A B                        列出两个信道参数文件之间、或文件与对讲机
                                   之间的差别
   print 文件.chann -o 输出.pdf    把文件的信道列表写成 PDF
+  fleet 文件.chann 端口...        同时把信道参数文件写入多个端口上的对讲机，
+                                  并记入报告
   help [命令]                     本帮助，或某个命令的帮助（也可用
                                   命令 --help）
 
@@ -496,8 +604,11 @@ Environment:
   --base 文件.chann     import：信道以外的一切取自该文件
   --skip-bad            import：有行被拒绝时仍写入其余的行
   --paper a4|letter     print：纸张大小
-  --verify              write：写入后读回对讲机，与写入的内容比较
-  --backup 目录         write：写入前先把对讲机读入该目录中的新信道参数文件
+  --verify              write、fleet：写入后读回对讲机，与写入的内容比较
+  --backup 目录         write、fleet：写入前先把对讲机读入该目录中的新信道
+                        参数文件
+  --report R.csv        fleet：每台对讲机追加一行的报告文件
+  --asset 端口=编号     fleet：该端口上对讲机的资产编号
   --trace 文件          read、write、diff：把通讯的每个字节连同时间记入该文件
   -q, --quiet           只显示错误，不显示进度和完成信息
   --lang en|zh          信息使用英文（默认）或中文
@@ -519,14 +630,6 @@ Environment:
                         COM1 ... COM8 所代表的串口设备（未设置时为现有的串口
                         设备，USB 转换器在前，各组按名称排序）
 </translation>
-    </message>
-    <message>
-        <source>--trace belongs to read, write and diff, which reach a radio.</source>
-        <translation>--trace 属于 read、write 和 diff，它们与对讲机通讯。</translation>
-    </message>
-    <message>
-        <source>No font that covers Chinese is installed, so the list cannot be printed in Chinese. Install %1 (or print in English).</source>
-        <translation>没有安装能显示中文的字体，无法用中文打印信道列表。请安装 %1（或用英文打印）。</translation>
     </message>
 </context>
 </TS>

@@ -54,9 +54,9 @@ for device in /dev/ttyUSB* /dev/ttyACM* /dev/serial/by-id/*; do
 done
 ports=$(tr ' ' '\n' <<<"$ports" | sort | paste -sd' ')
 
-expect "qv3n-cli " "check diff export help import print read show write"
+expect "qv3n-cli " "check diff export fleet help import print read show write"
 expect "qv3n-cli ex" "export"
-expect "qv3n-cli help " "check diff export import print read show write"
+expect "qv3n-cli help " "check diff export fleet import print read show write"
 expect "qv3n-cli -" "--help --lang --version"
 expect "qv3n-cli --lang " "en zh"
 expect "qv3n-cli read " "$ports"
@@ -75,6 +75,9 @@ expect "qv3n-cli diff radio.chann " "$(tr ' ' '\n' <<<"$ports folder radio.chann
 expect "qv3n-cli diff radio.chann COM1 " ""
 expect "qv3n-cli print radio.chann -o " "folder list.pdf"
 expect "qv3n-cli print radio.chann --paper=" "a4 letter"
+expect "qv3n-cli fleet " "folder radio.chann"
+expect "qv3n-cli fleet radio.chann COM1 " "$ports"
+expect "qv3n-cli fleet radio.chann COM1 --report " "folder list.csv"
 expect "qv3n-cli print radio.chann --trace " "folder list.csv list.pdf notes.txt radio.chann"
 
 # Every verb the program's help lists is offered, and after it every option

@@ -18,6 +18,7 @@
 #include "transfer/ReadWindow.h"
 #include "link/Backups.h"
 #include "transfer/WriteWindow.h"
+#include "fleet/FleetWindow.h"
 #include "print/ChannelList.h"
 
 #include "files/PrintCommands.h"
@@ -205,6 +206,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The fleet window's radios would be cut off mid-write.
+    if (const FleetWindow* fleet = window<FleetWindow>(); fleet && fleet->transferring()) {
+        Prompt::inform(this, linkBusyCloseText());
+        event->ignore();
+        return;
+    }
     // A transfer cut in half leaves the radio partly written.
     if (linkBusy()) {
         Prompt::inform(this, linkBusyCloseText());
@@ -287,6 +294,7 @@ void MainWindow::createMenus()
     m_program = submenu("Program");
     m_progRead = action(m_program, "Prog_read", QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::openReadWindow);
     m_progWrite = action(m_program, "Prog_write", QKeySequence(Qt::CTRL | Qt::Key_W), &MainWindow::openWriteWindow);
+    m_progFleet = action(m_program, "Prog_fleet", {}, [this] { openWindow<FleetWindow>(); });
     m_procSetup = action(nullptr, "proc_setup", {}, &MainWindow::openSetupWindow);
     m_language = submenu("Language_Setup");
     m_languageChn = action(m_language, "Language_chn", {}, &MainWindow::chooseChinese);
@@ -399,6 +407,7 @@ void MainWindow::setCaptions(bool startUp)
     m_program->setTitle(tr("Program"));
     m_progRead->setText(tr("Read from radio"));
     m_progWrite->setText(tr("Write to radio"));
+    m_progFleet->setText(tr("Fleet programming…"));
     m_procSetup->setText(tr("Communication"));
     m_language->setTitle(tr("Language"));
     m_languageChn->setChecked(m_chinese);

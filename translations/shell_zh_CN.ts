@@ -247,6 +247,10 @@
         <source>No font that covers Chinese is installed, so the program starts in English. Install %1 to see it in Chinese.</source>
         <translation>没有安装能显示中文的字体，所以程序以英文启动。安装 %1 后即可显示中文。</translation>
     </message>
+    <message>
+        <source>Fleet programming…</source>
+        <translation>批量编程…</translation>
+    </message>
 </context>
 <context>
     <name>ModelDialog</name>

@@ -70,6 +70,7 @@ void FleetPortTable::showRun(FleetRun* run)
 void FleetPortTable::showRadio(int row)
 {
     const FleetRadio* radio = m_radios.at(row);
+    const bool filling = m_filling;
     m_filling = true;
     const bool running = radio->running();
     // The choice and the tag hold for a whole run.
@@ -88,7 +89,7 @@ void FleetPortTable::showRadio(int row)
     shown->setText(outcome);
     shown->setToolTip(radio->advice().isEmpty() ? outcome : outcome + QStringLiteral("\n\n") + radio->advice());
     shown->setForeground(radio->state() == FleetRadio::State::Failed ? QBrush(Qt::red) : QBrush());
-    m_filling = false;
+    m_filling = filling;
 }
 
 void FleetPortTable::onItemChanged(QTableWidgetItem* changed)

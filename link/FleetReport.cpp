@@ -11,6 +11,11 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace FleetReport {
 
 namespace {
@@ -121,6 +126,11 @@ QString operatorName()
         if (!value.isEmpty())
             return value;
     }
+#ifdef Q_OS_UNIX
+    // Started without a login shell's environment (a desktop entry, a service).
+    if (const passwd* account = ::getpwuid(::getuid()))
+        return QString::fromLocal8Bit(account->pw_name);
+#endif
     return {};
 }
 

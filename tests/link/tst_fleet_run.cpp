@@ -115,8 +115,8 @@ private slots:
         QTest::newRow("four good radios, backed up")
             << QList<Fault>{ Fault::None, Fault::None, Fault::None, Fault::None } << false << true << -1 << QString()
             << QString();
-        QTest::newRow("a silent radio among good ones")
-            << QList<Fault>{ Fault::None, Fault::NoReply, Fault::None } << false << true << 1
+        QTest::newRow("paced: a silent radio among good ones, backed up")
+            << QList<Fault>{ Fault::None, Fault::NoReply, Fault::None } << true << true << 1
             << QStringLiteral("nothing was written") << QStringLiteral("not verified");
         QTest::newRow("paced: a radio storing a wrong bit among good ones")
             << QList<Fault>{ Fault::None, Fault::None, Fault::StoresWrongly } << true << false << 2

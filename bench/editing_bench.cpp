@@ -98,9 +98,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 50;
-    Prompt::setHandler([](const Prompt::Message&) { return QMessageBox::Yes; });
-
     MainWindow main;
+    Prompt::setHandler(&main, [](const Prompt::Message&) { return QMessageBox::Yes; });
     main.start();
     main.resize(1200, 800);
     RadioDocument& document = main.document();

@@ -17,8 +17,6 @@
 
 namespace {
 
-int busyEngines = 0;
-
 // How often the engine looks whether bytes handed to the port have left it;
 // one byte takes about 1 ms at 9600 baud.
 constexpr int kOutputWatchMs = 1;
@@ -33,11 +31,6 @@ constexpr qint64 kByteNs = 10 * 1'000'000'000LL / 9600;
 
 } // namespace
 
-bool linkBusy()
-{
-    return LinkEngine::anyBusy();
-}
-
 QString linkBusyText()
 {
     return LinkEngine::tr("Read-write operating with transceiver .");
@@ -46,11 +39,6 @@ QString linkBusyText()
 QString linkBusyCloseText()
 {
     return LinkEngine::tr("Read-write operating，don't close the window. ,");
-}
-
-bool LinkEngine::anyBusy()
-{
-    return busyEngines > 0;
 }
 
 QString LinkEngine::versionMismatchText()
@@ -579,9 +567,10 @@ void LinkEngine::stopExchangeTimers()
 
 void LinkEngine::setBusy(bool busy)
 {
-    if (busy != m_linkBusy)
-        busyEngines += busy ? 1 : -1;
+    if (busy == m_linkBusy)
+        return;
     m_linkBusy = busy;
+    emit busyChanged(busy);
 }
 
 void LinkEngine::notify(const LinkNotice& notice)

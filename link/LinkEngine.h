@@ -123,13 +123,12 @@ public:
 
     LinkTrace& trace() { return m_trace; }
 
-    // Whether any exchange with the radio is under way in this program.
-    static bool anyBusy();
-
     // The question asked when the radio's version differs from the program's.
     static QString versionMismatchText();
 
 signals:
+    // An exchange started (true) or ended (false).
+    void busyChanged(bool busy);
     // reveal: the progress bar is to be made visible.
     void progressChanged(int value, bool reveal);
     void statusTextChanged(const QString& text);
@@ -214,9 +213,6 @@ private:
 
     LinkTrace m_trace;
 };
-
-// Whether a read or a write with the radio is under way.
-bool linkBusy();
 
 // The message that refuses a second exchange (or a language switch) while one is under way.
 QString linkBusyText();

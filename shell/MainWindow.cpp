@@ -23,7 +23,7 @@
 #include "files/PrintCommands.h"
 
 #include "Language.h"
-#include "LinkEngine.h"
+#include "LinkContext.h"
 #include "CommPort.h"
 #include "RadioDocument.h"
 
@@ -93,6 +93,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , m_document(new RadioDocument(this))
     , m_port(new CommPort(this))
+    , m_links(new LinkContext(this))
     , m_area(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("MDImain"));
@@ -206,7 +207,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // A transfer cut in half leaves the radio partly written.
-    if (linkBusy()) {
+    if (m_links->transferRunning()) {
         Prompt::inform(this, linkBusyCloseText());
         event->ignore();
         return;
@@ -612,7 +613,7 @@ bool MainWindow::openFile(const QString& path)
 
 void MainWindow::undo()
 {
-    if (linkBusy()) {
+    if (m_links->transferRunning()) {
         Prompt::inform(this, linkBusyText());
         return;
     }
@@ -622,7 +623,7 @@ void MainWindow::undo()
 
 void MainWindow::redo()
 {
-    if (linkBusy()) {
+    if (m_links->transferRunning()) {
         Prompt::inform(this, linkBusyText());
         return;
     }
@@ -739,7 +740,7 @@ void MainWindow::chooseEnglish()
 void MainWindow::switchLanguage(bool chinese)
 {
     // The switch reopens the link windows, which would cut a transfer in half.
-    if (linkBusy()) {
+    if (m_links->transferRunning()) {
         m_languageChn->setChecked(m_chinese);
         m_languageEng->setChecked(!m_chinese);
         Prompt::inform(this, linkBusyText());

@@ -20,6 +20,7 @@
 
 class ChannelList;
 class CommPort;
+class LinkContext;
 class MemoryImage;
 class QAction;
 class QLabel;
@@ -44,6 +45,8 @@ public:
     // The working copy every window shows and edits.
     RadioDocument& document() const { return *m_document; }
     CommPort& port() const { return *m_port; }
+    // Whether a transfer runs, and the radio's intervals for the transfer windows.
+    LinkContext& links() const { return *m_links; }
 
     QString panelText(int panel) const;           // panels 1..8
     void setPanelText(int panel, const QString& text);
@@ -123,6 +126,7 @@ private:
 
     RadioDocument* m_document;
     CommPort* m_port;
+    LinkContext* m_links;
     bool m_chinese = true;
     QMdiArea* m_area = nullptr;
     QHash<const QMetaObject*, QPointer<QMdiSubWindow>> m_frames;
@@ -183,8 +187,8 @@ W* MainWindow::openWindow()
 template <class W>
 W* MainWindow::create()
 {
-    if constexpr (std::is_constructible_v<W, RadioDocument&, CommPort&, WindowHost*>)
-        return new W(*m_document, *m_port, this);
+    if constexpr (std::is_constructible_v<W, RadioDocument&, CommPort&, LinkContext&, WindowHost*>)
+        return new W(*m_document, *m_port, *m_links, this);
     else if constexpr (std::is_constructible_v<W, RadioDocument&, WindowHost*>)
         return new W(*m_document, this);
     else if constexpr (std::is_constructible_v<W, RadioDocument&>)

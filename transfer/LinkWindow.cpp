@@ -2,6 +2,7 @@
 #include "LinkWindow.h"
 
 #include "CommPort.h"
+#include "LinkContext.h"
 #include "ui/Prompt.h"
 #include "ui/SaveDialog.h"
 #include "ui/WindowHost.h"
@@ -16,35 +17,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-
-std::optional<LinkTimings>& timingsOverride()
-{
-    static std::optional<LinkTimings> timings;
-    return timings;
-}
-
-LinkTimings timingsFor(LinkEngine::Direction direction)
-{
-    if (timingsOverride())
-        return *timingsOverride();
-    return direction == LinkEngine::Direction::Read ? LinkTimings::forRead() : LinkTimings::forWrite();
-}
-
-} // namespace
-
-void LinkWindow::overrideTimings(std::optional<LinkTimings> timings)
-{
-    timingsOverride() = timings;
-}
-
-LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host, LinkEngine::Direction direction,
+LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, LinkContext& links, WindowHost* host,
+                       LinkEngine::Direction direction,
                        const char* startButtonName, QWidget* parent)
     : ChildWindow(parent)
     , m_document(document)
     , m_port(port)
     , m_host(host)
-    , m_sequence(new LinkSequence(timingsFor(direction), this))
+    , m_sequence(new LinkSequence(links.timings(direction), this))
     , m_status(new QLabel(this))
     , m_progress(new QProgressBar(this))
     , m_extras(new QVBoxLayout)
@@ -55,6 +35,7 @@ LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host
     , m_closePoll(new QTimer(this))
 {
     m_sequence->setHost(this);
+    links.watch(m_sequence->engine());
     m_status->setObjectName(QStringLiteral("Label_tr_count"));
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_start->setObjectName(QLatin1String(startButtonName));
@@ -122,7 +103,7 @@ LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host
     // The read window watches for the end of its transfer from the start; the
     // write window only once its transfer has ended. Never while a message is
     // up: the window must outlive the call that shows it.
-    m_closePoll->setInterval(timingsFor(direction).closePollMs);
+    m_closePoll->setInterval(links.timings(direction).closePollMs);
     connect(m_closePoll, &QTimer::timeout, this, [this] {
         if (m_closeRequest && m_noticeDepth == 0)
             closeWindow();

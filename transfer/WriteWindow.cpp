@@ -25,8 +25,8 @@ const QString kBackupKey = QStringLiteral("write/backup");
 
 } // namespace
 
-WriteWindow::WriteWindow(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
-    : LinkWindow(document, port, host, LinkEngine::Direction::Write, "Command_Write", parent)
+WriteWindow::WriteWindow(RadioDocument& document, CommPort& port, LinkContext& links, WindowHost* host, QWidget* parent)
+    : LinkWindow(document, port, links, host, LinkEngine::Direction::Write, "Command_Write", parent)
     , m_step(new QLabel(this))
     , m_verify(new QCheckBox(this))
     , m_backup(new QCheckBox(this))

@@ -19,7 +19,7 @@ public:
     // How many backups the program keeps.
     static constexpr int kKeptBackups = 50;
 
-    WriteWindow(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
+    WriteWindow(RadioDocument& document, CommPort& port, LinkContext& links, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
 protected:
     void retranslateUi() override;

@@ -76,13 +76,13 @@ private slots:
         g_document = new RadioDocument;
         poke(*g_document).data().version = 1;
         m_messages.clear();
-        Prompt::setHandler([this](const Prompt::Message& m) {
+        m_table = new ChannelTableWindow(*g_document);
+        Prompt::setHandler(m_table, [this](const Prompt::Message& m) {
             m_messages.append(m.text);
             if (m_duringMessage)
                 m_duringMessage();
             return m.buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
         });
-        m_table = new ChannelTableWindow(*g_document);
         m_table->resize(1000, 600);
         m_table->show();
         m_table->activateWindow();
@@ -96,7 +96,6 @@ private slots:
         delete m_table;
         delete g_document;
         m_duringMessage = nullptr;
-        Prompt::setHandler({});
     }
 
     // Showing a record changes none of it.
@@ -150,12 +149,12 @@ private slots:
         poke(*g_document)->setCell(129, 3, 0x34);
         const MemoryImage before = g_document->image();
         QList<Prompt::Message> questions;
-        Prompt::setHandler([&](const Prompt::Message& m) {
+        Prompt::setHandler(m_table, [&](const Prompt::Message& m) {
             questions << m;
             return yes ? QMessageBox::Yes : QMessageBox::No;
         });
         m_table->findChild<QPushButton*>(QStringLiteral("Command_Clear"))->click();
-        Prompt::setHandler({});
+        Prompt::setHandler(m_table, {});
         QCOMPARE(questions.size(), 1);
         QCOMPARE(questions[0].buttons, QMessageBox::Yes | QMessageBox::No);
         if (!yes) {

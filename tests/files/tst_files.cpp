@@ -118,16 +118,16 @@ private slots:
     {
         QApplication::setQuitOnLastWindowClosed(false);
         QVERIFY(m_dir.isValid());
-        Prompt::setHandler([this](const Prompt::Message& message) {
-            m_messages << message.text;
-            m_prompts << message;
-            return m_answer;
-        });
     }
     void init()
     {
         QVERIFY(QDir::setCurrent(m_dir.path()));
         m_main = new MainWindow;
+        Prompt::setHandler(m_main, [this](const Prompt::Message& message) {
+            m_messages << message.text;
+            m_prompts << message;
+            return m_answer;
+        });
         m_main->start();
         m_messages.clear();
         m_prompts.clear();

@@ -24,11 +24,11 @@ private slots:
         applyUiLanguage(false);
         m_document = new RadioDocument;
         m_messages.clear();
-        Prompt::setHandler([this](const Prompt::Message& m) {
+        m_window = new FmPresetsWindow(*m_document);
+        Prompt::setHandler(m_window, [this](const Prompt::Message& m) {
             m_messages.append(m.text);
             return QMessageBox::Ok;
         });
-        m_window = new FmPresetsWindow(*m_document);
         m_window->resize(500, 700);
         m_window->show();
         m_window->activateWindow();
@@ -40,7 +40,6 @@ private slots:
     {
         delete m_window;
         delete m_document;
-        Prompt::setHandler({});
     }
 
     void typedFrequencyIsStoredAtOnce_data()

@@ -223,7 +223,7 @@ private slots:
         engine.setPortDevice(radio.portPath());
         QSignalSpy finished(&engine, &LinkEngine::finished);
         engine.startRead();
-        QVERIFY(linkBusy());
+        QVERIFY(engine.busy());
         QVERIFY(waitFor(finished));
 
         QCOMPARE(finished.at(0).at(0).value<Outcome>(), Outcome::Completed);
@@ -231,7 +231,7 @@ private slots:
         QVERIFY(sameBlocks(engine.readImage(), memory, 0, kReadBlockCount - 1));
         QCOMPARE(engine.radioVersion(), 2);
         QVERIFY(host.notices.isEmpty());
-        QVERIFY(!linkBusy());
+        QVERIFY(!engine.busy());
         QVERIFY(exchangeTimersIdle(engine));
         QTRY_VERIFY(!engine.portOpen());
         // The trace holds every byte, with its time.

@@ -78,12 +78,12 @@ private slots:
     {
         m_messages.clear();
         m_titles.clear();
-        Prompt::setHandler([this](const Prompt::Message& message) {
+        m_main = new MainWindow;
+        Prompt::setHandler(m_main, [this](const Prompt::Message& message) {
             m_messages << message.text;
             m_titles << message.title;
             return QMessageBox::Ok;
         });
-        m_main = new MainWindow;
         m_main->start();
         g_document = &m_main->document();
         m_main->activateWindow();
@@ -93,7 +93,6 @@ private slots:
     void cleanup()
     {
         delete m_main;
-        Prompt::setHandler({});
     }
 
     // Every change writes its own bits and nothing else, and the bits no
@@ -396,7 +395,7 @@ private slots:
     // and gives it back; neither may run the leave handler again.
     void modalRefusalIsShownOnce()
     {
-        Prompt::setHandler([this](const Prompt::Message& message) {
+        Prompt::setHandler(m_main, [this](const Prompt::Message& message) {
             m_messages << message.text;
             QMessageBox box(QMessageBox::Warning, message.title, message.text, QMessageBox::Ok, m_window);
             QTimer::singleShot(0, &box, &QMessageBox::accept);

@@ -45,18 +45,13 @@ private slots:
     void init()
     {
         m_messages.clear();
-        Prompt::setHandler([this](const Prompt::Message& m) {
-            m_messages.append(m);
-            return m.buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Discard;
-        });
-        m_main = new MainWindow;
+        newMainWindow();
         m_main->start();
     }
     void cleanup()
     {
         m_main->document().markSaved(QString());   // no unsaved-changes question on the way out
         delete m_main;
-        Prompt::setHandler({});
         applyUiLanguage(true);
     }
 
@@ -242,7 +237,7 @@ private slots:
     {
         delete m_main;
         m_messages.clear();
-        m_main = new MainWindow;
+        newMainWindow();
         m_main->start(false);
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains(QLatin1String("fonts-noto-cjk")));
@@ -277,6 +272,14 @@ private slots:
 
 private:
     RadioDocument& document() const { return m_main->document(); }
+    void newMainWindow()
+    {
+        m_main = new MainWindow;
+        Prompt::setHandler(m_main, [this](const Prompt::Message& m) {
+            m_messages.append(m);
+            return m.buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Discard;
+        });
+    }
     void activeWithChannel1()
     {
         m_main->activateWindow();

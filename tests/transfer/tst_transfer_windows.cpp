@@ -5,6 +5,7 @@
 #include "channels/ChannelTableWindow.h"
 #include "files/CompareWindow.h"
 #include "link/Backups.h"
+#include "link/LinkContext.h"
 #include "transfer/CompareWithRadioWindow.h"
 #include "transfer/ReadWindow.h"
 #include "transfer/WriteWindow.h"
@@ -73,23 +74,21 @@ private slots:
 
     void init()
     {
-        LinkWindow::overrideTimings(patientTimings());
         for (int n = 1; n <= PortSetupDialog::kPorts; ++n)
             qunsetenv(QByteArray("QV3N_COM") + QByteArray::number(n));
         m_main = new MainWindow;
-        m_main->start();
+        m_main->links().setTimings(patientTimings());
         m_messages.clear();
         m_answer = QMessageBox::Ok;
-        Prompt::setHandler([this](const Prompt::Message& message) {
+        Prompt::setHandler(m_main, [this](const Prompt::Message& message) {
             m_messages.append(message);
             return m_answer;
         });
+        m_main->start();
     }
     void cleanup()
     {
-        Prompt::setHandler({});
         delete m_main;
-        LinkWindow::overrideTimings(std::nullopt);
         applyUiLanguage(true);
     }
 
@@ -182,7 +181,7 @@ private slots:
         qputenv("QV3N_COM1", device.toLocal8Bit());
         LinkTimings timings = patientTimings();
         timings.replyWatchdogMs = 400;
-        LinkWindow::overrideTimings(timings);
+        m_main->links().setTimings(timings);
         setChannelInRange(document(), 1);
         m_main->findChild<QAction*>("Prog_write")->trigger();
         auto* window = m_main->window<WriteWindow>();
@@ -246,7 +245,7 @@ private slots:
         window->findChild<QPushButton*>("Command_Cancel")->click();
         // The close box, Ctrl+F4 and the window menu all close the frame.
         qobject_cast<QMdiSubWindow*>(window->parentWidget())->close();
-        QVERIFY(linkBusy());
+        QVERIFY(m_main->links().transferRunning());
         QVERIFY(!m_main->close());
         m_main->findChild<QAction*>("Language_eng")->trigger();
         document().edit([] { return QStringLiteral("step"); }, [](RadioData& data) { data.image.setCell(3, 4, 0x44); });
@@ -259,7 +258,7 @@ private slots:
 
         QVERIFY(waitFor(finished));
         QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::Completed);
-        QVERIFY(!linkBusy());
+        QVERIFY(!m_main->links().transferRunning());
         QVERIFY(m_main->close());
     }
 

@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-#include <QUndoStack>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -84,7 +83,7 @@ void report(const char* what, double ms, double refillMs)
 }
 
 // A timed action that changed nothing would time nothing: each round must be one undo step.
-bool eachRoundWasAStep(const QUndoStack& stack, int indexBefore, int rounds, const char* what)
+bool eachRoundWasAStep(const UndoHistory& stack, int indexBefore, int rounds, const char* what)
 {
     if (stack.index() - indexBefore == rounds)
         return true;
@@ -133,7 +132,7 @@ int main(int argc, char* argv[])
             table->selectChannels({ 1 });
         };
     };
-    const QUndoStack& stack = *document.undoStack();
+    const UndoHistory& stack = *document.history();
     bool sound = true;
     int index = stack.index();
     const double pasteText = median(rounds, [&](int) { QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier); },
@@ -143,7 +142,7 @@ int main(int argc, char* argv[])
     const double pasteRecords = median(rounds, [&](int) { QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier); },
                                        pasteOver(true));
     sound &= eachRoundWasAStep(stack, index, rounds, "paste of records");
-    const double undoPaste = median(rounds, [&](int) { document.undoStack()->undo(); }, [&](int i) {
+    const double undoPaste = median(rounds, [&](int) { document.history()->undo(); }, [&](int i) {
         pasteOver(i % 2)(i);
         QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
     });

@@ -29,7 +29,6 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTableWidget>
-#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -536,7 +535,7 @@ void ChannelTableWindow::openListEditor(ListField field)
     m_textEdit->hide();
     m_open = Editor::List;
     m_listField = field;
-    m_undoIndexAtListOpen = m_document.undoStack()->index();
+    m_undoIndexAtListOpen = m_document.history()->index();
     m_picks = 0;
     m_comboEdit->clear();
     m_comboEdit->addItems(ChannelEdit::listItems(field));
@@ -597,7 +596,7 @@ void ChannelTableWindow::storePick(int item)
     if (m_open != Editor::List)
         return;
     m_oldCellText = m_comboEdit->currentText();
-    const int indexBefore = m_document.undoStack()->index();
+    const int indexBefore = m_document.history()->index();
     const QList<int> channels = pickedChannels();
     const int channel = m_editRow;
     const qsizetype count = channels.size();
@@ -605,7 +604,7 @@ void ChannelTableWindow::storePick(int item)
         return count == 1 ? tr("Channel %1").arg(channel) : tr("%1 channels").arg(count);
     };
     m_document.edit(step, [&](RadioData& data) { ChannelRows::pick(data.image, channels, m_listField, item); });
-    if (m_document.undoStack()->index() != indexBefore)
+    if (m_document.history()->index() != indexBefore)
         ++m_picks;
 }
 
@@ -659,7 +658,7 @@ void ChannelTableWindow::commitText(int channel, int column, const QString& text
 void ChannelTableWindow::abandonEdit()
 {
     // Escape takes back what the open list picked.
-    QUndoStack* stack = m_document.undoStack();
+    UndoHistory* stack = m_document.history();
     if (m_open == Editor::List && m_picks > 0 && stack->index() == m_undoIndexAtListOpen + m_picks)
         stack->setIndex(m_undoIndexAtListOpen);
     const int channel = m_editRow;

@@ -47,7 +47,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QUndoStack>
 #include <QUrl>
 
 namespace {
@@ -117,25 +116,19 @@ MainWindow::MainWindow(QWidget* parent)
     });
     connect(m_port, &CommPort::commPortNumberChanged, this,
             [this](int number) { setPanelText(3, QStringLiteral("COM%1").arg(number)); });
-    QUndoStack* undo = m_document->undoStack();
-    connect(undo, &QUndoStack::canUndoChanged, m_editUndo, &QAction::setEnabled);
-    connect(undo, &QUndoStack::canRedoChanged, m_editRedo, &QAction::setEnabled);
-    connect(undo, &QUndoStack::undoTextChanged, this, &MainWindow::showUndoCaptions);
-    connect(undo, &QUndoStack::redoTextChanged, this, &MainWindow::showUndoCaptions);
-    m_editUndo->setEnabled(false);
-    m_editRedo->setEnabled(false);
+    connect(m_document->history(), &UndoHistory::changed, this, &MainWindow::showUndoCaptions);
+    showUndoCaptions();
     qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow()
 {
-    // The area's windows, the document and its undo stack go after this
-    // class's part of the object: closing the windows activates others and
-    // clearing the undo stack changes its captions, and neither may reach the
+    // The area's windows and the document go after this class's part of the
+    // object: closing the windows activates others, which may not reach the
     // handlers of a main window that is half gone.
     disconnect(m_area, nullptr, this, nullptr);
     disconnect(m_document, nullptr, this, nullptr);
-    disconnect(m_document->undoStack(), nullptr, this, nullptr);
+    disconnect(m_document->history(), nullptr, this, nullptr);
 }
 
 void MainWindow::start(bool chineseFont)
@@ -618,7 +611,7 @@ void MainWindow::undo()
         return;
     }
     commitPendingEdits();
-    m_document->undoStack()->undo();
+    m_document->history()->undo();
 }
 
 void MainWindow::redo()
@@ -628,14 +621,16 @@ void MainWindow::redo()
         return;
     }
     commitPendingEdits();
-    m_document->undoStack()->redo();
+    m_document->history()->redo();
 }
 
 void MainWindow::showUndoCaptions()
 {
-    const QUndoStack* stack = m_document->undoStack();
+    const UndoHistory* stack = m_document->history();
     m_editUndo->setText(stack->canUndo() ? tr("Undo %1").arg(stack->undoText()) : tr("Undo"));
     m_editRedo->setText(stack->canRedo() ? tr("Redo %1").arg(stack->redoText()) : tr("Redo"));
+    m_editUndo->setEnabled(stack->canUndo());
+    m_editRedo->setEnabled(stack->canRedo());
 }
 
 void MainWindow::newImage()
@@ -750,7 +745,6 @@ void MainWindow::switchLanguage(bool chinese)
     if (m_chinese != chinese) {
         m_chinese = chinese;
         applyUiLanguage(chinese);
-        m_document->retranslateSteps();
     }
     setCaptions(false);
     // The window the user was in stays in front.

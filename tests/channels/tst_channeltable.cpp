@@ -27,7 +27,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <QUndoStack>
 #include <QWheelEvent>
 
 namespace {
@@ -168,8 +167,8 @@ private slots:
             }
         }
         // One step, named after the button, takes it all back.
-        QCOMPARE(g_document->undoStack()->undoText(), QStringLiteral("Clear"));
-        g_document->undoStack()->undo();
+        QCOMPARE(g_document->history()->undoText(), QStringLiteral("Clear"));
+        g_document->history()->undo();
         QVERIFY(g_document->image() == before);
         QCOMPARE(m_table->cellText(1, ChannelTableWindow::ColRx), QStringLiteral("445.00000"));
     }
@@ -531,9 +530,9 @@ private slots:
         QCOMPARE(m_messages.isEmpty() ? QString() : m_messages.first().section(u'\n', 1), message);
         // A paste that changes something is one step; one that changes nothing is none.
         const bool changed = !(g_document->image() == before);
-        QCOMPARE(g_document->undoStack()->count(), changed ? 1 : 0);
+        QCOMPARE(g_document->history()->count(), changed ? 1 : 0);
         if (changed)
-            g_document->undoStack()->undo();
+            g_document->history()->undo();
         QVERIFY(g_document->image() == before);
     }
 
@@ -590,7 +589,7 @@ private slots:
         QCOMPARE(record(127), odd);
         QCOMPARE(record(128), kChannel);
         QCOMPARE(m_table->selectedChannels(), (QList<int>{ 127, 128 }));
-        QCOMPARE(g_document->undoStack()->count(), 2);
+        QCOMPARE(g_document->history()->count(), 2);
     }
 
     void insertDeleteMove_data()
@@ -644,7 +643,7 @@ private slots:
         const bool refused = QTest::currentDataTag() == QStringLiteral("insert refused: 128 in use");
         QCOMPARE(m_messages.size(), refused ? 1 : 0);
         const QList<int> unchanged = { 1, 2, 3, 127, 128 };
-        QCOMPARE(g_document->undoStack()->count(), shown == unchanged ? 0 : 1);
+        QCOMPARE(g_document->history()->count(), shown == unchanged ? 0 : 1);
     }
 
     // Emptying the priority channel's channel, however it is done, makes the
@@ -676,8 +675,8 @@ private slots:
         }
         QCOMPARE(record(3), kUnused);
         QCOMPARE(g_document->image().cell(MemoryMap::kSettingsBlock, MemoryMap::kPriorityChannelCell), 0);
-        QCOMPARE(g_document->undoStack()->count(), 1);
-        g_document->undoStack()->undo();
+        QCOMPARE(g_document->history()->count(), 1);
+        g_document->history()->undo();
         QCOMPARE(g_document->image().cell(MemoryMap::kSettingsBlock, MemoryMap::kPriorityChannelCell), 3);
     }
 
@@ -747,7 +746,7 @@ private slots:
         QCOMPARE(stored, cells);
         QCOMPARE(record(1), kChannel);
         QCOMPARE(record(5), kChannel);
-        QCOMPARE(g_document->undoStack()->count(), 1);
+        QCOMPARE(g_document->history()->count(), 1);
     }
 
     // A fill that would cross the range limit stops there and says so.
@@ -785,7 +784,7 @@ private slots:
         QCOMPARE(m_table->cellText(3, ChannelTableWindow::ColTx), QStringLiteral("430.00000"));
         QCOMPARE(m_messages, QStringList{ "Channel 3 would get 470.00000 MHz, outside the frequency range 400 to 470 MHz: "
                                           "it and the channels after it were left as they were." });
-        QCOMPARE(g_document->undoStack()->count(), 1);
+        QCOMPARE(g_document->history()->count(), 1);
     }
 
     // A screen reader hears the channel, the column and the text of a cell.

@@ -38,7 +38,6 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <QTreeView>
-#include <QUndoStack>
 #include <optional>
 
 #ifdef Q_OS_UNIX
@@ -510,7 +509,7 @@ private slots:
             QCOMPARE(document().image().cell(block, 0), before.cell(block, 0));
         QCOMPARE(m_main->window<ChannelTableWindow>()->cellText(1, ChannelTableWindow::ColName), QStringLiteral("LONGN"));
         // The import is one step.
-        document().undoStack()->undo();
+        document().history()->undo();
         QVERIFY(document().image() == before);
     }
 

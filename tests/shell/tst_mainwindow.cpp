@@ -33,7 +33,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
-#include <QUndoStack>
 #include <QUrl>
 
 using namespace MemoryMap;
@@ -100,9 +99,9 @@ private slots:
             QCOMPARE(document.rangeLow(), 130.0);
             QCOMPARE(document.rangeHigh(), 171.0);
         }
-        QCOMPARE(document.undoStack()->count(), 1);
+        QCOMPARE(document.history()->count(), 1);
         QCOMPARE(m_main->panelText(7), QStringLiteral(" 400-- 470 MHZ"));
-        document.undoStack()->undo();
+        document.history()->undo();
         QCOMPARE(document.rangeHigh(), 470.0);
     }
 
@@ -136,7 +135,7 @@ private slots:
         act(kind);
         const RadioData after = document().data();
         QVERIFY2(!(after == before), qPrintable(kind));
-        QCOMPARE(document().undoStack()->count(), 1);
+        QCOMPARE(document().history()->count(), 1);
         QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 %1").arg(step));
         const QStringList shownAfter = shown();
         // Every open window follows the change (the model's limits are shown in none).

@@ -45,7 +45,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUndoStack>
 
 using namespace MemoryMap;
 
@@ -304,7 +303,7 @@ private slots:
         qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
         setChannelInRange(document(), 1);
         const MemoryImage before = document().image();
-        const int steps = document().undoStack()->count();
+        const int steps = document().history()->count();
 
         m_main->findChild<QAction*>("File_compare_radio")->trigger();
         QPointer<CompareWithRadioWindow> window = m_main->window<CompareWithRadioWindow>();
@@ -315,7 +314,7 @@ private slots:
         QTRY_VERIFY(!window);
 
         QVERIFY(document().image() == before);
-        QCOMPARE(document().undoStack()->count(), steps);
+        QCOMPARE(document().history()->count(), steps);
         QCOMPARE(m_messages.size(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty())
             QVERIFY2(m_messages[0].text.startsWith(message), qPrintable(m_messages[0].text));

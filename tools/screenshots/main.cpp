@@ -49,7 +49,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QUndoStack>
 #include <cstdio>
 
 namespace {
@@ -333,7 +332,7 @@ int main(int argc, char* argv[])
         QPixmap picture = main.grab();
         QPainter(&picture).drawPixmap(main.mapFromGlobal(edit->pos()), edit->grab());
         edit->hide();
-        main.document().undoStack()->undo();
+        main.document().history()->undo();
         if (!save(picture, "edit-menu", chinese))
             return 1;
 

@@ -107,7 +107,7 @@ MainWindow::MainWindow(QWidget* parent)
     createToolbar();
     createStatusBar();
 
-    connect(m_document, &RadioDocument::changed, this, [this] { setPanelText(5, m_document->versionText()); });
+    connect(m_document, &RadioDocument::changed, this, [this] { setPanelText(Panel::Version, m_document->versionText()); });
     connect(m_document, &RadioDocument::modifiedChanged, this, &QWidget::setWindowModified);
     // The file in use is the one most recently used.
     connect(m_document, &RadioDocument::fileNameChanged, this, [this](const QString& fileName) {
@@ -115,7 +115,7 @@ MainWindow::MainWindow(QWidget* parent)
         showTitle();
     });
     connect(m_port, &CommPort::commPortNumberChanged, this,
-            [this](int number) { setPanelText(3, QStringLiteral("COM%1").arg(number)); });
+            [this](int number) { setPanelText(Panel::Port, QStringLiteral("COM%1").arg(number)); });
     connect(m_document->history(), &UndoHistory::changed, this, &MainWindow::showUndoCaptions);
     showUndoCaptions();
     qApp->installEventFilter(this);
@@ -142,12 +142,12 @@ void MainWindow::start(bool chineseFont)
     show();
 
     setPanelWidths();
-    setPanelText(1, QString());
+    setPanelText(Panel::State, QString());
     setCaptions(true);
 
-    setPanelText(3, QStringLiteral("COM%1").arg(m_port->commPortNumber()));
-    setPanelText(5, m_document->versionText());
-    setPanelText(7, rangePanelText(*m_document));
+    setPanelText(Panel::Port, QStringLiteral("COM%1").arg(m_port->commPortNumber()));
+    setPanelText(Panel::Version, m_document->versionText());
+    setPanelText(Panel::Band, rangePanelText(*m_document));
     openChannelWindow();
     // The window may have grown for the channel table.
     setPanelWidths();
@@ -157,16 +157,16 @@ void MainWindow::start(bool chineseFont)
                                  .arg(ChineseFont::package()));
 }
 
-QString MainWindow::panelText(int panel) const
+QString MainWindow::panelText(Panel panel) const
 {
-    return m_panels.at(panel - 1)->text();
+    return m_panels.at(int(panel) - 1)->text();
 }
 
-void MainWindow::setPanelText(int panel, const QString& text)
+void MainWindow::setPanelText(Panel panel, const QString& text)
 {
-    QLabel* label = m_panels.at(panel - 1);
+    QLabel* label = m_panels.at(int(panel) - 1);
     label->setText(text);
-    if (label->sizeHint().width() > label->width() && panel < kPanelCount)
+    if (label->sizeHint().width() > label->width() && panel != Panel::Maker)
         setPanelWidths();
 }
 
@@ -414,12 +414,12 @@ void MainWindow::setCaptions(bool startUp)
         button->setText(texts.first);
         button->setToolTip(texts.second);
     }
-    setPanelText(1, tr("State"));
-    setPanelText(2, QString());
-    setPanelText(3, QStringLiteral("COM%1").arg(m_port->commPortNumber()));
-    setPanelText(4, tr("  Version"));
-    setPanelText(6, startUp ? tr("Band", "status bar at start-up") : tr("Band", "status bar"));
-    setPanelText(8, makerName());
+    setPanelText(Panel::State, tr("State"));
+    setPanelText(Panel::Blank, QString());
+    setPanelText(Panel::Port, QStringLiteral("COM%1").arg(m_port->commPortNumber()));
+    setPanelText(Panel::VersionCaption, tr("  Version"));
+    setPanelText(Panel::BandCaption, startUp ? tr("Band", "status bar at start-up") : tr("Band", "status bar"));
+    setPanelText(Panel::Maker, makerName());
 }
 
 void MainWindow::showTitle()
@@ -568,7 +568,7 @@ void MainWindow::closeFileDialogs()
 
 void MainWindow::showVersionText(const QString& text)
 {
-    setPanelText(5, text);
+    setPanelText(Panel::Version, text);
 }
 
 void MainWindow::showChannel(int channel)

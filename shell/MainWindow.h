@@ -34,6 +34,8 @@ class MainWindow : public QMainWindow, public WindowHost
     Q_OBJECT
 public:
     static constexpr int kPanelCount = 8;
+    // The status bar's panels, left to right.
+    enum class Panel { State = 1, Blank, Port, VersionCaption, Version, BandCaption, Band, Maker };
 
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -48,8 +50,8 @@ public:
     // Whether a transfer runs, and the radio's intervals for the transfer windows.
     LinkContext& links() const { return *m_links; }
 
-    QString panelText(int panel) const;           // panels 1..8
-    void setPanelText(int panel, const QString& text);
+    QString panelText(Panel panel) const;
+    void setPanelText(Panel panel, const QString& text);
 
     QMdiArea* mdiArea() const { return m_area; }
 

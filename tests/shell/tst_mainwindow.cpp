@@ -100,7 +100,7 @@ private slots:
             QCOMPARE(document.rangeHigh(), 171.0);
         }
         QCOMPARE(document.history()->count(), 1);
-        QCOMPARE(m_main->panelText(7), QStringLiteral(" 400-- 470 MHZ"));
+        QCOMPARE(m_main->panelText(MainWindow::Panel::Band), QStringLiteral(" 400-- 470 MHZ"));
         document.history()->undo();
         QCOMPARE(document.rangeHigh(), 470.0);
     }

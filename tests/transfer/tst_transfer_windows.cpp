@@ -107,7 +107,7 @@ private slots:
 
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0].text, QStringLiteral("从对讲机中读取数据完毕 ！"));
-        QCOMPARE(m_main->panelText(5), QStringLiteral("Ver1.0"));
+        QCOMPARE(m_main->panelText(MainWindow::Panel::Version), QStringLiteral("Ver1.0"));
         QCOMPARE(document().version(), 1);
         QVERIFY(sameBlocks(document().image(), radio.memory(), 0, kReadBlockCount - 1));
         // The image belongs to no file now: a save asks for a name, a printout says "radio".
@@ -281,7 +281,7 @@ private slots:
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0].text, QStringLiteral("软件版本号与机器不一致，继续将初始化参数，是否继续？"));
         QCOMPARE(m_messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No));
-        QCOMPARE(m_main->panelText(5), yes ? QStringLiteral("Ver1.0") : QStringLiteral("Ver2.0"));
+        QCOMPARE(m_main->panelText(MainWindow::Panel::Version), yes ? QStringLiteral("Ver1.0") : QStringLiteral("Ver2.0"));
         QCOMPARE(document().version(), yes ? 1 : 2);
     }
 
@@ -472,7 +472,7 @@ private slots:
         QPointer<PortSetupDialog> dialog = openPortDialog();
         dialog->findChild<QRadioButton*>("Option5")->click();
         dialog->findChild<QPushButton*>("Command_ok")->click();
-        QCOMPARE(m_main->panelText(3), QStringLiteral("COM5"));
+        QCOMPARE(m_main->panelText(MainWindow::Panel::Port), QStringLiteral("COM5"));
         QTest::qWait(0);   // after a failed open the dialog stays to show the choice
         QVERIFY(dialog);
         dialog->findChild<QPushButton*>("Command1")->click();

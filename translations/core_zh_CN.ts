@@ -94,6 +94,33 @@
         <source>These rows were not pasted, and their channels are unchanged:</source>
         <translation>以下各行未粘贴，对应的信道保持不变：</translation>
     </message>
+    <message>
+        <source>past the last channel shown (%1)</source>
+        <translation>超出了显示的最后一个信道（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelSort</name>
+    <message>
+        <source>RX frequency</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>TX frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>decode tone</source>
+        <translation>解码亚音</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>功率</translation>
+    </message>
 </context>
 <context>
     <name>CompareText</name>

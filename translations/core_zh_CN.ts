@@ -483,10 +483,6 @@
         <translation>模式“%1”既不是 FM 也不是 NFM。</translation>
     </message>
     <message>
-        <source>The power &quot;%1&quot; is neither High nor Low.</source>
-        <translation>功率“%1”既不是 High 也不是 Low。</translation>
-    </message>
-    <message>
         <source>The name &quot;%1&quot; is stored as &quot;%2&quot;.</source>
         <translation>名称“%1”保存为“%2”。</translation>
     </message>
@@ -531,12 +527,40 @@
         <translation>频率 %1 MHz 无法保存：对讲机只能保存 1000 MHz 以下的频率。</translation>
     </message>
     <message>
-        <source>Channel %1 is given again; it is taken from line %2.</source>
-        <translation>信道 %1 重复出现；已采用第 %2 行的内容。</translation>
-    </message>
-    <message>
         <source>Problems after these, not listed: %1.</source>
         <translation>其后另有未列出的问题 %1 个。</translation>
+    </message>
+    <message>
+        <source>The power &quot;%1&quot; is neither High nor Low nor watts such as 0.5W.</source>
+        <translation>功率“%1”既不是 High 或 Low，也不是 0.5W 这样的瓦数。</translation>
+    </message>
+    <message>
+        <source>The power %1 is stored as High (more than 1 W).</source>
+        <translation>功率 %1 保存为高功率（大于 1 W）。</translation>
+    </message>
+    <message>
+        <source>The power %1 is stored as Low (1 W or less).</source>
+        <translation>功率 %1 保存为低功率（1 W 及以下）。</translation>
+    </message>
+    <message>
+        <source>No unused channel is left for the row.</source>
+        <translation>已没有未使用的信道可放这一行。</translation>
+    </message>
+    <message>
+        <source>The row would go past channel 128.</source>
+        <translation>这一行会超出第 128 信道。</translation>
+    </message>
+    <message>
+        <source>The file numbers its rows from 0 (line %1), so the rows are placed in file order from channel 1.</source>
+        <translation>文件的行从 0 开始编号（第 %1 行），因此各行按文件中的顺序从信道 1 起依次放入。</translation>
+    </message>
+    <message>
+        <source>Line %1 gives location %2, past channel 128, so the rows are placed in file order from channel 1.</source>
+        <translation>第 %1 行给出的位置 %2 超出了第 128 信道，因此各行按文件中的顺序从信道 1 起依次放入。</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 both give location %3, so the rows are placed in file order from channel 1.</source>
+        <translation>第 %1 行和第 %2 行都给出位置 %3，因此各行按文件中的顺序从信道 1 起依次放入。</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>BandPlan</name>
+    <message>
+        <source>Channel %1 transmits on %2 MHz, which %3 does not allow.</source>
+        <translation>信道 %1 在 %2 MHz 发射，%3 不允许使用该频率。</translation>
+    </message>
+    <message>
+        <source>Channel %1 is wide and on high power on %2 MHz, where %3 allows narrow and low power only.</source>
+        <translation>信道 %1 在 %2 MHz 为宽带、高功率，而 %3 在该频率只允许窄带、低功率。</translation>
+    </message>
+    <message>
+        <source>Channel %1 is wide on %2 MHz, where %3 allows narrow only.</source>
+        <translation>信道 %1 在 %2 MHz 为宽带，而 %3 在该频率只允许窄带。</translation>
+    </message>
+    <message>
+        <source>Channel %1 is on high power on %2 MHz, where %3 allows low power only.</source>
+        <translation>信道 %1 在 %2 MHz 为高功率，而 %3 在该频率只允许低功率。</translation>
+    </message>
+</context>
+<context>
     <name>ChannelRecord</name>
     <message>
         <source>OFF</source>
@@ -97,6 +116,33 @@
     <message>
         <source>past the last channel shown (%1)</source>
         <translation>超出了显示的最后一个信道（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelSets</name>
+    <message>
+        <source>PMR446 (Europe)</source>
+        <translation>PMR446（欧洲）</translation>
+    </message>
+    <message>
+        <source>China&apos;s public band, 409 MHz</source>
+        <translation>公众对讲机（409 MHz）</translation>
+    </message>
+    <message>
+        <source>FRS (United States)</source>
+        <translation>FRS（美国）</translation>
+    </message>
+    <message>
+        <source>GMRS (United States)</source>
+        <translation>GMRS（美国）</translation>
+    </message>
+    <message>
+        <source>There is no channel set &quot;%1&quot;.</source>
+        <translation>没有名为“%1”的信道组。</translation>
+    </message>
+    <message>
+        <source>The channel set %1 cannot be held exactly, so nothing of it is imported. %2</source>
+        <translation>对讲机无法原样保存信道组 %1，因此没有导入其中任何信道。%2</translation>
     </message>
 </context>
 <context>

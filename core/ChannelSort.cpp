@@ -65,7 +65,7 @@ Entry entryOf(const RadioData& data, int channel, Key key)
     case Key::Name:
         if (image.flag(channel, kToneFlagsCell, kHasNameBit))
             for (int i = 0; i < kNameLength; ++i)
-                entry.text += CodeToChar(image.cell(channel, kNameCell + i));
+                entry.text += codeToChar(image.cell(channel, kNameCell + i));
         entry.text = entry.text.trimmed();
         entry.rank = entry.text.isEmpty() ? 1 : 0;
         break;

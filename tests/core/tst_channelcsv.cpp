@@ -385,7 +385,7 @@ private slots:
             if (row == 2 || rowChannels[row] == 0)
                 continue;
             changed << rowChannels[row];
-            QCOMPARE(image.cell(rowChannels[row], kNameCell), quint8(CharToCode(QLatin1String(names[row]))));
+            QCOMPARE(image.cell(rowChannels[row], kNameCell), quint8(charToCode(QLatin1String(names[row]))));
         }
         QCOMPARE(ChannelCsv::changedChannels(base, result), changed);
         for (int channel = 1; channel <= MemoryMap::kChannelCount; ++channel)

@@ -34,9 +34,9 @@ struct SaveText
     Q_DECLARE_TR_FUNCTIONS(SaveFileDialog)
 };
 
-const char* const kChannelGridContext = "frm_chann";
+const char* const kChannelGridContext = "ChannelTableWindow";
 const char* const kChannelGridFormat = QT_TRANSLATE_NOOP(
-    "frm_chann", "^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  ");
+    "ChannelTableWindow", "^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  ");
 
 // Enough of a value to recognise it.
 constexpr int kShownValueLength = 24;

@@ -169,6 +169,17 @@
     </message>
 </context>
 <context>
+    <name>ChannelTableWindow</name>
+    <message>
+        <source>Channel Information</source>
+        <translation>信道参数编辑</translation>
+    </message>
+    <message>
+        <source>^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  </source>
+        <translation>^ 信道号 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^发射功率|^信道带宽|^信道名称</translation>
+    </message>
+</context>
+<context>
     <name>CompareText</name>
     <message>
         <source>%1 %2 → %3</source>
@@ -717,38 +728,6 @@
     </message>
 </context>
 <context>
-    <name>OpenFileDialog</name>
-    <message>
-        <source>The channel file %1 cannot be opened: %2</source>
-        <translation>无法打开信道参数文件 %1：%2</translation>
-    </message>
-    <message>
-        <source>The channel file %1 holds only %2 of the 4096 values it must hold. Nothing was loaded.</source>
-        <translation>信道参数文件 %1 只有 %2 个数值，应有 4096 个。未调入任何数据。</translation>
-    </message>
-    <message>
-        <source>Line %1 of the channel file %2 holds &quot;%3&quot;, which is not a number. Nothing was loaded.</source>
-        <translation>信道参数文件 %2 第 %1 行的“%3”不是数字。未调入任何数据。</translation>
-    </message>
-    <message>
-        <source>Line %1 of the channel file %2 holds the value %3, which lies outside 0 to 255. Nothing was loaded.</source>
-        <translation>信道参数文件 %2 第 %1 行的数值 %3 超出 0 到 255 的范围。未调入任何数据。</translation>
-    </message>
-</context>
-<context>
-    <name>SaveFileDialog</name>
-    <message>
-        <source>Complete storing channel parameter.</source>
-        <translation>信道参数保存完毕 ！</translation>
-    </message>
-    <message>
-        <source>The channel file %1 could not be saved: %2
-A file of that name already on disk is left as it was.</source>
-        <translation>无法保存信道参数文件 %1：%2
-磁盘上原有的同名文件保持不变。</translation>
-    </message>
-</context>
-<context>
     <name>ImageSummary</name>
     <message>
         <source>%1 (not in the list)</source>
@@ -817,79 +796,26 @@ A file of that name already on disk is left as it was.</source>
     </message>
 </context>
 <context>
-    <name>ChannelTableWindow</name>
+    <name>OpenFileDialog</name>
     <message>
-        <source>Channel Information</source>
-        <translation>信道参数编辑</translation>
+        <source>The channel file %1 cannot be opened: %2</source>
+        <translation>无法打开信道参数文件 %1：%2</translation>
     </message>
     <message>
-        <source>^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  </source>
-        <translation>^ 信道号 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^发射功率|^信道带宽|^信道名称</translation>
+        <source>The channel file %1 holds only %2 of the 4096 values it must hold. Nothing was loaded.</source>
+        <translation>信道参数文件 %1 只有 %2 个数值，应有 4096 个。未调入任何数据。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the channel file %2 holds &quot;%3&quot;, which is not a number. Nothing was loaded.</source>
+        <translation>信道参数文件 %2 第 %1 行的“%3”不是数字。未调入任何数据。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the channel file %2 holds the value %3, which lies outside 0 to 255. Nothing was loaded.</source>
+        <translation>信道参数文件 %2 第 %1 行的数值 %3 超出 0 到 255 的范围。未调入任何数据。</translation>
     </message>
 </context>
 <context>
     <name>OptionsWindow</name>
-    <message>
-        <source>Off</source>
-        <translation>关</translation>
-    </message>
-    <message>
-        <source>Push</source>
-        <translation>按键点亮</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>持续点亮</translation>
-    </message>
-    <message>
-        <source>Frequncy</source>
-        <comment>channel display</comment>
-        <translation>显示信道频率</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>显示信道名称</translation>
-    </message>
-    <message>
-        <source>SE</source>
-        <translation>搜索</translation>
-    </message>
-    <message>
-        <source>TO</source>
-        <translation>时间</translation>
-    </message>
-    <message>
-        <source>CO</source>
-        <translation>载波</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>无</translation>
-    </message>
-    <message>
-        <source>Minus</source>
-        <translation>减频</translation>
-    </message>
-    <message>
-        <source>Plus</source>
-        <translation>加频</translation>
-    </message>
-    <message>
-        <source>Narrow</source>
-        <translation>窄带</translation>
-    </message>
-    <message>
-        <source>Wide</source>
-        <translation>宽带</translation>
-    </message>
-    <message>
-        <source>Low</source>
-        <translation>低功率</translation>
-    </message>
-    <message>
-        <source>High</source>
-        <translation>高功率</translation>
-    </message>
     <message>
         <source>Optional Features</source>
         <translation>可选参数</translation>
@@ -948,6 +874,10 @@ A file of that name already on disk is left as it was.</source>
         <translation>哔音</translation>
     </message>
     <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
         <source>Frequncy Mode</source>
         <translation>频率模式</translation>
     </message>
@@ -990,6 +920,76 @@ A file of that name already on disk is left as it was.</source>
     <message>
         <source>Frequncy Range</source>
         <translation>工作频率范围</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>按键点亮</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>持续点亮</translation>
+    </message>
+    <message>
+        <source>Frequncy</source>
+        <comment>channel display</comment>
+        <translation>显示信道频率</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>显示信道名称</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>TO</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>CO</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Minus</source>
+        <translation>减频</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>加频</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>窄带</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>宽带</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低功率</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高功率</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileDialog</name>
+    <message>
+        <source>Complete storing channel parameter.</source>
+        <translation>信道参数保存完毕 ！</translation>
+    </message>
+    <message>
+        <source>The channel file %1 could not be saved: %2
+A file of that name already on disk is left as it was.</source>
+        <translation>无法保存信道参数文件 %1：%2
+磁盘上原有的同名文件保持不变。</translation>
     </message>
 </context>
 </TS>

@@ -2,49 +2,10 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>PortSetupDialog</name>
+    <name>AboutDialog</name>
     <message>
-        <source>Communication Port Setup</source>
-        <translation>通讯端口设置</translation>
-    </message>
-    <message>
-        <source>Port Setup</source>
-        <translation>端口设置</translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation>确 定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取 消</translation>
-    </message>
-    <message>
-        <source>(no device present)</source>
-        <translation>（无设备）</translation>
-    </message>
-</context>
-<context>
-    <name>ModelDialog</name>
-    <message>
-        <source>Model Select</source>
-        <translation>机型选择</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>机  型</translation>
-    </message>
-    <message>
-        <source>Band</source>
-        <translation>频  段</translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation>确 定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取 消</translation>
+        <source>About</source>
+        <translation>关于</translation>
     </message>
 </context>
 <context>
@@ -288,6 +249,52 @@
     </message>
 </context>
 <context>
+    <name>ModelDialog</name>
+    <message>
+        <source>Model Select</source>
+        <translation>机型选择</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>机  型</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>频  段</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确 定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取 消</translation>
+    </message>
+</context>
+<context>
+    <name>PortSetupDialog</name>
+    <message>
+        <source>Communication Port Setup</source>
+        <translation>通讯端口设置</translation>
+    </message>
+    <message>
+        <source>Port Setup</source>
+        <translation>端口设置</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确 定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取 消</translation>
+    </message>
+    <message>
+        <source>(no device present)</source>
+        <translation>（无设备）</translation>
+    </message>
+</context>
+<context>
     <name>StartArguments</name>
     <message>
         <source>Run &quot;qv3n --help&quot; for help.</source>
@@ -340,13 +347,6 @@ QV3N 系列对讲机编程软件：通过编程线读取对讲机的存储器，
     <message>
         <source>Only one channel file can be opened at start-up, not %1.</source>
         <translation>启动时只能打开一个信道参数文件，而不是 %1 个。</translation>
-    </message>
-</context>
-<context>
-    <name>AboutDialog</name>
-    <message>
-        <source>About</source>
-        <translation>关于</translation>
     </message>
 </context>
 </TS>

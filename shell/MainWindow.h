@@ -19,6 +19,7 @@
 #include <type_traits>
 
 class ChannelList;
+class ChannelTableWindow;
 class CommPort;
 class MemoryImage;
 class QAction;
@@ -63,6 +64,8 @@ public:
     void closeFileDialogs() override;
     void showVersionText(const QString& text) override;
     void showChannel(int channel) override;
+    void selectChannels(const QList<int>& channels) override;
+    int selectedChannel() const override;
     void showComparison(const MemoryImage& other, const QString& otherName) override;
 
     // Compares the working copy with a channel file in the comparison window.
@@ -94,6 +97,8 @@ private:
     void showInArea(ChildWindow* child);
     void growAreaFor(const QSize& needed);
     void onSubWindowActivated(QMdiSubWindow* frame);
+    // The channel table, open and in front, showing every row of `shown`.
+    ChannelTableWindow* frontChannelTable(const QList<int>& shown);
 
     void undo();
     void redo();
@@ -138,6 +143,7 @@ private:
     QAction* m_fileSave = nullptr;
     QAction* m_fileSaveAs = nullptr;
     QAction* m_fileImportCsv = nullptr;
+    QMenu* m_fileChannelSets = nullptr;
     QAction* m_fileExportCsv = nullptr;
     QAction* m_fileCompare = nullptr;
     QAction* m_fileCompareRadio = nullptr;
@@ -152,6 +158,8 @@ private:
     QAction* m_channelEdit = nullptr;
     QAction* m_optionalEdit = nullptr;
     QAction* m_testEdit = nullptr;
+    QAction* m_editDuplicates = nullptr;
+    QAction* m_editCheckPlan = nullptr;
     QAction* m_progRead = nullptr;
     QAction* m_progWrite = nullptr;
     QAction* m_procSetup = nullptr;

@@ -115,6 +115,8 @@ void PlanCheckWindow::showFindings()
         line->setText(ColChannel, QString::number(finding.channel));
         line->setText(ColTx, finding.txText);
         line->setText(ColProblem, BandPlan::findingText(finding, *m_checked));
+        // A narrow window elides the sentence; the tip holds all of it.
+        line->setToolTip(ColProblem, line->text(ColProblem));
     }
     for (int column = 0; column < ColProblem; ++column)
         m_findings->resizeColumnToContents(column);

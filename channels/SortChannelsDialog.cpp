@@ -17,7 +17,10 @@ SortChannelsDialog::SortChannelsDialog(int selectedCount, QWidget* parent)
     , m_key(new QComboBox(this))
     , m_ascending(new QRadioButton(tr("Ascending"), this))
     , m_descending(new QRadioButton(tr("Descending"), this))
-    , m_selected(new QRadioButton(tr("The %1 selected channels, among their own places").arg(selectedCount), this))
+    , m_selected(new QRadioButton(selectedCount >= 2
+                                      ? tr("The %1 selected channels, among their own places").arg(selectedCount)
+                                      : tr("The selected channels (select two or more in the table first)"),
+                                  this))
     , m_all(new QRadioButton(tr("All channels in use, from channel 1 on; the unused ones go to the end"), this))
 {
     setObjectName(QStringLiteral("Dialog_sort"));
@@ -34,10 +37,6 @@ SortChannelsDialog::SortChannelsDialog(int selectedCount, QWidget* parent)
     m_key->addItem(tr("Decode tone"), int(Key::DecodeTone));
     m_key->addItem(tr("Power"), int(Key::Power));
     m_key->addItem(tr("Name"), int(Key::Name));
-    m_ascending->setChecked(true);
-    const bool selection = selectedCount >= 2;
-    m_selected->setEnabled(selection);
-    (selection ? m_selected : m_all)->setChecked(true);
 
     auto* orderBox = new QGroupBox(tr("Order"), this);
     auto* orderLayout = new QVBoxLayout(orderBox);
@@ -73,6 +72,12 @@ SortChannelsDialog::SortChannelsDialog(int selectedCount, QWidget* parent)
     layout->addWidget(channelsBox);
     layout->addWidget(note);
     layout->addWidget(buttons);
+
+    // Checked once each pair has its own box: before, all four were one exclusive group.
+    m_ascending->setChecked(true);
+    const bool selection = selectedCount >= 2;
+    m_selected->setEnabled(selection);
+    (selection ? m_selected : m_all)->setChecked(true);
 }
 
 Key SortChannelsDialog::key() const

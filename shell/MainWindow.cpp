@@ -295,8 +295,8 @@ void MainWindow::createMenus()
     m_editRedo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
     m_edit->addSeparator();
     m_editWindowActionsEnd = m_edit->addSeparator();
-    m_editDuplicates = action(m_edit, "Edit_find_duplicates", {}, [this] { openWindow<DuplicatesWindow>(); });
-    m_editCheckPlan = action(m_edit, "Edit_check_plan", {}, [this] { openWindow<PlanCheckWindow>(); });
+    m_editDuplicates = action(m_edit, "Edit_find_duplicates", {}, [this] { frontWindow<DuplicatesWindow>(); });
+    m_editCheckPlan = action(m_edit, "Edit_check_plan", {}, [this] { frontWindow<PlanCheckWindow>(); });
     m_edit->addSeparator();
     m_channelEdit = action(m_edit, "Channel_edit", {}, &MainWindow::openChannelWindow);
     m_optionalEdit = action(m_edit, "Optional_edit", {}, &MainWindow::openOptionWindow);

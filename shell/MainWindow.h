@@ -55,6 +55,10 @@ public:
     template <class W>
     W* openWindow();
 
+    // Opens a window, or brings the open one to the front.
+    template <class W>
+    W* frontWindow();
+
     // The open instance of a window, or nullptr.
     template <class W>
     W* window() const;
@@ -184,6 +188,15 @@ W* MainWindow::openWindow()
     W* child = create<W>();
     showInArea(child);
     m_frames.insert(&W::staticMetaObject, qobject_cast<QMdiSubWindow*>(child->parentWidget()));
+    return child;
+}
+
+template <class W>
+W* MainWindow::frontWindow()
+{
+    W* child = openWindow<W>();
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(child->parentWidget()))
+        m_area->setActiveSubWindow(frame);
     return child;
 }
 

@@ -499,5 +499,9 @@
         <source>Sort by:</source>
         <translation>排序依据：</translation>
     </message>
+    <message>
+        <source>The selected channels (select two or more in the table first)</source>
+        <translation>选中的信道（请先在信道表中选中两个或更多信道）</translation>
+    </message>
 </context>
 </TS>

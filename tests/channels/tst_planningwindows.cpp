@@ -153,6 +153,7 @@ private slots:
         whenModal(this, [&](QWidget* dialog) {
             auto* keys = dialog->findChild<QComboBox*>(QStringLiteral("Combo_sort_key"));
             keys->setCurrentIndex(keys->findText(key));
+            QVERIFY(dialog->findChild<QRadioButton*>(QStringLiteral("Option_ascending"))->isChecked());
             if (descending)
                 dialog->findChild<QRadioButton*>(QStringLiteral("Option_descending"))->click();
             QCOMPARE(dialog->findChild<QRadioButton*>(QStringLiteral("Option_selected_channels"))->isChecked(),

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelTableWindow.h"
 
+#include "ChannelFindBar.h"
+#include "SortChannelsDialog.h"
 #include "ui/GridFormat.h"
 #include "ui/Prompt.h"
 #include "ui/WindowHost.h"
@@ -8,6 +10,7 @@
 #include "Captions.h"
 #include "ChannelRecord.h"
 #include "ChannelRows.h"
+#include "ChannelSort.h"
 #include "Codecs.h"
 #include "MemoryMap.h"
 #include "RadioDocument.h"
@@ -98,6 +101,7 @@ ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host
     , m_clear(new QPushButton(tr("Clear"), this))
     , m_close(new QPushButton(tr("Close"), this))
     , m_rowMenu(new QMenu(this))
+    , m_findBar(new ChannelFindBar(document, m_grid, this))
 {
     setObjectName(QStringLiteral("frm_chann"));
     m_grid->setObjectName(QStringLiteral("MSF_chann"));
@@ -143,6 +147,7 @@ ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host
     buttons->addWidget(m_close);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 6);
+    layout->addWidget(m_findBar);
     layout->addWidget(m_grid, 1);
     buttons->setContentsMargins(6, 0, 6, 0);
     layout->addLayout(buttons);
@@ -173,6 +178,7 @@ ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this, &ChannelTableWindow::fitEditor);
     connect(m_comboEdit, &QComboBox::activated, this, &ChannelTableWindow::storePick);
     connect(&m_document, &RadioDocument::changed, this, &ChannelTableWindow::showDocument);
+    connect(m_findBar, &ChannelFindBar::closed, this, [this] { m_grid->setFocus(); });
 
     fillAllRows();
     m_grid->setCurrentCell(0, ColRx);
@@ -245,11 +251,35 @@ void ChannelTableWindow::createRowActions()
     add("Edit_fill_down", tr("Fill down…"),
         tr("Gives each selected channel the frequency of the one before plus a step"),
         QKeySequence(Qt::CTRL | Qt::Key_D), &ChannelTableWindow::fillDownRows);
+    add("Edit_sort", tr("Sort channels…"), tr("Sorts the selected channels or all channels in use by a field"), {},
+        &ChannelTableWindow::sortRows);
+
+    // Finding is no row action: the Edit menu has it, the rows' menu does not.
+    auto find = [this](const char* name, const QString& text, const QString& tip, QKeySequence key, auto slot) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        action->setToolTip(tip);
+        action->setStatusTip(tip);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        m_findActions.append(action);
+    };
+    auto* line = new QAction(this);
+    line->setSeparator(true);
+    m_findActions.append(line);
+    find("Edit_find", tr("Find…"), tr("Finds channels by frequency, name or tone"), QKeySequence::Find,
+         [this] { m_findBar->openBar(); });
+    find("Edit_find_next", tr("Find next"), tr("Goes to the next channel that matches"), QKeySequence(Qt::Key_F3),
+         [this] { m_findBar->findNext(1); });
+    find("Edit_find_previous", tr("Find previous"), tr("Goes to the previous channel that matches"),
+         QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { m_findBar->findNext(-1); });
 }
 
 QList<QAction*> ChannelTableWindow::editActions() const
 {
-    return m_rowActions;
+    return m_rowActions + m_findActions;
 }
 
 QString ChannelTableWindow::accessibleCellText(int channel, int column, const QString& text)
@@ -310,12 +340,30 @@ QList<int> ChannelTableWindow::selectedChannels() const
     const QItemSelection selection = m_grid->selectionModel()->selection();
     for (const QItemSelectionRange& range : selection)
         for (int row = range.top(); row <= range.bottom(); ++row)
-            channels.append(row + 1);
+            if (!m_grid->isRowHidden(row))
+                channels.append(row + 1);
     std::sort(channels.begin(), channels.end());
     channels.erase(std::unique(channels.begin(), channels.end()), channels.end());
-    if (channels.isEmpty() && gridRow() > 0)
+    if (channels.isEmpty() && gridRow() > 0 && !m_grid->isRowHidden(gridRow() - 1))
         channels.append(gridRow());
     return channels;
+}
+
+QList<int> ChannelTableWindow::shownChannelsFrom(int first) const
+{
+    QList<int> channels;
+    for (int channel = first; channel <= kChannelCount; ++channel)
+        if (!m_grid->isRowHidden(channel - 1))
+            channels.append(channel);
+    return channels;
+}
+
+int ChannelTableWindow::shownNeighbour(int channel, int by) const
+{
+    for (int next = channel + by; next >= 1 && next <= kChannelCount; next += by)
+        if (!m_grid->isRowHidden(next - 1))
+            return next;
+    return 0;
 }
 
 void ChannelTableWindow::selectChannels(const QList<int>& channels, int current)
@@ -372,20 +420,17 @@ void ChannelTableWindow::pasteRows()
         Prompt::inform(this, tr("The clipboard holds no channels to paste."));
         return;
     }
-    const int first = selected.first();
+    // Over a filtered table the rows go to the channels shown; hidden ones stay as they are.
+    const QList<int> targets = shownChannelsFrom(selected.first());
     const QByteArray records = clip->data(QLatin1String(ChannelRows::kMimeType));
     const QString text = clip->text();
     ChannelRows::PasteResult result;
     m_document.edit([] { return tr("Paste"); }, [&](RadioData& data) {
-        if (!ChannelRows::pasteRecords(data, first, records, result))
-            result = ChannelRows::pasteText(data, first, text);
+        if (!ChannelRows::pasteRecords(data, targets, records, result))
+            result = ChannelRows::pasteText(data, targets, text);
     });
-    if (result.lastChannel >= result.firstChannel) {
-        QList<int> pasted;
-        for (int channel = result.firstChannel; channel <= result.lastChannel; ++channel)
-            pasted.append(channel);
-        selectChannels(pasted);
-    }
+    if (!result.channels.isEmpty())
+        selectChannels(result.channels);
     const QString report = ChannelRows::refusalReport(result);
     if (!report.isEmpty())
         Prompt::inform(this, report);
@@ -433,6 +478,25 @@ void ChannelTableWindow::moveRows(int by)
     // The current row goes with its channel.
     if (moved)
         selectChannels(channels, current + by);
+}
+
+void ChannelTableWindow::sortRows()
+{
+    commitCell();
+    const QList<int> selected = selectedChannels();
+    SortChannelsDialog dialog(int(selected.size()), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const ChannelSort::Key key = dialog.key();
+    const Qt::SortOrder order = dialog.order();
+    if (dialog.selectedOnly()) {
+        m_document.edit([] { return tr("Sort channels"); },
+                        [&](RadioData& data) { ChannelSort::sortChannels(data, selected, key, order); });
+        selectChannels(selected);
+    } else {
+        m_document.edit([] { return tr("Sort channels"); },
+                        [&](RadioData& data) { ChannelSort::sortAll(data, key, order); });
+    }
 }
 
 void ChannelTableWindow::fillDownRows()
@@ -676,7 +740,7 @@ void ChannelTableWindow::enterInText()
     const QString text = m_textEdit->text();
     closeEditors();
     commitText(channel, column, text, CommitBy::Enter, column == ColRx);
-    const int next = qMin(channel + 1, kChannelCount);
+    const int next = shownNeighbour(channel, 1) > 0 ? shownNeighbour(channel, 1) : channel;
     switch (column) {
     case ColRx:
         moveTo(channel, ColTx);
@@ -714,20 +778,22 @@ void ChannelTableWindow::moveTo(int channel, int column)
 // the one that is open. Columns run 1..7 and wrap into the neighbouring row.
 void ChannelTableWindow::moveBy(int rows, int columns)
 {
-    int row = (m_open != Editor::None ? m_editRow : gridRow()) + rows;
+    const int from = m_open != Editor::None ? m_editRow : gridRow();
     int col = (m_open != Editor::None ? m_editCol : gridColumn()) + columns;
     if (col > ColName) {
         col = ColRx;
-        ++row;
+        rows = 1;
     } else if (col < ColRx) {
         col = ColName;
-        --row;
+        rows = -1;
     }
-    if (row > kChannelCount && columns > 0) {
+    // Rows hidden by the find bar's filter are passed over.
+    const int row = rows == 0 ? from : shownNeighbour(from, rows);
+    if (row == 0 && rows > 0 && columns > 0) {
         focusButtons();
         return;
     }
-    if (row < 1 || row > kChannelCount)
+    if (row == 0)
         return;
     m_grid->setCurrentCell(row - 1, col);
     m_grid->setFocus();

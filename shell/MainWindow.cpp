@@ -7,7 +7,10 @@
 #include "ui/FolderView.h"
 #include "ui/Prompt.h"
 #include "AboutDialog.h"
+#include "channels/ChannelFindBar.h"
 #include "channels/ChannelTableWindow.h"
+#include "channels/DuplicatesWindow.h"
+#include "channels/PlanCheckWindow.h"
 #include "files/ChannelExchange.h"
 #include "files/CompareWindow.h"
 #include "files/OpenFileDialog.h"
@@ -23,6 +26,7 @@
 #include "files/PrintCommands.h"
 
 #include "Language.h"
+#include "ChannelSets.h"
 #include "LinkContext.h"
 #include "CommPort.h"
 #include "RadioDocument.h"
@@ -48,6 +52,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -254,6 +259,15 @@ void MainWindow::createMenus()
     m_file->addSeparator();
     m_fileImportCsv = action(m_file, "File_import_csv", {},
                              [this] { ChannelExchange::importCsv(this, *m_document, this); });
+    m_fileChannelSets = m_file->addMenu(QString());
+    m_fileChannelSets->setObjectName(QStringLiteral("File_channel_sets"));
+    for (const QString& set : ChannelSets::names()) {
+        QAction* entry = m_fileChannelSets->addAction(QString());
+        entry->setObjectName(QStringLiteral("File_set_") + set);
+        entry->setData(set);
+        connect(entry, &QAction::triggered, this,
+                [this, set] { ChannelExchange::insertChannelSet(this, *m_document, this, set); });
+    }
     m_fileExportCsv = action(m_file, "File_export_csv", {},
                              [this] { ChannelExchange::exportCsv(this, *m_document, this, exportPath(QStringLiteral("csv"))); });
     m_fileCompare = action(m_file, "File_compare_file", {}, [this] {
@@ -275,6 +289,9 @@ void MainWindow::createMenus()
     m_editRedo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
     m_edit->addSeparator();
     m_editWindowActionsEnd = m_edit->addSeparator();
+    m_editDuplicates = action(m_edit, "Edit_find_duplicates", {}, [this] { frontWindow<DuplicatesWindow>(); });
+    m_editCheckPlan = action(m_edit, "Edit_check_plan", {}, [this] { frontWindow<PlanCheckWindow>(); });
+    m_edit->addSeparator();
     m_channelEdit = action(m_edit, "Channel_edit", {}, &MainWindow::openChannelWindow);
     m_optionalEdit = action(m_edit, "Optional_edit", {}, &MainWindow::openOptionWindow);
     m_testEdit = action(m_edit, "Test_edit", {}, &MainWindow::openFmWindow);
@@ -377,6 +394,9 @@ void MainWindow::setCaptions(bool startUp)
     m_fileSaveAs->setText(tr("Save As"));
     m_fileRecent->setTitle(tr("Recent files"));
     m_fileImportCsv->setText(tr("Import CSV…"));
+    m_fileChannelSets->setTitle(tr("Insert channel set"));
+    for (QAction* entry : m_fileChannelSets->actions())
+        entry->setText(tr("%1…").arg(ChannelSets::title(entry->data().toString())));
     m_fileExportCsv->setText(tr("Export CSV…"));
     m_fileCompare->setText(tr("Compare with file…"));
     m_fileCompareRadio->setText(tr("Compare with radio…"));
@@ -390,6 +410,8 @@ void MainWindow::setCaptions(bool startUp)
     m_channelEdit->setText(tr("Channel Information "));
     m_optionalEdit->setText(tr("Optional Features"));
     m_testEdit->setText(tr("Radio"));
+    m_editDuplicates->setText(tr("Find duplicate channels"));
+    m_editCheckPlan->setText(tr("Check against a plan…"));
     m_program->setTitle(tr("Program"));
     m_progRead->setText(tr("Read from radio"));
     m_progWrite->setText(tr("Write to radio"));
@@ -573,13 +595,40 @@ void MainWindow::showVersionText(const QString& text)
 
 void MainWindow::showChannel(int channel)
 {
-    ChannelTableWindow* table = openWindow<ChannelTableWindow>();
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(table->parentWidget()))
-        m_area->setActiveSubWindow(frame);
+    ChannelTableWindow* table = frontChannelTable({ channel });
     QTableWidget* grid = table->grid();
     grid->setCurrentCell(channel - 1, ChannelTableWindow::ColNumber);
     grid->scrollToItem(grid->item(channel - 1, ChannelTableWindow::ColNumber), QAbstractItemView::PositionAtCenter);
     grid->setFocus();
+}
+
+void MainWindow::selectChannels(const QList<int>& channels)
+{
+    if (channels.isEmpty())
+        return;
+    ChannelTableWindow* table = frontChannelTable(channels);
+    table->selectChannels(channels);
+    QTableWidget* grid = table->grid();
+    grid->scrollToItem(grid->item(channels.first() - 1, ChannelTableWindow::ColNumber), QAbstractItemView::PositionAtCenter);
+    grid->setFocus();
+}
+
+int MainWindow::selectedChannel() const
+{
+    const ChannelTableWindow* table = window<ChannelTableWindow>();
+    return table ? table->selectedChannels().value(0, 0) : 0;
+}
+
+ChannelTableWindow* MainWindow::frontChannelTable(const QList<int>& shown)
+{
+    ChannelTableWindow* table = openWindow<ChannelTableWindow>();
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(table->parentWidget()))
+        m_area->setActiveSubWindow(frame);
+    const bool hidden = std::any_of(shown.cbegin(), shown.cend(),
+                                    [table](int channel) { return table->grid()->isRowHidden(channel - 1); });
+    if (hidden)
+        table->findBar()->closeBar();
+    return table;
 }
 
 bool MainWindow::compareWithFile(const QString& path)

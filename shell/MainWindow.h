@@ -19,6 +19,7 @@
 #include <type_traits>
 
 class ChannelList;
+class ChannelTableWindow;
 class CommPort;
 class LinkContext;
 class MemoryImage;
@@ -59,6 +60,10 @@ public:
     template <class W>
     W* openWindow();
 
+    // Opens a window, or brings the open one to the front.
+    template <class W>
+    W* frontWindow();
+
     // The open instance of a window, or nullptr.
     template <class W>
     W* window() const;
@@ -68,6 +73,8 @@ public:
     void closeFileDialogs() override;
     void showVersionText(const QString& text) override;
     void showChannel(int channel) override;
+    void selectChannels(const QList<int>& channels) override;
+    int selectedChannel() const override;
     void showComparison(const MemoryImage& other, const QString& otherName) override;
 
     // Compares the working copy with a channel file in the comparison window.
@@ -99,6 +106,8 @@ private:
     void showInArea(ChildWindow* child);
     void growAreaFor(const QSize& needed);
     void onSubWindowActivated(QMdiSubWindow* frame);
+    // The channel table, open and in front, showing every row of `shown`.
+    ChannelTableWindow* frontChannelTable(const QList<int>& shown);
 
     void undo();
     void redo();
@@ -144,6 +153,7 @@ private:
     QAction* m_fileSave = nullptr;
     QAction* m_fileSaveAs = nullptr;
     QAction* m_fileImportCsv = nullptr;
+    QMenu* m_fileChannelSets = nullptr;
     QAction* m_fileExportCsv = nullptr;
     QAction* m_fileCompare = nullptr;
     QAction* m_fileCompareRadio = nullptr;
@@ -158,6 +168,8 @@ private:
     QAction* m_channelEdit = nullptr;
     QAction* m_optionalEdit = nullptr;
     QAction* m_testEdit = nullptr;
+    QAction* m_editDuplicates = nullptr;
+    QAction* m_editCheckPlan = nullptr;
     QAction* m_progRead = nullptr;
     QAction* m_progWrite = nullptr;
     QAction* m_procSetup = nullptr;
@@ -182,6 +194,15 @@ W* MainWindow::openWindow()
     W* child = create<W>();
     showInArea(child);
     m_frames.insert(&W::staticMetaObject, qobject_cast<QMdiSubWindow*>(child->parentWidget()));
+    return child;
+}
+
+template <class W>
+W* MainWindow::frontWindow()
+{
+    W* child = openWindow<W>();
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(child->parentWidget()))
+        m_area->setActiveSubWindow(frame);
     return child;
 }
 

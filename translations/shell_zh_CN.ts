@@ -247,6 +247,22 @@
         <source>No font that covers Chinese is installed, so the program starts in English. Install %1 to see it in Chinese.</source>
         <translation>没有安装能显示中文的字体，所以程序以英文启动。安装 %1 后即可显示中文。</translation>
     </message>
+    <message>
+        <source>Insert channel set</source>
+        <translation>插入信道组</translation>
+    </message>
+    <message>
+        <source>%1…</source>
+        <translation>%1…</translation>
+    </message>
+    <message>
+        <source>Find duplicate channels</source>
+        <translation>查找重复信道</translation>
+    </message>
+    <message>
+        <source>Check against a plan…</source>
+        <translation>按频率规划检查…</translation>
+    </message>
 </context>
 <context>
     <name>ModelDialog</name>

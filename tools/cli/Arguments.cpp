@@ -17,7 +17,7 @@ struct VerbName
 constexpr VerbName kVerbs[] = {
     { "read", Verb::Read }, { "write", Verb::Write }, { "show", Verb::Show },
     { "check", Verb::Check }, { "export", Verb::Export }, { "import", Verb::Import },
-    { "diff", Verb::Diff }, { "print", Verb::Print }, { "help", Verb::Help },
+    { "diff", Verb::Diff }, { "print", Verb::Print }, { "sort", Verb::Sort }, { "help", Verb::Help },
 };
 
 // Splits "--name=value" into its two parts; value is null without "=".
@@ -114,6 +114,14 @@ Arguments parseArguments(const QStringList& args)
             takeValue(&result.base);
         } else if (name == QLatin1String("--skip-bad")) {
             takeSwitch(&result.skipBad);
+        } else if (name == QLatin1String("--by")) {
+            takeValue(&result.sortKey);
+        } else if (name == QLatin1String("--descending")) {
+            takeSwitch(&result.descending);
+        } else if (name == QLatin1String("--plan")) {
+            takeValue(&result.plan);
+        } else if (name == QLatin1String("--into")) {
+            takeValue(&result.into);
         } else if (name == QLatin1String("--lang")) {
             if (takeValue(&result.language) && result.language != QLatin1String("en")
                 && result.language != QLatin1String("zh"))
@@ -141,7 +149,7 @@ Arguments parseArguments(const QStringList& args)
         if (verb == QLatin1String(v.name))
             result.verb = v.verb;
     if (result.verb == Verb::None) {
-        result.error = CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, export, import, diff, print and help.").arg(verb);
+        result.error = CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, export, import, diff, print, sort and help.").arg(verb);
         return result;
     }
     result.operands = positional;

@@ -250,7 +250,7 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
                 const Arguments inner = parseArguments(args.operands);
                 if (!inner.error.isEmpty() || inner.verb == Verb::None)
                     return usageError(CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, "
-                                                      "export, import, diff, print and help.")
+                                                      "export, import, diff, print, sort and help.")
                                           .arg(args.operands.at(0)),
                                       Verb::Help);
                 topic = inner.verb;
@@ -264,8 +264,12 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
         return ExitStatus::Ok;
     }
 
-    if (args.verb != Verb::Import && (!args.base.isEmpty() || args.skipBad))
-        return usageError(CommandLine::tr("--base and --skip-bad are options of import only."), args.verb);
+    if (args.verb != Verb::Import && (!args.base.isEmpty() || args.skipBad || !args.into.isEmpty()))
+        return usageError(CommandLine::tr("--base, --skip-bad and --into are options of import only."), args.verb);
+    if (args.verb != Verb::Sort && (!args.sortKey.isEmpty() || args.descending))
+        return usageError(CommandLine::tr("--by and --descending are options of sort only."), args.verb);
+    if (args.verb != Verb::Check && !args.plan.isEmpty())
+        return usageError(CommandLine::tr("--plan is for check only."), args.verb);
     if (!args.paper.isEmpty() && args.verb != Verb::Print)
         return usageError(CommandLine::tr("--paper is for print only."), args.verb);
     if ((args.verify || !args.backupDir.isEmpty()) && args.verb != Verb::Write)
@@ -279,8 +283,9 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
     case Verb::Write:
         return runWrite(args, document);
     case Verb::Show:
-    case Verb::Check:
         return runShowOrCheck(args, document);
+    case Verb::Check:
+        return args.plan.isEmpty() ? runShowOrCheck(args, document) : runCheckPlan(args);
     case Verb::Export:
         return runExport(args);
     case Verb::Import:
@@ -289,6 +294,8 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
         return runDiff(args);
     case Verb::Print:
         return runPrint(args, document);
+    case Verb::Sort:
+        return runSort(args);
     case Verb::None:
     case Verb::Help:
         break;
@@ -341,17 +348,27 @@ QString helpText(Verb verb)
             "                      it sets the step of the frequencies\n");
     case Verb::Check:
         return CommandLine::tr(
-            "Usage: qv3n-cli check FILE.chann [--radio-version 1|2] [--lang en|zh]\n"
+            "Usage: qv3n-cli check FILE.chann [--plan PLAN] [--radio-version 1|2] [--lang en|zh]\n"
             "\n"
             "Runs the checks that a write runs before it sends anything, and prints what\n"
             "they would adjust (priority channel, start channel) and every frequency they\n"
             "would refuse. Exits with 4 when a write would be refused, 0 when not.\n"
             "\n"
+            "With --plan, checks the channels against the band plan of a licence-free\n"
+            "service instead, and prints every channel that transmits on a frequency the\n"
+            "service does not list, or wide or on high power where it allows narrow or low\n"
+            "power only; receive-only channels never break a plan. Exits with 4 when a\n"
+            "channel breaks the plan, 0 when none does.\n"
+            "\n"
+            "  --plan PLAN         pmr446, china-public-409, frs or gmrs: the stock channel\n"
+            "                      set of that name is the plan\n"
             "  --radio-version N   the memory format of the file: 2 (the default) or 1\n");
     case Verb::Export:
     case Verb::Import:
     case Verb::Diff:
         return exchangeHelpText(verb);
+    case Verb::Sort:
+        return planningHelpText(verb);
     case Verb::Print:
         return CommandLine::tr(
             "Usage: qv3n-cli print FILE.chann -o FILE.pdf [--paper a4|letter] [--radio-version 1|2]\n"
@@ -388,6 +405,7 @@ QString helpText(Verb verb)
         "  diff A B                       list what differs between two channel\n"
         "                                 files, or a file and a radio\n"
         "  print FILE.chann -o OUT.pdf    write the channel list of a file as PDF\n"
+        "  sort FILE.chann -o OUT.chann   write the channels of a file sorted\n"
         "  help [VERB]                    this help, or the help of one verb (also\n"
         "                                 VERB --help)\n"
         "\n"
@@ -395,12 +413,18 @@ QString helpText(Verb verb)
         "path such as /dev/ttyUSB0.\n"
         "\n"
         "Options:\n"
-        "  -o, --output F        the file to write (read, export, import, print)\n"
+        "  -o, --output F        the file to write (read, export, import, print, sort)\n"
         "  --radio-version 1|2   the memory format of the files (default 2; read\n"
         "                        takes the radio's)\n"
         "  --base FILE.chann     import: the file everything but the channels comes\n"
         "                        from\n"
         "  --skip-bad            import: write the other rows when some are refused\n"
+        "  --into empty|from:N   import: fill the unused channels, or write from\n"
+        "                        channel N down, instead of replacing all channels\n"
+        "  --by KEY              sort: rx, tx, name, tone or power\n"
+        "  --descending          sort: from the highest down\n"
+        "  --plan PLAN           check: the band plan of pmr446, china-public-409,\n"
+        "                        frs or gmrs instead of the checks of a write\n"
         "  --paper a4|letter     print: the paper size\n"
         "  --verify              write: read the radio back and compare it with what\n"
         "                        was sent\n"
@@ -421,7 +445,8 @@ QString helpText(Verb verb)
         "  2   usage error\n"
         "  3   file error: a file cannot be read or written, or is malformed\n"
         "  4   refused: a check before writing failed, the radio's memory format\n"
-        "      differs from the file's, or import refused rows\n"
+        "      differs from the file's, import refused rows, or a channel breaks\n"
+        "      the plan of check --plan\n"
         "  5   diff: the two differ\n"
         "\n"
         "Environment:\n"

@@ -67,6 +67,7 @@ protected:
 
 private:
     void onFinished(LinkSequence::Outcome outcome);
+    void announceResult();
     void saveTrace();
     void showHelp();
 

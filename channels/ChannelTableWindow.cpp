@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelTableWindow.h"
 
+#include "ChannelNumberColumn.h"
+#include "ui/GridMenu.h"
+
 #include "ui/GridFormat.h"
 #include "ui/Prompt.h"
 #include "ui/WindowHost.h"
@@ -9,6 +12,7 @@
 #include "ChannelRecord.h"
 #include "ChannelRows.h"
 #include "Codecs.h"
+#include "FieldGuide.h"
 #include "MemoryMap.h"
 #include "RadioDocument.h"
 
@@ -27,7 +31,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -112,6 +115,8 @@ ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host
     setUpGrid(m_grid,
               Captions::channelGridFormat(),
               kChannelCount, 1);
+    for (int column = 0; column < ColumnCount; ++column)
+        m_grid->horizontalHeaderItem(column)->setWhatsThis(FieldGuide::describe(FieldGuide::ChannelColumn(column)));
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -128,8 +133,7 @@ ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host
     m_close->setToolTip(tr("Closes the channel table"));
     m_close->setAccessibleDescription(m_close->toolTip());
     createRowActions();
-    // A shortcut, so that it comes before the main window's Ctrl+Tab through its windows.
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), m_grid, this, &ChannelTableWindow::focusButtons, Qt::WidgetWithChildrenShortcut);
+    new ChannelNumberColumn(this);
     m_textEdit->setAlignment(Qt::AlignCenter);
     m_comboEdit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_textEdit->hide();
@@ -227,23 +231,23 @@ void ChannelTableWindow::createRowActions()
         m_rowActions.append(line);
         m_rowMenu->addAction(line);
     };
-    add("Edit_cut", tr("Cut channels"), tr("Copies the selected channels and empties them"), QKeySequence::Cut,
+    add("Edit_cut", tr("Cu&t channels"), tr("Copies the selected channels and empties them"), QKeySequence::Cut,
         &ChannelTableWindow::cutRows);
-    add("Edit_copy", tr("Copy channels"), tr("Copies the selected channels, for this program and for spreadsheets"),
+    add("Edit_copy", tr("&Copy channels"), tr("Copies the selected channels, for this program and for spreadsheets"),
         QKeySequence::Copy, &ChannelTableWindow::copyRows);
-    add("Edit_paste", tr("Paste channels"), tr("Pastes channels from the current row down"), QKeySequence::Paste,
+    add("Edit_paste", tr("&Paste channels"), tr("Pastes channels from the current row down"), QKeySequence::Paste,
         &ChannelTableWindow::pasteRows);
     separator();
-    add("Edit_insert", tr("Insert channel"), tr("Inserts empty channels before the selected ones; the channels below move down"),
+    add("Edit_insert", tr("&Insert channel"), tr("Inserts empty channels before the selected ones; the channels below move down"),
         QKeySequence(Qt::CTRL | Qt::Key_Plus), &ChannelTableWindow::insertRows);
-    add("Edit_delete", tr("Delete channels"), tr("Deletes the selected channels; the channels below move up"),
+    add("Edit_delete", tr("&Delete channels"), tr("Deletes the selected channels; the channels below move up"),
         QKeySequence(Qt::CTRL | Qt::Key_Minus), &ChannelTableWindow::deleteRows);
-    add("Edit_move_up", tr("Move up"), tr("Moves the selected channels up by one"), QKeySequence(Qt::CTRL | Qt::Key_Up),
+    add("Edit_move_up", tr("Mo&ve up"), tr("Moves the selected channels up by one"), QKeySequence(Qt::CTRL | Qt::Key_Up),
         [this] { moveRows(-1); });
-    add("Edit_move_down", tr("Move down"), tr("Moves the selected channels down by one"),
+    add("Edit_move_down", tr("Move do&wn"), tr("Moves the selected channels down by one"),
         QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { moveRows(1); });
     separator();
-    add("Edit_fill_down", tr("Fill down…"),
+    add("Edit_fill_down", tr("&Fill down…"),
         tr("Gives each selected channel the frequency of the one before plus a step"),
         QKeySequence(Qt::CTRL | Qt::Key_D), &ChannelTableWindow::fillDownRows);
 }
@@ -405,7 +409,7 @@ void ChannelTableWindow::insertRows()
         return;
     }
     const int at = selected.first();
-    m_document.edit([] { return tr("Insert channel"); }, [&](RadioData& data) { ChannelRows::insertChannels(data, at, count); });
+    m_document.edit([] { return tr("&Insert channel"); }, [&](RadioData& data) { ChannelRows::insertChannels(data, at, count); });
     QList<int> inserted;
     for (int channel = at; channel < at + count; ++channel)
         inserted.append(channel);
@@ -418,7 +422,7 @@ void ChannelTableWindow::deleteRows()
     const QList<int> selected = selectedChannels();
     if (selected.isEmpty())
         return;
-    m_document.edit([] { return tr("Delete channels"); }, [&](RadioData& data) { ChannelRows::deleteChannels(data, selected); });
+    m_document.edit([] { return tr("&Delete channels"); }, [&](RadioData& data) { ChannelRows::deleteChannels(data, selected); });
     selectChannels({ selected.first() });
 }
 
@@ -814,7 +818,7 @@ bool ChannelTableWindow::listEditKey(QKeyEvent* key)
 // frequency or name cell opens its editor with the typed character.
 bool ChannelTableWindow::gridKey(QKeyEvent* key)
 {
-    // Tab on the last cell goes on to the buttons, as Ctrl+Tab does anywhere.
+    // Tab on the last cell goes on to the buttons.
     const bool lastCell = gridRow() == kChannelCount && gridColumn() == ColName;
     if (key->key() == Qt::Key_Tab && lastCell && !key->modifiers()) {
         focusButtons();
@@ -822,6 +826,10 @@ bool ChannelTableWindow::gridKey(QKeyEvent* key)
     }
     if (isEnter(key) || key->key() == Qt::Key_F2) {
         placeCellEditor();
+        return true;
+    }
+    if (GridMenu::isMenuKey(key)) {
+        GridMenu::popupAtCurrentCell(m_rowMenu, m_grid);
         return true;
     }
     if (!typesCharacter(key))

@@ -82,6 +82,9 @@ private:
     template <class W>
     W* create();
     void createMenus();
+    void focusMenuBar();
+    void createWindowKeys();
+    void showContextHelp();
     void createToolbar();
     void createStatusBar();
     void setCaptions(bool startUp);

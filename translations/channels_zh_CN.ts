@@ -60,64 +60,32 @@
         <translation>关闭信道表</translation>
     </message>
     <message>
-        <source>Cut channels</source>
-        <translation>剪切信道</translation>
-    </message>
-    <message>
         <source>Copies the selected channels and empties them</source>
         <translation>复制选中的信道并将其清空</translation>
-    </message>
-    <message>
-        <source>Copy channels</source>
-        <translation>复制信道</translation>
     </message>
     <message>
         <source>Copies the selected channels, for this program and for spreadsheets</source>
         <translation>复制选中的信道，可粘贴到本程序或电子表格</translation>
     </message>
     <message>
-        <source>Paste channels</source>
-        <translation>粘贴信道</translation>
-    </message>
-    <message>
         <source>Pastes channels from the current row down</source>
         <translation>从当前行起向下粘贴信道</translation>
-    </message>
-    <message>
-        <source>Insert channel</source>
-        <translation>插入信道</translation>
     </message>
     <message>
         <source>Inserts empty channels before the selected ones; the channels below move down</source>
         <translation>在选中的信道前插入空信道，下面的信道依次下移</translation>
     </message>
     <message>
-        <source>Delete channels</source>
-        <translation>删除信道</translation>
-    </message>
-    <message>
         <source>Deletes the selected channels; the channels below move up</source>
         <translation>删除选中的信道，下面的信道依次上移</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>上移</translation>
     </message>
     <message>
         <source>Moves the selected channels up by one</source>
         <translation>将选中的信道上移一行</translation>
     </message>
     <message>
-        <source>Move down</source>
-        <translation>下移</translation>
-    </message>
-    <message>
         <source>Moves the selected channels down by one</source>
         <translation>将选中的信道下移一行</translation>
-    </message>
-    <message>
-        <source>Fill down…</source>
-        <translation>向下填充…</translation>
     </message>
     <message>
         <source>Gives each selected channel the frequency of the one before plus a step</source>
@@ -210,6 +178,38 @@
     <message>
         <source>Empty all 128 channels? Edit &gt; Undo brings them back.</source>
         <translation>清空全部 128 个信道吗？可用“编辑 &gt; 撤销”恢复。</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t channels</source>
+        <translation>剪切信道(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy channels</source>
+        <translation>复制信道(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste channels</source>
+        <translation>粘贴信道(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Insert channel</source>
+        <translation>插入信道(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete channels</source>
+        <translation>删除信道(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve up</source>
+        <translation>上移(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Fill down…</source>
+        <translation>向下填充(&amp;F)…</translation>
     </message>
 </context>
 </TS>

@@ -68,7 +68,8 @@ public:
 
     QVariant data(int role) const override
     {
-        if (role == Qt::AccessibleTextRole)
+        // Header items are clones of the prototype too, outside every row and column.
+        if (role == Qt::AccessibleTextRole && row() >= 0 && column() >= 0)
             return ChannelTableWindow::accessibleCellText(row() + 1, column(), text());
         return QTableWidgetItem::data(role);
     }

@@ -53,6 +53,7 @@ CsvImportPreview::CsvImportPreview(const ChannelCsv::ImportResult& result, const
     m_summary->setWordWrap(true);
     m_summary->setTextFormat(Qt::PlainText);
 
+    m_problems->setAccessibleName(tr("Rows left out or changed"));
     m_problems->setColumnCount(ColumnCount);
     m_problems->setHorizontalHeaderLabels({ tr("Line"), tr("Channel"), tr("Result"), tr("Problem") });
     m_problems->setRowCount(int(result.problems.size()));

@@ -150,6 +150,10 @@ A file of that name already on disk is left as it was.</source>
         <source>The first %1 problems are listed below, the number of the others after them.</source>
         <translation>下表列出前 %1 个问题，其余问题的数目列在表后。</translation>
     </message>
+    <message>
+        <source>Rows left out or changed</source>
+        <translation>未导入或有改动的行</translation>
+    </message>
 </context>
 <context>
     <name>OpenFileDialog</name>

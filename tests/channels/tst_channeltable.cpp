@@ -799,6 +799,11 @@ private slots:
         for (int column : { int(ChannelTableWindow::ColNumber), int(ChannelTableWindow::ColRx), int(ChannelTableWindow::ColName) })
             heard << cells->cellAt(4, column)->text(QAccessible::Name);
         QCOMPARE(heard, (QStringList{ "Channel 5", "Channel 5, RX frequency, 446.00625", "Channel 5, name, empty" }));
+        // A column header says its caption, and nothing of a channel.
+        const QList<QAccessibleInterface*> headers
+            = cells->cellAt(4, ChannelTableWindow::ColRx)->tableCellInterface()->columnHeaderCells();
+        QCOMPARE(headers.size(), 1);
+        QCOMPARE(headers[0]->text(QAccessible::Name), m_grid->horizontalHeaderItem(ChannelTableWindow::ColRx)->text());
     }
 
     // Clicks on the channel numbers: each is a channel and its modifiers.

@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "PortSetupDialog.h"
+#include "MenuBarKeyboard.h"
 #include "ModelDialog.h"
 #include "RecentFiles.h"
 #include "ui/ContextHelp.h"
@@ -310,24 +311,7 @@ void MainWindow::createMenus()
     m_menuAbout = action(nullptr, "Menu_About", QKeySequence(Qt::CTRL | Qt::Key_F1), &MainWindow::openAboutWindow);
     m_menuExit = action(nullptr, "Menu_exit", {}, &MainWindow::close);
 
-    // F10 takes the keyboard to the menu bar, as a tap of Alt does.
-    auto* menuKey = new QAction(this);
-    menuKey->setObjectName(QStringLiteral("Focus_menu_bar"));
-    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
-    connect(menuKey, &QAction::triggered, this, &MainWindow::focusMenuBar);
-    addAction(menuKey);
-}
-
-// The menu bar walks its menus by keyboard, and gives the focus back when it
-// is left, only in the mode a tap of Alt puts it in; F10 taps Alt for it, then
-// opens File.
-void MainWindow::focusMenuBar()
-{
-    QKeyEvent altDown(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
-    QCoreApplication::sendEvent(this, &altDown);
-    QKeyEvent altUp(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
-    QCoreApplication::sendEvent(this, &altUp);
-    menuBar()->setActiveAction(m_file->menuAction());
+    new MenuBarKeyboard(menuBar());
 }
 
 // Keys for the windows inside the area and their controls, wherever the focus

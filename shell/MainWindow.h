@@ -82,7 +82,6 @@ private:
     template <class W>
     W* create();
     void createMenus();
-    void focusMenuBar();
     void createWindowKeys();
     void showContextHelp();
     void createToolbar();

@@ -84,7 +84,6 @@ def key(name, *modifiers):
     pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
     for modifier in reversed(modifiers):
         pyatspi.Registry.generateKeyboardEvent(MODIFIERS[modifier], None, pyatspi.KEY_RELEASE)
-    time.sleep(0.3)
 
 
 def children(node):
@@ -202,7 +201,7 @@ def activate(app):
     width, height = frame.queryComponent().getSize()
     pyatspi.Registry.generateMouseEvent(x + width // 2, y + height - 6, 'abs')
     pyatspi.Registry.generateMouseEvent(x + width // 2, y + height - 6, 'b1c')
-    time.sleep(0.5)
+    wait_for('the main window to be active', lambda: frame.getState().contains(pyatspi.STATE_ACTIVE))
 
 
 def dismiss_messages(app):

@@ -2,7 +2,10 @@
 #include "ChannelTableWindow.h"
 
 #include "ChannelFindBar.h"
+#include "ChannelNumberColumn.h"
 #include "SortChannelsDialog.h"
+#include "ui/GridMenu.h"
+
 #include "ui/GridFormat.h"
 #include "ui/Prompt.h"
 #include "ui/WindowHost.h"
@@ -12,6 +15,7 @@
 #include "ChannelRows.h"
 #include "ChannelSort.h"
 #include "Codecs.h"
+#include "FieldGuide.h"
 #include "MemoryMap.h"
 #include "RadioDocument.h"
 
@@ -30,7 +34,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -67,7 +70,8 @@ public:
 
     QVariant data(int role) const override
     {
-        if (role == Qt::AccessibleTextRole)
+        // Header items are clones of the prototype too, outside every row and column.
+        if (role == Qt::AccessibleTextRole && row() >= 0 && column() >= 0)
             return ChannelTableWindow::accessibleCellText(row() + 1, column(), text());
         return QTableWidgetItem::data(role);
     }
@@ -115,6 +119,8 @@ ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host
     setUpGrid(m_grid,
               Captions::channelGridFormat(),
               kChannelCount, 1);
+    for (int column = 0; column < ColumnCount; ++column)
+        m_grid->horizontalHeaderItem(column)->setWhatsThis(FieldGuide::describe(FieldGuide::ChannelColumn(column)));
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -131,8 +137,7 @@ ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host
     m_close->setToolTip(tr("Closes the channel table"));
     m_close->setAccessibleDescription(m_close->toolTip());
     createRowActions();
-    // A shortcut, so that it comes before the main window's Ctrl+Tab through its windows.
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), m_grid, this, &ChannelTableWindow::focusButtons, Qt::WidgetWithChildrenShortcut);
+    new ChannelNumberColumn(this);
     m_textEdit->setAlignment(Qt::AlignCenter);
     m_comboEdit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_textEdit->hide();
@@ -232,26 +237,26 @@ void ChannelTableWindow::createRowActions()
         m_rowActions.append(line);
         m_rowMenu->addAction(line);
     };
-    add("Edit_cut", tr("Cut channels"), tr("Copies the selected channels and empties them"), QKeySequence::Cut,
+    add("Edit_cut", tr("Cu&t channels"), tr("Copies the selected channels and empties them"), QKeySequence::Cut,
         &ChannelTableWindow::cutRows);
-    add("Edit_copy", tr("Copy channels"), tr("Copies the selected channels, for this program and for spreadsheets"),
+    add("Edit_copy", tr("&Copy channels"), tr("Copies the selected channels, for this program and for spreadsheets"),
         QKeySequence::Copy, &ChannelTableWindow::copyRows);
-    add("Edit_paste", tr("Paste channels"), tr("Pastes channels from the current row down"), QKeySequence::Paste,
+    add("Edit_paste", tr("&Paste channels"), tr("Pastes channels from the current row down"), QKeySequence::Paste,
         &ChannelTableWindow::pasteRows);
     separator();
-    add("Edit_insert", tr("Insert channel"), tr("Inserts empty channels before the selected ones; the channels below move down"),
+    add("Edit_insert", tr("&Insert channel"), tr("Inserts empty channels before the selected ones; the channels below move down"),
         QKeySequence(Qt::CTRL | Qt::Key_Plus), &ChannelTableWindow::insertRows);
-    add("Edit_delete", tr("Delete channels"), tr("Deletes the selected channels; the channels below move up"),
+    add("Edit_delete", tr("&Delete channels"), tr("Deletes the selected channels; the channels below move up"),
         QKeySequence(Qt::CTRL | Qt::Key_Minus), &ChannelTableWindow::deleteRows);
-    add("Edit_move_up", tr("Move up"), tr("Moves the selected channels up by one"), QKeySequence(Qt::CTRL | Qt::Key_Up),
+    add("Edit_move_up", tr("Mo&ve up"), tr("Moves the selected channels up by one"), QKeySequence(Qt::CTRL | Qt::Key_Up),
         [this] { moveRows(-1); });
-    add("Edit_move_down", tr("Move down"), tr("Moves the selected channels down by one"),
+    add("Edit_move_down", tr("Move do&wn"), tr("Moves the selected channels down by one"),
         QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { moveRows(1); });
     separator();
-    add("Edit_fill_down", tr("Fill down…"),
+    add("Edit_fill_down", tr("&Fill down…"),
         tr("Gives each selected channel the frequency of the one before plus a step"),
         QKeySequence(Qt::CTRL | Qt::Key_D), &ChannelTableWindow::fillDownRows);
-    add("Edit_sort", tr("Sort channels…"), tr("Sorts the selected channels or all channels in use by a field"), {},
+    add("Edit_sort", tr("&Sort channels…"), tr("Sorts the selected channels or all channels in use by a field"), {},
         &ChannelTableWindow::sortRows);
 
     // Finding is no row action: the Edit menu has it, the rows' menu does not.
@@ -269,11 +274,11 @@ void ChannelTableWindow::createRowActions()
     auto* line = new QAction(this);
     line->setSeparator(true);
     m_findActions.append(line);
-    find("Edit_find", tr("Find…"), tr("Finds channels by frequency, name or tone"), QKeySequence::Find,
+    find("Edit_find", tr("Fi&nd…"), tr("Finds channels by frequency, name or tone"), QKeySequence::Find,
          [this] { m_findBar->openBar(); });
-    find("Edit_find_next", tr("Find next"), tr("Goes to the next channel that matches"), QKeySequence(Qt::Key_F3),
+    find("Edit_find_next", tr("Find ne&xt"), tr("Goes to the next channel that matches"), QKeySequence(Qt::Key_F3),
          [this] { m_findBar->findNext(1); });
-    find("Edit_find_previous", tr("Find previous"), tr("Goes to the previous channel that matches"),
+    find("Edit_find_previous", tr("Find pr&evious"), tr("Goes to the previous channel that matches"),
          QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { m_findBar->findNext(-1); });
 }
 
@@ -879,7 +884,7 @@ bool ChannelTableWindow::listEditKey(QKeyEvent* key)
 // frequency or name cell opens its editor with the typed character.
 bool ChannelTableWindow::gridKey(QKeyEvent* key)
 {
-    // Tab on the last cell goes on to the buttons, as Ctrl+Tab does anywhere.
+    // Tab on the last cell goes on to the buttons.
     const bool lastCell = gridRow() == kChannelCount && gridColumn() == ColName;
     if (key->key() == Qt::Key_Tab && lastCell && !key->modifiers()) {
         focusButtons();
@@ -887,6 +892,10 @@ bool ChannelTableWindow::gridKey(QKeyEvent* key)
     }
     if (isEnter(key) || key->key() == Qt::Key_F2) {
         placeCellEditor();
+        return true;
+    }
+    if (GridMenu::isMenuKey(key)) {
+        GridMenu::popupAtCurrentCell(m_rowMenu, m_grid);
         return true;
     }
     if (!typesCharacter(key))

@@ -100,6 +100,7 @@ CsvImportPreview::CsvImportPreview(const ChannelCsv::ImportResult& first, Readin
     placementLayout->addWidget(new QLabel(tr("down, over what those channels hold"), this), 2, 2);
     placementLayout->setColumnStretch(2, 1);
 
+    m_problems->setAccessibleName(tr("Rows left out or changed"));
     m_problems->setColumnCount(ColumnCount);
     m_problems->setHorizontalHeaderLabels({ tr("Line"), tr("Channel"), tr("Result"), tr("Problem") });
     m_problems->setEditTriggers(QAbstractItemView::NoEditTriggers);

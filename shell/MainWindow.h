@@ -94,6 +94,8 @@ private:
     template <class W>
     W* create();
     void createMenus();
+    void createWindowKeys();
+    void showContextHelp();
     void createToolbar();
     void createStatusBar();
     void setCaptions(bool startUp);

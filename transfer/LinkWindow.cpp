@@ -47,6 +47,9 @@ LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, LinkContext& lin
     m_status->setAlignment(Qt::AlignCenter);
     m_status->setTextFormat(Qt::PlainText);
     m_status->setWordWrap(true);
+    // Selectable by keyboard, so that the result can be read again word by word.
+    m_status->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_status->setFocusPolicy(Qt::NoFocus);
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
@@ -129,13 +132,16 @@ void LinkWindow::setCaptions(const QString& title, const QString& start, const Q
     m_cancel->setText(cancel);
     m_help->setText(help);
     m_saveTrace->setText(tr("Save link trace…"));
+    m_progress->setAccessibleName(tr("Transfer progress"));
 }
 
 void LinkWindow::retranslate()
 {
     retranslateUi();
-    if (!m_sequence->running() && !m_sequence->resultText().isEmpty())
+    if (!m_sequence->running() && !m_sequence->resultText().isEmpty()) {
         m_status->setText(m_sequence->resultText());
+        setAccessibleDescription(m_sequence->resultText());
+    }
     fitToContents();
 }
 
@@ -153,9 +159,22 @@ void LinkWindow::showHelp()
                          { { QMessageBox::Ok, tr("OK") } } });
 }
 
+// A screen reader says the outcome: it becomes the window's description, and
+// the status line that shows it takes the focus.
+void LinkWindow::announceResult()
+{
+    const QString result = m_sequence->resultText();
+    if (result.isEmpty())
+        return;
+    setAccessibleDescription(result);
+    m_status->setFocusPolicy(Qt::TabFocus);
+    m_status->setFocus(Qt::OtherFocusReason);
+}
+
 void LinkWindow::onFinished(LinkSequence::Outcome outcome)
 {
     transferEnded();
+    announceResult();
     switch (outcome) {
     case LinkSequence::Outcome::Completed:
     case LinkSequence::Outcome::VersionMismatch:

@@ -63,6 +63,7 @@ protected:
 
 private:
     void onFinished(LinkSequence::Outcome outcome);
+    void announceResult();
     void saveTrace();
     void showHelp();
 

@@ -119,24 +119,12 @@
         <translation>关闭信道表</translation>
     </message>
     <message>
-        <source>Cut channels</source>
-        <translation>剪切信道</translation>
-    </message>
-    <message>
         <source>Copies the selected channels and empties them</source>
         <translation>复制选中的信道并将其清空</translation>
     </message>
     <message>
-        <source>Copy channels</source>
-        <translation>复制信道</translation>
-    </message>
-    <message>
         <source>Copies the selected channels, for this program and for spreadsheets</source>
         <translation>复制选中的信道，可粘贴到本程序或电子表格</translation>
-    </message>
-    <message>
-        <source>Paste channels</source>
-        <translation>粘贴信道</translation>
     </message>
     <message>
         <source>Pastes channels from the current row down</source>
@@ -159,24 +147,12 @@
         <translation>删除选中的信道，下面的信道依次上移</translation>
     </message>
     <message>
-        <source>Move up</source>
-        <translation>上移</translation>
-    </message>
-    <message>
         <source>Moves the selected channels up by one</source>
         <translation>将选中的信道上移一行</translation>
     </message>
     <message>
-        <source>Move down</source>
-        <translation>下移</translation>
-    </message>
-    <message>
         <source>Moves the selected channels down by one</source>
         <translation>将选中的信道下移一行</translation>
-    </message>
-    <message>
-        <source>Fill down…</source>
-        <translation>向下填充…</translation>
     </message>
     <message>
         <source>Gives each selected channel the frequency of the one before plus a step</source>
@@ -271,32 +247,16 @@
         <translation>清空全部 128 个信道吗？可用“编辑 &gt; 撤销”恢复。</translation>
     </message>
     <message>
-        <source>Sort channels…</source>
-        <translation>信道排序…</translation>
-    </message>
-    <message>
         <source>Sorts the selected channels or all channels in use by a field</source>
         <translation>按某一参数对选中的信道或全部已用信道排序</translation>
-    </message>
-    <message>
-        <source>Find…</source>
-        <translation>查找…</translation>
     </message>
     <message>
         <source>Finds channels by frequency, name or tone</source>
         <translation>按频率、名称或亚音查找信道</translation>
     </message>
     <message>
-        <source>Find next</source>
-        <translation>查找下一个</translation>
-    </message>
-    <message>
         <source>Goes to the next channel that matches</source>
         <translation>转到下一个匹配的信道</translation>
-    </message>
-    <message>
-        <source>Find previous</source>
-        <translation>查找上一个</translation>
     </message>
     <message>
         <source>Goes to the previous channel that matches</source>
@@ -305,6 +265,54 @@
     <message>
         <source>Sort channels</source>
         <translation>信道排序</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t channels</source>
+        <translation>剪切信道(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy channels</source>
+        <translation>复制信道(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste channels</source>
+        <translation>粘贴信道(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Insert channel</source>
+        <translation>插入信道(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete channels</source>
+        <translation>删除信道(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve up</source>
+        <translation>上移(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Fill down…</source>
+        <translation>向下填充(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>&amp;Sort channels…</source>
+        <translation>信道排序(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd…</source>
+        <translation>查找(&amp;N)…</translation>
+    </message>
+    <message>
+        <source>Find ne&amp;xt</source>
+        <translation>查找下一个(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Find pr&amp;evious</source>
+        <translation>查找上一个(&amp;E)</translation>
     </message>
 </context>
 <context>

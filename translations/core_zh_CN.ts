@@ -715,6 +715,42 @@
         <comment>a setting and what it does</comment>
         <translation>%1：%2</translation>
     </message>
+    <message>
+        <source>The channel&apos;s number on the radio, 1 to 128. A click selects the channel, Shift+click the channels up to it, Ctrl+click adds it to the selection.</source>
+        <translation>信道在对讲机上的编号，1 至 128。单击选中该信道，Shift+单击选中到它为止的各信道，Ctrl+单击把它加入选择。</translation>
+    </message>
+    <message>
+        <source>The frequency the radio receives on, in MHz, within the frequency range. Empty makes the channel unused: the radio skips it.</source>
+        <translation>对讲机接收的频率，单位 MHz，须在工作频率范围之内。留空则信道不用，对讲机跳过它。</translation>
+    </message>
+    <message>
+        <source>The frequency the radio transmits on, in MHz; usually the receive frequency, another one for a repeater. Empty makes the channel receive only.</source>
+        <translation>对讲机发射的频率，单位 MHz；通常与接收频率相同，经中继台时另设。留空则信道只收不发。</translation>
+    </message>
+    <message>
+        <source>The CTCSS tone or DCS code the receiver waits for before it opens the speaker; OFF hears every signal on the channel.</source>
+        <translation>接收时须收到此 CTCSS 亚音或 DCS 数字码才打开喇叭；OFF 表示信道上的所有信号都能听到。</translation>
+    </message>
+    <message>
+        <source>The CTCSS tone or DCS code sent with every transmission on the channel, so that radios waiting for it hear you; OFF sends none.</source>
+        <translation>在此信道每次发射时一并发送的 CTCSS 亚音或 DCS 数字码，等候它的对讲机才能听到你；OFF 表示不发送。</translation>
+    </message>
+    <message>
+        <source>Transmit power on the channel: High reaches further, Low saves the battery.</source>
+        <translation>此信道的发射功率：高功率传得更远，低功率更省电。</translation>
+    </message>
+    <message>
+        <source>Up to five letters or digits the display shows for the channel when it shows names.</source>
+        <translation>显示屏显示信道名称时所显示的最多五个字母或数字。</translation>
+    </message>
+    <message>
+        <source>The preset&apos;s place in the radio&apos;s FM broadcast list.</source>
+        <translation>该预置在对讲机 FM 广播列表中的位置。</translation>
+    </message>
+    <message>
+        <source>An FM broadcast station the radio&apos;s receiver can tune to, in MHz (87 to 108); empty leaves the preset unused.</source>
+        <translation>对讲机接收机可收听的 FM 广播电台频率，单位 MHz（87 至 108）；留空则该预置不用。</translation>
+    </message>
 </context>
 <context>
     <name>FmPresetsWindow</name>

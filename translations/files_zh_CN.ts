@@ -198,6 +198,10 @@ A file of that name already on disk is left as it was.</source>
         <source>Channels that change (%1): %2.</source>
         <translation>将改变的信道（%1 个）：%2。</translation>
     </message>
+    <message>
+        <source>Rows left out or changed</source>
+        <translation>未导入或有改动的行</translation>
+    </message>
 </context>
 <context>
     <name>OpenFileDialog</name>

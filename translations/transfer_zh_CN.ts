@@ -66,6 +66,10 @@
         <source>The link trace could not be saved to %1: %2</source>
         <translation>通讯记录无法保存到 %1：%2</translation>
     </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>传输进度</translation>
+    </message>
 </context>
 <context>
     <name>ReadWindow</name>

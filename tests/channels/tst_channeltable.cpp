@@ -797,6 +797,46 @@ private slots:
         for (int column : { int(ChannelTableWindow::ColNumber), int(ChannelTableWindow::ColRx), int(ChannelTableWindow::ColName) })
             heard << cells->cellAt(4, column)->text(QAccessible::Name);
         QCOMPARE(heard, (QStringList{ "Channel 5", "Channel 5, RX frequency, 446.00625", "Channel 5, name, empty" }));
+        // A column header has no channel text: a screen reader says its caption.
+        for (int column = 0; column < ChannelTableWindow::ColumnCount; ++column)
+            QVERIFY(!m_grid->model()->headerData(column, Qt::Horizontal, Qt::AccessibleTextRole).isValid());
+    }
+
+    // Clicks on the channel numbers: each is a channel and its modifiers.
+    void numberColumnSelectsChannels_data()
+    {
+        QTest::addColumn<QList<int>>("channels");
+        QTest::addColumn<QList<int>>("modifiers");
+        QTest::addColumn<QList<int>>("selected");
+        const int plain = Qt::NoModifier, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier;
+        QTest::newRow("click") << QList<int>{ 7 } << QList<int>{ plain } << QList<int>{ 7 };
+        QTest::newRow("another click") << QList<int>{ 7, 3 } << QList<int>{ plain, plain } << QList<int>{ 3 };
+        QTest::newRow("shift down") << QList<int>{ 3, 6 } << QList<int>{ plain, shift } << QList<int>{ 3, 4, 5, 6 };
+        QTest::newRow("shift up") << QList<int>{ 6, 4 } << QList<int>{ plain, shift } << QList<int>{ 4, 5, 6 };
+        QTest::newRow("shift twice keeps the anchor")
+            << QList<int>{ 5, 8, 6 } << QList<int>{ plain, shift, shift } << QList<int>{ 5, 6 };
+        QTest::newRow("ctrl adds") << QList<int>{ 2, 9 } << QList<int>{ plain, ctrl } << QList<int>{ 2, 9 };
+        QTest::newRow("ctrl takes out")
+            << QList<int>{ 2, 3, 4, 3 } << QList<int>{ plain, shift, shift, ctrl } << QList<int>{ 2, 4 };
+    }
+    void numberColumnSelectsChannels()
+    {
+        QFETCH(QList<int>, channels);
+        QFETCH(QList<int>, modifiers);
+        QFETCH(QList<int>, selected);
+        markAll();
+        for (int i = 0; i < channels.size(); ++i)
+            QVERIFY(click(channels[i], ChannelTableWindow::ColNumber, Qt::KeyboardModifiers(modifiers[i])));
+        QCOMPARE(m_table->selectedChannels(), selected);
+        // No editor opens, and the channels still hold what they held.
+        QCOMPARE(editorAt().right(4), QStringLiteral("none"));
+        QVERIFY(m_grid->currentColumn() != ChannelTableWindow::ColNumber);
+        for (int n : selected)
+            QCOMPARE(record(n), marked(n));
+        // A row action works on them.
+        QTest::keyClick(m_grid, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).size(),
+                 selected.size() + 1);
     }
 
 private:

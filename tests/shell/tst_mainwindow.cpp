@@ -136,7 +136,7 @@ private slots:
         const RadioData after = document().data();
         QVERIFY2(!(after == before), qPrintable(kind));
         QCOMPARE(document().history()->count(), 1);
-        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 %1").arg(step));
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 %1(&U)").arg(step));
         const QStringList shownAfter = shown();
         // Every open window follows the change (the model's limits are shown in none).
         QVERIFY2(kind == "model" || shownAfter != shownBefore, qPrintable(kind));
@@ -147,7 +147,7 @@ private slots:
         // Back at the saved state, with the file that went with it.
         QVERIFY(!document().isModified());
         QVERIFY(document().fileName().isEmpty());
-        QCOMPARE(action("Edit_redo")->text(), QStringLiteral("重做 %1").arg(step));
+        QCOMPARE(action("Edit_redo")->text(), QStringLiteral("重做 %1(&R)").arg(step));
         trigger("Edit_redo");
         QVERIFY(document().data() == after);
         QCOMPARE(shown(), shownAfter);
@@ -221,14 +221,14 @@ private slots:
         activeWithChannel1();
         act("load");
         act("clear");
-        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 清除"));
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 清除(&U)"));
         trigger("Language_eng");
-        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("Undo Clear"));
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("&Undo Clear"));
         trigger("Edit_undo");
-        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("Undo Open other.chann"));
-        QCOMPARE(action("Edit_redo")->text(), QStringLiteral("Redo Clear"));
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("&Undo Open other.chann"));
+        QCOMPARE(action("Edit_redo")->text(), QStringLiteral("&Redo Clear"));
         trigger("Language_chn");
-        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 打开 other.chann"));
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 打开 other.chann(&U)"));
     }
 
     // Without a font that covers Chinese the program starts in English and says why, once.
@@ -240,7 +240,7 @@ private slots:
         m_main->start(false);
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains(QLatin1String("fonts-noto-cjk")));
-        QCOMPARE(m_main->findChild<QMenu*>(QStringLiteral("File"))->title(), QStringLiteral("File"));
+        QCOMPARE(m_main->findChild<QMenu*>(QStringLiteral("File"))->title(), QStringLiteral("&File"));
         QVERIFY(action("Language_eng")->isChecked());
     }
 

@@ -190,6 +190,11 @@ private slots:
         window->findChild<QPushButton*>("Command_Write")->click();
         QVERIFY(waitFor(finished));
         window->findChild<QCheckBox*>("Check_Backup")->setChecked(true);
+        // A screen reader hears the outcome: it is the window's description,
+        // and the status line that shows it has the focus.
+        QVERIFY(!window->sequence()->resultText().isEmpty());
+        QCOMPARE(window->accessibleDescription(), window->sequence()->resultText());
+        QCOMPARE(window->focusWidget(), window->findChild<QLabel*>("Label_tr_count"));
 
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0].text, QStringLiteral("与对讲机联络失败 ！"));
@@ -244,13 +249,19 @@ private slots:
         window->findChild<QPushButton*>("Command_Cancel")->click();
         // The close box, Ctrl+F4 and the window menu all close the frame.
         qobject_cast<QMdiSubWindow*>(window->parentWidget())->close();
+        const qsizetype before = m_messages.size();
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        QTest::keyClick(window, Qt::Key_F4, Qt::ControlModifier);
+        QCOMPARE(m_messages.size(), before + 1);
+        QCOMPARE(m_messages.last().text, m_messages[before - 1].text);
         QVERIFY(m_main->links().transferRunning());
         QVERIFY(!m_main->close());
         m_main->findChild<QAction*>("Language_eng")->trigger();
         document().edit([] { return QStringLiteral("step"); }, [](RadioData& data) { data.image.setCell(3, 4, 0x44); });
         m_main->findChild<QAction*>("Edit_undo")->trigger();
         QCOMPARE(document().image().cell(3, 4), 0x44);
-        QCOMPARE(m_messages.size(), 6);
+        QCOMPARE(m_messages.size(), 7);
         QCOMPARE(m_messages[1].text, QStringLiteral("正在进行读写操作,请勿关窗口 ！,"));
         QVERIFY(m_main->findChild<QAction*>("Language_chn")->isChecked());
         QCOMPARE(m_main->window<ReadWindow>(), window.data());

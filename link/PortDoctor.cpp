@@ -127,6 +127,14 @@ QString PortDoctor::brokeOff(const QString& device)
         .arg(device);
 }
 
+QString PortDoctor::noisyLine(const QString& device)
+{
+    return tr("The radio on %1 answered, but noise on the line kept adding bytes to its answers, so the program "
+              "could not be sure of them: check that the cable is seated firmly, keep it away from transmitting "
+              "antennas and power supplies, and try another USB socket.")
+        .arg(device);
+}
+
 QString PortDoctor::presentDevices()
 {
     QStringList entries;

@@ -29,6 +29,9 @@ public:
     // The radio identified itself and then stopped answering.
     static QString brokeOff(const QString& device);
 
+    // The radio answered, but noise on the line kept adding bytes to an answer.
+    static QString noisyLine(const QString& device);
+
     // Which serial devices are present and which COM each one is.
     static QString presentDevices();
 

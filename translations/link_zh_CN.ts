@@ -313,6 +313,10 @@ then log out and in again, so that the new group takes effect.</source>
         <source>a program</source>
         <translation>某个程序</translation>
     </message>
+    <message>
+        <source>The radio on %1 answered, but noise on the line kept adding bytes to its answers, so the program could not be sure of them: check that the cable is seated firmly, keep it away from transmitting antennas and power supplies, and try another USB socket.</source>
+        <translation>%1 上的对讲机有应答，但线路上的干扰不断在应答中混入多余的字节，程序无法确认数据无误：请检查写频线是否插牢，让它远离正在发射的天线和电源，并换一个 USB 插口试试。</translation>
+    </message>
 </context>
 <context>
     <name>VerifyReport</name>

@@ -2,7 +2,6 @@
 
 #include "Frames.h"
 #include "PortDoctor.h"
-#include "PortNames.h"
 
 #include "MemoryMap.h"
 
@@ -155,7 +154,7 @@ bool LinkEngine::cancel()
 
 QString LinkEngine::portName() const
 {
-    return m_portDevice.isEmpty() ? PortNames::deviceFor(m_portNumber) : m_portDevice;
+    return m_portDevice.isEmpty() ? m_ports.deviceFor(m_portNumber) : m_portDevice;
 }
 
 bool LinkEngine::openPort(bool quiet)
@@ -182,10 +181,10 @@ bool LinkEngine::openPort(bool quiet)
             dropInput();
             return true;
         }
-        reason = PortDoctor::openFailure(device, m_port->error(), m_port->errorString());
+        reason = PortDoctor::openFailure(device, m_port->error(), m_port->errorString(), m_ports);
         m_trace.note(QStringLiteral("cannot open %1: %2").arg(device, m_port->errorString()));
     } else {
-        reason = PortDoctor::noDevice(m_portNumber);
+        reason = PortDoctor::noDevice(m_portNumber, m_ports);
         m_trace.note(QStringLiteral("no device stands for COM%1").arg(m_portNumber));
     }
     m_portError = true;
@@ -737,7 +736,7 @@ QString LinkEngine::failureDetail() const
         return PortDoctor::brokeOff(portName());
     if (m_anyByteReceived)
         return PortDoctor::wrongAnswer(portName());
-    return PortDoctor::silentRadio(portName());
+    return PortDoctor::silentRadio(portName(), m_ports);
 }
 
 void LinkEngine::stopExchangeTimers()

@@ -10,6 +10,7 @@
 
 #include "LinkTrace.h"
 #include "MemoryImage.h"
+#include "PortDirectory.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -95,6 +96,8 @@ public:
     // Opens this device instead of the one the port number stands for (a front
     // end given a device path); an empty text goes back to the port number.
     void setPortDevice(const QString& device) { m_portDevice = device; }
+    // Where the port number is looked up (the system's devices unless set).
+    void setPortDirectory(const PortDirectory& ports) { m_ports = ports; }
 
     // Start an exchange with three retries, unless one is already under way.
     void startRead();
@@ -184,6 +187,7 @@ private:
     LinkHost* m_host = nullptr;
     int m_portNumber = 1;
     QString m_portDevice;
+    PortDirectory m_ports;
     Direction m_direction = Direction::Read;
 
     QSerialPort* m_port;

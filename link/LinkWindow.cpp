@@ -93,6 +93,7 @@ LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host
         if (m_host)
             m_host->commitPendingEdits();
         m_saveTrace->hide();
+        m_sequence->setPortDirectory(m_port.directory());
         m_sequence->setPortNumber(m_port.CommPortNumber());
         startTransfer();
         m_port.PortError = engine()->portError();

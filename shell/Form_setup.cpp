@@ -2,7 +2,7 @@
 
 
 #include "CommPort.h"
-#include "PortNames.h"
+#include "PortDirectory.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -34,6 +34,8 @@ Form_setup::Form_setup(CommPort& port, QWidget* parent)
         auto* device = new QLabel(m_frame);
         device->setObjectName(QStringLiteral("Label_device%1").arg(n));
         device->setTextFormat(Qt::PlainText);
+        device->setWordWrap(true);
+        device->setTextInteractionFlags(Qt::TextSelectableByMouse);
         device->setEnabled(false);
         grid->addWidget(option, n - 1, 0);
         grid->addWidget(device, n - 1, 1);
@@ -77,17 +79,19 @@ void Form_setup::activated()
 
 void Form_setup::showDevices()
 {
-    for (int n = 1; n <= kPorts; ++n) {
-        const QString device = PortNames::deviceFor(n);
-        m_devices[n - 1]->setText(device.isEmpty() ? tr("(no device present)") : device);
-    }
+    for (const PortDirectory::Entry& entry : m_port.directory().entries())
+        m_devices[size_t(entry.com - 1)]->setText(PortDirectory::describe(entry));
 }
 
 void Form_setup::confirm()
 {
-    for (int n = 1; n <= kPorts; ++n)
-        if (m_options[n - 1]->isChecked())
-            m_port.setCommPortNumber(n);
+    for (int n = 1; n <= kPorts; ++n) {
+        if (!m_options[n - 1]->isChecked())
+            continue;
+        m_port.setCommPortNumber(n);
+        // The cable chosen stays with this COM, whatever order cables are plugged in later.
+        m_port.directory().keep(n);
+    }
     // After a failed open the dialog stays, so that another port can be tried.
     if (!m_port.PortError)
         closeWindow();

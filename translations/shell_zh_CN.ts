@@ -19,10 +19,6 @@
         <source>Cancel</source>
         <translation>取 消</translation>
     </message>
-    <message>
-        <source>(no device present)</source>
-        <translation>（无设备）</translation>
-    </message>
 </context>
 <context>
     <name>Form_type</name>

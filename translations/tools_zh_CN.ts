@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
@@ -8,11 +8,11 @@
         <translation>选项 %1 需要一个值。</translation>
     </message>
     <message>
-        <source>--lang takes en or zh, not "%1".</source>
+        <source>--lang takes en or zh, not &quot;%1&quot;.</source>
         <translation>--lang 只接受 en 或 zh，不接受“%1”。</translation>
     </message>
     <message>
-        <source>--radio-version takes 1 or 2, not "%1".</source>
+        <source>--radio-version takes 1 or 2, not &quot;%1&quot;.</source>
         <translation>--radio-version 只接受 1 或 2，不接受“%1”。</translation>
     </message>
     <message>
@@ -28,7 +28,7 @@
         <translation>端口为空；请给出 COM1 至 COM8 或设备路径。</translation>
     </message>
     <message>
-        <source>Run "qv3n-cli --help" for help.</source>
+        <source>Run &quot;qv3n-cli --help&quot; for help.</source>
         <translation>运行“qv3n-cli --help”查看帮助。</translation>
     </message>
     <message>
@@ -64,7 +64,7 @@
         <translation>可以写入。</translation>
     </message>
     <message>
-        <source>The radio's memory format is not version %1, the format this file is taken to be in (see --radio-version). Nothing was written.</source>
+        <source>The radio&apos;s memory format is not version %1, the format this file is taken to be in (see --radio-version). Nothing was written.</source>
         <translation>对讲机的存储格式不是本文件所按的版本 %1（见 --radio-version）。没有写入任何数据。</translation>
     </message>
     <message>
@@ -72,7 +72,7 @@
         <translation>没有向对讲机写入任何数据。</translation>
     </message>
     <message>
-        <source>Run "qv3n-cli help %1" for help.</source>
+        <source>Run &quot;qv3n-cli help %1&quot; for help.</source>
         <translation>运行“qv3n-cli help %1”查看帮助。</translation>
     </message>
     <message>
@@ -80,7 +80,7 @@
         <translation>缺少参数 %1。</translation>
     </message>
     <message>
-        <source>Unexpected operand "%1".</source>
+        <source>Unexpected operand &quot;%1&quot;.</source>
         <translation>多余的参数“%1”。</translation>
     </message>
     <message>
@@ -213,7 +213,7 @@ upper-cased and cut to five characters; that is listed too.
   -o, --output F      the channel file to write
   --base F            the channel file the settings, the frequency mode, the
                       range and the FM presets come from (default: the
-                      program's default image); its range bounds the rows
+                      program&apos;s default image); its range bounds the rows
   --skip-bad          write the file without the refused rows
   --radio-version N   the memory format to write: 2 (the default) or 1
   -q, --quiet         list only the refused rows
@@ -240,12 +240,8 @@ upper-cased and cut to five characters; that is listed too.
         <translation>--base 和 --skip-bad 只用于 import。</translation>
     </message>
     <message>
-        <source>--paper takes a4 or letter, not "%1".</source>
+        <source>--paper takes a4 or letter, not &quot;%1&quot;.</source>
         <translation>--paper 只接受 a4 或 letter，而不是“%1”。</translation>
-    </message>
-    <message>
-        <source>Unknown verb "%1"; the verbs are read, write, show, check, export, import, diff, print and help.</source>
-        <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff、print 和 help。</translation>
     </message>
     <message>
         <source>print needs the PDF file to write: -o FILE.pdf</source>
@@ -270,10 +266,10 @@ upper-cased and cut to five characters; that is listed too.
 Writes the channel list of a channel file as a PDF file, as File &gt; Export PDF
 does in the program: the channels in use as the channel table shows them, the
 frequency mode, the frequency range, the optional features and the FM presets,
-titled with the file's name and the date, in the language of --lang.
+titled with the file&apos;s name and the date, in the language of --lang.
 
   -o, --output F      the PDF file to write
-  --paper P           a4 or letter (default: letter where the system's locale
+  --paper P           a4 or letter (default: letter where the system&apos;s locale
                       measures in US units, a4 elsewhere)
   --radio-version N   the memory format of the file: 2 (the default) or 1
   -q, --quiet         no completion message, only errors
@@ -301,7 +297,7 @@ titled with the file's name and the date, in the language of --lang.
         <translation>无法写入标准输出：%1</translation>
     </message>
     <message>
-        <source>The radio's memory was backed up to %1</source>
+        <source>The radio&apos;s memory was backed up to %1</source>
         <translation>对讲机原有数据已备份到 %1</translation>
     </message>
     <message>
@@ -323,9 +319,9 @@ titled with the file's name and the date, in the language of --lang.
     <message>
         <source>Usage: qv3n-cli read PORT -o FILE.chann [--trace FILE] [--quiet] [--lang en|zh]
 
-Reads the radio's memory into a channel file, as Program &gt; Read from radio and
+Reads the radio&apos;s memory into a channel file, as Program &gt; Read from radio and
 File &gt; Save do in the program: blocks 0 to 253 come from the radio, blocks 254
-and 255 hold the program's defaults. The file is replaced only once it has been
+and 255 hold the program&apos;s defaults. The file is replaced only once it has been
 written in full.
 
   PORT             COM1 to COM8, or a device path such as /dev/ttyUSB0
@@ -351,8 +347,8 @@ written in full.
 
 Writes a channel file to the radio, as Program &gt; Write to radio does in the
 program: the priority and start channels are adjusted, the frequency mode and
-every channel must lie within the file's frequency range, and the radio must
-use the file's memory format. Otherwise nothing is written.
+every channel must lie within the file&apos;s frequency range, and the radio must
+use the file&apos;s memory format. Otherwise nothing is written.
 
   PORT                COM1 to COM8, or a device path such as /dev/ttyUSB0
   --verify            read the radio back afterwards and compare blocks 0 to 253
@@ -407,17 +403,46 @@ same, 5 when they differ.
 </translation>
     </message>
     <message>
-        <source>The radio's memory format is version %1, not version %2 (see --radio-version); the two cannot be compared.</source>
+        <source>The radio&apos;s memory format is version %1, not version %2 (see --radio-version); the two cannot be compared.</source>
         <translation>对讲机的存储格式是版本 %1，不是版本 %2（见 --radio-version），无法比较。</translation>
+    </message>
+    <message>
+        <source>--trace belongs to read, write and diff, which reach a radio.</source>
+        <translation>--trace 属于 read、write 和 diff，它们与对讲机通讯。</translation>
+    </message>
+    <message>
+        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, export, import, diff, print, ports and help.</source>
+        <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff、print、ports 和 help。</translation>
+    </message>
+    <message>
+        <source>Present without a COM of their own: %1</source>
+        <translation>已存在但没有自己的 COM 编号：%1</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli ports [--lang en|zh]
+
+Lists COM1 to COM8 as the program&apos;s port setup numbers them, each with the
+device it stands for: the USB chip of its cable (common name and vendor:product
+id), the cable&apos;s serial number, and its stable name under /dev/serial/by-id.
+A COM that the port setup keeps for a cable that is not plugged in says so;
+what is known to go wrong with a cable&apos;s chip follows on the next line.
+</source>
+        <translation>用法：qv3n-cli ports [--lang en|zh]
+
+按程序端口设置的编号列出 COM1 至 COM8，以及各自对应的设备：写频线的 USB
+芯片（通用名称和 厂商:产品 标识）、写频线的序列号，以及它在
+/dev/serial/by-id 下的固定名称。端口设置为某根未插上的写频线保留的 COM
+会注明这一点；写频线芯片已知的问题在下一行说明。
+</translation>
     </message>
     <message>
         <source>Usage: qv3n-cli VERB [OPTIONS] OPERANDS
 
 Programs QV3N radios from the command line, with the same radio link and the
-same checks as the program's windows.
+same checks as the program&apos;s windows.
 
 Verbs:
-  read PORT -o FILE.chann   read the radio's memory into a channel file
+  read PORT -o FILE.chann   read the radio&apos;s memory into a channel file
   write PORT FILE.chann     write a channel file to the radio
   show FILE.chann           print the channels and settings of a channel file
   check FILE.chann          say what a write of the file would adjust or refuse
@@ -425,14 +450,15 @@ Verbs:
   import IN.csv -o OUT.chann     make a channel file from a CSV channel list
   diff A B                  list what differs between two channel files, or a file and a radio
   print FILE.chann -o F.pdf write the channel list of a channel file as a PDF file
+  ports                     list COM1 to COM8 with the device and cable each stands for
   help [VERB]               this help, or the help of one verb (also VERB --help)
 
-PORT is COM1 to COM8, numbered as in the program's port setup (the environment
+PORT is COM1 to COM8, numbered as in the program&apos;s port setup (the environment
 variable QV3N_COMn names the device of COMn), or a device path.
 
 Options:
   -o, --output F        the file to write (read, export, import, print)
-  --radio-version 1|2   the memory format of the files (default 2; read takes the radio's)
+  --radio-version 1|2   the memory format of the files (default 2; read takes the radio&apos;s)
   --base FILE.chann     import: the file everything but the channels comes from
   --skip-bad            import: write the other rows when some are refused
   --paper a4|letter     print: the paper size
@@ -446,7 +472,7 @@ Options:
 Exit status: 0 done; 1 the radio failed (port error, no answer, fault, or it does
 not read back as written);
 2 usage error; 3 file error (cannot be read or written, malformed);
-4 refused by a check before writing, the radio's memory format differs, or an
+4 refused by a check before writing, the radio&apos;s memory format differs, or an
 import refused rows; 5 diff found differences.
 </source>
         <translation>用法：qv3n-cli 命令 [选项] 参数
@@ -462,6 +488,7 @@ import refused rows; 5 diff found differences.
   import 输入.csv -o 输出.chann   由 CSV 信道列表生成信道参数文件
   diff A B                  列出两个信道参数文件之间、或文件与对讲机之间的差别
   print 文件.chann -o F.pdf 把信道参数文件的信道列表写成 PDF 文件
+  ports                     列出 COM1 至 COM8 及各自对应的设备和写频线
   help [命令]               本帮助，或某个命令的帮助（也可用 命令 --help）
 
 端口为 COM1 至 COM8，编号与程序的端口设置相同（环境变量 QV3N_COMn 指定
@@ -486,10 +513,6 @@ COMn 的设备），或设备路径。
 4 被写入前的检查拒绝、对讲机的存储格式不同，或导入时有行被拒绝；
 5 diff 发现差别。
 </translation>
-    </message>
-    <message>
-        <source>--trace belongs to read, write and diff, which reach a radio.</source>
-        <translation>--trace 属于 read、write 和 diff，它们与对讲机通讯。</translation>
     </message>
 </context>
 </TS>

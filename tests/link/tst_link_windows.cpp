@@ -59,6 +59,7 @@ class TestLinkWindows : public QObject
 private slots:
     void initTestCase()
     {
+        QVERIFY(m_settings.isValid());
         // Backups and remembered choices go to folders of the test's own.
         QStandardPaths::setTestModeEnabled(true);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
@@ -70,6 +71,7 @@ private slots:
         LinkWindow::overrideTimings(patientTimings());
         for (int n = 1; n <= Form_setup::kPorts; ++n)
             qunsetenv(QByteArray("QV3N_COM") + QByteArray::number(n));
+        QSettings().remove(QStringLiteral("ports"));   // no cable kept from an earlier test
         m_main = new MDImain;
         m_main->start();
         m_messages.clear();
@@ -365,7 +367,7 @@ private slots:
         qputenv("QV3N_COM2", "/tmp/qv3n-radio");
         auto* dialog = openPortDialog();
         QVERIFY(dialog->findChild<QRadioButton*>("Option3")->isChecked());
-        QCOMPARE(dialog->findChild<QLabel*>("Label_device2")->text(), QStringLiteral("/tmp/qv3n-radio"));
+        QCOMPARE(dialog->findChild<QLabel*>("Label_device2")->text(), QStringLiteral("/tmp/qv3n-radio (named by QV3N_COM2)"));
     }
 
     void theNextReadOpensTheChosenPort()
@@ -394,6 +396,75 @@ private slots:
         QVERIFY(!m_main->port().PortError);
         QVERIFY(finished.wait(30000));
         QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::Completed);
+    }
+
+    // The port dialog names each cable by its chip, serial number and stable
+    // name; the COM chosen stays with its cable when the cables are unplugged
+    // and plugged in again the other way round, and a read from that COM
+    // reaches that cable's radio.
+    void aChosenComStaysWithItsCable()
+    {
+        applyUiLanguage(false);
+        VirtualRadio radioA({});
+        VirtualRadio radioB({});
+        radioA.setMemory(patterned(31));
+        radioB.setMemory(patterned(32));
+        QVERIFY(radioA.start(nullptr) && radioB.start(nullptr));
+        QTemporaryDir dir;
+        const QString usb0 = dir.filePath(QStringLiteral("ttyUSB0"));
+        const QString usb1 = dir.filePath(QStringLiteral("ttyUSB1"));
+        // Cable A has an FTDI chip with a serial number, cable B a CH340 without one.
+        SerialPort cableA { {}, QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0"), true,
+                            0x0403, 0x6001, QStringLiteral("A1B2C3"), QStringLiteral("FT232R USB UART") };
+        SerialPort cableB { {}, QStringLiteral("/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0"), true, 0x1a86,
+                            0x7523, {}, QStringLiteral("USB Serial") };
+        QList<SerialPort> present;
+        m_main->port().setPortLister([&present] { return present; });
+        // The system names the devices in the order the cables were plugged in.
+        auto plugIn = [&](SerialPort& first, const QString& firstRadio, SerialPort& second, const QString& secondRadio) {
+            QFile::remove(usb0);
+            QFile::remove(usb1);
+            QVERIFY(QFile::link(firstRadio, usb0) && QFile::link(secondRadio, usb1));
+            first.device = usb0;
+            second.device = usb1;
+            present = { first, second };
+        };
+        // What the dialog shows for COM1 and COM2 when it opens.
+        auto shown = [this] {
+            QPointer<Form_setup> dialog = openPortDialog();
+            const QStringList labels { dialog->findChild<QLabel*>("Label_device1")->text(),
+                                       dialog->findChild<QLabel*>("Label_device2")->text() };
+            dialog->findChild<QPushButton*>("Command1")->click();
+            // Closed, so the next look opens it afresh.
+            return QTest::qWaitFor([&dialog] { return dialog.isNull(); }) ? labels : QStringList();
+        };
+        const QString labelA = QStringLiteral(" (FTDI FT232R, USB 0403:6001, serial number A1B2C3, %1)").arg(cableA.byIdName);
+        const QString labelB = QStringLiteral(" (WCH CH340, USB 1a86:7523, no serial number, %1)").arg(cableB.byIdName);
+
+        plugIn(cableA, radioA.portPath(), cableB, radioB.portPath());
+        QCOMPARE(shown(), (QStringList{ usb0 + labelA, usb1 + labelB }));
+        QPointer<Form_setup> dialog = openPortDialog();
+        dialog->findChild<QRadioButton*>("Option2")->click();
+        dialog->findChild<QPushButton*>("Command_ok")->click();
+        QTRY_VERIFY(!dialog);
+
+        // Cable B unplugged: COM2 waits for it rather than standing for cable A.
+        present = { cableA };
+        QCOMPARE(shown(), (QStringList{ usb0 + labelA,
+                                        QStringLiteral("(no device: the cable %1, kept for COM2, is not plugged in)")
+                                            .arg(cableB.byIdName) }));
+
+        // Both plugged in again, B first: COM2 is still cable B, COM1 the other one.
+        plugIn(cableB, radioB.portPath(), cableA, radioA.portPath());
+        QCOMPARE(shown(), (QStringList{ usb1 + labelA, usb0 + labelB }));
+
+        m_main->findChild<QAction*>("Prog_read")->trigger();
+        auto* read = m_main->window<Form_Comm_Read>();
+        QSignalSpy finished(read->engine(), &LinkEngine::finished);
+        read->findChild<QPushButton*>("Command_read")->click();
+        QVERIFY(waitFor(finished));
+        QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::Completed);
+        QVERIFY(sameBlocks(read->engine()->readImage(), radioB.memory(), 0, kReadBlockCount - 1));
     }
 
 private:

@@ -1,7 +1,7 @@
 #include "Arguments.h"
 
 #include "CliText.h"
-#include "PortNames.h"
+#include "PortDirectory.h"
 
 #include <QRegularExpression>
 
@@ -16,7 +16,7 @@ struct VerbName
 constexpr VerbName kVerbs[] = {
     { "read", Verb::Read }, { "write", Verb::Write }, { "show", Verb::Show },
     { "check", Verb::Check }, { "export", Verb::Export }, { "import", Verb::Import },
-    { "diff", Verb::Diff }, { "print", Verb::Print }, { "help", Verb::Help },
+    { "diff", Verb::Diff }, { "print", Verb::Print }, { "ports", Verb::Ports }, { "help", Verb::Help },
 };
 
 // Splits "--name=value" into its two parts; value is null without "=".
@@ -138,7 +138,7 @@ Arguments parseArguments(const QStringList& args)
         if (verb == QLatin1String(v.name))
             result.verb = v.verb;
     if (result.verb == Verb::None) {
-        result.error = CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, export, import, diff, print and help.").arg(verb);
+        result.error = CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, export, import, diff, print, ports and help.").arg(verb);
         return result;
     }
     result.operands = positional;
@@ -173,7 +173,7 @@ QString describePort(const PortChoice& port)
     if (port.comNumber == 0)
         return port.device;
     const QString com = QStringLiteral("COM%1").arg(port.comNumber);
-    const QString device = PortNames::deviceFor(port.comNumber);
+    const QString device = PortDirectory().deviceFor(port.comNumber);
     if (device.isEmpty() || device == com)
         return com;
     return QStringLiteral("%1 (%2)").arg(com, device);

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-enum class Verb { None, Read, Write, Show, Check, Export, Import, Diff, Print, Help };
+enum class Verb { None, Read, Write, Show, Check, Export, Import, Diff, Print, Ports, Help };
 
 struct Arguments
 {

@@ -9,6 +9,8 @@
 #include "ChannelFile.h"
 #include "ChannelList.h"
 #include "NativeFile.h"
+#include "PortDirectory.h"
+#include "PortDoctor.h"
 #include "RadioDocument.h"
 #include "WorkingCopy.h"
 
@@ -203,6 +205,34 @@ ExitStatus runShowOrCheck(const Arguments& args, RadioDocument& document)
     return result.refused ? ExitStatus::Refused : ExitStatus::Ok;
 }
 
+ExitStatus runPorts(const Arguments& args)
+{
+    ExitStatus status = ExitStatus::Ok;
+    if (!checkOperands(args, {}, &status))
+        return status;
+    if (!args.output.isEmpty())
+        return usageError(CommandLine::tr("%1 takes no -o; it prints to standard output.").arg(verbName(args.verb)),
+                          args.verb);
+    const PortDirectory ports;
+    const QList<PortDirectory::Entry> entries = ports.entries();
+    for (const PortDirectory::Entry& entry : entries) {
+        Console::out(QStringLiteral("COM%1  %2").arg(entry.com).arg(PortDirectory::describe(entry)));
+        const QString advice = entry.port ? PortDoctor::chipAdvice(*entry.port) : QString();
+        if (!advice.isEmpty())
+            Console::out(QStringLiteral("      ") + advice);
+    }
+    QStringList beyond;
+    for (const SerialPort& port : ports.presentPorts())
+        if (std::none_of(entries.cbegin(), entries.cend(),
+                         [&port](const PortDirectory::Entry& entry) { return entry.port == port; }))
+            beyond << port.device;
+    if (!beyond.isEmpty())
+        Console::out(CommandLine::tr("Present without a COM of their own: %1").arg(beyond.join(QStringLiteral(", "))));
+    for (const QString& line : PortDoctor::chipsWithoutPort())
+        Console::out(line);
+    return ExitStatus::Ok;
+}
+
 ExitStatus runPrint(const Arguments& args, RadioDocument& document)
 {
     ExitStatus status = ExitStatus::Ok;
@@ -242,7 +272,7 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
                 const Arguments inner = parseArguments(args.operands);
                 if (!inner.error.isEmpty() || inner.verb == Verb::None)
                     return usageError(CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, "
-                                                      "export, import, diff, print and help.")
+                                                      "export, import, diff, print, ports and help.")
                                           .arg(args.operands.at(0)),
                                       Verb::Help);
                 topic = inner.verb;
@@ -281,6 +311,8 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
         return runDiff(args);
     case Verb::Print:
         return runPrint(args, document);
+    case Verb::Ports:
+        return runPorts(args);
     case Verb::None:
     case Verb::Help:
         break;
@@ -359,6 +391,15 @@ QString helpText(Verb verb)
             "                      measures in US units, a4 elsewhere)\n"
             "  --radio-version N   the memory format of the file: 2 (the default) or 1\n"
             "  -q, --quiet         no completion message, only errors\n");
+    case Verb::Ports:
+        return CommandLine::tr(
+            "Usage: qv3n-cli ports [--lang en|zh]\n"
+            "\n"
+            "Lists COM1 to COM8 as the program's port setup numbers them, each with the\n"
+            "device it stands for: the USB chip of its cable (common name and vendor:product\n"
+            "id), the cable's serial number, and its stable name under /dev/serial/by-id.\n"
+            "A COM that the port setup keeps for a cable that is not plugged in says so;\n"
+            "what is known to go wrong with a cable's chip follows on the next line.\n");
     case Verb::None:
     case Verb::Help:
         break;
@@ -378,6 +419,7 @@ QString helpText(Verb verb)
         "  import IN.csv -o OUT.chann     make a channel file from a CSV channel list\n"
         "  diff A B                  list what differs between two channel files, or a file and a radio\n"
         "  print FILE.chann -o F.pdf write the channel list of a channel file as a PDF file\n"
+        "  ports                     list COM1 to COM8 with the device and cable each stands for\n"
         "  help [VERB]               this help, or the help of one verb (also VERB --help)\n"
         "\n"
         "PORT is COM1 to COM8, numbered as in the program's port setup (the environment\n"

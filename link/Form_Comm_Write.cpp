@@ -2,13 +2,16 @@
 
 #include "Backups.h"
 #include "WorkingCopy.h"
+#include "ui/Prompt.h"
 #include "ui/WindowHost.h"
 
+#include "ChannelFile.h"
 #include "RadioDocument.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
 
@@ -26,6 +29,7 @@ Form_Comm_Write::Form_Comm_Write(RadioDocument& document, CommPort& port, Window
     , m_verify(new QCheckBox(this))
     , m_backup(new QCheckBox(this))
     , m_backupPlace(new QLabel(this))
+    , m_writeBackup(new QPushButton(this))
 {
     setObjectName(QStringLiteral("Form_Comm_Write"));
     setCaptions(tr("Write Data to Radio"), tr("Write"), tr("Cancel"), tr("Help"));
@@ -41,6 +45,9 @@ Form_Comm_Write::Form_Comm_Write(RadioDocument& document, CommPort& port, Window
     m_backupPlace->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_step->hide();
     m_backupPlace->hide();
+    m_writeBackup->setObjectName(QStringLiteral("Command_WriteBackup"));
+    m_writeBackup->setText(tr("Write the backup back"));
+    m_writeBackup->hide();
 
     const QSettings stored;
     m_verify->setChecked(stored.value(kVerifyKey, true).toBool());
@@ -52,6 +59,9 @@ Form_Comm_Write::Form_Comm_Write(RadioDocument& document, CommPort& port, Window
     extras()->addWidget(m_backup);
     extras()->addWidget(m_verify);
     extras()->addWidget(m_backupPlace);
+    extras()->addWidget(m_writeBackup, 0, Qt::AlignHCenter);
+    connect(m_writeBackup, &QPushButton::clicked, this, &Form_Comm_Write::writeBackupBack);
+    connect(sequence(), &LinkSequence::finished, this, &Form_Comm_Write::offerBackup);
 
     connect(sequence(), &LinkSequence::stepChanged, this, &Form_Comm_Write::showStep);
     connect(sequence(), &LinkSequence::backupSaved, this, [this](const QString& path) {
@@ -84,6 +94,40 @@ void Form_Comm_Write::startTransfer()
         plan.backupFolder = Backups::defaultFolder();
         plan.keepBackups = kKeptBackups;
     }
+    m_backupPlace->hide();
+    sequence()->startWrite(plan);
+}
+
+void Form_Comm_Write::offerBackup(LinkSequence::Outcome outcome)
+{
+    // A write that broke off before the radio took a block left it as it was.
+    const bool radioChanged = outcome == LinkSequence::Outcome::VerifyFailed
+        || (outcome == LinkSequence::Outcome::Failed && engine()->blocksAcknowledged() > 0);
+    if (radioChanged && !sequence()->backupPath().isEmpty())
+        m_backupToWriteBack = sequence()->backupPath();
+    else if (outcome == LinkSequence::Outcome::Completed)
+        m_backupToWriteBack.clear();
+    m_writeBackup->setVisible(!m_backupToWriteBack.isEmpty() && outcome != LinkSequence::Outcome::Completed);
+}
+
+void Form_Comm_Write::writeBackupBack()
+{
+    if (sequence()->busy()) {
+        showLinkNotice({ LinkNotice::Kind::Busy, linkBusyText() });
+        return;
+    }
+    const std::optional<Backups::Backup> backup = Backups::find(m_backupToWriteBack);
+    const ChannelFile::ReadResult file = ChannelFile::read(m_backupToWriteBack);
+    if (!backup || !file.ok()) {
+        Prompt::inform(this, ChannelFile::readErrorMessage(file, QDir::toNativeSeparators(m_backupToWriteBack)));
+        return;
+    }
+    // The radio gets back what it held, as it held it; the working copy stays as it is.
+    LinkSequence::WritePlan plan;
+    plan.image.setBytes(file.bytes);
+    plan.programVersion = backup->version != 0 ? backup->version : document().version();
+    plan.verify = m_verify->isChecked();
+    m_writeBackup->hide();
     m_backupPlace->hide();
     sequence()->startWrite(plan);
 }

@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QLabel;
+class QPushButton;
 
 class Form_Comm_Write : public LinkWindow
 {
@@ -23,9 +24,15 @@ protected:
 
 private:
     void showStep(LinkSequence::Step step);
+    // After a write that broke off or failed its verify: the radio's memory
+    // from before it, when it was backed up, can go back to the radio.
+    void offerBackup(LinkSequence::Outcome outcome);
+    void writeBackupBack();
 
     QLabel* m_step;
     QCheckBox* m_verify;
     QCheckBox* m_backup;
     QLabel* m_backupPlace;
+    QPushButton* m_writeBackup;
+    QString m_backupToWriteBack;
 };

@@ -15,6 +15,7 @@
 #include "link/Form_Comm_Compare.h"
 #include "link/Form_Comm_Read.h"
 #include "link/Backups.h"
+#include "link/BackupRestoreWindow.h"
 #include "link/Form_Comm_Write.h"
 #include "print/ChannelList.h"
 #include "print/PrintCommands.h"
@@ -238,6 +239,7 @@ void MDImain::createMenus()
     m_filePdf = action(m_file, "File_pdf", {}, &MDImain::exportChannelListPdf);
     m_file->addSeparator();
     m_fileBackups = action(m_file, "File_backups", {}, &MDImain::openBackupsFolder);
+    m_fileRestoreBackup = action(m_file, "File_restore_backup", {}, [this] { openWindow<BackupRestoreWindow>(); });
     m_fileExit = action(m_file, "File_exit", {}, &MDImain::close);
     m_procType = action(nullptr, "proc_type", {}, &MDImain::openModelWindow);
     m_edit = submenu("Edit");
@@ -347,6 +349,7 @@ void MDImain::setCaptions(bool startUp)
     m_filePrint->setText(tr("Print…"));
     m_filePdf->setText(tr("Export PDF…"));
     m_fileBackups->setText(tr("Open Backups Folder"));
+    m_fileRestoreBackup->setText(tr("Restore from Backup…"));
     m_fileExit->setText(tr("Exit"));
     m_procType->setText(startUp ? tr("Model", "menu at start-up") : tr("Model", "menu"));
     m_edit->setTitle(tr("Edit"));
@@ -710,6 +713,7 @@ void MDImain::reloadOpenWindows()
     reloadWindow<Form_Comm_Read>();
     reloadWindow<Form_Comm_Compare>();
     reloadWindow<Form_Comm_Write>();
+    reloadWindow<BackupRestoreWindow>();
     reloadWindow<Form_Edit_Test>();
 }
 

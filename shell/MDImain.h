@@ -104,7 +104,7 @@ private:
     void openOptionWindow();
     void openFmWindow();
     void openReadWindow();
-    void openWriteWindow();
+    void openWriteWindow() override;
     void openSetupWindow();
     void chooseChinese();
     void chooseEnglish();
@@ -137,6 +137,7 @@ private:
     QAction* m_filePrint = nullptr;
     QAction* m_filePdf = nullptr;
     QAction* m_fileBackups = nullptr;
+    QAction* m_fileRestoreBackup = nullptr;
     QAction* m_fileExit = nullptr;
     QAction* m_editUndo = nullptr;
     QAction* m_editRedo = nullptr;

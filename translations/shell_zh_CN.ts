@@ -282,6 +282,10 @@
         <source>Compare with radio…</source>
         <translation>与对讲机比较…</translation>
     </message>
+    <message>
+        <source>Restore from Backup…</source>
+        <translation>从备份恢复…</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -11,6 +11,7 @@
 #include "support/LinkTest.h"
 
 #include "MemoryMap.h"
+#include "RadioData.h"
 
 #include <QDir>
 #include <QFile>
@@ -620,19 +621,40 @@ private slots:
             QVERIFY(sameBlocks(s.radio.memory(), plan.image, 0, kLastWrittenBlock));
     }
 
+    // The newest backups are kept, and listed newest first with the radio's
+    // memory format and the channels in use.
     void backupsKeepTheNewest()
     {
         QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("backups"));
         QStringList saved;
         QString reason;
-        for (int i = 0; i < 4; ++i)
-            saved << Backups::save(dir.filePath(QStringLiteral("backups")), patterned(i), 3, &reason);
+        for (int i = 0; i < 4; ++i) {
+            MemoryImage radio = factoryImage();
+            for (int channel = 1; channel <= i; ++channel)
+                radio.setBlock(channel, { 0x00, 0x00, 0x50, 0x44, 0x00, 0x00, 0x50, 0x44, 0x00, 0xC0, 0xFF, 0xFF,
+                                          0xFF, 0xFF, 0xFF, 0x00 });
+            saved << Backups::save(folder, radio, i == 3 ? 1 : 2, 3, &reason);
+        }
         QVERIFY2(!saved.contains(QString()), qPrintable(reason));
-        const QDir folder(dir.filePath(QStringLiteral("backups")));
-        QStringList kept;
-        for (const QString& name : folder.entryList(QDir::Files, QDir::Name))
-            kept << folder.filePath(name);
-        QCOMPARE(kept, saved.mid(1));
+        // One written by an earlier version of the program, whose name does not say the format.
+        const QString older = QDir(folder).filePath(QStringLiteral("qv3n-backup-20200102-030405-006.chann"));
+        QVERIFY(!QFile::exists(saved.first()) && QFile::copy(saved.at(1), older));
+
+        const QList<Backups::Backup> backups = Backups::list(folder);
+        QStringList listed;
+        QList<int> versions;
+        QList<int> channels;
+        for (const Backups::Backup& backup : backups) {
+            listed << backup.path;
+            versions << backup.version;
+            channels << backup.channelsInUse;
+        }
+        QCOMPARE(listed, (QStringList{ saved.at(3), saved.at(2), saved.at(1), older }));
+        QCOMPARE(versions, (QList<int>{ 1, 2, 2, 0 }));
+        QCOMPARE(channels, (QList<int>{ 3, 2, 1, 1 }));
+        QCOMPARE(backups.last().taken, QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5, 6)));
+        QVERIFY(backups.first().taken.secsTo(QDateTime::currentDateTime()) < 3600);
     }
 
     // The stable names under /dev/serial/by-id, found from the device each leads to.

@@ -3,6 +3,7 @@
 
 #include "channels/frm_chann.h"
 #include "files/CompareWindow.h"
+#include "link/BackupRestoreWindow.h"
 #include "link/Backups.h"
 #include "link/Form_Comm_Compare.h"
 #include "link/Form_Comm_Read.h"
@@ -41,6 +42,8 @@
 #include <QUndoStack>
 
 using namespace MemoryMap;
+
+Q_DECLARE_METATYPE(VirtualRadio::Options)
 
 namespace {
 
@@ -194,6 +197,110 @@ private slots:
         QVERIFY(window->findChild<QPushButton*>("Command_SaveTrace")->isVisibleTo(window));
         QVERIFY(window->engine()->trace().text().contains(QStringLiteral("received 15")));
         QCOMPARE(m_main->window<Form_Comm_Write>(), window);
+    }
+
+    // After a write that broke off or failed its verify, the backup of that
+    // write goes back to the radio at a click; the working copy stays.
+    void theBackupGoesBackAfterABadWrite_data()
+    {
+        QTest::addColumn<VirtualRadio::Options>("options");
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("broke off at block 100")
+            << VirtualRadio::Options { .fault = VirtualRadio::Fault::BadAck, .faultBlock = 100,
+                                       .faultTimes = LinkEngine::kAttempts } << false << true;
+        QTest::newRow("block 5 stored wrongly, found by the verify")
+            << VirtualRadio::Options { .fault = VirtualRadio::Fault::StoresWrongly, .faultBlock = 5, .faultTimes = 1 }
+            << true << true;
+        QTest::newRow("the radio never answered") << VirtualRadio::Options { .fault = VirtualRadio::Fault::NoReply }
+                                                  << false << false;
+    }
+    void theBackupGoesBackAfterABadWrite()
+    {
+        QFETCH(VirtualRadio::Options, options);
+        QFETCH(bool, verify);
+        QFETCH(bool, offered);
+        QTemporaryDir dir;
+        options.symlink = dir.filePath(QStringLiteral("radio"));
+        VirtualRadio radio(options);
+        radio.setMemory(patterned(41));
+        const MemoryImage radioBefore = radio.memory();
+        QVERIFY(radio.start(nullptr));
+        qputenv("QV3N_COM1", options.symlink.toLocal8Bit());
+        LinkTimings timings = patientTimings();
+        timings.replyWatchdogMs = 400;
+        LinkWindow::overrideTimings(timings);
+        setChannelInRange(document(), 1);
+        const MemoryImage edited = document().image();
+        m_main->findChild<QAction*>("Prog_write")->trigger();
+        auto* window = m_main->window<Form_Comm_Write>();
+        window->findChild<QCheckBox*>("Check_Verify")->setChecked(verify);
+        QSignalSpy finished(window->sequence(), &LinkSequence::finished);
+        auto* writeBack = window->findChild<QPushButton*>("Command_WriteBackup");
+        window->findChild<QPushButton*>("Command_Write")->click();
+        QVERIFY(waitFor(finished));
+        QCOMPARE(writeBack->isVisibleTo(window), offered);
+        if (!offered)
+            return;
+
+        QPointer<Form_Comm_Write> open = window;
+        writeBack->click();
+        QVERIFY(waitFor(finished, 2));
+        QCOMPARE(finished.at(1).at(0).value<LinkSequence::Outcome>(), LinkSequence::Outcome::Completed);
+        QVERIFY(sameBlocks(radio.memory(), radioBefore, 0, kReadBlockCount - 1));
+        QVERIFY(document().image() == edited);
+        QTRY_VERIFY(!open);
+    }
+
+    // File > Restore from backup lists the backups, newest first; the one chosen
+    // becomes the working copy as one undo step, and the write window opens when
+    // the user wants it written.
+    void restoreFromBackup_data()
+    {
+        QTest::addColumn<bool>("write");
+        QTest::newRow("and write it") << true;
+        QTest::newRow("only load it") << false;
+    }
+    void restoreFromBackup()
+    {
+        QFETCH(bool, write);
+        applyUiLanguage(false);
+        QDir(Backups::defaultFolder()).removeRecursively();
+        RadioData olderData = startUpData();
+        StoreFreq(olderData.image, 1, QStringLiteral("445"), 3, 0);
+        const MemoryImage older = olderData.image;
+        QString reason;
+        const QString olderPath = Backups::save(Backups::defaultFolder(), older, 1, 0, &reason);
+        QVERIFY2(!Backups::save(Backups::defaultFolder(), factoryImage(), 2, 0, &reason).isEmpty(), qPrintable(reason));
+        const MemoryImage before = document().image();
+        const int steps = document().undoStack()->count();
+
+        m_main->findChild<QAction*>("File_restore_backup")->trigger();
+        auto* window = m_main->window<BackupRestoreWindow>();
+        QVERIFY(window);
+        auto* grid = window->findChild<QTableWidget*>("Grid_backups");
+        QCOMPARE(grid->rowCount(), 2);
+        const Backups::Backup listed = *Backups::find(olderPath);
+        QCOMPARE(grid->item(1, BackupRestoreWindow::ColDate)->text(), listed.taken.toString(QStringLiteral("yyyy-MM-dd")));
+        QCOMPARE(grid->item(1, BackupRestoreWindow::ColTime)->text(), listed.taken.toString(QStringLiteral("HH:mm:ss")));
+        QCOMPARE(grid->item(1, BackupRestoreWindow::ColVersion)->text(), QStringLiteral("Ver1.0"));
+        QCOMPARE(grid->item(1, BackupRestoreWindow::ColChannels)->text(), QStringLiteral("1"));
+        QCOMPARE(grid->item(0, BackupRestoreWindow::ColChannels)->text(), QStringLiteral("0"));
+
+        m_answer = write ? QMessageBox::Yes : QMessageBox::No;
+        grid->selectRow(1);
+        window->findChild<QPushButton*>("Command_Restore")->click();
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].text.contains(QLatin1String("Write it to the radio now?")), qPrintable(m_messages[0].text));
+        QVERIFY(document().image() == older);
+        QCOMPARE(document().version(), 1);
+        QVERIFY(!document().isModified());
+        QCOMPARE(document().undoStack()->count(), steps + 1);
+        QCOMPARE(m_main->window<Form_Comm_Write>() != nullptr, write);
+        QTRY_VERIFY(!m_main->window<BackupRestoreWindow>());
+        m_main->findChild<QAction*>("Edit_undo")->trigger();
+        QVERIFY(document().image() == before);
+        QCOMPARE(document().version(), 2);
     }
 
     // The range is checked before the port is opened; the frequency mode first.
@@ -363,6 +470,7 @@ private slots:
     // The port dialog: which COM the link opens next, and what it stands for.
     void opensOnThePortInUse()
     {
+        applyUiLanguage(false);
         m_main->port().setCommPortNumber(3);
         qputenv("QV3N_COM2", "/tmp/qv3n-radio");
         auto* dialog = openPortDialog();

@@ -26,12 +26,15 @@ const QString kStampFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
 // radio's memory format ends it: "-v2".
 QString freshName(const QDir& dir, int version)
 {
-    const QString stamp = QDateTime::currentDateTime().toString(kStampFormat);
-    const QString format = QStringLiteral("-v%1").arg(version);
-    QString name = kPrefix + stamp + format + kSuffix;
-    for (int n = 2; dir.exists(name); ++n)
-        name = kPrefix + stamp + QStringLiteral("_%1").arg(n, 2, 10, QLatin1Char('0')) + format + kSuffix;
-    return name;
+    const QString stamp = kPrefix + QDateTime::currentDateTime().toString(kStampFormat);
+    // Taken by a backup of either format, or by one from before formats were named.
+    auto taken = [&dir](const QString& base) {
+        return !dir.entryList({ base + kSuffix, base + QStringLiteral("-v?") + kSuffix }, QDir::Files).isEmpty();
+    };
+    QString base = stamp;
+    for (int n = 2; taken(base); ++n)
+        base = stamp + QStringLiteral("_%1").arg(n, 2, 10, QLatin1Char('0'));
+    return base + QStringLiteral("-v%1").arg(version) + kSuffix;
 }
 
 int channelsInUse(const MemoryImage& image)

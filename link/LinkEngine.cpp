@@ -285,14 +285,13 @@ void LinkEngine::startHandshake(bool automaticRetry)
     m_endedByNoise = false;
     m_handshakeDone = false;
     m_acknowledgedThisAttempt = 0;
-    m_asksAgain = 0;
+    m_timesAskedAgain.fill(0);
     m_settleDue = false;
     m_unconfirmed.reset();
     m_doubt.reset();
     m_suspectAcknowledge.clear();
     m_nextBlock = 0;
     m_closingAsk = false;
-    m_closingAsks = 0;
     dropInput();
     m_txFrame = Frames::handshake();
     m_txBlock = kHandshakeWindow;
@@ -463,7 +462,7 @@ bool LinkEngine::settleIdentification()
         const QString reason = QStringLiteral("identification asked for again: %1 bytes came where it holds %2")
                                    .arg(m_window.size())
                                    .arg(m_identificationLength);
-        if (++m_asksAgain > kAsksAgainAtMost) {
+        if (!mayAskAgain(kHandshakeWindow)) {
             endAttemptByNoise(QStringLiteral("the identification"));
             return false;
         }
@@ -472,7 +471,6 @@ bool LinkEngine::settleIdentification()
         m_txBlock = kHandshakeWindow;
         return true;
     }
-    m_asksAgain = 0;
     m_identified = true;
     m_radioVersion = m_pendingVersion;
     m_trace.note(QStringLiteral("the radio identified itself, version %1").arg(m_radioVersion));
@@ -522,7 +520,7 @@ void LinkEngine::takeBlockReply()
 
 bool LinkEngine::askAgain(int block, const QString& reason)
 {
-    if (++m_asksAgain > kAsksAgainAtMost) {
+    if (!mayAskAgain(block)) {
         endAttemptByNoise(QStringLiteral("block %1").arg(block));
         return false;
     }
@@ -545,7 +543,6 @@ bool LinkEngine::settleBlockReply()
                                    .arg(m_window.size())
                                    .arg(Frames::kReadReplyLength));
     }
-    m_asksAgain = 0;
     std::copy_n(m_reply.cbegin(), Frames::kReadReplyLength, m_readBuffer[size_t(block)].begin());
     // The window with too many bytes held the answer before it whole unless
     // it began with this reply's header: a byte late from that answer would
@@ -558,6 +555,10 @@ bool LinkEngine::settleBlockReply()
     }
     m_unconfirmed = block;
     if (before == kHandshakeWindow) {
+        if (!mayAskAgain(kHandshakeWindow)) {
+            endAttemptByNoise(QStringLiteral("the identification"));
+            return false;
+        }
         m_trace.note(QStringLiteral("identification asked for again: the bytes in front of block %1's reply may "
                                     "have been the end of it")
                          .arg(block));
@@ -598,11 +599,6 @@ void LinkEngine::closeRead()
         return;
     }
     m_unconfirmed.reset();
-    // Each closing ask settles the block anew; they too are limited.
-    if (++m_closingAsks > kAsksAgainAtMost) {
-        endAttemptByNoise(QStringLiteral("block %1").arg(block));
-        return;
-    }
     if (!askAgain(block, QStringLiteral("its two replies differ")))
         return;
     startSend();
@@ -630,7 +626,7 @@ bool LinkEngine::settleAcknowledge()
         // not have stored this block yet. The same answer twice is the radio's way.
         if (m_window != m_suspectAcknowledge) {
             m_suspectAcknowledge = m_window;
-            if (++m_asksAgain > kAsksAgainAtMost) {
+            if (!mayAskAgain(block)) {
                 endAttemptByNoise(QStringLiteral("block %1").arg(block));
                 return false;
             }
@@ -644,7 +640,6 @@ bool LinkEngine::settleAcknowledge()
         }
         m_trace.note(QStringLiteral("block %1: the same answer as before, taken as its acknowledge").arg(block));
     }
-    m_asksAgain = 0;
     m_suspectAcknowledge.clear();
     ++m_acknowledgedThisAttempt;
     m_blocksAcknowledged = qMax(m_blocksAcknowledged, m_acknowledgedThisAttempt);
@@ -685,6 +680,11 @@ void LinkEngine::finishWrite()
     m_trace.note(QStringLiteral("write complete"));
     emit statusTextChanged(tr("Complete writing Data "));
     emit finished(Outcome::Completed);
+}
+
+bool LinkEngine::mayAskAgain(int block)
+{
+    return ++m_timesAskedAgain[size_t(block - kHandshakeWindow)] <= kAsksAgainAtMost;
 }
 
 void LinkEngine::endAttemptByNoise(const QString& what)

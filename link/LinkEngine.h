@@ -84,7 +84,8 @@ public:
     enum class Outcome { Completed, Failed, VersionMismatch };
 
     static constexpr int kAttempts = 4;   // the first and up to three retries
-    // How often one answer is asked for again in a row before the attempt ends.
+    // How often one answer (a block, the identification) is asked for again in
+    // one attempt before the attempt ends.
     static constexpr int kAsksAgainAtMost = 3;
 
     explicit LinkEngine(const LinkTimings& timings, QObject* parent = nullptr);
@@ -171,6 +172,8 @@ private:
     bool settleBlockReply();
     bool settleAcknowledge();
     bool askAgain(int block, const QString& reason);
+    // Counts one more request for the answer; false when it has been asked for too often.
+    bool mayAskAgain(int block);
     void closeRead();
     void finishRead();
     void finishWrite();
@@ -211,7 +214,8 @@ private:
     QByteArray m_reply;        // the read reply taken in the window
     int m_identificationLength = 0;
     int m_pendingVersion = 0;  // of an identification not yet judged
-    int m_asksAgain = 0;       // in a row, for the answer now asked for
+    // How often each answer was asked for again in this attempt: the identification, then blocks 0..255.
+    std::array<int, MemoryImage::kBlocks + 1> m_timesAskedAgain {};
     // The last read reply judged whole: it holds once the next window is clean.
     std::optional<int> m_unconfirmed;
     // A window with too many bytes, while its block is asked for again: the
@@ -224,7 +228,6 @@ private:
     std::optional<Doubt> m_doubt;
     int m_nextBlock = 0;       // the next block not yet asked for or written
     bool m_closingAsk = false; // the last block asked for once more, to close the read
-    int m_closingAsks = 0;     // closing asks whose reply differed
     QByteArray m_suspectAcknowledge;   // a write window that was answered again
     int m_retryCount = 0;
     bool m_handshakeDone = false;

@@ -8,17 +8,17 @@ namespace {
 
 struct OptionText
 {
-    Q_DECLARE_TR_FUNCTIONS(frm_option)
+    Q_DECLARE_TR_FUNCTIONS(OptionsWindow)
 };
 
 struct ChannelText
 {
-    Q_DECLARE_TR_FUNCTIONS(frm_chann)
+    Q_DECLARE_TR_FUNCTIONS(ChannelTableWindow)
 };
 
 struct FmText
 {
-    Q_DECLARE_TR_FUNCTIONS(Form_Edit_Test)
+    Q_DECLARE_TR_FUNCTIONS(FmPresetsWindow)
 };
 
 struct LinkText
@@ -28,7 +28,7 @@ struct LinkText
 
 struct SaveText
 {
-    Q_DECLARE_TR_FUNCTIONS(Form_save_chann)
+    Q_DECLARE_TR_FUNCTIONS(SaveFileDialog)
 };
 
 } // namespace

@@ -26,4 +26,4 @@ struct AboutTexts
     QString sysInfoCaption;
 };
 
-AboutTexts SetAboutTexts(int version);
+AboutTexts aboutTexts(int version);

@@ -11,7 +11,7 @@ namespace {
 // The lists belong to the optional-features window and are translated there.
 struct Text
 {
-    Q_DECLARE_TR_FUNCTIONS(frm_option)
+    Q_DECLARE_TR_FUNCTIONS(OptionsWindow)
 };
 
 QStringList numbers(const QString& first, int from, int to)

@@ -13,7 +13,7 @@ bool writeBack(RadioData& data, const QString& rxText, const QString& offsetText
     MemoryImage& image = data.image;
     for (const OptionLists::ListOption& option : OptionLists::listOptions())
         setValue(image, option.field, qMin(value(image, option.field), int(option.items().size()) - 1));
-    CheckPriorityChannel(image);
+    checkPriorityChannel(image);
     if (isSet(image, kOnlyChannelMode))
         setOn(image, kChannelMode, true);
     for (const auto& [tone, inverted] : { std::pair{ kVfoDecodeTone, kVfoDecodeInverted },

@@ -15,7 +15,7 @@ class CommPort : public QObject
 public:
     using QObject::QObject;
 
-    int CommPortNumber() const { return m_number; }
+    int commPortNumber() const { return m_number; }
     void setCommPortNumber(int number)
     {
         if (number == m_number)
@@ -24,7 +24,7 @@ public:
         emit commPortNumberChanged(number);
     }
 
-    bool PortError = false;   // the last attempt to open the port failed
+    bool portError = false;   // the last attempt to open the port failed
 
     const PortDirectory& directory() const { return m_directory; }
     // The devices present come from this lister from now on (tests).

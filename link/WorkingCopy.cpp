@@ -39,7 +39,7 @@ void acceptVersionAnswer(RadioDocument& document, int radioVersion, bool reset)
     if (!reset)
         return;
     document.edit(LinkEngine::tr("Reset"), [radioVersion](RadioData& data) {
-        ResetRadioImage(data);
+        resetRadioImage(data);
         data.version = radioVersion;
     });
 }

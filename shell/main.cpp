@@ -1,4 +1,4 @@
-#include "MDImain.h"
+#include "MainWindow.h"
 
 #include "NativeFile.h"
 
@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("qv3n"));
     // Where the settings (the recent files) are kept.
     QApplication::setOrganizationName(QStringLiteral("Quillmere Radio Workshop"));
-    MDImain mainWindow;
+    MainWindow mainWindow;
     mainWindow.start();
 
     // A channel file named on the command line (as a file manager passes it)

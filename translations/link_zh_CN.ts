@@ -61,7 +61,7 @@
     </message>
 </context>
 <context>
-    <name>Form_Comm_Compare</name>
+    <name>CompareWithRadioWindow</name>
     <message>
         <source>Compare With Radio</source>
         <translation>与对讲机比较</translation>
@@ -88,7 +88,7 @@
     </message>
 </context>
 <context>
-    <name>Form_Comm_Read</name>
+    <name>ReadWindow</name>
     <message>
         <source>Read Data From Radio</source>
         <translation>从对讲机读取数据</translation>
@@ -107,7 +107,7 @@
     </message>
 </context>
 <context>
-    <name>Form_Comm_Write</name>
+    <name>WriteWindow</name>
     <message>
         <source>Write Data to Radio</source>
         <translation>写数据到对讲机</translation>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>Form_setup</name>
+    <name>PortSetupDialog</name>
     <message>
         <source>Communication Port Setup</source>
         <translation>通讯端口设置</translation>
@@ -21,7 +21,7 @@
     </message>
 </context>
 <context>
-    <name>Form_type</name>
+    <name>ModelDialog</name>
     <message>
         <source>Model Select</source>
         <translation>机型选择</translation>
@@ -44,7 +44,7 @@
     </message>
 </context>
 <context>
-    <name>MDImain</name>
+    <name>MainWindow</name>
     <message>
         <source>File</source>
         <translation>文件</translation>
@@ -288,7 +288,7 @@
     </message>
 </context>
 <context>
-    <name>frmAbout</name>
+    <name>AboutDialog</name>
     <message>
         <source>About</source>
         <translation>关于</translation>

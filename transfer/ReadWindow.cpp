@@ -1,11 +1,11 @@
-#include "Form_Comm_Read.h"
+#include "ReadWindow.h"
 
 #include "WorkingCopy.h"
 #include "ui/WindowHost.h"
 
 #include "RadioDocument.h"
 
-Form_Comm_Read::Form_Comm_Read(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
+ReadWindow::ReadWindow(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
     : LinkWindow(document, port, host, LinkEngine::Direction::Read, "Command_read", parent)
 {
     setObjectName(QStringLiteral("Form_Comm_Read"));
@@ -21,7 +21,7 @@ Form_Comm_Read::Form_Comm_Read(RadioDocument& document, CommPort& port, WindowHo
     });
 }
 
-void Form_Comm_Read::startTransfer()
+void ReadWindow::startTransfer()
 {
     // Unsaved changes are read over only when the user says so.
     if (!sequence()->busy() && host() && !host()->confirmDiscardChanges(WindowHost::DiscardReason::Read))
@@ -29,7 +29,7 @@ void Form_Comm_Read::startTransfer()
     sequence()->startRead();
 }
 
-void Form_Comm_Read::transferEnded()
+void ReadWindow::transferEnded()
 {
     // A read that did not complete leaves the version the working copy is in.
     if (host())

@@ -1,4 +1,4 @@
-#include "Form_save_chann.h"
+#include "SaveFileDialog.h"
 
 #include "ui/Prompt.h"
 #include "ui/WindowHost.h"
@@ -10,24 +10,24 @@
 #include <QDir>
 #include <QFileInfo>
 
-Form_save_chann::Form_save_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
+SaveFileDialog::SaveFileDialog(RadioDocument& document, WindowHost* host, QWidget* parent)
     : ChannelFileDialog(document, host, parent)
 {
     setObjectName(QStringLiteral("Form_save_chann"));
     setCaptions(tr("Save Channel File"), tr("Save File:"));
 }
 
-QString Form_save_chann::invalidNameMessage() const
+QString SaveFileDialog::invalidNameMessage() const
 {
     return tr("Store the file name of channel parameter need is nullity. ");
 }
 
-QString Form_save_chann::suffixMessage() const
+QString SaveFileDialog::suffixMessage() const
 {
     return tr("Advice don't modify file suffix name of system default ！");
 }
 
-bool Form_save_chann::perform(const QString& path)
+bool SaveFileDialog::perform(const QString& path)
 {
     // Text still typed into a window belongs in the saved file.
     if (m_host)
@@ -38,7 +38,7 @@ bool Form_save_chann::perform(const QString& path)
     return true;
 }
 
-bool Form_save_chann::saveFile(QWidget* parent, RadioDocument& document, const QString& path)
+bool SaveFileDialog::saveFile(QWidget* parent, RadioDocument& document, const QString& path)
 {
     const ChannelFile::WriteResult result = ChannelFile::write(path, document.image().bytes());
     if (!result.ok) {

@@ -1,4 +1,4 @@
-#include "Form_Comm_Compare.h"
+#include "CompareWithRadioWindow.h"
 
 #include "WorkingCopy.h"
 #include "ui/Prompt.h"
@@ -6,7 +6,7 @@
 
 #include "RadioDocument.h"
 
-Form_Comm_Compare::Form_Comm_Compare(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
+CompareWithRadioWindow::CompareWithRadioWindow(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
     : LinkWindow(document, port, host, LinkEngine::Direction::Read, "Command_read", parent)
 {
     setObjectName(QStringLiteral("Form_Comm_Compare"));
@@ -24,12 +24,12 @@ Form_Comm_Compare::Form_Comm_Compare(RadioDocument& document, CommPort& port, Wi
     });
 }
 
-void Form_Comm_Compare::startTransfer()
+void CompareWithRadioWindow::startTransfer()
 {
     sequence()->startRead();
 }
 
-void Form_Comm_Compare::showLinkNotice(const LinkNotice& notice)
+void CompareWithRadioWindow::showLinkNotice(const LinkNotice& notice)
 {
     // The comparison itself tells that the read is complete.
     if (notice.kind != LinkNotice::Kind::ReadComplete)

@@ -1,4 +1,4 @@
-#include "Form_Comm_Write.h"
+#include "WriteWindow.h"
 
 #include "Backups.h"
 #include "WorkingCopy.h"
@@ -23,7 +23,7 @@ const QString kBackupKey = QStringLiteral("write/backup");
 
 } // namespace
 
-Form_Comm_Write::Form_Comm_Write(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
+WriteWindow::WriteWindow(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
     : LinkWindow(document, port, host, LinkEngine::Direction::Write, "Command_Write", parent)
     , m_step(new QLabel(this))
     , m_verify(new QCheckBox(this))
@@ -60,10 +60,10 @@ Form_Comm_Write::Form_Comm_Write(RadioDocument& document, CommPort& port, Window
     extras()->addWidget(m_verify);
     extras()->addWidget(m_backupPlace);
     extras()->addWidget(m_writeBackup, 0, Qt::AlignHCenter);
-    connect(m_writeBackup, &QPushButton::clicked, this, &Form_Comm_Write::writeBackupBack);
-    connect(sequence(), &LinkSequence::finished, this, &Form_Comm_Write::offerBackup);
+    connect(m_writeBackup, &QPushButton::clicked, this, &WriteWindow::writeBackupBack);
+    connect(sequence(), &LinkSequence::finished, this, &WriteWindow::offerBackup);
 
-    connect(sequence(), &LinkSequence::stepChanged, this, &Form_Comm_Write::showStep);
+    connect(sequence(), &LinkSequence::stepChanged, this, &WriteWindow::showStep);
     connect(sequence(), &LinkSequence::backupSaved, this, [this](const QString& path) {
         m_backupPlace->setText(tr("The radio's memory was backed up to %1").arg(QDir::toNativeSeparators(path)));
         m_backupPlace->show();
@@ -75,7 +75,7 @@ Form_Comm_Write::Form_Comm_Write(RadioDocument& document, CommPort& port, Window
     });
 }
 
-void Form_Comm_Write::startTransfer()
+void WriteWindow::startTransfer()
 {
     if (sequence()->busy()) {
         showLinkNotice({ LinkNotice::Kind::Busy, linkBusyText() });
@@ -98,7 +98,7 @@ void Form_Comm_Write::startTransfer()
     sequence()->startWrite(plan);
 }
 
-void Form_Comm_Write::offerBackup(LinkSequence::Outcome outcome)
+void WriteWindow::offerBackup(LinkSequence::Outcome outcome)
 {
     // A write that broke off before the radio took a block left it as it was.
     const bool radioChanged = outcome == LinkSequence::Outcome::VerifyFailed
@@ -110,7 +110,7 @@ void Form_Comm_Write::offerBackup(LinkSequence::Outcome outcome)
     m_writeBackup->setVisible(!m_backupToWriteBack.isEmpty() && outcome != LinkSequence::Outcome::Completed);
 }
 
-void Form_Comm_Write::writeBackupBack()
+void WriteWindow::writeBackupBack()
 {
     if (sequence()->busy()) {
         showLinkNotice({ LinkNotice::Kind::Busy, linkBusyText() });
@@ -132,7 +132,7 @@ void Form_Comm_Write::writeBackupBack()
     sequence()->startWrite(plan);
 }
 
-void Form_Comm_Write::showStep(LinkSequence::Step step)
+void WriteWindow::showStep(LinkSequence::Step step)
 {
     // The choices hold for a whole transfer.
     m_backup->setEnabled(step == LinkSequence::Step::Idle);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of the channel table's whole-row actions on all 128 channels, each
 // beside the refill the table does when every row's power changes. An action
 // is timed from the key press (or click) until the window has painted its
@@ -111,7 +112,7 @@ int main(int argc, char* argv[])
     document.restore(first);
 
     const double refill = median(rounds, [&](int i) {
-        document.edit(QString(), [i](RadioData& data) {
+        document.edit({}, [i](RadioData& data) {
             for (int n = 1; n <= kChannelCount; ++n)
                 data.image.setFlag(n, ChannelRecord::kPowerWidthCell, ChannelRecord::kHighPowerBit, i % 2);
         });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the spreadsheet exchange and the comparison on full images: export of
 // 128 channels to CSV, import of them back (read from disk, every row checked,
 // the records built), and the comparison of two channel files that differ in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times full reads and writes against the virtual radio on a pseudo-terminal:
 // with the line modelled at 9600 baud, against the least time the exchange
 // can take (its floor); unpaced, to show what the program itself adds to each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time to write the PDF of a full channel list (128 named channels) and to
 // open its print preview with the pages shown, in both languages.
 //

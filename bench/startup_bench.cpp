@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time, refill time of the channel table and peak memory, each beside
 // a bare Qt window measured in the same run.
 //
@@ -92,7 +93,7 @@ double refillMicroseconds()
     MainWindow main;
     main.start();
     RadioDocument& document = main.document();
-    document.edit(QString(), [](RadioData& data) {
+    document.edit({}, [](RadioData& data) {
         for (int n = 1; n <= 128; ++n) {
             storeFreq(data.image, data.version, QStringLiteral("446.00625"), n, ChannelRecord::kRxBase);
             storeFreq(data.image, data.version, QStringLiteral("446.00625"), n, ChannelRecord::kTxBase);
@@ -107,7 +108,7 @@ double refillMicroseconds()
     for (int i = 0; i < kRounds; ++i) {
         // Alternate the power bit so every round really changes cell texts;
         // every open window shows the change as it does a user's edit.
-        document.edit(QString(), [i](RadioData& data) {
+        document.edit({}, [i](RadioData& data) {
             for (int n = 1; n <= 128; ++n)
                 data.image.setFlag(n, ChannelRecord::kPowerWidthCell, ChannelRecord::kHighPowerBit, i % 2);
         });

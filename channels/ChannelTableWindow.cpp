@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelTableWindow.h"
 
 #include "ui/GridFormat.h"
@@ -186,6 +187,15 @@ QRect ChannelTableWindow::placement(const QSize& mainSize) const
     return { (mainSize.width() - width) / 2, (mainSize.height() - height) / 8, width, height };
 }
 
+QSize ChannelTableWindow::sizeHint() const
+{
+    int width = m_grid->verticalHeader()->sizeHint().width() + m_grid->verticalScrollBar()->sizeHint().width()
+                + 2 * m_grid->frameWidth();
+    for (int column = 0; column < m_grid->columnCount(); ++column)
+        width += m_grid->columnWidth(column);
+    return { width, ChildWindow::sizeHint().height() };
+}
+
 void ChannelTableWindow::activated()
 {
     showDocument();
@@ -292,7 +302,7 @@ void ChannelTableWindow::showChannelRow(int channel)
 
 void ChannelTableWindow::editChannel(int channel, const std::function<void(RadioData&)>& change)
 {
-    m_document.edit(tr("Channel %1").arg(channel), change);
+    m_document.edit([channel] { return tr("Channel %1").arg(channel); }, change);
 }
 
 QList<int> ChannelTableWindow::selectedChannels() const
@@ -349,7 +359,7 @@ void ChannelTableWindow::cutRows()
 {
     copyRows();
     const QList<int> channels = selectedChannels();
-    m_document.edit(tr("Cut"), [&](RadioData& data) { ChannelRows::clearChannels(data.image, channels); });
+    m_document.edit([] { return tr("Cut"); }, [&](RadioData& data) { ChannelRows::clearChannels(data.image, channels); });
 }
 
 void ChannelTableWindow::pasteRows()
@@ -367,7 +377,7 @@ void ChannelTableWindow::pasteRows()
     const QByteArray records = clip->data(QLatin1String(ChannelRows::kMimeType));
     const QString text = clip->text();
     ChannelRows::PasteResult result;
-    m_document.edit(tr("Paste"), [&](RadioData& data) {
+    m_document.edit([] { return tr("Paste"); }, [&](RadioData& data) {
         if (!ChannelRows::pasteRecords(data, first, records, result))
             result = ChannelRows::pasteText(data, first, text);
     });
@@ -395,7 +405,7 @@ void ChannelTableWindow::insertRows()
         return;
     }
     const int at = selected.first();
-    m_document.edit(tr("Insert channel"), [&](RadioData& data) { ChannelRows::insertChannels(data, at, count); });
+    m_document.edit([] { return tr("Insert channel"); }, [&](RadioData& data) { ChannelRows::insertChannels(data, at, count); });
     QList<int> inserted;
     for (int channel = at; channel < at + count; ++channel)
         inserted.append(channel);
@@ -408,7 +418,7 @@ void ChannelTableWindow::deleteRows()
     const QList<int> selected = selectedChannels();
     if (selected.isEmpty())
         return;
-    m_document.edit(tr("Delete channels"), [&](RadioData& data) { ChannelRows::deleteChannels(data, selected); });
+    m_document.edit([] { return tr("Delete channels"); }, [&](RadioData& data) { ChannelRows::deleteChannels(data, selected); });
     selectChannels({ selected.first() });
 }
 
@@ -420,7 +430,7 @@ void ChannelTableWindow::moveRows(int by)
         return;
     const int current = gridRow();
     bool moved = false;
-    m_document.edit(tr("Move channels"), [&](RadioData& data) { moved = ChannelRows::moveChannels(data, channels, by); });
+    m_document.edit([] { return tr("Move channels"); }, [&](RadioData& data) { moved = ChannelRows::moveChannels(data, channels, by); });
     // The current row goes with its channel.
     if (moved)
         selectChannels(channels, current + by);
@@ -458,7 +468,7 @@ void ChannelTableWindow::fillDown(qint64 stepHz)
 {
     const QList<int> channels = selectedChannels();
     ChannelRows::FillResult result;
-    m_document.edit(tr("Fill down"), [&](RadioData& data) { result = ChannelRows::fillDown(data, channels, stepHz); });
+    m_document.edit([] { return tr("Fill down"); }, [&](RadioData& data) { result = ChannelRows::fillDown(data, channels, stepHz); });
     if (result.stoppedAt > 0)
         Prompt::inform(this, tr("Channel %1 would get %2 MHz, outside the frequency range %3 to %4 MHz: "
                                 "it and the channels after it were left as they were.")
@@ -545,7 +555,10 @@ void ChannelTableWindow::fitEditor()
         m_textEdit->setGeometry(cell);
         return;
     }
-    // A list is at least as wide as its longest entry ("Narrow" in a narrow column).
+    // A list covers its cell, and is at least as wide as its longest entry
+    // ("Narrow" in a narrow column); a list fitting itself to new entries
+    // keeps to that.
+    m_comboEdit->setMinimumWidth(cell.width());
     cell.setWidth(qMax(cell.width(), m_comboEdit->sizeHint().width()));
     m_comboEdit->setGeometry(cell);
 }
@@ -586,7 +599,11 @@ void ChannelTableWindow::storePick(int item)
     m_oldCellText = m_comboEdit->currentText();
     const int indexBefore = m_document.undoStack()->index();
     const QList<int> channels = pickedChannels();
-    const QString step = channels.size() == 1 ? tr("Channel %1").arg(m_editRow) : tr("%1 channels").arg(channels.size());
+    const int channel = m_editRow;
+    const qsizetype count = channels.size();
+    const StepName step = [channel, count] {
+        return count == 1 ? tr("Channel %1").arg(channel) : tr("%1 channels").arg(count);
+    };
     m_document.edit(step, [&](RadioData& data) { ChannelRows::pick(data.image, channels, m_listField, item); });
     if (m_document.undoStack()->index() != indexBefore)
         ++m_picks;
@@ -827,7 +844,7 @@ void ChannelTableWindow::clearAll()
     if (!Prompt::ask(this, tr("Empty all 128 channels? Edit > Undo brings them back.")))
         return;
     closeEditors();
-    m_document.edit(tr("Clear"), [](RadioData& data) {
+    m_document.edit([] { return tr("Clear"); }, [](RadioData& data) {
         for (int n = 1; n <= kChannelCount; ++n)
             ChannelRecord::clear(data.image, n);
     });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The channel table: 128 channels of the document in one grid, one row per
@@ -38,6 +39,8 @@ public:
 
     explicit ChannelTableWindow(RadioDocument& document, WindowHost* host = nullptr, QWidget* parent = nullptr);
     QRect placement(const QSize& mainSize) const override;
+    // Wide enough for every column.
+    QSize sizeHint() const override;
     void activated() override;
 
     // Stores what the open editor holds, as leaving its cell does.

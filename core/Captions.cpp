@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Captions.h"
+
+#include "Language.h"
 
 #include <QCoreApplication>
 
@@ -30,6 +33,13 @@ struct SaveText
 {
     Q_DECLARE_TR_FUNCTIONS(SaveFileDialog)
 };
+
+const char* const kChannelGridContext = "ChannelTableWindow";
+const char* const kChannelGridFormat = QT_TRANSLATE_NOOP(
+    "ChannelTableWindow", "^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  ");
+
+// Enough of a value to recognise it.
+constexpr int kShownValueLength = 24;
 
 } // namespace
 
@@ -73,8 +83,12 @@ QString channelTableTitle()
 
 QString channelGridFormat()
 {
-    return ChannelText::tr(
-        "^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  ");
+    return ChannelText::tr(kChannelGridFormat);
+}
+
+QStringList channelGridFormats()
+{
+    return { QString::fromLatin1(kChannelGridFormat), chineseText(kChannelGridContext, kChannelGridFormat) };
 }
 
 QString fmTitle()
@@ -107,6 +121,15 @@ QString saveFailed(const QString& shownName, const QString& reason)
 {
     return SaveText::tr("The channel file %1 could not be saved: %2\nA file of that name already on disk is left as it was.")
         .arg(shownName, reason);
+}
+
+QString shownValue(const QString& value)
+{
+    if (value.size() <= kShownValueLength)
+        return value;
+    // The cut never parts the two halves of a character outside the basic plane.
+    const qsizetype cut = value.at(kShownValueLength).isLowSurrogate() ? kShownValueLength - 1 : kShownValueLength;
+    return value.left(cut) + QStringLiteral("…");
 }
 
 } // namespace Captions

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Captions and messages that a window shows and the command line prints as
 // well: one copy of each, translated in the context of the window that owns it.
 
 #include <QString>
+#include <QStringList>
 
 namespace Captions {
 
@@ -19,6 +21,8 @@ QString option(Option which);
 // The channel table: its title and its grid's format ("^ Channel |^RX ...").
 QString channelTableTitle();
 QString channelGridFormat();
+// The format in English and in Chinese, whichever language is in force.
+QStringList channelGridFormats();
 
 // The FM presets window.
 QString fmTitle();
@@ -31,5 +35,9 @@ QString channelOutOfRange(int channel);
 // Saving a channel file.
 QString saveComplete();
 QString saveFailed(const QString& shownName, const QString& reason);
+
+// A value that a message repeats: as it stands, or its start and an ellipsis
+// when it is long, so that a long field gives a short message.
+QString shownValue(const QString& value);
 
 } // namespace Captions

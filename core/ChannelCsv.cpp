@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelCsv.h"
 
+#include "Captions.h"
 #include "ChannelRecord.h"
 #include "Csv.h"
 #include "NativeFile.h"
@@ -9,7 +11,6 @@
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <algorithm>
 
 namespace {
@@ -26,6 +27,7 @@ namespace ChannelCsv {
 namespace {
 
 using namespace ChannelRecord;
+using Captions::shownValue;
 using Tones::Kind;
 using Tones::Tone;
 
@@ -189,14 +191,17 @@ public:
 
 private:
     QString field(int column) const;
+    QString fieldAsWritten(int column) const;
     void refuse(const QString& text);
     void adjust(const QString& text);
     std::optional<qint64> frequency(const QString& text, bool transmit);
+    bool storable(qint64 hz, bool transmit);
     std::optional<qint64> transmitFrequency(qint64 rx);
     std::optional<Tone> ctcss(const QString& text);
     std::optional<Tone> dcs(const QString& text, QChar polarity);
     bool readTones(Tone* encode, Tone* decode);
     void storeFrequency(int channel, int base, qint64 hz);
+    void keepProblems(ImportResult* result) const;
 
     const QHash<int, int>& m_columnOf;
     const int m_version;
@@ -206,14 +211,20 @@ private:
     const Csv::Row* m_row = nullptr;
     int m_location = 0;
     QList<Problem> m_problems;
-    QHash<int, int> m_lineOfLocation;   // the first line that gave each channel
+    QHash<int, int> m_lineOfLocation;   // the line each imported channel came from
     MemoryImage m_scratch;              // where a row's record is built
 };
 
 QString RowReader::field(int column) const
 {
+    return fieldAsWritten(column).trimmed();
+}
+
+// Blanks around an unquoted field are already gone; a quoted one keeps them.
+QString RowReader::fieldAsWritten(int column) const
+{
     const int index = m_columnOf.value(column, -1);
-    return index >= 0 && index < m_row->fields.size() ? m_row->fields[index].trimmed() : QString();
+    return index >= 0 && index < m_row->fields.size() ? m_row->fields[index] : QString();
 }
 
 void RowReader::refuse(const QString& text)
@@ -223,26 +234,48 @@ void RowReader::refuse(const QString& text)
 
 void RowReader::adjust(const QString& text)
 {
-    m_problems << Problem{ Problem::Kind::Adjusted, m_row->line, m_location, text };
+    // A transmit frequency that is the receive frequency is adjusted the same way: said once.
+    const Problem problem{ Problem::Kind::Adjusted, m_row->line, m_location, text };
+    for (const Problem& said : std::as_const(m_problems))
+        if (said.kind == problem.kind && said.text == problem.text)
+            return;
+    m_problems << problem;
 }
 
 std::optional<qint64> RowReader::frequency(const QString& text, bool transmit)
 {
     const std::optional<qint64> hz = parseMHz(text);
     if (!hz) {
-        refuse(transmit ? CsvImport::tr("The transmit frequency \"%1\" is not a number.").arg(text)
-                        : CsvImport::tr("The frequency \"%1\" is not a number.").arg(text));
+        refuse(transmit ? CsvImport::tr("The transmit frequency \"%1\" is not a number.").arg(shownValue(text))
+                        : CsvImport::tr("The frequency \"%1\" is not a number.").arg(shownValue(text)));
         return std::nullopt;
     }
-    if (!m_range.contains(*hz)) {
+    if (!storable(*hz, transmit))
+        return std::nullopt;
+    return hz;
+}
+
+// Inside the range, and below what the radio's frequency field can hold
+// (a range block may read up to 1665 MHz).
+bool RowReader::storable(qint64 hz, bool transmit)
+{
+    if (!m_range.contains(hz)) {
         refuse((transmit ? CsvImport::tr("The transmit frequency %1 MHz lies outside the range %2 to %3 MHz.")
                          : CsvImport::tr("The frequency %1 MHz lies outside the range %2 to %3 MHz."))
-                   .arg(mhzText(*hz))
+                   .arg(mhzText(qMax<qint64>(hz, 0)))
                    .arg(m_range.lowMHz)
                    .arg(m_range.highMHz));
-        return std::nullopt;
+        return false;
     }
-    return hz;
+    if (!fitsFreqField(hz)) {
+        refuse((transmit ? CsvImport::tr("The transmit frequency %1 MHz cannot be stored: the radio holds "
+                                         "frequencies below 1000 MHz only.")
+                         : CsvImport::tr("The frequency %1 MHz cannot be stored: the radio holds frequencies below "
+                                         "1000 MHz only."))
+                   .arg(mhzText(hz)));
+        return false;
+    }
+    return true;
 }
 
 std::optional<qint64> RowReader::transmitFrequency(qint64 rx)
@@ -254,22 +287,17 @@ std::optional<qint64> RowReader::transmitFrequency(qint64 rx)
     if (duplex == QLatin1String("split"))
         return frequency(offsetText, true);
     if (duplex != QLatin1String("+") && duplex != QLatin1String("-")) {
-        refuse(CsvImport::tr("The duplex \"%1\" is none of +, -, split and off.").arg(field(Duplex)));
+        refuse(CsvImport::tr("The duplex \"%1\" is none of +, -, split and off.").arg(shownValue(field(Duplex))));
         return std::nullopt;
     }
     const std::optional<qint64> offset = offsetText.isEmpty() ? 0 : parseMHz(offsetText);
     if (!offset) {
-        refuse(CsvImport::tr("The offset \"%1\" is not a number.").arg(offsetText));
+        refuse(CsvImport::tr("The offset \"%1\" is not a number.").arg(shownValue(offsetText)));
         return std::nullopt;
     }
     const qint64 tx = duplex == QLatin1String("+") ? rx + *offset : rx - *offset;
-    if (!m_range.contains(tx)) {
-        refuse(CsvImport::tr("The transmit frequency %1 MHz lies outside the range %2 to %3 MHz.")
-                   .arg(mhzText(qMax<qint64>(tx, 0)))
-                   .arg(m_range.lowMHz)
-                   .arg(m_range.highMHz));
+    if (!storable(tx, true))
         return std::nullopt;
-    }
     return tx;
 }
 
@@ -278,7 +306,7 @@ std::optional<Tone> RowReader::ctcss(const QString& text)
     const QString value = text.isEmpty() ? QLatin1String(kUnusedCtcss) : text;
     const int code = Tones::ctcssCode(value);
     if (code == 0) {
-        refuse(CsvImport::tr("The CTCSS tone %1 Hz is not in the radio's table.").arg(value));
+        refuse(CsvImport::tr("The CTCSS tone %1 Hz is not in the radio's table.").arg(shownValue(value)));
         return std::nullopt;
     }
     return Tone{ Kind::Ctcss, code, false };
@@ -289,7 +317,7 @@ std::optional<Tone> RowReader::dcs(const QString& text, QChar polarity)
     const QString value = text.isEmpty() ? QLatin1String(kUnusedDcs) : text;
     const int code = Tones::dcsCode(value);
     if (code == 0) {
-        refuse(CsvImport::tr("The DCS code %1 is not in the radio's table.").arg(value));
+        refuse(CsvImport::tr("The DCS code %1 is not in the radio's table.").arg(shownValue(value)));
         return std::nullopt;
     }
     return Tone{ Kind::Dcs, code, polarity == u'R' };
@@ -310,7 +338,7 @@ bool RowReader::readTones(Tone* encode, Tone* decode)
     const bool usesDcs = mode == kDcsWord
                          || (mode == QLatin1String("Cross") && field(CrossMode).contains(kDcsWord, Qt::CaseInsensitive));
     if (usesDcs && !polarityPattern.match(polarity).hasMatch()) {
-        refuse(CsvImport::tr("The DCS polarity \"%1\" is not two letters N or R.").arg(field(DtcsPolarity)));
+        refuse(CsvImport::tr("The DCS polarity \"%1\" is not two letters N or R.").arg(shownValue(field(DtcsPolarity))));
         return false;
     }
 
@@ -330,7 +358,7 @@ bool RowReader::readTones(Tone* encode, Tone* decode)
             side = toneWord(side);
         auto known = [this](const QString& side) { return side.isEmpty() || side == kToneWord || side == kDcsWord; };
         if (sides.size() != 2 || !known(sides[0]) || !known(sides[1]) || crossMode == kCrossArrow) {
-            refuse(CsvImport::tr("The cross mode \"%1\" is not one the radio can hold.").arg(crossMode));
+            refuse(CsvImport::tr("The cross mode \"%1\" is not one the radio can hold.").arg(shownValue(crossMode)));
             return false;
         }
         if (sides[0] == kToneWord)
@@ -342,7 +370,7 @@ bool RowReader::readTones(Tone* encode, Tone* decode)
         else if (sides[1] == kDcsWord)
             rx = dcs(field(RxDtcsCode), polarity[1]);
     } else {
-        refuse(CsvImport::tr("The tone mode \"%1\" is none of Tone, TSQL, DTCS and Cross.").arg(mode));
+        refuse(CsvImport::tr("The tone mode \"%1\" is none of Tone, TSQL, DTCS and Cross.").arg(shownValue(mode)));
         return false;
     }
     if (!tx || !rx)
@@ -376,15 +404,13 @@ void RowReader::read(const Csv::Row& row, ImportResult* result)
     if (locationText.isEmpty()) {
         refuse(CsvImport::tr("The row gives no location."));
     } else if (location < 1 || location > MemoryMap::kChannelCount) {
-        refuse(CsvImport::tr("The location \"%1\" is not a channel number from 1 to 128.").arg(locationText));
+        refuse(CsvImport::tr("The location \"%1\" is not a channel number from 1 to 128.").arg(shownValue(locationText)));
     } else {
         m_location = location;
         if (m_lineOfLocation.contains(location))
-            refuse(CsvImport::tr("Channel %1 is given again; line %2 gave it first.")
+            refuse(CsvImport::tr("Channel %1 is given again; it is taken from line %2.")
                        .arg(location)
                        .arg(m_lineOfLocation.value(location)));
-        else
-            m_lineOfLocation.insert(location, row.line);
     }
 
     const QString rxText = field(Frequency);
@@ -404,15 +430,15 @@ void RowReader::read(const Csv::Row& row, ImportResult* result)
 
     const QString mode = field(Mode).toUpper();
     if (!mode.isEmpty() && mode != QLatin1String("FM") && mode != QLatin1String("NFM"))
-        refuse(CsvImport::tr("The mode \"%1\" is neither FM nor NFM.").arg(field(Mode)));
+        refuse(CsvImport::tr("The mode \"%1\" is neither FM nor NFM.").arg(shownValue(field(Mode))));
     const QString power = field(Power).toLower();
     if (!power.isEmpty() && power != QLatin1String("high") && power != QLatin1String("low"))
-        refuse(CsvImport::tr("The power \"%1\" is neither High nor Low.").arg(field(Power)));
+        refuse(CsvImport::tr("The power \"%1\" is neither High nor Low.").arg(shownValue(field(Power))));
 
     const bool refused = std::any_of(m_problems.begin(), m_problems.end(),
                                      [](const Problem& p) { return p.kind == Problem::Kind::Refused; });
     if (refused) {
-        result->problems << m_problems;
+        keepProblems(result);
         ++result->refusedCount;
         return;
     }
@@ -432,16 +458,24 @@ void RowReader::read(const Csv::Row& row, ImportResult* result)
     m_scratch.setFlag(channel, kPowerWidthCell, kWideBit, mode != QLatin1String("NFM"));
     m_scratch.setFlag(channel, kPowerWidthCell, kHighPowerBit, power != QLatin1String("low"));
 
-    const QString name = field(Name);
-    storeName(m_scratch, channel, name);
+    const QString name = fieldAsWritten(Name);
+    storeNameAsIs(m_scratch, channel, name);
     QString stored;
     for (int i = 0; i < kNameLength; ++i)
         stored += codeToChar(m_scratch.cell(channel, kNameCell + i));
     if (stored != name)
-        adjust(CsvImport::tr("The name \"%1\" is stored as \"%2\".").arg(name, stored));
+        adjust(CsvImport::tr("The name \"%1\" is stored as \"%2\".").arg(shownValue(name), stored));
 
     result->channels[location - 1] = blockOf(m_scratch, channel);
-    result->problems << m_problems;
+    m_lineOfLocation.insert(location, row.line);
+    keepProblems(result);
+}
+
+void RowReader::keepProblems(ImportResult* result) const
+{
+    const qsizetype room = qMax<qsizetype>(0, kListedProblems - result->problems.size());
+    result->problems << m_problems.first(qMin(room, m_problems.size()));
+    result->unlistedProblemCount += int(m_problems.size() - qMin(room, m_problems.size()));
 }
 
 ImportResult failure(ReadError error, int line = 0, const QString& detail = {})
@@ -453,22 +487,30 @@ ImportResult failure(ReadError error, int line = 0, const QString& detail = {})
     return result;
 }
 
-// The first line holding bytes that are not UTF-8, or 0 when all are.
+// The first line holding bytes that are not UTF-8, or 0 when all are. Lines
+// end as the rows do (CR LF, LF or CR); a line end is a byte that no UTF-8
+// sequence holds, so the lines can be checked one by one.
 int firstBrokenLine(QByteArrayView text)
 {
     int line = 1;
     qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && text[i] != '\n')
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i <= n; ++i) {
+        if (i < n && text[i] != '\n' && text[i] != '\r')
             continue;
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        const QString decoded = decoder.decode(text.sliced(start, i - start));
-        if (decoder.hasError())
+        if (!text.sliced(start, i - start).isValidUtf8())
             return line;
+        if (i + 1 < n && text[i] == '\r' && text[i + 1] == '\n')
+            ++i;
         ++line;
         start = i + 1;
     }
     return 0;
+}
+
+bool isBlank(const Csv::Row& row)
+{
+    return std::all_of(row.fields.begin(), row.fields.end(), [](const QString& f) { return f.trimmed().isEmpty(); });
 }
 
 } // namespace
@@ -495,46 +537,46 @@ ImportResult parse(QByteArrayView bytes, int version, const FreqRange& range)
 {
     if (bytes.startsWith(kUtf8Mark))
         bytes = bytes.sliced(qsizetype(sizeof(kUtf8Mark) - 1));
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return failure(ReadError::NotUtf8, firstBrokenLine(bytes));
+    if (const int line = firstBrokenLine(bytes))
+        return failure(ReadError::NotUtf8, line);
+    const QString text = QString::fromUtf8(bytes);
 
-    const Csv::Table table = Csv::parse(text);
-    if (!table.ok())
-        return failure(ReadError::Malformed, table.errorLine);
-    auto blank = [](const Csv::Row& row) {
-        return std::all_of(row.fields.begin(), row.fields.end(), [](const QString& f) { return f.trimmed().isEmpty(); });
-    };
-    qsizetype first = 0;
-    while (first < table.rows.size() && blank(table.rows[first]))
-        ++first;
-    if (first == table.rows.size())
+    // Row by row, so that a large file never becomes a table.
+    Csv::Reader rows(text);
+    Csv::Row header;
+    bool hasHeader = false;
+    while (!hasHeader && rows.next(&header))
+        hasHeader = !isBlank(header);
+    if (rows.errorLine())
+        return failure(ReadError::Malformed, rows.errorLine());
+    if (!hasHeader)
         return failure(ReadError::NoHeader);
 
     QHash<QString, int> indexOfName;
-    const QStringList header = table.rows[first].fields;
-    for (qsizetype i = 0; i < header.size(); ++i)
-        if (!indexOfName.contains(header[i].trimmed().toLower()))
-            indexOfName.insert(header[i].trimmed().toLower(), int(i));
+    for (qsizetype i = 0; i < header.fields.size(); ++i)
+        if (!indexOfName.contains(header.fields[i].trimmed().toLower()))
+            indexOfName.insert(header.fields[i].trimmed().toLower(), int(i));
     QHash<int, int> columnOf;
     for (int column = 0; column < ColumnCount; ++column) {
         const QString name = QLatin1String(kColumnNames[column]);
         if (indexOfName.contains(name.toLower()))
             columnOf.insert(column, indexOfName.value(name.toLower()));
         else if (column == Location || column == Frequency)
-            return failure(ReadError::MissingColumn, table.rows[first].line, name);
+            return failure(ReadError::MissingColumn, header.line, name);
     }
 
     ImportResult result;
     result.version = version;
     RowReader reader(columnOf, version, range);
-    for (qsizetype r = first + 1; r < table.rows.size(); ++r) {
-        if (blank(table.rows[r]))
+    Csv::Row row;
+    while (rows.next(&row)) {
+        if (isBlank(row))
             continue;
         ++result.rowCount;
-        reader.read(table.rows[r], &result);
+        reader.read(row, &result);
     }
+    if (rows.errorLine())
+        return failure(ReadError::Malformed, rows.errorLine());
     return result;
 }
 
@@ -581,6 +623,13 @@ QString errorText(const ImportResult& result, const QString& shownPath)
             .arg(shownPath, result.detail);
     }
     return {};
+}
+
+QString unlistedProblemsLine(const ImportResult& result)
+{
+    if (result.unlistedProblemCount == 0)
+        return {};
+    return CsvImport::tr("Problems after these, not listed: %1.").arg(result.unlistedProblemCount);
 }
 
 QString problemLine(const Problem& problem)

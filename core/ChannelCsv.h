@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The channels of an image as a spreadsheet CSV in the column layout that
@@ -60,7 +61,8 @@ struct ImportResult
 
     // The channel records of the rows that were not refused, by channel - 1.
     std::array<std::optional<Block>, MemoryMap::kChannelCount> channels;
-    QList<Problem> problems;   // in the order of the rows
+    QList<Problem> problems;        // the first kListedProblems, in the order of the rows
+    int unlistedProblemCount = 0;   // the problems after those
     int rowCount = 0;          // rows that hold anything, header aside
     int refusedCount = 0;
     int version = 2;           // the memory format the records are built in
@@ -72,10 +74,14 @@ struct ImportResult
 // Files larger than this are refused unread: a list of 128 channels is far smaller.
 constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
 
+// A file with more problems than this is listed up to here, then counted.
+constexpr int kListedProblems = 100;
+
 // Reads CSV text. Columns are found by their header names (any case, any order);
 // unknown columns are ignored and missing ones other than Location and Frequency
 // take their defaults. A frequency must lie in the range and is stored in the
-// version's step.
+// version's step. A name in quotes is taken as it stands, blanks included.
+// A refused row has no effect on the other rows.
 ImportResult parse(QByteArrayView text, int version, const FreqRange& range);
 ImportResult read(const QString& path, int version, const FreqRange& range);
 
@@ -84,6 +90,9 @@ QString errorText(const ImportResult& result, const QString& shownPath);
 
 // A problem as one line: "Line 4 (channel 3): ...".
 QString problemLine(const Problem& problem);
+
+// The line that follows the listed problems when some are not listed; empty when all are.
+QString unlistedProblemsLine(const ImportResult& result);
 
 // The base image with its channels replaced by the rows that were not refused;
 // every other channel is unused. Every block outside the channels is the base's.

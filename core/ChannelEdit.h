@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How typed frequencies and picked list items change a channel record: the range a typed frequency must lie in, the text it is stored

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The channel file: the whole memory image as text, 256 lines of 16 decimal

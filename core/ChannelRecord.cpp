@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelRecord.h"
 
 #include "Codecs.h"
@@ -29,8 +30,8 @@ StoredTone toneFromListPosition(int position)
 
 int toneListPosition(int code, bool inverted)
 {
-    const int index = code > kLastToneCode ? 0 : code;
-    return inverted ? index + kInvertedOffset : index;
+    const Tones::Tone tone = Tones::fromStored(code, inverted);
+    return tone.inverted ? tone.code + kInvertedOffset : tone.code;
 }
 
 RowTexts rowTexts(const RadioData& data, int channel)
@@ -81,9 +82,13 @@ void setNewChannelDefaults(MemoryImage& image, int channel)
 
 void storeName(MemoryImage& image, int channel, const QString& text)
 {
+    storeNameAsIs(image, channel, text.trimmed());
+}
+
+void storeNameAsIs(MemoryImage& image, int channel, const QString& name)
+{
     for (int i = 0; i < kNameLength; ++i)
         image.setCell(channel, kNameCell + i, MemoryImage::kEmpty);
-    const QString name = text.trimmed();
     if (name.isEmpty()) {
         image.setFlag(channel, kToneFlagsCell, kHasNameBit, false);
         return;

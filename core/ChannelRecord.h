@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The 16-byte channel record (channel n is block n; the frequency-mode record
@@ -40,7 +41,8 @@ struct StoredTone
 };
 StoredTone toneFromListPosition(int position);
 
-// The toneTable entry a stored tone code shows (codes above 153 show entry 0).
+// The toneTable entry a stored tone code shows: codes above 153 count as 0,
+// and the inversion bit moves only a DCS code (50..153) to its inverted entry.
 int toneListPosition(int code, bool inverted);
 
 // The texts of one table row, in the current language.
@@ -59,5 +61,8 @@ void setNewChannelDefaults(MemoryImage& image, int channel);
 // Stores a typed name: trimmed, at most five characters as character codes,
 // the has-name bit set; an empty name clears the bit.
 void storeName(MemoryImage& image, int channel, const QString& text);
+// Stores a name as it stands, blanks at either end included (a name the radio
+// holds as written, read back from a spreadsheet).
+void storeNameAsIs(MemoryImage& image, int channel, const QString& name);
 
 } // namespace ChannelRecord

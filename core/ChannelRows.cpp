@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelRows.h"
 
 #include "Captions.h"
 #include "ChannelRecord.h"
 #include "Codecs.h"
+#include "Csv.h"
 #include "MemoryMap.h"
 #include "RadioData.h"
 #include "Settings.h"
@@ -27,13 +29,11 @@ namespace ChannelRows {
 namespace {
 
 using namespace ChannelRecord;
+using Captions::shownValue;
 using MemoryMap::kChannelCount;
 using Record = std::array<quint8, MemoryImage::kCellsPerBlock>;
 
 enum Column { ColNumber, ColRx, ColTx, ColDecode, ColEncode, ColPower, ColWidth, ColName, ColumnCount };
-
-const QString kTab = QStringLiteral("\t");
-const QString kLineEnd = QStringLiteral("\r\n");
 
 // The tuning-step setting: 0 is 12.5 kHz, 1 is 25 kHz.
 constexpr qint64 kTuningStepHz[] = { 12500, 25000 };
@@ -57,12 +57,19 @@ Frequency frequencyOf(const RadioData& data, const QString& text, bool transmit)
 {
     const std::optional<qint64> hz = parseMHz(text);
     if (!hz)
-        return { 0, transmit ? RowText::tr("the transmit frequency \"%1\" is not a number").arg(text)
-                             : RowText::tr("the receive frequency \"%1\" is not a number").arg(text) };
+        return { 0, transmit ? RowText::tr("the transmit frequency \"%1\" is not a number").arg(shownValue(text))
+                             : RowText::tr("the receive frequency \"%1\" is not a number").arg(shownValue(text)) };
     if (!ChannelEdit::isFreqInRange(data, double(*hz) / 1e6))
         return { 0, (transmit ? RowText::tr("the transmit frequency %1 MHz lies outside the range %2 to %3 MHz")
                               : RowText::tr("the receive frequency %1 MHz lies outside the range %2 to %3 MHz"))
-                        .arg(text, numberText(data.rangeLow), numberText(data.rangeHigh)) };
+                        .arg(shownValue(text), numberText(data.rangeLow), numberText(data.rangeHigh)) };
+    // A range block may read up to 1665 MHz; the frequency field holds less.
+    if (!fitsFreqField(*hz))
+        return { 0, (transmit ? RowText::tr("the transmit frequency %1 MHz cannot be stored: the radio holds "
+                                            "frequencies below 1000 MHz only")
+                              : RowText::tr("the receive frequency %1 MHz cannot be stored: the radio holds "
+                                            "frequencies below 1000 MHz only"))
+                        .arg(shownValue(text)) };
     return { *hz, {} };
 }
 
@@ -104,14 +111,9 @@ struct ParsedRow
     QString refusal;
 };
 
-ParsedRow parseRow(const RadioData& data, const QString& line, const QStringList& toneItems)
+// The columns of a row; a quoted name keeps the blanks at its ends.
+ParsedRow parseRow(const RadioData& data, QStringList fields, const QStringList& toneItems)
 {
-    QStringList fields = line.split(kTab);
-    for (QString& field : fields)
-        field = field.trimmed();
-    while (fields.size() < ColumnCount)
-        fields.append(QString());
-
     MemoryImage scratch;
     constexpr int kBlock = 1;
     ParsedRow row;
@@ -119,6 +121,13 @@ ParsedRow parseRow(const RadioData& data, const QString& line, const QStringList
         row.refusal = reason;
         return row;
     };
+    if (fields.size() < 2)
+        return refused(RowText::tr("the row is not a row of the channel table: its columns must be separated by tabs"));
+    while (fields.size() < ColumnCount)
+        fields.append(QString());
+    for (int column = 0; column < ColumnCount; ++column)
+        if (column != ColName)
+            fields[column] = fields[column].trimmed();
 
     const bool anything = std::any_of(std::next(fields.cbegin(), qsizetype(ColRx)), fields.cend(), [](const QString& f) { return !f.isEmpty(); });
     if (fields[ColRx].isEmpty()) {
@@ -127,21 +136,19 @@ ParsedRow parseRow(const RadioData& data, const QString& line, const QStringList
         row.record = recordOf(scratch, kBlock);
         return row;
     }
-    if (line.count(kTab) == 0)
-        return refused(RowText::tr("the row is not a row of the channel table: its columns must be separated by tabs"));
 
     const Frequency rx = frequencyOf(data, fields[ColRx], false);
     if (!rx.refusal.isEmpty())
         return refused(rx.refusal);
     const std::optional<StoredTone> decode = toneOf(fields[ColDecode], toneItems);
     if (!decode)
-        return refused(RowText::tr("the decode tone \"%1\" is not in the radio's table").arg(fields[ColDecode]));
+        return refused(RowText::tr("the decode tone \"%1\" is not in the radio's table").arg(shownValue(fields[ColDecode])));
     const std::optional<bool> high = flagOf(fields[ColPower], "High", "Low");
     if (!high)
-        return refused(RowText::tr("the power \"%1\" is neither High nor Low").arg(fields[ColPower]));
+        return refused(RowText::tr("the power \"%1\" is neither High nor Low").arg(shownValue(fields[ColPower])));
     const std::optional<bool> wide = flagOf(fields[ColWidth], "Wide", "Narrow");
     if (!wide)
-        return refused(RowText::tr("the width \"%1\" is neither Wide nor Narrow").arg(fields[ColWidth]));
+        return refused(RowText::tr("the width \"%1\" is neither Wide nor Narrow").arg(shownValue(fields[ColWidth])));
 
     const FreqCells rxCells = freqCellsForHz(rx.hz, data.version);
     scratch.setCell(kBlock, kRxBase + 1, rxCells.steps);
@@ -152,7 +159,7 @@ ParsedRow parseRow(const RadioData& data, const QString& line, const QStringList
     scratch.setFlag(kBlock, kToneFlagsCell, kDecodeInvertedBit, decode->inverted);
     scratch.setFlag(kBlock, kPowerWidthCell, kHighPowerBit, *high);
     scratch.setFlag(kBlock, kPowerWidthCell, kWideBit, *wide);
-    storeName(scratch, kBlock, fields[ColName]);
+    storeNameAsIs(scratch, kBlock, fields[ColName]);
 
     // A receive-only channel has no encode tone.
     if (!fields[ColTx].isEmpty()) {
@@ -161,7 +168,7 @@ ParsedRow parseRow(const RadioData& data, const QString& line, const QStringList
             return refused(tx.refusal);
         const std::optional<StoredTone> encode = toneOf(fields[ColEncode], toneItems);
         if (!encode)
-            return refused(RowText::tr("the encode tone \"%1\" is not in the radio's table").arg(fields[ColEncode]));
+            return refused(RowText::tr("the encode tone \"%1\" is not in the radio's table").arg(shownValue(fields[ColEncode])));
         const FreqCells txCells = freqCellsForHz(tx.hz, data.version);
         scratch.setCell(kBlock, kTxBase + 1, txCells.steps);
         scratch.setCell(kBlock, kTxBase + 2, txCells.unitsTenths);
@@ -203,7 +210,7 @@ PasteResult pasteRows(RadioData& data, int first, int rowCount, RowAt rowAt)
     for (int i = 0; i < rowCount; ++i) {
         const int channel = first + i;
         if (channel > kChannelCount) {
-            result.refusals.append({ i + 1, rowCount, 0, RowText::tr("there is no channel after channel 128") });
+            result.refusals.append({ i + 1, rowCount, 0, RowText::tr("past the last channel (128)") });
             break;
         }
         const ParsedRow row = rowAt(i);
@@ -214,6 +221,76 @@ PasteResult pasteRows(RadioData& data, int first, int rowCount, RowAt rowAt)
         data.image.setBlock(channel, row.record);
     }
     return result;
+}
+
+// The column captions of a grid format ("^ Channel |^RX Frequency|...").
+QStringList columnCaptions(const QString& format)
+{
+    QStringList captions;
+    for (QString caption : format.split(u'|'))
+        captions << caption.remove(0, 1).trimmed();
+    return captions;
+}
+
+// The header row of a copy: every column it names has its own caption, in
+// English or in Chinese, whichever language the copy was made in.
+bool isHeader(const QStringList& fields)
+{
+    QList<QStringList> headers;
+    for (const QString& format : Captions::channelGridFormats())
+        headers << columnCaptions(format);
+    bool named = false;
+    for (int column = 0; column < qMin(int(fields.size()), int(ColumnCount)); ++column) {
+        const QString field = fields[column].trimmed();
+        if (field.isEmpty())
+            continue;
+        const bool isCaption = std::any_of(headers.cbegin(), headers.cend(), [&](const QStringList& captions) {
+            return field.compare(captions.value(column), Qt::CaseInsensitive) == 0;
+        });
+        if (!isCaption)
+            return false;
+        named = true;
+    }
+    return named;
+}
+
+// The rows of a pasted text: those there are channels for, and how many there are.
+struct PastedRows
+{
+    QList<QStringList> kept;
+    int count = 0;             // every row, the header not counted
+    bool readWell = true;      // false: a quoted cell does not end as a spreadsheet ends one
+};
+
+// Empty lines before the first row and after the last are no rows; one
+// between rows keeps the place of its row.
+PastedRows readPastedRows(const QString& text, int room, Csv::Reader::Quotes quotes)
+{
+    PastedRows rows;
+    auto take = [&](const QStringList& fields) {
+        if (rows.count++ < room)
+            rows.kept << fields;
+    };
+    Csv::Reader reader(text, Csv::kTab, quotes);
+    Csv::Row row;
+    bool started = false;
+    int emptyLines = 0;
+    while (reader.next(&row)) {
+        if (row.fields.size() == 1 && row.fields.first().isEmpty()) {
+            emptyLines += started ? 1 : 0;
+            continue;
+        }
+        if (!started) {
+            started = true;
+            if (isHeader(row.fields))
+                continue;
+        }
+        for (; emptyLines > 0; --emptyLines)
+            take({ QString() });
+        take(row.fields);
+    }
+    rows.readWell = reader.errorLine() == 0;
+    return rows;
 }
 
 int priorityChannel(const MemoryImage& image)
@@ -241,15 +318,12 @@ void reorder(RadioData& data, const std::array<int, kChannelCount>& order)
 
 QString copyText(const RadioData& data, const QList<int>& channels)
 {
-    QStringList header;
-    for (QString caption : Captions::channelGridFormat().split(u'|'))
-        header << caption.remove(0, 1).trimmed();
-    QString text = header.join(kTab) + kLineEnd;
+    QString text = Csv::line(columnCaptions(Captions::channelGridFormat()), Csv::kTab);
     for (const int channel : channels) {
         const RowTexts row = rowTexts(data, channel);
-        const QStringList fields = { QString::number(channel), row.rx, row.tx, row.decode.trimmed(),
-                                     row.encode.trimmed(), row.power, row.width, row.name };
-        text += fields.join(kTab) + kLineEnd;
+        text += Csv::line({ QString::number(channel), row.rx, row.tx, row.decode.trimmed(), row.encode.trimmed(),
+                            row.power, row.width, row.name },
+                          Csv::kTab);
     }
     return text;
 }
@@ -265,21 +339,12 @@ QByteArray copyRecords(const RadioData& data, const QList<int>& channels)
 
 PasteResult pasteText(RadioData& data, int first, const QString& text)
 {
-    QStringList lines = text.split(u'\n');
-    for (QString& line : lines)
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
-        lines.removeLast();
-    if (!lines.isEmpty()) {
-        const QString number = lines.first().section(kTab, 0, 0).trimmed();
-        bool isNumber = false;
-        number.toInt(&isNumber);
-        if (!number.isEmpty() && !isNumber)
-            lines.removeFirst();
-    }
+    const int room = qMax(0, kChannelCount - first + 1);
+    PastedRows rows = readPastedRows(text, room, Csv::Reader::Quotes::Fields);
+    if (!rows.readWell)
+        rows = readPastedRows(text, room, Csv::Reader::Quotes::Literal);
     const QStringList toneItems = toneListItems();
-    return pasteRows(data, first, int(lines.size()), [&](int i) { return parseRow(data, lines[i], toneItems); });
+    return pasteRows(data, first, rows.count, [&](int i) { return parseRow(data, rows.kept[i], toneItems); });
 }
 
 bool pasteRecords(RadioData& data, int first, const QByteArray& bytes, PasteResult& result)
@@ -305,7 +370,7 @@ QString refusalReport(const PasteResult& result)
 {
     if (result.refusals.isEmpty())
         return {};
-    QStringList lines = { RowText::tr("These rows were not pasted; the channels they were meant for are as they were:") };
+    QStringList lines = { RowText::tr("These rows were not pasted, and their channels are unchanged:") };
     for (const Refusal& refusal : result.refusals) {
         if (refusal.channel == 0 && refusal.lastRow > refusal.firstRow)
             lines << RowText::tr("Rows %1 to %2: %3.").arg(refusal.firstRow).arg(refusal.lastRow).arg(refusal.reason);

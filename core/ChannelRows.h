@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Whole channels as rows of the channel table: copied to the clipboard and
@@ -21,7 +22,8 @@ namespace ChannelRows {
 inline constexpr char kMimeType[] = "application/x-qv3n-channels";
 
 // The channels as tab-separated text: a header row with the table's column
-// captions, then one row per channel as the table shows it, lines ended by CR LF.
+// captions, then one row per channel as the table shows it, lines ended by CR
+// LF; a name with a blank at either end is quoted as spreadsheets quote cells.
 QString copyText(const RadioData& data, const QList<int>& channels);
 QByteArray copyRecords(const RadioData& data, const QList<int>& channels);
 
@@ -41,10 +43,14 @@ struct PasteResult
     QList<Refusal> refusals;
 };
 
-// Pastes rows of text from channel `first` on, one channel per row: a first
-// line whose channel column is not a number is a header and skipped; the
-// channel column is otherwise ignored. An empty row makes its channel unused.
-// A refused row leaves its channel as it was; rows beyond channel 128 are refused.
+// Pastes rows of tab-separated text from channel `first` on, one channel per
+// row, read as spreadsheets write them to the clipboard (a quoted cell may
+// hold tabs and line breaks; a quoted name keeps its blanks). A first row that
+// is the header of a copy (the column captions, in English or Chinese) is
+// skipped; the channel column is otherwise ignored. A row of empty cells makes
+// its channel unused. A refused row, a row without tabs among them, leaves its
+// channel as it was; rows beyond channel 128 are refused. Channels after the
+// last row never change.
 PasteResult pasteText(RadioData& data, int first, const QString& text);
 
 // Pastes records of the private format; false (nothing changed) when the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Conversions between the radio's stored forms and the texts the user sees:
@@ -41,7 +42,10 @@ struct FreqCells
 
 // A stored frequency field in Hz (the high nibble of the steps cell ignored).
 qint64 freqFieldHz(const FreqCells& cells, int version);
-// Encodes 0 .. 999,999,999 Hz; a frequency between two steps goes to the step below.
+// The field holds three decimal digits of whole MHz.
+constexpr qint64 kFreqFieldLimitHz = 1'000'000'000;
+constexpr bool fitsFreqField(qint64 hz) { return hz >= 0 && hz < kFreqFieldLimitHz; }
+// Encodes 0 .. 999,999,999 Hz (fitsFreqField); a frequency between two steps goes to the step below.
 FreqCells freqCellsForHz(qint64 hz, int version);
 
 // A frequency in MHz as decimal text ("446.00625"), read exactly into Hz;

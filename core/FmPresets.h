@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The 16 FM broadcast presets of block 253: one byte each, 0..210 for 87.0 to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The duplex arithmetic of the frequency mode: the transmit frequency follows

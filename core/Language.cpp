@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Language.h"
 
 #include "RadioData.h"
@@ -45,6 +46,16 @@ void applyUiLanguage(bool chinese)
         else
             QCoreApplication::removeTranslator(translator.get());
     }
+}
+
+QString chineseText(const char* context, const char* sourceText)
+{
+    for (const auto& translator : chineseTranslators()) {
+        const QString text = translator->translate(context, sourceText);
+        if (!text.isEmpty())
+            return text;
+    }
+    return QString::fromUtf8(sourceText);
 }
 
 QString makerName()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The radio's 4 KiB configuration memory as 256 blocks of 16 byte cells.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One working copy of the radio: its memory, the memory-format version its
@@ -5,6 +6,7 @@
 // against. A document holds one; compare, verify and backup hold others.
 
 #include "MemoryImage.h"
+#include "Tables.h"
 
 #include <QString>
 
@@ -12,8 +14,8 @@ struct RadioData
 {
     MemoryImage image;
     int version = 2;            // 1: 12.5 kHz steps, 2: 6.25 kHz steps
-    double rangeLow = 400;      // MHz; a typed frequency may lie from here ...
-    double rangeHigh = 470;     // ... up to, but not including, here
+    double rangeLow = kLowestRangeMHz;     // MHz; a typed frequency may lie from here ...
+    double rangeHigh = kHighestRangeMHz;   // ... up to, but not including, here
 
     bool operator==(const RadioData&) const = default;
 };

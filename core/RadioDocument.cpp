@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RadioDocument.h"
 
 #include "ChannelRecord.h"
@@ -5,33 +6,37 @@
 
 #include <QUndoStack>
 
-namespace {
+#include <optional>
 
 // One undo step: the data before and after it, 4 KiB each, so undo and redo
-// are exact whatever the step did.
-class DataStep : public QUndoCommand
+// are exact whatever the step did; a step that took in a whole image also
+// gives back the file that went with the data.
+class RadioDocument::Step : public QUndoCommand
 {
 public:
-    DataStep(RadioDocument* document, const QString& text, const RadioData& before, const RadioData& after)
-        : QUndoCommand(text), m_document(document), m_before(before), m_after(after)
+    Step(RadioDocument* document, const StepName& name, const RadioData& before, const RadioData& after,
+         const std::optional<std::pair<Saved, Saved>>& files = std::nullopt)
+        : m_document(document), m_name(name), m_before(before), m_after(after), m_files(files)
     {
+        retranslate();
     }
 
-    void undo() override { m_document->restore(m_before); }
-    void redo() override { m_document->restore(m_after); }
+    void undo() override { m_document->show(m_before, m_files ? m_files->first : m_document->m_saved); }
+    void redo() override { m_document->show(m_after, m_files ? m_files->second : m_document->m_saved); }
+    void retranslate() { setText(m_name ? m_name() : QString()); }
 
 private:
     RadioDocument* m_document;
+    StepName m_name;
     RadioData m_before;
     RadioData m_after;
+    std::optional<std::pair<Saved, Saved>> m_files;
 };
-
-} // namespace
 
 RadioDocument::RadioDocument(QObject* parent)
     : QObject(parent)
     , m_data(startUpData())
-    , m_savedImage(m_data.image)
+    , m_saved{ m_data.image, QString() }
     , m_undo(new QUndoStack(this))
 {
 }
@@ -42,21 +47,31 @@ RadioDocument::~RadioDocument()
     delete m_undo;
 }
 
-bool RadioDocument::apply(const QString& step, const RadioData& next)
+bool RadioDocument::apply(const StepName& step, const RadioData& next)
 {
     if (next == m_data)
         return false;
-    m_undo->push(new DataStep(this, step, m_data, next));
+    m_undo->push(new Step(this, step, m_data, next));
     return true;
 }
 
-void RadioDocument::takeImage(const QString& step, const MemoryImage& image, int version)
+void RadioDocument::retranslateSteps()
+{
+    // The stack hands its steps out read-only; their names are ours to word again.
+    for (int i = 0; i < m_undo->count(); ++i)
+        static_cast<Step*>(const_cast<QUndoCommand*>(m_undo->command(i)))->retranslate();
+}
+
+void RadioDocument::takeImage(const StepName& step, const MemoryImage& image, int version, const QString& fileName)
 {
     RadioData next = m_data;
     next.image = enteredImage(image);
     next.version = version;
     takeRangeFromImage(next);
-    apply(step, next);
+    const Saved saved{ next.image, fileName };
+    if (next == m_data && saved == m_saved)
+        return;
+    m_undo->push(new Step(this, step, m_data, next, std::pair{ m_saved, saved }));
 }
 
 // Only a priority that named a channel in use before the step is given up: a
@@ -75,21 +90,25 @@ void RadioDocument::followPriorityChannel(const MemoryImage& before, MemoryImage
 
 void RadioDocument::markSaved(const QString& fileName)
 {
-    const bool wasModified = isModified();
-    m_savedImage = m_data.image;
-    if (wasModified)
-        emit modifiedChanged(false);
-    if (fileName != m_fileName) {
-        m_fileName = fileName;
-        emit fileNameChanged(fileName);
-    }
+    show(m_data, { m_data.image, fileName });
 }
 
 void RadioDocument::restore(const RadioData& data)
 {
+    show(data, m_saved);
+}
+
+void RadioDocument::show(const RadioData& data, const Saved& saved)
+{
     const bool wasModified = isModified();
+    const bool fileChanged = saved.fileName != m_saved.fileName;
+    const bool dataChanged = !(data == m_data);
     m_data = data;
-    emit changed();
+    m_saved = saved;
+    if (dataChanged)
+        emit changed();
     if (isModified() != wasModified)
         emit modifiedChanged(isModified());
+    if (fileChanged)
+        emit fileNameChanged(saved.fileName);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The working copy the program edits: the radio data, the channel file it
@@ -9,7 +10,13 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QUndoStack;
+
+// What an undo step is called: its kind and arguments, worded in the language
+// in force each time the step is shown. Empty for a step no menu shows.
+using StepName = std::function<QString()>;
 
 class RadioDocument : public QObject
 {
@@ -26,11 +33,12 @@ public:
     double rangeLow() const { return m_data.rangeLow; }
     double rangeHigh() const { return m_data.rangeHigh; }
 
-    // The channel file last loaded or saved; empty before either.
-    QString fileName() const { return m_fileName; }
+    // The channel file last loaded or saved; empty before either, and after
+    // New or a read from the radio.
+    QString fileName() const { return m_saved.fileName; }
 
     // Whether the image differs from the one last loaded, saved or started with.
-    bool isModified() const { return m_data.image != m_savedImage; }
+    bool isModified() const { return m_data.image != m_saved.image; }
 
     QUndoStack* undoStack() const { return m_undo; }
 
@@ -39,7 +47,7 @@ public:
     // named step. A step that leaves the priority channel's channel unused
     // makes the priority none in the same step. Returns whether anything changed.
     template <class Change>
-    bool edit(const QString& step, Change&& change)
+    bool edit(const StepName& step, Change&& change)
     {
         RadioData next = m_data;
         change(next);
@@ -47,15 +55,20 @@ public:
         return apply(step, next);
     }
 
-    // A whole image from outside (a channel file, a read from the radio) as
-    // enteredImage() takes it, in the given memory format, with the range
-    // limits of its range block: one undo step.
-    void takeImage(const QString& step, const MemoryImage& image, int version);
+    // A whole image from outside (a channel file, a read from the radio, New)
+    // as enteredImage() takes it, in the given memory format, with the range
+    // limits of its range block: one undo step, after which the image counts
+    // as saved in fileName (none for a read or New). Undoing it gives back the
+    // data and the file of before.
+    void takeImage(const StepName& step, const MemoryImage& image, int version, const QString& fileName);
 
-    // The image now is what the file holds (after a load or a save).
+    // Words every step's name again, after a change of language.
+    void retranslateSteps();
+
+    // The image now is what the file holds (after a save).
     void markSaved(const QString& fileName);
 
-    // Sets the data without an undo step: what an undo step restores.
+    // Sets the data without an undo step.
     void restore(const RadioData& data);
 
 signals:
@@ -64,11 +77,21 @@ signals:
     void fileNameChanged(const QString& fileName);
 
 private:
-    bool apply(const QString& step, const RadioData& next);
+    class Step;
+
+    // What the working copy was last loaded from or saved to.
+    struct Saved
+    {
+        MemoryImage image;
+        QString fileName;
+        bool operator==(const Saved&) const = default;
+    };
+
+    bool apply(const StepName& step, const RadioData& next);
+    void show(const RadioData& data, const Saved& saved);
     static void followPriorityChannel(const MemoryImage& before, MemoryImage& after);
 
     RadioData m_data;
-    MemoryImage m_savedImage;
-    QString m_fileName;
+    Saved m_saved;
     QUndoStack* m_undo;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Typed access to the radio-wide settings (block 252), the frequency-mode

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The tone table and the model table: fixed for the program's run, built on
@@ -14,6 +15,10 @@ const ToneTexts& toneTable();
 
 // The tone entries without their padding, as the tone lists show them.
 QStringList toneListItems();
+
+// The bounds a frequency range may be given within, MHz: the radio's band.
+constexpr int kLowestRangeMHz = 400;
+constexpr int kHighestRangeMHz = 470;
 
 struct Model
 {

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelExchange.h"
 
 #include "CsvImportPreview.h"
 #include "ui/Prompt.h"
+#include "ui/SaveDialog.h"
 #include "ui/WindowHost.h"
 
 #include "ChannelCsv.h"
@@ -48,15 +50,13 @@ void ChannelExchange::importCsv(QWidget* parent, RadioDocument& document, Window
         importCsvFile(parent, document, host, path);
 }
 
-void ChannelExchange::exportCsv(QWidget* parent, const RadioDocument& document, WindowHost* host)
+void ChannelExchange::exportCsv(QWidget* parent, const RadioDocument& document, WindowHost* host,
+                                const QString& suggestedPath)
 {
-    QString path = QFileDialog::getSaveFileName(parent, tr("Export CSV"), QDir::currentPath(),
-                                                tr("CSV files (*.csv);;All files (*)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
-    exportCsvFile(parent, document, host, path);
+    const SaveDialog::Request request{ "CsvFileDialog", tr("Export CSV"), suggestedPath,
+                                       tr("CSV files (*.csv);;All files (*)"), QStringLiteral("csv") };
+    SaveDialog::ask(parent, request,
+                    [parent, &document, host](const QString& path) { exportCsvFile(parent, document, host, path); });
 }
 
 std::optional<MemoryImage> ChannelExchange::chooseComparisonFile(QWidget* parent, QString* name)
@@ -82,7 +82,7 @@ bool ChannelExchange::importCsvFile(QWidget* parent, RadioDocument& document, Wi
     if (preview.exec() != QDialog::Accepted)
         return false;
     // Only the channels change.
-    document.edit(tr("Import %1").arg(QFileInfo(path).fileName()),
+    document.edit([name = QFileInfo(path).fileName()] { return tr("Import %1").arg(name); },
                   [&result](RadioData& data) { data.image = ChannelCsv::withChannels(data.image, result); });
     return true;
 }
@@ -99,7 +99,9 @@ bool ChannelExchange::exportCsvFile(QWidget* parent, const RadioDocument& docume
                                    .arg(shown(path), written.reason));
         return false;
     }
-    Prompt::inform(parent, tr("Channels in use exported to %1: %2.").arg(shown(path)).arg(channelsInUse(document.image())));
+    Prompt::inform(parent, tr("The channels in use (%1) were exported to %2.")
+                               .arg(channelsInUse(document.image()))
+                               .arg(shown(path)));
     return true;
 }
 

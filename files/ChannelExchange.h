@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The File menu's exchange with spreadsheets and its comparison, run on the
@@ -21,7 +22,8 @@ class ChannelExchange
 public:
     // Ask for the file, then run the path's variant below.
     static void importCsv(QWidget* parent, RadioDocument& document, WindowHost* host);
-    static void exportCsv(QWidget* parent, const RadioDocument& document, WindowHost* host);
+    // Asks where to export, proposing suggestedPath.
+    static void exportCsv(QWidget* parent, const RadioDocument& document, WindowHost* host, const QString& suggestedPath);
     static std::optional<MemoryImage> chooseComparisonFile(QWidget* parent, QString* name);
 
     // True when the working copy's channels were replaced.

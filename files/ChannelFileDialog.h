@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The channel-file dialog: a drive list, the chosen drive's folders, the

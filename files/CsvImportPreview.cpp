@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CsvImportPreview.h"
 
 #include <QDialogButtonBox>
@@ -19,6 +20,7 @@ CsvImportPreview::CsvImportPreview(const ChannelCsv::ImportResult& result, const
     : QDialog(parent)
     , m_summary(new QLabel(this))
     , m_problems(new QTableWidget(this))
+    , m_unlisted(new QLabel(this))
     , m_import(new QPushButton(this))
     , m_cancel(new QPushButton(tr("Cancel"), this))
 {
@@ -26,6 +28,7 @@ CsvImportPreview::CsvImportPreview(const ChannelCsv::ImportResult& result, const
     setWindowTitle(tr("Import CSV"));
     m_summary->setObjectName(QStringLiteral("Label_summary"));
     m_problems->setObjectName(QStringLiteral("Table_problems"));
+    m_unlisted->setObjectName(QStringLiteral("Label_unlisted"));
     m_import->setObjectName(QStringLiteral("Command_import"));
     m_cancel->setObjectName(QStringLiteral("Command_Cancel"));
 
@@ -39,8 +42,13 @@ CsvImportPreview::CsvImportPreview(const ChannelCsv::ImportResult& result, const
                    .arg(result.importedCount())
                    .arg(usedNow)
                    .arg(result.refusedCount);
-    summary << (result.problems.isEmpty() ? tr("Every row can be imported as it stands.")
-                                          : tr("Every row that is left out or changed is listed below."));
+    if (result.problems.isEmpty())
+        summary << tr("Every row can be imported as it stands.");
+    else if (result.unlistedProblemCount == 0)
+        summary << tr("Every row that is left out or changed is listed below.");
+    else
+        summary << tr("The first %1 problems are listed below, the number of the others after them.")
+                       .arg(result.problems.size());
     m_summary->setText(summary.join(QLatin1Char('\n')));
     m_summary->setWordWrap(true);
     m_summary->setTextFormat(Qt::PlainText);
@@ -68,6 +76,9 @@ CsvImportPreview::CsvImportPreview(const ChannelCsv::ImportResult& result, const
     m_problems->resizeColumnsToContents();
     m_problems->resizeRowsToContents();
     m_problems->setVisible(!result.problems.isEmpty());
+    m_unlisted->setText(ChannelCsv::unlistedProblemsLine(result));
+    m_unlisted->setTextFormat(Qt::PlainText);
+    m_unlisted->setVisible(result.unlistedProblemCount > 0);
 
     m_import->setText(refused ? tr("Import the other rows") : tr("Import"));
     auto* buttons = new QDialogButtonBox(this);
@@ -81,6 +92,7 @@ CsvImportPreview::CsvImportPreview(const ChannelCsv::ImportResult& result, const
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_summary);
     layout->addWidget(m_problems, 1);
+    layout->addWidget(m_unlisted);
     layout->addWidget(buttons);
     if (!result.problems.isEmpty())
         resize(kMinimumWidth, kMinimumHeight);

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What an import of a CSV channel list would do, before it does it: how many
 // rows become channels, and every row the radio cannot hold as written, with
-// its line and reason. The user imports the good rows or cancels.
+// its line and reason (the first ChannelCsv::kListedProblems of them, then
+// how many more there are). The user imports the good rows or cancels.
 
 #include "ChannelCsv.h"
 
@@ -27,6 +29,7 @@ public:
 private:
     QLabel* m_summary;
     QTableWidget* m_problems;
+    QLabel* m_unlisted;
     QPushButton* m_import;
     QPushButton* m_cancel;
 };

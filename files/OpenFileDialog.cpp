@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "OpenFileDialog.h"
 
 #include "ui/Prompt.h"
@@ -46,10 +47,10 @@ bool OpenFileDialog::loadFile(QWidget* parent, RadioDocument& document, WindowHo
     MemoryImage image;
     image.setBytes(result.bytes);
     const QFileInfo file(path);
-    document.takeImage(tr("Open %1").arg(file.fileName()), image, document.version());
-    // The next dialog starts in the folder of the file last used, and the
-    // question about unsaved changes can save to this file.
-    document.markSaved(file.absoluteFilePath());
+    // The question about unsaved changes can save to this file from now on.
+    document.takeImage([name = file.fileName()] { return tr("Open %1").arg(name); }, image, document.version(),
+                       file.absoluteFilePath());
+    // The next dialog starts in the folder of the file last used.
     QDir::setCurrent(file.absolutePath());
     return true;
 }

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PrintCommands.h"
 
 #include "ChannelList.h"
 #include "ui/Prompt.h"
+#include "ui/SaveDialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <memory>
@@ -39,18 +40,16 @@ void preview(QWidget* parent, const ChannelList& list)
 
 void exportPdf(QWidget* parent, const ChannelList& list, const QString& suggestedPath)
 {
-    auto* dialog = new QFileDialog(parent, Text::tr("Export PDF"), suggestedPath, Text::tr("PDF files (*.pdf)"));
-    dialog->setObjectName(QStringLiteral("PdfFileDialog"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix(QStringLiteral("pdf"));
-    QObject::connect(dialog, &QFileDialog::fileSelected, parent, [parent, list](const QString& path) {
+    const SaveDialog::Request request{ "PdfFileDialog", Text::tr("Export PDF"), suggestedPath,
+                                       Text::tr("PDF files (*.pdf)"), QStringLiteral("pdf") };
+    SaveDialog::ask(parent, request, [parent, list](const QString& path) {
         QString reason;
-        if (!list.writePdf(path, ChannelList::defaultPaper(), &reason))
+        if (list.writePdf(path, ChannelList::defaultPaper(), &reason))
+            Prompt::inform(parent, Text::tr("The channel list was exported to %1.").arg(QDir::toNativeSeparators(path)));
+        else
             Prompt::inform(parent, Text::tr("The PDF file %1 could not be written: %2")
                                        .arg(QDir::toNativeSeparators(path), reason));
     });
-    dialog->open();
 }
 
 } // namespace PrintCommands

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FmPresetsWindow.h"
 
 #include "ui/GridFormat.h"
@@ -77,7 +78,7 @@ FmPresetsWindow::FmPresetsWindow(RadioDocument& document, QWidget* parent)
     loadGrid();
     m_grid->setCurrentCell(0, ColFrequency);
     // A byte the grid cannot show becomes an empty preset here, not when it is shown later.
-    storeRows(windowTitle());
+    storeRows([] { return Captions::fmTitle(); });
 }
 
 QRect FmPresetsWindow::placement(const QSize& mainSize) const
@@ -109,7 +110,7 @@ void FmPresetsWindow::showRow(int row)
 }
 
 // Every row as the grid shows it, in one step: an empty cell stores an empty preset.
-void FmPresetsWindow::storeRows(const QString& step)
+void FmPresetsWindow::storeRows(const StepName& step)
 {
     m_document.edit(step, [this](RadioData& data) {
         for (int row = 1; row <= kPresetCount; ++row)
@@ -167,7 +168,7 @@ void FmPresetsWindow::commitEdit()
     const bool refused = !trimmed.isEmpty() && !isInRange(leadingNumber(text));
     setCellText(row, ColFrequency, presetText(codeForText(refused ? numberText(FmLow) : trimmed)));
     // The step is named as the grid numbers its rows, from 0.
-    storeRows(tr("Radio Channel %1").arg(row - 1));
+    storeRows([row] { return tr("Radio Channel %1").arg(row - 1); });
     showRow(row);
     if (refused)
         Prompt::inform(this, tr("Over the range of FM frequency ."));

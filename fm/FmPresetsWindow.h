@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The FM broadcast presets: the 16 bytes of block 253 in a two-column grid,
@@ -8,8 +9,11 @@
 
 #include "ui/ChildWindow.h"
 
+#include <functional>
+
 class QLineEdit;
 class RadioDocument;
+using StepName = std::function<QString()>;
 class QPushButton;
 class QTableWidget;
 
@@ -39,7 +43,7 @@ protected:
 
 private:
     void showRow(int row);
-    void storeRows(const QString& step);
+    void storeRows(const StepName& step);
     void setCellText(int row, int column, const QString& text);
     int gridRow() const;
     void commitEdit();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the channel-file reader. Besides the sanitizers'
 // checks it holds the reader to its promises: the answer does not depend on
 // how the text is split into pieces, a refusal says where and why, and an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "LinkSequence.h"
 
 #include "Backups.h"
@@ -23,8 +24,7 @@ void LinkSequence::startRead()
         m_engine->startRead();   // refused with the busy message
         return;
     }
-    enter(Step::Idle);   // a transfer waiting for its retry is replaced
-    m_engine->trace().clear();
+    begin();
     enter(Step::Read);
     m_engine->startRead();
     if (!m_engine->busy())
@@ -37,12 +37,8 @@ void LinkSequence::startWrite(const WritePlan& plan)
         m_engine->startWrite(plan.image, plan.programVersion);   // refused with the busy message
         return;
     }
-    enter(Step::Idle);   // a transfer waiting for its retry is replaced
+    begin();
     m_plan = plan;
-    m_backupPath.clear();
-    m_differences.clear();
-    m_verifyFailure.clear();
-    m_engine->trace().clear();
     if (m_plan.backupFolder.isEmpty()) {
         enter(Step::Write);
         m_engine->startWrite(m_plan.image, m_plan.programVersion);
@@ -52,6 +48,17 @@ void LinkSequence::startWrite(const WritePlan& plan)
     }
     if (!m_engine->busy())
         enter(Step::Idle);
+}
+
+void LinkSequence::begin()
+{
+    enter(Step::Idle);   // a transfer waiting for its retry is replaced
+    m_outcome.reset();
+    m_portFailed = false;
+    m_backupPath.clear();
+    m_differences.clear();
+    m_verifyFailure.clear();
+    m_engine->trace().clear();
 }
 
 bool LinkSequence::cancel()
@@ -75,10 +82,54 @@ void LinkSequence::enter(Step step)
     emit stepChanged(step);
 }
 
+void LinkSequence::conclude(Outcome outcome)
+{
+    m_outcome = outcome;
+    m_endedIn = m_step;
+    emit statusTextChanged(resultText());
+}
+
 void LinkSequence::end(Outcome outcome)
 {
+    if (!m_outcome)
+        conclude(outcome);
     enter(Step::Idle);
     emit finished(outcome);
+}
+
+QString LinkSequence::resultText() const
+{
+    if (!m_outcome)
+        return {};
+    switch (*m_outcome) {
+    case Outcome::Completed:
+        if (m_endedIn == Step::Read)
+            return LinkEngine::tr("Complete reading the data from transceiver.");
+        return m_plan.verify ? tr("Verified: the radio holds what was written.")
+                             : LinkEngine::tr("Complete writing Data to the transceiver.");
+    case Outcome::Failed:
+        if (m_portFailed)
+            return tr("The port could not be opened; nothing was sent.");
+        switch (m_endedIn) {
+        case Step::Backup:
+            return tr("Communication fault while backing the radio up: nothing was written.");
+        case Step::Write:
+            return m_engine->blocksAcknowledged() > 0
+                ? tr("Communication fault while writing: the radio holds a partial write.")
+                : tr("Communication fault: nothing was written.");
+        default:
+            return LinkEngine::tr("Communication fault.");
+        }
+    case Outcome::VersionMismatch:
+        return tr("Nothing was written: the radio uses another memory format.");
+    case Outcome::BackupFailed:
+        return tr("The radio's memory could not be saved as a backup, so nothing was written.");
+    case Outcome::VerifyFailed:
+        if (m_differences.isEmpty())
+            return tr("Written, not verified: the radio could not be read back.");
+        return tr("Verification failed: %1 read back differently.").arg(VerifyReport::summary(m_differences));
+    }
+    return {};
 }
 
 void LinkSequence::whenPortClosed(std::function<void()> next)
@@ -193,7 +244,7 @@ void LinkSequence::afterWrite()
 void LinkSequence::afterVerify(bool readBack)
 {
     if (!readBack) {
-        emit statusTextChanged(tr("Written, not verified"));
+        conclude(Outcome::VerifyFailed);
         notify({ LinkNotice::Kind::VerifyFailed,
                  tr("The radio was written, but it could not be read back to verify the write."),
                  m_verifyFailure + QLatin1Char('\n') + tr("Read the radio to check it, or write it again.") });
@@ -202,13 +253,13 @@ void LinkSequence::afterVerify(bool readBack)
     }
     m_differences = VerifyReport::differingBlocks(m_plan.image, m_engine->readImage());
     if (m_differences.isEmpty()) {
-        emit statusTextChanged(tr("Verified: the radio holds what was written."));
+        conclude(Outcome::Completed);
         notify({ LinkNotice::Kind::WriteComplete, LinkEngine::tr("Complete writing Data to the transceiver."),
                  completionDetail(), true });
         end(Outcome::Completed);
         return;
     }
-    emit statusTextChanged(tr("Verification failed: %1 read back differently.").arg(VerifyReport::summary(m_differences)));
+    conclude(Outcome::VerifyFailed);
     QString detail = tr("Read back differently: %1.").arg(VerifyReport::summary(m_differences)) + QLatin1Char('\n')
         + tr("Write the radio again; if the same difference comes back, the radio's memory may be at fault.");
     if (!m_backupPath.isEmpty())
@@ -230,6 +281,8 @@ QString LinkSequence::completionDetail() const
 void LinkSequence::showLinkNotice(const LinkNotice& notice)
 {
     const bool failure = notice.kind == LinkNotice::Kind::ConnectFailed || notice.kind == LinkNotice::Kind::PortOpenError;
+    if (notice.kind == LinkNotice::Kind::PortOpenError && m_step != Step::Verify)
+        m_portFailed = true;
     // A read-back that fails does not undo the write: its reason goes into the verify message.
     if (m_step == Step::Verify && failure) {
         m_verifyFailure = notice.informativeText;

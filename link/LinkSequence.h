@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A transfer as the user asks for it, run step by step over one link engine:
@@ -13,6 +14,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class LinkSequence : public QObject, private LinkHost
 {
@@ -56,6 +58,11 @@ public:
     bool running() const { return m_step != Step::Idle; }
     Step step() const { return m_step; }
 
+    // How the last transfer ended, in the language in force; empty while none has ended.
+    QString resultText() const;
+    // The step the last transfer ended in.
+    Step endedIn() const { return m_endedIn; }
+
     QString backupPath() const { return m_backupPath; }
     // After a verify: the blocks that read back differently, and both images.
     QList<int> differingBlocks() const { return m_differences; }
@@ -84,15 +91,22 @@ private:
     void afterBackup();
     void afterWrite();
     void afterVerify(bool readBack);
+    // Records how the transfer ended and says so in the status line.
+    void conclude(Outcome outcome);
     void end(Outcome outcome);
     // Runs next once the port has closed, so the last bytes of one step are
     // never cut off by the next.
     void whenPortClosed(std::function<void()> next);
     QString completionDetail() const;
 
+    void begin();
+
     LinkEngine* m_engine;
     LinkHost* m_host = nullptr;
     Step m_step = Step::Idle;
+    std::optional<Outcome> m_outcome;   // of the last transfer that ended
+    Step m_endedIn = Step::Idle;
+    bool m_portFailed = false;          // it ended because the port could not be opened
     WritePlan m_plan;
     QString m_backupPath;
     QList<int> m_differences;

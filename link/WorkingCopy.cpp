@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "WorkingCopy.h"
 
 #include "MemoryMap.h"
@@ -7,7 +8,7 @@
 std::optional<LinkNotice> adjustAndCheckForWrite(RadioDocument& document)
 {
     const WriteCheck check = checkForWrite(document.data());
-    document.edit(LinkEngine::tr("Write to radio"), [&check](RadioData& data) { data = check.data; });
+    document.edit([] { return LinkEngine::tr("Write to radio"); }, [&check](RadioData& data) { data = check.data; });
     if (!check.refused())
         return std::nullopt;
     const WriteCheck::Refusal& first = check.refusals.first();
@@ -27,18 +28,18 @@ MemoryImage imageAfterRead(const MemoryImage& base, const MemoryImage& read)
 
 void acceptReadImage(RadioDocument& document, const MemoryImage& image, int version)
 {
-    document.takeImage(LinkEngine::tr("Read from radio"), imageAfterRead(document.image(), image), version);
     // What the radio holds is safe: a read leaves nothing unsaved. The image
     // belongs to no file now, as after New: a save must not overwrite the last
     // file unasked, and a printout is titled "radio".
-    document.markSaved(QString());
+    document.takeImage([] { return LinkEngine::tr("Read from radio"); }, imageAfterRead(document.image(), image), version,
+                       QString());
 }
 
 void acceptVersionAnswer(RadioDocument& document, int radioVersion, bool reset)
 {
     if (!reset)
         return;
-    document.edit(LinkEngine::tr("Reset"), [radioVersion](RadioData& data) {
+    document.edit([] { return LinkEngine::tr("Reset"); }, [radioVersion](RadioData& data) {
         resetRadioImage(data);
         data.version = radioVersion;
     });

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program (installing what is missing) and starts it. Without a USB
 # serial adapter (and without QV3N_COM1 naming a device) a virtual radio with
 # demo contents answers on COM1, so reading and writing can be tried at once.

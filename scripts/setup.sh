@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build and the tests need (only those that
 # are missing), then configures a build folder; building is left to the caller.
 #
@@ -11,8 +12,11 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-svg-dev libqt6svg6 qt6-qpa-plugins
     fonts-noto-cjk xvfb xauth
-    poppler-utils dpkg-dev file
+    poppler-utils dpkg-dev file help2man bash-completion
 )
+# A caller that needs more names it here (scripts/package.sh: its checkers).
+read -ra extra <<<"${QV3N_EXTRA_PACKAGES:-}"
+packages+=("${extra[@]}")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

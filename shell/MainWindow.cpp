@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
 #include "PortSetupDialog.h"
 #include "ModelDialog.h"
 #include "RecentFiles.h"
+#include "ui/FolderView.h"
 #include "ui/Prompt.h"
 #include "AboutDialog.h"
 #include "channels/ChannelTableWindow.h"
@@ -11,13 +13,14 @@
 #include "files/OpenFileDialog.h"
 #include "files/SaveFileDialog.h"
 #include "fm/FmPresetsWindow.h"
-#include "options/frm_option.h"
+#include "options/OptionsWindow.h"
 #include "transfer/CompareWithRadioWindow.h"
 #include "transfer/ReadWindow.h"
 #include "link/Backups.h"
-#include "link/BackupRestoreWindow.h"
+#include "transfer/BackupRestoreWindow.h"
 #include "transfer/WriteWindow.h"
 #include "print/ChannelList.h"
+
 #include "files/PrintCommands.h"
 
 #include "Language.h"
@@ -27,6 +30,7 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -36,7 +40,9 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QTableWidget>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -118,6 +124,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(undo, &QUndoStack::redoTextChanged, this, &MainWindow::showUndoCaptions);
     m_editUndo->setEnabled(false);
     m_editRedo->setEnabled(false);
+    qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow()
@@ -131,9 +138,10 @@ MainWindow::~MainWindow()
     disconnect(m_document->undoStack(), nullptr, this, nullptr);
 }
 
-void MainWindow::start()
+void MainWindow::start(bool chineseFont)
 {
-    m_chinese = true;
+    // Chinese drawn without a font for it is a window of boxes, the Language menu included.
+    m_chinese = chineseFont;
     applyUiLanguage(m_chinese);
 
     const QSize screen = QGuiApplication::primaryScreen()->availableSize();
@@ -148,6 +156,12 @@ void MainWindow::start()
     setPanelText(5, m_document->versionText());
     setPanelText(7, rangePanelText(*m_document));
     openChannelWindow();
+    // The window may have grown for the channel table.
+    setPanelWidths();
+    if (!chineseFont)
+        Prompt::inform(this, tr("No font that covers Chinese is installed, so the program starts in English. "
+                                "Install %1 to see it in Chinese.")
+                                 .arg(ChineseFont::package()));
 }
 
 QString MainWindow::panelText(int panel) const
@@ -157,7 +171,10 @@ QString MainWindow::panelText(int panel) const
 
 void MainWindow::setPanelText(int panel, const QString& text)
 {
-    m_panels.at(panel - 1)->setText(text);
+    QLabel* label = m_panels.at(panel - 1);
+    label->setText(text);
+    if (label->sizeHint().width() > label->width() && panel < kPanelCount)
+        setPanelWidths();
 }
 
 // The mark is the document's, whoever else sets it: a maximised child window
@@ -167,6 +184,24 @@ void MainWindow::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ModifiedChange && isWindowModified() != m_document->isModified())
         setWindowModified(m_document->isModified());
+}
+
+// An editor with nothing of its own to undo or redo leaves Ctrl+Z and Ctrl+Y
+// to the document, wherever in the program it has the focus; one with typing
+// of its own takes that back first.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* editor = qobject_cast<QLineEdit*>(watched);
+    if (event->type() == QEvent::ShortcutOverride && editor && editor->window() == this) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        const bool undo = m_editUndo->shortcuts().contains(pressed) && !editor->isUndoAvailable();
+        const bool redo = m_editRedo->shortcuts().contains(pressed) && !editor->isRedoAvailable();
+        if (undo || redo) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -227,7 +262,7 @@ void MainWindow::createMenus()
     m_fileImportCsv = action(m_file, "File_import_csv", {},
                              [this] { ChannelExchange::importCsv(this, *m_document, this); });
     m_fileExportCsv = action(m_file, "File_export_csv", {},
-                             [this] { ChannelExchange::exportCsv(this, *m_document, this); });
+                             [this] { ChannelExchange::exportCsv(this, *m_document, this, exportPath(QStringLiteral("csv"))); });
     m_fileCompare = action(m_file, "File_compare_file", {}, [this] {
         QString name;
         if (const std::optional<MemoryImage> other = ChannelExchange::chooseComparisonFile(this, &name))
@@ -320,10 +355,17 @@ void MainWindow::createStatusBar()
 
 void MainWindow::setPanelWidths()
 {
-    // The panels share what the bar's own spacing leaves, so the last one ends inside the bar.
+    // The panels share what the bar's own spacing leaves, so the last one ends
+    // inside the bar; a panel whose text needs more than its share gets it,
+    // from the last panel's share.
     const int available = width() - statusBarSpacing(statusBar());
-    for (int i = 0; i < kPanelCount; ++i)
-        m_panels[i]->setFixedWidth(available * kPanelWidthPercent[i] / 100);
+    int used = 0;
+    for (int i = 0; i < kPanelCount - 1; ++i) {
+        const int width = qMax(available * kPanelWidthPercent[i] / 100, m_panels[i]->sizeHint().width());
+        m_panels[i]->setFixedWidth(width);
+        used += width;
+    }
+    m_panels[kPanelCount - 1]->setFixedWidth(qMax(0, available - used));
 }
 
 void MainWindow::settleLayout()
@@ -430,8 +472,31 @@ void MainWindow::showInArea(ChildWindow* child)
     // At start-up the bars have only just been filled: the area has its size
     // once the window's layout has taken them in.
     settleLayout();
-    frame->setGeometry(child->placement(m_area->size()));
+    // The share of the main window a window takes may be too small for its
+    // contents on a small screen: it gets the room it needs, the main window
+    // growing for it as far as the screen allows, and it stays in sight.
+    growAreaFor(frame->sizeHint());
+    const QSize area = m_area->size();
+    QRect place = child->placement(area);
+    place.setSize(place.size().expandedTo(frame->sizeHint()).boundedTo(area));
+    place.moveTo(qBound(0, place.left(), area.width() - place.width()), qBound(0, place.top(), area.height() - place.height()));
+    frame->setGeometry(place);
     frame->show();
+}
+
+void MainWindow::growAreaFor(const QSize& needed)
+{
+    const QSize missing = (needed - m_area->size()).expandedTo(QSize(0, 0));
+    if (missing == QSize(0, 0) || isMaximized() || isFullScreen())
+        return;
+    const QRect screenRoom = screen()->availableGeometry();
+    const QSize decoration = frameGeometry().size() - size();
+    resize((size() + missing).boundedTo(screenRoom.size() - decoration));
+    // Moved back inside the screen when it grew past its edge.
+    const QRect frame = frameGeometry();
+    move(qBound(screenRoom.left(), frame.left(), screenRoom.right() + 1 - frame.width()),
+         qBound(screenRoom.top(), frame.top(), screenRoom.bottom() + 1 - frame.height()));
+    settleLayout();
 }
 
 void MainWindow::onSubWindowActivated(QMdiSubWindow* frame)
@@ -579,9 +644,8 @@ void MainWindow::newImage()
 {
     if (!confirmDiscardChanges(DiscardReason::New))
         return;
-    m_document->edit(tr("New"), [](RadioData& data) { resetRadioImage(data); });
     // The new image belongs to no file: saving it must not overwrite the last one.
-    m_document->markSaved(QString());
+    m_document->takeImage([] { return tr("New"); }, factoryImage(), m_document->version(), QString());
 }
 
 void MainWindow::openChannelFile()
@@ -608,21 +672,26 @@ void MainWindow::printChannelList()
     PrintCommands::preview(this, channelList());
 }
 
+// An export is proposed under the channel file's name, in its folder, or as
+// "radio" in the folder last used after a read or New.
+QString MainWindow::exportPath(const QString& suffix) const
+{
+    const QString fileName = m_document->fileName();
+    if (fileName.isEmpty())
+        return QDir::current().filePath(ChannelList::radioTitle() + QLatin1Char('.') + suffix);
+    const QFileInfo file(fileName);
+    return file.dir().filePath(file.completeBaseName() + QLatin1Char('.') + suffix);
+}
+
 void MainWindow::exportChannelListPdf()
 {
-    const QFileInfo file(m_document->fileName());
-    const QString suggested = file.fileName().isEmpty()
-        ? QDir::current().filePath(ChannelList::radioTitle() + QStringLiteral(".pdf"))
-        : file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
-    PrintCommands::exportPdf(this, channelList(), suggested);
+    PrintCommands::exportPdf(this, channelList(), exportPath(QStringLiteral("pdf")));
 }
 
 void MainWindow::openBackupsFolder()
 {
     // The write window puts a copy of the radio here before it writes.
-    const QString folder = Backups::defaultFolder();
-    if (!QDir().mkpath(folder) || !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        Prompt::inform(this, tr("The backups folder %1 could not be opened.").arg(QDir::toNativeSeparators(folder)));
+    FolderView::show(this, Backups::defaultFolder());
 }
 
 void MainWindow::openModelWindow()
@@ -683,9 +752,15 @@ void MainWindow::switchLanguage(bool chinese)
     if (m_chinese != chinese) {
         m_chinese = chinese;
         applyUiLanguage(chinese);
+        m_document->retranslateSteps();
     }
     setCaptions(false);
+    // The window the user was in stays in front.
+    const QMdiSubWindow* active = m_area->activeSubWindow();
+    const QMetaObject* activeKind = active && active->widget() ? active->widget()->metaObject() : nullptr;
     reloadOpenWindows();
+    if (QMdiSubWindow* frame = m_frames.value(activeKind))
+        m_area->setActiveSubWindow(frame);
 }
 
 template <class W>
@@ -693,6 +768,12 @@ void MainWindow::reloadWindow()
 {
     if (!window<W>())
         return;
+    // A link window keeps the outcome of its transfer and the link trace: it
+    // is worded again in place rather than closed.
+    if constexpr (std::is_base_of_v<LinkWindow, W>) {
+        window<W>()->retranslate();
+        return;
+    }
     // Closing lets the window commit what is typed into it; the frame goes at
     // once so that the old window's flag is cleared before the new one sets it.
     QMdiSubWindow* frame = m_frames.take(&W::staticMetaObject);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The main window: menus, toolbar and status bar, the area that holds every
@@ -6,6 +7,8 @@
 
 #include "ui/ChildWindow.h"
 #include "ui/WindowHost.h"
+
+#include "print/ChineseFont.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -35,7 +38,8 @@ public:
     ~MainWindow() override;
 
     // Runs the start-up and shows the window.
-    void start();
+    // Shows the window in Chinese, or in English (and says why) when no font can draw Chinese.
+    void start(bool chineseFont = ChineseFont::installed());
 
     // The working copy every window shows and edits.
     RadioDocument& document() const { return *m_document; }
@@ -70,6 +74,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -87,6 +92,7 @@ private:
     void settleLayout();
     QAction* toolbarButton(const QString& key, const QString& icon);
     void showInArea(ChildWindow* child);
+    void growAreaFor(const QSize& needed);
     void onSubWindowActivated(QMdiSubWindow* frame);
 
     void undo();
@@ -98,6 +104,7 @@ private:
     ChannelList channelList();
     void printChannelList();
     void exportChannelListPdf();
+    QString exportPath(const QString& suffix) const;
     void openBackupsFolder();
     void openModelWindow();
     void openChannelWindow();

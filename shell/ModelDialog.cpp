@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ModelDialog.h"
 
 #include "Codecs.h"
@@ -49,7 +50,7 @@ ModelDialog::ModelDialog(RadioDocument& document, QWidget* parent)
     connect(confirm, &QPushButton::clicked, this, &ChildWindow::closeWindow);
     connect(cancel, &QPushButton::clicked, this, &ChildWindow::closeWindow);
 
-    document.edit(windowTitle(), [](RadioData& data) {
+    document.edit([] { return tr("Model Select"); }, [](RadioData& data) {
         takeRangeFromImage(data);
         ++data.rangeHigh;
     });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The port dialog: chooses which of COM1..COM8 the read and write windows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CompareWithRadioWindow.h"
 
 #include "WorkingCopy.h"
@@ -10,7 +11,7 @@ CompareWithRadioWindow::CompareWithRadioWindow(RadioDocument& document, CommPort
     : LinkWindow(document, port, host, LinkEngine::Direction::Read, "Command_read", parent)
 {
     setObjectName(QStringLiteral("Form_Comm_Compare"));
-    setCaptions(tr("Compare With Radio"), tr("Read"), tr("Cancel"), tr("Help"));
+    retranslateUi();
     connect(sequence(), &LinkSequence::readCompleted, this, [this](const MemoryImage& image, int version) {
         // Frequencies of another memory format would read as other frequencies.
         if (version != this->document().version()) {
@@ -22,6 +23,19 @@ CompareWithRadioWindow::CompareWithRadioWindow(RadioDocument& document, CommPort
         if (this->host())
             this->host()->showComparison(imageAfterRead(this->document().image(), image), tr("the radio"));
     });
+}
+
+void CompareWithRadioWindow::retranslateUi()
+{
+    setCaptions(tr("Compare With Radio"), tr("Read"), tr("Cancel"), tr("Help"));
+}
+
+QString CompareWithRadioWindow::helpText() const
+{
+    return tr("Reads the radio and shows what differs from the working copy, channel by channel and setting by "
+              "setting. The working copy is not changed. Plug the programming cable into the radio and the computer, "
+              "switch the radio on, choose the cable's COM in Communication, then press Read.")
+        + QStringLiteral("\n\n") + checksText();
 }
 
 void CompareWithRadioWindow::startTransfer()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The comparison read: reads the radio into an image of its own and shows
@@ -12,6 +13,8 @@ public:
     CompareWithRadioWindow(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
 protected:
+    void retranslateUi() override;
+    QString helpText() const override;
     void startTransfer() override;
     void showLinkNotice(const LinkNotice& notice) override;
 };

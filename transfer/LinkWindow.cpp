@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "LinkWindow.h"
 
 #include "CommPort.h"
 #include "ui/Prompt.h"
+#include "ui/SaveDialog.h"
 #include "ui/WindowHost.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -105,12 +106,18 @@ LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host
         closeWindow();
     });
     connect(m_saveTrace, &QPushButton::clicked, this, &LinkWindow::saveTrace);
+    connect(m_help, &QPushButton::clicked, this, &LinkWindow::showHelp);
     connect(m_sequence, &LinkSequence::progressChanged, this, [this](int value, bool reveal) {
-        if (reveal)
+        if (reveal && !m_progress->isVisible()) {
             m_progress->show();
+            fitToContents();
+        }
         m_progress->setValue(value);
     });
-    connect(m_sequence, &LinkSequence::statusTextChanged, m_status, &QLabel::setText);
+    connect(m_sequence, &LinkSequence::statusTextChanged, this, [this](const QString& text) {
+        m_status->setText(text);
+        fitToContents();
+    });
     connect(m_sequence, &LinkSequence::finished, this, &LinkWindow::onFinished);
 
     // The read window watches for the end of its transfer from the start; the
@@ -144,6 +151,28 @@ void LinkWindow::setCaptions(const QString& title, const QString& start, const Q
     m_saveTrace->setText(tr("Save link trace…"));
 }
 
+void LinkWindow::retranslate()
+{
+    retranslateUi();
+    if (!m_sequence->running() && !m_sequence->resultText().isEmpty())
+        m_status->setText(m_sequence->resultText());
+    fitToContents();
+}
+
+QString LinkWindow::checksText()
+{
+    return tr("When it fails: the radio must be switched on with a charged battery; the cable's plug must sit fully "
+              "in the radio's socket; the chosen COM must be the cable (Communication shows which device each COM "
+              "is); no other program may hold the port. Save link trace… keeps every byte exchanged for whoever "
+              "helps you.");
+}
+
+void LinkWindow::showHelp()
+{
+    Prompt::show(this, { tr("Help"), windowTitle(), helpText(), {}, QMessageBox::Information, QMessageBox::Ok,
+                         { { QMessageBox::Ok, tr("OK") } } });
+}
+
 void LinkWindow::onFinished(LinkSequence::Outcome outcome)
 {
     transferEnded();
@@ -158,6 +187,7 @@ void LinkWindow::onFinished(LinkSequence::Outcome outcome)
     case LinkSequence::Outcome::VerifyFailed:
         // The window stays, so the user can read the result and keep the trace.
         m_saveTrace->show();
+        fitToContents();
         return;
     }
 }
@@ -166,12 +196,16 @@ void LinkWindow::saveTrace()
 {
     const QString suggested = QDir::home().filePath(
         QStringLiteral("qv3n-link-trace-%1.txt").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save link trace"), suggested, tr("Text files (*.txt)"));
-    if (path.isEmpty())
-        return;
-    QString reason;
-    if (!engine()->trace().save(path, &reason))
-        Prompt::inform(this, tr("The link trace could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), reason));
+    const SaveDialog::Request request{ "TraceFileDialog", tr("Save link trace"), suggested, tr("Text files (*.txt)"),
+                                       QStringLiteral("txt") };
+    SaveDialog::ask(this, request, [this](const QString& path) {
+        QString reason;
+        if (engine()->trace().save(path, &reason))
+            Prompt::inform(this, tr("The link trace was saved to %1.").arg(QDir::toNativeSeparators(path)));
+        else
+            Prompt::inform(this,
+                           tr("The link trace could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), reason));
+    });
 }
 
 void LinkWindow::closeEvent(QCloseEvent* event)

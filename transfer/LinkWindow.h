@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the read and the write window share: a status line, a progress bar and
@@ -27,6 +28,11 @@ public:
     LinkSequence* sequence() const { return m_sequence; }
     LinkEngine* engine() const { return m_sequence->engine(); }
 
+    // Words the window again in the language in force, keeping what it shows:
+    // the outcome of a transfer that ended, and its link trace to save. The
+    // language switch does this rather than close a window that holds a result.
+    void retranslate();
+
     // Replaces the radio's intervals for windows opened from now on (tests);
     // nullopt restores them.
     static void overrideTimings(std::optional<LinkTimings> timings);
@@ -40,6 +46,12 @@ protected:
 
     // Captions of the window and its buttons.
     void setCaptions(const QString& title, const QString& start, const QString& cancel, const QString& help);
+    // Sets every caption in the language in force; the constructor runs it once.
+    virtual void retranslateUi() = 0;
+    // What the window's Help button says: what the window does, what to check when it fails.
+    virtual QString helpText() const = 0;
+    // What to check when a transfer fails, for the help of every link window.
+    static QString checksText();
 
     // The start button was pressed.
     virtual void startTransfer() = 0;
@@ -56,6 +68,7 @@ protected:
 private:
     void onFinished(LinkSequence::Outcome outcome);
     void saveTrace();
+    void showHelp();
 
     RadioDocument& m_document;
     CommPort& m_port;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReadWindow.h"
 
 #include "WorkingCopy.h"
@@ -9,7 +10,7 @@ ReadWindow::ReadWindow(RadioDocument& document, CommPort& port, WindowHost* host
     : LinkWindow(document, port, host, LinkEngine::Direction::Read, "Command_read", parent)
 {
     setObjectName(QStringLiteral("Form_Comm_Read"));
-    setCaptions(tr("Read Data From Radio"), tr("Read"), tr("Cancel"), tr("Help"));
+    retranslateUi();
     // The radio's version shows as soon as it has identified itself; the
     // working copy takes it only with the data, once the read is complete.
     connect(sequence(), &LinkSequence::radioIdentified, this, [this](int version) {
@@ -19,6 +20,19 @@ ReadWindow::ReadWindow(RadioDocument& document, CommPort& port, WindowHost* host
     connect(sequence(), &LinkSequence::readCompleted, this, [this](const MemoryImage& image, int version) {
         acceptReadImage(this->document(), image, version);
     });
+}
+
+void ReadWindow::retranslateUi()
+{
+    setCaptions(tr("Read Data From Radio"), tr("Read"), tr("Cancel"), tr("Help"));
+}
+
+QString ReadWindow::helpText() const
+{
+    return tr("Reads the radio's whole memory into the program: the channels, the optional features, the frequency "
+              "mode, the range and the FM presets. Plug the programming cable into the radio and the computer, switch "
+              "the radio on, choose the cable's COM in Communication, then press Read.")
+        + QStringLiteral("\n\n") + checksText();
 }
 
 void ReadWindow::startTransfer()

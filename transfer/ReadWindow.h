@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The read window: reads the radio's memory into the working copy.
@@ -11,6 +12,8 @@ public:
     ReadWindow(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
 protected:
+    void retranslateUi() override;
+    QString helpText() const override;
     void startTransfer() override;
     void transferEnded() override;
 };

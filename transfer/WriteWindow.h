@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The write window: checks the working copy and writes a copy of it to the
@@ -6,6 +7,7 @@
 
 #include "LinkWindow.h"
 
+class PathLabel;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -20,10 +22,13 @@ public:
     WriteWindow(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
 protected:
+    void retranslateUi() override;
+    QString helpText() const override;
     void startTransfer() override;
 
 private:
     void showStep(LinkSequence::Step step);
+    void showBackupPath();
     // After a write that broke off or failed its verify: the radio's memory
     // from before it, when it was backed up, can go back to the radio.
     void offerBackup(LinkSequence::Outcome outcome);
@@ -32,7 +37,8 @@ private:
     QLabel* m_step;
     QCheckBox* m_verify;
     QCheckBox* m_backup;
-    QLabel* m_backupPlace;
+    PathLabel* m_backupPlace;
+    QPushButton* m_showBackup;
     QPushButton* m_writeBackup;
     QString m_backupToWriteBack;
 };

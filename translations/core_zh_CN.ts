@@ -67,14 +67,6 @@
         <translation>编码“%1”不在对讲机的亚音表中</translation>
     </message>
     <message>
-        <source>there is no channel after channel 128</source>
-        <translation>信道 128 之后没有信道</translation>
-    </message>
-    <message>
-        <source>These rows were not pasted; the channels they were meant for are as they were:</source>
-        <translation>以下各行未粘贴，对应的信道保持不变：</translation>
-    </message>
-    <message>
         <source>Rows %1 to %2: %3.</source>
         <translation>第 %1 至 %2 行：%3。</translation>
     </message>
@@ -85,6 +77,33 @@
     <message>
         <source>Row %1 (channel %2): %3.</source>
         <translation>第 %1 行（信道 %2）：%3。</translation>
+    </message>
+    <message>
+        <source>the transmit frequency %1 MHz cannot be stored: the radio holds frequencies below 1000 MHz only</source>
+        <translation>发射频率 %1 MHz 无法保存：对讲机只能保存 1000 MHz 以下的频率</translation>
+    </message>
+    <message>
+        <source>the receive frequency %1 MHz cannot be stored: the radio holds frequencies below 1000 MHz only</source>
+        <translation>接收频率 %1 MHz 无法保存：对讲机只能保存 1000 MHz 以下的频率</translation>
+    </message>
+    <message>
+        <source>past the last channel (128)</source>
+        <translation>超出最后一个信道（128）</translation>
+    </message>
+    <message>
+        <source>These rows were not pasted, and their channels are unchanged:</source>
+        <translation>以下各行未粘贴，对应的信道保持不变：</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelTableWindow</name>
+    <message>
+        <source>Channel Information</source>
+        <translation>信道参数编辑</translation>
+    </message>
+    <message>
+        <source>^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  </source>
+        <translation>^ 信道号 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^发射功率|^信道带宽|^信道名称</translation>
     </message>
 </context>
 <context>
@@ -440,10 +459,6 @@
         <translation>信道号“%1”不在 1 至 128 之间。</translation>
     </message>
     <message>
-        <source>Channel %1 is given again; line %2 gave it first.</source>
-        <translation>信道 %1 重复出现；第 %2 行已给出该信道。</translation>
-    </message>
-    <message>
         <source>The row gives no frequency.</source>
         <translation>该行没有给出频率。</translation>
     </message>
@@ -491,6 +506,118 @@
         <source>Line %1 (channel %2): %3</source>
         <translation>第 %1 行（信道 %2）：%3</translation>
     </message>
+    <message>
+        <source>The transmit frequency %1 MHz cannot be stored: the radio holds frequencies below 1000 MHz only.</source>
+        <translation>发射频率 %1 MHz 无法保存：对讲机只能保存 1000 MHz 以下的频率。</translation>
+    </message>
+    <message>
+        <source>The frequency %1 MHz cannot be stored: the radio holds frequencies below 1000 MHz only.</source>
+        <translation>频率 %1 MHz 无法保存：对讲机只能保存 1000 MHz 以下的频率。</translation>
+    </message>
+    <message>
+        <source>Channel %1 is given again; it is taken from line %2.</source>
+        <translation>信道 %1 重复出现；已采用第 %2 行的内容。</translation>
+    </message>
+    <message>
+        <source>Problems after these, not listed: %1.</source>
+        <translation>其后另有未列出的问题 %1 个。</translation>
+    </message>
+</context>
+<context>
+    <name>FieldGuide</name>
+    <message>
+        <source>Stops a transmission after 1 to 7 minutes, so that a stuck key does not block the channel; Off never stops it.</source>
+        <translation>发射 1 到 7 分钟后自动停止，以免按键卡住时一直占用信道；选“关”则从不停止。</translation>
+    </message>
+    <message>
+        <source>Transmits when you speak, without pressing the key: 1 reacts to the softest voice, 9 needs the loudest; Off needs the key.</source>
+        <translation>说话即发射，无需按键：1 对最轻的声音就有反应，9 需要最大的声音；选“关”则需按键发射。</translation>
+    </message>
+    <message>
+        <source>How strong a signal must be before the speaker opens: 0 lets noise through, 9 only strong stations.</source>
+        <translation>信号要多强喇叭才打开：0 连噪声也能听到，9 只听强信号。</translation>
+    </message>
+    <message>
+        <source>Whether the radio works on its memory channels (Channel) or on a frequency typed on the keypad (Frequency).</source>
+        <translation>对讲机工作在存储的信道上（信道模式），还是工作在键盘输入的频率上（频率模式）。</translation>
+    </message>
+    <message>
+        <source>Locks the radio to its memory channels: the keypad cannot tune a frequency.</source>
+        <translation>把对讲机锁定在存储的信道上：不能用键盘输入频率。</translation>
+    </message>
+    <message>
+        <source>The display light: off, on for a while after each key press (Push), or always on (Continue).</source>
+        <translation>显示屏背光：关、按键后点亮一段时间（按键点亮）或一直点亮（持续点亮）。</translation>
+    </message>
+    <message>
+        <source>Whether the display shows each channel&apos;s frequency or its name.</source>
+        <translation>显示屏显示信道的频率还是信道的名称。</translation>
+    </message>
+    <message>
+        <source>When a scan stops on a busy channel, when it moves on: SE stops there, TO resumes after a few seconds, CO resumes once the signal ends.</source>
+        <translation>扫描停在有信号的信道上之后何时继续：搜索（SE）停在那里，时间（TO）几秒后继续，载波（CO）信号结束后继续。</translation>
+    </message>
+    <message>
+        <source>A channel the radio keeps checking while it scans or stays on another one; it must be a channel in use.</source>
+        <translation>对讲机扫描或停在其他信道时仍不断检查的信道；必须是使用中的信道。</translation>
+    </message>
+    <message>
+        <source>Battery save: the receiver sleeps in short spells while nothing is heard, so the battery lasts longer.</source>
+        <translation>电池省电：没有信号时接收机间歇休眠，使电池更耐用。</translation>
+    </message>
+    <message>
+        <source>A beep on every key press.</source>
+        <translation>每次按键时发出哔声。</translation>
+    </message>
+    <message>
+        <source>The frequency the radio uses when a frequency is typed on its keypad, with its tones, step, duplex, width and power.</source>
+        <translation>在键盘上输入频率时对讲机使用的设置：频率、亚音、步进、频差、带宽和功率。</translation>
+    </message>
+    <message>
+        <source>The frequency the radio receives on in frequency mode, in MHz, within the frequency range.</source>
+        <translation>频率模式下的接收频率（MHz），须在工作频率范围之内。</translation>
+    </message>
+    <message>
+        <source>The frequency it transmits on: the receive frequency, or that plus or minus the offset when a duplex is chosen. It follows from the others and cannot be typed.</source>
+        <translation>发射频率：等于接收频率，选了频差方向时为接收频率加或减频差。它由其他设置得出，不能直接输入。</translation>
+    </message>
+    <message>
+        <source>The CTCSS tone or DCS code the receiver waits for before it opens the speaker; OFF hears every signal. INV marks an inverted DCS code.</source>
+        <translation>接收时要求的 CTCSS 亚音或 DCS 数字亚音，收到后才打开喇叭；OFF 则收听所有信号。INV 表示反相的 DCS 码。</translation>
+    </message>
+    <message>
+        <source>The CTCSS tone or DCS code sent with every transmission, so that radios waiting for it hear you; OFF sends none.</source>
+        <translation>每次发射时附带发送的 CTCSS 亚音或 DCS 数字亚音，等待该亚音的对讲机才能听到您；OFF 则不发送。</translation>
+    </message>
+    <message>
+        <source>How far one turn of the knob or press of a key moves the frequency.</source>
+        <translation>旋钮转一格或按一次键时频率改变的大小。</translation>
+    </message>
+    <message>
+        <source>Plus or Minus transmits on the receive frequency plus or minus the offset, as repeaters need; Off transmits on the receive frequency.</source>
+        <translation>加频或减频时，在接收频率加或减频差的频率上发射（中继台需要）；关则在接收频率上发射。</translation>
+    </message>
+    <message>
+        <source>The distance between the receive and the transmit frequency of a repeater, in MHz (at most 69.9875).</source>
+        <translation>中继台收发频率之差（MHz），最大 69.9875。</translation>
+    </message>
+    <message>
+        <source>The channel width: Wide or Narrow, as the other radios on the channel use.</source>
+        <translation>信道带宽：宽带或窄带，须与同一信道上的其他对讲机一致。</translation>
+    </message>
+    <message>
+        <source>Transmit power: High reaches further, Low saves the battery.</source>
+        <translation>发射功率：高功率通信距离更远，低功率更省电。</translation>
+    </message>
+    <message>
+        <source>The band the radio may tune, in whole MHz: every channel must lie within it, or a write is refused.</source>
+        <translation>对讲机可以工作的频段（整数 MHz）：每个信道都必须在此范围内，否则拒绝写入。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a setting and what it does</comment>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>FmPresetsWindow</name>
@@ -501,38 +628,6 @@
     <message>
         <source>^Radio Channel |^ Frequency (MHZ)</source>
         <translation>^收  音  频  道 |^    频      率  (MHZ) </translation>
-    </message>
-</context>
-<context>
-    <name>OpenFileDialog</name>
-    <message>
-        <source>The channel file %1 cannot be opened: %2</source>
-        <translation>无法打开信道参数文件 %1：%2</translation>
-    </message>
-    <message>
-        <source>The channel file %1 holds only %2 of the 4096 values it must hold. Nothing was loaded.</source>
-        <translation>信道参数文件 %1 只有 %2 个数值，应有 4096 个。未调入任何数据。</translation>
-    </message>
-    <message>
-        <source>Line %1 of the channel file %2 holds &quot;%3&quot;, which is not a number. Nothing was loaded.</source>
-        <translation>信道参数文件 %2 第 %1 行的“%3”不是数字。未调入任何数据。</translation>
-    </message>
-    <message>
-        <source>Line %1 of the channel file %2 holds the value %3, which lies outside 0 to 255. Nothing was loaded.</source>
-        <translation>信道参数文件 %2 第 %1 行的数值 %3 超出 0 到 255 的范围。未调入任何数据。</translation>
-    </message>
-</context>
-<context>
-    <name>SaveFileDialog</name>
-    <message>
-        <source>Complete storing channel parameter.</source>
-        <translation>信道参数保存完毕 ！</translation>
-    </message>
-    <message>
-        <source>The channel file %1 could not be saved: %2
-A file of that name already on disk is left as it was.</source>
-        <translation>无法保存信道参数文件 %1：%2
-磁盘上原有的同名文件保持不变。</translation>
     </message>
 </context>
 <context>
@@ -604,79 +699,26 @@ A file of that name already on disk is left as it was.</source>
     </message>
 </context>
 <context>
-    <name>ChannelTableWindow</name>
+    <name>OpenFileDialog</name>
     <message>
-        <source>Channel Information</source>
-        <translation>信道参数编辑</translation>
+        <source>The channel file %1 cannot be opened: %2</source>
+        <translation>无法打开信道参数文件 %1：%2</translation>
     </message>
     <message>
-        <source>^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  </source>
-        <translation>^ 信道号 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^发射功率|^信道带宽|^信道名称</translation>
+        <source>The channel file %1 holds only %2 of the 4096 values it must hold. Nothing was loaded.</source>
+        <translation>信道参数文件 %1 只有 %2 个数值，应有 4096 个。未调入任何数据。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the channel file %2 holds &quot;%3&quot;, which is not a number. Nothing was loaded.</source>
+        <translation>信道参数文件 %2 第 %1 行的“%3”不是数字。未调入任何数据。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the channel file %2 holds the value %3, which lies outside 0 to 255. Nothing was loaded.</source>
+        <translation>信道参数文件 %2 第 %1 行的数值 %3 超出 0 到 255 的范围。未调入任何数据。</translation>
     </message>
 </context>
 <context>
     <name>OptionsWindow</name>
-    <message>
-        <source>Off</source>
-        <translation>关</translation>
-    </message>
-    <message>
-        <source>Push</source>
-        <translation>按键点亮</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>持续点亮</translation>
-    </message>
-    <message>
-        <source>Frequncy</source>
-        <comment>channel display</comment>
-        <translation>显示信道频率</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>显示信道名称</translation>
-    </message>
-    <message>
-        <source>SE</source>
-        <translation>搜索</translation>
-    </message>
-    <message>
-        <source>TO</source>
-        <translation>时间</translation>
-    </message>
-    <message>
-        <source>CO</source>
-        <translation>载波</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>无</translation>
-    </message>
-    <message>
-        <source>Minus</source>
-        <translation>减频</translation>
-    </message>
-    <message>
-        <source>Plus</source>
-        <translation>加频</translation>
-    </message>
-    <message>
-        <source>Narrow</source>
-        <translation>窄带</translation>
-    </message>
-    <message>
-        <source>Wide</source>
-        <translation>宽带</translation>
-    </message>
-    <message>
-        <source>Low</source>
-        <translation>低功率</translation>
-    </message>
-    <message>
-        <source>High</source>
-        <translation>高功率</translation>
-    </message>
     <message>
         <source>Optional Features</source>
         <translation>可选参数</translation>
@@ -735,6 +777,10 @@ A file of that name already on disk is left as it was.</source>
         <translation>哔音</translation>
     </message>
     <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
         <source>Frequncy Mode</source>
         <translation>频率模式</translation>
     </message>
@@ -777,6 +823,76 @@ A file of that name already on disk is left as it was.</source>
     <message>
         <source>Frequncy Range</source>
         <translation>工作频率范围</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>按键点亮</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>持续点亮</translation>
+    </message>
+    <message>
+        <source>Frequncy</source>
+        <comment>channel display</comment>
+        <translation>显示信道频率</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>显示信道名称</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>TO</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>CO</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Minus</source>
+        <translation>减频</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>加频</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>窄带</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>宽带</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低功率</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高功率</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileDialog</name>
+    <message>
+        <source>Complete storing channel parameter.</source>
+        <translation>信道参数保存完毕 ！</translation>
+    </message>
+    <message>
+        <source>The channel file %1 could not be saved: %2
+A file of that name already on disk is left as it was.</source>
+        <translation>无法保存信道参数文件 %1：%2
+磁盘上原有的同名文件保持不变。</translation>
     </message>
 </context>
 </TS>

@@ -30,12 +30,12 @@ A file of that name already on disk is left as it was.</source>
 磁盘上已有的同名文件保持原样。</translation>
     </message>
     <message>
-        <source>Channels in use exported to %1: %2.</source>
-        <translation>已导出到 %1 的在用信道：%2 个。</translation>
-    </message>
-    <message>
         <source>Import %1</source>
         <translation>导入 %1</translation>
+    </message>
+    <message>
+        <source>The channels in use (%1) were exported to %2.</source>
+        <translation>已将 %1 个在用信道导出到 %2。</translation>
     </message>
 </context>
 <context>
@@ -146,6 +146,10 @@ A file of that name already on disk is left as it was.</source>
         <source>Every row that is left out or changed is listed below.</source>
         <translation>被略去或被调整的每一行都列在下表中。</translation>
     </message>
+    <message>
+        <source>The first %1 problems are listed below, the number of the others after them.</source>
+        <translation>下表列出前 %1 个问题，其余问题的数目列在表后。</translation>
+    </message>
 </context>
 <context>
     <name>OpenFileDialog</name>
@@ -172,6 +176,29 @@ A file of that name already on disk is left as it was.</source>
     <message>
         <source>Open %1</source>
         <translation>打开 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>The channel list could not be printed: the printer cannot be used.</source>
+        <translation>无法打印信道列表：打印机不可用。</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>导出 PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The channel list was exported to %1.</source>
+        <translation>信道列表已导出到 %1。</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written: %2</source>
+        <translation>无法写入 PDF 文件 %1：%2</translation>
     </message>
 </context>
 <context>

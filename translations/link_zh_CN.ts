@@ -2,158 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>BackupRestoreWindow</name>
-    <message>
-        <source>Restore from Backup</source>
-        <translation>从备份恢复</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>日期</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>时间</translation>
-    </message>
-    <message>
-        <source>Radio version</source>
-        <translation>对讲机版本</translation>
-    </message>
-    <message>
-        <source>Channels in use</source>
-        <translation>已用信道数</translation>
-    </message>
-    <message>
-        <source>Backups</source>
-        <translation>备份</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>恢复</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>关闭</translation>
-    </message>
-    <message>
-        <source>No backups yet in %1: the write window backs the radio up there before it writes.</source>
-        <translation>%1 中还没有备份：写入窗口在写入前会把对讲机备份到那里。</translation>
-    </message>
-    <message>
-        <source>Backups of the radio taken before writes, newest first, in %1:</source>
-        <translation>写入前所做的对讲机备份（最新的在前），位于 %1：</translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <translation>未知</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>Restore backup of %1</source>
-        <translation>恢复 %1 的备份</translation>
-    </message>
-    <message>
-        <source>The backup of %1 is now the working copy. Write it to the radio now?</source>
-        <translation>%1 的备份现已成为当前数据。现在就把它写入对讲机吗？</translation>
-    </message>
-</context>
-<context>
-    <name>CompareWithRadioWindow</name>
-    <message>
-        <source>Compare With Radio</source>
-        <translation>与对讲机比较</translation>
-    </message>
-    <message>
-        <source>Read</source>
-        <translation>读取</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>帮助</translation>
-    </message>
-    <message>
-        <source>The radio&apos;s memory format (%1) is not the working copy&apos;s (%2), so the two cannot be compared. Read the radio into the program instead.</source>
-        <translation>对讲机的存储格式（%1）与当前数据的（%2）不同，无法比较。请改为把对讲机读入程序。</translation>
-    </message>
-    <message>
-        <source>the radio</source>
-        <translation>对讲机</translation>
-    </message>
-</context>
-<context>
-    <name>ReadWindow</name>
-    <message>
-        <source>Read Data From Radio</source>
-        <translation>从对讲机读取数据</translation>
-    </message>
-    <message>
-        <source>Read</source>
-        <translation>读取</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>帮助</translation>
-    </message>
-</context>
-<context>
-    <name>WriteWindow</name>
-    <message>
-        <source>Write Data to Radio</source>
-        <translation>写数据到对讲机</translation>
-    </message>
-    <message>
-        <source>Write</source>
-        <translation>写入</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>帮助</translation>
-    </message>
-    <message>
-        <source>Verify after writing</source>
-        <translation>写入后校验</translation>
-    </message>
-    <message>
-        <source>Back up the radio before writing</source>
-        <translation>写入前备份对讲机</translation>
-    </message>
-    <message>
-        <source>The radio&apos;s memory was backed up to %1</source>
-        <translation>对讲机原有数据已备份到 %1</translation>
-    </message>
-    <message>
-        <source>Backing up the radio</source>
-        <translation>正在备份对讲机</translation>
-    </message>
-    <message>
-        <source>Writing the radio</source>
-        <translation>正在写入对讲机</translation>
-    </message>
-    <message>
-        <source>Reading the radio back to verify it</source>
-        <translation>正在读回对讲机以校验</translation>
-    </message>
-    <message>
-        <source>Write the backup back</source>
-        <translation>把备份写回对讲机</translation>
-    </message>
-</context>
-<context>
     <name>LinkEngine</name>
     <message>
         <source>Read-write operating，don&apos;t close the window. ,</source>
@@ -235,10 +83,6 @@
         <translation>文件夹 %1：%2</translation>
     </message>
     <message>
-        <source>Written, not verified</source>
-        <translation>已写入，未校验</translation>
-    </message>
-    <message>
         <source>The radio was written, but it could not be read back to verify the write.</source>
         <translation>数据已写入对讲机，但无法读回以校验写入结果。</translation>
     </message>
@@ -274,24 +118,29 @@
         <source>Nothing was written: the radio is read for its backup first.</source>
         <translation>没有写入任何数据：写入前要先读取对讲机进行备份。</translation>
     </message>
-</context>
-<context>
-    <name>LinkWindow</name>
     <message>
-        <source>Save link trace…</source>
-        <translation>保存通讯记录…</translation>
+        <source>The port could not be opened; nothing was sent.</source>
+        <translation>无法打开端口，没有发送任何数据。</translation>
     </message>
     <message>
-        <source>Save link trace</source>
-        <translation>保存通讯记录</translation>
+        <source>Communication fault while backing the radio up: nothing was written.</source>
+        <translation>备份对讲机时通讯出错：没有写入任何数据。</translation>
     </message>
     <message>
-        <source>Text files (*.txt)</source>
-        <translation>文本文件 (*.txt)</translation>
+        <source>Communication fault while writing: the radio holds a partial write.</source>
+        <translation>写入时通讯出错：对讲机只写入了一部分。</translation>
     </message>
     <message>
-        <source>The link trace could not be saved to %1: %2</source>
-        <translation>通讯记录无法保存到 %1：%2</translation>
+        <source>Communication fault: nothing was written.</source>
+        <translation>通讯出错：没有写入任何数据。</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio uses another memory format.</source>
+        <translation>没有写入：对讲机使用另一种存储格式。</translation>
+    </message>
+    <message>
+        <source>Written, not verified: the radio could not be read back.</source>
+        <translation>已写入，未校验：无法读回对讲机。</translation>
     </message>
 </context>
 <context>
@@ -425,10 +274,6 @@ then log out and in again, so that the new group takes effect.</source>
         <translation>某个程序</translation>
     </message>
     <message>
-        <source>The radio on %1 answered, but noise on the line kept adding bytes to its answers, so the program could not be sure of them: check that the cable is seated firmly, keep it away from transmitting antennas and power supplies, and try another USB socket.</source>
-        <translation>%1 上的对讲机有应答，但线路上的干扰不断在应答中混入多余的字节，程序无法确认数据无误：请检查写频线是否插牢，让它远离正在发射的天线和电源，并换一个 USB 插口试试。</translation>
-    </message>
-    <message>
         <source>brltty, the braille display service, has taken the cable: it takes devices that share their USB ids with some braille displays. Braille displays keep working when brltty leaves only this kind of device alone:
     sudo sh -c &quot;grep -v &apos;%1&apos; /usr/lib/udev/rules.d/85-brltty.rules &gt; /etc/udev/rules.d/85-brltty.rules&quot;
     sudo udevadm control --reload
@@ -447,6 +292,10 @@ then unplug the cable and plug it in again.</source>
     <message>
         <source>No serial device stands for COM%1: the cable kept for it is not plugged in (%2). Plug it in, or choose the COM that stands for the cable you use.</source>
         <translation>COM%1 没有对应的串口设备：为它保留的写频线未插上（%2）。请插上该写频线，或选择对应您所用写频线的 COM 端口。</translation>
+    </message>
+    <message>
+        <source>The radio on %1 answered, but noise on the line kept adding bytes to its answers, so the program could not be sure of them: check that the cable is seated firmly, keep it away from transmitting antennas and power supplies, and try another USB socket.</source>
+        <translation>%1 上的对讲机有应答，但线路上的干扰不断在应答中混入多余的字节，程序无法确认数据无误：请检查写频线是否插牢，让它远离正在发射的天线和电源，并换一个 USB 插口试试。</translation>
     </message>
     <message>
         <source>Prolific PL2303 chips of the older kinds (HXA, XA) and counterfeit ones lose bytes or are refused by Prolific&apos;s current drivers (on Windows the port then shows code 10): a cable with a WCH CH340, Silicon Labs CP210x, FTDI or current PL2303 (GC, GS, GT) chip avoids that.</source>

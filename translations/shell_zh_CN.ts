@@ -2,45 +2,10 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>PortSetupDialog</name>
+    <name>AboutDialog</name>
     <message>
-        <source>Communication Port Setup</source>
-        <translation>通讯端口设置</translation>
-    </message>
-    <message>
-        <source>Port Setup</source>
-        <translation>端口设置</translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation>确 定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取 消</translation>
-    </message>
-</context>
-<context>
-    <name>ModelDialog</name>
-    <message>
-        <source>Model Select</source>
-        <translation>机型选择</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>机  型</translation>
-    </message>
-    <message>
-        <source>Band</source>
-        <translation>频  段</translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation>确 定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取 消</translation>
+        <source>About</source>
+        <translation>关于</translation>
     </message>
 </context>
 <context>
@@ -275,12 +240,12 @@
         <translation>打开备份文件夹</translation>
     </message>
     <message>
-        <source>The backups folder %1 could not be opened.</source>
-        <translation>无法打开备份文件夹 %1。</translation>
-    </message>
-    <message>
         <source>Compare with radio…</source>
         <translation>与对讲机比较…</translation>
+    </message>
+    <message>
+        <source>No font that covers Chinese is installed, so the program starts in English. Install %1 to see it in Chinese.</source>
+        <translation>没有安装能显示中文的字体，所以程序以英文启动。安装 %1 后即可显示中文。</translation>
     </message>
     <message>
         <source>Restore from Backup…</source>
@@ -288,10 +253,100 @@
     </message>
 </context>
 <context>
-    <name>AboutDialog</name>
+    <name>ModelDialog</name>
     <message>
-        <source>About</source>
-        <translation>关于</translation>
+        <source>Model Select</source>
+        <translation>机型选择</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>机  型</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>频  段</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确 定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取 消</translation>
+    </message>
+</context>
+<context>
+    <name>PortSetupDialog</name>
+    <message>
+        <source>Communication Port Setup</source>
+        <translation>通讯端口设置</translation>
+    </message>
+    <message>
+        <source>Port Setup</source>
+        <translation>端口设置</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确 定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取 消</translation>
+    </message>
+</context>
+<context>
+    <name>StartArguments</name>
+    <message>
+        <source>Run &quot;qv3n --help&quot; for help.</source>
+        <translation>运行“qv3n --help”查看帮助。</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n [FILE.chann]
+
+Programming software for QV3N handheld radios: reads the radio&apos;s memory through a
+programming cable, edits its 128 channels, its settings, the frequency mode, the
+frequency range and the FM presets, keeps them in channel files (.chann), prints
+channel lists and writes the memory back, in Chinese and English. FILE.chann, when
+given, is opened at start-up.
+
+Options:
+  -h, --help            show this help and exit
+  --version             show the program&apos;s name and version and exit
+
+Qt&apos;s own options, such as -platform, -style and -reverse, are taken as well.
+
+Environment:
+  QV3N_COM1 ... QV3N_COM8
+                        the serial device that COM1 ... COM8 stand for
+                        (otherwise the serial devices present, USB adapters
+                        first, each group by name)
+</source>
+        <translation>用法：qv3n [文件.chann]
+
+QV3N 系列对讲机编程软件：通过编程线读取对讲机的存储器，编辑其 128 个信道、
+可选功能、频率模式、工作频率范围和 FM 收音预置台，保存为信道参数文件
+（.chann），打印信道列表，再把存储器写回对讲机；界面有中文和英文。给出
+文件.chann 时，启动后即打开该文件。
+
+选项：
+  -h, --help            显示本帮助后退出
+  --version             显示程序名称和版本后退出
+
+也接受 Qt 自身的选项，例如 -platform、-style 和 -reverse。
+
+环境变量：
+  QV3N_COM1 ... QV3N_COM8
+                        COM1 ... COM8 所代表的串口设备（未设置时为现有的串口
+                        设备，USB 转换器在前，各组按名称排序）
+</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>未知选项 %1。</translation>
+    </message>
+    <message>
+        <source>Only one channel file can be opened at start-up, not %1.</source>
+        <translation>启动时只能打开一个信道参数文件，而不是 %1 个。</translation>
     </message>
 </context>
 </TS>

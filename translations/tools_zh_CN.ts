@@ -206,9 +206,10 @@ File &gt; Export CSV does in the program.
 
 Makes a channel file from a CSV channel list: the rows give all 128 channels
 (a channel no row gives is unused); everything else comes from the base file.
-Every row the radio cannot hold is listed with its line and reason, and then
-nothing is written (exit status 4) unless --skip-bad is given. Names are
-upper-cased and cut to five characters; that is listed too.
+Every row the radio cannot hold is listed with its line and reason (the first
+100 problems, then their number), and then nothing is written (exit status 4)
+unless --skip-bad is given. Names are upper-cased and cut to five characters;
+that is listed too.
 
   -o, --output F      the channel file to write
   --base F            the channel file the settings, the frequency mode, the
@@ -223,8 +224,8 @@ upper-cased and cut to five characters; that is listed too.
 
 由 CSV 信道列表生成信道参数文件：各行给出全部 128 个信道（没有任何行给出的
 信道为未使用），其余内容都来自基础文件。本机无法保存的每一行都会列出行号和
-原因，此时不写入任何内容（退出状态 4），除非给出 --skip-bad。名称会转为大写
-并截为五个字符，这也会列出。
+原因（列出前 100 个问题，其余只给出数目），此时不写入任何内容（退出状态 4），
+除非给出 --skip-bad。名称会转为大写并截为五个字符，这也会列出。
 
   -o, --output F      要写入的信道参数文件
   --base F            提供可选参数、频率模式、工作频率范围和收音机频道的
@@ -411,6 +412,10 @@ same, 5 when they differ.
         <translation>--trace 属于 read、write 和 diff，它们与对讲机通讯。</translation>
     </message>
     <message>
+        <source>No font that covers Chinese is installed, so the list cannot be printed in Chinese. Install %1 (or print in English).</source>
+        <translation>没有安装能显示中文的字体，无法用中文打印信道列表。请安装 %1（或用英文打印）。</translation>
+    </message>
+    <message>
         <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, export, import, diff, print, ports and help.</source>
         <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff、print、ports 和 help。</translation>
     </message>
@@ -442,57 +447,81 @@ Programs QV3N radios from the command line, with the same radio link and the
 same checks as the program&apos;s windows.
 
 Verbs:
-  read PORT -o FILE.chann   read the radio&apos;s memory into a channel file
-  write PORT FILE.chann     write a channel file to the radio
-  show FILE.chann           print the channels and settings of a channel file
-  check FILE.chann          say what a write of the file would adjust or refuse
-  export FILE.chann -o OUT.csv   write the channels of a channel file as CSV
+  read PORT -o FILE.chann        read the radio&apos;s memory into a channel file
+  write PORT FILE.chann          write a channel file to the radio
+  show FILE.chann                print the channels and settings of a file
+  check FILE.chann               say what a write of the file would adjust
+                                 or refuse
+  export FILE.chann -o OUT.csv   write the channels of a file as CSV
   import IN.csv -o OUT.chann     make a channel file from a CSV channel list
-  diff A B                  list what differs between two channel files, or a file and a radio
-  print FILE.chann -o F.pdf write the channel list of a channel file as a PDF file
-  ports                     list COM1 to COM8 with the device and cable each stands for
-  help [VERB]               this help, or the help of one verb (also VERB --help)
+  diff A B                       list what differs between two channel
+                                 files, or a file and a radio
+  print FILE.chann -o OUT.pdf    write the channel list of a file as PDF
+  ports                          list COM1 to COM8 with the device and cable
+                                 each stands for
+  help [VERB]                    this help, or the help of one verb (also
+                                 VERB --help)
 
-PORT is COM1 to COM8, numbered as in the program&apos;s port setup (the environment
-variable QV3N_COMn names the device of COMn), or a device path.
+PORT is COM1 to COM8, numbered as in the program&apos;s port setup, or a device
+path such as /dev/ttyUSB0.
 
 Options:
   -o, --output F        the file to write (read, export, import, print)
-  --radio-version 1|2   the memory format of the files (default 2; read takes the radio&apos;s)
-  --base FILE.chann     import: the file everything but the channels comes from
+  --radio-version 1|2   the memory format of the files (default 2; read
+                        takes the radio&apos;s)
+  --base FILE.chann     import: the file everything but the channels comes
+                        from
   --skip-bad            import: write the other rows when some are refused
   --paper a4|letter     print: the paper size
-  --verify              write: read the radio back and compare it with what was sent
-  --backup DIR          write: first read the radio into a new channel file in DIR
-  --trace FILE          read, write, diff: keep every byte exchanged, with times, in FILE
+  --verify              write: read the radio back and compare it with what
+                        was sent
+  --backup DIR          write: first read the radio into a new channel file
+                        in DIR
+  --trace FILE          read, write, diff: keep every byte exchanged, with
+                        times, in FILE
   -q, --quiet           only errors: no progress or completion messages
   --lang en|zh          messages in English (the default) or in Chinese
-  -h, --help            help
+  -h, --help            this help
+  --version             the program&apos;s name and version
 
-Exit status: 0 done; 1 the radio failed (port error, no answer, fault, or it does
-not read back as written);
-2 usage error; 3 file error (cannot be read or written, malformed);
-4 refused by a check before writing, the radio&apos;s memory format differs, or an
-import refused rows; 5 diff found differences.
+Exit status:
+  0   done
+  1   the radio failed: the port cannot be opened, no valid answer after the
+      retries, the line broke, or with --verify it does not read back as
+      written
+  2   usage error
+  3   file error: a file cannot be read or written, or is malformed
+  4   refused: a check before writing failed, the radio&apos;s memory format
+      differs from the file&apos;s, or import refused rows
+  5   diff: the two differ
+
+Environment:
+  QV3N_COM1 ... QV3N_COM8
+                        the serial device that COM1 ... COM8 stand for
+                        (otherwise the cable the port setup keeps for the
+                        COM, else the serial devices present, USB adapters
+                        first, each group by name)
 </source>
         <translation>用法：qv3n-cli 命令 [选项] 参数
 
 在命令行中为 QV3N 对讲机编程，使用与程序窗口相同的通讯和相同的检查。
 
 命令：
-  read 端口 -o 文件.chann   把对讲机的存储器读入信道参数文件
-  write 端口 文件.chann     把信道参数文件写入对讲机
-  show 文件.chann           显示信道参数文件中的信道和参数
-  check 文件.chann          说明写入该文件时会调整或拒绝的内容
-  export 文件.chann -o 输出.csv   把信道参数文件中的信道写成 CSV
+  read 端口 -o 文件.chann         把对讲机的存储器读入信道参数文件
+  write 端口 文件.chann           把信道参数文件写入对讲机
+  show 文件.chann                 显示文件中的信道和参数
+  check 文件.chann                说明写入该文件时会调整或拒绝的内容
+  export 文件.chann -o 输出.csv   把文件中的信道写成 CSV
   import 输入.csv -o 输出.chann   由 CSV 信道列表生成信道参数文件
-  diff A B                  列出两个信道参数文件之间、或文件与对讲机之间的差别
-  print 文件.chann -o F.pdf 把信道参数文件的信道列表写成 PDF 文件
-  ports                     列出 COM1 至 COM8 及各自对应的设备和写频线
-  help [命令]               本帮助，或某个命令的帮助（也可用 命令 --help）
+  diff A B                        列出两个信道参数文件之间、或文件与对讲机
+                                  之间的差别
+  print 文件.chann -o 输出.pdf    把文件的信道列表写成 PDF
+  ports                           列出 COM1 至 COM8 各自代表的设备和编程线
+  help [命令]                     本帮助，或某个命令的帮助（也可用
+                                  命令 --help）
 
-端口为 COM1 至 COM8，编号与程序的端口设置相同（环境变量 QV3N_COMn 指定
-COMn 的设备），或设备路径。
+端口为 COM1 至 COM8，编号与程序的端口设置相同，或设备路径，例如
+/dev/ttyUSB0。
 
 选项：
   -o, --output 文件     要写入的文件（read、export、import、print）
@@ -505,13 +534,24 @@ COMn 的设备），或设备路径。
   --trace 文件          read、write、diff：把通讯的每个字节连同时间记入该文件
   -q, --quiet           只显示错误，不显示进度和完成信息
   --lang en|zh          信息使用英文（默认）或中文
-  -h, --help            帮助
+  -h, --help            本帮助
+  --version             程序名称和版本
 
-退出状态：0 完成；1 与对讲机通讯失败（端口错误、无应答、故障，或读回的内容
-与写入的不同）；
-2 用法错误；3 文件错误（无法读取或写入、格式不对）；
-4 被写入前的检查拒绝、对讲机的存储格式不同，或导入时有行被拒绝；
-5 diff 发现差别。
+退出状态：
+  0   完成
+  1   与对讲机通讯失败：端口无法打开、重试后仍无有效应答、线路中断，或使用
+      --verify 时读回的内容与写入的不同
+  2   用法错误
+  3   文件错误：文件无法读取或写入，或格式不对
+  4   被拒绝：写入前的检查未通过、对讲机的存储格式与文件的不同，或 import
+      有行被拒绝
+  5   diff：两者不同
+
+环境变量：
+  QV3N_COM1 ... QV3N_COM8
+                        COM1 ... COM8 所代表的串口设备（未设置时为端口设置为该
+                        COM 保留的编程线，否则为现有的串口设备，USB 转换器在前，
+                        各组按名称排序）
 </translation>
     </message>
 </context>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Base of every window that lives inside the main window: it places itself
@@ -43,4 +44,8 @@ public:
 protected:
     // Escape closes the window, as Cancel does in a dialog.
     void closeOnEscape();
+
+    // Grows the window's frame to the height its contents now need (lines that
+    // appeared), as far as the main window's area allows.
+    void fitToContents();
 };

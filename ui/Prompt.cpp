@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Prompt.h"
 
 #include <QAbstractButton>
@@ -25,6 +26,8 @@ QMessageBox::StandardButton show(QWidget* parent, const Message& message)
     if (handler())
         return handler()(message);
     QMessageBox box(message.icon, message.title, message.text, message.buttons, parent);
+    // Paths and reasons in a message can be copied into a search or a report.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.setInformativeText(message.informativeText);
     box.setDetailedText(message.detailedText);
     for (auto it = message.buttonTexts.cbegin(); it != message.buttonTexts.cend(); ++it)

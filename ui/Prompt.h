@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The program's message boxes: exclamation icon, OK (or Yes/No), and the title

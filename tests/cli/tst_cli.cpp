@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qv3n-cli run as a child process against virtual radios on pseudo-terminals,
 // with the link's intervals shortened through its test hook.
 

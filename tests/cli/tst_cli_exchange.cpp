@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qv3n-cli export, import and diff, run as a child process on files.
 
 #include "support/CliRun.h"
 #include "support/PutChannel.h"
 
+#include "ChannelCsv.h"
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
 #include "Codecs.h"
@@ -17,8 +19,8 @@ using namespace MemoryMap;
 
 namespace {
 
-// Every tone kind, receive-only, both widths and powers, and settings that
-// differ from the defaults.
+// Every tone kind, receive-only, both widths and powers, a name with a blank
+// at its end, and settings that differ from the defaults.
 MemoryImage sampleImage()
 {
     MemoryImage image = factoryImage();
@@ -29,6 +31,8 @@ MemoryImage sampleImage()
     putChannel(image, 8, 440'500'000, 435'000'000, { 153, true }, { 49, false }, true, true, "X");
     putChannel(image, 13, 469'993'750, 0, { 60, true }, { 0, false }, false, true, "LSTN");
     putChannel(image, 128, 400'000'000, 400'006'250, { 1, false }, { 52, false }, true, false, "LAST");
+    putChannel(image, 20, 446'500'000, 446'500'000, { 0, false }, { 0, false }, true, true, {});
+    storeNameAsIs(image, 20, QStringLiteral("AB "));
     image.setCell(kSettingsBlock, kSquelchCell, 7);
     image.setCell(kFmBlock, 3, 125);
     return image;
@@ -55,7 +59,7 @@ private slots:
         const QString csv = m_dir.path(QStringLiteral("sample.csv"));
         const CliResult exported = m_dir.run({ QStringLiteral("export"), chann, QStringLiteral("-o"), csv });
         QCOMPARE(exported.exitCode, 0);
-        QVERIFY2(exported.err.endsWith(QLatin1String("sample.csv: 7.\n")), qPrintable(exported.err));
+        QVERIFY2(exported.err.endsWith(QLatin1String("sample.csv: 8.\n")), qPrintable(exported.err));
 
         const QString withBase = m_dir.path(QStringLiteral("with-base.chann"));
         QCOMPARE(m_dir.run({ QStringLiteral("import"), csv, QStringLiteral("-o"), withBase, QStringLiteral("--base"), chann }).exitCode, 0);
@@ -82,6 +86,18 @@ private slots:
         QTest::newRow("a refused row") << rows << QStringList() << 4 << "refused: Line 3 (channel 2)" << -1;
         QTest::newRow("left out with --skip-bad") << rows << QStringList{ QStringLiteral("--skip-bad") } << 0
                                                   << "adjusted: Line 4 (channel 3): The name \"longname\"" << 2;
+        QTest::newRow("thousands of bad rows") << "Location,Frequency\n" + QByteArray("x\n").repeated(3000)
+                                               << QStringList() << 4 << "Problems after these, not listed: 5900." << -1;
+        QTest::newRow("a character cut at the end") << QByteArray("Location,Frequency,Name\r\n1,446.1,AB\r\n\xE2\x82")
+                                                    << QStringList() << 3 << "Line 3 of the CSV file" << -1;
+        // A crafted base whose range block reads 0 to 1665 MHz.
+        MemoryImage wideRange = factoryImage();
+        for (const auto& [cell, value] : { std::pair{ 0, 0x00 }, { 1, 0x00 }, { 2, 0xFF }, { 3, 0xFF } })
+            wideRange.setCell(kRangeBlock, cell, quint8(value));
+        const QString base = m_dir.writeImage(QStringLiteral("wide-range.chann"), wideRange);
+        QTest::newRow("more than the frequency field holds")
+            << QByteArray("Location,Frequency\n1,1650.5\n") << QStringList{ QStringLiteral("--base"), base } << 4
+            << "refused: Line 2 (channel 1): The frequency 1650.500000 MHz cannot be stored" << -1;
     }
     void importRefusesWhatTheRadioCannotHold()
     {
@@ -95,7 +111,8 @@ private slots:
                                                QStringLiteral("-o"), out }
                                   + options);
         QCOMPARE(result.exitCode, exitCode);
-        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+        QVERIFY2(result.err.contains(message), qPrintable(result.err.left(2000)));
+        QVERIFY(result.err.count(u'\n') <= ChannelCsv::kListedProblems + 2);
         QCOMPARE(QFile::exists(out), channelsWritten >= 0);
         if (channelsWritten >= 0) {
             MemoryImage written;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelCsv.h"
 #include "ChannelRecord.h"
 #include "RadioData.h"
@@ -18,13 +19,14 @@ const QByteArray kHeader = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq
 
 const FreqRange kRange{ 400, 470 };
 
-// A channel whose widths, powers and names vary with one number.
+// A channel whose widths, powers and names vary with one number; some names
+// have blanks at their ends, as a radio may hold them.
 void putChannel(MemoryImage& image, int channel, qint64 rxHz, qint64 txHz, StoredTone decode, StoredTone encode,
                 int variant, int version)
 {
-    const char* names[] = { "", "CALL", "A-1 B", "9" };
-    ::putChannel(image, channel, rxHz, txHz, decode, encode, variant & 1, variant & 2, QLatin1String(names[variant % 4]),
-                 version);
+    const char* names[] = { "", "CALL", "A-1 B", "9", "AB ", "   ", " X" };
+    ::putChannel(image, channel, rxHz, txHz, decode, encode, variant & 1, variant & 2, {}, version);
+    storeNameAsIs(image, channel, QLatin1String(names[variant % std::size(names)]));
 }
 
 QByteArray hexBlock(const ChannelCsv::ImportResult& result, int channel)
@@ -42,7 +44,8 @@ class TestChannelCsv : public QObject
 private slots:
 
     // Every pairing of no tone, two CTCSS tones and DCS codes of both
-    // polarities, with and without transmit frequency, in both widths and powers.
+    // polarities, with and without transmit frequency, in both widths and
+    // powers, and names with blanks at their ends.
     void exportThenImportGivesTheSameChannels_data()
     {
         QTest::addColumn<int>("version");
@@ -130,7 +133,7 @@ private slots:
         QTest::newRow("->Tone, no mode or power") << QByteArray("6,,446.5,,,Cross,,67.0,,,,->Tone,,")
                                                   << QByteArray("01 00 65 44 00 00 65 44 00 C0 FF FF FF FF FF 00") << 0;
         QTest::newRow("between steps") << QByteArray("7,,446.003,,,,,,,,,,FM,High")
-                                       << QByteArray("00 00 60 44 00 00 60 44 00 C0 FF FF FF FF FF 00") << 2;
+                                       << QByteArray("00 00 60 44 00 00 60 44 00 C0 FF FF FF FF FF 00") << 1;
     }
     void importsHandWrittenRows()
     {
@@ -144,33 +147,46 @@ private slots:
         QCOMPARE(hexBlock(result, row.left(row.indexOf(',')).toInt()), block);
     }
 
+    // The range block of a crafted image may read up to 1665 MHz; the
+    // frequency field holds less. A long field is quoted by its start.
     void refusesRowsTheRadioCannotHold_data()
     {
         QTest::addColumn<QByteArray>("row");
+        QTest::addColumn<int>("highMHz");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("location 0") << QByteArray("0,,446.5") << "location \"0\"";
-        QTest::newRow("location 129") << QByteArray("129,,446.5") << "location \"129\"";
-        QTest::newRow("repeated") << QByteArray("1,,446.5") << "given again; line 2";
-        QTest::newRow("not a number") << QByteArray("9,,446.5.1") << "\"446.5.1\"";
-        QTest::newRow("outside the range") << QByteArray("9,,471") << "frequency 471.000000 MHz lies outside";
-        QTest::newRow("transmit outside") << QByteArray("9,,469,+,5") << "transmit frequency 474.000000";
-        QTest::newRow("tone not in the table") << QByteArray("9,,446.5,,,Tone,254.1") << "254.1 Hz";
-        QTest::newRow("DCS code not in the table") << QByteArray("9,,446.5,,,DTCS,,,024") << "DCS code 024";
-        QTest::newRow("duplex") << QByteArray("9,,446.5,x") << "duplex \"x\"";
-        QTest::newRow("cross mode") << QByteArray("9,,446.5,,,Cross,,,,,,Tone->DV") << "\"Tone->DV\"";
+        QTest::newRow("location 0") << QByteArray("0,,446.5") << 470 << "location \"0\"";
+        QTest::newRow("location 129") << QByteArray("129,,446.5") << 470 << "location \"129\"";
+        QTest::newRow("repeated") << QByteArray("1,,446.5") << 470 << "given again; it is taken from line 2";
+        QTest::newRow("not a number") << QByteArray("9,,446.5.1") << 470 << "\"446.5.1\"";
+        QTest::newRow("outside the range") << QByteArray("9,,471") << 470 << "frequency 471.000000 MHz lies outside";
+        QTest::newRow("transmit outside") << QByteArray("9,,469,+,5") << 470 << "transmit frequency 474.000000";
+        QTest::newRow("too high to store") << QByteArray("9,,1650.5") << 1665
+                                           << "frequency 1650.500000 MHz cannot be stored";
+        QTest::newRow("transmit too high to store") << QByteArray("9,,446.5,split,1000") << 1665
+                                                    << "transmit frequency 1000.000000 MHz cannot be stored";
+        QTest::newRow("tone not in the table") << QByteArray("9,,446.5,,,Tone,254.1") << 470 << "254.1 Hz";
+        QTest::newRow("DCS code not in the table") << QByteArray("9,,446.5,,,DTCS,,,024") << 470 << "DCS code 024";
+        QTest::newRow("duplex") << QByteArray("9,,446.5,x") << 470 << "duplex \"x\"";
+        QTest::newRow("cross mode") << QByteArray("9,,446.5,,,Cross,,,,,,Tone->DV") << 470 << "\"Tone->DV\"";
+        QTest::newRow("mode") << QByteArray("9,,446.5,,,,,,,,,,AM") << 470 << "mode \"AM\"";
+        QTest::newRow("power") << QByteArray("9,,446.5,,,,,,,,,,FM,Medium") << 470 << "power \"Medium\"";
+        QTest::newRow("a long field") << QByteArray(100'000, '9') + ",,446.5" << 470
+                                      << "location \"999999999999999999999999…\"";
     }
     void refusesRowsTheRadioCannotHold()
     {
         QFETCH(QByteArray, row);
+        QFETCH(int, highMHz);
         QFETCH(QString, reason);
         const QByteArray text = kHeader + "1,,446.5\r\n" + row + "\n\n10,,446.5\n";
-        const ChannelCsv::ImportResult result = ChannelCsv::parse(text, 2, kRange);
+        const ChannelCsv::ImportResult result = ChannelCsv::parse(text, 2, FreqRange{ kRange.lowMHz, highMHz });
         QVERIFY(result.ok());
         QCOMPARE(result.rowCount, 3);
         QCOMPARE(result.refusedCount, 1);
         QCOMPARE(result.problems.size(), 1);
         QCOMPARE(result.problems[0].line, 3);
-        QVERIFY2(result.problems[0].text.contains(reason), qPrintable(result.problems[0].text));
+        QVERIFY2(result.problems[0].text.contains(reason), qPrintable(result.problems[0].text.left(200)));
+        QVERIFY(result.problems[0].text.size() < 120);
         QVERIFY(result.channels[0] && result.channels[9]);
 
         MemoryImage base = factoryImage();
@@ -178,6 +194,37 @@ private slots:
         const MemoryImage imported = ChannelCsv::withChannels(base, result);
         QVERIFY(!isUsed(imported, 9));
         QCOMPARE(imported.cell(MemoryMap::kSettingsBlock, 0), base.cell(MemoryMap::kSettingsBlock, 0));
+    }
+
+    // Without the refused row the result would be the same.
+    void aRefusedRowLeavesTheOtherRowsAlone()
+    {
+        const ChannelCsv::ImportResult result =
+            ChannelCsv::parse("Location,Frequency\n5,480\n5,446.5\n6,446.5\n6,446.5\n", 2, kRange);
+        QVERIFY(result.ok());
+        QCOMPARE(result.refusedCount, 2);
+        QCOMPARE(result.problems.size(), 2);
+        QCOMPARE(result.problems[0].line, 2);
+        QCOMPARE(result.problems[1].line, 5);
+        QCOMPARE(hexBlock(result, 5), QByteArray("00 00 65 44 00 00 65 44 00 C0 FF FF FF FF FF 00"));
+    }
+
+    // Thousands of bad rows make one clear answer: the first problems, then their number.
+    void listsTheFirstProblemsAndCountsTheOthers()
+    {
+        QByteArray text = "Location,Frequency\n";
+        for (int i = 0; i < 300; ++i)
+            text += "x\n";
+        text += "7,446.5\n";
+        const ChannelCsv::ImportResult result = ChannelCsv::parse(text, 2, kRange);
+        QVERIFY(result.ok());
+        QCOMPARE(result.rowCount, 301);
+        QCOMPARE(result.refusedCount, 300);
+        QCOMPARE(result.problems.size(), ChannelCsv::kListedProblems);
+        QCOMPARE(result.problems.last().line, 1 + ChannelCsv::kListedProblems / 2);   // two for each row
+        QCOMPARE(result.unlistedProblemCount, 600 - ChannelCsv::kListedProblems);
+        QVERIFY(result.channels[6]);
+        QCOMPARE(ChannelCsv::unlistedProblemsLine(result), QStringLiteral("Problems after these, not listed: 500."));
     }
 
     void findsColumnsByNameAndReadsQuotedFields()
@@ -198,6 +245,15 @@ private slots:
         QTest::addColumn<ReadError>("error");
         QTest::addColumn<int>("line");
         QTest::newRow("not UTF-8") << QByteArray("Location,Frequency,Name\n1,446.5,A\n2,446.5,\xB2\xE2\n") << ReadError::NotUtf8 << 3;
+        QTest::newRow("a character cut at the end") << QByteArray("Location,Frequency,Name\r\n1,446.1,AB\r\n\xE2\x82")
+                                                    << ReadError::NotUtf8 << 3;
+        QTest::newRow("Latin-1 at the end") << QByteArray("Location,Frequency,Name\n1,446.1,CAF\xC9")
+                                            << ReadError::NotUtf8 << 2;
+        QTest::newRow("a lead byte before LF") << QByteArray("Location,Frequency\n1,446.5\xC3\n") << ReadError::NotUtf8 << 2;
+        QTest::newRow("after a lone CR") << QByteArray("Location,Frequency\r1,446.5,\xB2\r") << ReadError::NotUtf8 << 2;
+        QTest::newRow("CR-only lines") << QByteArray("Location,Frequency\r1,446.5\r2,\xFF\r") << ReadError::NotUtf8 << 3;
+        QTest::newRow("CR LF lines") << QByteArray("Location,Frequency\r\n1,446.5\r\n\r\n2,\xFF\r\n")
+                                     << ReadError::NotUtf8 << 4;
         QTest::newRow("quote not closed") << QByteArray("Location,Frequency\n1,\"446.5\n2,446.5\n") << ReadError::Malformed << 2;
         QTest::newRow("no frequency column") << QByteArray("Location,Name\n1,A\n") << ReadError::MissingColumn << 1;
         QTest::newRow("empty") << QByteArray("\xEF\xBB\xBF\r\n,,\r\n") << ReadError::NoHeader << 0;

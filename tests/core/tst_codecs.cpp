@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelEdit.h"
 #include "Codecs.h"
 #include "MemoryImage.h"
@@ -102,6 +103,33 @@ private slots:
             QCOMPARE(listPosition(image, 3, ListField::EncodeTone), item);
             QCOMPARE(image.cell(3, 8) & ~0x20, 0xFF & ~0x20);   // only the encode inversion bit changes
         }
+    }
+
+    // The inversion bit picks the inverted entry of a DCS code only: a CTCSS
+    // tone, off and a code beyond the table read the same with it.
+    void storedTonesShowTheEntryOfTheirCode_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("inverted");
+        QTest::addColumn<int>("position");
+        QTest::newRow("CTCSS with the bit") << 21 << true << 21;
+        QTest::newRow("last CTCSS with the bit") << 49 << true << 49;
+        QTest::newRow("DCS with the bit") << 50 << true << 154;
+        QTest::newRow("last DCS with the bit") << 153 << true << 257;
+        QTest::newRow("DCS without the bit") << 153 << false << 153;
+        QTest::newRow("beyond the table with the bit") << 200 << true << 0;
+        QTest::newRow("off with the bit") << 0 << true << 0;
+    }
+    void storedTonesShowTheEntryOfTheirCode()
+    {
+        QFETCH(int, code);
+        QFETCH(bool, inverted);
+        QFETCH(int, position);
+        MemoryImage image;
+        image.setCell(3, 1, 0);
+        image.setCell(3, 0, quint8(code));
+        image.setCell(3, 8, inverted ? 0x08 : 0x00);
+        QCOMPARE(listPosition(image, 3, ListField::DecodeTone), position);
     }
 };
 

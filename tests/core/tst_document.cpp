@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelRecord.h"
 #include "Checks.h"
 #include "Codecs.h"
@@ -136,10 +137,10 @@ private slots:
         QSignalSpy changed(&document, &RadioDocument::changed);
         QSignalSpy modified(&document, &RadioDocument::modifiedChanged);
 
-        QVERIFY(!document.edit(QStringLiteral("nothing"), [](RadioData&) {}));
+        QVERIFY(!document.edit([] { return QStringLiteral("nothing"); }, [](RadioData&) {}));
         QCOMPARE(document.undoStack()->count(), 0);
-        QVERIFY(document.edit(QStringLiteral("one"), [](RadioData& d) { d.image.setCell(3, 1, 0x10); }));
-        QVERIFY(document.edit(QStringLiteral("two"), [](RadioData& d) { d.image.fillBlock(kFmBlock, 0x20); }));
+        QVERIFY(document.edit([] { return QStringLiteral("one"); }, [](RadioData& d) { d.image.setCell(3, 1, 0x10); }));
+        QVERIFY(document.edit([] { return QStringLiteral("two"); }, [](RadioData& d) { d.image.fillBlock(kFmBlock, 0x20); }));
         const RadioData edited = document.data();
         QVERIFY(document.isModified());
         QCOMPARE(modified.count(), 1);
@@ -177,8 +178,7 @@ private slots:
                                     0xFF, 0xFF, 0xFF });
 
         RadioDocument document;
-        document.takeImage(QStringLiteral("Open"), odd, 2);
-        document.markSaved(QStringLiteral("odd.chann"));
+        document.takeImage([] { return QStringLiteral("Open"); }, odd, 2, QStringLiteral("odd.chann"));
         MemoryImage expected = odd;
         expected.fillBlock(5, 0xFF);
         QVERIFY(document.image() == expected);
@@ -210,8 +210,8 @@ private slots:
             addChannel(image, channel, 446'006'250);
         image.setCell(kSettingsBlock, kPriorityChannelCell, quint8(priority));
         RadioDocument document;
-        document.takeImage(QStringLiteral("Open"), image, 2);
-        document.edit(QStringLiteral("Delete"), [&](RadioData& data) { clear(data.image, emptied); });
+        document.takeImage([] { return QStringLiteral("Open"); }, image, 2, QString());
+        document.edit([] { return QStringLiteral("Delete"); }, [&](RadioData& data) { clear(data.image, emptied); });
         QCOMPARE(int(document.image().cell(kSettingsBlock, kPriorityChannelCell)), expected);
         document.undoStack()->undo();
         QCOMPARE(int(document.image().cell(kSettingsBlock, kPriorityChannelCell)), priority);

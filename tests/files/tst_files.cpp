@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel files from the main window: the open and save dialogs, the question
 // before unsaved changes are lost, CSV import and export, and comparison.
 
@@ -20,9 +21,12 @@
 #include "MemoryMap.h"
 
 #include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMdiSubWindow>
@@ -214,6 +218,25 @@ private slots:
         save->findChild<QPushButton*>("Command_enter")->click();
         QTRY_VERIFY(!saveOpen());
         QCOMPARE(readAll(QDir::current().filePath("copy.chann")), readAll(QDir::current().filePath("odd.chann")));
+    }
+
+    // Export CSV proposes the channel file's name and says where the file went.
+    void exportProposesTheChannelFileName()
+    {
+        MemoryImage image = factoryImage();
+        addChannel(image, 3);
+        QVERIFY(writeAll(QDir::current().filePath("depot.chann"), ChannelFile::format(image.bytes())));
+        QVERIFY(m_main->openFile(QDir::current().filePath("depot.chann")));
+        m_messages.clear();
+
+        m_main->findChild<QAction*>("File_export_csv")->trigger();
+        auto* dialog = m_main->findChild<QFileDialog*>("CsvFileDialog");
+        QVERIFY(dialog);
+        const QString proposed = QDir::current().filePath("depot.csv");
+        QCOMPARE(dialog->selectedFiles().value(0), proposed);
+        static_cast<QDialog*>(dialog)->accept();
+        QCOMPARE(m_messages, QStringList{ QStringLiteral("已将 1 个在用信道导出到 %1。").arg(proposed) });
+        QVERIFY(QFileInfo(proposed).size() > 0);
     }
 
     void folderListChoosesTheFolder()
@@ -488,6 +511,29 @@ private slots:
         QCOMPARE(m_main->window<ChannelTableWindow>()->cellText(1, ChannelTableWindow::ColName), QStringLiteral("LONGN"));
         // The import is one step.
         document().undoStack()->undo();
+        QVERIFY(document().image() == before);
+    }
+
+    // Thousands of bad rows: the first problems listed, then their number; Cancel changes nothing.
+    void importPreviewListsTheFirstProblems()
+    {
+        englishWithChannel9();
+        const QString csv = writeFile(QStringLiteral("bad.csv"), "Location,Frequency\n" + QByteArray("x\n").repeated(300));
+        const MemoryImage before = document().image();
+        int listed = 0;
+        QString unlisted;
+        QTimer::singleShot(0, this, [&] {
+            auto* preview = qobject_cast<CsvImportPreview*>(QApplication::activeModalWidget());
+            QVERIFY(preview);
+            listed = preview->problems()->rowCount();
+            const auto* label = preview->findChild<QLabel*>(QStringLiteral("Label_unlisted"));
+            QVERIFY(label && label->isVisible());
+            unlisted = label->text();
+            QTest::mouseClick(preview->findChild<QPushButton*>(QStringLiteral("Command_Cancel")), Qt::LeftButton);
+        });
+        QVERIFY(!ChannelExchange::importCsvFile(m_main, document(), m_main, csv));
+        QCOMPARE(listed, ChannelCsv::kListedProblems);
+        QCOMPARE(unlisted, QStringLiteral("Problems after these, not listed: 500."));
         QVERIFY(document().image() == before);
     }
 

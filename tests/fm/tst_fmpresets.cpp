@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fm/FmPresetsWindow.h"
 #include "ui/Prompt.h"
 
@@ -124,7 +125,7 @@ private slots:
         MemoryImage file = m_document->image();
         file.setCell(kFmBlock, 4, 211);
         file.setCell(kFmBlock, 5, 254);
-        m_document->takeImage(QStringLiteral("Open"), file, 2);
+        m_document->takeImage([] { return QStringLiteral("Open"); }, file, 2, QString());
         QVERIFY(m_document->image() == file);
         const int steps = m_document->undoStack()->count();
         delete m_window;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link engine and the transfer sequence against the virtual radio, through
 // a real serial port on a pseudo-terminal. Intervals are shortened only where
 // a test does not race them: a transfer that must succeed keeps long watchdogs.

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed channel list as a reader gets it: the text of the PDF pages
 // (extracted with pdftotext) in both languages and on both paper sizes, from
 // the layout itself, from qv3n-cli print and from the main window's menu.
 
 #include "print/ChannelList.h"
 #include "shell/MainWindow.h"
+#include "ui/Prompt.h"
 
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
@@ -196,14 +198,47 @@ private slots:
             QVERIFY2(result.contains(folded(QString::fromUtf8(text))), qPrintable(result));
     }
 
-    // The menu prints what the windows hold, titled with the channel file's name.
+    // Without a font that covers Chinese, a Chinese list would be pages of
+    // boxes: print refuses, naming the package to install, and writes nothing.
+    void commandLineWithoutChineseFont()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("latin.chann"));
+        const QString out = m_dir.filePath(QStringLiteral("boxes.pdf"));
+        QVERIFY(ChannelFile::write(file, dataWithChannels(1).image.bytes()).ok);
+        // Only the DejaVu fonts, which have no Chinese.
+        const QString config = m_dir.filePath(QStringLiteral("fonts.conf"));
+        QFile conf(config);
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(QStringLiteral("<?xml version=\"1.0\"?><fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir>"
+                                  "<cachedir>%1</cachedir></fontconfig>")
+                       .arg(m_dir.filePath(QStringLiteral("font-cache")))
+                       .toUtf8());
+        conf.close();
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("FONTCONFIG_FILE"), config);
+        cli.setProcessEnvironment(environment);
+        cli.start(QStringLiteral(QV3N_CLI_PROGRAM), { "--lang", "zh", "print", file, "-o", out });
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 3);
+        QVERIFY2(cli.readAllStandardError().contains("fonts-noto-cjk"), "the package is named");
+        QVERIFY(!QFile::exists(out));
+    }
+
+    // The menu prints what the windows hold, titled with the channel file's name,
+    // and Export PDF says where the file went.
     void menuCommands()
     {
+        QStringList messages;
+        Prompt::setHandler([&messages](const Prompt::Message& m) {
+            messages << m.text;
+            return QMessageBox::Ok;
+        });
         MainWindow main;
         main.start();
         main.findChild<QAction*>(QStringLiteral("Language_eng"))->trigger();
         const QString file = m_dir.filePath(QStringLiteral("depot.chann"));
-        main.document().takeImage(QString(), dataWithChannels(2).image, 2);
+        main.document().takeImage({}, dataWithChannels(2).image, 2, QString());
         main.document().markSaved(file);
 
         main.findChild<QAction*>(QStringLiteral("File_pdf"))->trigger();
@@ -214,6 +249,8 @@ private slots:
         const QString all = pages(m_dir.filePath(QStringLiteral("depot.pdf"))).join(QLatin1Char('\n'));
         for (const char* expected : { "QV3N channel list: depot.chann", "CH002", "401.00625" })
             QVERIFY2(all.contains(QLatin1String(expected)), qPrintable(all));
+        QCOMPARE(messages, QStringList{ "The channel list was exported to " + m_dir.filePath("depot.pdf") + "." });
+        Prompt::setHandler({});
 
         main.findChild<QAction*>(QStringLiteral("File_print"))->trigger();
         auto* preview = main.findChild<QPrintPreviewDialog*>(QStringLiteral("PrintPreview"));

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its panels, menus and dialogs, the language switch, and undo.
 
 #include "channels/ChannelTableWindow.h"
 #include "files/OpenFileDialog.h"
 #include "files/SaveFileDialog.h"
 #include "fm/FmPresetsWindow.h"
-#include "options/frm_option.h"
+#include "options/OptionsWindow.h"
 #include "shell/PortSetupDialog.h"
 #include "shell/ModelDialog.h"
 #include "shell/MainWindow.h"
@@ -149,9 +150,9 @@ private slots:
         trigger("Edit_undo");
         QVERIFY(document().data() == before);
         QCOMPARE(shown(), shownBefore);
-        // Back at the saved state; after New or a load, the state before them
-        // differs from the (new) saved one.
-        QCOMPARE(document().isModified(), kind == "new" || kind == "load");
+        // Back at the saved state, with the file that went with it.
+        QVERIFY(!document().isModified());
+        QVERIFY(document().fileName().isEmpty());
         QCOMPARE(action("Edit_redo")->text(), QStringLiteral("重做 %1").arg(step));
         trigger("Edit_redo");
         QVERIFY(document().data() == after);
@@ -173,6 +174,80 @@ private slots:
         QCOMPARE(table->cellText(2, ChannelTableWindow::ColRx), QStringLiteral("446.10000"));
         trigger("Edit_redo");
         QCOMPARE(table->cellText(5, ChannelTableWindow::ColRx), QStringLiteral("446.50000"));
+    }
+
+    // Ctrl+Z and Ctrl+Y reach the document from inside an open cell editor of
+    // the channel table or the FM grid; what is typed into the editor is taken
+    // back first.
+    void undoKeysWorkInsideAnOpenEditor_data()
+    {
+        QTest::addColumn<bool>("fm");
+        QTest::newRow("channel table") << false;
+        QTest::newRow("FM grid") << true;
+    }
+    void undoKeysWorkInsideAnOpenEditor()
+    {
+        QFETCH(bool, fm);
+        activeWithChannel1();
+        if (fm)
+            trigger("Test_edit");
+        auto* table = m_main->window<ChannelTableWindow>();
+        auto* presets = m_main->window<FmPresetsWindow>();
+        QWidget* window = fm ? static_cast<QWidget*>(presets) : table;
+        auto cell = [&] {
+            return fm ? presets->cellText(3, FmPresetsWindow::ColFrequency) : table->cellText(2, ChannelTableWindow::ColRx);
+        };
+        const QString before = cell();
+        if (fm) {
+            presets->grid()->setCurrentCell(2, FmPresetsWindow::ColFrequency);
+            presets->openEditor();
+        } else {
+            table->grid()->setCurrentCell(1, ChannelTableWindow::ColRx);
+            table->placeCellEditor();
+        }
+        auto* editor = window->findChild<QLineEdit*>("Text_Edit");
+        QTest::keyClicks(editor, fm ? "99.9" : "446.6");
+        QTest::keyClick(editor, Qt::Key_Return);
+        const QString after = cell();
+        QVERIFY(after != before);
+        QTRY_VERIFY(editor->isVisible() && editor->hasFocus());   // the next field's editor, nothing typed
+
+        QTest::keyClicks(editor, "1");
+        QTest::keySequence(editor, QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(cell(), after);
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(cell(), before);
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+        QCOMPARE(cell(), after);
+    }
+
+    // A step's name is worded in the language in force whenever it is shown.
+    void undoCaptionsFollowTheLanguage()
+    {
+        activeWithChannel1();
+        act("load");
+        act("clear");
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 清除"));
+        trigger("Language_eng");
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("Undo Clear"));
+        trigger("Edit_undo");
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("Undo Open other.chann"));
+        QCOMPARE(action("Edit_redo")->text(), QStringLiteral("Redo Clear"));
+        trigger("Language_chn");
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 打开 other.chann"));
+    }
+
+    // Without a font that covers Chinese the program starts in English and says why, once.
+    void startsInEnglishWithoutChineseFont()
+    {
+        delete m_main;
+        m_messages.clear();
+        m_main = new MainWindow;
+        m_main->start(false);
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].text.contains(QLatin1String("fonts-noto-cjk")));
+        QCOMPARE(m_main->findChild<QMenu*>(QStringLiteral("File"))->title(), QStringLiteral("File"));
+        QVERIFY(action("Language_eng")->isChecked());
     }
 
     // The title's mark is the document's: it stays through child windows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Channel records as lists of their 16 cells, and clicks on the cells of a grid.

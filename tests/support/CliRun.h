@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // qv3n-cli run as a child process, with its files in a folder of the test's own.

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read, write and port windows, opened from the main window's menus and
 // driven through their buttons, against the virtual radio on a pseudo-terminal.
 
 #include "channels/ChannelTableWindow.h"
 #include "files/CompareWindow.h"
-#include "link/BackupRestoreWindow.h"
+#include "transfer/BackupRestoreWindow.h"
 #include "link/Backups.h"
 #include "transfer/CompareWithRadioWindow.h"
 #include "transfer/ReadWindow.h"
@@ -20,11 +21,16 @@
 #include "Language.h"
 #include "MemoryMap.h"
 #include "VirtualRadio.h"
+#include "support/Files.h"
 #include "support/LinkTest.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -74,7 +80,9 @@ private slots:
         LinkWindow::overrideTimings(patientTimings());
         for (int n = 1; n <= PortSetupDialog::kPorts; ++n)
             qunsetenv(QByteArray("QV3N_COM") + QByteArray::number(n));
-        QSettings().remove(QStringLiteral("ports"));   // no cable kept from an earlier test
+        // No cable kept and no write choice left by an earlier test.
+        QSettings().remove(QStringLiteral("ports"));
+        QSettings().remove(QStringLiteral("write"));
         m_main = new MainWindow;
         m_main->start();
         m_messages.clear();
@@ -116,10 +124,12 @@ private slots:
         QTRY_VERIFY(!window);
         // The channel table shows the new image at once.
         QCOMPARE(m_main->window<ChannelTableWindow>()->cellText(1, ChannelTableWindow::ColName), QStringLiteral("BASE"));
-        // The read is one step; undoing it gives back the image and its version.
+        // The read is one step; undoing it gives back the image, its version and its file.
         m_main->findChild<QAction*>("Edit_undo")->trigger();
         QVERIFY(document().image() == factoryImage());
         QCOMPARE(document().version(), 2);
+        QCOMPARE(document().fileName(), QStringLiteral("earlier.chann"));
+        QVERIFY(m_main->windowTitle().contains(QLatin1String("earlier.chann")));
         QCOMPARE(m_main->window<ChannelTableWindow>()->cellText(1, ChannelTableWindow::ColName), QString());
     }
 
@@ -149,7 +159,7 @@ private slots:
         QTest::mouseClick(window->findChild<QPushButton*>("Command_Write"), Qt::LeftButton);
         QVERIFY(waitFor(written, 100));
         // Typed during the transfer, out of range.
-        document().edit(QStringLiteral("typing"),
+        document().edit([] { return QStringLiteral("typing"); },
                         [](RadioData& data) { storeFreq(data.image, 2, QStringLiteral("300"), 100, 0); });
         const MemoryImage edited = document().image();
         QVERIFY(waitFor(endByte));
@@ -196,6 +206,15 @@ private slots:
                  qPrintable(m_messages[0].informativeText));
         QVERIFY(window->findChild<QPushButton*>("Command_SaveTrace")->isVisibleTo(window));
         QVERIFY(window->engine()->trace().text().contains(QStringLiteral("received 15")));
+        // Saving the trace says where it went.
+        window->findChild<QPushButton*>("Command_SaveTrace")->click();
+        auto* save = window->findChild<QFileDialog*>("TraceFileDialog");
+        QVERIFY(save);
+        const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+        save->selectFile(trace);
+        static_cast<QDialog*>(save)->accept();
+        QCOMPARE(m_messages.last().text, QStringLiteral("通讯记录已保存到 %1。").arg(trace));
+        QVERIFY(QFileInfo(trace).size() > 0);
         QCOMPARE(m_main->window<WriteWindow>(), window);
     }
 
@@ -341,7 +360,7 @@ private slots:
         QVERIFY(linkBusy());
         QVERIFY(!m_main->close());
         m_main->findChild<QAction*>("Language_eng")->trigger();
-        document().edit(QStringLiteral("step"), [](RadioData& data) { data.image.setCell(3, 4, 0x44); });
+        document().edit([] { return QStringLiteral("step"); }, [](RadioData& data) { data.image.setCell(3, 4, 0x44); });
         m_main->findChild<QAction*>("Edit_undo")->trigger();
         QCOMPARE(document().image().cell(3, 4), 0x44);
         QCOMPARE(m_messages.size(), 6);
@@ -450,6 +469,80 @@ private slots:
         QVERIFY(waitFor(compared));
         QTRY_VERIFY(m_main->window<CompareWindow>());
         QVERIFY(m_main->window<CompareWindow>()->text().trimmed().endsWith(QLatin1String("\nNo differences.")));
+    }
+
+    // After a write whose verify failed the window says what happened, in
+    // lines that all fit, with the backup's path; a language switch words it
+    // again and keeps the result and the link trace; Help says what to check.
+    void aFailedWriteKeepsItsResultAcrossALanguageSwitch()
+    {
+        applyUiLanguage(false);
+        m_main->findChild<QAction*>("Language_eng")->trigger();
+        VirtualRadio radio({ .fault = VirtualRadio::Fault::StoresWrongly, .faultBlock = 5 });
+        QVERIFY(radio.start(nullptr));
+        qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
+        setChannelInRange(document(), 5);
+        m_main->findChild<QAction*>("Prog_write")->trigger();
+        QPointer<WriteWindow> window = m_main->window<WriteWindow>();
+        QSignalSpy finished(window->sequence(), &LinkSequence::finished);
+        window->findChild<QPushButton*>("Command_Write")->click();
+        QVERIFY(waitFor(finished));
+
+        auto verifyLayout = [&] {
+            QList<QWidget*> shown;
+            for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (child->isVisibleTo(window) && (qobject_cast<QLabel*>(child) || qobject_cast<QAbstractButton*>(child)
+                                                   || qobject_cast<QProgressBar*>(child)))
+                    shown << child;
+            for (qsizetype i = 0; i < shown.size(); ++i) {
+                QVERIFY2(window->rect().contains(shown[i]->geometry()), qPrintable(shown[i]->objectName()));
+                const int needed = shown[i]->hasHeightForWidth() ? shown[i]->heightForWidth(shown[i]->width())
+                                                                 : shown[i]->minimumSizeHint().height();
+                QVERIFY2(shown[i]->height() >= needed, qPrintable(shown[i]->objectName()));
+                for (qsizetype j = i + 1; j < shown.size(); ++j)
+                    QVERIFY2(!shown[i]->geometry().intersects(shown[j]->geometry()),
+                             qPrintable(shown[i]->objectName() + " / " + shown[j]->objectName()));
+            }
+        };
+        auto* status = window->findChild<QLabel*>("Label_tr_count");
+        QVERIFY2(status->text().startsWith(QLatin1String("Verification failed: channel 5")), qPrintable(status->text()));
+        QVERIFY(!window->findChild<QLabel*>("Label_step")->isVisibleTo(window));
+        auto* backup = window->findChild<QLabel*>("Label_backup");
+        QVERIFY(backup->isVisibleTo(window));
+        QCOMPARE(backup->toolTip(), QDir::toNativeSeparators(window->sequence()->backupPath()));
+        QVERIFY(QFileInfo::exists(window->sequence()->backupPath()));
+        verifyLayout();
+
+        m_main->findChild<QAction*>("Language_chn")->trigger();
+        QCOMPARE(m_main->window<WriteWindow>(), window.data());
+        QVERIFY2(status->text().startsWith(QStringLiteral("校验失败")), qPrintable(status->text()));
+        auto* saveTrace = window->findChild<QPushButton*>("Command_SaveTrace");
+        QVERIFY(saveTrace->isVisibleTo(window));
+        QCOMPARE(saveTrace->text(), QStringLiteral("保存通讯记录…"));
+        QVERIFY(!window->engine()->trace().text().isEmpty());
+        verifyLayout();
+
+        m_messages.clear();
+        window->findChild<QPushButton*>("Command_Help")->click();
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].informativeText.contains(QStringLiteral("失败时请检查")),
+                 qPrintable(m_messages[0].informativeText));
+    }
+
+    // A backups folder no file manager can show is named, and its path can be copied.
+    void backupsFolderThatCannotBeOpenedIsNamed()
+    {
+        const QString folder = Backups::defaultFolder();
+        QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(QFileInfo(folder).path()));
+        QVERIFY(writeAll(folder, "a file where the folder belongs"));   // so the folder cannot be made
+        m_answer = QMessageBox::Apply;
+        m_main->findChild<QAction*>("File_backups")->trigger();
+        QVERIFY(QFile::remove(folder));
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].informativeText, QDir::toNativeSeparators(folder));
+        QCOMPARE(m_messages[0].buttonTexts.value(QMessageBox::Apply), QStringLiteral("复制路径"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QDir::toNativeSeparators(folder));
     }
 
     void openingCommitsAPendingChannelName()

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a text shown to the user has no Chinese translation: every source
 # folder with translatable text has its file translations/<folder>_zh_CN.ts,
 # and refreshing each file from its folder leaves no unfinished entry.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Arguments.h"
 
 #include "CliText.h"
@@ -95,6 +96,8 @@ Arguments parseArguments(const QStringList& args)
         };
         if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
             takeSwitch(&result.help);
+        } else if (name == QLatin1String("--version")) {
+            takeSwitch(&result.version);
         } else if (name == QLatin1String("-q") || name == QLatin1String("--quiet")) {
             takeSwitch(&result.quiet);
         } else if (name == QLatin1String("-o") || name == QLatin1String("--output")) {

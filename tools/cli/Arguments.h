@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The command line of qv3n-cli: a verb, its operands and options.
@@ -18,6 +19,7 @@ struct Arguments
     QString language;         // --lang: "en" or "zh"; empty when not given
     QString paper;            // --paper: "a4" or "letter"; empty when not given
     bool help = false;        // -h, --help
+    bool version = false;     // --version
     bool quiet = false;       // -q, --quiet
     bool verify = false;      // --verify: read the radio back after a write
     QString backupDir;        // --backup: back the radio up into this folder before a write

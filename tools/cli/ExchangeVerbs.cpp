@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The verbs that move channels between channel files and spreadsheets, and
 // the comparison of two images.
 
@@ -88,6 +89,8 @@ ExitStatus runImport(const Arguments& args)
     for (const ChannelCsv::Problem& problem : result.problems)
         if (!args.quiet || problem.kind == ChannelCsv::Problem::Kind::Refused)
             Console::err(problemText(problem));
+    if (result.unlistedProblemCount > 0)
+        Console::err(ChannelCsv::unlistedProblemsLine(result));
     if (result.refusedCount > 0 && !args.skipBad) {
         Console::error(CommandLine::tr("%1 of %2 rows refused; nothing was written. Correct them, or leave them out "
                                        "with --skip-bad.")
@@ -157,9 +160,10 @@ QString exchangeHelpText(Verb verb)
             "\n"
             "Makes a channel file from a CSV channel list: the rows give all 128 channels\n"
             "(a channel no row gives is unused); everything else comes from the base file.\n"
-            "Every row the radio cannot hold is listed with its line and reason, and then\n"
-            "nothing is written (exit status 4) unless --skip-bad is given. Names are\n"
-            "upper-cased and cut to five characters; that is listed too.\n"
+            "Every row the radio cannot hold is listed with its line and reason (the first\n"
+            "100 problems, then their number), and then nothing is written (exit status 4)\n"
+            "unless --skip-bad is given. Names are upper-cased and cut to five characters;\n"
+            "that is listed too.\n"
             "\n"
             "  -o, --output F      the channel file to write\n"
             "  --base F            the channel file the settings, the frequency mode, the\n"

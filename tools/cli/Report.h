@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What qv3n-cli prints about a channel file's data: the contents as the windows show them,

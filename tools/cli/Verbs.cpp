@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Verbs.h"
 
 #include "CliText.h"
@@ -8,6 +9,7 @@
 #include "Captions.h"
 #include "ChannelFile.h"
 #include "ChannelList.h"
+#include "ChineseFont.h"
 #include "NativeFile.h"
 #include "PortDirectory.h"
 #include "PortDoctor.h"
@@ -82,8 +84,7 @@ bool loadFile(RadioDocument& document, const QString& path, int version)
     MemoryImage image;
     if (!readChannelFile(path, image))
         return false;
-    document.takeImage(QString(), image, version);
-    document.markSaved(path);
+    document.takeImage({}, image, version, path);
     return true;
 }
 
@@ -240,6 +241,13 @@ ExitStatus runPrint(const Arguments& args, RadioDocument& document)
         return status;
     if (args.output.isEmpty())
         return usageError(CommandLine::tr("print needs the PDF file to write: -o FILE.pdf"), args.verb);
+    // Pages of boxes are no channel list.
+    if (args.language == QLatin1String("zh") && !ChineseFont::installed()) {
+        Console::error(CommandLine::tr("No font that covers Chinese is installed, so the list cannot be printed in "
+                                       "Chinese. Install %1 (or print in English).")
+                           .arg(ChineseFont::package()));
+        return ExitStatus::FileError;
+    }
     if (!loadFile(document, args.operands.at(0), fileVersion(args)))
         return ExitStatus::FileError;
     QPageSize::PageSizeId paper = ChannelList::defaultPaper();
@@ -411,38 +419,60 @@ QString helpText(Verb verb)
         "same checks as the program's windows.\n"
         "\n"
         "Verbs:\n"
-        "  read PORT -o FILE.chann   read the radio's memory into a channel file\n"
-        "  write PORT FILE.chann     write a channel file to the radio\n"
-        "  show FILE.chann           print the channels and settings of a channel file\n"
-        "  check FILE.chann          say what a write of the file would adjust or refuse\n"
-        "  export FILE.chann -o OUT.csv   write the channels of a channel file as CSV\n"
+        "  read PORT -o FILE.chann        read the radio's memory into a channel file\n"
+        "  write PORT FILE.chann          write a channel file to the radio\n"
+        "  show FILE.chann                print the channels and settings of a file\n"
+        "  check FILE.chann               say what a write of the file would adjust\n"
+        "                                 or refuse\n"
+        "  export FILE.chann -o OUT.csv   write the channels of a file as CSV\n"
         "  import IN.csv -o OUT.chann     make a channel file from a CSV channel list\n"
-        "  diff A B                  list what differs between two channel files, or a file and a radio\n"
-        "  print FILE.chann -o F.pdf write the channel list of a channel file as a PDF file\n"
-        "  ports                     list COM1 to COM8 with the device and cable each stands for\n"
-        "  help [VERB]               this help, or the help of one verb (also VERB --help)\n"
+        "  diff A B                       list what differs between two channel\n"
+        "                                 files, or a file and a radio\n"
+        "  print FILE.chann -o OUT.pdf    write the channel list of a file as PDF\n"
+        "  ports                          list COM1 to COM8 with the device and cable\n"
+        "                                 each stands for\n"
+        "  help [VERB]                    this help, or the help of one verb (also\n"
+        "                                 VERB --help)\n"
         "\n"
-        "PORT is COM1 to COM8, numbered as in the program's port setup (the environment\n"
-        "variable QV3N_COMn names the device of COMn), or a device path.\n"
+        "PORT is COM1 to COM8, numbered as in the program's port setup, or a device\n"
+        "path such as /dev/ttyUSB0.\n"
         "\n"
         "Options:\n"
         "  -o, --output F        the file to write (read, export, import, print)\n"
-        "  --radio-version 1|2   the memory format of the files (default 2; read takes the radio's)\n"
-        "  --base FILE.chann     import: the file everything but the channels comes from\n"
+        "  --radio-version 1|2   the memory format of the files (default 2; read\n"
+        "                        takes the radio's)\n"
+        "  --base FILE.chann     import: the file everything but the channels comes\n"
+        "                        from\n"
         "  --skip-bad            import: write the other rows when some are refused\n"
         "  --paper a4|letter     print: the paper size\n"
-        "  --verify              write: read the radio back and compare it with what was sent\n"
-        "  --backup DIR          write: first read the radio into a new channel file in DIR\n"
-        "  --trace FILE          read, write, diff: keep every byte exchanged, with times, in FILE\n"
+        "  --verify              write: read the radio back and compare it with what\n"
+        "                        was sent\n"
+        "  --backup DIR          write: first read the radio into a new channel file\n"
+        "                        in DIR\n"
+        "  --trace FILE          read, write, diff: keep every byte exchanged, with\n"
+        "                        times, in FILE\n"
         "  -q, --quiet           only errors: no progress or completion messages\n"
         "  --lang en|zh          messages in English (the default) or in Chinese\n"
-        "  -h, --help            help\n"
+        "  -h, --help            this help\n"
+        "  --version             the program's name and version\n"
         "\n"
-        "Exit status: 0 done; 1 the radio failed (port error, no answer, fault, or it does\n"
-        "not read back as written);\n"
-        "2 usage error; 3 file error (cannot be read or written, malformed);\n"
-        "4 refused by a check before writing, the radio's memory format differs, or an\n"
-        "import refused rows; 5 diff found differences.\n");
+        "Exit status:\n"
+        "  0   done\n"
+        "  1   the radio failed: the port cannot be opened, no valid answer after the\n"
+        "      retries, the line broke, or with --verify it does not read back as\n"
+        "      written\n"
+        "  2   usage error\n"
+        "  3   file error: a file cannot be read or written, or is malformed\n"
+        "  4   refused: a check before writing failed, the radio's memory format\n"
+        "      differs from the file's, or import refused rows\n"
+        "  5   diff: the two differ\n"
+        "\n"
+        "Environment:\n"
+        "  QV3N_COM1 ... QV3N_COM8\n"
+        "                        the serial device that COM1 ... COM8 stand for\n"
+        "                        (otherwise the cable the port setup keeps for the\n"
+        "                        COM, else the serial devices present, USB adapters\n"
+        "                        first, each group by name)\n");
 }
 
 } // namespace Verbs

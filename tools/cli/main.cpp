@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qv3n-cli: reads, writes, shows and checks channel files from the command
 // line, for dealers and scripts. It drives the same link engine and core as
 // the program's windows and starts from the same state as the program.
@@ -17,13 +18,17 @@
 namespace {
 
 // Printing lays text out in fonts, which takes a GUI application; it runs on
-// the offscreen platform, so no display is needed. The other verbs stay without one.
+// the offscreen platform, so no display is needed. The other verbs, and the
+// help and version of any, stay without one.
 bool printsPages(int argc, char* argv[])
 {
+    // Before the application exists, so from argv as it stands: only the verb
+    // and the switches count here, and they are plain ASCII.
+    QStringList args;
     for (int i = 1; i < argc; ++i)
-        if (qstrcmp(argv[i], "print") == 0)
-            return true;
-    return false;
+        args << QString::fromLocal8Bit(argv[i]);
+    const Arguments parsed = parseArguments(args);
+    return parsed.verb == Verb::Print && !parsed.help && !parsed.version;
 }
 
 } // namespace
@@ -36,6 +41,7 @@ int main(int argc, char* argv[])
     const std::unique_ptr<QCoreApplication> app(gui ? new QGuiApplication(argc, argv)
                                                     : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("qv3n-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QV3N_VERSION));
     QStringList args = NativeFile::arguments(argc, argv);
     args.removeFirst();
 
@@ -49,8 +55,12 @@ int main(int argc, char* argv[])
         return int(ExitStatus::Usage);
     }
     RadioDocument document;
-    const ExitStatus status = Verbs::run(parsed, document);
-    // What was printed is the result of show, check and help: losing it is a failure.
+    ExitStatus status = ExitStatus::Ok;
+    if (parsed.version)
+        Console::print(QStringLiteral("qv3n-cli %1\n").arg(QCoreApplication::applicationVersion()));
+    else
+        status = Verbs::run(parsed, document);
+    // What was printed is the result of show, check, help and --version: losing it is a failure.
     QString reason;
     if (!Console::outputWritten(&reason)) {
         Console::error(CommandLine::tr("Standard output cannot be written: %1").arg(reason));

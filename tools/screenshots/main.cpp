@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes a screenshot of every window of the program in both languages.
 //
 //   qv3n-screenshots OUTPUT_FOLDER
@@ -73,7 +74,7 @@ constexpr Shot kShots[] = {
 
 void fillDemoChannels(RadioDocument& document)
 {
-    document.edit(QString(), [](RadioData& data) {
+    document.edit({}, [](RadioData& data) {
         MemoryImage& image = data.image;
         const char* names[] = { "CALL", "SHOP", "", "EVENT", "RELAY" };
         for (int n = 1; n <= 5; ++n) {
@@ -150,7 +151,7 @@ bool shootFailures(MainWindow& main, const QDir& out, const char* language)
 {
     // The demo's receive-only channel would stop the write at its range check.
     const RadioData demo = main.document().data();
-    main.document().edit(QString(), [](RadioData& data) {
+    main.document().edit({}, [](RadioData& data) {
         storeFreq(data.image, data.version, QStringLiteral("446.03750"), 3, ChannelRecord::kTxBase);
     });
     main.port().setCommPortNumber(PortNames::kLastPort);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio's starting memory: the demo image.
 
 #include "VirtualRadio.h"

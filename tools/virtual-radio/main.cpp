@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qv3n-virtual-radio: a QV3N radio on a pseudo-terminal, for trying the
 // programming software without a cable. It prints the port's device path on
 // its first output line and serves until it is stopped.
@@ -114,6 +115,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("qv3n-virtual-radio"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QV3N_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -121,6 +123,7 @@ int main(int argc, char* argv[])
         "output and answers the programming software's reads and writes until it is stopped (Ctrl+C). "
         "Point the program's COM1 at it with QV3N_COM1=<path>."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOptions({
         { QStringLiteral("chann"), QStringLiteral("Start with the memory held in a channel file (.chann)."),
           QStringLiteral("file") },

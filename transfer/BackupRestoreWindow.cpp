@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "BackupRestoreWindow.h"
 
 #include "LinkEngine.h"
@@ -136,10 +137,9 @@ void BackupRestoreWindow::restore()
     MemoryImage image;
     image.setBytes(file.bytes);
     const QString taken = tr("%1 %2").arg(dateText(backup.taken), timeText(backup.taken));
-    m_document.takeImage(tr("Restore backup of %1").arg(taken), image,
-                         backup.version == 0 ? m_document.version() : backup.version);
-    // What the radio held is safe in its backup, which a save must not overwrite unasked.
-    m_document.markSaved(QString());
+    // What the radio held is safe in its backup, which a save must not overwrite unasked: the image belongs to no file.
+    m_document.takeImage([taken] { return tr("Restore backup of %1").arg(taken); }, image,
+                         backup.version == 0 ? m_document.version() : backup.version, QString());
     const bool write = Prompt::ask(this, tr("The backup of %1 is now the working copy. Write it to the radio now?")
                                              .arg(taken));
     WindowHost* const host = m_host;

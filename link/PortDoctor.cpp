@@ -138,22 +138,21 @@ QString PortDoctor::noDevice(int comNumber, const PortDirectory& ports)
     return text + QLatin1Char('\n') + presentDevices(ports);
 }
 
-QString PortDoctor::silentRadio(const QString& device, const PortDirectory& ports)
+QString PortDoctor::silentRadio(const QString& device, const PortDirectory& ports, const SystemFolders& folders)
 {
-    const std::optional<SerialPort> port = portOf(device, ports);
-    QString chip = port ? PortDirectory::details(PortDirectory::Entry { 0, device, port, false, {}, false }) : QString();
-    if (chip.isEmpty())
-        chip = tr("its maker's driver is installed");
+    // The devices present go on lines of their own after the checks: they are
+    // sentences with lists of their own, which no check could hold.
     QString text = tr("The radio did not answer on %1. Check that:\n"
                       "- the cable's plug is pushed fully into the radio's jack;\n"
                       "- the radio is switched on;\n"
-                      "- this COM is the cable's port (%2);\n"
-                      "- the cable's adapter chip works on this computer (%3).")
-                       .arg(device, presentDevices(ports), chip);
+                      "- the port chosen is the programming cable's (the serial devices present are listed below);\n"
+                      "- the driver of the cable's adapter chip is installed.")
+                       .arg(device);
+    const std::optional<SerialPort> port = portOf(device, ports);
     const QString advice = port ? chipAdvice(*port) : QString();
     if (!advice.isEmpty())
         text += QLatin1Char('\n') + advice;
-    return text;
+    return text + QLatin1Char('\n') + presentDevices(ports, folders);
 }
 
 QString PortDoctor::wrongAnswer(const QString& device)
@@ -193,7 +192,7 @@ QString PortDoctor::presentDevices(const PortDirectory& ports, const SystemFolde
     }
     QString text = entries.isEmpty()
         ? tr("No serial device is present: the cable is not plugged in, or its adapter has no driver.")
-        : tr("Serial devices present: %1.").arg(entries.join(QStringLiteral("; ")));
+        : tr("Serial devices present: %1.").arg(entries.join(tr("; ", "between the serial devices present")));
     for (const QString& line : chipsWithoutPort(folders))
         text += QLatin1Char('\n') + line;
     return text;
@@ -225,7 +224,7 @@ QStringList PortDoctor::chipsWithoutPort(const SystemFolders& folders)
             continue;
         const UsbChip chip = *SerialPorts::knownChip(device.vendorId, device.productId);
         const QString ids = SerialPorts::usbIds(device.vendorId, device.productId);
-        const QString found = tr("A %1 (USB %2) is plugged in, but the system made no serial device of it.")
+        const QString found = tr("A cable's %1 chip (USB %2) is plugged in, but the system made no serial device of it.")
                                   .arg(chip.name, ids);
         const bool brlttyHolds = !device.node.isEmpty() && held(holders(device.node, folders.processes), kBrltty);
         if (brlttyHolds)

@@ -40,8 +40,9 @@ public:
     // No device stands for COMn at all.
     static QString noDevice(int comNumber, const PortDirectory& ports);
 
-    // The radio never sent a byte in any attempt.
-    static QString silentRadio(const QString& device, const PortDirectory& ports);
+    // The radio never sent a byte in any attempt: what to check, then the
+    // devices present.
+    static QString silentRadio(const QString& device, const PortDirectory& ports, const SystemFolders& folders = {});
 
     // Bytes came back, but never the radio's identification.
     static QString wrongAnswer(const QString& device);

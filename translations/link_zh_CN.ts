@@ -230,22 +230,6 @@ then log out and in again, so that the new group takes effect.</source>
         <translation>COM%1 没有对应的串口设备：请插上写频线，或选择对应写频线的 COM 端口。</translation>
     </message>
     <message>
-        <source>its maker&apos;s driver is installed</source>
-        <translation>已安装厂家的驱动程序</translation>
-    </message>
-    <message>
-        <source>The radio did not answer on %1. Check that:
-- the cable&apos;s plug is pushed fully into the radio&apos;s jack;
-- the radio is switched on;
-- this COM is the cable&apos;s port (%2);
-- the cable&apos;s adapter chip works on this computer (%3).</source>
-        <translation>对讲机在 %1 上没有应答。请检查：
-- 写频线插头已完全插入对讲机的插孔；
-- 对讲机已开机；
-- 此 COM 端口就是写频线的端口（%2）；
-- 写频线的转换芯片能在本机上工作（%3）。</translation>
-    </message>
-    <message>
         <source>Something answered on %1, but not as a QV3N radio identifies itself: a radio of another kind, another device on this port, or a cable that echoes what it is sent.</source>
         <translation>%1 上有应答，但不是 QV3N 对讲机的识别应答：可能是其他型号的对讲机、该端口上的其他设备，或是会回显发送内容的写频线。</translation>
     </message>
@@ -306,16 +290,33 @@ then unplug the cable and plug it in again.</source>
         <translation>这个 FTDI 芯片报告的产品标识为 0000：这是被 FTDI 驱动停用的仿冒芯片。请换一根写频线。</translation>
     </message>
     <message>
-        <source>A %1 (USB %2) is plugged in, but the system made no serial device of it.</source>
-        <translation>已插上 %1（USB %2），但系统没有为它建立串口设备。</translation>
-    </message>
-    <message>
         <source>The system&apos;s driver refuses it: an old or counterfeit chip. A cable with a current chip works.</source>
         <translation>系统驱动拒绝了它：这是旧型号或仿冒的芯片。换用现行芯片的写频线即可。</translation>
     </message>
     <message>
         <source>Its driver is missing, or refused it.</source>
         <translation>缺少它的驱动程序，或驱动拒绝了它。</translation>
+    </message>
+    <message>
+        <source>The radio did not answer on %1. Check that:
+- the cable&apos;s plug is pushed fully into the radio&apos;s jack;
+- the radio is switched on;
+- the port chosen is the programming cable&apos;s (the serial devices present are listed below);
+- the driver of the cable&apos;s adapter chip is installed.</source>
+        <translation>对讲机在 %1 上没有应答。请检查：
+- 写频线插头已完全插入对讲机的插孔；
+- 对讲机已开机；
+- 所选端口就是写频线的端口（现有的串口设备列在下面）；
+- 写频线转换芯片的驱动程序已安装。</translation>
+    </message>
+    <message>
+        <source>A cable&apos;s %1 chip (USB %2) is plugged in, but the system made no serial device of it.</source>
+        <translation>已插上写频线的 %1 芯片（USB %2），但系统没有为它建立串口设备。</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the serial devices present</comment>
+        <translation>；</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,6 @@
 
 #include "Backups.h"
 #include "LinkSequence.h"
-#include "PortDoctor.h"
 #include "PortNames.h"
 #include "SerialPorts.h"
 #include "VirtualRadio.h"
@@ -674,100 +673,6 @@ private slots:
         QCOMPARE(links.size(), 1);
         QCOMPARE(links.value(QFileInfo(dev.filePath(QStringLiteral("ttyUSB1"))).canonicalFilePath()),
                  byId + QStringLiteral("/usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0"));
-    }
-
-    // The doctor names what keeps a cable from the program, and its fix,
-    // without asking anyone to remove a screen reader.
-    void theDoctorNamesTheCableAndWhatHoldsIt_data()
-    {
-        QTest::addColumn<QString>("usbDevice");       // vendor:product of a chip plugged in, or empty
-        QTest::addColumn<bool>("withSerialDevice");   // the system made a serial device of it
-        QTest::addColumn<QString>("holder");          // the program holding the chip's USB node, or empty
-        QTest::addColumn<QString>("advice");          // what the doctor says; empty: nothing
-        QTest::newRow("a PL2303 the system refuses") << "067b:2303" << false << ""
-                                                     << "Prolific PL2303 (USB 067b:2303) is plugged in, but the system "
-                                                        "made no serial device of it. The system's driver refuses it: "
-                                                        "an old or counterfeit chip";
-        QTest::newRow("a CH340 that brltty has taken") << "1a86:7523" << false << "brltty"
-                                                       << "grep -v '1a86/7523' /usr/lib/udev/rules.d/85-brltty.rules";
-        QTest::newRow("a CH341 without its driver") << "1a86:5523" << false << "" << "Its driver is missing";
-        QTest::newRow("a CP210x at work") << "10c4:ea60" << true << "" << "";
-        QTest::newRow("a chip of no programming cable") << "046d:c52b" << false << "" << "";
-    }
-    void theDoctorNamesTheCableAndWhatHoldsIt()
-    {
-        QFETCH(QString, usbDevice);
-        QFETCH(bool, withSerialDevice);
-        QFETCH(QString, holder);
-        QFETCH(QString, advice);
-        QTemporaryDir system;
-        const SystemFolders folders { system.filePath(QStringLiteral("proc")), system.filePath(QStringLiteral("usb")) };
-        const QString device = folders.usbDevices + QStringLiteral("/1-1.4");
-        QVERIFY(QDir().mkpath(device + (withSerialDevice ? QStringLiteral("/1-1.4:1.0/ttyUSB0") : QString())));
-        auto put = [](const QString& path, const QString& text) {
-            QFile file(path);
-            return file.open(QIODevice::WriteOnly) && file.write(text.toLatin1()) == text.size();
-        };
-        QVERIFY(put(device + QStringLiteral("/idVendor"), usbDevice.section(QLatin1Char(':'), 0, 0) + '\n'));
-        QVERIFY(put(device + QStringLiteral("/idProduct"), usbDevice.section(QLatin1Char(':'), 1) + '\n'));
-        QVERIFY(put(device + QStringLiteral("/busnum"), QStringLiteral("1\n")));
-        QVERIFY(put(device + QStringLiteral("/devnum"), QStringLiteral("5\n")));
-        QVERIFY(QDir().mkpath(folders.processes + QStringLiteral("/4242/fd")));
-        QVERIFY(put(folders.processes + QStringLiteral("/4242/comm"), QStringLiteral("sshd\n")));
-        if (!holder.isEmpty()) {
-            QVERIFY(QDir().mkpath(folders.processes + QStringLiteral("/4243/fd")));
-            QVERIFY(put(folders.processes + QStringLiteral("/4243/comm"), holder + '\n'));
-            QVERIFY(QFile::link(QStringLiteral("/dev/bus/usb/001/005"), folders.processes + QStringLiteral("/4243/fd/7")));
-        }
-
-        const QStringList lines = PortDoctor::chipsWithoutPort(folders);
-        QCOMPARE(lines.size(), advice.isEmpty() ? 0 : 1);
-        if (advice.isEmpty())
-            return;
-        QVERIFY2(lines.first().contains(advice), qPrintable(lines.first()));
-        for (const char* word : { "uninstall", "apt", "remove", "purge" })
-            QVERIFY2(!lines.first().contains(QLatin1String(word)), qPrintable(lines.first()));
-    }
-
-    // A program that holds the port is named, with the fix for that program.
-    void theProgramHoldingThePortIsNamed_data()
-    {
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("advice");
-        QTest::newRow("ModemManager probing") << "ModemManager" << "sudo systemctl stop ModemManager";
-        QTest::newRow("brltty on a CH340") << "brltty" << "grep -v '1a86/7523'";
-        QTest::newRow("a terminal") << "minicom" << "Another program is using the port: minicom (process 77).";
-    }
-    void theProgramHoldingThePortIsNamed()
-    {
-        QFETCH(QString, program);
-        QFETCH(QString, advice);
-        const SerialPort ch340 { QStringLiteral("/dev/ttyUSB0"), {}, true, 0x1a86, 0x7523, {}, {} };
-        const QString text = PortDoctor::holdersAdvice({ { program, QStringLiteral("77") } }, ch340);
-        QVERIFY2(text.contains(advice), qPrintable(text));
-        QVERIFY2(!text.contains(QLatin1String("remove")) && !text.contains(QLatin1String("uninstall")), qPrintable(text));
-    }
-
-    // What is known to go wrong with a cable's chip.
-    void chipTroublesAreNamed_data()
-    {
-        QTest::addColumn<int>("vendorId");
-        QTest::addColumn<int>("productId");
-        QTest::addColumn<QString>("advice");
-        QTest::newRow("PL2303 of the old kinds") << 0x067b << 0x2303 << "counterfeit ones lose bytes";
-        QTest::newRow("current PL2303GT") << 0x067b << 0x23c3 << "";
-        QTest::newRow("FTDI disabled by its driver") << 0x0403 << 0x0000 << "counterfeit chip that an FTDI driver has disabled";
-        QTest::newRow("CH340") << 0x1a86 << 0x7523 << "";
-    }
-    void chipTroublesAreNamed()
-    {
-        QFETCH(int, vendorId);
-        QFETCH(int, productId);
-        QFETCH(QString, advice);
-        const QString text = PortDoctor::chipAdvice({ QStringLiteral("/dev/ttyUSB0"), {}, true, quint16(vendorId),
-                                                      quint16(productId), {}, {} });
-        QCOMPARE(text.isEmpty(), advice.isEmpty());
-        QVERIFY2(text.contains(advice), qPrintable(text));
     }
 
     // Which device each COM name stands for.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PortSetupDialog.h"
 
-
 #include "CommPort.h"
 #include "PortDirectory.h"
 
@@ -11,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 PortSetupDialog::PortSetupDialog(CommPort& port, QWidget* parent)
@@ -27,12 +27,16 @@ PortSetupDialog::PortSetupDialog(CommPort& port, QWidget* parent)
     cancel->setObjectName(QStringLiteral("Command1"));
     ok->setDefault(true);
 
-    auto* grid = new QGridLayout(m_frame);
+    // Eight cables with long stable names need more lines than a small screen
+    // has: the rows scroll inside the frame, so the buttons always show.
+    auto* rows = new QWidget;
+    auto* grid = new QGridLayout(rows);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->setColumnStretch(1, 1);
     for (int n = 1; n <= kPorts; ++n) {
-        auto* option = new QRadioButton(QStringLiteral("COM%1").arg(n), m_frame);
+        auto* option = new QRadioButton(QStringLiteral("COM%1").arg(n), rows);
         option->setObjectName(QStringLiteral("Option%1").arg(n));
-        auto* device = new QLabel(m_frame);
+        auto* device = new QLabel(rows);
         device->setObjectName(QStringLiteral("Label_device%1").arg(n));
         device->setTextFormat(Qt::PlainText);
         device->setWordWrap(true);
@@ -43,6 +47,17 @@ PortSetupDialog::PortSetupDialog(CommPort& port, QWidget* parent)
         m_options[n - 1] = option;
         m_devices[n - 1] = device;
     }
+
+    auto* scroll = new QScrollArea(m_frame);
+    scroll->setObjectName(QStringLiteral("Scroll_ports"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(rows);
+    scroll->viewport()->setAutoFillBackground(false);
+    rows->setAutoFillBackground(false);
+    auto* frameLayout = new QVBoxLayout(m_frame);
+    frameLayout->addWidget(scroll);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -67,7 +82,8 @@ PortSetupDialog::PortSetupDialog(CommPort& port, QWidget* parent)
 
 QRect PortSetupDialog::placement(const QSize& mainSize) const
 {
-    const int width = int(mainSize.width() / 2);
+    // Wide enough for a cable's stable name on a line of its own.
+    const int width = int(mainSize.width() * 0.9);
     const int height = int(mainSize.height() / 1.8);
     return { (mainSize.width() - width) / 2, (mainSize.height() - height) / 2 - twips(500), width, height };
 }

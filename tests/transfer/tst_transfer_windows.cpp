@@ -668,6 +668,45 @@ private slots:
         QVERIFY(sameBlocks(read->engine()->readImage(), radioB.memory(), 0, kReadBlockCount - 1));
     }
 
+    // Seven cables with long stable names, on a small screen: the port dialog
+    // stays inside the main window with its buttons in sight, and each
+    // cable's line gets the height its words need, in either language.
+    void thePortDialogFitsASmallScreen_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "Language_eng";
+        QTest::newRow("Chinese") << "Language_chn";
+    }
+    void thePortDialogFitsASmallScreen()
+    {
+        QFETCH(QString, language);
+        m_main->findChild<QAction*>(language)->trigger();
+        QList<SerialPort> present;
+        for (int n = 0; n < 7; ++n)
+            present << SerialPort { QStringLiteral("/dev/ttyUSB%1").arg(n),
+                                    QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3D%1-if00-port0").arg(n),
+                                    true, 0x0403, 0x6001, QStringLiteral("A1B2C3D%1").arg(n), QStringLiteral("FT232R USB UART") };
+        m_main->port().setPortLister([present] { return present; });
+        m_main->showNormal();
+        m_main->resize(760, 560);
+
+        QPointer<PortSetupDialog> dialog = openPortDialog();
+        QVERIFY(QTest::qWaitForWindowExposed(m_main));
+        auto* frame = qobject_cast<QWidget*>(dialog->parentWidget());
+        const QRect area = m_main->mdiArea()->rect();
+        QVERIFY2(area.contains(frame->geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(frame->x()).arg(frame->y())
+                                                                  .arg(frame->width()).arg(frame->height())));
+        for (const char* name : { "Command_ok", "Command1" }) {
+            auto* button = dialog->findChild<QPushButton*>(name);
+            QVERIFY(dialog->rect().contains(QRect(button->mapTo(dialog, QPoint(0, 0)), button->size())));
+        }
+        for (int n = 1; n <= PortSetupDialog::kPorts; ++n) {
+            auto* label = dialog->findChild<QLabel*>(QStringLiteral("Label_device%1").arg(n));
+            QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->text()));
+        }
+        QVERIFY(dialog->findChild<QLabel*>("Label_device7")->text().contains(QLatin1String("A1B2C3D6-if00-port0")));
+    }
+
 private:
     RadioDocument& document() const { return m_main->document(); }
     PortSetupDialog* openPortDialog()

@@ -22,6 +22,7 @@
 #include "transfer/CompareWithRadioWindow.h"
 #include "transfer/ReadWindow.h"
 #include "link/Backups.h"
+#include "transfer/BackupRestoreWindow.h"
 #include "transfer/WriteWindow.h"
 #include "print/ChannelList.h"
 
@@ -294,6 +295,7 @@ void MainWindow::createMenus()
     m_filePdf = action(m_file, "File_pdf", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &MainWindow::exportChannelListPdf);
     m_file->addSeparator();
     m_fileBackups = action(m_file, "File_backups", {}, &MainWindow::openBackupsFolder);
+    m_fileRestoreBackup = action(m_file, "File_restore_backup", {}, [this] { openWindow<BackupRestoreWindow>(); });
     m_fileExit = action(m_file, "File_exit", QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::close);
     m_procType = action(nullptr, "proc_type", QKeySequence(Qt::CTRL | Qt::Key_M), &MainWindow::openModelWindow);
     m_edit = submenu("Edit");
@@ -444,6 +446,7 @@ void MainWindow::setCaptions(bool startUp)
     m_filePrint->setText(tr("&Print…"));
     m_filePdf->setText(tr("Export PD&F…"));
     m_fileBackups->setText(tr("Open &Backups Folder"));
+    m_fileRestoreBackup->setText(tr("Res&tore from Backup…"));
     m_fileExit->setText(tr("E&xit"));
     m_procType->setText(startUp ? tr("&Model", "menu at start-up") : tr("&Model", "menu"));
     m_edit->setTitle(tr("&Edit"));
@@ -882,6 +885,7 @@ void MainWindow::reloadOpenWindows()
     reloadWindow<ReadWindow>();
     reloadWindow<CompareWithRadioWindow>();
     reloadWindow<WriteWindow>();
+    reloadWindow<BackupRestoreWindow>();
     reloadWindow<FmPresetsWindow>();
 }
 

@@ -127,7 +127,7 @@ private:
     void openOptionWindow();
     void openFmWindow();
     void openReadWindow();
-    void openWriteWindow();
+    void openWriteWindow() override;
     void openSetupWindow();
     void chooseChinese();
     void chooseEnglish();
@@ -162,6 +162,7 @@ private:
     QAction* m_filePrint = nullptr;
     QAction* m_filePdf = nullptr;
     QAction* m_fileBackups = nullptr;
+    QAction* m_fileRestoreBackup = nullptr;
     QAction* m_fileExit = nullptr;
     QAction* m_editUndo = nullptr;
     QAction* m_editRedo = nullptr;
@@ -214,6 +215,8 @@ W* MainWindow::create()
 {
     if constexpr (std::is_constructible_v<W, RadioDocument&, CommPort&, LinkContext&, WindowHost*>)
         return new W(*m_document, *m_port, *m_links, this);
+    else if constexpr (std::is_constructible_v<W, RadioDocument&, const LinkContext&, WindowHost*>)
+        return new W(*m_document, *m_links, this);
     else if constexpr (std::is_constructible_v<W, RadioDocument&, WindowHost*>)
         return new W(*m_document, this);
     else if constexpr (std::is_constructible_v<W, RadioDocument&>)

@@ -78,6 +78,7 @@ LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, LinkContext& lin
         if (m_host)
             m_host->commitPendingEdits();
         m_saveTrace->hide();
+        m_sequence->setPortDirectory(m_port.directory());
         m_sequence->setPortNumber(m_port.commPortNumber());
         startTransfer();
         m_port.portError = engine()->portError();

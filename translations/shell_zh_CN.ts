@@ -287,6 +287,10 @@
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
+    <message>
+        <source>Res&amp;tore from Backup…</source>
+        <translation>从备份恢复(&amp;T)…</translation>
+    </message>
 </context>
 <context>
     <name>ModelDialog</name>
@@ -328,10 +332,6 @@
     <message>
         <source>Cancel</source>
         <translation>取 消</translation>
-    </message>
-    <message>
-        <source>(no device present)</source>
-        <translation>（无设备）</translation>
     </message>
 </context>
 <context>

@@ -359,10 +359,6 @@ same, 5 when they differ.
         <translation>没有安装能显示中文的字体，无法用中文打印信道列表。请安装 %1（或用英文打印）。</translation>
     </message>
     <message>
-        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, export, import, diff, print, sort and help.</source>
-        <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff、print、sort 和 help。</translation>
-    </message>
-    <message>
         <source>--into takes empty or from:N with N from 1 to 128, not &quot;%1&quot;.</source>
         <translation>--into 只接受 empty 或 from:N（N 为 1 至 128），而不是“%1”。</translation>
     </message>
@@ -520,6 +516,31 @@ channel breaks the plan, 0 when none does.
 </translation>
     </message>
     <message>
+        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, export, import, diff, print, sort, ports and help.</source>
+        <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff、print、sort、ports 和 help。</translation>
+    </message>
+    <message>
+        <source>Present without a COM of their own: %1</source>
+        <translation>已存在但没有自己的 COM 编号：%1</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli ports [--lang en|zh]
+
+Lists COM1 to COM8 as the program&apos;s port setup numbers them, each with the
+device it stands for: the USB chip of its cable (common name and vendor:product
+id), the cable&apos;s serial number, and its stable name under /dev/serial/by-id.
+A COM that the port setup keeps for a cable that is not plugged in says so;
+what is known to go wrong with a cable&apos;s chip follows on the next line.
+</source>
+        <translation>用法：qv3n-cli ports [--lang en|zh]
+
+按程序端口设置的编号列出 COM1 至 COM8，以及各自对应的设备：写频线的 USB
+芯片（通用名称和 厂商:产品 标识）、写频线的序列号，以及它在
+/dev/serial/by-id 下的固定名称。端口设置为某根未插上的写频线保留的 COM
+会注明这一点；写频线芯片已知的问题在下一行说明。
+</translation>
+    </message>
+    <message>
         <source>Usage: qv3n-cli VERB [OPTIONS] OPERANDS
 
 Programs QV3N radios from the command line, with the same radio link and the
@@ -537,6 +558,8 @@ Verbs:
                                  files, or a file and a radio
   print FILE.chann -o OUT.pdf    write the channel list of a file as PDF
   sort FILE.chann -o OUT.chann   write the channels of a file sorted
+  ports                          list COM1 to COM8 with the device and cable
+                                 each stands for
   help [VERB]                    this help, or the help of one verb (also
                                  VERB --help)
 
@@ -583,7 +606,8 @@ Exit status:
 Environment:
   QV3N_COM1 ... QV3N_COM8
                         the serial device that COM1 ... COM8 stand for
-                        (otherwise the serial devices present, USB adapters
+                        (otherwise the cable the port setup keeps for the
+                        COM, else the serial devices present, USB adapters
                         first, each group by name)
 </source>
         <translation>用法：qv3n-cli 命令 [选项] 参数
@@ -601,6 +625,7 @@ Environment:
                                   之间的差别
   print 文件.chann -o 输出.pdf    把文件的信道列表写成 PDF
   sort 文件.chann -o 输出.chann   把文件中的信道排序后写入
+  ports                           列出 COM1 至 COM8 各自代表的设备和编程线
   help [命令]                     本帮助，或某个命令的帮助（也可用
                                   命令 --help）
 
@@ -639,8 +664,9 @@ Environment:
 
 环境变量：
   QV3N_COM1 ... QV3N_COM8
-                        COM1 ... COM8 所代表的串口设备（未设置时为现有的串口
-                        设备，USB 转换器在前，各组按名称排序）
+                        COM1 ... COM8 所代表的串口设备（未设置时为端口设置为该
+                        COM 保留的编程线，否则为现有的串口设备，USB 转换器在前，
+                        各组按名称排序）
 </translation>
     </message>
 </context>

@@ -43,6 +43,9 @@ public:
     // Shows what differs from the working copy to other, named otherName.
     virtual void showComparison(const MemoryImage& other, const QString& otherName) = 0;
 
+    // Opens the write window, as Program > Write to radio does.
+    virtual void openWriteWindow() = 0;
+
 protected:
     ~WindowHost() = default;
 };

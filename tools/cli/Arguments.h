@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-enum class Verb { None, Read, Write, Show, Check, Export, Import, Diff, Print, Sort, Help };
+enum class Verb { None, Read, Write, Show, Check, Export, Import, Diff, Print, Sort, Ports, Help };
 
 struct Arguments
 {

@@ -11,6 +11,8 @@
 #include "ChannelList.h"
 #include "ChineseFont.h"
 #include "NativeFile.h"
+#include "PortDirectory.h"
+#include "PortDoctor.h"
 #include "RadioDocument.h"
 #include "WorkingCopy.h"
 
@@ -204,6 +206,34 @@ ExitStatus runShowOrCheck(const Arguments& args, RadioDocument& document)
     return result.refused ? ExitStatus::Refused : ExitStatus::Ok;
 }
 
+ExitStatus runPorts(const Arguments& args)
+{
+    ExitStatus status = ExitStatus::Ok;
+    if (!checkOperands(args, {}, &status))
+        return status;
+    if (!args.output.isEmpty())
+        return usageError(CommandLine::tr("%1 takes no -o; it prints to standard output.").arg(verbName(args.verb)),
+                          args.verb);
+    const PortDirectory ports;
+    const QList<PortDirectory::Entry> entries = ports.entries();
+    for (const PortDirectory::Entry& entry : entries) {
+        Console::out(QStringLiteral("COM%1  %2").arg(entry.com).arg(PortDirectory::describe(entry)));
+        const QString advice = entry.port ? PortDoctor::chipAdvice(*entry.port) : QString();
+        if (!advice.isEmpty())
+            Console::out(QStringLiteral("      ") + advice);
+    }
+    QStringList beyond;
+    for (const SerialPort& port : ports.presentPorts())
+        if (std::none_of(entries.cbegin(), entries.cend(),
+                         [&port](const PortDirectory::Entry& entry) { return entry.port == port; }))
+            beyond << port.device;
+    if (!beyond.isEmpty())
+        Console::out(CommandLine::tr("Present without a COM of their own: %1").arg(beyond.join(QStringLiteral(", "))));
+    for (const QString& line : PortDoctor::chipsWithoutPort())
+        Console::out(line);
+    return ExitStatus::Ok;
+}
+
 ExitStatus runPrint(const Arguments& args, RadioDocument& document)
 {
     ExitStatus status = ExitStatus::Ok;
@@ -250,7 +280,7 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
                 const Arguments inner = parseArguments(args.operands);
                 if (!inner.error.isEmpty() || inner.verb == Verb::None)
                     return usageError(CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, "
-                                                      "export, import, diff, print, sort and help.")
+                                                      "export, import, diff, print, sort, ports and help.")
                                           .arg(args.operands.at(0)),
                                       Verb::Help);
                 topic = inner.verb;
@@ -296,6 +326,8 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
         return runPrint(args, document);
     case Verb::Sort:
         return runSort(args);
+    case Verb::Ports:
+        return runPorts(args);
     case Verb::None:
     case Verb::Help:
         break;
@@ -384,6 +416,15 @@ QString helpText(Verb verb)
             "                      measures in US units, a4 elsewhere)\n"
             "  --radio-version N   the memory format of the file: 2 (the default) or 1\n"
             "  -q, --quiet         no completion message, only errors\n");
+    case Verb::Ports:
+        return CommandLine::tr(
+            "Usage: qv3n-cli ports [--lang en|zh]\n"
+            "\n"
+            "Lists COM1 to COM8 as the program's port setup numbers them, each with the\n"
+            "device it stands for: the USB chip of its cable (common name and vendor:product\n"
+            "id), the cable's serial number, and its stable name under /dev/serial/by-id.\n"
+            "A COM that the port setup keeps for a cable that is not plugged in says so;\n"
+            "what is known to go wrong with a cable's chip follows on the next line.\n");
     case Verb::None:
     case Verb::Help:
         break;
@@ -406,6 +447,8 @@ QString helpText(Verb verb)
         "                                 files, or a file and a radio\n"
         "  print FILE.chann -o OUT.pdf    write the channel list of a file as PDF\n"
         "  sort FILE.chann -o OUT.chann   write the channels of a file sorted\n"
+        "  ports                          list COM1 to COM8 with the device and cable\n"
+        "                                 each stands for\n"
         "  help [VERB]                    this help, or the help of one verb (also\n"
         "                                 VERB --help)\n"
         "\n"
@@ -452,7 +495,8 @@ QString helpText(Verb verb)
         "Environment:\n"
         "  QV3N_COM1 ... QV3N_COM8\n"
         "                        the serial device that COM1 ... COM8 stand for\n"
-        "                        (otherwise the serial devices present, USB adapters\n"
+        "                        (otherwise the cable the port setup keeps for the\n"
+        "                        COM, else the serial devices present, USB adapters\n"
         "                        first, each group by name)\n");
 }
 

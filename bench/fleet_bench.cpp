@@ -10,7 +10,9 @@
 
 #include "fleet/FleetWindow.h"
 
+#include "CommPort.h"
 #include "FleetRun.h"
+#include "LinkContext.h"
 #include "RadioDocument.h"
 
 #include <QAbstractButton>
@@ -78,7 +80,8 @@ double batchSeconds(int count)
     RadioProcesses radios;
     if (!radios.start(count))
         return -1;
-    FleetRun run(LinkTimings::forWrite());
+    LinkContext links;
+    FleetRun run(links);
     for (int i = 0; i < count; ++i)
         run.addPort({ QStringLiteral("radio %1").arg(i + 1), 0, radios.links().at(i), {} });
     QEventLoop loop;
@@ -110,7 +113,9 @@ void windowResponse(int count)
                 i < count ? radios.links().at(i).toLocal8Bit() : QByteArray());
     QTemporaryDir folder;
     RadioDocument document;
-    FleetWindow window(document, nullptr);
+    CommPort port;
+    LinkContext links;
+    FleetWindow window(document, port, links);
     window.setReportPath(folder.filePath(QStringLiteral("report.csv")));
     window.findChild<QCheckBox*>(QStringLiteral("Check_Backup"))->setChecked(false);
     window.resize(900, 600);

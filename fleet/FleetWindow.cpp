@@ -5,8 +5,8 @@
 #include "FleetReportWindow.h"
 
 #include "Backups.h"
+#include "CommPort.h"
 #include "FleetRun.h"
-#include "PortNames.h"
 #include "ui/PathLabel.h"
 #include "ui/Prompt.h"
 #include "ui/WindowHost.h"
@@ -41,11 +41,13 @@ QString backupFolder()
 
 } // namespace
 
-FleetWindow::FleetWindow(RadioDocument& document, WindowHost* host, QWidget* parent, const LinkTimings& timings)
+FleetWindow::FleetWindow(RadioDocument& document, CommPort& port, LinkContext& links, WindowHost* host,
+                         QWidget* parent)
     : ChildWindow(parent)
     , m_document(document)
+    , m_port(port)
     , m_host(host)
-    , m_run(new FleetRun(timings, this))
+    , m_run(new FleetRun(links, this))
     , m_fileCaption(new QLabel(this))
     , m_useWorkingCopy(new QRadioButton(this))
     , m_useFile(new QRadioButton(this))
@@ -204,12 +206,10 @@ void FleetWindow::listPorts()
 {
     if (!m_run->clearPorts())
         return;
-    for (int com = PortNames::kFirstPort; com <= PortNames::kLastPort; ++com) {
-        const QString device = PortNames::deviceFor(com);
-        if (device.isEmpty())
-            continue;
-        m_run->addPort({ QStringLiteral("COM%1").arg(com), com, device, PortNames::cableOf(device) });
-    }
+    m_run->setPortDirectory(m_port.directory());
+    for (const PortDirectory::Entry& entry : m_port.directory().entries())
+        if (!entry.device.isEmpty())
+            m_run->addPort(FleetPort::forCom(entry));
     m_table->showRun(m_run);
     if (m_table->rowCount() > 0)
         m_table->setCurrentCell(0, FleetPortTable::AssetColumn);

@@ -11,12 +11,12 @@
 
 #include "ui/ChildWindow.h"
 
-#include "LinkEngine.h"
-
 #include <optional>
 
+class CommPort;
 class FleetPortTable;
 class FleetRun;
+class LinkContext;
 class PathLabel;
 class QCheckBox;
 class QLabel;
@@ -30,9 +30,11 @@ class FleetWindow : public ChildWindow
 {
     Q_OBJECT
 public:
-    // host: asked to commit what is typed elsewhere before the working copy is taken.
-    FleetWindow(RadioDocument& document, WindowHost* host, QWidget* parent = nullptr,
-                const LinkTimings& timings = LinkTimings::forWrite());
+    // port: where the COMs' devices are looked up; links: the radios' intervals,
+    // and where their transfers count; host: asked to commit what is typed
+    // elsewhere before the working copy is taken.
+    FleetWindow(RadioDocument& document, CommPort& port, LinkContext& links, WindowHost* host = nullptr,
+                QWidget* parent = nullptr);
 
     QRect placement(const QSize& mainSize) const override;
 
@@ -63,6 +65,7 @@ private:
     std::optional<FleetPlan> makePlan();
 
     RadioDocument& m_document;
+    CommPort& m_port;
     WindowHost* const m_host;
     FleetRun* m_run;
     QLabel* m_fileCaption;

@@ -3,6 +3,7 @@
 
 #include "VerifyReport.h"
 
+#include <QFileInfo>
 #include <QTimer>
 
 #include <memory>
@@ -14,7 +15,30 @@ QString firstLine(const QString& text)
     return text.section(QLatin1Char('\n'), 0, 0);
 }
 
+// The cable as the port dialog describes it; how the device was found is no part of it.
+QString cableText(PortDirectory::Entry entry)
+{
+    entry.fromEnvironment = false;
+    return PortDirectory::details(entry);
+}
+
 } // namespace
+
+FleetPort FleetPort::forCom(const PortDirectory::Entry& entry)
+{
+    return { QStringLiteral("COM%1").arg(entry.com), entry.com, entry.device, cableText(entry) };
+}
+
+FleetPort FleetPort::forDevice(const QString& device, const PortDirectory& ports)
+{
+    PortDirectory::Entry entry;
+    entry.device = device;
+    const QString canonical = QFileInfo(device).canonicalFilePath();
+    for (const SerialPort& port : ports.presentPorts())
+        if (port.device == device || (!canonical.isEmpty() && QFileInfo(port.device).canonicalFilePath() == canonical))
+            entry.port = port;
+    return { device, 0, device, cableText(entry) };
+}
 
 FleetRadio::FleetRadio(const FleetPort& port, const LinkTimings& timings, QObject* parent)
     : QObject(parent)

@@ -18,6 +18,11 @@ struct FleetPort
     int comNumber = 0;  // 1..8 for COMn, 0 for a device path
     QString device;     // empty when no device stands for COMn
     QString cable;      // the cable's chip and serial, where known
+
+    // COMn as the directory finds it.
+    static FleetPort forCom(const PortDirectory::Entry& entry);
+    // A device given by its path, with what the system tells of it.
+    static FleetPort forDevice(const QString& device, const PortDirectory& ports);
 };
 
 // What every radio of a batch gets.

@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FleetRun.h"
 
+#include "LinkContext.h"
+
 #include <algorithm>
 
-FleetRun::FleetRun(const LinkTimings& timings, QObject* parent)
+FleetRun::FleetRun(LinkContext& links, QObject* parent)
     : QObject(parent)
-    , m_timings(timings)
+    , m_links(links)
 {
 }
 
 FleetRadio* FleetRun::addPort(const FleetPort& port)
 {
-    auto* radio = new FleetRadio(port, m_timings, this);
+    auto* radio = new FleetRadio(port, m_links.timings(LinkEngine::Direction::Write), this);
+    radio->sequence()->setPortDirectory(m_ports);
+    m_links.watch(radio->sequence()->engine());
     connect(radio, &FleetRadio::finished, this, [this, radio] { onRadioFinished(radio); });
     m_radios.append(radio);
     return radio;

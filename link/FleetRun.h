@@ -13,12 +13,17 @@
 #include <QList>
 #include <QObject>
 
+class LinkContext;
+
 class FleetRun : public QObject
 {
     Q_OBJECT
 public:
-    explicit FleetRun(const LinkTimings& timings, QObject* parent = nullptr);
+    // links: the intervals of the radios' links, and where their transfers count.
+    explicit FleetRun(LinkContext& links, QObject* parent = nullptr);
 
+    // Where the port doctor looks up the devices present, for ports added from now on.
+    void setPortDirectory(const PortDirectory& ports) { m_ports = ports; }
     // A port of the station, with a radio (and a link) of its own.
     FleetRadio* addPort(const FleetPort& port);
     // Drops every port; refused (false) while any radio runs.
@@ -58,7 +63,8 @@ signals:
 private:
     void onRadioFinished(FleetRadio* radio);
 
-    const LinkTimings m_timings;
+    LinkContext& m_links;
+    PortDirectory m_ports;
     QList<FleetRadio*> m_radios;
     QString m_reportPath;
     FleetPlan m_plan;

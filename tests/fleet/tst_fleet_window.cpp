@@ -9,10 +9,13 @@
 #include "ui/Prompt.h"
 
 #include "ChannelRecord.h"
+#include "CommPort.h"
 #include "FleetRun.h"
 #include "Language.h"
+#include "LinkContext.h"
 #include "MemoryMap.h"
 #include "RadioDocument.h"
+#include "UndoHistory.h"
 #include "VirtualRadio.h"
 #include "WriteCheck.h"
 #include "support/DocumentPoke.h"
@@ -28,7 +31,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUndoStack>
 #include <memory>
 
 using namespace MemoryMap;
@@ -83,10 +85,6 @@ private slots:
     {
         QStandardPaths::setTestModeEnabled(true);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
-        Prompt::setHandler([this](const Prompt::Message& message) {
-            m_messages.append(message);
-            return QMessageBox::Ok;
-        });
     }
     void init()
     {
@@ -96,13 +94,22 @@ private slots:
         m_messages.clear();
     }
 
+    // Records the messages shown over window and answers them.
+    void answerMessages(QWidget* window)
+    {
+        Prompt::setHandler(window, [this](const Prompt::Message& message) {
+            m_messages.append(message);
+            return QMessageBox::Ok;
+        });
+    }
+
     void theProgramMenuOpensIt_data()
     {
         QTest::addColumn<bool>("chinese");
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("title");
-        QTest::newRow("Chinese") << true << QStringLiteral("批量编程…") << QStringLiteral("批量编程");
-        QTest::newRow("English") << false << QStringLiteral("Fleet programming…") << QStringLiteral("Fleet Programming");
+        QTest::newRow("Chinese") << true << QStringLiteral("批量编程(&F)…") << QStringLiteral("批量编程");
+        QTest::newRow("English") << false << QStringLiteral("&Fleet programming…") << QStringLiteral("Fleet Programming");
     }
     void theProgramMenuOpensIt()
     {
@@ -112,6 +119,7 @@ private slots:
         qputenv("QV3N_COM2", "/dev/qv3n-test-cable-a");
         qputenv("QV3N_COM5", "/dev/qv3n-test-cable-b");
         MainWindow main;
+        answerMessages(&main);
         main.start();
         if (!chinese)
             main.findChild<QAction*>(QStringLiteral("Language_eng"))->trigger();
@@ -145,13 +153,17 @@ private slots:
             edit.data().image.setCell(kSettingsBlock, kPriorityChannelCell, 100);
         }
         const RadioData before = document.data();
-        const int steps = document.undoStack()->count();
+        const int steps = document.history()->count();
         const MemoryImage sent = checkForWrite(before).data.image;
         QVERIFY(sent != before.image);
 
         QTemporaryDir folder;
         const QString report = folder.filePath(QStringLiteral("report.csv"));
-        FleetWindow window(document, nullptr, nullptr, fleetTimings());
+        CommPort port;
+        LinkContext links;
+        links.setTimings(fleetTimings());
+        FleetWindow window(document, port, links);
+        answerMessages(&window);
         window.setReportPath(report);
         window.findChild<QCheckBox*>(QStringLiteral("Check_Backup"))->setChecked(false);
         window.show();
@@ -159,6 +171,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         auto* table = window.findChild<QTableWidget*>(QStringLiteral("Grid_Ports"));
         QCOMPARE(table->rowCount(), 4);
+        QCOMPARE(cellText(table, 0, FleetPortTable::CableColumn), PortDirectory::tr("a pseudo-terminal"));
         table->item(3, FleetPortTable::PortColumn)->setCheckState(Qt::Unchecked);
         // A barcode reader types the tag and presses Enter; the next row's tag is next.
         table->setFocus();
@@ -188,7 +201,7 @@ private slots:
         QVERIFY(sameBlocks(good2.radio->memory(), sent, 0, kLastWrittenBlock));
         // The working copy is as it was: no adjustment, no undo step.
         QVERIFY(document.data() == before);
-        QCOMPARE(document.undoStack()->count(), steps);
+        QCOMPARE(document.history()->count(), steps);
 
         // The failed row says why and what to check, and is retried alone.
         auto* retry = window.findChild<QPushButton*>(QStringLiteral("Command_Retry"));
@@ -217,6 +230,33 @@ private slots:
             QCOMPARE(cellText(table, row, FleetPortTable::AssetColumn), QString());
         }
         QVERIFY(window.close());
+    }
+
+    // The fleet's transfers count with the main window's own: it does not
+    // close while a fleet radio is being written.
+    void theMainWindowStaysOpenWhileTheFleetWrites()
+    {
+        Radio radio(1, Fault::None);
+        QVERIFY(radio.started);
+        QTemporaryDir folder;
+        MainWindow main;
+        answerMessages(&main);
+        main.links().setTimings(fleetTimings());
+        main.start();
+        main.findChild<QAction*>(QStringLiteral("Prog_fleet"))->trigger();
+        FleetWindow* window = main.window<FleetWindow>();
+        QVERIFY(window);
+        window->setReportPath(folder.filePath(QStringLiteral("report.csv")));
+        window->findChild<QCheckBox*>(QStringLiteral("Check_Backup"))->setChecked(false);
+        QSignalSpy allFinished(window->run(), &FleetRun::allFinished);
+        window->findChild<QPushButton*>(QStringLiteral("Command_Program"))->click();
+        QVERIFY(main.links().transferRunning());
+        QVERIFY(!main.close());
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages.first().text, linkBusyCloseText());
+        QVERIFY(waitFor(allFinished, 1, 120000));
+        QVERIFY(!main.links().transferRunning());
+        QCOMPARE(window->run()->radios().first()->state(), FleetRadio::State::Done);
     }
 };
 

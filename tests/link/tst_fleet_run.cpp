@@ -5,6 +5,7 @@
 // and the report rows each radio leaves.
 
 #include "FleetRun.h"
+#include "LinkContext.h"
 #include "VirtualRadio.h"
 #include "support/LinkTest.h"
 
@@ -141,7 +142,9 @@ private slots:
             QVERIFY(radios.back()->started);
         }
         const QString report = m_dir.filePath(QStringLiteral("%1.csv").arg(QTest::currentDataTag()));
-        FleetRun run(fleetTimings());
+        LinkContext links;
+        links.setTimings(fleetTimings());
+        FleetRun run(links);
         run.setReportPath(report);
         for (int i = 0; i < faults.size(); ++i)
             run.addPort(portFor(*radios.at(size_t(i)), i + 1))->setAssetTag(QStringLiteral("TAG-%1").arg(i + 1));
@@ -154,10 +157,13 @@ private slots:
         QSignalSpy finished(&run, &FleetRun::radioFinished);
         QSignalSpy allFinished(&run, &FleetRun::allFinished);
         run.start(run.radios(), plan);
-        // Side by side: every radio is under way before any has ended.
+        // Side by side: every radio is under way before any has ended, and
+        // counts as a transfer of the context (the main window asks it).
         for (const FleetRadio* radio : run.radios())
             QVERIFY(radio->running());
+        QVERIFY(links.transferRunning());
         QVERIFY(waitFor(allFinished, 1, 180000));
+        QVERIFY(!links.transferRunning());
         QCOMPARE(finished.size(), faults.size());
         QVERIFY(!run.running());
 
@@ -216,7 +222,9 @@ private slots:
         QTemporaryDir later;
         const QString laterDevice = later.filePath(QStringLiteral("radio-port"));
         const QString report = m_dir.filePath(QStringLiteral("retry.csv"));
-        FleetRun run(fleetTimings());
+        LinkContext links;
+        links.setTimings(fleetTimings());
+        FleetRun run(links);
         run.setReportPath(report);
         FleetRadio* first = run.addPort(portFor(good, 1));
         // No radio is plugged into the second port yet.

@@ -10,7 +10,7 @@
 #include "Verbs.h"
 
 #include "FleetRun.h"
-#include "PortNames.h"
+#include "LinkContext.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -43,22 +43,20 @@ QString outcomeLine(const FleetRadio& radio)
 // The ports, each once, with their asset tags; a usage error otherwise.
 bool parsePorts(const Arguments& args, QList<FleetPort>* ports, QHash<int, QString>* assets, QString* error)
 {
+    const PortDirectory directory;
     QStringList devices;
     for (qsizetype i = 1; i < args.operands.size(); ++i) {
         PortChoice choice;
         if (!parsePort(args.operands.at(i), &choice, error))
             return false;
-        FleetPort port;
-        port.comNumber = choice.comNumber;
-        port.name = choice.comNumber > 0 ? QStringLiteral("COM%1").arg(choice.comNumber) : choice.device;
-        port.device = choice.comNumber > 0 ? PortNames::deviceFor(choice.comNumber) : choice.device;
+        const FleetPort port = choice.comNumber > 0 ? FleetPort::forCom(directory.entry(choice.comNumber))
+                                                    : FleetPort::forDevice(choice.device, directory);
         const QString key = port.device.isEmpty() ? port.name : QFileInfo(port.device).absoluteFilePath();
         if (devices.contains(key)) {
             *error = CommandLine::tr("The port %1 is given twice.").arg(args.operands.at(i));
             return false;
         }
         devices << key;
-        port.cable = PortNames::cableOf(port.device);
         ports->append(port);
     }
     for (const QString& asset : args.assets) {
@@ -138,7 +136,9 @@ ExitStatus runFleet(const Arguments& args)
     plan.backupFolder = args.backupDir;
     plan.verify = args.verify;
 
-    FleetRun run(Transfer::timings());
+    LinkContext links;
+    links.setTimings(Transfer::timings());
+    FleetRun run(links);
     run.setReportPath(reportPath);
     for (qsizetype i = 0; i < ports.size(); ++i)
         run.addPort(ports.at(i))->setAssetTag(assets.value(int(i)));

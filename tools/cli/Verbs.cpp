@@ -11,6 +11,8 @@
 #include "ChannelList.h"
 #include "ChineseFont.h"
 #include "NativeFile.h"
+#include "PortDirectory.h"
+#include "PortDoctor.h"
 #include "RadioDocument.h"
 #include "WorkingCopy.h"
 
@@ -204,6 +206,34 @@ ExitStatus runShowOrCheck(const Arguments& args, RadioDocument& document)
     return result.refused ? ExitStatus::Refused : ExitStatus::Ok;
 }
 
+ExitStatus runPorts(const Arguments& args)
+{
+    ExitStatus status = ExitStatus::Ok;
+    if (!checkOperands(args, {}, &status))
+        return status;
+    if (!args.output.isEmpty())
+        return usageError(CommandLine::tr("%1 takes no -o; it prints to standard output.").arg(verbName(args.verb)),
+                          args.verb);
+    const PortDirectory ports;
+    const QList<PortDirectory::Entry> entries = ports.entries();
+    for (const PortDirectory::Entry& entry : entries) {
+        Console::out(QStringLiteral("COM%1  %2").arg(entry.com).arg(PortDirectory::describe(entry)));
+        const QString advice = entry.port ? PortDoctor::chipAdvice(*entry.port) : QString();
+        if (!advice.isEmpty())
+            Console::out(QStringLiteral("      ") + advice);
+    }
+    QStringList beyond;
+    for (const SerialPort& port : ports.presentPorts())
+        if (std::none_of(entries.cbegin(), entries.cend(),
+                         [&port](const PortDirectory::Entry& entry) { return entry.port == port; }))
+            beyond << port.device;
+    if (!beyond.isEmpty())
+        Console::out(CommandLine::tr("Present without a COM of their own: %1").arg(beyond.join(QStringLiteral(", "))));
+    for (const QString& line : PortDoctor::chipsWithoutPort())
+        Console::out(line);
+    return ExitStatus::Ok;
+}
+
 ExitStatus runPrint(const Arguments& args, RadioDocument& document)
 {
     ExitStatus status = ExitStatus::Ok;
@@ -250,7 +280,7 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
                 const Arguments inner = parseArguments(args.operands);
                 if (!inner.error.isEmpty() || inner.verb == Verb::None)
                     return usageError(CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, "
-                                                      "export, import, diff, print, fleet and help.")
+                                                      "export, import, diff, print, sort, ports, fleet and help.")
                                           .arg(args.operands.at(0)),
                                       Verb::Help);
                 topic = inner.verb;
@@ -264,8 +294,12 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
         return ExitStatus::Ok;
     }
 
-    if (args.verb != Verb::Import && (!args.base.isEmpty() || args.skipBad))
-        return usageError(CommandLine::tr("--base and --skip-bad are options of import only."), args.verb);
+    if (args.verb != Verb::Import && (!args.base.isEmpty() || args.skipBad || !args.into.isEmpty()))
+        return usageError(CommandLine::tr("--base, --skip-bad and --into are options of import only."), args.verb);
+    if (args.verb != Verb::Sort && (!args.sortKey.isEmpty() || args.descending))
+        return usageError(CommandLine::tr("--by and --descending are options of sort only."), args.verb);
+    if (args.verb != Verb::Check && !args.plan.isEmpty())
+        return usageError(CommandLine::tr("--plan is for check only."), args.verb);
     if (!args.paper.isEmpty() && args.verb != Verb::Print)
         return usageError(CommandLine::tr("--paper is for print only."), args.verb);
     if ((args.verify || !args.backupDir.isEmpty()) && args.verb != Verb::Write && args.verb != Verb::Fleet)
@@ -281,8 +315,9 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
     case Verb::Write:
         return runWrite(args, document);
     case Verb::Show:
-    case Verb::Check:
         return runShowOrCheck(args, document);
+    case Verb::Check:
+        return args.plan.isEmpty() ? runShowOrCheck(args, document) : runCheckPlan(args);
     case Verb::Export:
         return runExport(args);
     case Verb::Import:
@@ -291,6 +326,10 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
         return runDiff(args);
     case Verb::Print:
         return runPrint(args, document);
+    case Verb::Sort:
+        return runSort(args);
+    case Verb::Ports:
+        return runPorts(args);
     case Verb::Fleet:
         return runFleet(args);
     case Verb::None:
@@ -345,17 +384,27 @@ QString helpText(Verb verb)
             "                      it sets the step of the frequencies\n");
     case Verb::Check:
         return CommandLine::tr(
-            "Usage: qv3n-cli check FILE.chann [--radio-version 1|2] [--lang en|zh]\n"
+            "Usage: qv3n-cli check FILE.chann [--plan PLAN] [--radio-version 1|2] [--lang en|zh]\n"
             "\n"
             "Runs the checks that a write runs before it sends anything, and prints what\n"
             "they would adjust (priority channel, start channel) and every frequency they\n"
             "would refuse. Exits with 4 when a write would be refused, 0 when not.\n"
             "\n"
+            "With --plan, checks the channels against the band plan of a licence-free\n"
+            "service instead, and prints every channel that transmits on a frequency the\n"
+            "service does not list, or wide or on high power where it allows narrow or low\n"
+            "power only; receive-only channels never break a plan. Exits with 4 when a\n"
+            "channel breaks the plan, 0 when none does.\n"
+            "\n"
+            "  --plan PLAN         pmr446, china-public-409, frs or gmrs: the stock channel\n"
+            "                      set of that name is the plan\n"
             "  --radio-version N   the memory format of the file: 2 (the default) or 1\n");
     case Verb::Export:
     case Verb::Import:
     case Verb::Diff:
         return exchangeHelpText(verb);
+    case Verb::Sort:
+        return planningHelpText(verb);
     case Verb::Fleet:
         return fleetHelpText();
     case Verb::Print:
@@ -373,6 +422,15 @@ QString helpText(Verb verb)
             "                      measures in US units, a4 elsewhere)\n"
             "  --radio-version N   the memory format of the file: 2 (the default) or 1\n"
             "  -q, --quiet         no completion message, only errors\n");
+    case Verb::Ports:
+        return CommandLine::tr(
+            "Usage: qv3n-cli ports [--lang en|zh]\n"
+            "\n"
+            "Lists COM1 to COM8 as the program's port setup numbers them, each with the\n"
+            "device it stands for: the USB chip of its cable (common name and vendor:product\n"
+            "id), the cable's serial number, and its stable name under /dev/serial/by-id.\n"
+            "A COM that the port setup keeps for a cable that is not plugged in says so;\n"
+            "what is known to go wrong with a cable's chip follows on the next line.\n");
     case Verb::None:
     case Verb::Help:
         break;
@@ -394,6 +452,9 @@ QString helpText(Verb verb)
         "  diff A B                       list what differs between two channel\n"
         "                                 files, or a file and a radio\n"
         "  print FILE.chann -o OUT.pdf    write the channel list of a file as PDF\n"
+        "  sort FILE.chann -o OUT.chann   write the channels of a file sorted\n"
+        "  ports                          list COM1 to COM8 with the device and cable\n"
+        "                                 each stands for\n"
         "  fleet FILE.chann PORT...       write a channel file to the radios on\n"
         "                                 several ports at once, with a report\n"
         "  help [VERB]                    this help, or the help of one verb (also\n"
@@ -403,12 +464,18 @@ QString helpText(Verb verb)
         "path such as /dev/ttyUSB0.\n"
         "\n"
         "Options:\n"
-        "  -o, --output F        the file to write (read, export, import, print)\n"
+        "  -o, --output F        the file to write (read, export, import, print, sort)\n"
         "  --radio-version 1|2   the memory format of the files (default 2; read\n"
         "                        takes the radio's)\n"
         "  --base FILE.chann     import: the file everything but the channels comes\n"
         "                        from\n"
         "  --skip-bad            import: write the other rows when some are refused\n"
+        "  --into empty|from:N   import: fill the unused channels, or write from\n"
+        "                        channel N down, instead of replacing all channels\n"
+        "  --by KEY              sort: rx, tx, name, tone or power\n"
+        "  --descending          sort: from the highest down\n"
+        "  --plan PLAN           check: the band plan of pmr446, china-public-409,\n"
+        "                        frs or gmrs instead of the checks of a write\n"
         "  --paper a4|letter     print: the paper size\n"
         "  --verify              write, fleet: read the radio back and compare it with\n"
         "                        what was sent\n"
@@ -431,13 +498,15 @@ QString helpText(Verb verb)
         "  2   usage error\n"
         "  3   file error: a file cannot be read or written, or is malformed\n"
         "  4   refused: a check before writing failed, the radio's memory format\n"
-        "      differs from the file's, or import refused rows\n"
+        "      differs from the file's, import refused rows, or a channel breaks\n"
+        "      the plan of check --plan\n"
         "  5   diff: the two differ\n"
         "\n"
         "Environment:\n"
         "  QV3N_COM1 ... QV3N_COM8\n"
         "                        the serial device that COM1 ... COM8 stand for\n"
-        "                        (otherwise the serial devices present, USB adapters\n"
+        "                        (otherwise the cable the port setup keeps for the\n"
+        "                        COM, else the serial devices present, USB adapters\n"
         "                        first, each group by name)\n");
 }
 

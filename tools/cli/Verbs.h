@@ -41,4 +41,9 @@ ExitStatus runImport(const Arguments& args);
 ExitStatus runDiff(const Arguments& args);
 QString exchangeHelpText(Verb verb);
 
+// Sorting the channels of a file and checking them against a band plan (PlanningVerbs.cpp).
+ExitStatus runSort(const Arguments& args);
+ExitStatus runCheckPlan(const Arguments& args);
+QString planningHelpText(Verb verb);
+
 } // namespace Verbs

@@ -172,9 +172,12 @@ private slots:
         auto* table = window.findChild<QTableWidget*>(QStringLiteral("Grid_Ports"));
         QCOMPARE(table->rowCount(), 4);
         QCOMPARE(cellText(table, 0, FleetPortTable::CableColumn), PortDirectory::tr("a pseudo-terminal"));
-        table->item(3, FleetPortTable::PortColumn)->setCheckState(Qt::Unchecked);
-        // A barcode reader types the tag and presses Enter; the next row's tag is next.
+        // Space on a row's port leaves that radio out.
         table->setFocus();
+        table->setCurrentCell(3, FleetPortTable::PortColumn);
+        QTest::keyClick(table, Qt::Key_Space);
+        QCOMPARE(table->item(3, FleetPortTable::PortColumn)->checkState(), Qt::Unchecked);
+        // A barcode reader types the tag and presses Enter; the next row's tag is next.
         table->setCurrentCell(0, FleetPortTable::AssetColumn);
         QTest::keyClick(table, 'R');
         QVERIFY(QApplication::focusWidget() != table);   // the tag's editor

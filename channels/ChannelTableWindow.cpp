@@ -3,7 +3,7 @@
 
 #include "ChannelFindBar.h"
 #include "ChannelNumberColumn.h"
-#include "SortChannelsDialog.h"
+#include "ChannelRowActions.h"
 #include "ui/GridMenu.h"
 
 #include "ui/GridFormat.h"
@@ -13,25 +13,19 @@
 #include "Captions.h"
 #include "ChannelRecord.h"
 #include "ChannelRows.h"
-#include "ChannelSort.h"
-#include "Codecs.h"
 #include "FieldGuide.h"
 #include "MemoryMap.h"
 #include "RadioDocument.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -77,11 +71,6 @@ public:
     }
 };
 
-// Fill-down steps the user may enter, kHz.
-constexpr double kMaxFillStepKHz = 100000;
-constexpr int kFillStepDecimals = 4;
-constexpr double kHzPerKHz = 1000;
-
 bool isEnter(const QKeyEvent* key)
 {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -104,7 +93,7 @@ ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host
     , m_comboEdit(new QComboBox(m_grid->viewport()))
     , m_clear(new QPushButton(tr("Clear"), this))
     , m_close(new QPushButton(tr("Close"), this))
-    , m_rowMenu(new QMenu(this))
+    , m_rowActions(new ChannelRowActions(document, this))
     , m_findBar(new ChannelFindBar(document, m_grid, this))
 {
     setObjectName(QStringLiteral("frm_chann"));
@@ -113,7 +102,6 @@ ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host
     m_comboEdit->setObjectName(QStringLiteral("Combo_edit"));
     m_clear->setObjectName(QStringLiteral("Command_Clear"));
     m_close->setObjectName(QStringLiteral("Command_Close"));
-    m_rowMenu->setObjectName(QStringLiteral("Menu_rows"));
 
     m_grid->setItemPrototype(new ChannelCell);
     setUpGrid(m_grid,
@@ -136,7 +124,7 @@ ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host
     m_clear->setAccessibleDescription(m_clear->toolTip());
     m_close->setToolTip(tr("Closes the channel table"));
     m_close->setAccessibleDescription(m_close->toolTip());
-    createRowActions();
+    createFindActions();
     new ChannelNumberColumn(this);
     m_textEdit->setAlignment(Qt::AlignCenter);
     m_comboEdit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -170,7 +158,7 @@ ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host
     connect(m_grid, &QTableWidget::currentCellChanged, this, &ChannelTableWindow::commitCell);
     connect(m_grid, &QTableWidget::cellClicked, this, &ChannelTableWindow::cellClicked);
     connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        m_rowMenu->popup(m_grid->viewport()->mapToGlobal(at));
+        rowMenu()->popup(m_grid->viewport()->mapToGlobal(at));
     });
     // Scrolling takes the text editor away from its cell: what was typed is
     // committed as when the cell is left. The list editor moves with its cell.
@@ -216,49 +204,8 @@ void ChannelTableWindow::commitPendingEdit()
     commitCell();
 }
 
-void ChannelTableWindow::createRowActions()
+void ChannelTableWindow::createFindActions()
 {
-    auto add = [this](const char* name, const QString& text, const QString& tip, QKeySequence key, auto slot) {
-        auto* action = new QAction(text, this);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcut(key);
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        action->setToolTip(tip);
-        action->setStatusTip(tip);
-        connect(action, &QAction::triggered, this, slot);
-        addAction(action);
-        m_rowActions.append(action);
-        m_rowMenu->addAction(action);
-        return action;
-    };
-    auto separator = [this] {
-        auto* line = new QAction(this);
-        line->setSeparator(true);
-        m_rowActions.append(line);
-        m_rowMenu->addAction(line);
-    };
-    add("Edit_cut", tr("Cu&t channels"), tr("Copies the selected channels and empties them"), QKeySequence::Cut,
-        &ChannelTableWindow::cutRows);
-    add("Edit_copy", tr("&Copy channels"), tr("Copies the selected channels, for this program and for spreadsheets"),
-        QKeySequence::Copy, &ChannelTableWindow::copyRows);
-    add("Edit_paste", tr("&Paste channels"), tr("Pastes channels from the current row down"), QKeySequence::Paste,
-        &ChannelTableWindow::pasteRows);
-    separator();
-    add("Edit_insert", tr("&Insert channel"), tr("Inserts empty channels before the selected ones; the channels below move down"),
-        QKeySequence(Qt::CTRL | Qt::Key_Plus), &ChannelTableWindow::insertRows);
-    add("Edit_delete", tr("&Delete channels"), tr("Deletes the selected channels; the channels below move up"),
-        QKeySequence(Qt::CTRL | Qt::Key_Minus), &ChannelTableWindow::deleteRows);
-    add("Edit_move_up", tr("Mo&ve up"), tr("Moves the selected channels up by one"), QKeySequence(Qt::CTRL | Qt::Key_Up),
-        [this] { moveRows(-1); });
-    add("Edit_move_down", tr("Move do&wn"), tr("Moves the selected channels down by one"),
-        QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { moveRows(1); });
-    separator();
-    add("Edit_fill_down", tr("&Fill down…"),
-        tr("Gives each selected channel the frequency of the one before plus a step"),
-        QKeySequence(Qt::CTRL | Qt::Key_D), &ChannelTableWindow::fillDownRows);
-    add("Edit_sort", tr("&Sort channels…"), tr("Sorts the selected channels or all channels in use by a field"), {},
-        &ChannelTableWindow::sortRows);
-
     // Finding is no row action: the Edit menu has it, the rows' menu does not.
     auto find = [this](const char* name, const QString& text, const QString& tip, QKeySequence key, auto slot) {
         auto* action = new QAction(text, this);
@@ -284,7 +231,12 @@ void ChannelTableWindow::createRowActions()
 
 QList<QAction*> ChannelTableWindow::editActions() const
 {
-    return m_rowActions + m_findActions;
+    return m_rowActions->actions() + m_findActions;
+}
+
+QMenu* ChannelTableWindow::rowMenu() const
+{
+    return m_rowActions->menu();
 }
 
 QString ChannelTableWindow::accessibleCellText(int channel, int column, const QString& text)
@@ -393,156 +345,6 @@ QList<int> ChannelTableWindow::pickedChannels() const
 {
     const QList<int> selected = selectedChannels();
     return selected.contains(m_editRow) ? selected : QList<int>{ m_editRow };
-}
-
-void ChannelTableWindow::copyRows()
-{
-    commitCell();
-    const QList<int> channels = selectedChannels();
-    if (channels.isEmpty())
-        return;
-    auto* clip = new QMimeData;
-    clip->setText(ChannelRows::copyText(m_document.data(), channels));
-    clip->setData(QLatin1String(ChannelRows::kMimeType), ChannelRows::copyRecords(m_document.data(), channels));
-    QGuiApplication::clipboard()->setMimeData(clip);
-}
-
-void ChannelTableWindow::cutRows()
-{
-    copyRows();
-    const QList<int> channels = selectedChannels();
-    m_document.edit([] { return tr("Cut"); }, [&](RadioData& data) { ChannelRows::clearChannels(data.image, channels); });
-}
-
-void ChannelTableWindow::pasteRows()
-{
-    commitCell();
-    const QList<int> selected = selectedChannels();
-    if (selected.isEmpty())
-        return;
-    const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
-    if (!clip || (!clip->hasText() && !clip->hasFormat(QLatin1String(ChannelRows::kMimeType)))) {
-        Prompt::inform(this, tr("The clipboard holds no channels to paste."));
-        return;
-    }
-    // Over a filtered table the rows go to the channels shown; hidden ones stay as they are.
-    const QList<int> targets = shownChannelsFrom(selected.first());
-    const QByteArray records = clip->data(QLatin1String(ChannelRows::kMimeType));
-    const QString text = clip->text();
-    ChannelRows::PasteResult result;
-    m_document.edit([] { return tr("Paste"); }, [&](RadioData& data) {
-        if (!ChannelRows::pasteRecords(data, targets, records, result))
-            result = ChannelRows::pasteText(data, targets, text);
-    });
-    if (!result.channels.isEmpty())
-        selectChannels(result.channels);
-    const QString report = ChannelRows::refusalReport(result);
-    if (!report.isEmpty())
-        Prompt::inform(this, report);
-}
-
-void ChannelTableWindow::insertRows()
-{
-    commitCell();
-    const QList<int> selected = selectedChannels();
-    if (selected.isEmpty())
-        return;
-    const int count = int(selected.size());
-    if (const int blocker = ChannelRows::insertBlocker(m_document.image(), count)) {
-        Prompt::inform(this, tr("Channel %1 is in use, and inserting would push it past channel 128. "
-                                "Delete or move a channel at the end first.").arg(blocker));
-        return;
-    }
-    const int at = selected.first();
-    m_document.edit([] { return tr("Insert channel"); }, [&](RadioData& data) { ChannelRows::insertChannels(data, at, count); });
-    QList<int> inserted;
-    for (int channel = at; channel < at + count; ++channel)
-        inserted.append(channel);
-    selectChannels(inserted);
-}
-
-void ChannelTableWindow::deleteRows()
-{
-    commitCell();
-    const QList<int> selected = selectedChannels();
-    if (selected.isEmpty())
-        return;
-    m_document.edit([] { return tr("Delete channels"); }, [&](RadioData& data) { ChannelRows::deleteChannels(data, selected); });
-    selectChannels({ selected.first() });
-}
-
-void ChannelTableWindow::moveRows(int by)
-{
-    commitCell();
-    QList<int> channels = selectedChannels();
-    if (channels.isEmpty())
-        return;
-    const int current = gridRow();
-    bool moved = false;
-    m_document.edit([] { return tr("Move channels"); }, [&](RadioData& data) { moved = ChannelRows::moveChannels(data, channels, by); });
-    // The current row goes with its channel.
-    if (moved)
-        selectChannels(channels, current + by);
-}
-
-void ChannelTableWindow::sortRows()
-{
-    commitCell();
-    const QList<int> selected = selectedChannels();
-    SortChannelsDialog dialog(int(selected.size()), this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const ChannelSort::Key key = dialog.key();
-    const Qt::SortOrder order = dialog.order();
-    if (dialog.selectedOnly()) {
-        m_document.edit([] { return tr("Sort channels"); },
-                        [&](RadioData& data) { ChannelSort::sortChannels(data, selected, key, order); });
-        selectChannels(selected);
-    } else {
-        m_document.edit([] { return tr("Sort channels"); },
-                        [&](RadioData& data) { ChannelSort::sortAll(data, key, order); });
-    }
-}
-
-void ChannelTableWindow::fillDownRows()
-{
-    commitCell();
-    const QList<int> channels = selectedChannels();
-    if (channels.size() < 2) {
-        Prompt::inform(this, tr("Select the channel to start from and the channels below it to fill."));
-        return;
-    }
-    if (!ChannelRecord::isUsed(m_document.image(), channels.first())) {
-        Prompt::inform(this, tr("Fill down starts from channel %1, which has no receive frequency.").arg(channels.first()));
-        return;
-    }
-    QInputDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("Dialog_fill_down"));
-    dialog.setWindowTitle(tr("Fill down"));
-    dialog.setLabelText(tr("Each selected channel after channel %1 gets the frequency before it plus this step, in kHz:")
-                            .arg(channels.first()));
-    dialog.setInputMode(QInputDialog::DoubleInput);
-    dialog.setDoubleRange(-kMaxFillStepKHz, kMaxFillStepKHz);
-    dialog.setDoubleDecimals(kFillStepDecimals);
-    dialog.setDoubleValue(double(ChannelRows::defaultFillStepHz(m_document.image())) / kHzPerKHz);
-    dialog.setOkButtonText(tr("Fill down"));
-    dialog.setCancelButtonText(tr("Cancel"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    fillDown(qRound64(dialog.doubleValue() * kHzPerKHz));
-}
-
-void ChannelTableWindow::fillDown(qint64 stepHz)
-{
-    const QList<int> channels = selectedChannels();
-    ChannelRows::FillResult result;
-    m_document.edit([] { return tr("Fill down"); }, [&](RadioData& data) { result = ChannelRows::fillDown(data, channels, stepHz); });
-    if (result.stoppedAt > 0)
-        Prompt::inform(this, tr("Channel %1 would get %2 MHz, outside the frequency range %3 to %4 MHz: "
-                                "it and the channels after it were left as they were.")
-                                 .arg(result.stoppedAt)
-                                 .arg(ChannelEdit::normalizeFreqText(mhzText(result.stoppedHz)), numberText(m_document.rangeLow()),
-                                      numberText(m_document.rangeHigh())));
 }
 
 void ChannelTableWindow::focusButtons()
@@ -895,7 +697,7 @@ bool ChannelTableWindow::gridKey(QKeyEvent* key)
         return true;
     }
     if (GridMenu::isMenuKey(key)) {
-        GridMenu::popupAtCurrentCell(m_rowMenu, m_grid);
+        GridMenu::popupAtCurrentCell(rowMenu(), m_grid);
         return true;
     }
     if (!typesCharacter(key))

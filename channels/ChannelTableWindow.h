@@ -9,12 +9,9 @@
 // Enter walks through a channel's fields; leaving a cell commits the editor
 // that is open on it, and moving through the grid without an open editor
 // changes nothing.
-// Rows are selected like a spreadsheet's: cut, copy, paste, insert, delete,
-// move, fill down and sort work on the selected channels, a pick in a list
-// applies to every selected channel, and each of these actions is one undo
-// step. Over a filtered table (the find bar's "Show only matches") the
-// selected channels are those shown, and a paste or a fill down never
-// changes a hidden row.
+// Rows are selected like a spreadsheet's: a pick in a list applies to every
+// selected channel, and the row actions (ChannelRowActions) work on the
+// selected channels.
 
 #include "ui/ChildWindow.h"
 
@@ -23,6 +20,7 @@
 #include <functional>
 
 class ChannelFindBar;
+class ChannelRowActions;
 class QAction;
 class QComboBox;
 class QMenu;
@@ -61,26 +59,18 @@ public:
     void setCellText(int channel, int column, const QString& text);
 
     QTableWidget* grid() const { return m_grid; }
+    int gridRow() const;        // current grid row: channel 1..128, 0 when none
+    int gridColumn() const;
 
     // The selected channels in ascending order; the current row's channel when none is selected.
     QList<int> selectedChannels() const;
     // Selects the channels; the current row is `current` when it is one of them, else the first.
     void selectChannels(const QList<int>& channels, int current = 0);
-
-    // The row actions, each one undo step on the selected channels.
-    void copyRows();
-    void cutRows();
-    void pasteRows();
-    void insertRows();
-    void deleteRows();
-    void moveRows(int by);
-    // Asks for the step, then fills down.
-    void fillDownRows();
-    // Asks for the field, the order and the channels, then sorts.
-    void sortRows();
+    // The channels from `first` to 128 whose rows the find bar's filter shows.
+    QList<int> shownChannelsFrom(int first) const;
 
     QList<QAction*> editActions() const override;
-    QMenu* rowMenu() const { return m_rowMenu; }
+    QMenu* rowMenu() const;
     ChannelFindBar* findBar() const { return m_findBar; }
 
     // What a screen reader says for a cell: "Channel 5, RX frequency, 446.01250".
@@ -96,19 +86,14 @@ private:
     void showDocument();
     void fillAllRows();
     void clearAll();
-    void createRowActions();
+    void createFindActions();
     void cellClicked(int row, int column);
     // The channels a pick in the open list applies to.
     QList<int> pickedChannels() const;
     void focusButtons();
-    void fillDown(qint64 stepHz);
-    // The channels from `first` to 128 whose rows the find bar's filter shows.
-    QList<int> shownChannelsFrom(int first) const;
     // The nearest channel shown above (by -1) or below (by 1); 0 when there is none.
     int shownNeighbour(int channel, int by) const;
     QTableWidgetItem* item(int channel, int column) const;
-    int gridRow() const;        // current grid row: channel 1..128, 0 when none
-    int gridColumn() const;
 
     void openTextEditor();
     void openListEditor(ChannelEdit::ListField field);
@@ -139,8 +124,7 @@ private:
     QComboBox* m_comboEdit;
     QPushButton* m_clear;
     QPushButton* m_close;
-    QMenu* m_rowMenu;
-    QList<QAction*> m_rowActions;
+    ChannelRowActions* m_rowActions;
     QList<QAction*> m_findActions;
     ChannelFindBar* m_findBar;
     Qt::KeyboardModifiers m_pressModifiers;   // of the mouse press that starts a click

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>ChannelCellEditors</name>
+    <message>
+        <source>Cell text</source>
+        <translation>单元格文本</translation>
+    </message>
+    <message>
+        <source>Enter stores the text and moves to the next field; Escape takes it back.</source>
+        <translation>回车保存文本并转到下一项；Esc 撤回输入。</translation>
+    </message>
+    <message>
+        <source>Cell list</source>
+        <translation>单元格列表</translation>
+    </message>
+    <message>
+        <source>A pick is stored at once, in every selected channel.</source>
+        <translation>所选项立即保存到每个选中的信道。</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>信道 %1</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 个信道</translation>
+    </message>
+    <message>
+        <source>Over the range of receive frequency .</source>
+        <translation>接收频率超出范围 ！</translation>
+    </message>
+    <message>
+        <source>Over the range of transmit frequency .</source>
+        <translation>发射频率超出范围 ！</translation>
+    </message>
+    <message>
+        <source>Please input the receive frequency in advance.</source>
+        <translation>请先输入接收频率 ！</translation>
+    </message>
+</context>
+<context>
     <name>ChannelFindBar</name>
     <message>
         <source>No channel matches</source>
@@ -202,18 +241,6 @@
         <translation>关闭</translation>
     </message>
     <message>
-        <source>Over the range of receive frequency .</source>
-        <translation>接收频率超出范围 ！</translation>
-    </message>
-    <message>
-        <source>Over the range of transmit frequency .</source>
-        <translation>发射频率超出范围 ！</translation>
-    </message>
-    <message>
-        <source>Please input the receive frequency in advance.</source>
-        <translation>请先输入接收频率 ！</translation>
-    </message>
-    <message>
         <source>Channel %1</source>
         <translation>信道 %1</translation>
     </message>
@@ -224,22 +251,6 @@
     <message>
         <source>One row per channel. Select rows with Shift or Ctrl, then cut, copy, paste, insert, delete, move or fill them down from the context menu.</source>
         <translation>每行一个信道。按住 Shift 或 Ctrl 选择多行，然后从右键菜单剪切、复制、粘贴、插入、删除、移动或向下填充。</translation>
-    </message>
-    <message>
-        <source>Cell text</source>
-        <translation>单元格文本</translation>
-    </message>
-    <message>
-        <source>Enter stores the text and moves to the next field; Escape takes it back.</source>
-        <translation>回车保存文本并转到下一项；Esc 撤回输入。</translation>
-    </message>
-    <message>
-        <source>Cell list</source>
-        <translation>单元格列表</translation>
-    </message>
-    <message>
-        <source>A pick is stored at once, in every selected channel.</source>
-        <translation>所选项立即保存到每个选中的信道。</translation>
     </message>
     <message>
         <source>Empties all 128 channels, after a question</source>
@@ -284,10 +295,6 @@
     <message>
         <source>Channel %1, %2, %3</source>
         <translation>信道 %1，%2，%3</translation>
-    </message>
-    <message>
-        <source>%1 channels</source>
-        <translation>%1 个信道</translation>
     </message>
     <message>
         <source>Empty all 128 channels? Edit &gt; Undo brings them back.</source>

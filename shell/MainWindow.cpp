@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
+#include "MainActions.h"
 #include "PortSetupDialog.h"
-#include "MenuBarKeyboard.h"
 #include "ModelDialog.h"
 #include "RecentFiles.h"
 #include "ui/ContextHelp.h"
@@ -30,7 +30,6 @@
 #include "files/PrintCommands.h"
 
 #include "Language.h"
-#include "ChannelSets.h"
 #include "LinkContext.h"
 #include "CommPort.h"
 #include "RadioDocument.h"
@@ -51,18 +50,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
-#include <QToolBar>
 #include <QUrl>
 #include <algorithm>
 
 #include <algorithm>
 
 namespace {
-
-const QKeySequence kCloseWindowKey(Qt::CTRL | Qt::Key_F4);
 
 // Status-bar panel widths, percent of the window width at start-up.
 constexpr std::array<int, MainWindow::kPanelCount> kPanelWidthPercent = { 5, 15, 6, 8, 10, 5, 16, 35 };
@@ -93,12 +88,6 @@ int statusBarSpacing(const QStatusBar* bar)
     return 0;
 }
 
-// A file name or step name shown as a menu item: an ampersand in it is no mnemonic.
-QString asMenuText(QString text)
-{
-    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
 QString rangePanelText(const RadioDocument& document)
 {
     auto str = [](double v) { return QLatin1Char(' ') + QString::number(v); };
@@ -122,9 +111,8 @@ MainWindow::MainWindow(QWidget* parent)
     m_area->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(m_area);
     connect(m_area, &QMdiArea::subWindowActivated, this, &MainWindow::onSubWindowActivated);
-    createMenus();
-    createWindowKeys();
-    createToolbar();
+    m_actions = std::make_unique<MainActions>(*this);
+    connectActions();
     createStatusBar();
 
     connect(m_document, &RadioDocument::changed, this, [this] { setPanelText(Panel::Version, m_document->versionText()); });
@@ -207,8 +195,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     auto* editor = qobject_cast<QLineEdit*>(watched);
     if (event->type() == QEvent::ShortcutOverride && editor && editor->window() == this) {
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-        const bool undo = m_editUndo->shortcuts().contains(pressed) && !editor->isUndoAvailable();
-        const bool redo = m_editRedo->shortcuts().contains(pressed) && !editor->isRedoAvailable();
+        const bool undo = m_actions->editUndo()->shortcuts().contains(pressed) && !editor->isUndoAvailable();
+        const bool redo = m_actions->editRedo()->shortcuts().contains(pressed) && !editor->isRedoAvailable();
         if (undo || redo) {
             event->ignore();
             return true;
@@ -248,107 +236,65 @@ void MainWindow::dropEvent(QDropEvent* event)
     QMetaObject::invokeMethod(this, [this, path] { openFile(path); }, Qt::QueuedConnection);
 }
 
-void MainWindow::createMenus()
+void MainWindow::connectActions()
 {
-    auto action = [this](QMenu* menu, const char* name, QKeySequence shortcut, auto slot) {
-        QAction* a = menu ? menu->addAction(QString()) : menuBar()->addAction(QString());
-        a->setObjectName(QLatin1String(name));
-        a->setShortcut(shortcut);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    auto submenu = [this](const char* name) {
-        QMenu* menu = menuBar()->addMenu(QString());
-        menu->setObjectName(QLatin1String(name));
-        return menu;
-    };
+    auto on = [this](QAction* action, auto slot) { connect(action, &QAction::triggered, this, slot); };
 
-    m_file = submenu("File");
-    m_fileNew = action(m_file, "File_New", QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::newImage);
-    m_fileOpen = action(m_file, "File_Open", QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openChannelFile);
-    m_fileSave = action(m_file, "File_save", QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveChannelFile);
-    m_fileSaveAs = action(m_file, "File_saveas", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::saveChannelFile);
-    m_fileRecent = m_file->addMenu(QString());
-    m_fileRecent->setObjectName(QStringLiteral("File_recent"));
-    connect(m_fileRecent, &QMenu::aboutToShow, this, &MainWindow::showRecentFiles);
-    m_file->addSeparator();
-    m_fileImportCsv = action(m_file, "File_import_csv", QKeySequence(Qt::CTRL | Qt::Key_I),
-                             [this] { ChannelExchange::importCsv(this, *m_document, this); });
-    m_fileChannelSets = m_file->addMenu(QString());
-    m_fileChannelSets->setObjectName(QStringLiteral("File_channel_sets"));
-    for (const QString& set : ChannelSets::names()) {
-        QAction* entry = m_fileChannelSets->addAction(QString());
-        entry->setObjectName(QStringLiteral("File_set_") + set);
-        entry->setData(set);
-        connect(entry, &QAction::triggered, this,
-                [this, set] { ChannelExchange::insertChannelSet(this, *m_document, this, set); });
+    on(m_actions->fileNew(), &MainWindow::newImage);
+    on(m_actions->fileOpen(), &MainWindow::openChannelFile);
+    on(m_actions->fileSave(), &MainWindow::saveChannelFile);
+    on(m_actions->fileSaveAs(), &MainWindow::saveChannelFile);
+    connect(m_actions->recentFilesMenu(), &QMenu::aboutToShow, this, &MainWindow::showRecentFiles);
+    on(m_actions->fileImportCsv(), [this] { ChannelExchange::importCsv(this, *m_document, this); });
+    for (QAction* entry : m_actions->channelSetEntries()) {
+        const QString set = entry->data().toString();
+        on(entry, [this, set] { ChannelExchange::insertChannelSet(this, *m_document, this, set); });
     }
-    m_fileExportCsv = action(m_file, "File_export_csv", QKeySequence(Qt::CTRL | Qt::Key_E),
-                             [this] { ChannelExchange::exportCsv(this, *m_document, this, exportPath(QStringLiteral("csv"))); });
-    m_fileCompare = action(m_file, "File_compare_file", QKeySequence(Qt::CTRL | Qt::Key_K), [this] {
+    on(m_actions->fileExportCsv(),
+       [this] { ChannelExchange::exportCsv(this, *m_document, this, exportPath(QStringLiteral("csv"))); });
+    on(m_actions->fileCompare(), [this] {
         QString name;
         if (const std::optional<MemoryImage> other = ChannelExchange::chooseComparisonFile(this, &name))
             showComparison(*other, name);
     });
-    m_fileCompareRadio = action(m_file, "File_compare_radio", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), [this] { openWindow<CompareWithRadioWindow>(); });
-    m_file->addSeparator();
-    m_filePrint = action(m_file, "File_print", QKeySequence::Print, &MainWindow::printChannelList);
-    m_filePdf = action(m_file, "File_pdf", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &MainWindow::exportChannelListPdf);
-    m_file->addSeparator();
-    m_fileBackups = action(m_file, "File_backups", {}, &MainWindow::openBackupsFolder);
-    m_fileRestoreBackup = action(m_file, "File_restore_backup", {}, [this] { openWindow<BackupRestoreWindow>(); });
-    m_fileExit = action(m_file, "File_exit", QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::close);
-    m_procType = action(nullptr, "proc_type", QKeySequence(Qt::CTRL | Qt::Key_M), &MainWindow::openModelWindow);
-    m_edit = submenu("Edit");
-    m_editUndo = action(m_edit, "Edit_undo", QKeySequence::Undo, &MainWindow::undo);
-    m_editRedo = action(m_edit, "Edit_redo", QKeySequence(Qt::CTRL | Qt::Key_Y), &MainWindow::redo);
-    m_editRedo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
-    m_edit->addSeparator();
-    m_editWindowActionsEnd = m_edit->addSeparator();
-    m_editDuplicates = action(m_edit, "Edit_find_duplicates", {}, [this] { frontWindow<DuplicatesWindow>(); });
-    m_editCheckPlan = action(m_edit, "Edit_check_plan", {}, [this] { frontWindow<PlanCheckWindow>(); });
-    m_edit->addSeparator();
-    m_channelEdit = action(m_edit, "Channel_edit", QKeySequence(Qt::CTRL | Qt::Key_1), &MainWindow::openChannelWindow);
-    m_optionalEdit = action(m_edit, "Optional_edit", QKeySequence(Qt::CTRL | Qt::Key_2), &MainWindow::openOptionWindow);
-    m_testEdit = action(m_edit, "Test_edit", QKeySequence(Qt::CTRL | Qt::Key_3), &MainWindow::openFmWindow);
-    m_program = submenu("Program");
-    m_progRead = action(m_program, "Prog_read", QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::openReadWindow);
-    m_progWrite = action(m_program, "Prog_write", QKeySequence(Qt::CTRL | Qt::Key_W), &MainWindow::openWriteWindow);
-    m_progFleet = action(m_program, "Prog_fleet", {}, [this] { openWindow<FleetWindow>(); });
-    m_procSetup = action(nullptr, "proc_setup", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &MainWindow::openSetupWindow);
-    m_language = submenu("Language_Setup");
-    m_languageChn = action(m_language, "Language_chn", QKeySequence(Qt::CTRL | Qt::Key_F11), &MainWindow::chooseChinese);
-    m_languageEng = action(m_language, "Language_eng", QKeySequence(Qt::CTRL | Qt::Key_F12), &MainWindow::chooseEnglish);
-    m_languageChn->setCheckable(true);
-    m_languageEng->setCheckable(true);
-    m_languageChn->setText(QStringLiteral("中文(&C)"));
-    m_languageEng->setText(QStringLiteral("&English"));
-    m_menuAbout = action(nullptr, "Menu_About", QKeySequence(Qt::CTRL | Qt::Key_F1), &MainWindow::openAboutWindow);
-    m_menuExit = action(nullptr, "Menu_exit", {}, &MainWindow::close);
+    on(m_actions->fileCompareRadio(), [this] { openWindow<CompareWithRadioWindow>(); });
+    on(m_actions->filePrint(), &MainWindow::printChannelList);
+    on(m_actions->filePdf(), &MainWindow::exportChannelListPdf);
+    on(m_actions->fileBackups(), &MainWindow::openBackupsFolder);
+    on(m_actions->fileRestoreBackup(), [this] { openWindow<BackupRestoreWindow>(); });
+    on(m_actions->fileExit(), &MainWindow::close);
+    on(m_actions->model(), &MainWindow::openModelWindow);
+    on(m_actions->editUndo(), &MainWindow::undo);
+    on(m_actions->editRedo(), &MainWindow::redo);
+    on(m_actions->editDuplicates(), [this] { frontWindow<DuplicatesWindow>(); });
+    on(m_actions->editCheckPlan(), [this] { frontWindow<PlanCheckWindow>(); });
+    on(m_actions->channelEdit(), &MainWindow::openChannelWindow);
+    on(m_actions->optionalEdit(), &MainWindow::openOptionWindow);
+    on(m_actions->fmEdit(), &MainWindow::openFmWindow);
+    on(m_actions->programRead(), &MainWindow::openReadWindow);
+    on(m_actions->programWrite(), &MainWindow::openWriteWindow);
+    on(m_actions->programFleet(), [this] { openWindow<FleetWindow>(); });
+    on(m_actions->portSetup(), &MainWindow::openSetupWindow);
+    on(m_actions->languageChinese(), &MainWindow::chooseChinese);
+    on(m_actions->languageEnglish(), &MainWindow::chooseEnglish);
+    on(m_actions->about(), &MainWindow::openAboutWindow);
+    on(m_actions->menuExit(), &MainWindow::close);
 
-    new MenuBarKeyboard(menuBar());
-}
-
-// Keys for the windows inside the area and their controls, wherever the focus
-// is in the main window.
-void MainWindow::createWindowKeys()
-{
-    auto key = [this](const char* name, const QKeySequence& shortcut, auto slot) {
-        auto* action = new QAction(this);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, slot);
-        addAction(action);
-    };
     // A read or write window that is transferring refuses, as its close box does.
-    key("Window_close", kCloseWindowKey, [this] {
+    on(m_actions->closeWindowKey(), [this] {
         if (QMdiSubWindow* frame = m_area->activeSubWindow())
             frame->close();
     });
-    key("Help_context", QKeySequence(Qt::Key_F1), &MainWindow::showContextHelp);
-    key("Window_next", QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { m_area->activateNextSubWindow(); });
-    key("Window_previous", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-        [this] { m_area->activatePreviousSubWindow(); });
+    on(m_actions->contextHelpKey(), &MainWindow::showContextHelp);
+    on(m_actions->nextWindowKey(), [this] { m_area->activateNextSubWindow(); });
+    on(m_actions->previousWindowKey(), [this] { m_area->activatePreviousSubWindow(); });
+
+    on(m_actions->openButton(), &MainWindow::openChannelFile);
+    on(m_actions->saveButton(), &MainWindow::saveChannelFile);
+    on(m_actions->channelsButton(), &MainWindow::openChannelWindow);
+    on(m_actions->readButton(), &MainWindow::openReadWindow);
+    on(m_actions->writeButton(), &MainWindow::openWriteWindow);
+    on(m_actions->exitButton(), &MainWindow::close);
 }
 
 void MainWindow::showContextHelp()
@@ -358,36 +304,6 @@ void MainWindow::showContextHelp()
         text = tr("This control has no help of its own; the window's Help button says what the window does.");
     Prompt::show(this, { tr("Help"), text, {}, {}, QMessageBox::Information, QMessageBox::Ok,
                          { { QMessageBox::Ok, tr("OK") } } });
-}
-
-QAction* MainWindow::toolbarButton(const QString& key, const QString& icon)
-{
-    QToolBar* bar = findChild<QToolBar*>(QStringLiteral("Toolbar1"));
-    QAction* button = bar->addAction(QIcon(icon), QString());
-    button->setObjectName(key);
-    button->setData(key);
-    return button;
-}
-
-void MainWindow::createToolbar()
-{
-    QToolBar* bar = addToolBar(QString());
-    bar->setObjectName(QStringLiteral("Toolbar1"));
-    bar->setMovable(false);
-    bar->setIconSize(QSize(32, 32));
-    bar->toggleViewAction()->setVisible(false);
-    connect(toolbarButton(QStringLiteral("open"), QStringLiteral(":/icons/open.svg")), &QAction::triggered, this,
-            &MainWindow::openChannelFile);
-    connect(toolbarButton(QStringLiteral("save"), QStringLiteral(":/icons/save.svg")), &QAction::triggered, this,
-            &MainWindow::saveChannelFile);
-    connect(toolbarButton(QStringLiteral("edit_chann"), QStringLiteral(":/icons/edit_chann.svg")),
-            &QAction::triggered, this, &MainWindow::openChannelWindow);
-    connect(toolbarButton(QStringLiteral("read"), QStringLiteral(":/icons/read.svg")), &QAction::triggered, this,
-            &MainWindow::openReadWindow);
-    connect(toolbarButton(QStringLiteral("write"), QStringLiteral(":/icons/write.svg")), &QAction::triggered, this,
-            &MainWindow::openWriteWindow);
-    connect(toolbarButton(QStringLiteral("Exit"), QStringLiteral(":/icons/exit.svg")), &QAction::triggered, this,
-            &MainWindow::close);
 }
 
 void MainWindow::createStatusBar()
@@ -430,59 +346,10 @@ void MainWindow::settleLayout()
 
 void MainWindow::setCaptions(bool startUp)
 {
-    m_file->setTitle(tr("&File"));
-    m_fileNew->setText(tr("&New"));
-    m_fileOpen->setText(tr("&Open…"));
-    m_fileSave->setText(tr("&Save"));
-    m_fileSaveAs->setText(tr("Save &As…"));
-    m_fileRecent->setTitle(tr("&Recent files"));
-    m_fileImportCsv->setText(tr("&Import CSV…"));
-    m_fileChannelSets->setTitle(tr("Insert c&hannel set"));
-    for (int i = 0; i < m_fileChannelSets->actions().size(); ++i) {
-        QAction* entry = m_fileChannelSets->actions().at(i);
-        entry->setText(QStringLiteral("&%1 %2…").arg(i + 1).arg(asMenuText(ChannelSets::title(entry->data().toString()))));
-    }
-    m_fileExportCsv->setText(tr("&Export CSV…"));
-    m_fileCompare->setText(tr("&Compare with file…"));
-    m_fileCompareRadio->setText(tr("Compare with ra&dio…"));
-    m_filePrint->setText(tr("&Print…"));
-    m_filePdf->setText(tr("Export PD&F…"));
-    m_fileBackups->setText(tr("Open &Backups Folder"));
-    m_fileRestoreBackup->setText(tr("Res&tore from Backup…"));
-    m_fileExit->setText(tr("E&xit"));
-    m_procType->setText(startUp ? tr("&Model", "menu at start-up") : tr("&Model", "menu"));
-    m_edit->setTitle(tr("&Edit"));
+    m_actions->retranslate(startUp);
     showUndoCaptions();
-    m_channelEdit->setText(tr("C&hannel Information "));
-    m_optionalEdit->setText(tr("&Optional Features"));
-    m_testEdit->setText(tr("R&adio"));
-    m_editDuplicates->setText(tr("Find duplicate channe&ls"));
-    m_editCheckPlan->setText(tr("Chec&k against a plan…"));
-    m_program->setTitle(tr("&Program"));
-    m_progRead->setText(tr("&Read from radio"));
-    m_progWrite->setText(tr("&Write to radio"));
-    m_progFleet->setText(tr("&Fleet programming…"));
-    m_procSetup->setText(tr("&Communication"));
-    m_language->setTitle(tr("&Language"));
-    m_languageChn->setChecked(m_chinese);
-    m_languageEng->setChecked(!m_chinese);
-    m_menuAbout->setText(tr("&About"));
-    m_menuExit->setText(tr("E&xit"));
-
+    m_actions->showLanguage(m_chinese);
     showTitle();
-    const std::pair<const char*, std::pair<QString, QString>> toolbarTexts[] = {
-        { "open", { tr("Open"), tr("Opens a channel file") } },
-        { "save", { tr("Save"), tr("Saves the radio data to a channel file") } },
-        { "edit_chann", { tr("Channels"), tr("Shows the channel table") } },
-        { "read", { tr("Read"), tr("Reads the radio's data") } },
-        { "write", { tr("Write"), tr("Writes the data to the radio") } },
-        { "Exit", { tr("Exit"), tr("Ends the program") } },
-    };
-    for (const auto& [key, texts] : toolbarTexts) {
-        QAction* button = findChild<QAction*>(QLatin1String(key));
-        button->setText(texts.first);
-        button->setToolTip(texts.second);
-    }
     setPanelText(Panel::State, tr("State"));
     setPanelText(Panel::Blank, QString());
     setPanelText(Panel::Port, QStringLiteral("COM%1").arg(m_port->commPortNumber()));
@@ -503,13 +370,15 @@ void MainWindow::showTitle()
 
 void MainWindow::showRecentFiles()
 {
-    m_fileRecent->clear();
+    QMenu* menu = m_actions->recentFilesMenu();
+    menu->clear();
     const QStringList files = RecentFiles::list();
     if (files.isEmpty())
-        m_fileRecent->addAction(tr("(none)"))->setEnabled(false);
+        menu->addAction(tr("(none)"))->setEnabled(false);
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files[i];
-        QAction* entry = m_fileRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(asMenuText(QDir::toNativeSeparators(path))));
+        QAction* entry = menu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(MainActions::asMenuText(QDir::toNativeSeparators(path))));
         connect(entry, &QAction::triggered, this, [this, path] {
             if (!openFile(path) && !QFileInfo::exists(path))
                 RecentFiles::remove(path);
@@ -519,7 +388,7 @@ void MainWindow::showRecentFiles()
 
 void MainWindow::showInArea(ChildWindow* child)
 {
-    m_edit->insertActions(m_editWindowActionsEnd, child->editActions());
+    m_actions->addWindowEditActions(child->editActions());
     QMdiSubWindow* frame = m_area->addSubWindow(child);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(windowIcon());
@@ -531,7 +400,7 @@ void MainWindow::showInArea(ChildWindow* child)
     for (QAction* action : frame->systemMenu()->actions()) {
         const QList<QKeySequence> keys = action->shortcuts();
         if (std::any_of(closeKeys.cbegin(), closeKeys.cend(), [&](const QKeySequence& k) { return keys.contains(k); })) {
-            action->setShortcut(kCloseWindowKey);
+            action->setShortcut(m_actions->closeWindowKey()->shortcut());
             action->setShortcutContext(Qt::WidgetShortcut);
         }
     }
@@ -728,11 +597,7 @@ void MainWindow::redo()
 
 void MainWindow::showUndoCaptions()
 {
-    const UndoHistory* stack = m_document->history();
-    m_editUndo->setText(stack->canUndo() ? tr("&Undo %1").arg(asMenuText(stack->undoText())) : tr("&Undo"));
-    m_editRedo->setText(stack->canRedo() ? tr("&Redo %1").arg(asMenuText(stack->redoText())) : tr("&Redo"));
-    m_editUndo->setEnabled(stack->canUndo());
-    m_editRedo->setEnabled(stack->canRedo());
+    m_actions->showUndoCaptions(*m_document->history());
 }
 
 void MainWindow::newImage()
@@ -838,8 +703,7 @@ void MainWindow::switchLanguage(bool chinese)
 {
     // The switch reopens the link windows, which would cut a transfer in half.
     if (m_links->transferRunning()) {
-        m_languageChn->setChecked(m_chinese);
-        m_languageEng->setChecked(!m_chinese);
+        m_actions->showLanguage(m_chinese);
         Prompt::inform(this, linkBusyText());
         return;
     }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The main window: menus, toolbar and status bar, the area that holds every
-// other window, and the program's start-up. Its title names the open channel
-// file and marks unsaved changes; a channel file dropped on it is opened.
+// The main window: the area that holds every other window, the status bar,
+// the program's start-up and what its menus, toolbar and keys (MainActions) do
+// with the document. Its title names the open channel file and marks unsaved
+// changes; a channel file dropped on it is opened.
 
 #include "ui/ChildWindow.h"
 #include "ui/WindowHost.h"
@@ -16,18 +17,18 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <array>
+#include <memory>
 #include <type_traits>
 
 class ChannelList;
 class ChannelTableWindow;
 class CommPort;
 class LinkContext;
+class MainActions;
 class MemoryImage;
-class QAction;
 class QLabel;
 class QDragEnterEvent;
 class QDropEvent;
-class QMenu;
 class RadioDocument;
 
 class MainWindow : public QMainWindow, public WindowHost
@@ -93,10 +94,9 @@ protected:
 private:
     template <class W>
     W* create();
-    void createMenus();
-    void createWindowKeys();
+    // What each menu item, toolbar button and window key does.
+    void connectActions();
     void showContextHelp();
-    void createToolbar();
     void createStatusBar();
     void setCaptions(bool startUp);
     void showTitle();
@@ -104,7 +104,6 @@ private:
     void setPanelWidths();
     // Lays out the bars and the area now rather than at the next turn of the event loop.
     void settleLayout();
-    QAction* toolbarButton(const QString& key, const QString& icon);
     void showInArea(ChildWindow* child);
     void growAreaFor(const QSize& needed);
     void onSubWindowActivated(QMdiSubWindow* frame);
@@ -145,42 +144,7 @@ private:
     QHash<const QMetaObject*, QPointer<QMdiSubWindow>> m_frames;
     std::array<QLabel*, kPanelCount> m_panels{};
 
-    QMenu* m_file = nullptr;
-    QMenu* m_edit = nullptr;
-    QMenu* m_program = nullptr;
-    QMenu* m_language = nullptr;
-    QMenu* m_fileRecent = nullptr;
-    QAction* m_fileNew = nullptr;
-    QAction* m_fileOpen = nullptr;
-    QAction* m_fileSave = nullptr;
-    QAction* m_fileSaveAs = nullptr;
-    QAction* m_fileImportCsv = nullptr;
-    QMenu* m_fileChannelSets = nullptr;
-    QAction* m_fileExportCsv = nullptr;
-    QAction* m_fileCompare = nullptr;
-    QAction* m_fileCompareRadio = nullptr;
-    QAction* m_filePrint = nullptr;
-    QAction* m_filePdf = nullptr;
-    QAction* m_fileBackups = nullptr;
-    QAction* m_fileRestoreBackup = nullptr;
-    QAction* m_fileExit = nullptr;
-    QAction* m_editUndo = nullptr;
-    QAction* m_editRedo = nullptr;
-    QAction* m_editWindowActionsEnd = nullptr;   // a window's Edit actions go before this separator
-    QAction* m_procType = nullptr;
-    QAction* m_channelEdit = nullptr;
-    QAction* m_optionalEdit = nullptr;
-    QAction* m_testEdit = nullptr;
-    QAction* m_editDuplicates = nullptr;
-    QAction* m_editCheckPlan = nullptr;
-    QAction* m_progRead = nullptr;
-    QAction* m_progWrite = nullptr;
-    QAction* m_progFleet = nullptr;
-    QAction* m_procSetup = nullptr;
-    QAction* m_languageChn = nullptr;
-    QAction* m_languageEng = nullptr;
-    QAction* m_menuAbout = nullptr;
-    QAction* m_menuExit = nullptr;
+    std::unique_ptr<MainActions> m_actions;
 };
 
 template <class W>

@@ -9,150 +9,7 @@
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>New</source>
-        <translation>新建</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>打开</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>退出</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>状态</translation>
-    </message>
-    <message>
-        <source>  Version</source>
-        <translation>软件版本</translation>
-    </message>
-    <message>
-        <source>Band</source>
-        <comment>status bar at start-up</comment>
-        <translation>频 段</translation>
-    </message>
-    <message>
-        <source>Band</source>
-        <comment>status bar</comment>
-        <translation>频段</translation>
-    </message>
-    <message>
-        <source>The radio data has changed since it was last loaded or saved. Save the changes before the program closes?</source>
-        <translation>对讲机数据在上次调入或保存之后已被修改。退出程序前是否保存修改？</translation>
-    </message>
-    <message>
-        <source>Save opens the save dialog; the program stays open.</source>
-        <translation>选择“保存”将打开保存对话框，程序不退出。</translation>
-    </message>
-    <message>
-        <source>The radio data has changed since it was last loaded or saved. Save the changes before starting anew?</source>
-        <translation>对讲机数据在上次调入或保存之后已被修改。新建前是否保存修改？</translation>
-    </message>
-    <message>
-        <source>Save opens the save dialog; the data stays as it is.</source>
-        <translation>选择“保存”将打开保存对话框，数据保持不变。</translation>
-    </message>
-    <message>
-        <source>The radio data has changed since it was last loaded or saved. Save the changes before another file is loaded?</source>
-        <translation>对讲机数据在上次调入或保存之后已被修改。调入其他文件前是否保存修改？</translation>
-    </message>
-    <message>
-        <source>Save opens the save dialog; the file is not loaded.</source>
-        <translation>选择“保存”将打开保存对话框，文件不被调入。</translation>
-    </message>
-    <message>
-        <source>Save writes them to %1.</source>
-        <translation>选择“保存”将修改写入 %1。</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <comment>question button</comment>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>不保存</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Opens a channel file</source>
-        <translation>打开信道参数文件</translation>
-    </message>
-    <message>
-        <source>Saves the radio data to a channel file</source>
-        <translation>将对讲机数据保存到信道参数文件</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>信道</translation>
-    </message>
-    <message>
-        <source>Shows the channel table</source>
-        <translation>显示信道表</translation>
-    </message>
-    <message>
-        <source>Read</source>
-        <translation>读取</translation>
-    </message>
-    <message>
-        <source>Reads the radio&apos;s data</source>
-        <translation>读取对讲机数据</translation>
-    </message>
-    <message>
-        <source>Write</source>
-        <translation>写入</translation>
-    </message>
-    <message>
-        <source>Writes the data to the radio</source>
-        <translation>将数据写入对讲机</translation>
-    </message>
-    <message>
-        <source>Ends the program</source>
-        <translation>退出程序</translation>
-    </message>
-    <message>
-        <source>%1 - %2[*]</source>
-        <translation>%1 - %2[*]</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>（无）</translation>
-    </message>
-    <message>
-        <source>The radio data has changed since it was last loaded or saved. Save the changes before the radio&apos;s data is read over them?</source>
-        <translation>对讲机数据在上次调入或保存之后已被修改。读取对讲机数据前是否保存修改？</translation>
-    </message>
-    <message>
-        <source>Save opens the save dialog; the radio is not read.</source>
-        <translation>选择“保存”将打开保存对话框，不读取对讲机。</translation>
-    </message>
-    <message>
-        <source>No font that covers Chinese is installed, so the program starts in English. Install %1 to see it in Chinese.</source>
-        <translation>没有安装能显示中文的字体，所以程序以英文启动。安装 %1 后即可显示中文。</translation>
-    </message>
-    <message>
-        <source>This control has no help of its own; the window&apos;s Help button says what the window does.</source>
-        <translation>此控件没有单独的帮助；窗口的“帮助”按钮说明窗口的用途。</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>帮助</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
+    <name>MainActions</name>
     <message>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
@@ -264,10 +121,6 @@
         <translation>向对讲机写入数据(&amp;W)</translation>
     </message>
     <message>
-        <source>&amp;Fleet programming…</source>
-        <translation>批量编程(&amp;F)…</translation>
-    </message>
-    <message>
         <source>&amp;Communication</source>
         <translation>端口设置(&amp;C)</translation>
     </message>
@@ -278,6 +131,54 @@
     <message>
         <source>&amp;About</source>
         <translation>关于(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Opens a channel file</source>
+        <translation>打开信道参数文件</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Saves the radio data to a channel file</source>
+        <translation>将对讲机数据保存到信道参数文件</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Shows the channel table</source>
+        <translation>显示信道表</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Reads the radio&apos;s data</source>
+        <translation>读取对讲机数据</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>Writes the data to the radio</source>
+        <translation>将数据写入对讲机</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>退出程序</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
@@ -294,6 +195,108 @@
     <message>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Fleet programming…</source>
+        <translation>批量编程(&amp;F)…</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>  Version</source>
+        <translation>软件版本</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <comment>status bar at start-up</comment>
+        <translation>频 段</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <comment>status bar</comment>
+        <translation>频段</translation>
+    </message>
+    <message>
+        <source>The radio data has changed since it was last loaded or saved. Save the changes before the program closes?</source>
+        <translation>对讲机数据在上次调入或保存之后已被修改。退出程序前是否保存修改？</translation>
+    </message>
+    <message>
+        <source>Save opens the save dialog; the program stays open.</source>
+        <translation>选择“保存”将打开保存对话框，程序不退出。</translation>
+    </message>
+    <message>
+        <source>The radio data has changed since it was last loaded or saved. Save the changes before starting anew?</source>
+        <translation>对讲机数据在上次调入或保存之后已被修改。新建前是否保存修改？</translation>
+    </message>
+    <message>
+        <source>Save opens the save dialog; the data stays as it is.</source>
+        <translation>选择“保存”将打开保存对话框，数据保持不变。</translation>
+    </message>
+    <message>
+        <source>The radio data has changed since it was last loaded or saved. Save the changes before another file is loaded?</source>
+        <translation>对讲机数据在上次调入或保存之后已被修改。调入其他文件前是否保存修改？</translation>
+    </message>
+    <message>
+        <source>Save opens the save dialog; the file is not loaded.</source>
+        <translation>选择“保存”将打开保存对话框，文件不被调入。</translation>
+    </message>
+    <message>
+        <source>Save writes them to %1.</source>
+        <translation>选择“保存”将修改写入 %1。</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>question button</comment>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>不保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>%1 - %2[*]</source>
+        <translation>%1 - %2[*]</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>The radio data has changed since it was last loaded or saved. Save the changes before the radio&apos;s data is read over them?</source>
+        <translation>对讲机数据在上次调入或保存之后已被修改。读取对讲机数据前是否保存修改？</translation>
+    </message>
+    <message>
+        <source>Save opens the save dialog; the radio is not read.</source>
+        <translation>选择“保存”将打开保存对话框，不读取对讲机。</translation>
+    </message>
+    <message>
+        <source>No font that covers Chinese is installed, so the program starts in English. Install %1 to see it in Chinese.</source>
+        <translation>没有安装能显示中文的字体，所以程序以英文启动。安装 %1 后即可显示中文。</translation>
+    </message>
+    <message>
+        <source>This control has no help of its own; the window&apos;s Help button says what the window does.</source>
+        <translation>此控件没有单独的帮助；窗口的“帮助”按钮说明窗口的用途。</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
     </message>
 </context>
 <context>

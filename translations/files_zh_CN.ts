@@ -20,10 +20,6 @@
         <translation>与文件比较</translation>
     </message>
     <message>
-        <source>Channel files (*.chann *.CHANN);;All files (*)</source>
-        <translation>信道参数文件 (*.chann *.CHANN);;所有文件 (*)</translation>
-    </message>
-    <message>
         <source>The CSV file %1 could not be written: %2
 A file of that name already on disk is left as it was.</source>
         <translation>CSV 文件 %1 无法写入：%2
@@ -36,6 +32,10 @@ A file of that name already on disk is left as it was.</source>
     <message>
         <source>The channels in use (%1) were exported to %2.</source>
         <translation>已将 %1 个在用信道导出到 %2。</translation>
+    </message>
+    <message>
+        <source>Channel files (*.chann *.CHANN);;Radio text (*.yaml);;All files (*)</source>
+        <translation>信道参数文件 (*.chann *.CHANN);;对讲机文本 (*.yaml);;所有文件 (*)</translation>
     </message>
 </context>
 <context>
@@ -67,6 +67,18 @@ A file of that name already on disk is left as it was.</source>
     <message>
         <source>A file picked here goes into the file name</source>
         <translation>在此选中的文件填入文件名</translation>
+    </message>
+    <message>
+        <source>Channel file (*.chann)</source>
+        <translation>信道参数文件 (*.chann)</translation>
+    </message>
+    <message>
+        <source>Radio text (*.yaml)</source>
+        <translation>对讲机文本 (*.yaml)</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>文件类型</translation>
     </message>
 </context>
 <context>

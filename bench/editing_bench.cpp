@@ -6,8 +6,8 @@
 //
 //   qv3n-editing-bench [rounds]
 
-#include "channels/frm_chann.h"
-#include "shell/MDImain.h"
+#include "channels/ChannelTableWindow.h"
+#include "shell/MainWindow.h"
 #include "ui/Prompt.h"
 
 #include "ChannelRecord.h"
@@ -50,8 +50,8 @@ RadioData filled(const RadioData& base, double firstMHz)
     RadioData data = base;
     for (int n = 1; n <= kChannelCount; ++n) {
         const QString frequency = QString::number(firstMHz + n * 0.0125, 'f', 5);
-        StoreFreq(data.image, data.version, frequency, n, ChannelRecord::kRxBase);
-        StoreFreq(data.image, data.version, frequency, n, ChannelRecord::kTxBase);
+        storeFreq(data.image, data.version, frequency, n, ChannelRecord::kRxBase);
+        storeFreq(data.image, data.version, frequency, n, ChannelRecord::kTxBase);
         ChannelRecord::setNewChannelDefaults(data.image, n);
         data.image.setCell(n, ChannelRecord::kEncodeToneCell, quint8(n % 50));
         ChannelRecord::storeName(data.image, n, QStringLiteral("C%1").arg(n));
@@ -100,11 +100,11 @@ int main(int argc, char* argv[])
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 50;
     Prompt::setHandler([](const Prompt::Message&) { return QMessageBox::Yes; });
 
-    MDImain main;
+    MainWindow main;
     main.start();
     main.resize(1200, 800);
     RadioDocument& document = main.document();
-    frm_chann* table = main.window<frm_chann>();
+    ChannelTableWindow* table = main.window<ChannelTableWindow>();
     QTableWidget* grid = table->grid();
     grid->setFocus();
     const RadioData first = filled(document.data(), 446.0);
@@ -151,7 +151,7 @@ int main(int argc, char* argv[])
 
     document.restore(first);
     table->selectChannels(allChannels());
-    grid->setCurrentCell(0, frm_chann::ColPower);
+    grid->setCurrentCell(0, ChannelTableWindow::ColPower);
     table->selectChannels(allChannels());
     QTest::keyClick(grid, Qt::Key_Return);
     auto* list = table->findChild<QComboBox*>(QStringLiteral("Combo_edit"));

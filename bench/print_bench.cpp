@@ -8,7 +8,7 @@
 // apart from the median of the others.
 
 #include "print/ChannelList.h"
-#include "print/PrintCommands.h"
+#include "files/PrintCommands.h"
 
 #include "ChannelRecord.h"
 #include "Codecs.h"
@@ -34,8 +34,8 @@ RadioData fullData()
     RadioData data = startUpData();
     for (int n = 1; n <= kChannels; ++n) {
         const QString mhz = QString::number(400 + n * 0.5 + 0.00625, 'f', 5);
-        StoreFreq(data.image, data.version, mhz, n, ChannelRecord::kRxBase);
-        StoreFreq(data.image, data.version, mhz, n, ChannelRecord::kTxBase);
+        storeFreq(data.image, data.version, mhz, n, ChannelRecord::kRxBase);
+        storeFreq(data.image, data.version, mhz, n, ChannelRecord::kTxBase);
         ChannelRecord::setNewChannelDefaults(data.image, n);
         ChannelRecord::storeName(data.image, n, QStringLiteral("CH%1").arg(n, 3, 10, QLatin1Char('0')));
     }

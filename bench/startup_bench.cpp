@@ -9,8 +9,8 @@
 // QMainWindow), timing from process start to the first idle turn of the event
 // loop after the window is shown.
 
-#include "channels/frm_chann.h"
-#include "shell/MDImain.h"
+#include "channels/ChannelTableWindow.h"
+#include "shell/MainWindow.h"
 
 #include "ChannelRecord.h"
 #include "Codecs.h"
@@ -43,9 +43,9 @@ int runChild(int argc, char* argv[], bool full)
 {
     QApplication app(argc, argv);
     QMainWindow bare;
-    MDImain* main = nullptr;
+    MainWindow* main = nullptr;
     if (full) {
-        main = new MDImain;
+        main = new MainWindow;
         main->start();
     } else {
         bare.resize(800, 600);
@@ -90,13 +90,13 @@ double median(std::vector<double> v)
 // Mean time of one full refill of the 128 rows, every channel in use.
 double refillMicroseconds()
 {
-    MDImain main;
+    MainWindow main;
     main.start();
     RadioDocument& document = main.document();
     document.edit({}, [](RadioData& data) {
         for (int n = 1; n <= 128; ++n) {
-            StoreFreq(data.image, data.version, QStringLiteral("446.00625"), n, ChannelRecord::kRxBase);
-            StoreFreq(data.image, data.version, QStringLiteral("446.00625"), n, ChannelRecord::kTxBase);
+            storeFreq(data.image, data.version, QStringLiteral("446.00625"), n, ChannelRecord::kRxBase);
+            storeFreq(data.image, data.version, QStringLiteral("446.00625"), n, ChannelRecord::kTxBase);
             ChannelRecord::setNewChannelDefaults(data.image, n);
             data.image.setCell(n, ChannelRecord::kEncodeToneCell, quint8(n));
             ChannelRecord::storeName(data.image, n, QStringLiteral("CH%1").arg(n));

@@ -11,12 +11,12 @@ namespace {
 
 struct ChannelText
 {
-    Q_DECLARE_TR_FUNCTIONS(frm_chann)
+    Q_DECLARE_TR_FUNCTIONS(ChannelTableWindow)
 };
 
 struct FmText
 {
-    Q_DECLARE_TR_FUNCTIONS(Form_Edit_Test)
+    Q_DECLARE_TR_FUNCTIONS(FmPresetsWindow)
 };
 
 struct LinkText
@@ -26,7 +26,7 @@ struct LinkText
 
 struct SaveText
 {
-    Q_DECLARE_TR_FUNCTIONS(Form_save_chann)
+    Q_DECLARE_TR_FUNCTIONS(SaveFileDialog)
 };
 
 const char* const kChannelGridContext = "frm_chann";

@@ -140,7 +140,7 @@ QStringList exportRow(const MemoryImage& image, int channel, int version)
     row[Location] = QString::number(channel);
     if (image.flag(channel, kToneFlagsCell, kHasNameBit))
         for (int i = 0; i < kNameLength; ++i)
-            row[Name] += CodeToChar(image.cell(channel, kNameCell + i));
+            row[Name] += codeToChar(image.cell(channel, kNameCell + i));
 
     const qint64 rx = freqFieldHz(freqCells(image, channel, kRxBase), version);
     const bool receiveOnly = image.cell(channel, kTxStepCell) == MemoryImage::kEmpty;
@@ -462,7 +462,7 @@ void RowReader::read(const Csv::Row& row, ImportResult* result)
     storeNameAsIs(m_scratch, channel, name);
     QString stored;
     for (int i = 0; i < kNameLength; ++i)
-        stored += CodeToChar(m_scratch.cell(channel, kNameCell + i));
+        stored += codeToChar(m_scratch.cell(channel, kNameCell + i));
     if (stored != name)
         adjust(CsvImport::tr("The name \"%1\" is stored as \"%2\".").arg(shownValue(name), stored));
 

@@ -49,7 +49,7 @@ bool isFreqInRange(const RadioData& data, double mhz)
     return mhz >= data.rangeLow && mhz < data.rangeHigh;
 }
 
-QString NormalizeFreqText(const QString& text)
+QString normalizeFreqText(const QString& text)
 {
     constexpr double kScale = 100000;   // five decimals
     const double value = leadingNumber(text);
@@ -61,7 +61,7 @@ QString NormalizeFreqText(const QString& text)
 
 QString lowerLimitText(const RadioData& data)
 {
-    return NormalizeFreqText(numberText(data.rangeLow));
+    return normalizeFreqText(numberText(data.rangeLow));
 }
 
 FreqOutcome storeRxText(RadioData& data, int channel, const QString& text, CommitBy by)
@@ -74,11 +74,11 @@ FreqOutcome storeRxText(RadioData& data, int channel, const QString& text, Commi
     }
     const bool wasUnused = !isUsed(image, channel);
     const bool inRange = isFreqInRange(data, leadingNumber(typed));
-    const QString stored = inRange ? NormalizeFreqText(typed) : lowerLimitText(data);
-    StoreFreq(image, data.version, stored, channel, kRxBase);
+    const QString stored = inRange ? normalizeFreqText(typed) : lowerLimitText(data);
+    storeFreq(image, data.version, stored, channel, kRxBase);
     if (wasUnused) {
         if (!inRange && by == CommitBy::Leave)
-            StoreFreq(image, data.version, stored, channel, kTxBase);
+            storeFreq(image, data.version, stored, channel, kTxBase);
         setNewChannelDefaults(image, channel);
     }
     return inRange ? FreqOutcome::Stored : FreqOutcome::OutOfRange;
@@ -108,10 +108,10 @@ FreqOutcome storeTxText(RadioData& data, int channel, const QString& text, Commi
         return FreqOutcome::Emptied;
     }
     if (isFreqInRange(data, leadingNumber(typed))) {
-        StoreFreq(image, data.version, NormalizeFreqText(typed), channel, kTxBase);
+        storeFreq(image, data.version, normalizeFreqText(typed), channel, kTxBase);
         return FreqOutcome::Stored;
     }
-    StoreFreq(image, data.version, lowerLimitText(data), channel, kTxBase);
+    storeFreq(image, data.version, lowerLimitText(data), channel, kTxBase);
     image.setCell(channel, kEncodeToneCell, 0);
     return FreqOutcome::OutOfRange;
 }

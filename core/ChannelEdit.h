@@ -22,7 +22,7 @@ bool isFreqInRange(const RadioData& data, double mhz);
 // five decimals, e.g. 145 -> 145.00000, 70 -> 70.00000, 445abc -> 445.00000.
 // Digits beyond the fifth decimal are cut, never rounded up, so the text
 // stores the same sub-step as the typed value.
-QString NormalizeFreqText(const QString& text);
+QString normalizeFreqText(const QString& text);
 
 // The text stored after an out-of-range entry: the lower limit, normalized.
 QString lowerLimitText(const RadioData& data);

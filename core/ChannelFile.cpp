@@ -218,7 +218,7 @@ namespace {
 // The messages belong to the open dialog and are translated there.
 struct Text
 {
-    Q_DECLARE_TR_FUNCTIONS(Form_open_chann)
+    Q_DECLARE_TR_FUNCTIONS(OpenFileDialog)
 };
 
 } // namespace

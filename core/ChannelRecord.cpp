@@ -16,7 +16,7 @@ QString toneText(const MemoryImage& image, int channel, int cell, quint8 inverte
     const int code = image.cell(channel, cell);
     if (code == 0 || code == MemoryImage::kEmpty)
         return QCoreApplication::translate("ChannelRecord", "OFF");
-    return ToneTable()[toneListPosition(code, image.flag(channel, kToneFlagsCell, invertedBit))];
+    return toneTable()[toneListPosition(code, image.flag(channel, kToneFlagsCell, invertedBit))];
 }
 
 } // namespace
@@ -55,7 +55,7 @@ RowTexts rowTexts(const RadioData& data, int channel)
                     : QCoreApplication::translate("ChannelRecord", "Narrow");
     if (image.flag(channel, kToneFlagsCell, kHasNameBit)) {
         for (int i = 0; i < kNameLength; ++i)
-            row.name += CodeToChar(image.cell(channel, kNameCell + i));
+            row.name += codeToChar(image.cell(channel, kNameCell + i));
     }
     return row;
 }
@@ -94,7 +94,7 @@ void storeNameAsIs(MemoryImage& image, int channel, const QString& name)
         return;
     }
     for (int i = 0; i < qMin(int(name.size()), kNameLength); ++i)
-        image.setCell(channel, kNameCell + i, quint8(CharToCode(name.mid(i, 1))));
+        image.setCell(channel, kNameCell + i, quint8(charToCode(name.mid(i, 1))));
     image.setFlag(channel, kToneFlagsCell, kHasNameBit, true);
 }
 

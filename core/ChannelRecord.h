@@ -31,7 +31,7 @@ constexpr quint8 kWideBit = 0x40;
 constexpr quint8 kHighPowerBit = 0x80;
 
 constexpr int kLastToneCode = 153;      // codes above count as off
-constexpr int kInvertedOffset = 104;    // ToneTable entry of an inverted DCS code
+constexpr int kInvertedOffset = 104;    // toneTable entry of an inverted DCS code
 
 // A picked tone list position as stored: the code and the inversion bit.
 struct StoredTone
@@ -41,7 +41,7 @@ struct StoredTone
 };
 StoredTone toneFromListPosition(int position);
 
-// The ToneTable entry a stored tone code shows: codes above 153 count as 0,
+// The toneTable entry a stored tone code shows: codes above 153 count as 0,
 // and the inversion bit moves only a DCS code (50..153) to its inverted entry.
 int toneListPosition(int code, bool inverted);
 

@@ -28,14 +28,14 @@ bool recordOutOfRange(const MemoryImage& image, int block)
 
 } // namespace
 
-void CheckPriorityChannel(MemoryImage& image)
+void checkPriorityChannel(MemoryImage& image)
 {
     const int p = image.cell(kSettingsBlock, kPriorityChannelCell);
     if (p >= 1 && p <= kChannelCount && image.cell(p, ChannelRecord::kRxStepCell) == MemoryImage::kEmpty)
         image.setCell(kSettingsBlock, kPriorityChannelCell, 0);
 }
 
-void SelectFirstUsedChannel(MemoryImage& image, int version)
+void selectFirstUsedChannel(MemoryImage& image, int version)
 {
     image.setCell(kSettingsBlock, kScanFlagsCell, image.cell(kSettingsBlock, kScanFlagsCell) & 0xF8);
     image.setCell(kSettingsBlock, kStartChannelCell, 0);
@@ -48,12 +48,12 @@ void SelectFirstUsedChannel(MemoryImage& image, int version)
     }
 }
 
-int CheckVfoInRange(const MemoryImage& image)
+int checkVfoInRange(const MemoryImage& image)
 {
     return recordOutOfRange(image, kVfoBlock) ? 1 : 0;
 }
 
-int FindChannelOutOfRange(const MemoryImage& image)
+int findChannelOutOfRange(const MemoryImage& image)
 {
     for (int i = 1; i <= kChannelCount; ++i) {
         if (image.cell(i, ChannelRecord::kRxStepCell) >= 16)

@@ -63,7 +63,7 @@ double stepMHz(int version)
     return version == 2 ? 0.00625 : 0.0125;
 }
 
-QString FreqBytesToText(int c1, int c2, int c3, int version)
+QString freqBytesToText(int c1, int c2, int c3, int version)
 {
     const double f = 100 * hiNibble(c3) + 10 * loNibble(c3) + hiNibble(c2) + 0.1 * loNibble(c2)
                      + loNibble(c1) * stepMHz(version);
@@ -80,7 +80,7 @@ QString FreqBytesToText(int c1, int c2, int c3, int version)
 
 QString storedFreqText(const MemoryImage& image, int version, int block, int base)
 {
-    return FreqBytesToText(image.cell(block, base + 1), image.cell(block, base + 2), image.cell(block, base + 3),
+    return freqBytesToText(image.cell(block, base + 1), image.cell(block, base + 2), image.cell(block, base + 3),
                            version);
 }
 
@@ -130,7 +130,7 @@ FreqCells freqCellsForHz(qint64 hz, int version)
     return { quint8(steps), quint8(16 * (mhz % 10) + tenths), quint8(16 * (mhz / 100) + mhz / 10 % 10) };
 }
 
-FreqCode FreqTextToBytes(const QString& text, int version)
+FreqCode freqTextToBytes(const QString& text, int version)
 {
     const double f = std::clamp(leadingNumber(text), 0.0, 999.99999);
     const double h = std::floor(f / 100);
@@ -144,15 +144,15 @@ FreqCode FreqTextToBytes(const QString& text, int version)
     return { quint8(16 * h + t), quint8(16 * u + d), quint8(steps) };
 }
 
-void StoreFreq(MemoryImage& image, int version, const QString& text, int block, int base)
+void storeFreq(MemoryImage& image, int version, const QString& text, int block, int base)
 {
-    const FreqCode code = FreqTextToBytes(text, version);
+    const FreqCode code = freqTextToBytes(text, version);
     image.setCell(block, base + 3, code[0]);
     image.setCell(block, base + 2, code[1]);
     image.setCell(block, base + 1, code[2]);
 }
 
-int CharToCode(const QString& ch)
+int charToCode(const QString& ch)
 {
     const QChar c = ch.isEmpty() ? QChar(u' ') : ch.front();
     if (c >= u'0' && c <= u'9')
@@ -166,7 +166,7 @@ int CharToCode(const QString& ch)
     return 11;
 }
 
-QString CodeToChar(int code)
+QString codeToChar(int code)
 {
     if (code >= 0 && code <= 9)
         return QString(QChar(u'0' + code));
@@ -179,7 +179,7 @@ QString CodeToChar(int code)
     return {};
 }
 
-QString FmCodeToText(int code)
+QString fmCodeToText(int code)
 {
     const double f = 87.0 + 0.1 * code;
     QString s = numberText(f);

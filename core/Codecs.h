@@ -27,7 +27,7 @@ double stepMHz(int version);
 
 // Decodes a three-cell frequency code given lowest cell first (steps,
 // units/tenths, hundreds/tens) into MHz with five decimals.
-QString FreqBytesToText(int c1, int c2, int c3, int version);
+QString freqBytesToText(int c1, int c2, int c3, int version);
 
 // The frequency codec in whole hertz, exact because every step is a whole
 // number of hertz.
@@ -54,7 +54,7 @@ std::optional<qint64> parseMHz(const QString& text);
 // Hz as MHz with six decimals: 446006250 -> "446.006250".
 QString mhzText(qint64 hz);
 
-// The frequency held in cells base+1 .. base+3 of a block, as FreqBytesToText shows it.
+// The frequency held in cells base+1 .. base+3 of a block, as freqBytesToText shows it.
 QString storedFreqText(const MemoryImage& image, int version, int block, int base);
 
 // A frequency code: hundreds/tens, units/tenths, step count.
@@ -62,17 +62,17 @@ using FreqCode = std::array<quint8, 3>;
 
 // Encodes a frequency text. Values are clamped to 0 .. 999.99999 MHz so every
 // digit fits a nibble; a frequency between two steps goes to the step below.
-FreqCode FreqTextToBytes(const QString& text, int version);
+FreqCode freqTextToBytes(const QString& text, int version);
 
 // Encodes text into cells (block, base+1 .. base+3); base 0 is the receive
 // field of a channel record, 4 the transmit field.
-void StoreFreq(MemoryImage& image, int version, const QString& text, int block, int base);
+void storeFreq(MemoryImage& image, int version, const QString& text, int block, int base);
 
-int CharToCode(const QString& ch);
-QString CodeToChar(int code);
+int charToCode(const QString& ch);
+QString codeToChar(int code);
 
 // An FM preset byte 0..210 as MHz with one decimal: 0 -> 87.0, 210 -> 108.0.
-QString FmCodeToText(int code);
+QString fmCodeToText(int code);
 
 // Whole-MHz part of a stored frequency field (units/tenths cell, hundreds/tens cell).
 int wholeMHz(int c2, int c3);

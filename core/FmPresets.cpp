@@ -15,7 +15,7 @@ bool isInRange(double mhz)
 
 QString presetText(int code)
 {
-    return code <= kLastCode ? FmCodeToText(code) : QString();
+    return code <= kLastCode ? fmCodeToText(code) : QString();
 }
 
 int codeForText(const QString& text)

@@ -104,7 +104,7 @@ QString freqText(const MemoryImage& image, int block, int base, int version)
 {
     if (image.cell(block, base + 1) == MemoryImage::kEmpty)
         return emptyText();
-    return FreqBytesToText(image.cell(block, base + 1), image.cell(block, base + 2), image.cell(block, base + 3),
+    return freqBytesToText(image.cell(block, base + 1), image.cell(block, base + 2), image.cell(block, base + 3),
                            version);
 }
 
@@ -165,7 +165,7 @@ QList<FieldValue> channelFields(const MemoryImage& image, int channel, int versi
     QString name;
     if (image.flag(channel, kToneFlagsCell, kHasNameBit))
         for (int i = 0; i < kNameLength; ++i)
-            name += CodeToChar(image.cell(channel, kNameCell + i));
+            name += codeToChar(image.cell(channel, kNameCell + i));
     QList<Place> namePlaces{ { channel, kToneFlagsCell, kHasNameBit } };
     for (int i = 0; i < kNameLength; ++i)
         namePlaces.append({ channel, kNameCell + i, 0xFF });

@@ -39,7 +39,7 @@ QString onOff(bool on)
 
 QString vfoTone(const MemoryImage& image, Settings::BitField tone, Settings::BitField inverted)
 {
-    return ToneTable()[ChannelRecord::toneListPosition(Settings::value(image, tone), Settings::isSet(image, inverted))]
+    return toneTable()[ChannelRecord::toneListPosition(Settings::value(image, tone), Settings::isSet(image, inverted))]
         .trimmed();
 }
 

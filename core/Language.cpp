@@ -68,7 +68,7 @@ QString mainWindowTitle()
     return Maker::tr("%1 QV3N series program software ").arg(makerName());
 }
 
-AboutTexts SetAboutTexts(int version)
+AboutTexts aboutTexts(int version)
 {
     return {
         Maker::tr("Quillmere Radio Workshop QV3N series program software. "),

@@ -31,4 +31,4 @@ struct AboutTexts
     QString sysInfoCaption;
 };
 
-AboutTexts SetAboutTexts(int version);
+AboutTexts aboutTexts(int version);

@@ -45,7 +45,7 @@ MemoryImage enteredImage(MemoryImage image)
     return image;
 }
 
-void ResetRadioImage(RadioData& data)
+void resetRadioImage(RadioData& data)
 {
     data.image = factoryImage();
     takeRangeFromImage(data);
@@ -55,9 +55,9 @@ RadioData startUpData()
 {
     RadioData data;
     data.version = 2;
-    const Model& model = ModelTable().at(ModelIndex);
+    const Model& model = modelTable().at(kModelIndex);
     data.rangeLow = model.lowMHz;
     data.rangeHigh = model.highMHz;
-    ResetRadioImage(data);
+    resetRadioImage(data);
     return data;
 }

@@ -34,7 +34,7 @@ void takeRangeFromImage(RadioData& data);
 MemoryImage enteredImage(MemoryImage image);
 
 // Fills the image with the factory state and takes the range limits from it.
-void ResetRadioImage(RadioData& data);
+void resetRadioImage(RadioData& data);
 
 // What the program starts with: version 2, the model's range, then the reset.
 RadioData startUpData();

@@ -384,7 +384,7 @@ QString shownText(const Field& field, const MemoryImage& image, const Context& c
     case Kind::Offset:
         return storedFreqText(image, context.version, first.block, first.cell - 1);
     case Kind::Tone:
-        return ToneTable()[ChannelRecord::toneListPosition(image.cell(first.block, first.cell),
+        return toneTable()[ChannelRecord::toneListPosition(image.cell(first.block, first.cell),
                                                            Settings::isSet(image, field.places[1]))]
             .trimmed();
     case Kind::Name: {
@@ -392,7 +392,7 @@ QString shownText(const Field& field, const MemoryImage& image, const Context& c
             return {};
         QString name;
         for (size_t i = 0; i + 1 < field.places.size(); ++i)
-            name += CodeToChar(image.cell(field.places[i].block, field.places[i].cell));
+            name += codeToChar(image.cell(field.places[i].block, field.places[i].cell));
         return name;
     }
     case Kind::RangeLimit:
@@ -400,7 +400,7 @@ QString shownText(const Field& field, const MemoryImage& image, const Context& c
                                         image.cell(field.places[1].block, field.places[1].cell)));
     case Kind::FmPreset: {
         const int code = image.cell(first.block, first.cell);
-        return code <= FmPresets::kLastCode ? FmCodeToText(code) : kNone;
+        return code <= FmPresets::kLastCode ? fmCodeToText(code) : kNone;
     }
     }
     return {};

@@ -41,7 +41,7 @@ QString freqText(const RadioData& data, FreqField field)
 
 void storeFreqText(RadioData& data, FreqField field, const QString& text)
 {
-    StoreFreq(data.image, data.version, text, field.block, field.base);
+    storeFreq(data.image, data.version, text, field.block, field.base);
 }
 
 int rangeLimit(const MemoryImage& image, RangeLimit limit)

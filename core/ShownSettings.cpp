@@ -16,7 +16,7 @@ bool writeBack(RadioData& data, const QString& rxText, const QString& offsetText
         const int last = int(option.items(OptionLists::Wording::InForce).size()) - 1;
         setValue(image, option.field, qMin(value(image, option.field), last));
     }
-    CheckPriorityChannel(image);
+    checkPriorityChannel(image);
     if (isSet(image, kOnlyChannelMode))
         setOn(image, kChannelMode, true);
     for (const auto& [tone, inverted] : { std::pair{ kVfoDecodeTone, kVfoDecodeInverted },

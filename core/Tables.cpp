@@ -49,7 +49,7 @@ QString padded(int index, const QString& text)
     return QString(before, u' ') + text + QString(after, u' ');
 }
 
-ToneTexts BuildToneTables()
+ToneTexts buildToneTables()
 {
     ToneTexts table;
     int index = 0;
@@ -71,21 +71,21 @@ ToneTexts BuildToneTables()
 
 } // namespace
 
-const ToneTexts& ToneTable()
+const ToneTexts& toneTable()
 {
-    static const ToneTexts table = BuildToneTables();
+    static const ToneTexts table = buildToneTables();
     return table;
 }
 
 QStringList toneListItems()
 {
     QStringList items;
-    for (const QString& entry : ToneTable())
+    for (const QString& entry : toneTable())
         items << entry.trimmed();
     return items;
 }
 
-const std::vector<Model>& ModelTable()
+const std::vector<Model>& modelTable()
 {
     static const std::vector<Model> models = { { QStringLiteral("QV3N"), 400, int(std::lround(470.0005)) } };
     return models;

@@ -11,7 +11,7 @@
 // 0 off, 1..49 CTCSS, 50..153 DCS normal, 154..257 DCS inverted, each padded
 // with blanks as the channel table shows it.
 using ToneTexts = std::array<QString, 258>;
-const ToneTexts& ToneTable();
+const ToneTexts& toneTable();
 
 // The tone entries without their padding, as the tone lists show them.
 QStringList toneListItems();
@@ -23,10 +23,10 @@ struct Model
     int highMHz;
 };
 
-const std::vector<Model>& ModelTable();
+const std::vector<Model>& modelTable();
 
 // The model in use: the program knows one model.
-constexpr int ModelIndex = 0;
+constexpr int kModelIndex = 0;
 
 // What a stored tone code means. Codes 1..49 are the CTCSS tones, 50..153 the
 // DCS codes; an inversion bit kept beside the code marks an inverted DCS code.

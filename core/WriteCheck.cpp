@@ -20,21 +20,21 @@ WriteCheck checkForWrite(const RadioData& data)
     MemoryImage& image = check.data.image;
     auto settingsCell = [](const MemoryImage& from, int cell) { return int(from.cell(kSettingsBlock, cell)); };
 
-    CheckPriorityChannel(image);
+    checkPriorityChannel(image);
     if (settingsCell(image, kPriorityChannelCell) != settingsCell(data.image, kPriorityChannelCell))
         check.adjustments << WriteCheck::Adjustment{ WriteCheck::Adjustment::Kind::PriorityCleared,
                                                      settingsCell(data.image, kPriorityChannelCell), 0 };
-    SelectFirstUsedChannel(image, data.version);
+    selectFirstUsedChannel(image, data.version);
     if (settingsCell(image, kStartChannelCell) != settingsCell(data.image, kStartChannelCell)
         || settingsCell(image, kScanFlagsCell) != settingsCell(data.image, kScanFlagsCell))
         check.adjustments << WriteCheck::Adjustment{ WriteCheck::Adjustment::Kind::StartChannel,
                                                      settingsCell(data.image, kStartChannelCell),
                                                      settingsCell(image, kStartChannelCell) };
 
-    if (CheckVfoInRange(image) != 0)
+    if (checkVfoInRange(image) != 0)
         check.refusals << WriteCheck::Refusal{ WriteCheck::Refusal::Kind::VfoOutOfRange };
     // Each channel is found by the write's own search once those before it are set aside.
-    for (MemoryImage rest = image; const int channel = FindChannelOutOfRange(rest);) {
+    for (MemoryImage rest = image; const int channel = findChannelOutOfRange(rest);) {
         check.refusals << WriteCheck::Refusal{ WriteCheck::Refusal::Kind::ChannelOutOfRange, channel };
         rest.setCell(channel, ChannelRecord::kRxStepCell, MemoryImage::kEmpty);
     }

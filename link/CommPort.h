@@ -13,7 +13,7 @@ class CommPort : public QObject
 public:
     using QObject::QObject;
 
-    int CommPortNumber() const { return m_number; }
+    int commPortNumber() const { return m_number; }
     void setCommPortNumber(int number)
     {
         if (number == m_number)
@@ -22,7 +22,7 @@ public:
         emit commPortNumberChanged(number);
     }
 
-    bool PortError = false;   // the last attempt to open the port failed
+    bool portError = false;   // the last attempt to open the port failed
 
 signals:
     void commPortNumberChanged(int number);

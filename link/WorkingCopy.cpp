@@ -40,7 +40,7 @@ void acceptVersionAnswer(RadioDocument& document, int radioVersion, bool reset)
     if (!reset)
         return;
     document.edit([] { return LinkEngine::tr("Reset"); }, [radioVersion](RadioData& data) {
-        ResetRadioImage(data);
+        resetRadioImage(data);
         data.version = radioVersion;
     });
 }

@@ -62,7 +62,7 @@ W* named(W* widget, const char* name)
 
 } // namespace
 
-frm_option::frm_option(RadioDocument& document, QWidget* parent)
+OptionsWindow::OptionsWindow(RadioDocument& document, QWidget* parent)
     : ChildWindow(parent)
     , m_document(document)
 {
@@ -73,12 +73,12 @@ frm_option::frm_option(RadioDocument& document, QWidget* parent)
     layOut();
     setEnterChain();
     connectHandlers();
-    connect(&m_document, &RadioDocument::changed, this, &frm_option::RefreshOptionWindow);
+    connect(&m_document, &RadioDocument::changed, this, &OptionsWindow::RefreshOptionWindow);
     RefreshOptionWindow();
     writeBackShownValues();
 }
 
-frm_option::~frm_option()
+OptionsWindow::~OptionsWindow()
 {
     // Children are destroyed after this class is gone; their focus changes
     // must not reach the handlers any more.
@@ -86,13 +86,13 @@ frm_option::~frm_option()
     disconnect(m_focusConnection);
 }
 
-QRect frm_option::placement(const QSize& mainSize) const
+QRect OptionsWindow::placement(const QSize& mainSize) const
 {
     const QSize size(int(mainSize.width() / 1.2), int(mainSize.height() / 1.25));
     return { (mainSize.width() - size.width()) / 2, 0, size.width(), size.height() };
 }
 
-void frm_option::activated()
+void OptionsWindow::activated()
 {
     // Typed frequencies are checked against the range block's limits again,
     // whatever the model dialog made of them meanwhile.
@@ -100,7 +100,7 @@ void frm_option::activated()
     RefreshOptionWindow();
 }
 
-void frm_option::writeBackShownValues()
+void OptionsWindow::writeBackShownValues()
 {
     bool inRange = true;
     m_document.edit(windowStep(), [&](RadioData& data) {
@@ -110,7 +110,7 @@ void frm_option::writeBackShownValues()
         Prompt::inform(this, txMessage());
 }
 
-void frm_option::commitPendingEdit()
+void OptionsWindow::commitPendingEdit()
 {
     auto* box = qobject_cast<QLineEdit*>(focusWidget());
     if (box && hasLeaveHandler(box) && m_edited.contains(box))
@@ -118,18 +118,18 @@ void frm_option::commitPendingEdit()
 }
 
 template <class Change>
-void frm_option::edit(QWidget* control, Change&& change)
+void OptionsWindow::edit(QWidget* control, Change&& change)
 {
     m_document.edit(stepName(control), std::forward<Change>(change));
 }
 
-StepName frm_option::windowStep()
+StepName OptionsWindow::windowStep()
 {
     return [] { return Captions::option(Captions::Option::OptionalFeatures); };
 }
 
 // The setting each control edits, by the caption that names it.
-QHash<QWidget*, Captions::Option> frm_option::settingsOfControls() const
+QHash<QWidget*, Captions::Option> OptionsWindow::settingsOfControls() const
 {
     using Captions::Option;
     return {
@@ -150,13 +150,13 @@ QHash<QWidget*, Captions::Option> frm_option::settingsOfControls() const
 }
 
 // A change is named after the caption of its control's label, or of the control itself.
-StepName frm_option::stepName(QWidget* control) const
+StepName OptionsWindow::stepName(QWidget* control) const
 {
     const Captions::Option which = settingsOfControls().value(control, Captions::Option::OptionalFeatures);
     return [which] { return Captions::option(which).trimmed(); };
 }
 
-void frm_option::createControls()
+void OptionsWindow::createControls()
 {
     setWindowTitle(Captions::option(Captions::Option::OptionalFeatures));
 
@@ -244,14 +244,14 @@ void frm_option::createControls()
     Label_to->setBuddy(Text_pvfo_d1);
 }
 
-void frm_option::describeSettings()
+void OptionsWindow::describeSettings()
 {
     const QHash<QWidget*, Captions::Option> settings = settingsOfControls();
     for (auto it = settings.cbegin(); it != settings.cend(); ++it)
         it.key()->setWhatsThis(FieldGuide::describe(it.value()));
 }
 
-void frm_option::fillLists()
+void OptionsWindow::fillLists()
 {
     auto fill = [](QComboBox* list, const QStringList& entries) {
         list->clear();
@@ -274,7 +274,7 @@ void frm_option::fillLists()
         list->setMaxVisibleItems(16);
 }
 
-void frm_option::layOut()
+void OptionsWindow::layOut()
 {
     auto addRow = [](QGridLayout* grid, QLabel* label, QWidget* field, QWidget* extra = nullptr) {
         const int row = grid->rowCount();
@@ -349,7 +349,7 @@ void frm_option::layOut()
     window->addLayout(buttons);
 }
 
-void frm_option::setEnterChain()
+void OptionsWindow::setEnterChain()
 {
     const QList<QWidget*> chain = { Combo_TOT, Combo_vox, Combo_Sql, Option_freq, Option_chann, Combo_Lamp,
                                     Combo_Mdf, Combo_Scan, Combo_pri, Check_Beep, Check_Save, Check_Pri,
@@ -369,7 +369,7 @@ void frm_option::setEnterChain()
 
 // The store handlers act on the user's changes only: the refresh sets the
 // controls with m_refreshing raised.
-void frm_option::connectIndex(QComboBox* list, BitField field)
+void OptionsWindow::connectIndex(QComboBox* list, BitField field)
 {
     connect(list, &QComboBox::currentIndexChanged, this, [this, list, field](int index) {
         if (m_refreshing == 0 && index >= 0)
@@ -377,7 +377,7 @@ void frm_option::connectIndex(QComboBox* list, BitField field)
     });
 }
 
-void frm_option::connectFlag(QCheckBox* box, BitField field)
+void OptionsWindow::connectFlag(QCheckBox* box, BitField field)
 {
     connect(box, &QCheckBox::toggled, this, [this, box, field](bool checked) {
         if (m_refreshing == 0)
@@ -385,7 +385,7 @@ void frm_option::connectFlag(QCheckBox* box, BitField field)
     });
 }
 
-void frm_option::connectTone(QComboBox* list, QCheckBox* inverted, BitField tone, BitField invertedBit)
+void OptionsWindow::connectTone(QComboBox* list, QCheckBox* inverted, BitField tone, BitField invertedBit)
 {
     connect(list, &QComboBox::currentIndexChanged, this, [this, list, inverted, tone, invertedBit](int index) {
         if (m_refreshing > 0 || index < 0)
@@ -399,7 +399,7 @@ void frm_option::connectTone(QComboBox* list, QCheckBox* inverted, BitField tone
     });
 }
 
-void frm_option::connectHandlers()
+void OptionsWindow::connectHandlers()
 {
     using namespace Settings;
     connectIndex(Combo_Sql, kSquelchLevel);
@@ -422,9 +422,9 @@ void frm_option::connectHandlers()
                 edit(Frame_mode, [&](RadioData& data) { setOn(data.image, kChannelMode, mode == Option_chann); });
         });
     }
-    connect(Check_Chann, &QCheckBox::toggled, this, &frm_option::onlyChannelModeChanged);
-    connect(Combo_pri, &QComboBox::currentIndexChanged, this, &frm_option::priorityChannelChosen);
-    connect(Combo_Sft_d, &QComboBox::currentIndexChanged, this, &frm_option::duplexChosen);
+    connect(Check_Chann, &QCheckBox::toggled, this, &OptionsWindow::onlyChannelModeChanged);
+    connect(Combo_pri, &QComboBox::currentIndexChanged, this, &OptionsWindow::priorityChannelChosen);
+    connect(Combo_Sft_d, &QComboBox::currentIndexChanged, this, &OptionsWindow::duplexChosen);
 
     for (QLineEdit* box : { Text_RX_Freq, Text_TX_Freq, Text_Offset_Freq }) {
         connect(box, &QLineEdit::textChanged, this, [this, box] { frequencyTextChanged(box); });
@@ -437,7 +437,7 @@ void frm_option::connectHandlers()
                 m_edited.insert(box);
         });
     }
-    m_focusConnection = connect(qApp, &QApplication::focusChanged, this, &frm_option::focusChanged);
+    m_focusConnection = connect(qApp, &QApplication::focusChanged, this, &OptionsWindow::focusChanged);
     connect(Command_Close, &QPushButton::clicked, this, &ChildWindow::closeWindow);
     connect(Command_help, &QPushButton::clicked, this, [this] {
         Prompt::show(this, { tr("Help"), windowTitle(), FieldGuide::all(), {}, QMessageBox::Information,
@@ -445,17 +445,17 @@ void frm_option::connectHandlers()
     });
 }
 
-void frm_option::showIndex(QComboBox* list, int value)
+void OptionsWindow::showIndex(QComboBox* list, int value)
 {
     list->setCurrentIndex(qBound(0, value, list->count() - 1));
 }
 
-void frm_option::showChecked(QCheckBox* box, bool checked)
+void OptionsWindow::showChecked(QCheckBox* box, bool checked)
 {
     box->setChecked(checked);
 }
 
-void frm_option::showText(QLineEdit* box, const QString& text)
+void OptionsWindow::showText(QLineEdit* box, const QString& text)
 {
     // A refresh leaves alone the box the user is typing in (it may run on a
     // return to the window, also from a message box, or on a list changed
@@ -466,7 +466,7 @@ void frm_option::showText(QLineEdit* box, const QString& text)
     box->setText(text);
 }
 
-void frm_option::showTone(QComboBox* list, QCheckBox* inverted, BitField tone, BitField invertedBit)
+void OptionsWindow::showTone(QComboBox* list, QCheckBox* inverted, BitField tone, BitField invertedBit)
 {
     const MemoryImage& image = m_document.image();
     const bool isInverted = Settings::isSet(image, invertedBit);
@@ -474,7 +474,7 @@ void frm_option::showTone(QComboBox* list, QCheckBox* inverted, BitField tone, B
     inverted->setChecked(isInverted);
 }
 
-void frm_option::RefreshOptionWindow()
+void OptionsWindow::RefreshOptionWindow()
 {
     using namespace Settings;
     const BusyScope busy(m_busy);
@@ -515,7 +515,7 @@ void frm_option::RefreshOptionWindow()
     showIndex(Combo_Sft_d, value(image, kVfoDuplex));
 }
 
-void frm_option::onlyChannelModeChanged(bool checked)
+void OptionsWindow::onlyChannelModeChanged(bool checked)
 {
     if (m_refreshing > 0)
         return;
@@ -526,19 +526,19 @@ void frm_option::onlyChannelModeChanged(bool checked)
     });
 }
 
-void frm_option::priorityChannelChosen(int index)
+void OptionsWindow::priorityChannelChosen(int index)
 {
     if (m_refreshing > 0 || index < 0)
         return;
     // A channel that is not in use becomes "None".
     edit(Combo_pri, [&](RadioData& data) {
         Settings::setValue(data.image, Settings::kPriorityChannel, index);
-        CheckPriorityChannel(data.image);
+        checkPriorityChannel(data.image);
     });
     RefreshOptionWindow();
 }
 
-void frm_option::duplexChosen(int index)
+void OptionsWindow::duplexChosen(int index)
 {
     using namespace Settings;
     if (m_refreshing > 0 || index < 0)
@@ -554,7 +554,7 @@ void frm_option::duplexChosen(int index)
         Prompt::inform(this, txMessage());
 }
 
-QString frm_option::boxMessage(QLineEdit* box) const
+QString OptionsWindow::boxMessage(QLineEdit* box) const
 {
     if (box == Text_RX_Freq)
         return tr("Over the range of RX frequency .");
@@ -563,12 +563,12 @@ QString frm_option::boxMessage(QLineEdit* box) const
     return tr("Over the range of Offset frequency .");
 }
 
-QString frm_option::txMessage() const
+QString OptionsWindow::txMessage() const
 {
     return tr("Over the range of TX frequency .");
 }
 
-bool frm_option::frequencyKeyPressed(QLineEdit* box, QKeyEvent* event)
+bool OptionsWindow::frequencyKeyPressed(QLineEdit* box, QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         return false;   // the Enter chain moves on
@@ -588,7 +588,7 @@ bool frm_option::frequencyKeyPressed(QLineEdit* box, QKeyEvent* event)
     return true;
 }
 
-void frm_option::frequencyTextChanged(QLineEdit* box)
+void OptionsWindow::frequencyTextChanged(QLineEdit* box)
 {
     const QString text = box->text();
     const int longest = box == Text_Offset_Freq ? kMaxOffsetTextLength : kMaxFreqTextLength;
@@ -612,7 +612,7 @@ void frm_option::frequencyTextChanged(QLineEdit* box)
         box->setFocus();
 }
 
-void frm_option::refuse(QLineEdit* box, const QString& message)
+void OptionsWindow::refuse(QLineEdit* box, const QString& message)
 {
     Prompt::inform(this, message);
     m_edited.remove(box);
@@ -620,7 +620,7 @@ void frm_option::refuse(QLineEdit* box, const QString& message)
     box->setFocus();
 }
 
-void frm_option::receiveLeft()
+void OptionsWindow::receiveLeft()
 {
     using namespace Settings;
     const QString text = Text_RX_Freq->text();
@@ -641,7 +641,7 @@ void frm_option::receiveLeft()
         Prompt::inform(this, txMessage());
 }
 
-void frm_option::offsetLeft()
+void OptionsWindow::offsetLeft()
 {
     using namespace Settings;
     const QString text = Text_Offset_Freq->text();
@@ -662,7 +662,7 @@ void frm_option::offsetLeft()
         Prompt::inform(this, txMessage());
 }
 
-void frm_option::lowerLimitLeft()
+void OptionsWindow::lowerLimitLeft()
 {
     const double v = leadingNumber(Text_pvfo_d0->text());
     if (v < kLowestRangeMHz) {
@@ -680,7 +680,7 @@ void frm_option::lowerLimitLeft()
     CheckFrequencyLimits();
 }
 
-void frm_option::upperLimitLeft()
+void OptionsWindow::upperLimitLeft()
 {
     const double v = leadingNumber(Text_pvfo_d1->text());
     if (v > kHighestRangeMHz) {
@@ -698,7 +698,7 @@ void frm_option::upperLimitLeft()
     CheckFrequencyLimits();
 }
 
-void frm_option::StoreFrequencyRange()
+void OptionsWindow::StoreFrequencyRange()
 {
     // Each limit is stored as the whole MHz of the value its box holds, so
     // that texts such as "0420", "4.5e2" or "455.5" keep the digits of the
@@ -713,23 +713,23 @@ void frm_option::StoreFrequencyRange()
     RefreshOptionWindow();
 }
 
-void frm_option::CheckFrequencyLimits()
+void OptionsWindow::CheckFrequencyLimits()
 {
-    if (CheckVfoInRange(m_document.image()) != 0) {
+    if (checkVfoInRange(m_document.image()) != 0) {
         Prompt::inform(this, Captions::vfoOutOfRange());
         return;
     }
-    if (const int channel = FindChannelOutOfRange(m_document.image())) {
+    if (const int channel = findChannelOutOfRange(m_document.image())) {
         Prompt::inform(this, Captions::channelOutOfRange(channel));
     }
 }
 
-bool frm_option::hasLeaveHandler(QWidget* widget) const
+bool OptionsWindow::hasLeaveHandler(QWidget* widget) const
 {
     return widget == Text_RX_Freq || widget == Text_Offset_Freq || widget == Text_pvfo_d0 || widget == Text_pvfo_d1;
 }
 
-void frm_option::runLeaveHandler(QLineEdit* box)
+void OptionsWindow::runLeaveHandler(QLineEdit* box)
 {
     const BusyScope busy(m_busy);
     m_edited.remove(box);
@@ -743,7 +743,7 @@ void frm_option::runLeaveHandler(QLineEdit* box)
         upperLimitLeft();
 }
 
-void frm_option::focusChanged(QWidget* old, QWidget* now)
+void OptionsWindow::focusChanged(QWidget* old, QWidget* now)
 {
     // Only the user's own focus changes inside the main window run leave
     // handlers: not those that a handler causes (putting the focus back into
@@ -758,7 +758,7 @@ void frm_option::focusChanged(QWidget* old, QWidget* now)
     runLeaveHandler(static_cast<QLineEdit*>(old));
 }
 
-bool frm_option::eventFilter(QObject* watched, QEvent* event)
+bool OptionsWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return ChildWindow::eventFilter(watched, event);
@@ -776,7 +776,7 @@ bool frm_option::eventFilter(QObject* watched, QEvent* event)
     return ChildWindow::eventFilter(watched, event);
 }
 
-void frm_option::closeEvent(QCloseEvent* event)
+void OptionsWindow::closeEvent(QCloseEvent* event)
 {
     // A value still being typed is stored (or refused) before the window goes.
     commitPendingEdit();

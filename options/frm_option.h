@@ -30,12 +30,12 @@ namespace Settings {
 struct BitField;
 }
 
-class frm_option : public ChildWindow
+class OptionsWindow : public ChildWindow
 {
     Q_OBJECT
 public:
-    explicit frm_option(RadioDocument& document, QWidget* parent = nullptr);
-    ~frm_option() override;
+    explicit OptionsWindow(RadioDocument& document, QWidget* parent = nullptr);
+    ~OptionsWindow() override;
 
     QRect placement(const QSize& mainSize) const override;
     void activated() override;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MDImain.h"
+#include "MainWindow.h"
 #include "StartArguments.h"
 
 #include "Language.h"
@@ -58,7 +58,7 @@ int main(int argc, char* argv[])
                      qPrintable(StartArguments::tr("Run \"qv3n --help\" for help.")));
         return 2;
     }
-    MDImain mainWindow;
+    MainWindow mainWindow;
     mainWindow.start();
 
     // A channel file named on the command line (as a file manager passes it)

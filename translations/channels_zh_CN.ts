@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>frm_chann</name>
+    <name>ChannelTableWindow</name>
     <message>
         <source>Clear</source>
         <translation>清除</translation>

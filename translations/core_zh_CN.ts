@@ -609,7 +609,7 @@
     </message>
 </context>
 <context>
-    <name>Form_Edit_Test</name>
+    <name>FmPresetsWindow</name>
     <message>
         <source>Radio Frequency</source>
         <translation>收音机编辑</translation>
@@ -620,7 +620,7 @@
     </message>
 </context>
 <context>
-    <name>Form_open_chann</name>
+    <name>OpenFileDialog</name>
     <message>
         <source>The channel file %1 cannot be opened: %2</source>
         <translation>无法打开信道参数文件 %1：%2</translation>
@@ -639,7 +639,7 @@
     </message>
 </context>
 <context>
-    <name>Form_save_chann</name>
+    <name>SaveFileDialog</name>
     <message>
         <source>Complete storing channel parameter.</source>
         <translation>信道参数保存完毕 ！</translation>
@@ -874,7 +874,7 @@ A file of that name already on disk is left as it was.</source>
     </message>
 </context>
 <context>
-    <name>frm_chann</name>
+    <name>ChannelTableWindow</name>
     <message>
         <source>Channel Information</source>
         <translation>信道参数编辑</translation>
@@ -885,7 +885,7 @@ A file of that name already on disk is left as it was.</source>
     </message>
 </context>
 <context>
-    <name>frm_option</name>
+    <name>OptionsWindow</name>
     <message>
         <source>Off</source>
         <translation>关</translation>

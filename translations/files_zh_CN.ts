@@ -164,7 +164,7 @@ A file of that name already on disk is left as it was.</source>
     </message>
 </context>
 <context>
-    <name>Form_open_chann</name>
+    <name>OpenFileDialog</name>
     <message>
         <source>Open Channcle File</source>
         <translation>打开信道参数文件</translation>
@@ -191,7 +191,7 @@ A file of that name already on disk is left as it was.</source>
     </message>
 </context>
 <context>
-    <name>Form_save_chann</name>
+    <name>SaveFileDialog</name>
     <message>
         <source>Save Channel File</source>
         <translation>保存信道参数文件</translation>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>Form_Edit_Test</name>
+    <name>FmPresetsWindow</name>
     <message>
         <source>Close</source>
         <translation>关闭</translation>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>Form_Comm_Compare</name>
+    <name>CompareWithRadioWindow</name>
     <message>
         <source>Compare With Radio</source>
         <translation>与对讲机比较</translation>
@@ -33,7 +33,7 @@
     </message>
 </context>
 <context>
-    <name>Form_Comm_Read</name>
+    <name>ReadWindow</name>
     <message>
         <source>Read Data From Radio</source>
         <translation>从对讲机读取数据</translation>
@@ -56,7 +56,7 @@
     </message>
 </context>
 <context>
-    <name>Form_Comm_Write</name>
+    <name>WriteWindow</name>
     <message>
         <source>Write Data to Radio</source>
         <translation>写数据到对讲机</translation>

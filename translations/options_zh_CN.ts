@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>frm_option</name>
+    <name>OptionsWindow</name>
     <message>
         <source>From</source>
         <translation>从</translation>

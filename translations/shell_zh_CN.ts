@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>Form_setup</name>
+    <name>PortSetupDialog</name>
     <message>
         <source>Communication Port Setup</source>
         <translation>通讯端口设置</translation>
@@ -25,7 +25,7 @@
     </message>
 </context>
 <context>
-    <name>Form_type</name>
+    <name>ModelDialog</name>
     <message>
         <source>Model Select</source>
         <translation>机型选择</translation>
@@ -48,7 +48,7 @@
     </message>
 </context>
 <context>
-    <name>MDImain</name>
+    <name>MainWindow</name>
     <message>
         <source>File</source>
         <translation>文件</translation>
@@ -345,7 +345,7 @@ QV3N 系列对讲机编程软件：通过编程线读取对讲机的存储器，
     </message>
 </context>
 <context>
-    <name>frmAbout</name>
+    <name>AboutDialog</name>
     <message>
         <source>About</source>
         <translation>关于</translation>

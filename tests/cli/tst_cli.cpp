@@ -72,8 +72,8 @@ MemoryImage fileImage(const QString& path)
 void setChannel(MemoryImage& image, int channel, const QString& mhz)
 {
     ChannelRecord::setNewChannelDefaults(image, channel);
-    StoreFreq(image, 2, mhz, channel, ChannelRecord::kRxBase);
-    StoreFreq(image, 2, mhz, channel, ChannelRecord::kTxBase);
+    storeFreq(image, 2, mhz, channel, ChannelRecord::kRxBase);
+    storeFreq(image, 2, mhz, channel, ChannelRecord::kTxBase);
 }
 
 void setRange(MemoryImage& image, int low, int high)
@@ -99,8 +99,8 @@ MemoryImage oddMemory()
     image.setCell(kSettingsBlock, kTimeOutCell, 9);
     image.setCell(kSettingsBlock, kSquelchCell, 12);
     image.setCell(kVfoBlock, ChannelRecord::kDecodeToneCell, 200);
-    StoreFreq(image, 2, QStringLiteral("469"), kVfoBlock, ChannelRecord::kRxBase);
-    StoreFreq(image, 2, QStringLiteral("469"), kVfoBlock, ChannelRecord::kTxBase);
+    storeFreq(image, 2, QStringLiteral("469"), kVfoBlock, ChannelRecord::kRxBase);
+    storeFreq(image, 2, QStringLiteral("469"), kVfoBlock, ChannelRecord::kTxBase);
     image.setField(kVfoBlock, ChannelRecord::kPowerWidthCell, 0x03, 2);   // plus, by the 10 MHz offset
     image.setCell(kFmBlock, 3, 230);
     return image;
@@ -325,8 +325,8 @@ private slots:
         QTest::newRow("odd values, none out of range") << odd << 0 << QStringList{ "A write would go ahead." } << odd;
 
         MemoryImage vfo = odd;
-        StoreFreq(vfo, 2, QStringLiteral("440"), kVfoBlock, ChannelRecord::kRxBase);
-        StoreFreq(vfo, 2, QStringLiteral("480"), kVfoBlock, ChannelRecord::kTxBase);
+        storeFreq(vfo, 2, QStringLiteral("440"), kVfoBlock, ChannelRecord::kRxBase);
+        storeFreq(vfo, 2, QStringLiteral("480"), kVfoBlock, ChannelRecord::kTxBase);
         vfo.setField(kVfoBlock, ChannelRecord::kPowerWidthCell, 0x03, 0);
         QTest::newRow("frequency mode transmits out of range")
             << vfo << 4
@@ -463,7 +463,7 @@ private slots:
         image.fillBlock(254, 0x12);
         image.fillBlock(255, 0x34);
         if (fileChanged)
-            StoreFreq(image, 2, QStringLiteral("446.10000"), 5, ChannelRecord::kRxBase);
+            storeFreq(image, 2, QStringLiteral("446.10000"), 5, ChannelRecord::kRxBase);
         const QString file = m_dir.writeImage(QStringLiteral("diff-%1.chann").arg(QTest::currentDataTag()), image);
 
         const CliResult result = m_dir.run({ QStringLiteral("diff"), file, radio.port() });

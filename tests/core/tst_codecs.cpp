@@ -30,7 +30,7 @@ private slots:
         QFETCH(int, c2);
         QFETCH(int, c3);
         QFETCH(QString, text);
-        QCOMPARE(FreqBytesToText(c1, c2, c3, version), text);
+        QCOMPARE(freqBytesToText(c1, c2, c3, version), text);
     }
 
     void encodesFrequencies_data()
@@ -55,7 +55,7 @@ private slots:
         QFETCH(int, b0);
         QFETCH(int, b1);
         QFETCH(int, b2);
-        QCOMPARE(FreqTextToBytes(text, version), (FreqCode{ quint8(b0), quint8(b1), quint8(b2) }));
+        QCOMPARE(freqTextToBytes(text, version), (FreqCode{ quint8(b0), quint8(b1), quint8(b2) }));
     }
 
     // Every frequency on the step grid of the band survives a round trip.
@@ -66,8 +66,8 @@ private slots:
             for (int tenth = 4000; tenth < 4700; ++tenth) {
                 for (int n = 0; n < stepsPerTenth; ++n) {
                     const double f = tenth / 10.0 + n * stepMHz(version);
-                    const FreqCode code = FreqTextToBytes(QString::number(f, 'f', 5), version);
-                    const QString text = FreqBytesToText(code[2], code[1], code[0], version);
+                    const FreqCode code = freqTextToBytes(QString::number(f, 'f', 5), version);
+                    const QString text = freqBytesToText(code[2], code[1], code[0], version);
                     QCOMPARE(text, QString::number(f, 'f', 5));
                 }
             }
@@ -89,7 +89,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, text);
-        QCOMPARE(NormalizeFreqText(typed), text);
+        QCOMPARE(normalizeFreqText(typed), text);
     }
 
     // Every picked tone reads back as the item it was picked from.

@@ -224,24 +224,24 @@ private slots:
         setChannel(4, 0x0F, 0x09, 0x47);   // 470.99375, inside
         setChannel(3, 0x00, 0x50, 0x44);   // 445, inside
         setChannel(2, 0x10, 0x00, 0x39);   // step byte 16 or more: not in use
-        QCOMPARE(FindChannelOutOfRange(g_image), 0);
+        QCOMPARE(findChannelOutOfRange(g_image), 0);
         setChannel(90, 0x00, 0x00, 0x39);  // 390
         setChannel(12, 0x00, 0x10, 0x47);  // 471.0
-        QCOMPARE(FindChannelOutOfRange(g_image), 12);
+        QCOMPARE(findChannelOutOfRange(g_image), 12);
         for (int c = 5; c <= 7; ++c)       // receive only
             g_image.setCell(3, c, 0xFF);
-        QCOMPARE(FindChannelOutOfRange(g_image), 3);
+        QCOMPARE(findChannelOutOfRange(g_image), 3);
     }
 
     void checksTheFrequencyMode()
     {
-        QCOMPARE(CheckVfoInRange(g_image), 0);    // reset: 462 MHz in 400..470
+        QCOMPARE(checkVfoInRange(g_image), 0);    // reset: 462 MHz in 400..470
         setRange(430, 440);
-        QCOMPARE(CheckVfoInRange(g_image), 1);
+        QCOMPARE(checkVfoInRange(g_image), 1);
         setRange(462, 462);
-        QCOMPARE(CheckVfoInRange(g_image), 0);
+        QCOMPARE(checkVfoInRange(g_image), 0);
         g_image.setCell(kVfoBlock, 7, 0xFF);
-        QCOMPARE(CheckVfoInRange(g_image), 1);
+        QCOMPARE(checkVfoInRange(g_image), 1);
     }
 
     void priorityChannel_data()
@@ -262,7 +262,7 @@ private slots:
         g_image.setCell(kSettingsBlock, kPriorityChannelCell, quint8(priority));
         if (channelUsed)
             setChannel(5, 0, 0x50, 0x44);
-        CheckPriorityChannel(g_image);
+        checkPriorityChannel(g_image);
         QCOMPARE(int(g_image.cell(kSettingsBlock, kPriorityChannelCell)), expected);
     }
 
@@ -270,15 +270,15 @@ private slots:
     {
         g_image.setCell(kSettingsBlock, kScanFlagsCell, 0xFF);
         g_image.setCell(kSettingsBlock, kStartChannelCell, 0x33);
-        SelectFirstUsedChannel(g_image, 2);
+        selectFirstUsedChannel(g_image, 2);
         QCOMPARE(g_image.cell(kSettingsBlock, kScanFlagsCell), quint8(0xF8));
         QCOMPARE(g_image.cell(kSettingsBlock, kStartChannelCell), quint8(0));
 
         setChannel(40, 0x0A, 0x50, 0x44);  // step 10: used for version 2 only
         setChannel(60, 0x03, 0x50, 0x44);
-        SelectFirstUsedChannel(g_image, 2);
+        selectFirstUsedChannel(g_image, 2);
         QCOMPARE(g_image.cell(kSettingsBlock, kStartChannelCell), quint8(40));
-        SelectFirstUsedChannel(g_image, 1);
+        selectFirstUsedChannel(g_image, 1);
         QCOMPARE(g_image.cell(kSettingsBlock, kStartChannelCell), quint8(60));
     }
 

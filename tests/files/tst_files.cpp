@@ -2,14 +2,14 @@
 // Channel files from the main window: the open and save dialogs, the question
 // before unsaved changes are lost, CSV import and export, and comparison.
 
-#include "channels/frm_chann.h"
+#include "channels/ChannelTableWindow.h"
 #include "files/ChannelExchange.h"
 #include "files/CompareWindow.h"
 #include "files/CsvImportPreview.h"
-#include "files/Form_open_chann.h"
-#include "files/Form_save_chann.h"
-#include "link/Form_Comm_Read.h"
-#include "shell/MDImain.h"
+#include "files/OpenFileDialog.h"
+#include "files/SaveFileDialog.h"
+#include "transfer/ReadWindow.h"
+#include "shell/MainWindow.h"
 #include "ui/Prompt.h"
 
 #include "ChannelCsv.h"
@@ -130,7 +130,7 @@ private slots:
     void init()
     {
         QVERIFY(QDir::setCurrent(m_dir.path()));
-        m_main = new MDImain;
+        m_main = new MainWindow;
         m_main->start();
         m_messages.clear();
         m_prompts.clear();
@@ -426,11 +426,11 @@ private slots:
     // Text typed into a cell and not yet committed is saved with the rest.
     void saveCommitsThePendingName()
     {
-        auto* table = m_main->window<frm_chann>();
+        auto* table = m_main->window<ChannelTableWindow>();
         poke(document())->setBlock(1, { 0x00, 0x01, 0x50, 0x14, 0x00, 0x01, 0x50, 0x14, 0x00, 0xC0, 0xFF, 0xFF,
                                         0xFF, 0xFF, 0xFF, 0x00 });
-        table->grid()->setCurrentCell(0, frm_chann::ColName);
-        table->PlaceCellEditor();
+        table->grid()->setCurrentCell(0, ChannelTableWindow::ColName);
+        table->placeCellEditor();
         QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), "ab");
 
         ChannelFileDialog* dialog = openDialog(true);
@@ -538,7 +538,7 @@ private slots:
             // A read that goes ahead tries the port: a missing one is reported.
             qputenv("QV3N_COM1", "/nonexistent/qv3n-port");
             m_main->findChild<QAction*>("Prog_read")->trigger();
-            m_main->window<Form_Comm_Read>()->findChild<QPushButton*>("Command_read")->click();
+            m_main->window<ReadWindow>()->findChild<QPushButton*>("Command_read")->click();
             gone = m_prompts.size() == 2;
         } else {
             gone = act(exit);
@@ -550,7 +550,7 @@ private slots:
         QCOMPARE(gone, goesAhead);
         QCOMPARE(m_main->isVisible(), !(exit && goesAhead));
         QCOMPARE(readAll(last), saved ? ChannelFile::format(changed) : lastBefore);
-        QCOMPARE(m_main->window<Form_save_chann>() != nullptr, saveDialog);
+        QCOMPARE(m_main->window<SaveFileDialog>() != nullptr, saveDialog);
         const bool replaced = action == "new" && goesAhead;
         QVERIFY(document().image().bytes() == (replaced ? resetImage() : changed));
         QCOMPARE(document().isModified(), !saved && !replaced);
@@ -560,9 +560,9 @@ private slots:
     {
         addChannel(document(), 1);
         document().markSaved(QString());
-        auto* table = m_main->window<frm_chann>();
-        table->grid()->setCurrentCell(0, frm_chann::ColName);
-        table->PlaceCellEditor();
+        auto* table = m_main->window<ChannelTableWindow>();
+        table->grid()->setCurrentCell(0, ChannelTableWindow::ColName);
+        table->placeCellEditor();
         QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), "ab");
 
         m_answer = QMessageBox::Cancel;
@@ -597,7 +597,7 @@ private slots:
         QVERIFY(document().isModified());
         for (int block = kFirstChannelBlock + kChannelCount; block < MemoryImage::kBlocks; ++block)
             QCOMPARE(document().image().cell(block, 0), before.cell(block, 0));
-        QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QStringLiteral("LONGN"));
+        QCOMPARE(m_main->window<ChannelTableWindow>()->cellText(1, ChannelTableWindow::ColName), QStringLiteral("LONGN"));
         // The import is one step.
         document().undoStack()->undo();
         QVERIFY(document().image() == before);
@@ -650,7 +650,7 @@ private slots:
 
         const QRect lineRect = text->cursorRect(QTextCursor(text->document()->findBlockByNumber(channelLine)));
         QTest::mouseDClick(text->viewport(), Qt::LeftButton, {}, lineRect.center());
-        auto* table = m_main->window<frm_chann>();
+        auto* table = m_main->window<ChannelTableWindow>();
         QCOMPARE(table->grid()->currentRow(), 19);
         QCOMPARE(m_main->mdiArea()->activeSubWindow()->widget(), table);
 
@@ -687,14 +687,14 @@ private:
     {
         return writeAll(m_dir.filePath(name), text) ? m_dir.filePath(name) : QString();
     }
-    bool openOpen() const { return m_main->window<Form_open_chann>() != nullptr; }
-    bool saveOpen() const { return m_main->window<Form_save_chann>() != nullptr; }
+    bool openOpen() const { return m_main->window<OpenFileDialog>() != nullptr; }
+    bool saveOpen() const { return m_main->window<SaveFileDialog>() != nullptr; }
 
     ChannelFileDialog* openDialog(bool save)
     {
         m_main->findChild<QAction*>(save ? "File_save" : "File_Open")->trigger();
-        return save ? static_cast<ChannelFileDialog*>(m_main->window<Form_save_chann>())
-                    : static_cast<ChannelFileDialog*>(m_main->window<Form_open_chann>());
+        return save ? static_cast<ChannelFileDialog*>(m_main->window<SaveFileDialog>())
+                    : static_cast<ChannelFileDialog*>(m_main->window<OpenFileDialog>());
     }
 
     static QLineEdit* nameBox(ChannelFileDialog* dialog) { return dialog->findChild<QLineEdit*>("Text1"); }
@@ -728,7 +728,7 @@ private:
     }
 
     QTemporaryDir m_dir;
-    MDImain* m_main = nullptr;
+    MainWindow* m_main = nullptr;
     QStringList m_messages;
     QList<Prompt::Message> m_prompts;
     QMessageBox::StandardButton m_answer = QMessageBox::Discard;

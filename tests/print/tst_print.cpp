@@ -4,7 +4,7 @@
 // the layout itself, from qv3n-cli print and from the main window's menu.
 
 #include "print/ChannelList.h"
-#include "shell/MDImain.h"
+#include "shell/MainWindow.h"
 #include "ui/Prompt.h"
 
 #include "ChannelFile.h"
@@ -42,8 +42,8 @@ RadioData dataWithChannels(int count)
 {
     RadioData data = startUpData();
     for (int n = 1; n <= count; ++n) {
-        StoreFreq(data.image, data.version, rxText(n), n, ChannelRecord::kRxBase);
-        StoreFreq(data.image, data.version, rxText(n), n, ChannelRecord::kTxBase);
+        storeFreq(data.image, data.version, rxText(n), n, ChannelRecord::kRxBase);
+        storeFreq(data.image, data.version, rxText(n), n, ChannelRecord::kTxBase);
         ChannelRecord::setNewChannelDefaults(data.image, n);
         ChannelRecord::storeName(data.image, n, nameText(n));
     }
@@ -234,7 +234,7 @@ private slots:
             messages << m.text;
             return QMessageBox::Ok;
         });
-        MDImain main;
+        MainWindow main;
         main.start();
         main.findChild<QAction*>(QStringLiteral("Language_eng"))->trigger();
         const QString file = m_dir.filePath(QStringLiteral("depot.chann"));

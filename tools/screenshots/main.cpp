@@ -9,10 +9,10 @@
 // screen of 1800 x 1200, where the main window starts at the size of the
 // pictures.
 
-#include "channels/frm_chann.h"
+#include "channels/ChannelTableWindow.h"
 #include "files/ChannelExchange.h"
-#include "link/Form_Comm_Write.h"
-#include "shell/MDImain.h"
+#include "transfer/WriteWindow.h"
+#include "shell/MainWindow.h"
 #include "ui/Prompt.h"
 
 #include "ChannelFile.h"
@@ -79,10 +79,10 @@ void fillDemoChannels(RadioDocument& document)
         const char* names[] = { "CALL", "SHOP", "", "EVENT", "RELAY" };
         for (int n = 1; n <= 5; ++n) {
             const QString frequency = QString::number(446 + n * 0.0125, 'f', 5);
-            StoreFreq(image, data.version, frequency, n, ChannelRecord::kRxBase);
+            storeFreq(image, data.version, frequency, n, ChannelRecord::kRxBase);
             ChannelRecord::setNewChannelDefaults(image, n);
             if (n != 3)
-                StoreFreq(image, data.version, frequency, n, ChannelRecord::kTxBase);
+                storeFreq(image, data.version, frequency, n, ChannelRecord::kTxBase);
             image.setCell(n, ChannelRecord::kEncodeToneCell, quint8(n * 9));
             ChannelRecord::storeName(image, n, QString::fromLatin1(names[n - 1]));
         }
@@ -123,7 +123,7 @@ bool savePicture(const QPixmap& picture, const QString& file)
 
 // Presses Write in the write window and pictures the message box the failure
 // brings up, as the program shows it.
-bool shootWriteFailure(MDImain& main, const QString& file)
+bool shootWriteFailure(MainWindow& main, const QString& file)
 {
     bool saved = false;
     Prompt::setHandler([&](const Prompt::Message& message) {
@@ -134,7 +134,7 @@ bool shootWriteFailure(MDImain& main, const QString& file)
         saved = savePicture(box.grab(), file);
         return QMessageBox::Ok;
     });
-    auto* window = main.openWindow<Form_Comm_Write>();
+    auto* window = main.openWindow<WriteWindow>();
     QSignalSpy finished(window->sequence(), &LinkSequence::finished);
     window->findChild<QPushButton*>("Command_Write")->click();
     if (window->sequence()->running())
@@ -147,12 +147,12 @@ bool shootWriteFailure(MDImain& main, const QString& file)
 
 // The doctor's message for a port without a device, and the message of a
 // write that broke off at block 100, from a virtual radio.
-bool shootFailures(MDImain& main, const QDir& out, const char* language)
+bool shootFailures(MainWindow& main, const QDir& out, const char* language)
 {
     // The demo's receive-only channel would stop the write at its range check.
     const RadioData demo = main.document().data();
     main.document().edit({}, [](RadioData& data) {
-        StoreFreq(data.image, data.version, QStringLiteral("446.03750"), 3, ChannelRecord::kTxBase);
+        storeFreq(data.image, data.version, QStringLiteral("446.03750"), 3, ChannelRecord::kTxBase);
     });
     main.port().setCommPortNumber(PortNames::kLastPort);
     qunsetenv("QV3N_COM8");
@@ -190,7 +190,7 @@ bool shootFailures(MDImain& main, const QDir& out, const char* language)
 // Close-ups in the language in force: the status bar's right end as at
 // start-up, and the W/N list open in a channel table too narrow to widen its
 // columns (the list is a window of its own, so the screen is taken).
-bool saveCloseUps(MDImain& main, const QDir& out)
+bool saveCloseUps(MainWindow& main, const QDir& out)
 {
     QStatusBar* bar = main.statusBar();
     const int endWidth = bar->width() / 3;
@@ -199,12 +199,12 @@ bool saveCloseUps(MDImain& main, const QDir& out)
         return false;
 
     main.resize(800, 600);
-    main.window<frm_chann>()->closeWindow();
+    main.window<ChannelTableWindow>()->closeWindow();
     QTest::qWait(50);
-    auto* table = main.openWindow<frm_chann>();
+    auto* table = main.openWindow<ChannelTableWindow>();
     main.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(table->parentWidget()));
     QTableWidget* grid = table->grid();
-    QTableWidgetItem* cell = grid->item(1, frm_chann::ColWidth);
+    QTableWidgetItem* cell = grid->item(1, ChannelTableWindow::ColWidth);
     grid->scrollToItem(cell);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(cell).center());
     auto* list = table->findChild<QComboBox*>(QStringLiteral("Combo_edit"));
@@ -233,7 +233,7 @@ int main(int argc, char* argv[])
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QStandardPaths::setTestModeEnabled(true);
 
-    MDImain main;
+    MainWindow main;
     main.start();
     main.resize(1200, 800);
     fillDemoChannels(main.document());
@@ -263,7 +263,7 @@ int main(int argc, char* argv[])
             if (*shot.action)
                 main.findChild<QAction*>(shot.action)->trigger();
             else
-                main.openWindow<frm_chann>();
+                main.openWindow<ChannelTableWindow>();
             QMdiSubWindow* frame = main.mdiArea()->subWindowList().last();
             main.mdiArea()->setActiveSubWindow(frame);
             QTest::qWait(200);
@@ -298,10 +298,10 @@ int main(int argc, char* argv[])
         QTest::qWait(50);
 
         // Channels 2 to 4 selected, with the row menu open over them.
-        frm_chann* table = main.window<frm_chann>();
+        ChannelTableWindow* table = main.window<ChannelTableWindow>();
         main.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(table->parentWidget()));
         table->selectChannels({ 2, 3, 4 });
-        const QRect cell = table->grid()->visualItemRect(table->grid()->item(2, frm_chann::ColTx));
+        const QRect cell = table->grid()->visualItemRect(table->grid()->item(2, ChannelTableWindow::ColTx));
         table->rowMenu()->popup(table->grid()->viewport()->mapToGlobal(cell.center()));
         QTest::qWait(200);
         QPixmap rows = main.grab();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_chann.h"
+#include "ChannelTableWindow.h"
 
 #include "ui/GridFormat.h"
 #include "ui/Prompt.h"
@@ -46,11 +46,11 @@ constexpr int kMaxTypedLength = 10;
 ListField listFieldOf(int column)
 {
     switch (column) {
-    case frm_chann::ColDecode:
+    case ChannelTableWindow::ColDecode:
         return ListField::DecodeTone;
-    case frm_chann::ColEncode:
+    case ChannelTableWindow::ColEncode:
         return ListField::EncodeTone;
-    case frm_chann::ColPower:
+    case ChannelTableWindow::ColPower:
         return ListField::Power;
     default:
         return ListField::Width;
@@ -66,7 +66,7 @@ public:
     QVariant data(int role) const override
     {
         if (role == Qt::AccessibleTextRole)
-            return frm_chann::accessibleCellText(row() + 1, column(), text());
+            return ChannelTableWindow::accessibleCellText(row() + 1, column(), text());
         return QTableWidgetItem::data(role);
     }
 };
@@ -89,7 +89,7 @@ bool typesCharacter(const QKeyEvent* key)
 
 } // namespace
 
-frm_chann::frm_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
+ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host, QWidget* parent)
     : ChildWindow(parent)
     , m_document(document)
     , m_host(host)
@@ -129,7 +129,7 @@ frm_chann::frm_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
     m_close->setAccessibleDescription(m_close->toolTip());
     createRowActions();
     // A shortcut, so that it comes before the main window's Ctrl+Tab through its windows.
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), m_grid, this, &frm_chann::focusButtons, Qt::WidgetWithChildrenShortcut);
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), m_grid, this, &ChannelTableWindow::focusButtons, Qt::WidgetWithChildrenShortcut);
     m_textEdit->setAlignment(Qt::AlignCenter);
     m_comboEdit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_textEdit->hide();
@@ -148,9 +148,9 @@ frm_chann::frm_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
     buttons->setContentsMargins(6, 0, 6, 0);
     layout->addLayout(buttons);
 
-    connect(m_clear, &QPushButton::clicked, this, &frm_chann::clearAll);
+    connect(m_clear, &QPushButton::clicked, this, &ChannelTableWindow::clearAll);
     connect(m_close, &QPushButton::clicked, this, [this] {
-        CommitCell();
+        commitCell();
         if (m_host)
             m_host->closeFileDialogs();
         closeWindow();
@@ -158,8 +158,8 @@ frm_chann::frm_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
 
     // The leave-cell notification: the grid has moved on, and the editor that
     // was open on the cell it left is committed before anything opens on the new one.
-    connect(m_grid, &QTableWidget::currentCellChanged, this, &frm_chann::CommitCell);
-    connect(m_grid, &QTableWidget::cellClicked, this, &frm_chann::cellClicked);
+    connect(m_grid, &QTableWidget::currentCellChanged, this, &ChannelTableWindow::commitCell);
+    connect(m_grid, &QTableWidget::cellClicked, this, &ChannelTableWindow::cellClicked);
     connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         m_rowMenu->popup(m_grid->viewport()->mapToGlobal(at));
     });
@@ -167,27 +167,27 @@ frm_chann::frm_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
     // committed as when the cell is left. The list editor moves with its cell.
     auto scrolled = [this] {
         if (m_open == Editor::Text)
-            CommitCell();
+            commitCell();
     };
     connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
     connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
-    connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this, &frm_chann::fitEditor);
-    connect(m_comboEdit, &QComboBox::activated, this, &frm_chann::StorePick);
-    connect(&m_document, &RadioDocument::changed, this, &frm_chann::showDocument);
+    connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this, &ChannelTableWindow::fitEditor);
+    connect(m_comboEdit, &QComboBox::activated, this, &ChannelTableWindow::storePick);
+    connect(&m_document, &RadioDocument::changed, this, &ChannelTableWindow::showDocument);
 
     fillAllRows();
     m_grid->setCurrentCell(0, ColRx);
     setWindowTitle(Captions::channelTableTitle());
 }
 
-QRect frm_chann::placement(const QSize& mainSize) const
+QRect ChannelTableWindow::placement(const QSize& mainSize) const
 {
     const int width = int(mainSize.width() / 1.2);
     const int height = int(mainSize.height() / 1.3);
     return { (mainSize.width() - width) / 2, (mainSize.height() - height) / 8, width, height };
 }
 
-QSize frm_chann::sizeHint() const
+QSize ChannelTableWindow::sizeHint() const
 {
     int width = m_grid->verticalHeader()->sizeHint().width() + m_grid->verticalScrollBar()->sizeHint().width()
                 + 2 * m_grid->frameWidth();
@@ -196,17 +196,17 @@ QSize frm_chann::sizeHint() const
     return { width, ChildWindow::sizeHint().height() };
 }
 
-void frm_chann::activated()
+void ChannelTableWindow::activated()
 {
     showDocument();
 }
 
-void frm_chann::commitPendingEdit()
+void ChannelTableWindow::commitPendingEdit()
 {
-    CommitCell();
+    commitCell();
 }
 
-void frm_chann::createRowActions()
+void ChannelTableWindow::createRowActions()
 {
     auto add = [this](const char* name, const QString& text, const QString& tip, QKeySequence key, auto slot) {
         auto* action = new QAction(text, this);
@@ -228,16 +228,16 @@ void frm_chann::createRowActions()
         m_rowMenu->addAction(line);
     };
     add("Edit_cut", tr("Cut channels"), tr("Copies the selected channels and empties them"), QKeySequence::Cut,
-        &frm_chann::cutRows);
+        &ChannelTableWindow::cutRows);
     add("Edit_copy", tr("Copy channels"), tr("Copies the selected channels, for this program and for spreadsheets"),
-        QKeySequence::Copy, &frm_chann::copyRows);
+        QKeySequence::Copy, &ChannelTableWindow::copyRows);
     add("Edit_paste", tr("Paste channels"), tr("Pastes channels from the current row down"), QKeySequence::Paste,
-        &frm_chann::pasteRows);
+        &ChannelTableWindow::pasteRows);
     separator();
     add("Edit_insert", tr("Insert channel"), tr("Inserts empty channels before the selected ones; the channels below move down"),
-        QKeySequence(Qt::CTRL | Qt::Key_Plus), &frm_chann::insertRows);
+        QKeySequence(Qt::CTRL | Qt::Key_Plus), &ChannelTableWindow::insertRows);
     add("Edit_delete", tr("Delete channels"), tr("Deletes the selected channels; the channels below move up"),
-        QKeySequence(Qt::CTRL | Qt::Key_Minus), &frm_chann::deleteRows);
+        QKeySequence(Qt::CTRL | Qt::Key_Minus), &ChannelTableWindow::deleteRows);
     add("Edit_move_up", tr("Move up"), tr("Moves the selected channels up by one"), QKeySequence(Qt::CTRL | Qt::Key_Up),
         [this] { moveRows(-1); });
     add("Edit_move_down", tr("Move down"), tr("Moves the selected channels down by one"),
@@ -245,15 +245,15 @@ void frm_chann::createRowActions()
     separator();
     add("Edit_fill_down", tr("Fill down…"),
         tr("Gives each selected channel the frequency of the one before plus a step"),
-        QKeySequence(Qt::CTRL | Qt::Key_D), &frm_chann::fillDownRows);
+        QKeySequence(Qt::CTRL | Qt::Key_D), &ChannelTableWindow::fillDownRows);
 }
 
-QList<QAction*> frm_chann::editActions() const
+QList<QAction*> ChannelTableWindow::editActions() const
 {
     return m_rowActions;
 }
 
-QString frm_chann::accessibleCellText(int channel, int column, const QString& text)
+QString ChannelTableWindow::accessibleCellText(int channel, int column, const QString& text)
 {
     static const char* const kColumnNames[ColumnCount] = {
         "", QT_TR_NOOP("RX frequency"), QT_TR_NOOP("TX frequency"), QT_TR_NOOP("decode tone"),
@@ -265,30 +265,30 @@ QString frm_chann::accessibleCellText(int channel, int column, const QString& te
     return tr("Channel %1, %2, %3").arg(channel).arg(tr(kColumnNames[column]), shown);
 }
 
-void frm_chann::cellClicked(int, int column)
+void ChannelTableWindow::cellClicked(int, int column)
 {
     // Shift and Ctrl clicks select rows; on a list cell they also open the
     // list, whose pick then applies to every selected channel.
     const bool selecting = m_pressModifiers & (Qt::ShiftModifier | Qt::ControlModifier);
     const bool listColumn = column >= ColDecode && column <= ColWidth;
     if (!selecting || listColumn)
-        PlaceCellEditor();
+        placeCellEditor();
     setWindowTitle(Captions::channelTableTitle());
 }
 
-void frm_chann::showDocument()
+void ChannelTableWindow::showDocument()
 {
     fillAllRows();
     resyncListEditor();
 }
 
-void frm_chann::fillAllRows()
+void ChannelTableWindow::fillAllRows()
 {
     for (int n = 1; n <= kChannelCount; ++n)
-        ShowChannelRow(n);
+        showChannelRow(n);
 }
 
-void frm_chann::ShowChannelRow(int channel)
+void ChannelTableWindow::showChannelRow(int channel)
 {
     const ChannelRecord::RowTexts row = ChannelRecord::rowTexts(m_document.data(), channel);
     setCellText(channel, ColRx, row.rx);
@@ -300,12 +300,12 @@ void frm_chann::ShowChannelRow(int channel)
     setCellText(channel, ColName, row.name);
 }
 
-void frm_chann::editChannel(int channel, const std::function<void(RadioData&)>& change)
+void ChannelTableWindow::editChannel(int channel, const std::function<void(RadioData&)>& change)
 {
     m_document.edit([channel] { return tr("Channel %1").arg(channel); }, change);
 }
 
-QList<int> frm_chann::selectedChannels() const
+QList<int> ChannelTableWindow::selectedChannels() const
 {
     QList<int> channels;
     const QItemSelection selection = m_grid->selectionModel()->selection();
@@ -319,7 +319,7 @@ QList<int> frm_chann::selectedChannels() const
     return channels;
 }
 
-void frm_chann::selectChannels(const QList<int>& channels, int current)
+void ChannelTableWindow::selectChannels(const QList<int>& channels, int current)
 {
     if (channels.isEmpty())
         return;
@@ -337,15 +337,15 @@ void frm_chann::selectChannels(const QList<int>& channels, int current)
     m_grid->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-QList<int> frm_chann::pickedChannels() const
+QList<int> ChannelTableWindow::pickedChannels() const
 {
     const QList<int> selected = selectedChannels();
-    return selected.contains(EditRow) ? selected : QList<int>{ EditRow };
+    return selected.contains(m_editRow) ? selected : QList<int>{ m_editRow };
 }
 
-void frm_chann::copyRows()
+void ChannelTableWindow::copyRows()
 {
-    CommitCell();
+    commitCell();
     const QList<int> channels = selectedChannels();
     if (channels.isEmpty())
         return;
@@ -355,16 +355,16 @@ void frm_chann::copyRows()
     QGuiApplication::clipboard()->setMimeData(clip);
 }
 
-void frm_chann::cutRows()
+void ChannelTableWindow::cutRows()
 {
     copyRows();
     const QList<int> channels = selectedChannels();
     m_document.edit([] { return tr("Cut"); }, [&](RadioData& data) { ChannelRows::clearChannels(data.image, channels); });
 }
 
-void frm_chann::pasteRows()
+void ChannelTableWindow::pasteRows()
 {
-    CommitCell();
+    commitCell();
     const QList<int> selected = selectedChannels();
     if (selected.isEmpty())
         return;
@@ -392,9 +392,9 @@ void frm_chann::pasteRows()
         Prompt::inform(this, report);
 }
 
-void frm_chann::insertRows()
+void ChannelTableWindow::insertRows()
 {
-    CommitCell();
+    commitCell();
     const QList<int> selected = selectedChannels();
     if (selected.isEmpty())
         return;
@@ -412,9 +412,9 @@ void frm_chann::insertRows()
     selectChannels(inserted);
 }
 
-void frm_chann::deleteRows()
+void ChannelTableWindow::deleteRows()
 {
-    CommitCell();
+    commitCell();
     const QList<int> selected = selectedChannels();
     if (selected.isEmpty())
         return;
@@ -422,9 +422,9 @@ void frm_chann::deleteRows()
     selectChannels({ selected.first() });
 }
 
-void frm_chann::moveRows(int by)
+void ChannelTableWindow::moveRows(int by)
 {
-    CommitCell();
+    commitCell();
     QList<int> channels = selectedChannels();
     if (channels.isEmpty())
         return;
@@ -436,9 +436,9 @@ void frm_chann::moveRows(int by)
         selectChannels(channels, current + by);
 }
 
-void frm_chann::fillDownRows()
+void ChannelTableWindow::fillDownRows()
 {
-    CommitCell();
+    commitCell();
     const QList<int> channels = selectedChannels();
     if (channels.size() < 2) {
         Prompt::inform(this, tr("Select the channel to start from and the channels below it to fill."));
@@ -464,7 +464,7 @@ void frm_chann::fillDownRows()
     fillDown(qRound64(dialog.doubleValue() * kHzPerKHz));
 }
 
-void frm_chann::fillDown(qint64 stepHz)
+void ChannelTableWindow::fillDown(qint64 stepHz)
 {
     const QList<int> channels = selectedChannels();
     ChannelRows::FillResult result;
@@ -473,29 +473,29 @@ void frm_chann::fillDown(qint64 stepHz)
         Prompt::inform(this, tr("Channel %1 would get %2 MHz, outside the frequency range %3 to %4 MHz: "
                                 "it and the channels after it were left as they were.")
                                  .arg(result.stoppedAt)
-                                 .arg(ChannelEdit::NormalizeFreqText(mhzText(result.stoppedHz)), numberText(m_document.rangeLow()),
+                                 .arg(ChannelEdit::normalizeFreqText(mhzText(result.stoppedHz)), numberText(m_document.rangeLow()),
                                       numberText(m_document.rangeHigh())));
 }
 
-void frm_chann::focusButtons()
+void ChannelTableWindow::focusButtons()
 {
-    CommitCell();
+    commitCell();
     m_clear->setFocus(Qt::TabFocusReason);
 }
 
-void frm_chann::PlaceCellEditor()
+void ChannelTableWindow::placeCellEditor()
 {
     const int row = gridRow();
     const int col = gridColumn();
     if (row == 0)
         return;
-    if (m_open != Editor::None && row == EditRow && col == EditCol) {
+    if (m_open != Editor::None && row == m_editRow && col == m_editCol) {
         (m_open == Editor::Text ? static_cast<QWidget*>(m_textEdit) : m_comboEdit)->setFocus();
         return;
     }
-    EditRow = row;
-    EditCol = col;
-    OldCellText = cellText(row, col);
+    m_editRow = row;
+    m_editCol = col;
+    m_oldCellText = cellText(row, col);
     if (col == ColNumber)
         return;
     // A cell at the edge is scrolled fully into view before an editor opens
@@ -520,18 +520,18 @@ void frm_chann::PlaceCellEditor()
     openListEditor(listFieldOf(col));
 }
 
-void frm_chann::openTextEditor()
+void ChannelTableWindow::openTextEditor()
 {
     m_comboEdit->hide();
     m_open = Editor::Text;
     fitEditor();
-    m_textEdit->setText(OldCellText);
+    m_textEdit->setText(m_oldCellText);
     m_textEdit->selectAll();
     m_textEdit->show();
     m_textEdit->setFocus();
 }
 
-void frm_chann::openListEditor(ListField field)
+void ChannelTableWindow::openListEditor(ListField field)
 {
     m_textEdit->hide();
     m_open = Editor::List;
@@ -541,16 +541,16 @@ void frm_chann::openListEditor(ListField field)
     m_comboEdit->clear();
     m_comboEdit->addItems(ChannelEdit::listItems(field));
     fitEditor();
-    m_comboEdit->setCurrentIndex(ChannelEdit::listPosition(m_document.image(), EditRow, field));
+    m_comboEdit->setCurrentIndex(ChannelEdit::listPosition(m_document.image(), m_editRow, field));
     m_comboEdit->show();
     m_comboEdit->setFocus();
 }
 
-void frm_chann::fitEditor()
+void ChannelTableWindow::fitEditor()
 {
     if (m_open == Editor::None)
         return;
-    QRect cell = m_grid->visualItemRect(item(EditRow, EditCol));
+    QRect cell = m_grid->visualItemRect(item(m_editRow, m_editCol));
     if (m_open == Editor::Text) {
         m_textEdit->setGeometry(cell);
         return;
@@ -563,7 +563,7 @@ void frm_chann::fitEditor()
     m_comboEdit->setGeometry(cell);
 }
 
-void frm_chann::closeEditors()
+void ChannelTableWindow::closeEditors()
 {
     if (m_textEdit->hasFocus() || m_comboEdit->hasFocus())
         m_grid->setFocus();
@@ -577,29 +577,29 @@ void frm_chann::closeEditors()
 // After the document changed under the window (a read, a loaded file, an
 // undo), an open list shows the stored value again, or closes when its field
 // is gone.
-void frm_chann::resyncListEditor()
+void ChannelTableWindow::resyncListEditor()
 {
     if (m_open != Editor::List)
         return;
     const MemoryImage& image = m_document.image();
-    const bool gone = !ChannelRecord::isUsed(image, EditRow)
+    const bool gone = !ChannelRecord::isUsed(image, m_editRow)
                       || (m_listField == ListField::EncodeTone
-                          && image.cell(EditRow, ChannelRecord::kTxStepCell) == MemoryImage::kEmpty);
+                          && image.cell(m_editRow, ChannelRecord::kTxStepCell) == MemoryImage::kEmpty);
     if (gone) {
         closeEditors();
         return;
     }
-    m_comboEdit->setCurrentIndex(ChannelEdit::listPosition(image, EditRow, m_listField));
+    m_comboEdit->setCurrentIndex(ChannelEdit::listPosition(image, m_editRow, m_listField));
 }
 
-void frm_chann::StorePick(int item)
+void ChannelTableWindow::storePick(int item)
 {
     if (m_open != Editor::List)
         return;
-    OldCellText = m_comboEdit->currentText();
+    m_oldCellText = m_comboEdit->currentText();
     const int indexBefore = m_document.undoStack()->index();
     const QList<int> channels = pickedChannels();
-    const int channel = EditRow;
+    const int channel = m_editRow;
     const qsizetype count = channels.size();
     const StepName step = [channel, count] {
         return count == 1 ? tr("Channel %1").arg(channel) : tr("%1 channels").arg(count);
@@ -609,7 +609,7 @@ void frm_chann::StorePick(int item)
         ++m_picks;
 }
 
-void frm_chann::CommitCell()
+void ChannelTableWindow::commitCell()
 {
     switch (m_open) {
     case Editor::None:
@@ -617,23 +617,23 @@ void frm_chann::CommitCell()
     case Editor::List:
         // The pick is in the image already; the row shows it.
         closeEditors();
-        ShowChannelRow(EditRow);
+        showChannelRow(m_editRow);
         return;
     case Editor::Text:
         break;
     }
-    const int channel = EditRow;
-    const int column = EditCol;
+    const int channel = m_editRow;
+    const int column = m_editCol;
     const QString text = m_textEdit->text();
     // The editor is closed before anything is stored or shown, so nothing that
     // happens while a message is up can commit it a second time.
     closeEditors();
     // A cell left without typing keeps what it holds.
-    if (text != OldCellText)
+    if (text != m_oldCellText)
         commitText(channel, column, text, CommitBy::Leave);
 }
 
-void frm_chann::commitText(int channel, int column, const QString& text, CommitBy by, bool txFollows)
+void ChannelTableWindow::commitText(int channel, int column, const QString& text, CommitBy by, bool txFollows)
 {
     if (column == ColName) {
         editChannel(channel, [&](RadioData& data) { ChannelRecord::storeName(data.image, channel, text); });
@@ -647,7 +647,7 @@ void frm_chann::commitText(int channel, int column, const QString& text, CommitB
             ChannelEdit::txFollowsRx(data, channel);
     });
     // An entry that changed nothing (the lower limit stored again) shows what is stored.
-    ShowChannelRow(channel);
+    showChannelRow(channel);
     if (outcome == FreqOutcome::OutOfRange) {
         Prompt::inform(this, column == ColRx ? tr("Over the range of receive frequency .")
                                              : tr("Over the range of transmit frequency ."));
@@ -656,24 +656,24 @@ void frm_chann::commitText(int channel, int column, const QString& text, CommitB
     }
 }
 
-void frm_chann::abandonEdit()
+void ChannelTableWindow::abandonEdit()
 {
     // Escape takes back what the open list picked.
     QUndoStack* stack = m_document.undoStack();
     if (m_open == Editor::List && m_picks > 0 && stack->index() == m_undoIndexAtListOpen + m_picks)
         stack->setIndex(m_undoIndexAtListOpen);
-    const int channel = EditRow;
+    const int channel = m_editRow;
     closeEditors();
-    ShowChannelRow(channel);
+    showChannelRow(channel);
 }
 
 // Enter in the text editor commits the cell and walks on: RX to TX, TX to the
 // decode tone (or, without an RX frequency, to the next channel), name to the
 // next channel's RX frequency.
-void frm_chann::enterInText()
+void ChannelTableWindow::enterInText()
 {
-    const int channel = EditRow;
-    const int column = EditCol;
+    const int channel = m_editRow;
+    const int column = m_editCol;
     const QString text = m_textEdit->text();
     closeEditors();
     commitText(channel, column, text, CommitBy::Enter, column == ColRx);
@@ -696,27 +696,27 @@ void frm_chann::enterInText()
 
 // Enter in the list editor walks on; a decode tone skips the encode tone of a
 // channel without TX frequency.
-void frm_chann::enterInList()
+void ChannelTableWindow::enterInList()
 {
-    const int channel = EditRow;
-    int column = EditCol + 1;
-    if (EditCol == ColDecode && m_document.image().cell(channel, ChannelRecord::kTxStepCell) == MemoryImage::kEmpty)
+    const int channel = m_editRow;
+    int column = m_editCol + 1;
+    if (m_editCol == ColDecode && m_document.image().cell(channel, ChannelRecord::kTxStepCell) == MemoryImage::kEmpty)
         column = ColPower;
     moveTo(channel, column);
 }
 
-void frm_chann::moveTo(int channel, int column)
+void ChannelTableWindow::moveTo(int channel, int column)
 {
     m_grid->setCurrentCell(channel - 1, column);
-    PlaceCellEditor();
+    placeCellEditor();
 }
 
 // Moves the grid's current cell without opening an editor; the leave commits
 // the one that is open. Columns run 1..7 and wrap into the neighbouring row.
-void frm_chann::moveBy(int rows, int columns)
+void ChannelTableWindow::moveBy(int rows, int columns)
 {
-    int row = (m_open != Editor::None ? EditRow : gridRow()) + rows;
-    int col = (m_open != Editor::None ? EditCol : gridColumn()) + columns;
+    int row = (m_open != Editor::None ? m_editRow : gridRow()) + rows;
+    int col = (m_open != Editor::None ? m_editCol : gridColumn()) + columns;
     if (col > ColName) {
         col = ColRx;
         ++row;
@@ -734,7 +734,7 @@ void frm_chann::moveBy(int rows, int columns)
     m_grid->setFocus();
 }
 
-bool frm_chann::eventFilter(QObject* watched, QEvent* event)
+bool ChannelTableWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -754,7 +754,7 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event)
     return ChildWindow::eventFilter(watched, event);
 }
 
-bool frm_chann::textEditKey(QKeyEvent* key)
+bool ChannelTableWindow::textEditKey(QKeyEvent* key)
 {
     // A text that reached its full length takes no further characters and no
     // Enter: only erasing, or leaving the cell, goes on from there.
@@ -786,7 +786,7 @@ bool frm_chann::textEditKey(QKeyEvent* key)
     }
 }
 
-bool frm_chann::listEditKey(QKeyEvent* key)
+bool ChannelTableWindow::listEditKey(QKeyEvent* key)
 {
     switch (key->key()) {
     case Qt::Key_Return:
@@ -812,7 +812,7 @@ bool frm_chann::listEditKey(QKeyEvent* key)
 // Without an open editor the grid moves with the arrows, Tab and the paging
 // keys as usual; Enter or F2 opens the cell's editor, and typing into a
 // frequency or name cell opens its editor with the typed character.
-bool frm_chann::gridKey(QKeyEvent* key)
+bool ChannelTableWindow::gridKey(QKeyEvent* key)
 {
     // Tab on the last cell goes on to the buttons, as Ctrl+Tab does anywhere.
     const bool lastCell = gridRow() == kChannelCount && gridColumn() == ColName;
@@ -821,25 +821,25 @@ bool frm_chann::gridKey(QKeyEvent* key)
         return true;
     }
     if (isEnter(key) || key->key() == Qt::Key_F2) {
-        PlaceCellEditor();
+        placeCellEditor();
         return true;
     }
     if (!typesCharacter(key))
         return false;
-    PlaceCellEditor();
+    placeCellEditor();
     if (m_open == Editor::Text)
         m_textEdit->insert(key->text());
     // Characters never search the grid: that would move it on its own.
     return true;
 }
 
-void frm_chann::closeEvent(QCloseEvent* event)
+void ChannelTableWindow::closeEvent(QCloseEvent* event)
 {
-    CommitCell();
+    commitCell();
     ChildWindow::closeEvent(event);
 }
 
-void frm_chann::clearAll()
+void ChannelTableWindow::clearAll()
 {
     if (!Prompt::ask(this, tr("Empty all 128 channels? Edit > Undo brings them back.")))
         return;
@@ -850,29 +850,29 @@ void frm_chann::clearAll()
     });
 }
 
-QString frm_chann::cellText(int channel, int column) const
+QString ChannelTableWindow::cellText(int channel, int column) const
 {
     return item(channel, column)->text();
 }
 
-void frm_chann::setCellText(int channel, int column, const QString& text)
+void ChannelTableWindow::setCellText(int channel, int column, const QString& text)
 {
     QTableWidgetItem* cell = item(channel, column);
     if (cell->text() != text)
         cell->setText(text);
 }
 
-QTableWidgetItem* frm_chann::item(int channel, int column) const
+QTableWidgetItem* ChannelTableWindow::item(int channel, int column) const
 {
     return m_grid->item(channel - 1, column);
 }
 
-int frm_chann::gridRow() const
+int ChannelTableWindow::gridRow() const
 {
     return m_grid->currentRow() + 1;
 }
 
-int frm_chann::gridColumn() const
+int ChannelTableWindow::gridColumn() const
 {
     return m_grid->currentColumn();
 }

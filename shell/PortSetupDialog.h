@@ -13,13 +13,13 @@ class QGroupBox;
 class QLabel;
 class QRadioButton;
 
-class Form_setup : public ChildWindow
+class PortSetupDialog : public ChildWindow
 {
     Q_OBJECT
 public:
     static constexpr int kPorts = 8;
 
-    explicit Form_setup(CommPort& port, QWidget* parent = nullptr);
+    explicit PortSetupDialog(CommPort& port, QWidget* parent = nullptr);
     QRect placement(const QSize& mainSize) const override;
     void activated() override;
 

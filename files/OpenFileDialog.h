@@ -6,11 +6,11 @@
 
 #include "ChannelFileDialog.h"
 
-class Form_open_chann final : public ChannelFileDialog
+class OpenFileDialog final : public ChannelFileDialog
 {
     Q_OBJECT
 public:
-    explicit Form_open_chann(RadioDocument& document, WindowHost* host = nullptr, QWidget* parent = nullptr);
+    explicit OpenFileDialog(RadioDocument& document, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
     // Loads a channel file or a radio text into the image, all or nothing: a
     // file that cannot be read whole is refused with a message (a radio text's

@@ -12,14 +12,14 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
-class Form_Comm_Write : public LinkWindow
+class WriteWindow : public LinkWindow
 {
     Q_OBJECT
 public:
     // How many backups the program keeps.
     static constexpr int kKeptBackups = 50;
 
-    Form_Comm_Write(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
+    WriteWindow(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
 protected:
     void retranslateUi() override;

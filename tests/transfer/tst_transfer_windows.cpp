@@ -2,14 +2,14 @@
 // The read, write and port windows, opened from the main window's menus and
 // driven through their buttons, against the virtual radio on a pseudo-terminal.
 
-#include "channels/frm_chann.h"
+#include "channels/ChannelTableWindow.h"
 #include "files/CompareWindow.h"
 #include "link/Backups.h"
-#include "link/Form_Comm_Compare.h"
-#include "link/Form_Comm_Read.h"
-#include "link/Form_Comm_Write.h"
-#include "shell/Form_setup.h"
-#include "shell/MDImain.h"
+#include "transfer/CompareWithRadioWindow.h"
+#include "transfer/ReadWindow.h"
+#include "transfer/WriteWindow.h"
+#include "shell/PortSetupDialog.h"
+#include "shell/MainWindow.h"
 #include "ui/Prompt.h"
 
 #include "ChannelFile.h"
@@ -53,8 +53,8 @@ namespace {
 void setChannelInRange(RadioDocument& document, int channel)
 {
     DocumentPoke edit(document);
-    StoreFreq(edit.data().image, 2, QStringLiteral("445"), channel, 0);
-    StoreFreq(edit.data().image, 2, QStringLiteral("445"), channel, 4);
+    storeFreq(edit.data().image, 2, QStringLiteral("445"), channel, 0);
+    storeFreq(edit.data().image, 2, QStringLiteral("445"), channel, 4);
 }
 
 } // namespace
@@ -74,9 +74,9 @@ private slots:
     void init()
     {
         LinkWindow::overrideTimings(patientTimings());
-        for (int n = 1; n <= Form_setup::kPorts; ++n)
+        for (int n = 1; n <= PortSetupDialog::kPorts; ++n)
             qunsetenv(QByteArray("QV3N_COM") + QByteArray::number(n));
-        m_main = new MDImain;
+        m_main = new MainWindow;
         m_main->start();
         m_messages.clear();
         m_answer = QMessageBox::Ok;
@@ -101,7 +101,7 @@ private slots:
         document().markSaved(QStringLiteral("earlier.chann"));
 
         m_main->findChild<QAction*>("Prog_read")->trigger();
-        QPointer<Form_Comm_Read> window = m_main->window<Form_Comm_Read>();
+        QPointer<ReadWindow> window = m_main->window<ReadWindow>();
         QVERIFY(window);
         QSignalSpy finished(window->engine(), &LinkEngine::finished);
         QTest::mouseClick(window->findChild<QPushButton*>("Command_read"), Qt::LeftButton);
@@ -116,14 +116,14 @@ private slots:
         QVERIFY(document().fileName().isEmpty() && !document().isModified());
         QTRY_VERIFY(!window);
         // The channel table shows the new image at once.
-        QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QStringLiteral("BASE"));
+        QCOMPARE(m_main->window<ChannelTableWindow>()->cellText(1, ChannelTableWindow::ColName), QStringLiteral("BASE"));
         // The read is one step; undoing it gives back the image, its version and its file.
         m_main->findChild<QAction*>("Edit_undo")->trigger();
         QVERIFY(document().image() == factoryImage());
         QCOMPARE(document().version(), 2);
         QCOMPARE(document().fileName(), QStringLiteral("earlier.chann"));
         QVERIFY(m_main->windowTitle().contains(QLatin1String("earlier.chann")));
-        QCOMPARE(m_main->window<frm_chann>()->cellText(1, frm_chann::ColName), QString());
+        QCOMPARE(m_main->window<ChannelTableWindow>()->cellText(1, ChannelTableWindow::ColName), QString());
     }
 
     // Backup and verify are on by default; the radio gets the copy taken when
@@ -146,14 +146,14 @@ private slots:
         QSignalSpy written(&radio, &VirtualRadio::blockWritten);
 
         m_main->findChild<QAction*>("Prog_write")->trigger();
-        QPointer<Form_Comm_Write> window = m_main->window<Form_Comm_Write>();
+        QPointer<WriteWindow> window = m_main->window<WriteWindow>();
         QVERIFY(window->findChild<QCheckBox*>("Check_Verify")->isChecked());
         QVERIFY(window->findChild<QCheckBox*>("Check_Backup")->isChecked());
         QTest::mouseClick(window->findChild<QPushButton*>("Command_Write"), Qt::LeftButton);
         QVERIFY(waitFor(written, 100));
         // Typed during the transfer, out of range.
         document().edit([] { return QStringLiteral("typing"); },
-                        [](RadioData& data) { StoreFreq(data.image, 2, QStringLiteral("300"), 100, 0); });
+                        [](RadioData& data) { storeFreq(data.image, 2, QStringLiteral("300"), 100, 0); });
         const MemoryImage edited = document().image();
         QVERIFY(waitFor(endByte));
         QTRY_VERIFY_WITH_TIMEOUT(!window, 30000);
@@ -185,7 +185,7 @@ private slots:
         LinkWindow::overrideTimings(timings);
         setChannelInRange(document(), 1);
         m_main->findChild<QAction*>("Prog_write")->trigger();
-        auto* window = m_main->window<Form_Comm_Write>();
+        auto* window = m_main->window<WriteWindow>();
         window->findChild<QCheckBox*>("Check_Backup")->setChecked(false);
         QSignalSpy finished(window->sequence(), &LinkSequence::finished);
         QVERIFY(!window->findChild<QPushButton*>("Command_SaveTrace")->isVisibleTo(window));
@@ -208,7 +208,7 @@ private slots:
         static_cast<QDialog*>(save)->accept();
         QCOMPARE(m_messages.last().text, QStringLiteral("通讯记录已保存到 %1。").arg(trace));
         QVERIFY(QFileInfo(trace).size() > 0);
-        QCOMPARE(m_main->window<Form_Comm_Write>(), window);
+        QCOMPARE(m_main->window<WriteWindow>(), window);
     }
 
     // The range is checked before the port is opened; the frequency mode first.
@@ -220,12 +220,12 @@ private slots:
         setChannelInRange(document(), 12);
         poke(document())->setCell(12, 3, 0x39);
         m_main->findChild<QAction*>("Prog_write")->trigger();
-        auto* window = m_main->window<Form_Comm_Write>();
+        auto* window = m_main->window<WriteWindow>();
         window->findChild<QPushButton*>("Command_Write")->click();
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0].text,
                  QStringLiteral("Receiving or transmitting frequency that frequency Mode out of frequency limitation range "));
-        QVERIFY(!m_main->port().PortError);
+        QVERIFY(!m_main->port().portError);
         QVERIFY(!window->engine()->portOpen());
         QVERIFY(window->findChild<QProgressBar*>("ProgressBar1")->isHidden());
     }
@@ -236,7 +236,7 @@ private slots:
         QVERIFY(radio.start(nullptr));
         qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
         m_main->findChild<QAction*>("Prog_read")->trigger();
-        QPointer<Form_Comm_Read> window = m_main->window<Form_Comm_Read>();
+        QPointer<ReadWindow> window = m_main->window<ReadWindow>();
         QSignalSpy finished(window->engine(), &LinkEngine::finished);
         QSignalSpy blocks(&radio, &VirtualRadio::blockServed);
         window->findChild<QPushButton*>("Command_read")->click();
@@ -255,7 +255,7 @@ private slots:
         QCOMPARE(m_messages.size(), 6);
         QCOMPARE(m_messages[1].text, QStringLiteral("正在进行读写操作,请勿关窗口 ！,"));
         QVERIFY(m_main->findChild<QAction*>("Language_chn")->isChecked());
-        QCOMPARE(m_main->window<Form_Comm_Read>(), window.data());
+        QCOMPARE(m_main->window<ReadWindow>(), window.data());
 
         QVERIFY(waitFor(finished));
         QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::Completed);
@@ -277,7 +277,7 @@ private slots:
         qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
         m_answer = yes ? QMessageBox::Yes : QMessageBox::No;
         m_main->findChild<QAction*>("Prog_write")->trigger();
-        QPointer<Form_Comm_Write> window = m_main->window<Form_Comm_Write>();
+        QPointer<WriteWindow> window = m_main->window<WriteWindow>();
         window->findChild<QPushButton*>("Command_Write")->click();
         QTRY_VERIFY_WITH_TIMEOUT(!window, 10000);
         QCOMPARE(m_messages.size(), 1);
@@ -308,7 +308,7 @@ private slots:
         const int steps = document().undoStack()->count();
 
         m_main->findChild<QAction*>("File_compare_radio")->trigger();
-        QPointer<Form_Comm_Compare> window = m_main->window<Form_Comm_Compare>();
+        QPointer<CompareWithRadioWindow> window = m_main->window<CompareWithRadioWindow>();
         QVERIFY(window);
         QSignalSpy finished(window->sequence(), &LinkSequence::finished);
         window->findChild<QPushButton*>("Command_read")->click();
@@ -342,7 +342,7 @@ private slots:
         qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
 
         m_main->findChild<QAction*>("Prog_read")->trigger();
-        QPointer<Form_Comm_Read> read = m_main->window<Form_Comm_Read>();
+        QPointer<ReadWindow> read = m_main->window<ReadWindow>();
         QSignalSpy readDone(read->engine(), &LinkEngine::finished);
         read->findChild<QPushButton*>("Command_read")->click();
         QVERIFY(waitFor(readDone));
@@ -352,7 +352,7 @@ private slots:
         QVERIFY(sameBlocks(document().image(), expected, 0, kReadBlockCount - 1));
 
         m_main->findChild<QAction*>("File_compare_radio")->trigger();
-        QPointer<Form_Comm_Compare> compare = m_main->window<Form_Comm_Compare>();
+        QPointer<CompareWithRadioWindow> compare = m_main->window<CompareWithRadioWindow>();
         QSignalSpy compared(compare->sequence(), &LinkSequence::finished);
         compare->findChild<QPushButton*>("Command_read")->click();
         QVERIFY(waitFor(compared));
@@ -372,7 +372,7 @@ private slots:
         qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
         setChannelInRange(document(), 5);
         m_main->findChild<QAction*>("Prog_write")->trigger();
-        QPointer<Form_Comm_Write> window = m_main->window<Form_Comm_Write>();
+        QPointer<WriteWindow> window = m_main->window<WriteWindow>();
         QSignalSpy finished(window->sequence(), &LinkSequence::finished);
         window->findChild<QPushButton*>("Command_Write")->click();
         QVERIFY(waitFor(finished));
@@ -403,7 +403,7 @@ private slots:
         verifyLayout();
 
         m_main->findChild<QAction*>("Language_chn")->trigger();
-        QCOMPARE(m_main->window<Form_Comm_Write>(), window.data());
+        QCOMPARE(m_main->window<WriteWindow>(), window.data());
         QVERIFY2(status->text().startsWith(QStringLiteral("校验失败")), qPrintable(status->text()));
         auto* saveTrace = window->findChild<QPushButton*>("Command_SaveTrace");
         QVERIFY(saveTrace->isVisibleTo(window));
@@ -438,9 +438,9 @@ private slots:
     {
         poke(document())->setBlock(1, { 0x00, 0x00, 0x50, 0x44, 0x00, 0x00, 0x50, 0x44, 0x00, 0xC0, 0xFF, 0xFF,
                                         0xFF, 0xFF, 0xFF, 0x00 });
-        auto* table = m_main->window<frm_chann>();
-        table->grid()->setCurrentCell(0, frm_chann::ColName);
-        table->PlaceCellEditor();
+        auto* table = m_main->window<ChannelTableWindow>();
+        table->grid()->setCurrentCell(0, ChannelTableWindow::ColName);
+        table->placeCellEditor();
         QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), QStringLiteral("AB"));
         m_main->findChild<QAction*>("Prog_read")->trigger();
         QCOMPARE(document().image().cell(1, 10), 12);   // "A"
@@ -466,12 +466,12 @@ private slots:
         qputenv("QV3N_COM1", "/nonexistent/qv3n-port");
         qputenv("QV3N_COM5", radio.portPath().toLocal8Bit());
         m_main->findChild<QAction*>("Prog_read")->trigger();
-        auto* read = m_main->window<Form_Comm_Read>();
+        auto* read = m_main->window<ReadWindow>();
         read->findChild<QPushButton*>("Command_read")->click();
-        QVERIFY(m_main->port().PortError);
+        QVERIFY(m_main->port().portError);
         QCOMPARE(m_messages.size(), 1);
 
-        QPointer<Form_setup> dialog = openPortDialog();
+        QPointer<PortSetupDialog> dialog = openPortDialog();
         dialog->findChild<QRadioButton*>("Option5")->click();
         dialog->findChild<QPushButton*>("Command_ok")->click();
         QCOMPARE(m_main->panelText(3), QStringLiteral("COM5"));
@@ -482,24 +482,24 @@ private slots:
 
         QSignalSpy finished(read->engine(), &LinkEngine::finished);
         read->findChild<QPushButton*>("Command_read")->click();
-        QVERIFY(!m_main->port().PortError);
+        QVERIFY(!m_main->port().portError);
         QVERIFY(finished.wait(30000));
         QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::Completed);
     }
 
 private:
     RadioDocument& document() const { return m_main->document(); }
-    Form_setup* openPortDialog()
+    PortSetupDialog* openPortDialog()
     {
         m_main->findChild<QAction*>("proc_setup")->trigger();
-        return m_main->window<Form_setup>();
+        return m_main->window<PortSetupDialog>();
     }
 
     QTemporaryDir m_settings;
-    MDImain* m_main = nullptr;
+    MainWindow* m_main = nullptr;
     QList<Prompt::Message> m_messages;
     QMessageBox::StandardButton m_answer = QMessageBox::Ok;
 };
 
 QTEST_MAIN(TestLinkWindows)
-#include "tst_link_windows.moc"
+#include "tst_transfer_windows.moc"

@@ -30,14 +30,14 @@ class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
 
-class frm_chann : public ChildWindow
+class ChannelTableWindow : public ChildWindow
 {
     Q_OBJECT
 public:
     // Grid columns.
     enum Column { ColNumber, ColRx, ColTx, ColDecode, ColEncode, ColPower, ColWidth, ColName, ColumnCount };
 
-    explicit frm_chann(RadioDocument& document, WindowHost* host = nullptr, QWidget* parent = nullptr);
+    explicit ChannelTableWindow(RadioDocument& document, WindowHost* host = nullptr, QWidget* parent = nullptr);
     QRect placement(const QSize& mainSize) const override;
     // Wide enough for every column.
     QSize sizeHint() const override;
@@ -47,10 +47,10 @@ public:
     void commitPendingEdit() override;
 
     // Shows a channel's record in its row; an unused channel shows blank.
-    void ShowChannelRow(int channel);
+    void showChannelRow(int channel);
 
     // Opens the editor of the grid's current cell (a click, Enter, F2).
-    void PlaceCellEditor();
+    void placeCellEditor();
 
     // Grid cell text by channel (row 1..128) and column.
     QString cellText(int channel, int column) const;
@@ -105,10 +105,10 @@ private:
     void closeEditors();
     void resyncListEditor();
 
-    void StorePick(int item);
+    void storePick(int item);
     // Changes the document as one undo step named after the channel.
     void editChannel(int channel, const std::function<void(RadioData&)>& change);
-    void CommitCell();
+    void commitCell();
     // txFollows: Enter in the RX cell also gives a channel without TX frequency its RX frequency.
     void commitText(int channel, int column, const QString& text, ChannelEdit::CommitBy by, bool txFollows = false);
     void abandonEdit();
@@ -132,11 +132,11 @@ private:
     QList<QAction*> m_rowActions;
     Qt::KeyboardModifiers m_pressModifiers;   // of the mouse press that starts a click
 
-    int EditRow = 1;
-    int EditCol = 1;
-    QString OldCellText;
+    int m_editRow = 1;
+    int m_editCol = 1;
+    QString m_oldCellText;
 
-    Editor m_open = Editor::None;          // the editor open on (EditRow, EditCol)
+    Editor m_open = Editor::None;          // the editor open on (m_editRow, m_editCol)
     ChannelEdit::ListField m_listField = ChannelEdit::ListField::DecodeTone;
     int m_undoIndexAtListOpen = 0;         // the undo stack's index when the list opened
     int m_picks = 0;                       // steps the open list has pushed

@@ -1,26 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MDImain.h"
+#include "MainWindow.h"
 
-#include "Form_setup.h"
-#include "Form_type.h"
+#include "PortSetupDialog.h"
+#include "ModelDialog.h"
 #include "RecentFiles.h"
 #include "ui/FolderView.h"
 #include "ui/Prompt.h"
-#include "frmAbout.h"
-#include "channels/frm_chann.h"
+#include "AboutDialog.h"
+#include "channels/ChannelTableWindow.h"
 #include "files/ChannelExchange.h"
 #include "files/CompareWindow.h"
-#include "files/Form_open_chann.h"
-#include "files/Form_save_chann.h"
-#include "fm/Form_Edit_Test.h"
+#include "files/OpenFileDialog.h"
+#include "files/SaveFileDialog.h"
+#include "fm/FmPresetsWindow.h"
 #include "options/frm_option.h"
-#include "link/Form_Comm_Compare.h"
-#include "link/Form_Comm_Read.h"
+#include "transfer/CompareWithRadioWindow.h"
+#include "transfer/ReadWindow.h"
 #include "link/Backups.h"
-#include "link/Form_Comm_Write.h"
+#include "transfer/WriteWindow.h"
 #include "print/ChannelList.h"
 
-#include "print/PrintCommands.h"
+#include "files/PrintCommands.h"
 
 #include "Language.h"
 #include "LinkEngine.h"
@@ -54,7 +54,7 @@
 namespace {
 
 // Status-bar panel widths, percent of the window width at start-up.
-constexpr std::array<int, MDImain::kPanelCount> kPanelWidthPercent = { 5, 15, 6, 8, 10, 5, 16, 35 };
+constexpr std::array<int, MainWindow::kPanelCount> kPanelWidthPercent = { 5, 15, 6, 8, 10, 5, 16, 35 };
 
 // The channel file or radio text among dropped files, or empty.
 QString droppedChannelFile(const QMimeData* data)
@@ -77,7 +77,7 @@ int statusBarSpacing(const QStatusBar* bar)
         int leading = 0;
         for (int j = 0; j < row->count() && row->itemAt(j)->spacerItem(); ++j)
             leading += row->itemAt(j)->sizeHint().width();
-        return leading + row->spacing() * MDImain::kPanelCount;
+        return leading + row->spacing() * MainWindow::kPanelCount;
     }
     return 0;
 }
@@ -90,7 +90,7 @@ QString rangePanelText(const RadioDocument& document)
 
 } // namespace
 
-MDImain::MDImain(QWidget* parent)
+MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , m_document(new RadioDocument(this))
     , m_port(new CommPort(this))
@@ -103,7 +103,7 @@ MDImain::MDImain(QWidget* parent)
     // A window that closes hands the front to the one that was active before it.
     m_area->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(m_area);
-    connect(m_area, &QMdiArea::subWindowActivated, this, &MDImain::onSubWindowActivated);
+    connect(m_area, &QMdiArea::subWindowActivated, this, &MainWindow::onSubWindowActivated);
     createMenus();
     createToolbar();
     createStatusBar();
@@ -120,14 +120,14 @@ MDImain::MDImain(QWidget* parent)
     QUndoStack* undo = m_document->undoStack();
     connect(undo, &QUndoStack::canUndoChanged, m_editUndo, &QAction::setEnabled);
     connect(undo, &QUndoStack::canRedoChanged, m_editRedo, &QAction::setEnabled);
-    connect(undo, &QUndoStack::undoTextChanged, this, &MDImain::showUndoCaptions);
-    connect(undo, &QUndoStack::redoTextChanged, this, &MDImain::showUndoCaptions);
+    connect(undo, &QUndoStack::undoTextChanged, this, &MainWindow::showUndoCaptions);
+    connect(undo, &QUndoStack::redoTextChanged, this, &MainWindow::showUndoCaptions);
     m_editUndo->setEnabled(false);
     m_editRedo->setEnabled(false);
     qApp->installEventFilter(this);
 }
 
-MDImain::~MDImain()
+MainWindow::~MainWindow()
 {
     // The area's windows, the document and its undo stack go after this
     // class's part of the object: closing the windows activates others and
@@ -138,7 +138,7 @@ MDImain::~MDImain()
     disconnect(m_document->undoStack(), nullptr, this, nullptr);
 }
 
-void MDImain::start(bool chineseFont)
+void MainWindow::start(bool chineseFont)
 {
     // Chinese drawn without a font for it is a window of boxes, the Language menu included.
     m_chinese = chineseFont;
@@ -152,7 +152,7 @@ void MDImain::start(bool chineseFont)
     setPanelText(1, QString());
     setCaptions(true);
 
-    setPanelText(3, QStringLiteral("COM%1").arg(m_port->CommPortNumber()));
+    setPanelText(3, QStringLiteral("COM%1").arg(m_port->commPortNumber()));
     setPanelText(5, m_document->versionText());
     setPanelText(7, rangePanelText(*m_document));
     openChannelWindow();
@@ -164,12 +164,12 @@ void MDImain::start(bool chineseFont)
                                  .arg(ChineseFont::package()));
 }
 
-QString MDImain::panelText(int panel) const
+QString MainWindow::panelText(int panel) const
 {
     return m_panels.at(panel - 1)->text();
 }
 
-void MDImain::setPanelText(int panel, const QString& text)
+void MainWindow::setPanelText(int panel, const QString& text)
 {
     QLabel* label = m_panels.at(panel - 1);
     label->setText(text);
@@ -179,7 +179,7 @@ void MDImain::setPanelText(int panel, const QString& text)
 
 // The mark is the document's, whoever else sets it: a maximised child window
 // that closes, for one, hands the main window its own state.
-void MDImain::changeEvent(QEvent* event)
+void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ModifiedChange && isWindowModified() != m_document->isModified())
@@ -189,7 +189,7 @@ void MDImain::changeEvent(QEvent* event)
 // An editor with nothing of its own to undo or redo leaves Ctrl+Z and Ctrl+Y
 // to the document, wherever in the program it has the focus; one with typing
 // of its own takes that back first.
-bool MDImain::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto* editor = qobject_cast<QLineEdit*>(watched);
     if (event->type() == QEvent::ShortcutOverride && editor && editor->window() == this) {
@@ -204,7 +204,7 @@ bool MDImain::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MDImain::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     // A transfer cut in half leaves the radio partly written.
     if (linkBusy()) {
@@ -219,13 +219,13 @@ void MDImain::closeEvent(QCloseEvent* event)
     QMainWindow::closeEvent(event);
 }
 
-void MDImain::dragEnterEvent(QDragEnterEvent* event)
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
     if (!droppedChannelFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-void MDImain::dropEvent(QDropEvent* event)
+void MainWindow::dropEvent(QDropEvent* event)
 {
     const QString path = droppedChannelFile(event->mimeData());
     if (path.isEmpty())
@@ -235,7 +235,7 @@ void MDImain::dropEvent(QDropEvent* event)
     QMetaObject::invokeMethod(this, [this, path] { openFile(path); }, Qt::QueuedConnection);
 }
 
-void MDImain::createMenus()
+void MainWindow::createMenus()
 {
     auto action = [this](QMenu* menu, const char* name, QKeySequence shortcut, auto slot) {
         QAction* a = menu ? menu->addAction(QString()) : menuBar()->addAction(QString());
@@ -251,13 +251,13 @@ void MDImain::createMenus()
     };
 
     m_file = submenu("File");
-    m_fileNew = action(m_file, "File_New", QKeySequence(Qt::CTRL | Qt::Key_N), &MDImain::newImage);
-    m_fileOpen = action(m_file, "File_Open", QKeySequence(Qt::CTRL | Qt::Key_O), &MDImain::openChannelFile);
-    m_fileSave = action(m_file, "File_save", QKeySequence(Qt::CTRL | Qt::Key_S), &MDImain::saveChannelFile);
-    m_fileSaveAs = action(m_file, "File_saveas", {}, &MDImain::saveChannelFile);
+    m_fileNew = action(m_file, "File_New", QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::newImage);
+    m_fileOpen = action(m_file, "File_Open", QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openChannelFile);
+    m_fileSave = action(m_file, "File_save", QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveChannelFile);
+    m_fileSaveAs = action(m_file, "File_saveas", {}, &MainWindow::saveChannelFile);
     m_fileRecent = m_file->addMenu(QString());
     m_fileRecent->setObjectName(QStringLiteral("File_recent"));
-    connect(m_fileRecent, &QMenu::aboutToShow, this, &MDImain::showRecentFiles);
+    connect(m_fileRecent, &QMenu::aboutToShow, this, &MainWindow::showRecentFiles);
     m_file->addSeparator();
     m_fileImportCsv = action(m_file, "File_import_csv", {},
                              [this] { ChannelExchange::importCsv(this, *m_document, this); });
@@ -268,36 +268,36 @@ void MDImain::createMenus()
         if (const std::optional<MemoryImage> other = ChannelExchange::chooseComparisonFile(this, &name))
             showComparison(*other, name);
     });
-    m_fileCompareRadio = action(m_file, "File_compare_radio", {}, [this] { openWindow<Form_Comm_Compare>(); });
+    m_fileCompareRadio = action(m_file, "File_compare_radio", {}, [this] { openWindow<CompareWithRadioWindow>(); });
     m_file->addSeparator();
-    m_filePrint = action(m_file, "File_print", QKeySequence::Print, &MDImain::printChannelList);
-    m_filePdf = action(m_file, "File_pdf", {}, &MDImain::exportChannelListPdf);
+    m_filePrint = action(m_file, "File_print", QKeySequence::Print, &MainWindow::printChannelList);
+    m_filePdf = action(m_file, "File_pdf", {}, &MainWindow::exportChannelListPdf);
     m_file->addSeparator();
-    m_fileBackups = action(m_file, "File_backups", {}, &MDImain::openBackupsFolder);
-    m_fileExit = action(m_file, "File_exit", {}, &MDImain::close);
-    m_procType = action(nullptr, "proc_type", {}, &MDImain::openModelWindow);
+    m_fileBackups = action(m_file, "File_backups", {}, &MainWindow::openBackupsFolder);
+    m_fileExit = action(m_file, "File_exit", {}, &MainWindow::close);
+    m_procType = action(nullptr, "proc_type", {}, &MainWindow::openModelWindow);
     m_edit = submenu("Edit");
-    m_editUndo = action(m_edit, "Edit_undo", QKeySequence::Undo, &MDImain::undo);
-    m_editRedo = action(m_edit, "Edit_redo", QKeySequence(Qt::CTRL | Qt::Key_Y), &MDImain::redo);
+    m_editUndo = action(m_edit, "Edit_undo", QKeySequence::Undo, &MainWindow::undo);
+    m_editRedo = action(m_edit, "Edit_redo", QKeySequence(Qt::CTRL | Qt::Key_Y), &MainWindow::redo);
     m_editRedo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
     m_edit->addSeparator();
     m_editWindowActionsEnd = m_edit->addSeparator();
-    m_channelEdit = action(m_edit, "Channel_edit", {}, &MDImain::openChannelWindow);
-    m_optionalEdit = action(m_edit, "Optional_edit", {}, &MDImain::openOptionWindow);
-    m_testEdit = action(m_edit, "Test_edit", {}, &MDImain::openFmWindow);
+    m_channelEdit = action(m_edit, "Channel_edit", {}, &MainWindow::openChannelWindow);
+    m_optionalEdit = action(m_edit, "Optional_edit", {}, &MainWindow::openOptionWindow);
+    m_testEdit = action(m_edit, "Test_edit", {}, &MainWindow::openFmWindow);
     m_program = submenu("Program");
-    m_progRead = action(m_program, "Prog_read", QKeySequence(Qt::CTRL | Qt::Key_R), &MDImain::openReadWindow);
-    m_progWrite = action(m_program, "Prog_write", QKeySequence(Qt::CTRL | Qt::Key_W), &MDImain::openWriteWindow);
-    m_procSetup = action(nullptr, "proc_setup", {}, &MDImain::openSetupWindow);
+    m_progRead = action(m_program, "Prog_read", QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::openReadWindow);
+    m_progWrite = action(m_program, "Prog_write", QKeySequence(Qt::CTRL | Qt::Key_W), &MainWindow::openWriteWindow);
+    m_procSetup = action(nullptr, "proc_setup", {}, &MainWindow::openSetupWindow);
     m_language = submenu("Language_Setup");
-    m_languageChn = action(m_language, "Language_chn", {}, &MDImain::chooseChinese);
-    m_languageEng = action(m_language, "Language_eng", {}, &MDImain::chooseEnglish);
+    m_languageChn = action(m_language, "Language_chn", {}, &MainWindow::chooseChinese);
+    m_languageEng = action(m_language, "Language_eng", {}, &MainWindow::chooseEnglish);
     m_languageChn->setCheckable(true);
     m_languageEng->setCheckable(true);
     m_languageChn->setText(QStringLiteral("中文"));
     m_languageEng->setText(QStringLiteral("English"));
-    m_menuAbout = action(nullptr, "Menu_About", {}, &MDImain::openAboutWindow);
-    m_menuExit = action(nullptr, "Menu_exit", {}, &MDImain::close);
+    m_menuAbout = action(nullptr, "Menu_About", {}, &MainWindow::openAboutWindow);
+    m_menuExit = action(nullptr, "Menu_exit", {}, &MainWindow::close);
 
     // F10 takes the keyboard to the menu bar.
     auto* menuKey = new QAction(this);
@@ -307,7 +307,7 @@ void MDImain::createMenus()
     addAction(menuKey);
 }
 
-QAction* MDImain::toolbarButton(const QString& key, const QString& icon)
+QAction* MainWindow::toolbarButton(const QString& key, const QString& icon)
 {
     QToolBar* bar = findChild<QToolBar*>(QStringLiteral("Toolbar1"));
     QAction* button = bar->addAction(QIcon(icon), QString());
@@ -316,7 +316,7 @@ QAction* MDImain::toolbarButton(const QString& key, const QString& icon)
     return button;
 }
 
-void MDImain::createToolbar()
+void MainWindow::createToolbar()
 {
     QToolBar* bar = addToolBar(QString());
     bar->setObjectName(QStringLiteral("Toolbar1"));
@@ -324,20 +324,20 @@ void MDImain::createToolbar()
     bar->setIconSize(QSize(32, 32));
     bar->toggleViewAction()->setVisible(false);
     connect(toolbarButton(QStringLiteral("open"), QStringLiteral(":/icons/open.svg")), &QAction::triggered, this,
-            &MDImain::openChannelFile);
+            &MainWindow::openChannelFile);
     connect(toolbarButton(QStringLiteral("save"), QStringLiteral(":/icons/save.svg")), &QAction::triggered, this,
-            &MDImain::saveChannelFile);
+            &MainWindow::saveChannelFile);
     connect(toolbarButton(QStringLiteral("edit_chann"), QStringLiteral(":/icons/edit_chann.svg")),
-            &QAction::triggered, this, &MDImain::openChannelWindow);
+            &QAction::triggered, this, &MainWindow::openChannelWindow);
     connect(toolbarButton(QStringLiteral("read"), QStringLiteral(":/icons/read.svg")), &QAction::triggered, this,
-            &MDImain::openReadWindow);
+            &MainWindow::openReadWindow);
     connect(toolbarButton(QStringLiteral("write"), QStringLiteral(":/icons/write.svg")), &QAction::triggered, this,
-            &MDImain::openWriteWindow);
+            &MainWindow::openWriteWindow);
     connect(toolbarButton(QStringLiteral("Exit"), QStringLiteral(":/icons/exit.svg")), &QAction::triggered, this,
-            &MDImain::close);
+            &MainWindow::close);
 }
 
-void MDImain::createStatusBar()
+void MainWindow::createStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
@@ -352,7 +352,7 @@ void MDImain::createStatusBar()
     }
 }
 
-void MDImain::setPanelWidths()
+void MainWindow::setPanelWidths()
 {
     // The panels share what the bar's own spacing leaves, so the last one ends
     // inside the bar; a panel whose text needs more than its share gets it,
@@ -367,7 +367,7 @@ void MDImain::setPanelWidths()
     m_panels[kPanelCount - 1]->setFixedWidth(qMax(0, available - used));
 }
 
-void MDImain::settleLayout()
+void MainWindow::settleLayout()
 {
     // The status bar fits its height to new panel texts only when its posted
     // layout request arrives; the window's layout then places the area.
@@ -375,7 +375,7 @@ void MDImain::settleLayout()
     layout()->activate();
 }
 
-void MDImain::setCaptions(bool startUp)
+void MainWindow::setCaptions(bool startUp)
 {
     m_file->setTitle(tr("File"));
     m_fileNew->setText(tr("New"));
@@ -423,13 +423,13 @@ void MDImain::setCaptions(bool startUp)
     }
     setPanelText(1, tr("State"));
     setPanelText(2, QString());
-    setPanelText(3, QStringLiteral("COM%1").arg(m_port->CommPortNumber()));
+    setPanelText(3, QStringLiteral("COM%1").arg(m_port->commPortNumber()));
     setPanelText(4, tr("  Version"));
     setPanelText(6, startUp ? tr("Band", "status bar at start-up") : tr("Band", "status bar"));
     setPanelText(8, makerName());
 }
 
-void MDImain::showTitle()
+void MainWindow::showTitle()
 {
     const QString fileName = m_document->fileName();
     // Qt shows the [*] mark as "*" while the data has unsaved changes.
@@ -439,7 +439,7 @@ void MDImain::showTitle()
     setWindowModified(m_document->isModified());
 }
 
-void MDImain::showRecentFiles()
+void MainWindow::showRecentFiles()
 {
     m_fileRecent->clear();
     const QStringList files = RecentFiles::list();
@@ -455,7 +455,7 @@ void MDImain::showRecentFiles()
     }
 }
 
-void MDImain::showInArea(ChildWindow* child)
+void MainWindow::showInArea(ChildWindow* child)
 {
     m_edit->insertActions(m_editWindowActionsEnd, child->editActions());
     QMdiSubWindow* frame = m_area->addSubWindow(child);
@@ -482,7 +482,7 @@ void MDImain::showInArea(ChildWindow* child)
     frame->show();
 }
 
-void MDImain::growAreaFor(const QSize& needed)
+void MainWindow::growAreaFor(const QSize& needed)
 {
     const QSize missing = (needed - m_area->size()).expandedTo(QSize(0, 0));
     if (missing == QSize(0, 0) || isMaximized() || isFullScreen())
@@ -497,21 +497,21 @@ void MDImain::growAreaFor(const QSize& needed)
     settleLayout();
 }
 
-void MDImain::onSubWindowActivated(QMdiSubWindow* frame)
+void MainWindow::onSubWindowActivated(QMdiSubWindow* frame)
 {
     if (frame && frame->widget())
         if (auto* child = qobject_cast<ChildWindow*>(frame->widget()))
             child->activated();
 }
 
-void MDImain::commitPendingEdits()
+void MainWindow::commitPendingEdits()
 {
     for (QMdiSubWindow* frame : m_area->subWindowList())
         if (auto* child = qobject_cast<ChildWindow*>(frame->widget()))
             child->commitPendingEdit();
 }
 
-bool MDImain::confirmDiscardChanges(DiscardReason reason)
+bool MainWindow::confirmDiscardChanges(DiscardReason reason)
 {
     commitPendingEdits();
     if (!m_document->isModified())
@@ -557,39 +557,39 @@ bool MDImain::confirmDiscardChanges(DiscardReason reason)
         // The dialogs are windows beside the others, not modal boxes, so
         // nothing here can wait for a name to be chosen.
         if (fileKnown)
-            return Form_save_chann::saveFile(this, *m_document, fileName);
-        openWindow<Form_save_chann>();
+            return SaveFileDialog::saveFile(this, *m_document, fileName);
+        openWindow<SaveFileDialog>();
         return false;
     default:
         return false;
     }
 }
 
-void MDImain::closeFileDialogs()
+void MainWindow::closeFileDialogs()
 {
-    if (auto* dialog = window<Form_open_chann>())
+    if (auto* dialog = window<OpenFileDialog>())
         dialog->closeWindow();
-    if (auto* dialog = window<Form_save_chann>())
+    if (auto* dialog = window<SaveFileDialog>())
         dialog->closeWindow();
 }
 
-void MDImain::showVersionText(const QString& text)
+void MainWindow::showVersionText(const QString& text)
 {
     setPanelText(5, text);
 }
 
-void MDImain::showChannel(int channel)
+void MainWindow::showChannel(int channel)
 {
-    frm_chann* table = openWindow<frm_chann>();
+    ChannelTableWindow* table = openWindow<ChannelTableWindow>();
     if (auto* frame = qobject_cast<QMdiSubWindow*>(table->parentWidget()))
         m_area->setActiveSubWindow(frame);
     QTableWidget* grid = table->grid();
-    grid->setCurrentCell(channel - 1, frm_chann::ColNumber);
-    grid->scrollToItem(grid->item(channel - 1, frm_chann::ColNumber), QAbstractItemView::PositionAtCenter);
+    grid->setCurrentCell(channel - 1, ChannelTableWindow::ColNumber);
+    grid->scrollToItem(grid->item(channel - 1, ChannelTableWindow::ColNumber), QAbstractItemView::PositionAtCenter);
     grid->setFocus();
 }
 
-bool MDImain::compareWithFile(const QString& path)
+bool MainWindow::compareWithFile(const QString& path)
 {
     const std::optional<MemoryImage> other = ChannelExchange::readComparisonFile(this, path);
     if (other)
@@ -597,7 +597,7 @@ bool MDImain::compareWithFile(const QString& path)
     return other.has_value();
 }
 
-void MDImain::showComparison(const MemoryImage& other, const QString& otherName)
+void MainWindow::showComparison(const MemoryImage& other, const QString& otherName)
 {
     commitPendingEdits();
     CompareWindow* window = openWindow<CompareWindow>();
@@ -606,12 +606,12 @@ void MDImain::showComparison(const MemoryImage& other, const QString& otherName)
         m_area->setActiveSubWindow(frame);
 }
 
-bool MDImain::openFile(const QString& path)
+bool MainWindow::openFile(const QString& path)
 {
-    return Form_open_chann::loadFile(this, *m_document, this, path);
+    return OpenFileDialog::loadFile(this, *m_document, this, path);
 }
 
-void MDImain::undo()
+void MainWindow::undo()
 {
     if (linkBusy()) {
         Prompt::inform(this, linkBusyText());
@@ -621,7 +621,7 @@ void MDImain::undo()
     m_document->undoStack()->undo();
 }
 
-void MDImain::redo()
+void MainWindow::redo()
 {
     if (linkBusy()) {
         Prompt::inform(this, linkBusyText());
@@ -631,14 +631,14 @@ void MDImain::redo()
     m_document->undoStack()->redo();
 }
 
-void MDImain::showUndoCaptions()
+void MainWindow::showUndoCaptions()
 {
     const QUndoStack* stack = m_document->undoStack();
     m_editUndo->setText(stack->canUndo() ? tr("Undo %1").arg(stack->undoText()) : tr("Undo"));
     m_editRedo->setText(stack->canRedo() ? tr("Redo %1").arg(stack->redoText()) : tr("Redo"));
 }
 
-void MDImain::newImage()
+void MainWindow::newImage()
 {
     if (!confirmDiscardChanges(DiscardReason::New))
         return;
@@ -646,17 +646,17 @@ void MDImain::newImage()
     m_document->takeImage([] { return tr("New"); }, factoryImage(), m_document->version(), QString());
 }
 
-void MDImain::openChannelFile()
+void MainWindow::openChannelFile()
 {
-    openWindow<Form_open_chann>();
+    openWindow<OpenFileDialog>();
 }
 
-void MDImain::saveChannelFile()
+void MainWindow::saveChannelFile()
 {
-    openWindow<Form_save_chann>();
+    openWindow<SaveFileDialog>();
 }
 
-ChannelList MDImain::channelList()
+ChannelList MainWindow::channelList()
 {
     // What is still being typed belongs on the page.
     commitPendingEdits();
@@ -665,14 +665,14 @@ ChannelList MDImain::channelList()
     return ChannelList(m_document->data(), title, QDateTime::currentDateTime());
 }
 
-void MDImain::printChannelList()
+void MainWindow::printChannelList()
 {
     PrintCommands::preview(this, channelList());
 }
 
 // An export is proposed under the channel file's name, in its folder, or as
 // "radio" in the folder last used after a read or New.
-QString MDImain::exportPath(const QString& suffix) const
+QString MainWindow::exportPath(const QString& suffix) const
 {
     const QString fileName = m_document->fileName();
     if (fileName.isEmpty())
@@ -681,63 +681,63 @@ QString MDImain::exportPath(const QString& suffix) const
     return file.dir().filePath(file.completeBaseName() + QLatin1Char('.') + suffix);
 }
 
-void MDImain::exportChannelListPdf()
+void MainWindow::exportChannelListPdf()
 {
     PrintCommands::exportPdf(this, channelList(), exportPath(QStringLiteral("pdf")));
 }
 
-void MDImain::openBackupsFolder()
+void MainWindow::openBackupsFolder()
 {
     // The write window puts a copy of the radio here before it writes.
     FolderView::show(this, Backups::defaultFolder());
 }
 
-void MDImain::openModelWindow()
+void MainWindow::openModelWindow()
 {
-    openWindow<Form_type>();
+    openWindow<ModelDialog>();
 }
 
-void MDImain::openChannelWindow()
+void MainWindow::openChannelWindow()
 {
-    openWindow<frm_chann>();
+    openWindow<ChannelTableWindow>();
 }
 
-void MDImain::openOptionWindow()
+void MainWindow::openOptionWindow()
 {
-    openWindow<frm_option>();
+    openWindow<OptionsWindow>();
 }
 
-void MDImain::openFmWindow()
+void MainWindow::openFmWindow()
 {
-    openWindow<Form_Edit_Test>();
+    openWindow<FmPresetsWindow>();
 }
 
-void MDImain::openReadWindow()
+void MainWindow::openReadWindow()
 {
-    openWindow<Form_Comm_Read>();
+    openWindow<ReadWindow>();
 }
 
-void MDImain::openWriteWindow()
+void MainWindow::openWriteWindow()
 {
-    openWindow<Form_Comm_Write>();
+    openWindow<WriteWindow>();
 }
 
-void MDImain::openSetupWindow()
+void MainWindow::openSetupWindow()
 {
-    openWindow<Form_setup>();
+    openWindow<PortSetupDialog>();
 }
 
-void MDImain::chooseChinese()
+void MainWindow::chooseChinese()
 {
     switchLanguage(true);
 }
 
-void MDImain::chooseEnglish()
+void MainWindow::chooseEnglish()
 {
     switchLanguage(false);
 }
 
-void MDImain::switchLanguage(bool chinese)
+void MainWindow::switchLanguage(bool chinese)
 {
     // The switch reopens the link windows, which would cut a transfer in half.
     if (linkBusy()) {
@@ -762,7 +762,7 @@ void MDImain::switchLanguage(bool chinese)
 }
 
 template <class W>
-void MDImain::reloadWindow()
+void MainWindow::reloadWindow()
 {
     if (!window<W>())
         return;
@@ -780,22 +780,22 @@ void MDImain::reloadWindow()
     openWindow<W>();
 }
 
-void MDImain::reloadOpenWindows()
+void MainWindow::reloadOpenWindows()
 {
-    reloadWindow<frmAbout>();
-    reloadWindow<frm_option>();
-    reloadWindow<frm_chann>();
-    reloadWindow<Form_setup>();
-    reloadWindow<Form_type>();
-    reloadWindow<Form_save_chann>();
-    reloadWindow<Form_open_chann>();
-    reloadWindow<Form_Comm_Read>();
-    reloadWindow<Form_Comm_Compare>();
-    reloadWindow<Form_Comm_Write>();
-    reloadWindow<Form_Edit_Test>();
+    reloadWindow<AboutDialog>();
+    reloadWindow<OptionsWindow>();
+    reloadWindow<ChannelTableWindow>();
+    reloadWindow<PortSetupDialog>();
+    reloadWindow<ModelDialog>();
+    reloadWindow<SaveFileDialog>();
+    reloadWindow<OpenFileDialog>();
+    reloadWindow<ReadWindow>();
+    reloadWindow<CompareWithRadioWindow>();
+    reloadWindow<WriteWindow>();
+    reloadWindow<FmPresetsWindow>();
 }
 
-void MDImain::openAboutWindow()
+void MainWindow::openAboutWindow()
 {
-    openWindow<frmAbout>();
+    openWindow<AboutDialog>();
 }

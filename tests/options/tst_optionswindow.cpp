@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/frm_option.h"
-#include "shell/MDImain.h"
+#include "shell/MainWindow.h"
 #include "ui/Prompt.h"
 
 #include "Codecs.h"
@@ -39,7 +39,7 @@ void setCell(int block, int c, int value)
 void setFreq(int block, int base, const QString& text)
 {
     DocumentPoke edit(*g_document);
-    StoreFreq(edit.data().image, edit.data().version, text, block, base);
+    storeFreq(edit.data().image, edit.data().version, text, block, base);
 }
 
 QString freq(int block, int base)
@@ -83,7 +83,7 @@ private slots:
             m_titles << message.title;
             return QMessageBox::Ok;
         });
-        m_main = new MDImain;
+        m_main = new MainWindow;
         m_main->start();
         g_document = &m_main->document();
         m_main->activateWindow();
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(cell(kVfoBlock, 8), 0x10 | (inverted ? bit : 0));
         QCOMPARE(child<QCheckBox>(inv)->isChecked(), inverted);
 
-        m_main->window<frm_option>()->RefreshOptionWindow();
+        m_main->window<OptionsWindow>()->RefreshOptionWindow();
         QCOMPARE(combo(list)->currentIndex(), position);
     }
 
@@ -244,9 +244,9 @@ private slots:
     void openingWritesBackWhatItShows()
     {
         MemoryImage file = g_document->image();
-        StoreFreq(file, 2, QStringLiteral("469"), kVfoBlock, 0);
-        StoreFreq(file, 2, QStringLiteral("469"), kVfoBlock, 4);
-        StoreFreq(file, 2, QStringLiteral("5"), kSettingsBlock, kOffsetFreqCell - 1);
+        storeFreq(file, 2, QStringLiteral("469"), kVfoBlock, 0);
+        storeFreq(file, 2, QStringLiteral("469"), kVfoBlock, 4);
+        storeFreq(file, 2, QStringLiteral("5"), kSettingsBlock, kOffsetFreqCell - 1);
         file.setCell(kVfoBlock, 9, 0xC2);
         file.setCell(kSettingsBlock, kTimeOutCell, 9);
         file.setCell(kSettingsBlock, kPriorityChannelCell, 100);
@@ -463,7 +463,7 @@ private slots:
             QCOMPARE(box(name)->hasFocus(), !messages.isEmpty());
         } else if (leave == "close") {
             qobject_cast<QMdiSubWindow*>(m_window->parentWidget())->close();
-            QTRY_VERIFY(!m_main->window<frm_option>());
+            QTRY_VERIFY(!m_main->window<OptionsWindow>());
         } else {
             m_main->mdiArea()->setActiveSubWindow(m_main->mdiArea()->subWindowList().front());
         }
@@ -506,7 +506,7 @@ private:
     void open()
     {
         m_main->findChild<QAction*>(QStringLiteral("Optional_edit"))->trigger();
-        m_window = m_main->window<frm_option>();
+        m_window = m_main->window<OptionsWindow>();
         QVERIFY(m_window);
         QTRY_VERIFY(m_window->isActiveWindow());
     }
@@ -537,11 +537,11 @@ private:
         QTest::keyClick(box(name), Qt::Key_Tab);
     }
 
-    MDImain* m_main = nullptr;
-    frm_option* m_window = nullptr;
+    MainWindow* m_main = nullptr;
+    OptionsWindow* m_window = nullptr;
     QStringList m_messages;
     QStringList m_titles;
 };
 
 QTEST_MAIN(TestOptionWindow)
-#include "tst_frm_option.moc"
+#include "tst_optionswindow.moc"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fm/Form_Edit_Test.h"
+#include "fm/FmPresetsWindow.h"
 #include "ui/Prompt.h"
 
 #include "support/ChannelGrid.h"
@@ -28,7 +28,7 @@ private slots:
             m_messages.append(m.text);
             return QMessageBox::Ok;
         });
-        m_window = new Form_Edit_Test(*m_document);
+        m_window = new FmPresetsWindow(*m_document);
         m_window->resize(500, 700);
         m_window->show();
         m_window->activateWindow();
@@ -76,7 +76,7 @@ private slots:
         }
 
         QCOMPARE(int(m_document->image().cell(kFmBlock, 2)), code);
-        QCOMPARE(m_window->cellText(3, Form_Edit_Test::ColFrequency), cell);
+        QCOMPARE(m_window->cellText(3, FmPresetsWindow::ColFrequency), cell);
         QCOMPARE(m_messages, refused ? QStringList{ "Over the range of FM frequency ." } : QStringList{});
         for (int b = 0; b < MemoryImage::kBlocks; ++b)
             for (int c = 0; c < 16; ++c)
@@ -115,7 +115,7 @@ private slots:
         QTest::keyClick(m_text, Qt::Key_Escape);
         QVERIFY(click(1));
         QVERIFY(m_document->image().bytes() == before.bytes());
-        QCOMPARE(m_window->cellText(5, Form_Edit_Test::ColFrequency), QString());
+        QCOMPARE(m_window->cellText(5, FmPresetsWindow::ColFrequency), QString());
     }
 
     // Bytes the grid cannot show stay as they came until the window opens; it
@@ -129,13 +129,13 @@ private slots:
         QVERIFY(m_document->image() == file);
         const int steps = m_document->undoStack()->count();
         delete m_window;
-        m_window = new Form_Edit_Test(*m_document);
+        m_window = new FmPresetsWindow(*m_document);
         QCOMPARE(int(m_document->image().cell(kFmBlock, 4)), 255);
         QCOMPARE(int(m_document->image().cell(kFmBlock, 5)), 255);
         QCOMPARE(m_document->undoStack()->count(), steps + 1);
         QCOMPARE(m_document->undoStack()->undoText(), QStringLiteral("Radio Frequency"));
         delete m_window;
-        m_window = new Form_Edit_Test(*m_document);
+        m_window = new FmPresetsWindow(*m_document);
         QCOMPARE(m_document->undoStack()->count(), steps + 1);
     }
 
@@ -149,14 +149,14 @@ private slots:
     }
 
 private:
-    bool click(int row) { return clickCell(m_grid, row, Form_Edit_Test::ColFrequency); }
+    bool click(int row) { return clickCell(m_grid, row, FmPresetsWindow::ColFrequency); }
 
     RadioDocument* m_document = nullptr;
-    Form_Edit_Test* m_window = nullptr;
+    FmPresetsWindow* m_window = nullptr;
     QTableWidget* m_grid = nullptr;
     QLineEdit* m_text = nullptr;
     QStringList m_messages;
 };
 
 QTEST_MAIN(TestFmPresets)
-#include "tst_form_edit_test.moc"
+#include "tst_fmpresets.moc"

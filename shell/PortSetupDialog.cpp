@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form_setup.h"
+#include "PortSetupDialog.h"
 
 
 #include "CommPort.h"
@@ -13,7 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-Form_setup::Form_setup(CommPort& port, QWidget* parent)
+PortSetupDialog::PortSetupDialog(CommPort& port, QWidget* parent)
     : ChildWindow(parent)
     , m_port(port)
     , m_frame(new QGroupBox(this))
@@ -56,27 +56,27 @@ Form_setup::Form_setup(CommPort& port, QWidget* parent)
     cancel->setText(tr("Cancel"));
 
     // Exactly one option is selected: the port in use.
-    m_options.at(qBound(1, m_port.CommPortNumber(), kPorts) - 1)->setChecked(true);
+    m_options.at(qBound(1, m_port.commPortNumber(), kPorts) - 1)->setChecked(true);
     showDevices();
 
-    connect(ok, &QPushButton::clicked, this, &Form_setup::confirm);
+    connect(ok, &QPushButton::clicked, this, &PortSetupDialog::confirm);
     connect(cancel, &QPushButton::clicked, this, &ChildWindow::closeWindow);
 }
 
-QRect Form_setup::placement(const QSize& mainSize) const
+QRect PortSetupDialog::placement(const QSize& mainSize) const
 {
     const int width = int(mainSize.width() / 2);
     const int height = int(mainSize.height() / 1.8);
     return { (mainSize.width() - width) / 2, (mainSize.height() - height) / 2 - twips(500), width, height };
 }
 
-void Form_setup::activated()
+void PortSetupDialog::activated()
 {
     // An adapter may have been plugged in or pulled since the last look.
     showDevices();
 }
 
-void Form_setup::showDevices()
+void PortSetupDialog::showDevices()
 {
     for (int n = 1; n <= kPorts; ++n) {
         const QString device = PortNames::deviceFor(n);
@@ -84,12 +84,12 @@ void Form_setup::showDevices()
     }
 }
 
-void Form_setup::confirm()
+void PortSetupDialog::confirm()
 {
     for (int n = 1; n <= kPorts; ++n)
         if (m_options[n - 1]->isChecked())
             m_port.setCommPortNumber(n);
     // After a failed open the dialog stays, so that another port can be tried.
-    if (!m_port.PortError)
+    if (!m_port.portError)
         closeWindow();
 }

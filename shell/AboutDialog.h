@@ -8,13 +8,13 @@
 
 class RadioDocument;
 
-class frmAbout : public ChildWindow
+class AboutDialog : public ChildWindow
 {
     Q_OBJECT
 public:
-    explicit frmAbout(const RadioDocument& document, QWidget* parent = nullptr);
+    explicit AboutDialog(const RadioDocument& document, QWidget* parent = nullptr);
     QRect placement(const QSize& mainSize) const override;
 
     // Starts the system's information program, or says that none is available.
-    void StartSysInfo();
+    void startSystemInformation();
 };

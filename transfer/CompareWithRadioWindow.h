@@ -6,11 +6,11 @@
 
 #include "LinkWindow.h"
 
-class Form_Comm_Compare : public LinkWindow
+class CompareWithRadioWindow : public LinkWindow
 {
     Q_OBJECT
 public:
-    Form_Comm_Compare(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
+    CompareWithRadioWindow(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
 protected:
     void retranslateUi() override;

@@ -28,14 +28,14 @@ class QDropEvent;
 class QMenu;
 class RadioDocument;
 
-class MDImain : public QMainWindow, public WindowHost
+class MainWindow : public QMainWindow, public WindowHost
 {
     Q_OBJECT
 public:
     static constexpr int kPanelCount = 8;
 
-    explicit MDImain(QWidget* parent = nullptr);
-    ~MDImain() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Runs the start-up and shows the window.
     // Shows the window in Chinese, or in English (and says why) when no font can draw Chinese.
@@ -162,14 +162,14 @@ private:
 };
 
 template <class W>
-W* MDImain::window() const
+W* MainWindow::window() const
 {
     const QPointer<QMdiSubWindow> frame = m_frames.value(&W::staticMetaObject);
     return frame ? qobject_cast<W*>(frame->widget()) : nullptr;
 }
 
 template <class W>
-W* MDImain::openWindow()
+W* MainWindow::openWindow()
 {
     if (W* open = window<W>())
         return open;
@@ -181,7 +181,7 @@ W* MDImain::openWindow()
 
 // Each window is given what it works on.
 template <class W>
-W* MDImain::create()
+W* MainWindow::create()
 {
     if constexpr (std::is_constructible_v<W, RadioDocument&, CommPort&, WindowHost*>)
         return new W(*m_document, *m_port, this);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form_Edit_Test.h"
+#include "FmPresetsWindow.h"
 
 #include "ui/GridFormat.h"
 #include "ui/Prompt.h"
@@ -22,7 +22,7 @@
 
 using namespace FmPresets;
 
-Form_Edit_Test::Form_Edit_Test(RadioDocument& document, QWidget* parent)
+FmPresetsWindow::FmPresetsWindow(RadioDocument& document, QWidget* parent)
     : ChildWindow(parent)
     , m_document(document)
     , m_grid(new QTableWidget(this))
@@ -60,9 +60,9 @@ Form_Edit_Test::Form_Edit_Test(RadioDocument& document, QWidget* parent)
 
     connect(m_close, &QPushButton::clicked, this, &ChildWindow::closeWindow);
     // Leaving a cell commits the editor open on it before anything opens on the next.
-    connect(m_grid, &QTableWidget::currentCellChanged, this, &Form_Edit_Test::commitEdit);
-    connect(m_grid, &QTableWidget::cellClicked, this, &Form_Edit_Test::OpenFmEditor);
-    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &Form_Edit_Test::commitEdit);
+    connect(m_grid, &QTableWidget::currentCellChanged, this, &FmPresetsWindow::commitEdit);
+    connect(m_grid, &QTableWidget::cellClicked, this, &FmPresetsWindow::openEditor);
+    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &FmPresetsWindow::commitEdit);
     auto fitEditor = [this] {
         if (m_editorOpen)
             m_textEdit->setGeometry(m_grid->visualItemRect(m_grid->item(m_editRow - 1, ColFrequency)));
@@ -74,43 +74,43 @@ Form_Edit_Test::Form_Edit_Test(RadioDocument& document, QWidget* parent)
             refuseOverlongText();
     });
 
-    connect(&m_document, &RadioDocument::changed, this, &Form_Edit_Test::LoadFmGrid);
-    LoadFmGrid();
+    connect(&m_document, &RadioDocument::changed, this, &FmPresetsWindow::loadGrid);
+    loadGrid();
     m_grid->setCurrentCell(0, ColFrequency);
     // A byte the grid cannot show becomes an empty preset here, not when it is shown later.
     storeRows([] { return Captions::fmTitle(); });
 }
 
-QRect Form_Edit_Test::placement(const QSize& mainSize) const
+QRect FmPresetsWindow::placement(const QSize& mainSize) const
 {
     const int width = int(mainSize.width() / 2);
     const int height = int(mainSize.height() / 1.3);
     return { (mainSize.width() - width) / 2, (mainSize.height() - height) / 10, width, height };
 }
 
-void Form_Edit_Test::activated()
+void FmPresetsWindow::activated()
 {
-    LoadFmGrid();
+    loadGrid();
 }
 
-void Form_Edit_Test::commitPendingEdit()
+void FmPresetsWindow::commitPendingEdit()
 {
     commitEdit();
 }
 
-void Form_Edit_Test::LoadFmGrid()
+void FmPresetsWindow::loadGrid()
 {
     for (int row = 1; row <= kPresetCount; ++row)
         showRow(row);
 }
 
-void Form_Edit_Test::showRow(int row)
+void FmPresetsWindow::showRow(int row)
 {
     setCellText(row, ColFrequency, presetText(m_document.image().cell(MemoryMap::kFmBlock, row - 1)));
 }
 
 // Every row as the grid shows it, in one step: an empty cell stores an empty preset.
-void Form_Edit_Test::storeRows(const StepName& step)
+void FmPresetsWindow::storeRows(const StepName& step)
 {
     m_document.edit(step, [this](RadioData& data) {
         for (int row = 1; row <= kPresetCount; ++row)
@@ -118,7 +118,7 @@ void Form_Edit_Test::storeRows(const StepName& step)
     });
 }
 
-void Form_Edit_Test::OpenFmEditor()
+void FmPresetsWindow::openEditor()
 {
     const int row = gridRow();
     if (row == 0 || m_grid->currentColumn() != ColFrequency)
@@ -142,7 +142,7 @@ void Form_Edit_Test::OpenFmEditor()
 
 // A text longer than a frequency is refused at once and the box emptied.
 // Leaving the box empty then keeps the preset: only what is typed afterwards counts.
-void Form_Edit_Test::refuseOverlongText()
+void FmPresetsWindow::refuseOverlongText()
 {
     m_textEdit->clear();
     m_untypedText.clear();
@@ -152,7 +152,7 @@ void Form_Edit_Test::refuseOverlongText()
 // Stores what was typed into the editor: an empty text empties the preset, an
 // out-of-range one is refused and stores the lowest frequency. The row then
 // shows what the image holds.
-void Form_Edit_Test::commitEdit()
+void FmPresetsWindow::commitEdit()
 {
     if (!m_editorOpen)
         return;
@@ -174,7 +174,7 @@ void Form_Edit_Test::commitEdit()
         Prompt::inform(this, tr("Over the range of FM frequency ."));
 }
 
-void Form_Edit_Test::closeEditor()
+void FmPresetsWindow::closeEditor()
 {
     if (m_textEdit->hasFocus())
         m_grid->setFocus();
@@ -183,7 +183,7 @@ void Form_Edit_Test::closeEditor()
     m_textEdit->clear();
 }
 
-void Form_Edit_Test::moveTo(int row)
+void FmPresetsWindow::moveTo(int row)
 {
     if (row < 1 || row > kPresetCount)
         return;
@@ -191,7 +191,7 @@ void Form_Edit_Test::moveTo(int row)
     m_grid->setFocus();
 }
 
-bool Form_Edit_Test::eventFilter(QObject* watched, QEvent* event)
+bool FmPresetsWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -205,7 +205,7 @@ bool Form_Edit_Test::eventFilter(QObject* watched, QEvent* event)
 
 // Enter commits and opens the next preset; Escape abandons the entry; the
 // vertical arrows and Tab leave the cell, which commits it.
-bool Form_Edit_Test::editorKey(QKeyEvent* key)
+bool FmPresetsWindow::editorKey(QKeyEvent* key)
 {
     const int row = m_editRow;
     switch (key->key()) {
@@ -213,7 +213,7 @@ bool Form_Edit_Test::editorKey(QKeyEvent* key)
     case Qt::Key_Enter:
         commitEdit();
         m_grid->setCurrentCell(qMin(row + 1, kPresetCount) - 1, ColFrequency);
-        OpenFmEditor();
+        openEditor();
         return true;
     case Qt::Key_Escape:
         closeEditor();
@@ -233,41 +233,41 @@ bool Form_Edit_Test::editorKey(QKeyEvent* key)
 
 // Enter or F2 opens the editor of the current cell; typing into a frequency
 // cell opens it with the typed character. Characters never search the grid.
-bool Form_Edit_Test::gridKey(QKeyEvent* key)
+bool FmPresetsWindow::gridKey(QKeyEvent* key)
 {
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_F2) {
-        OpenFmEditor();
+        openEditor();
         return true;
     }
     const bool character = !key->text().isEmpty() && key->text().front().isPrint()
                            && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (!character)
         return false;
-    OpenFmEditor();
+    openEditor();
     if (m_editorOpen)
         m_textEdit->insert(key->text());
     return true;
 }
 
-void Form_Edit_Test::closeEvent(QCloseEvent* event)
+void FmPresetsWindow::closeEvent(QCloseEvent* event)
 {
     commitEdit();
     ChildWindow::closeEvent(event);
 }
 
-QString Form_Edit_Test::cellText(int row, int column) const
+QString FmPresetsWindow::cellText(int row, int column) const
 {
     return m_grid->item(row - 1, column)->text();
 }
 
-void Form_Edit_Test::setCellText(int row, int column, const QString& text)
+void FmPresetsWindow::setCellText(int row, int column, const QString& text)
 {
     QTableWidgetItem* cell = m_grid->item(row - 1, column);
     if (cell->text() != text)
         cell->setText(text);
 }
 
-int Form_Edit_Test::gridRow() const
+int FmPresetsWindow::gridRow() const
 {
     return m_grid->currentRow() + 1;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form_Comm_Write.h"
+#include "WriteWindow.h"
 
 #include "Backups.h"
 #include "WorkingCopy.h"
@@ -25,7 +25,7 @@ const QString kBackupKey = QStringLiteral("write/backup");
 
 } // namespace
 
-Form_Comm_Write::Form_Comm_Write(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
+WriteWindow::WriteWindow(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
     : LinkWindow(document, port, host, LinkEngine::Direction::Write, "Command_Write", parent)
     , m_step(new QLabel(this))
     , m_verify(new QCheckBox(this))
@@ -59,7 +59,7 @@ Form_Comm_Write::Form_Comm_Write(RadioDocument& document, CommPort& port, Window
     extras()->addWidget(m_verify);
     extras()->addLayout(backupRow);
 
-    connect(sequence(), &LinkSequence::stepChanged, this, &Form_Comm_Write::showStep);
+    connect(sequence(), &LinkSequence::stepChanged, this, &WriteWindow::showStep);
     connect(sequence(), &LinkSequence::backupSaved, this, [this] {
         showBackupPath();
         m_backupPlace->show();
@@ -75,7 +75,7 @@ Form_Comm_Write::Form_Comm_Write(RadioDocument& document, CommPort& port, Window
     });
 }
 
-void Form_Comm_Write::retranslateUi()
+void WriteWindow::retranslateUi()
 {
     setCaptions(tr("Write Data to Radio"), tr("Write"), tr("Cancel"), tr("Help"));
     m_verify->setText(tr("Verify after writing"));
@@ -85,7 +85,7 @@ void Form_Comm_Write::retranslateUi()
     showBackupPath();
 }
 
-QString Form_Comm_Write::helpText() const
+QString WriteWindow::helpText() const
 {
     return tr("Writes the working copy to the radio. Before anything is sent, the priority channel becomes none when "
               "its channel is not in use, the first channel in use becomes the start channel, and the frequency mode "
@@ -97,13 +97,13 @@ QString Form_Comm_Write::helpText() const
              "it.");
 }
 
-void Form_Comm_Write::showBackupPath()
+void WriteWindow::showBackupPath()
 {
     if (!sequence()->backupPath().isEmpty())
         m_backupPlace->setPath(tr("Backup: %1"), sequence()->backupPath());
 }
 
-void Form_Comm_Write::startTransfer()
+void WriteWindow::startTransfer()
 {
     if (sequence()->busy()) {
         showLinkNotice({ LinkNotice::Kind::Busy, linkBusyText() });
@@ -127,7 +127,7 @@ void Form_Comm_Write::startTransfer()
     sequence()->startWrite(plan);
 }
 
-void Form_Comm_Write::showStep(LinkSequence::Step step)
+void WriteWindow::showStep(LinkSequence::Step step)
 {
     // The choices hold for a whole transfer.
     m_backup->setEnabled(step == LinkSequence::Step::Idle);

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form_Comm_Read.h"
+#include "ReadWindow.h"
 
 #include "WorkingCopy.h"
 #include "ui/WindowHost.h"
 
 #include "RadioDocument.h"
 
-Form_Comm_Read::Form_Comm_Read(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
+ReadWindow::ReadWindow(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
     : LinkWindow(document, port, host, LinkEngine::Direction::Read, "Command_read", parent)
 {
     setObjectName(QStringLiteral("Form_Comm_Read"));
@@ -22,12 +22,12 @@ Form_Comm_Read::Form_Comm_Read(RadioDocument& document, CommPort& port, WindowHo
     });
 }
 
-void Form_Comm_Read::retranslateUi()
+void ReadWindow::retranslateUi()
 {
     setCaptions(tr("Read Data From Radio"), tr("Read"), tr("Cancel"), tr("Help"));
 }
 
-QString Form_Comm_Read::helpText() const
+QString ReadWindow::helpText() const
 {
     return tr("Reads the radio's whole memory into the program: the channels, the optional features, the frequency "
               "mode, the range and the FM presets. Plug the programming cable into the radio and the computer, switch "
@@ -35,7 +35,7 @@ QString Form_Comm_Read::helpText() const
         + QStringLiteral("\n\n") + checksText();
 }
 
-void Form_Comm_Read::startTransfer()
+void ReadWindow::startTransfer()
 {
     // Unsaved changes are read over only when the user says so.
     if (!sequence()->busy() && host() && !host()->confirmDiscardChanges(WindowHost::DiscardReason::Read))
@@ -43,7 +43,7 @@ void Form_Comm_Read::startTransfer()
     sequence()->startRead();
 }
 
-void Form_Comm_Read::transferEnded()
+void ReadWindow::transferEnded()
 {
     // A read that did not complete leaves the version the working copy is in.
     if (host())

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form_type.h"
+#include "ModelDialog.h"
 
 #include "Codecs.h"
 #include "RadioDocument.h"
@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-Form_type::Form_type(RadioDocument& document, QWidget* parent)
+ModelDialog::ModelDialog(RadioDocument& document, QWidget* parent)
     : ChildWindow(parent)
     , m_type(new QComboBox(this))
     , m_band(new QLabel(this))
@@ -42,9 +42,9 @@ Form_type::Form_type(RadioDocument& document, QWidget* parent)
     layout->addWidget(cancel, 3, 2);
     confirm->setDefault(true);
 
-    for (const Model& model : ModelTable())
+    for (const Model& model : modelTable())
         m_type->addItem(model.name);
-    m_type->setCurrentIndex(ModelIndex);
+    m_type->setCurrentIndex(kModelIndex);
     m_band->setText(QStringLiteral("  %1 --  %2").arg(rangeLowMHz(document.image())).arg(rangeHighMHz(document.image())));
 
     connect(confirm, &QPushButton::clicked, this, &ChildWindow::closeWindow);
@@ -56,7 +56,7 @@ Form_type::Form_type(RadioDocument& document, QWidget* parent)
     });
 }
 
-QRect Form_type::placement(const QSize& mainSize) const
+QRect ModelDialog::placement(const QSize& mainSize) const
 {
     const int width = int(mainSize.width() / 2);
     const int height = int(mainSize.height() / 1.8);

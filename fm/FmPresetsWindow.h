@@ -17,22 +17,22 @@ using StepName = std::function<QString()>;
 class QPushButton;
 class QTableWidget;
 
-class Form_Edit_Test : public ChildWindow
+class FmPresetsWindow : public ChildWindow
 {
     Q_OBJECT
 public:
     enum Column { ColNumber, ColFrequency, ColumnCount };
 
-    explicit Form_Edit_Test(RadioDocument& document, QWidget* parent = nullptr);
+    explicit FmPresetsWindow(RadioDocument& document, QWidget* parent = nullptr);
     QRect placement(const QSize& mainSize) const override;
     void activated() override;
     void commitPendingEdit() override;
 
     // Fills rows 1..16 from block 253.
-    void LoadFmGrid();
+    void loadGrid();
 
     // Opens the editor over the current cell when it is a frequency cell.
-    void OpenFmEditor();
+    void openEditor();
 
     QString cellText(int row, int column) const;     // rows 1..16
     QTableWidget* grid() const { return m_grid; }

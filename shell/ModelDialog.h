@@ -11,11 +11,11 @@ class QComboBox;
 class QLabel;
 class RadioDocument;
 
-class Form_type : public ChildWindow
+class ModelDialog : public ChildWindow
 {
     Q_OBJECT
 public:
-    explicit Form_type(RadioDocument& document, QWidget* parent = nullptr);
+    explicit ModelDialog(RadioDocument& document, QWidget* parent = nullptr);
     QRect placement(const QSize& mainSize) const override;
 
 private:

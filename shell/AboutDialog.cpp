@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmAbout.h"
+#include "AboutDialog.h"
 
 #include "ui/Prompt.h"
 
@@ -45,12 +45,12 @@ QString sysInfoProgram()
 
 } // namespace
 
-frmAbout::frmAbout(const RadioDocument& document, QWidget* parent)
+AboutDialog::AboutDialog(const RadioDocument& document, QWidget* parent)
     : ChildWindow(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     closeOnEscape();
-    const AboutTexts texts = SetAboutTexts(document.version());
+    const AboutTexts texts = aboutTexts(document.version());
     setWindowTitle(tr("About"));
 
     auto* title = aboutLabel(this, "lblTitle", texts.title);
@@ -80,17 +80,17 @@ frmAbout::frmAbout(const RadioDocument& document, QWidget* parent)
     layout->setColumnStretch(1, 1);
 
     connect(ok, &QPushButton::clicked, this, &ChildWindow::closeWindow);
-    connect(sysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
+    connect(sysInfo, &QPushButton::clicked, this, &AboutDialog::startSystemInformation);
 }
 
-QRect frmAbout::placement(const QSize& mainSize) const
+QRect AboutDialog::placement(const QSize& mainSize) const
 {
     const int width = qMin(mainSize.width() * 9 / 10, qMax(sizeHint().width(), 560));
     const int height = heightForWidth(width) > 0 ? heightForWidth(width) + 40 : sizeHint().height() + 40;
     return { (mainSize.width() - width) / 2, (mainSize.height() - height) / 2 - twips(500), width, height };
 }
 
-void frmAbout::StartSysInfo()
+void AboutDialog::startSystemInformation()
 {
     const QString program = sysInfoProgram();
     if (!program.isEmpty() && QProcess::startDetached(program, {}))

@@ -5,11 +5,11 @@
 
 #include "LinkWindow.h"
 
-class Form_Comm_Read : public LinkWindow
+class ReadWindow : public LinkWindow
 {
     Q_OBJECT
 public:
-    Form_Comm_Read(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
+    ReadWindow(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
 protected:
     void retranslateUi() override;

@@ -94,9 +94,9 @@ LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host
         if (m_host)
             m_host->commitPendingEdits();
         m_saveTrace->hide();
-        m_sequence->setPortNumber(m_port.CommPortNumber());
+        m_sequence->setPortNumber(m_port.commPortNumber());
         startTransfer();
-        m_port.PortError = engine()->portError();
+        m_port.portError = engine()->portError();
     });
     connect(m_cancel, &QPushButton::clicked, this, [this] {
         if (!m_sequence->cancel())

@@ -6,11 +6,11 @@
 
 #include "ChannelFileDialog.h"
 
-class Form_save_chann final : public ChannelFileDialog
+class SaveFileDialog final : public ChannelFileDialog
 {
     Q_OBJECT
 public:
-    explicit Form_save_chann(RadioDocument& document, WindowHost* host = nullptr, QWidget* parent = nullptr);
+    explicit SaveFileDialog(RadioDocument& document, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
     // Writes the image to a channel file or a radio text, by the name's suffix. A failure is reported with the file's
     // name and the reason, and leaves an earlier file of that name intact.

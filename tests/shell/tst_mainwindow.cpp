@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its panels, menus and dialogs, the language switch, and undo.
 
-#include "channels/frm_chann.h"
-#include "files/Form_open_chann.h"
-#include "files/Form_save_chann.h"
-#include "fm/Form_Edit_Test.h"
+#include "channels/ChannelTableWindow.h"
+#include "files/OpenFileDialog.h"
+#include "files/SaveFileDialog.h"
+#include "fm/FmPresetsWindow.h"
 #include "options/frm_option.h"
-#include "shell/Form_setup.h"
-#include "shell/Form_type.h"
-#include "shell/MDImain.h"
+#include "shell/PortSetupDialog.h"
+#include "shell/ModelDialog.h"
+#include "shell/MainWindow.h"
 #include "ui/Prompt.h"
-#include "shell/frmAbout.h"
+#include "shell/AboutDialog.h"
 
 #include "ChannelFile.h"
 #include "Language.h"
@@ -38,7 +38,7 @@
 
 using namespace MemoryMap;
 
-class TestMdiMain : public QObject
+class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
@@ -49,7 +49,7 @@ private slots:
             m_messages.append(m);
             return m.buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Discard;
         });
-        m_main = new MDImain;
+        m_main = new MainWindow;
         m_main->start();
     }
     void cleanup()
@@ -71,19 +71,19 @@ private slots:
 
     void eachWindowExistsOnce()
     {
-        auto* first = m_main->window<frm_chann>();
+        auto* first = m_main->window<ChannelTableWindow>();
         m_main->findChild<QAction*>(QStringLiteral("edit_chann"))->trigger();
         m_main->findChild<QAction*>(QStringLiteral("Channel_edit"))->trigger();
-        QCOMPARE(m_main->window<frm_chann>(), first);
+        QCOMPARE(m_main->window<ChannelTableWindow>(), first);
         QCOMPARE(m_main->mdiArea()->subWindowList().size(), 1);
 
         const QRect atStart = first->parentWidget()->geometry();
         first->findChild<QPushButton*>(QStringLiteral("Command_Close"))->click();
-        QTRY_VERIFY(!m_main->window<frm_chann>());
+        QTRY_VERIFY(!m_main->window<ChannelTableWindow>());
         m_main->findChild<QAction*>(QStringLiteral("edit_chann"))->trigger();
-        QVERIFY(m_main->window<frm_chann>());
+        QVERIFY(m_main->window<ChannelTableWindow>());
         // Placed as at start-up, when the bars were still being laid out.
-        QCOMPARE(m_main->window<frm_chann>()->parentWidget()->geometry(), atStart);
+        QCOMPARE(m_main->window<ChannelTableWindow>()->parentWidget()->geometry(), atStart);
     }
 
     // The model dialog shows the stored band; opening it takes the band as the
@@ -97,11 +97,11 @@ private slots:
         QCOMPARE(document.rangeHigh(), 470.0);
         for (const char* button : { "Command_Cancel", "Command_enter" }) {
             m_main->findChild<QAction*>(QStringLiteral("proc_type"))->trigger();
-            auto* dialog = m_main->window<Form_type>();
+            auto* dialog = m_main->window<ModelDialog>();
             QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("Label_band"))->text(), QStringLiteral("  130 --  170"));
             QCOMPARE(document.rangeHigh(), 171.0);
             dialog->findChild<QPushButton*>(QLatin1String(button))->click();
-            QTRY_VERIFY(!m_main->window<Form_type>());
+            QTRY_VERIFY(!m_main->window<ModelDialog>());
             QCOMPARE(document.rangeLow(), 130.0);
             QCOMPARE(document.rangeHigh(), 171.0);
         }
@@ -165,15 +165,15 @@ private slots:
     {
         activeWithChannel1();
         act("cell");
-        auto* table = m_main->window<frm_chann>();
-        table->grid()->setCurrentCell(4, frm_chann::ColRx);
-        table->PlaceCellEditor();
+        auto* table = m_main->window<ChannelTableWindow>();
+        table->grid()->setCurrentCell(4, ChannelTableWindow::ColRx);
+        table->placeCellEditor();
         QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), "446.5");
         trigger("Edit_undo");
-        QCOMPARE(table->cellText(5, frm_chann::ColRx), QString());
-        QCOMPARE(table->cellText(2, frm_chann::ColRx), QStringLiteral("446.10000"));
+        QCOMPARE(table->cellText(5, ChannelTableWindow::ColRx), QString());
+        QCOMPARE(table->cellText(2, ChannelTableWindow::ColRx), QStringLiteral("446.10000"));
         trigger("Edit_redo");
-        QCOMPARE(table->cellText(5, frm_chann::ColRx), QStringLiteral("446.50000"));
+        QCOMPARE(table->cellText(5, ChannelTableWindow::ColRx), QStringLiteral("446.50000"));
     }
 
     // Ctrl+Z and Ctrl+Y reach the document from inside an open cell editor of
@@ -191,19 +191,19 @@ private slots:
         activeWithChannel1();
         if (fm)
             trigger("Test_edit");
-        auto* table = m_main->window<frm_chann>();
-        auto* presets = m_main->window<Form_Edit_Test>();
+        auto* table = m_main->window<ChannelTableWindow>();
+        auto* presets = m_main->window<FmPresetsWindow>();
         QWidget* window = fm ? static_cast<QWidget*>(presets) : table;
         auto cell = [&] {
-            return fm ? presets->cellText(3, Form_Edit_Test::ColFrequency) : table->cellText(2, frm_chann::ColRx);
+            return fm ? presets->cellText(3, FmPresetsWindow::ColFrequency) : table->cellText(2, ChannelTableWindow::ColRx);
         };
         const QString before = cell();
         if (fm) {
-            presets->grid()->setCurrentCell(2, Form_Edit_Test::ColFrequency);
-            presets->OpenFmEditor();
+            presets->grid()->setCurrentCell(2, FmPresetsWindow::ColFrequency);
+            presets->openEditor();
         } else {
-            table->grid()->setCurrentCell(1, frm_chann::ColRx);
-            table->PlaceCellEditor();
+            table->grid()->setCurrentCell(1, ChannelTableWindow::ColRx);
+            table->placeCellEditor();
         }
         auto* editor = window->findChild<QLineEdit*>("Text_Edit");
         QTest::keyClicks(editor, fm ? "99.9" : "446.6");
@@ -242,7 +242,7 @@ private slots:
     {
         delete m_main;
         m_messages.clear();
-        m_main = new MDImain;
+        m_main = new MainWindow;
         m_main->start(false);
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains(QLatin1String("fonts-noto-cjk")));
@@ -259,11 +259,11 @@ private slots:
         act("cell");
         QVERIFY(m_main->isWindowModified());
         trigger("Optional_edit");
-        m_main->window<frm_option>()->findChild<QPushButton*>("Command_Close")->click();
-        QTRY_VERIFY(!m_main->window<frm_option>());
+        m_main->window<OptionsWindow>()->findChild<QPushButton*>("Command_Close")->click();
+        QTRY_VERIFY(!m_main->window<OptionsWindow>());
         QVERIFY(m_main->isWindowModified());
-        m_main->window<frm_chann>()->findChild<QPushButton*>("Command_Close")->click();
-        QTRY_VERIFY(!m_main->window<frm_chann>());
+        m_main->window<ChannelTableWindow>()->findChild<QPushButton*>("Command_Close")->click();
+        QTRY_VERIFY(!m_main->window<ChannelTableWindow>());
         QVERIFY(m_main->isWindowModified());
         trigger("Language_eng");
         QVERIFY(m_main->isWindowModified());
@@ -310,29 +310,29 @@ private:
     QStringList shown() const
     {
         QStringList texts;
-        auto* table = m_main->window<frm_chann>();
+        auto* table = m_main->window<ChannelTableWindow>();
         for (int n : { 1, 2 })
-            for (int col = frm_chann::ColRx; col <= frm_chann::ColName; ++col)
+            for (int col = ChannelTableWindow::ColRx; col <= ChannelTableWindow::ColName; ++col)
                 texts << table->cellText(n, col);
         for (const char* name : { "Combo_Sql", "Combo_Decode" })
             texts << child<QComboBox>("frm_option", name)->currentText();
         for (const char* name : { "Text_RX_Freq", "Text_pvfo_d1" })
             texts << child<QLineEdit>("frm_option", name)->text();
-        texts << m_main->window<Form_Edit_Test>()->cellText(3, Form_Edit_Test::ColFrequency);
+        texts << m_main->window<FmPresetsWindow>()->cellText(3, FmPresetsWindow::ColFrequency);
         return texts;
     }
 
     void act(const QString& kind)
     {
-        auto* table = m_main->window<frm_chann>();
+        auto* table = m_main->window<ChannelTableWindow>();
         if (kind == "cell") {
-            table->grid()->setCurrentCell(1, frm_chann::ColRx);
-            table->PlaceCellEditor();
+            table->grid()->setCurrentCell(1, ChannelTableWindow::ColRx);
+            table->placeCellEditor();
             QTest::keyClicks(table->findChild<QLineEdit*>("Text_Edit"), "446.1");
             QTest::keyClick(table->findChild<QLineEdit*>("Text_Edit"), Qt::Key_Return);
         } else if (kind == "pick") {
-            table->grid()->setCurrentCell(0, frm_chann::ColDecode);
-            table->PlaceCellEditor();
+            table->grid()->setCurrentCell(0, ChannelTableWindow::ColDecode);
+            table->placeCellEditor();
             QTest::keyClick(table->findChild<QComboBox*>("Combo_edit"), Qt::Key_Down);
         } else if (kind == "clear") {
             table->findChild<QPushButton*>("Command_Clear")->click();
@@ -343,14 +343,14 @@ private:
         } else if (kind == "range") {
             typeAndLeave(child<QLineEdit>("frm_option", "Text_pvfo_d1"), "469");
         } else if (kind == "fm") {
-            auto* fm = m_main->window<Form_Edit_Test>();
-            fm->grid()->setCurrentCell(2, Form_Edit_Test::ColFrequency);
-            fm->OpenFmEditor();
+            auto* fm = m_main->window<FmPresetsWindow>();
+            fm->grid()->setCurrentCell(2, FmPresetsWindow::ColFrequency);
+            fm->openEditor();
             QTest::keyClicks(fm->findChild<QLineEdit*>("Text_Edit"), "99.9");
             QTest::keyClick(fm->findChild<QLineEdit*>("Text_Edit"), Qt::Key_Return);
         } else if (kind == "model") {
             trigger("proc_type");
-            m_main->window<Form_type>()->findChild<QPushButton*>("Command_enter")->click();
+            m_main->window<ModelDialog>()->findChild<QPushButton*>("Command_enter")->click();
         } else if (kind == "new") {
             trigger("File_New");
         } else if (kind == "load") {
@@ -363,9 +363,9 @@ private:
         }
     }
 
-    MDImain* m_main = nullptr;
+    MainWindow* m_main = nullptr;
     QList<Prompt::Message> m_messages;
 };
 
-QTEST_MAIN(TestMdiMain)
-#include "tst_mdimain.moc"
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

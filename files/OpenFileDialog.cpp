@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form_open_chann.h"
+#include "OpenFileDialog.h"
 
 #include "ui/Prompt.h"
 #include "ui/WindowHost.h"
@@ -10,24 +10,24 @@
 #include <QDir>
 #include <QFileInfo>
 
-Form_open_chann::Form_open_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
+OpenFileDialog::OpenFileDialog(RadioDocument& document, WindowHost* host, QWidget* parent)
     : ChannelFileDialog(document, host, parent)
 {
     setObjectName(QStringLiteral("Form_open_chann"));
     setCaptions(tr("Open Channcle File"), tr("Open File:"));
 }
 
-QString Form_open_chann::invalidNameMessage() const
+QString OpenFileDialog::invalidNameMessage() const
 {
     return tr("Open the file name of channel parameter is nullity ");
 }
 
-QString Form_open_chann::suffixMessage() const
+QString OpenFileDialog::suffixMessage() const
 {
     return tr("Nullity file suffix name of channel parameter.");
 }
 
-bool Form_open_chann::perform(const QString& path)
+bool OpenFileDialog::perform(const QString& path)
 {
     if (!loadFile(this, m_document, m_host, path))
         return false;
@@ -35,7 +35,7 @@ bool Form_open_chann::perform(const QString& path)
     return true;
 }
 
-bool Form_open_chann::loadFile(QWidget* parent, RadioDocument& document, WindowHost* host, const QString& path)
+bool OpenFileDialog::loadFile(QWidget* parent, RadioDocument& document, WindowHost* host, const QString& path)
 {
     // What a radio text leaves out comes from the program's default image.
     const RadioFile::Loaded loaded = RadioFile::load(path, factoryImage(), document.version());

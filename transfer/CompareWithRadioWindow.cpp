@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form_Comm_Compare.h"
+#include "CompareWithRadioWindow.h"
 
 #include "WorkingCopy.h"
 #include "ui/Prompt.h"
@@ -7,7 +7,7 @@
 
 #include "RadioDocument.h"
 
-Form_Comm_Compare::Form_Comm_Compare(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
+CompareWithRadioWindow::CompareWithRadioWindow(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
     : LinkWindow(document, port, host, LinkEngine::Direction::Read, "Command_read", parent)
 {
     setObjectName(QStringLiteral("Form_Comm_Compare"));
@@ -25,12 +25,12 @@ Form_Comm_Compare::Form_Comm_Compare(RadioDocument& document, CommPort& port, Wi
     });
 }
 
-void Form_Comm_Compare::retranslateUi()
+void CompareWithRadioWindow::retranslateUi()
 {
     setCaptions(tr("Compare With Radio"), tr("Read"), tr("Cancel"), tr("Help"));
 }
 
-QString Form_Comm_Compare::helpText() const
+QString CompareWithRadioWindow::helpText() const
 {
     return tr("Reads the radio and shows what differs from the working copy, channel by channel and setting by "
               "setting. The working copy is not changed. Plug the programming cable into the radio and the computer, "
@@ -38,12 +38,12 @@ QString Form_Comm_Compare::helpText() const
         + QStringLiteral("\n\n") + checksText();
 }
 
-void Form_Comm_Compare::startTransfer()
+void CompareWithRadioWindow::startTransfer()
 {
     sequence()->startRead();
 }
 
-void Form_Comm_Compare::showLinkNotice(const LinkNotice& notice)
+void CompareWithRadioWindow::showLinkNotice(const LinkNotice& notice)
 {
     // The comparison itself tells that the read is complete.
     if (notice.kind != LinkNotice::Kind::ReadComplete)

@@ -2,7 +2,7 @@
 // The channel table: what it shows of each record, editing in its cells, and
 // whole channels driven by the keyboard and the mouse as a user drives them.
 
-#include "channels/frm_chann.h"
+#include "channels/ChannelTableWindow.h"
 #include "ui/Prompt.h"
 
 #include "ChannelRecord.h"
@@ -82,7 +82,7 @@ private slots:
                 m_duringMessage();
             return m.buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
         });
-        m_table = new frm_chann(*g_document);
+        m_table = new ChannelTableWindow(*g_document);
         m_table->resize(1000, 600);
         m_table->show();
         m_table->activateWindow();
@@ -114,10 +114,10 @@ private slots:
         // comparison and a paste read it.
         QTest::newRow("tone above 153")
             << Record{ 200, 0x00, 0x50, 0x44, 200, 0x00, 0x50, 0x44, 0x08, 0x80, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 }
-            << QStringList{ "445.00000", "445.00000", ToneTable()[0], ToneTable()[0], "High", "Narrow", "" };
+            << QStringList{ "445.00000", "445.00000", toneTable()[0], toneTable()[0], "High", "Narrow", "" };
         QTest::newRow("CTCSS tones with the inversion bit")
             << Record{ 21, 0x00, 0x50, 0x44, 9, 0x00, 0x50, 0x44, 0x28, 0x80, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 }
-            << QStringList{ "445.00000", "445.00000", ToneTable()[21], ToneTable()[9], "High", "Narrow", "" };
+            << QStringList{ "445.00000", "445.00000", toneTable()[21], toneTable()[9], "High", "Narrow", "" };
         QTest::newRow("name codes beyond 37")
             << Record{ 0x00, 0x00, 0x50, 0x44, 0x00, 0x00, 0x50, 0x44, 0x10, 0xC0, 0x0E, 0x40, 0x0B, 0x01, 0xFF, 0x00 }
             << QStringList{ "445.00000", "445.00000", "OFF", "OFF", "High", "Wide", "C 1" };
@@ -130,7 +130,7 @@ private slots:
         QFETCH(Record, cells);
         QFETCH(QStringList, row);
         setRecord(5, cells);
-        for (int col = frm_chann::ColRx; col <= frm_chann::ColName; ++col)
+        for (int col = ChannelTableWindow::ColRx; col <= ChannelTableWindow::ColName; ++col)
             QCOMPARE(m_table->cellText(5, col), row[col - 1]);
         QCOMPARE(record(5), cells);
     }
@@ -172,7 +172,7 @@ private slots:
         QCOMPARE(g_document->undoStack()->undoText(), QStringLiteral("Clear"));
         g_document->undoStack()->undo();
         QVERIFY(g_document->image() == before);
-        QCOMPARE(m_table->cellText(1, frm_chann::ColRx), QStringLiteral("445.00000"));
+        QCOMPARE(m_table->cellText(1, ChannelTableWindow::ColRx), QStringLiteral("445.00000"));
     }
 
     void typedFrequency_data()
@@ -186,8 +186,8 @@ private slots:
         QTest::addColumn<QStringList>("cells");     // RX, TX, decode, encode of channel 5
         QTest::addColumn<QString>("editor");
 
-        const int rx = frm_chann::ColRx;
-        const int tx = frm_chann::ColTx;
+        const int rx = ChannelTableWindow::ColRx;
+        const int tx = ChannelTableWindow::ColTx;
         const QStringList none;
         QTest::newRow("RX: new channel by Enter: TX follows, walk to TX") << rx
             << kUnused << "445" << true
@@ -244,7 +244,7 @@ private slots:
 
         QCOMPARE(record(5), after);
         QCOMPARE(m_messages, messages);
-        for (int col = frm_chann::ColRx; col <= frm_chann::ColEncode; ++col)
+        for (int col = ChannelTableWindow::ColRx; col <= ChannelTableWindow::ColEncode; ++col)
             QCOMPARE(m_table->cellText(5, col), cells[col - 1]);
         QCOMPARE(editorAt(), editor);
         QCOMPARE(record(6), kUnused);
@@ -258,13 +258,13 @@ private slots:
         QTest::addColumn<QString>("cell");
 
         // From kUsed with both inversion bits set and a stray bit 0 in cells 8 and 9.
-        QTest::newRow("inverted code D023I") << int(frm_chann::ColDecode) << 154
+        QTest::newRow("inverted code D023I") << int(ChannelTableWindow::ColDecode) << 154
             << Record{ 50, 0x01, 0x00, 0x43, 0x0A, 0x01, 0x00, 0x43, 0x39, 0x41, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 }
             << " D023I   ";
-        QTest::newRow("OFF clears the inversion") << int(frm_chann::ColDecode) << 0
+        QTest::newRow("OFF clears the inversion") << int(ChannelTableWindow::ColDecode) << 0
             << Record{ 0, 0x01, 0x00, 0x43, 0x0A, 0x01, 0x00, 0x43, 0x31, 0x41, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 }
             << "OFF";
-        QTest::newRow("narrow") << int(frm_chann::ColWidth) << 0
+        QTest::newRow("narrow") << int(ChannelTableWindow::ColWidth) << 0
             << Record{ 0x09, 0x01, 0x00, 0x43, 0x0A, 0x01, 0x00, 0x43, 0x39, 0x01, 0x0E, 0x13, 0x01, 0xFF, 0xFF, 0x00 }
             << "Narrow";
     }
@@ -294,8 +294,8 @@ private slots:
                      qPrintable(m_list->itemText(i)));
         QVERIFY(pick(item));
         QCOMPARE(record(5), after);
-        m_grid->scrollToItem(m_grid->item(5, frm_chann::ColRx));
-        QVERIFY(click(6, frm_chann::ColRx));
+        m_grid->scrollToItem(m_grid->item(5, ChannelTableWindow::ColRx));
+        QVERIFY(click(6, ChannelTableWindow::ColRx));
         QCOMPARE(m_table->cellText(5, column), cell);
     }
 
@@ -304,13 +304,13 @@ private slots:
         setRecord(5, kUsed);
         setRecord(6, kUsed);
         m_table->activated();
-        QVERIFY(click(5, frm_chann::ColName));
+        QVERIFY(click(5, ChannelTableWindow::ColName));
         type(QStringLiteral("ab"));
         key(Qt::Key_Return);
         QCOMPARE(editorAt(), QStringLiteral("6,1 text"));
         QCOMPARE(record(5).mid(10, 5), (Record{ 12, 13, 0xFF, 0xFF, 0xFF }));
         QCOMPARE(record(6), kUsed);
-        QCOMPARE(m_table->cellText(6, frm_chann::ColName), QStringLiteral("CH1"));
+        QCOMPARE(m_table->cellText(6, ChannelTableWindow::ColName), QStringLiteral("CH1"));
     }
 
     // A channel list typed with the keyboard alone ends up in the image exactly as typed.
@@ -366,18 +366,18 @@ private slots:
         const MemoryImage before = g_document->image();
         QStringList texts;
         for (int n = 1; n <= 6; ++n)
-            for (int col = 0; col < frm_chann::ColumnCount; ++col)
+            for (int col = 0; col < ChannelTableWindow::ColumnCount; ++col)
                 texts.append(m_table->cellText(n, col));
         auto unchanged = [&] {
             QStringList now;
             for (int n = 1; n <= 6; ++n)
-                for (int col = 0; col < frm_chann::ColumnCount; ++col)
+                for (int col = 0; col < ChannelTableWindow::ColumnCount; ++col)
                     now.append(m_table->cellText(n, col));
             return g_document->image().bytes() == before.bytes() && now == texts;
         };
 
         m_grid->setFocus();
-        m_grid->setCurrentCell(0, frm_chann::ColRx);
+        m_grid->setCurrentCell(0, ChannelTableWindow::ColRx);
         key(Qt::Key_Right, 7);
         key(Qt::Key_Down, 2);
         key(Qt::Key_Left, 7);
@@ -387,35 +387,35 @@ private slots:
 
         // Editors opened by clicks and by Enter, then left by clicks, arrows and Tab.
         for (int n = 1; n <= 5; ++n)
-            for (int col = frm_chann::ColRx; col <= frm_chann::ColName; ++col)
+            for (int col = ChannelTableWindow::ColRx; col <= ChannelTableWindow::ColName; ++col)
                 QVERIFY(click(n, col));
-        QVERIFY(click(3, frm_chann::ColRx));
+        QVERIFY(click(3, ChannelTableWindow::ColRx));
         key(Qt::Key_Down);
-        QVERIFY(click(3, frm_chann::ColName));
+        QVERIFY(click(3, ChannelTableWindow::ColName));
         key(Qt::Key_Tab);
-        QVERIFY(click(3, frm_chann::ColDecode));
+        QVERIFY(click(3, ChannelTableWindow::ColDecode));
         key(Qt::Key_Right);
         key(Qt::Key_Return);
         key(Qt::Key_Left, 3);
-        QVERIFY(click(6, frm_chann::ColRx));
+        QVERIFY(click(6, ChannelTableWindow::ColRx));
         QVERIFY(unchanged());
 
         // A wheel turn over an open list scrolls the grid instead of picking.
-        QVERIFY(click(1, frm_chann::ColDecode));
+        QVERIFY(click(1, ChannelTableWindow::ColDecode));
         const int scrolled = m_grid->verticalScrollBar()->value();
         const QPoint at = m_list->rect().center();
         QWheelEvent wheel(at, m_list->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
         QApplication::sendEvent(m_list, &wheel);
         QVERIFY(m_grid->verticalScrollBar()->value() > scrolled);
-        QVERIFY(click(10, frm_chann::ColRx));
+        QVERIFY(click(10, ChannelTableWindow::ColRx));
         QVERIFY(unchanged());
     }
 
     // Scrolling takes the text editor away; what was typed into it is committed.
     void scrollingCommitsTypedText()
     {
-        QVERIFY(click(5, frm_chann::ColRx));
+        QVERIFY(click(5, ChannelTableWindow::ColRx));
         type(QStringLiteral("445"));
         m_grid->verticalScrollBar()->setValue(m_grid->verticalScrollBar()->value() + 3);
         QVERIFY(!m_text->isVisible());
@@ -428,11 +428,11 @@ private slots:
     {
         setRecord(6, kUsed);
         m_table->activated();
-        QVERIFY(click(5, frm_chann::ColRx));
+        QVERIFY(click(5, ChannelTableWindow::ColRx));
         type(QStringLiteral("44"));
         setRecord(9, kUsed);
         m_table->activated();
-        QCOMPARE(m_table->cellText(9, frm_chann::ColRx), QStringLiteral("430.01250"));
+        QCOMPARE(m_table->cellText(9, ChannelTableWindow::ColRx), QStringLiteral("430.01250"));
         type(QStringLiteral("5"));
         key(Qt::Key_Return);
         QCOMPARE(record(5).mid(1, 3), (Record{ 0x00, 0x50, 0x44 }));
@@ -446,12 +446,12 @@ private slots:
         m_table->activated();
         m_duringMessage = [this] {
             m_table->activated();
-            m_grid->setCurrentCell(5, frm_chann::ColName);
-            m_grid->setCurrentCell(6, frm_chann::ColRx);
+            m_grid->setCurrentCell(5, ChannelTableWindow::ColName);
+            m_grid->setCurrentCell(6, ChannelTableWindow::ColRx);
         };
-        QVERIFY(click(5, frm_chann::ColRx));
+        QVERIFY(click(5, ChannelTableWindow::ColRx));
         type(QStringLiteral("500"));
-        QVERIFY(click(6, frm_chann::ColName));
+        QVERIFY(click(6, ChannelTableWindow::ColName));
         QCOMPARE(m_messages, QStringList{ kRxRange });
         QCOMPARE(record(5), (Record{ 0x00, 0x00, 0x00, 0x40, 0xFF, 0x00, 0x00, 0x40, 0x00, 0xC0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 }));
         QCOMPARE(record(6), kUsed);
@@ -565,7 +565,7 @@ private slots:
         m_table->selectChannels({ 10 });
         QTest::keyClick(m_grid, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(record(10), pasted);
-        for (int col = frm_chann::ColRx; col <= frm_chann::ColName; ++col)
+        for (int col = ChannelTableWindow::ColRx; col <= ChannelTableWindow::ColName; ++col)
             QCOMPARE(m_table->cellText(10, col), m_table->cellText(3, col));
     }
 
@@ -665,7 +665,7 @@ private slots:
         poke(*g_document)->setCell(MemoryMap::kSettingsBlock, MemoryMap::kPriorityChannelCell, 3);
         m_table->activated();
         if (how == "rx") {
-            QVERIFY(click(3, frm_chann::ColRx));
+            QVERIFY(click(3, ChannelTableWindow::ColRx));
             key(Qt::Key_Backspace);
             key(Qt::Key_Return);
         } else if (how == "cut") {
@@ -686,7 +686,7 @@ private slots:
     void listEditorsCoverTheirCell_data()
     {
         QTest::addColumn<int>("column");
-        for (int column : { frm_chann::ColDecode, frm_chann::ColEncode, frm_chann::ColPower, frm_chann::ColWidth })
+        for (int column : { ChannelTableWindow::ColDecode, ChannelTableWindow::ColEncode, ChannelTableWindow::ColPower, ChannelTableWindow::ColWidth })
             QTest::addRow("column %d", column) << column;
     }
     void listEditorsCoverTheirCell()
@@ -709,11 +709,11 @@ private slots:
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<QList<int>>("cells");     // cell 0, 4, 8, 9 of channels 2..4 after the pick
         // Channel 3 is receive only and has no encode tone to set.
-        QTest::newRow("power, keyboard") << int(frm_chann::ColPower) << false << Qt::Key_Up
+        QTest::newRow("power, keyboard") << int(ChannelTableWindow::ColPower) << false << Qt::Key_Up
                                          << QList<int>{ 0, 0, 0, 0x40, 0, 0xFF, 0, 0x40, 0, 0, 0, 0x40 };
-        QTest::newRow("decode, shift click") << int(frm_chann::ColDecode) << true << Qt::Key_Down
+        QTest::newRow("decode, shift click") << int(ChannelTableWindow::ColDecode) << true << Qt::Key_Down
                                              << QList<int>{ 1, 0, 0, 0xC0, 1, 0xFF, 0, 0xC0, 1, 0, 0, 0xC0 };
-        QTest::newRow("encode skips receive only") << int(frm_chann::ColEncode) << false << Qt::Key_End
+        QTest::newRow("encode skips receive only") << int(ChannelTableWindow::ColEncode) << false << Qt::Key_End
                                                    << QList<int>{ 0, 153, 0x20, 0xC0, 0, 0xFF, 0, 0xC0, 0, 153, 0x20, 0xC0 };
     }
     void bulkPick()
@@ -757,13 +757,13 @@ private slots:
         useMemoryFormat(2);
         {
             DocumentPoke edit(*g_document);
-            StoreFreq(edit.data().image, 2, "469.975", 1, 0);
+            storeFreq(edit.data().image, 2, "469.975", 1, 0);
             ChannelRecord::setNewChannelDefaults(edit.data().image, 1);
             // Channel 3 has a transmit frequency of its own, which an RX fill leaves alone.
-            StoreFreq(edit.data().image, 2, "430", 3, 0);
-            StoreFreq(edit.data().image, 2, "430", 3, 4);
+            storeFreq(edit.data().image, 2, "430", 3, 0);
+            storeFreq(edit.data().image, 2, "430", 3, 4);
             ChannelRecord::setNewChannelDefaults(edit.data().image, 3);
-            StoreFreq(edit.data().image, 2, "430", 4, 0);
+            storeFreq(edit.data().image, 2, "430", 4, 0);
             ChannelRecord::setNewChannelDefaults(edit.data().image, 4);
         }
         m_grid->setFocus();
@@ -780,10 +780,10 @@ private slots:
         QCOMPARE(offered, 12.5);
         const QStringList rx = { "469.98750", "430.00000", "430.00000" };   // channels 2..4
         for (int channel = 2; channel <= 4; ++channel)
-            QCOMPARE(m_table->cellText(channel, frm_chann::ColRx), rx[channel - 2]);
+            QCOMPARE(m_table->cellText(channel, ChannelTableWindow::ColRx), rx[channel - 2]);
         // A new channel takes its RX frequency for TX; a channel with a TX frequency keeps it.
-        QCOMPARE(m_table->cellText(2, frm_chann::ColTx), rx[0]);
-        QCOMPARE(m_table->cellText(3, frm_chann::ColTx), QStringLiteral("430.00000"));
+        QCOMPARE(m_table->cellText(2, ChannelTableWindow::ColTx), rx[0]);
+        QCOMPARE(m_table->cellText(3, ChannelTableWindow::ColTx), QStringLiteral("430.00000"));
         QCOMPARE(m_messages, QStringList{ "Channel 3 would get 470.00000 MHz, outside the frequency range 400 to 470 MHz: "
                                           "it and the channels after it were left as they were." });
         QCOMPARE(g_document->undoStack()->count(), 1);
@@ -796,7 +796,7 @@ private slots:
         setRecord(5, kChannel);
         QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(m_grid)->tableInterface();
         QStringList heard;
-        for (int column : { int(frm_chann::ColNumber), int(frm_chann::ColRx), int(frm_chann::ColName) })
+        for (int column : { int(ChannelTableWindow::ColNumber), int(ChannelTableWindow::ColRx), int(ChannelTableWindow::ColName) })
             heard << cells->cellAt(4, column)->text(QAccessible::Name);
         QCOMPARE(heard, (QStringList{ "Channel 5", "Channel 5, RX frequency, 446.00625", "Channel 5, name, empty" }));
     }
@@ -846,7 +846,7 @@ private:
         return where + QStringLiteral("none");
     }
 
-    frm_chann* m_table = nullptr;
+    ChannelTableWindow* m_table = nullptr;
     QTableWidget* m_grid = nullptr;
     QLineEdit* m_text = nullptr;
     QComboBox* m_list = nullptr;
@@ -855,4 +855,4 @@ private:
 };
 
 QTEST_MAIN(TestChannelEditing)
-#include "tst_frm_chann_edit.moc"
+#include "tst_channeltable.moc"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form_save_chann.h"
+#include "SaveFileDialog.h"
 
 #include "ui/Prompt.h"
 #include "ui/WindowHost.h"
@@ -11,24 +11,24 @@
 #include <QDir>
 #include <QFileInfo>
 
-Form_save_chann::Form_save_chann(RadioDocument& document, WindowHost* host, QWidget* parent)
+SaveFileDialog::SaveFileDialog(RadioDocument& document, WindowHost* host, QWidget* parent)
     : ChannelFileDialog(document, host, parent)
 {
     setObjectName(QStringLiteral("Form_save_chann"));
     setCaptions(tr("Save Channel File"), tr("Save File:"));
 }
 
-QString Form_save_chann::invalidNameMessage() const
+QString SaveFileDialog::invalidNameMessage() const
 {
     return tr("Store the file name of channel parameter need is nullity. ");
 }
 
-QString Form_save_chann::suffixMessage() const
+QString SaveFileDialog::suffixMessage() const
 {
     return tr("Advice don't modify file suffix name of system default ！");
 }
 
-bool Form_save_chann::perform(const QString& path)
+bool SaveFileDialog::perform(const QString& path)
 {
     // Text still typed into a window belongs in the saved file.
     if (m_host)
@@ -39,7 +39,7 @@ bool Form_save_chann::perform(const QString& path)
     return true;
 }
 
-bool Form_save_chann::saveFile(QWidget* parent, RadioDocument& document, const QString& path)
+bool SaveFileDialog::saveFile(QWidget* parent, RadioDocument& document, const QString& path)
 {
     const NativeFile::WriteResult result = RadioFile::save(path, document.image(), document.version());
     if (!result.ok) {

@@ -29,14 +29,14 @@ struct SaveText
     Q_DECLARE_TR_FUNCTIONS(SaveFileDialog)
 };
 
-const char* const kChannelGridContext = "frm_chann";
+const char* const kChannelGridContext = "ChannelTableWindow";
 const char* const kChannelGridFormat = QT_TRANSLATE_NOOP(
-    "frm_chann", "^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  ");
+    "ChannelTableWindow", "^ Channel |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^ TX Power |^  W/N  |^  Name  ");
 
 // Enough of a value to recognise it.
 constexpr int kShownValueLength = 24;
 
-const char* const kOptionContext = "frm_option";
+const char* const kOptionContext = "OptionsWindow";
 
 struct SourceText
 {
@@ -48,32 +48,32 @@ struct SourceText
 SourceText optionSource(Option which)
 {
     switch (which) {
-    case Option::OptionalFeatures: return { QT_TRANSLATE_NOOP("frm_option", "Optional Features") };
-    case Option::TimeOut: return { QT_TRANSLATE_NOOP("frm_option", "Time Out Timer(TOT)[Min]") };
-    case Option::Vox: return { QT_TRANSLATE_NOOP("frm_option", "VOX Level") };
-    case Option::Squelch: return { QT_TRANSLATE_NOOP("frm_option", "Squelch Level") };
-    case Option::WorkMode: return { QT_TRANSLATE_NOOP("frm_option", "Work Mode") };
-    case Option::FrequencyWorkMode: return QT_TRANSLATE_NOOP3("frm_option", "Frequncy", "work mode");
-    case Option::ChannelWorkMode: return { QT_TRANSLATE_NOOP("frm_option", " Channel") };
-    case Option::OnlyChannelMode: return { QT_TRANSLATE_NOOP("frm_option", "Only Channel Mode ") };
-    case Option::Backlight: return { QT_TRANSLATE_NOOP("frm_option", "Back Light") };
-    case Option::ChannelDisplay: return { QT_TRANSLATE_NOOP("frm_option", "Channel Disp Way") };
-    case Option::Scans: return { QT_TRANSLATE_NOOP("frm_option", "Scans") };
-    case Option::PriorityChannel: return { QT_TRANSLATE_NOOP("frm_option", "Priority Channel") };
-    case Option::Save: return { QT_TRANSLATE_NOOP("frm_option", "Save") };
-    case Option::Beep: return { QT_TRANSLATE_NOOP("frm_option", "Beep") };
-    case Option::Off: return { QT_TRANSLATE_NOOP("frm_option", "Off") };
-    case Option::FrequencyMode: return { QT_TRANSLATE_NOOP("frm_option", "Frequncy Mode") };
-    case Option::RxFrequency: return { QT_TRANSLATE_NOOP("frm_option", "RX Frequncy(MHZ)") };
-    case Option::TxFrequency: return { QT_TRANSLATE_NOOP("frm_option", "TX Frequncy(MHZ)") };
-    case Option::Decode: return { QT_TRANSLATE_NOOP("frm_option", "Decode") };
-    case Option::Encode: return { QT_TRANSLATE_NOOP("frm_option", "Encode") };
-    case Option::Step: return { QT_TRANSLATE_NOOP("frm_option", "Step(KHZ)") };
-    case Option::Duplex: return { QT_TRANSLATE_NOOP("frm_option", "Duplex") };
-    case Option::Offset: return { QT_TRANSLATE_NOOP("frm_option", "Offset Frequncy(MHZ) ") };
-    case Option::Width: return { QT_TRANSLATE_NOOP("frm_option", "Wide / Narrow") };
-    case Option::Power: return { QT_TRANSLATE_NOOP("frm_option", "TX Power") };
-    case Option::FrequencyRange: return { QT_TRANSLATE_NOOP("frm_option", "Frequncy Range") };
+    case Option::OptionalFeatures: return { QT_TRANSLATE_NOOP("OptionsWindow", "Optional Features") };
+    case Option::TimeOut: return { QT_TRANSLATE_NOOP("OptionsWindow", "Time Out Timer(TOT)[Min]") };
+    case Option::Vox: return { QT_TRANSLATE_NOOP("OptionsWindow", "VOX Level") };
+    case Option::Squelch: return { QT_TRANSLATE_NOOP("OptionsWindow", "Squelch Level") };
+    case Option::WorkMode: return { QT_TRANSLATE_NOOP("OptionsWindow", "Work Mode") };
+    case Option::FrequencyWorkMode: return QT_TRANSLATE_NOOP3("OptionsWindow", "Frequncy", "work mode");
+    case Option::ChannelWorkMode: return { QT_TRANSLATE_NOOP("OptionsWindow", " Channel") };
+    case Option::OnlyChannelMode: return { QT_TRANSLATE_NOOP("OptionsWindow", "Only Channel Mode ") };
+    case Option::Backlight: return { QT_TRANSLATE_NOOP("OptionsWindow", "Back Light") };
+    case Option::ChannelDisplay: return { QT_TRANSLATE_NOOP("OptionsWindow", "Channel Disp Way") };
+    case Option::Scans: return { QT_TRANSLATE_NOOP("OptionsWindow", "Scans") };
+    case Option::PriorityChannel: return { QT_TRANSLATE_NOOP("OptionsWindow", "Priority Channel") };
+    case Option::Save: return { QT_TRANSLATE_NOOP("OptionsWindow", "Save") };
+    case Option::Beep: return { QT_TRANSLATE_NOOP("OptionsWindow", "Beep") };
+    case Option::Off: return { QT_TRANSLATE_NOOP("OptionsWindow", "Off") };
+    case Option::FrequencyMode: return { QT_TRANSLATE_NOOP("OptionsWindow", "Frequncy Mode") };
+    case Option::RxFrequency: return { QT_TRANSLATE_NOOP("OptionsWindow", "RX Frequncy(MHZ)") };
+    case Option::TxFrequency: return { QT_TRANSLATE_NOOP("OptionsWindow", "TX Frequncy(MHZ)") };
+    case Option::Decode: return { QT_TRANSLATE_NOOP("OptionsWindow", "Decode") };
+    case Option::Encode: return { QT_TRANSLATE_NOOP("OptionsWindow", "Encode") };
+    case Option::Step: return { QT_TRANSLATE_NOOP("OptionsWindow", "Step(KHZ)") };
+    case Option::Duplex: return { QT_TRANSLATE_NOOP("OptionsWindow", "Duplex") };
+    case Option::Offset: return { QT_TRANSLATE_NOOP("OptionsWindow", "Offset Frequncy(MHZ) ") };
+    case Option::Width: return { QT_TRANSLATE_NOOP("OptionsWindow", "Wide / Narrow") };
+    case Option::Power: return { QT_TRANSLATE_NOOP("OptionsWindow", "TX Power") };
+    case Option::FrequencyRange: return { QT_TRANSLATE_NOOP("OptionsWindow", "Frequncy Range") };
     }
     return {};
 }

@@ -10,7 +10,7 @@ namespace OptionLists {
 namespace {
 
 // The lists belong to the optional-features window and are translated there.
-const char* const kContext = "frm_option";
+const char* const kContext = "OptionsWindow";
 
 struct SourceText
 {
@@ -45,7 +45,7 @@ QStringList numbers(const QString& first, int from, int to)
 
 QString off(Wording wording)
 {
-    return word(wording, { QT_TRANSLATE_NOOP("frm_option", "Off") });
+    return word(wording, { QT_TRANSLATE_NOOP("OptionsWindow", "Off") });
 }
 
 } // namespace
@@ -55,36 +55,36 @@ QStringList voxLevel(Wording wording) { return numbers(off(wording), 1, 9); }
 QStringList squelchLevel(Wording) { return numbers({}, 0, 9); }
 QStringList backlight(Wording wording)
 {
-    return words(wording, { { QT_TRANSLATE_NOOP("frm_option", "Off") }, { QT_TRANSLATE_NOOP("frm_option", "Push") },
-                            { QT_TRANSLATE_NOOP("frm_option", "Continue") } });
+    return words(wording, { { QT_TRANSLATE_NOOP("OptionsWindow", "Off") }, { QT_TRANSLATE_NOOP("OptionsWindow", "Push") },
+                            { QT_TRANSLATE_NOOP("OptionsWindow", "Continue") } });
 }
 QStringList channelDisplay(Wording wording)
 {
-    return words(wording, { QT_TRANSLATE_NOOP3("frm_option", "Frequncy", "channel display"),
-                            { QT_TRANSLATE_NOOP("frm_option", "Name") } });
+    return words(wording, { QT_TRANSLATE_NOOP3("OptionsWindow", "Frequncy", "channel display"),
+                            { QT_TRANSLATE_NOOP("OptionsWindow", "Name") } });
 }
 QStringList scanMode(Wording wording)
 {
-    return words(wording, { { QT_TRANSLATE_NOOP("frm_option", "SE") }, { QT_TRANSLATE_NOOP("frm_option", "TO") },
-                            { QT_TRANSLATE_NOOP("frm_option", "CO") } });
+    return words(wording, { { QT_TRANSLATE_NOOP("OptionsWindow", "SE") }, { QT_TRANSLATE_NOOP("OptionsWindow", "TO") },
+                            { QT_TRANSLATE_NOOP("OptionsWindow", "CO") } });
 }
 QStringList priorityChannel(Wording wording)
 {
-    return numbers(word(wording, { QT_TRANSLATE_NOOP("frm_option", "None") }), 1, MemoryMap::kChannelCount);
+    return numbers(word(wording, { QT_TRANSLATE_NOOP("OptionsWindow", "None") }), 1, MemoryMap::kChannelCount);
 }
 QStringList tuningStep(Wording) { return { QStringLiteral("12.5"), QStringLiteral("25.0") }; }
 QStringList duplex(Wording wording)
 {
-    return words(wording, { { QT_TRANSLATE_NOOP("frm_option", "Off") }, { QT_TRANSLATE_NOOP("frm_option", "Minus") },
-                            { QT_TRANSLATE_NOOP("frm_option", "Plus") } });
+    return words(wording, { { QT_TRANSLATE_NOOP("OptionsWindow", "Off") }, { QT_TRANSLATE_NOOP("OptionsWindow", "Minus") },
+                            { QT_TRANSLATE_NOOP("OptionsWindow", "Plus") } });
 }
 QStringList width(Wording wording)
 {
-    return words(wording, { { QT_TRANSLATE_NOOP("frm_option", "Narrow") }, { QT_TRANSLATE_NOOP("frm_option", "Wide") } });
+    return words(wording, { { QT_TRANSLATE_NOOP("OptionsWindow", "Narrow") }, { QT_TRANSLATE_NOOP("OptionsWindow", "Wide") } });
 }
 QStringList power(Wording wording)
 {
-    return words(wording, { { QT_TRANSLATE_NOOP("frm_option", "Low") }, { QT_TRANSLATE_NOOP("frm_option", "High") } });
+    return words(wording, { { QT_TRANSLATE_NOOP("OptionsWindow", "Low") }, { QT_TRANSLATE_NOOP("OptionsWindow", "High") } });
 }
 QStringList tones() { return toneListItems(); }
 

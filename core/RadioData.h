@@ -6,6 +6,7 @@
 // against. A document holds one; compare, verify and backup hold others.
 
 #include "MemoryImage.h"
+#include "Tables.h"
 
 #include <QString>
 
@@ -13,8 +14,8 @@ struct RadioData
 {
     MemoryImage image;
     int version = 2;            // 1: 12.5 kHz steps, 2: 6.25 kHz steps
-    double rangeLow = 400;      // MHz; a typed frequency may lie from here ...
-    double rangeHigh = 470;     // ... up to, but not including, here
+    double rangeLow = kLowestRangeMHz;     // MHz; a typed frequency may lie from here ...
+    double rangeHigh = kHighestRangeMHz;   // ... up to, but not including, here
 
     bool operator==(const RadioData&) const = default;
 };

@@ -87,7 +87,7 @@ QStringList toneListItems()
 
 const std::vector<Model>& modelTable()
 {
-    static const std::vector<Model> models = { { QStringLiteral("QV3N"), 400, int(std::lround(470.0005)) } };
+    static const std::vector<Model> models = { { QStringLiteral("QV3N"), kLowestRangeMHz, int(std::lround(kHighestRangeMHz + 0.0005)) } };
     return models;
 }
 

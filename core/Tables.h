@@ -16,6 +16,10 @@ const ToneTexts& toneTable();
 // The tone entries without their padding, as the tone lists show them.
 QStringList toneListItems();
 
+// The bounds a frequency range may be given within, MHz: the radio's band.
+constexpr int kLowestRangeMHz = 400;
+constexpr int kHighestRangeMHz = 470;
+
 struct Model
 {
     QString name;

@@ -13,7 +13,7 @@
 #include "files/OpenFileDialog.h"
 #include "files/SaveFileDialog.h"
 #include "fm/FmPresetsWindow.h"
-#include "options/frm_option.h"
+#include "options/OptionsWindow.h"
 #include "transfer/CompareWithRadioWindow.h"
 #include "transfer/ReadWindow.h"
 #include "link/Backups.h"

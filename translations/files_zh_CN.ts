@@ -191,6 +191,29 @@ A file of that name already on disk is left as it was.</source>
     </message>
 </context>
 <context>
+    <name>PrintCommands</name>
+    <message>
+        <source>The channel list could not be printed: the printer cannot be used.</source>
+        <translation>无法打印信道列表：打印机不可用。</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>导出 PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The channel list was exported to %1.</source>
+        <translation>信道列表已导出到 %1。</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written: %2</source>
+        <translation>无法写入 PDF 文件 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>SaveFileDialog</name>
     <message>
         <source>Save Channel File</source>

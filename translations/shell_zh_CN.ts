@@ -2,49 +2,10 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>PortSetupDialog</name>
+    <name>AboutDialog</name>
     <message>
-        <source>Communication Port Setup</source>
-        <translation>通讯端口设置</translation>
-    </message>
-    <message>
-        <source>Port Setup</source>
-        <translation>端口设置</translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation>确 定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取 消</translation>
-    </message>
-    <message>
-        <source>(no device present)</source>
-        <translation>（无设备）</translation>
-    </message>
-</context>
-<context>
-    <name>ModelDialog</name>
-    <message>
-        <source>Model Select</source>
-        <translation>机型选择</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>机  型</translation>
-    </message>
-    <message>
-        <source>Band</source>
-        <translation>频  段</translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation>确 定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取 消</translation>
+        <source>About</source>
+        <translation>关于</translation>
     </message>
 </context>
 <context>
@@ -288,6 +249,52 @@
     </message>
 </context>
 <context>
+    <name>ModelDialog</name>
+    <message>
+        <source>Model Select</source>
+        <translation>机型选择</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>机  型</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>频  段</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确 定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取 消</translation>
+    </message>
+</context>
+<context>
+    <name>PortSetupDialog</name>
+    <message>
+        <source>Communication Port Setup</source>
+        <translation>通讯端口设置</translation>
+    </message>
+    <message>
+        <source>Port Setup</source>
+        <translation>端口设置</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确 定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取 消</translation>
+    </message>
+    <message>
+        <source>(no device present)</source>
+        <translation>（无设备）</translation>
+    </message>
+</context>
+<context>
     <name>StartArguments</name>
     <message>
         <source>Run &quot;qv3n --help&quot; for help.</source>
@@ -342,13 +349,6 @@ QV3N 系列对讲机编程软件：通过编程线读取对讲机的存储器，
                         COM1 ... COM8 所代表的串口设备（未设置时为现有的串口
                         设备，USB 转换器在前，各组按名称排序）
 </translation>
-    </message>
-</context>
-<context>
-    <name>AboutDialog</name>
-    <message>
-        <source>About</source>
-        <translation>关于</translation>
     </message>
 </context>
 </TS>

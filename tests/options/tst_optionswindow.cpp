@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "options/frm_option.h"
+#include "options/OptionsWindow.h"
 #include "shell/MainWindow.h"
 #include "ui/Prompt.h"
 
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(cell(kVfoBlock, 8), 0x10 | (inverted ? bit : 0));
         QCOMPARE(child<QCheckBox>(inv)->isChecked(), inverted);
 
-        m_main->window<OptionsWindow>()->RefreshOptionWindow();
+        m_main->window<OptionsWindow>()->refresh();
         QCOMPARE(combo(list)->currentIndex(), position);
     }
 
@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(g_document->undoStack()->undoText(), QStringLiteral("Optional Features"));
         // Showing it again writes nothing.
         m_window->activated();
-        m_window->RefreshOptionWindow();
+        m_window->refresh();
         QCOMPARE(g_document->undoStack()->count(), steps + 1);
         g_document->undoStack()->undo();
         QVERIFY(g_document->image() == file);

@@ -5,7 +5,7 @@
 #include "files/OpenFileDialog.h"
 #include "files/SaveFileDialog.h"
 #include "fm/FmPresetsWindow.h"
-#include "options/frm_option.h"
+#include "options/OptionsWindow.h"
 #include "shell/PortSetupDialog.h"
 #include "shell/ModelDialog.h"
 #include "shell/MainWindow.h"

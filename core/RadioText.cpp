@@ -935,13 +935,19 @@ ReadResult Reader::read(QByteArrayView text)
     const QStringList sectionKeys{ kFormatKey, kChannelsKey, kFeaturesKey, kFrequencyModeKey, kRangeKey, kFmKey,
                                    kOtherBytesKey };
     const QString expectedSections = Text::tr("expected the sections of a radio text: %1").arg(sectionKeys.join(QStringLiteral(", ")));
-    YAML::Node root;
+    std::vector<YAML::Node> documents;
     try {
-        root = YAML::Load(std::string(text.data(), size_t(text.size())));
+        documents = YAML::LoadAll(std::string(text.data(), size_t(text.size())));
     } catch (const YAML::Exception& error) {
         problem(error.mark, Text::tr("this is not YAML: %1").arg(fromStd(error.msg)));
         return m_result;
     }
+    // A second document would otherwise be left out unseen.
+    if (documents.size() > 1) {
+        problem(documents[1].Mark(), Text::tr("a second document begins here; a radio text holds one radio"));
+        return m_result;
+    }
+    const YAML::Node root = documents.empty() ? YAML::Node() : documents.front();
     if (!root.IsMap()) {
         problem(root.Mark(), expectedSections);
         return m_result;

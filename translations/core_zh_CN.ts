@@ -1035,6 +1035,10 @@
         <source>line %1, column %2: %3</source>
         <translation>第 %1 行第 %2 列：%3</translation>
     </message>
+    <message>
+        <source>a second document begins here; a radio text holds one radio</source>
+        <translation>第二个文档从这里开始；一个对讲机文本只含一台对讲机</translation>
+    </message>
 </context>
 <context>
     <name>SaveFileDialog</name>

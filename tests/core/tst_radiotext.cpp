@@ -314,6 +314,8 @@ private slots:
         QTest::newRow("an unlisted channel made used by its bytes") << QByteArray("other bytes:\n  7: 00\n") << 2 << 6
                                                                     << "block 7 is channel 7, which the channels do not list";
         QTest::newRow("not YAML") << QByteArray("channels:\n  - number: [1, 2\n") << 3 << 1 << "this is not YAML: ";
+        QTest::newRow("two documents") << QByteArray("channels: []\n---\nchannels: []\n") << 3 << 1
+                                       << "a second document begins here; a radio text holds one radio";
         QTest::newRow("no radio at all") << QByteArray("# nothing but a comment\n") << 1 << 1
                                          << "expected the sections of a radio text: memory format, channels";
         QTest::newRow("a channel file renamed") << ChannelFile::format(factoryImage().bytes()) << 1 << 2

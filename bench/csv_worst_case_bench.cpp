@@ -109,7 +109,9 @@ int runPreview(int argc, char* argv[])
     const ChannelCsv::ImportResult result = ChannelCsv::read(path, 2, FreqRange::of(base));
     if (!result.ok())
         return 3;
-    CsvImportPreview preview(result, path, 0);
+    CsvImportPreview preview(
+        result, [&](const ChannelCsv::Placement& placement) { return ChannelCsv::read(path, 2, FreqRange::of(base), placement); },
+        base, path, 1);
     preview.show();
     QCoreApplication::processEvents();
     return 0;

@@ -3,8 +3,9 @@
 // with the line modelled at 9600 baud, against the least time the exchange
 // can take (its floor); unpaced, to show what the program itself adds to each
 // block beyond the send delay; and what a backup before and a read-back after
-// a write cost. Beside the wall times it prints the median time from one
-// frame to the next, which other load on the machine disturbs far less.
+// a write cost; and what one burst of line noise costs a read and a write at
+// 9600 baud. Beside the wall times it prints the median time from one frame
+// to the next, which other load on the machine disturbs far less.
 //
 //   qv3n-link-bench [RUNS]      best of RUNS runs of each (default 3)
 
@@ -27,6 +28,7 @@ namespace {
 
 constexpr double kByteMs = 10.0 * 1000.0 / 9600.0;   // start, eight data bits, stop
 constexpr int kIdentificationBytes = 9;
+constexpr int kNoisyBlock = 100;
 
 struct SilentHost : LinkHost
 {
@@ -80,6 +82,16 @@ struct Timing
 {
     double wallMs = -1;
     double medianBlockMs = 0;   // from one frame to the next, middle of the transfer's blocks
+    int askedAgain = 0;         // blocks asked for or sent again because of noise
+};
+
+// One burst of line noise in the middle of a transfer, struck once.
+struct Noise
+{
+    const char* name = nullptr;   // nullptr: a quiet line
+    VirtualRadio::Fault fault = VirtualRadio::Fault::None;
+    int delayMs = 0;
+    QByteArray pattern {};
 };
 
 // The virtual radio on a thread of its own, so that the time it spends
@@ -126,10 +138,15 @@ private:
 };
 
 // Runs one transfer; a negative wall time means it failed.
-Timing runOnce(Job job, bool paced, QString* error)
+Timing runOnce(Job job, bool paced, const Noise& noise, QString* error)
 {
     VirtualRadio::Options options;
     options.pace = paced;
+    options.fault = noise.fault;
+    options.faultBlock = kNoisyBlock;
+    options.faultTimes = 1;
+    options.noiseDelayMs = noise.delayMs;
+    options.noisePattern = noise.pattern;
     RadioThread radio(options);
     if (!radio.started(error))
         return {};
@@ -166,6 +183,8 @@ Timing runOnce(Job job, bool paced, QString* error)
         *error = host.failure.isEmpty() ? QStringLiteral("the transfer did not complete") : host.failure;
         return {};
     }
+    const QString trace = sequence.engine()->trace().text();
+    timing.askedAgain = int(trace.count(QLatin1String(" asked for again: ")) + trace.count(QLatin1String(" sent again: ")));
     std::vector<double> periods;
     for (size_t i = 1; i < frames.size(); ++i)
         periods.push_back(double(frames[i] - frames[i - 1]) / 1e6);
@@ -182,7 +201,7 @@ Timing best(Job job, bool paced, int runs, const char* name, bool eachRun = fals
     Timing bestTiming;
     for (int run = 0; run < runs; ++run) {
         QString error;
-        const Timing timing = runOnce(job, paced, &error);
+        const Timing timing = runOnce(job, paced, {}, &error);
         if (timing.wallMs < 0) {
             std::printf("%s: failed: %s\n", name, qPrintable(error));
             std::exit(1);
@@ -216,6 +235,7 @@ int main(int argc, char* argv[])
     std::printf("load average before: %s\n\n", qPrintable(loadAverage()));
 
     double pacedMs[2] = {};
+    double floors[2] = {};
     for (const Job job : { Job::Read, Job::Write }) {
         const char* name = job == Job::Read ? "read " : "write";
         const Exchange x = exchangeOf(job);
@@ -223,10 +243,14 @@ int main(int argc, char* argv[])
         const Timing paced = best(job, true, runs, name, true);
         const Timing unpaced = best(job, false, runs, name);
         pacedMs[job == Job::Read ? 0 : 1] = paced.wallMs;
+        floors[job == Job::Read ? 0 : 1] = floor;
         std::printf("%s at 9600 baud: %.1f ms, floor %.1f ms = (%d + %d bytes) x %.4f ms + %d frames x %d ms, "
                     "ratio %.4f\n",
                     name, paced.wallMs, floor, x.bytesToRadio, x.bytesFromRadio, kByteMs, x.frames, sendDelay,
                     paced.wallMs / floor);
+        if (job == Job::Read)
+            std::printf("%s asks for its last block a second time, to close the read: %.1f ms of it at the floor\n",
+                        name, blockFloorMs(job, sendDelay));
         if (job == Job::Read)   // each acknowledge leaves while the next send delay runs
             std::printf("%s without the %d acknowledges that leave during the send delay: floor %.1f ms, "
                         "ratio %.4f\n",
@@ -237,6 +261,46 @@ int main(int argc, char* argv[])
                     "the send delay)\n\n",
                     name, unpaced.wallMs, (unpaced.wallMs - double(x.frames) * sendDelay) / x.blocks,
                     unpaced.medianBlockMs - sendDelay);
+    }
+
+    // One burst each, at block 100: where it lands decides what is asked for again.
+    const Noise noises[] = {
+        { "read, noise just after block 100's reply", VirtualRadio::Fault::NoiseAfterBlock, 0 },
+        { "read, noise 25 ms after block 100's reply", VirtualRadio::Fault::NoiseAfterBlock, 25 },
+        { "read, a glitch byte inside block 100's reply", VirtualRadio::Fault::GlitchInBlock, 0 },
+        { "write, noise 25 ms after block 100's acknowledge", VirtualRadio::Fault::NoiseAfterBlock, 25 },
+        { "write, a false acknowledge just before block 100's", VirtualRadio::Fault::NoiseBeforeBlock, 0,
+          QByteArray(1, '\x06') },
+    };
+    // Each noisy run is paired with a quiet run just before it, so that other
+    // load on the machine weighs on both alike; the median difference is the cost.
+    for (const Noise& noise : noises) {
+        const bool read = QByteArray(noise.name).startsWith("read");
+        const Job job = read ? Job::Read : Job::Write;
+        const double floor = floors[read ? 0 : 1];
+        const double block = blockFloorMs(job, sendDelay);
+        std::vector<double> costs;
+        Timing bestNoisy;
+        for (int run = 0; run < runs; ++run) {
+            QString error;
+            const Timing quiet = runOnce(job, true, {}, &error);
+            const Timing noisy = quiet.wallMs < 0 ? quiet : runOnce(job, true, noise, &error);
+            if (noisy.wallMs < 0) {
+                std::printf("%s: failed: %s\n", noise.name, qPrintable(error));
+                std::exit(1);
+            }
+            std::printf("  %s run %d: %.1f ms, the quiet line just before %.1f ms, %d asked for or sent again\n",
+                        noise.name, run + 1, noisy.wallMs, quiet.wallMs, noisy.askedAgain);
+            costs.push_back(noisy.wallMs - quiet.wallMs);
+            if (bestNoisy.wallMs < 0 || noisy.wallMs < bestNoisy.wallMs)
+                bestNoisy = noisy;
+        }
+        std::nth_element(costs.begin(), costs.begin() + costs.size() / 2, costs.end());
+        const double cost = costs[costs.size() / 2];
+        std::printf("%s at 9600 baud: best %.1f ms, ratio %.4f against the floor; it costs %+.1f ms (median of the "
+                    "pairs), %.2f x a block at the floor; %d asked for or sent again, %.1f ms at the floor\n\n",
+                    noise.name, bestNoisy.wallMs, bestNoisy.wallMs / floor, cost, cost / block, bestNoisy.askedAgain,
+                    bestNoisy.askedAgain * block);
     }
 
     const double verify = best(Job::WriteWithVerify, true, runs, "write + verify").wallMs;

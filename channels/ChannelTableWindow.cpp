@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelTableWindow.h"
 
+#include "ChannelFindBar.h"
+#include "ChannelNumberColumn.h"
+#include "SortChannelsDialog.h"
+#include "ui/GridMenu.h"
+
 #include "ui/GridFormat.h"
 #include "ui/Prompt.h"
 #include "ui/WindowHost.h"
@@ -8,7 +13,9 @@
 #include "Captions.h"
 #include "ChannelRecord.h"
 #include "ChannelRows.h"
+#include "ChannelSort.h"
 #include "Codecs.h"
+#include "FieldGuide.h"
 #include "MemoryMap.h"
 #include "RadioDocument.h"
 
@@ -27,9 +34,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTableWidget>
-#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -65,7 +70,8 @@ public:
 
     QVariant data(int role) const override
     {
-        if (role == Qt::AccessibleTextRole)
+        // Header items are clones of the prototype too, outside every row and column.
+        if (role == Qt::AccessibleTextRole && row() >= 0 && column() >= 0)
             return ChannelTableWindow::accessibleCellText(row() + 1, column(), text());
         return QTableWidgetItem::data(role);
     }
@@ -99,6 +105,7 @@ ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host
     , m_clear(new QPushButton(tr("Clear"), this))
     , m_close(new QPushButton(tr("Close"), this))
     , m_rowMenu(new QMenu(this))
+    , m_findBar(new ChannelFindBar(document, m_grid, this))
 {
     setObjectName(QStringLiteral("frm_chann"));
     m_grid->setObjectName(QStringLiteral("MSF_chann"));
@@ -112,6 +119,8 @@ ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host
     setUpGrid(m_grid,
               Captions::channelGridFormat(),
               kChannelCount, 1);
+    for (int column = 0; column < ColumnCount; ++column)
+        m_grid->horizontalHeaderItem(column)->setWhatsThis(FieldGuide::describe(FieldGuide::ChannelColumn(column)));
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -128,8 +137,7 @@ ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host
     m_close->setToolTip(tr("Closes the channel table"));
     m_close->setAccessibleDescription(m_close->toolTip());
     createRowActions();
-    // A shortcut, so that it comes before the main window's Ctrl+Tab through its windows.
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), m_grid, this, &ChannelTableWindow::focusButtons, Qt::WidgetWithChildrenShortcut);
+    new ChannelNumberColumn(this);
     m_textEdit->setAlignment(Qt::AlignCenter);
     m_comboEdit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_textEdit->hide();
@@ -144,6 +152,7 @@ ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host
     buttons->addWidget(m_close);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 6);
+    layout->addWidget(m_findBar);
     layout->addWidget(m_grid, 1);
     buttons->setContentsMargins(6, 0, 6, 0);
     layout->addLayout(buttons);
@@ -174,6 +183,7 @@ ChannelTableWindow::ChannelTableWindow(RadioDocument& document, WindowHost* host
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this, &ChannelTableWindow::fitEditor);
     connect(m_comboEdit, &QComboBox::activated, this, &ChannelTableWindow::storePick);
     connect(&m_document, &RadioDocument::changed, this, &ChannelTableWindow::showDocument);
+    connect(m_findBar, &ChannelFindBar::closed, this, [this] { m_grid->setFocus(); });
 
     fillAllRows();
     m_grid->setCurrentCell(0, ColRx);
@@ -227,30 +237,54 @@ void ChannelTableWindow::createRowActions()
         m_rowActions.append(line);
         m_rowMenu->addAction(line);
     };
-    add("Edit_cut", tr("Cut channels"), tr("Copies the selected channels and empties them"), QKeySequence::Cut,
+    add("Edit_cut", tr("Cu&t channels"), tr("Copies the selected channels and empties them"), QKeySequence::Cut,
         &ChannelTableWindow::cutRows);
-    add("Edit_copy", tr("Copy channels"), tr("Copies the selected channels, for this program and for spreadsheets"),
+    add("Edit_copy", tr("&Copy channels"), tr("Copies the selected channels, for this program and for spreadsheets"),
         QKeySequence::Copy, &ChannelTableWindow::copyRows);
-    add("Edit_paste", tr("Paste channels"), tr("Pastes channels from the current row down"), QKeySequence::Paste,
+    add("Edit_paste", tr("&Paste channels"), tr("Pastes channels from the current row down"), QKeySequence::Paste,
         &ChannelTableWindow::pasteRows);
     separator();
-    add("Edit_insert", tr("Insert channel"), tr("Inserts empty channels before the selected ones; the channels below move down"),
+    add("Edit_insert", tr("&Insert channel"), tr("Inserts empty channels before the selected ones; the channels below move down"),
         QKeySequence(Qt::CTRL | Qt::Key_Plus), &ChannelTableWindow::insertRows);
-    add("Edit_delete", tr("Delete channels"), tr("Deletes the selected channels; the channels below move up"),
+    add("Edit_delete", tr("&Delete channels"), tr("Deletes the selected channels; the channels below move up"),
         QKeySequence(Qt::CTRL | Qt::Key_Minus), &ChannelTableWindow::deleteRows);
-    add("Edit_move_up", tr("Move up"), tr("Moves the selected channels up by one"), QKeySequence(Qt::CTRL | Qt::Key_Up),
+    add("Edit_move_up", tr("Mo&ve up"), tr("Moves the selected channels up by one"), QKeySequence(Qt::CTRL | Qt::Key_Up),
         [this] { moveRows(-1); });
-    add("Edit_move_down", tr("Move down"), tr("Moves the selected channels down by one"),
+    add("Edit_move_down", tr("Move do&wn"), tr("Moves the selected channels down by one"),
         QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { moveRows(1); });
     separator();
-    add("Edit_fill_down", tr("Fill down…"),
+    add("Edit_fill_down", tr("&Fill down…"),
         tr("Gives each selected channel the frequency of the one before plus a step"),
         QKeySequence(Qt::CTRL | Qt::Key_D), &ChannelTableWindow::fillDownRows);
+    add("Edit_sort", tr("&Sort channels…"), tr("Sorts the selected channels or all channels in use by a field"), {},
+        &ChannelTableWindow::sortRows);
+
+    // Finding is no row action: the Edit menu has it, the rows' menu does not.
+    auto find = [this](const char* name, const QString& text, const QString& tip, QKeySequence key, auto slot) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        action->setToolTip(tip);
+        action->setStatusTip(tip);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        m_findActions.append(action);
+    };
+    auto* line = new QAction(this);
+    line->setSeparator(true);
+    m_findActions.append(line);
+    find("Edit_find", tr("Fi&nd…"), tr("Finds channels by frequency, name or tone"), QKeySequence::Find,
+         [this] { m_findBar->openBar(); });
+    find("Edit_find_next", tr("Find ne&xt"), tr("Goes to the next channel that matches"), QKeySequence(Qt::Key_F3),
+         [this] { m_findBar->findNext(1); });
+    find("Edit_find_previous", tr("Find pr&evious"), tr("Goes to the previous channel that matches"),
+         QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { m_findBar->findNext(-1); });
 }
 
 QList<QAction*> ChannelTableWindow::editActions() const
 {
-    return m_rowActions;
+    return m_rowActions + m_findActions;
 }
 
 QString ChannelTableWindow::accessibleCellText(int channel, int column, const QString& text)
@@ -311,12 +345,30 @@ QList<int> ChannelTableWindow::selectedChannels() const
     const QItemSelection selection = m_grid->selectionModel()->selection();
     for (const QItemSelectionRange& range : selection)
         for (int row = range.top(); row <= range.bottom(); ++row)
-            channels.append(row + 1);
+            if (!m_grid->isRowHidden(row))
+                channels.append(row + 1);
     std::sort(channels.begin(), channels.end());
     channels.erase(std::unique(channels.begin(), channels.end()), channels.end());
-    if (channels.isEmpty() && gridRow() > 0)
+    if (channels.isEmpty() && gridRow() > 0 && !m_grid->isRowHidden(gridRow() - 1))
         channels.append(gridRow());
     return channels;
+}
+
+QList<int> ChannelTableWindow::shownChannelsFrom(int first) const
+{
+    QList<int> channels;
+    for (int channel = first; channel <= kChannelCount; ++channel)
+        if (!m_grid->isRowHidden(channel - 1))
+            channels.append(channel);
+    return channels;
+}
+
+int ChannelTableWindow::shownNeighbour(int channel, int by) const
+{
+    for (int next = channel + by; next >= 1 && next <= kChannelCount; next += by)
+        if (!m_grid->isRowHidden(next - 1))
+            return next;
+    return 0;
 }
 
 void ChannelTableWindow::selectChannels(const QList<int>& channels, int current)
@@ -373,20 +425,17 @@ void ChannelTableWindow::pasteRows()
         Prompt::inform(this, tr("The clipboard holds no channels to paste."));
         return;
     }
-    const int first = selected.first();
+    // Over a filtered table the rows go to the channels shown; hidden ones stay as they are.
+    const QList<int> targets = shownChannelsFrom(selected.first());
     const QByteArray records = clip->data(QLatin1String(ChannelRows::kMimeType));
     const QString text = clip->text();
     ChannelRows::PasteResult result;
     m_document.edit([] { return tr("Paste"); }, [&](RadioData& data) {
-        if (!ChannelRows::pasteRecords(data, first, records, result))
-            result = ChannelRows::pasteText(data, first, text);
+        if (!ChannelRows::pasteRecords(data, targets, records, result))
+            result = ChannelRows::pasteText(data, targets, text);
     });
-    if (result.lastChannel >= result.firstChannel) {
-        QList<int> pasted;
-        for (int channel = result.firstChannel; channel <= result.lastChannel; ++channel)
-            pasted.append(channel);
-        selectChannels(pasted);
-    }
+    if (!result.channels.isEmpty())
+        selectChannels(result.channels);
     const QString report = ChannelRows::refusalReport(result);
     if (!report.isEmpty())
         Prompt::inform(this, report);
@@ -434,6 +483,25 @@ void ChannelTableWindow::moveRows(int by)
     // The current row goes with its channel.
     if (moved)
         selectChannels(channels, current + by);
+}
+
+void ChannelTableWindow::sortRows()
+{
+    commitCell();
+    const QList<int> selected = selectedChannels();
+    SortChannelsDialog dialog(int(selected.size()), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const ChannelSort::Key key = dialog.key();
+    const Qt::SortOrder order = dialog.order();
+    if (dialog.selectedOnly()) {
+        m_document.edit([] { return tr("Sort channels"); },
+                        [&](RadioData& data) { ChannelSort::sortChannels(data, selected, key, order); });
+        selectChannels(selected);
+    } else {
+        m_document.edit([] { return tr("Sort channels"); },
+                        [&](RadioData& data) { ChannelSort::sortAll(data, key, order); });
+    }
 }
 
 void ChannelTableWindow::fillDownRows()
@@ -536,7 +604,7 @@ void ChannelTableWindow::openListEditor(ListField field)
     m_textEdit->hide();
     m_open = Editor::List;
     m_listField = field;
-    m_undoIndexAtListOpen = m_document.undoStack()->index();
+    m_undoIndexAtListOpen = m_document.history()->index();
     m_picks = 0;
     m_comboEdit->clear();
     m_comboEdit->addItems(ChannelEdit::listItems(field));
@@ -597,7 +665,7 @@ void ChannelTableWindow::storePick(int item)
     if (m_open != Editor::List)
         return;
     m_oldCellText = m_comboEdit->currentText();
-    const int indexBefore = m_document.undoStack()->index();
+    const int indexBefore = m_document.history()->index();
     const QList<int> channels = pickedChannels();
     const int channel = m_editRow;
     const qsizetype count = channels.size();
@@ -605,7 +673,7 @@ void ChannelTableWindow::storePick(int item)
         return count == 1 ? tr("Channel %1").arg(channel) : tr("%1 channels").arg(count);
     };
     m_document.edit(step, [&](RadioData& data) { ChannelRows::pick(data.image, channels, m_listField, item); });
-    if (m_document.undoStack()->index() != indexBefore)
+    if (m_document.history()->index() != indexBefore)
         ++m_picks;
 }
 
@@ -659,7 +727,7 @@ void ChannelTableWindow::commitText(int channel, int column, const QString& text
 void ChannelTableWindow::abandonEdit()
 {
     // Escape takes back what the open list picked.
-    QUndoStack* stack = m_document.undoStack();
+    UndoHistory* stack = m_document.history();
     if (m_open == Editor::List && m_picks > 0 && stack->index() == m_undoIndexAtListOpen + m_picks)
         stack->setIndex(m_undoIndexAtListOpen);
     const int channel = m_editRow;
@@ -677,7 +745,7 @@ void ChannelTableWindow::enterInText()
     const QString text = m_textEdit->text();
     closeEditors();
     commitText(channel, column, text, CommitBy::Enter, column == ColRx);
-    const int next = qMin(channel + 1, kChannelCount);
+    const int next = shownNeighbour(channel, 1) > 0 ? shownNeighbour(channel, 1) : channel;
     switch (column) {
     case ColRx:
         moveTo(channel, ColTx);
@@ -715,20 +783,22 @@ void ChannelTableWindow::moveTo(int channel, int column)
 // the one that is open. Columns run 1..7 and wrap into the neighbouring row.
 void ChannelTableWindow::moveBy(int rows, int columns)
 {
-    int row = (m_open != Editor::None ? m_editRow : gridRow()) + rows;
+    const int from = m_open != Editor::None ? m_editRow : gridRow();
     int col = (m_open != Editor::None ? m_editCol : gridColumn()) + columns;
     if (col > ColName) {
         col = ColRx;
-        ++row;
+        rows = 1;
     } else if (col < ColRx) {
         col = ColName;
-        --row;
+        rows = -1;
     }
-    if (row > kChannelCount && columns > 0) {
+    // Rows hidden by the find bar's filter are passed over.
+    const int row = rows == 0 ? from : shownNeighbour(from, rows);
+    if (row == 0 && rows > 0 && columns > 0) {
         focusButtons();
         return;
     }
-    if (row < 1 || row > kChannelCount)
+    if (row == 0)
         return;
     m_grid->setCurrentCell(row - 1, col);
     m_grid->setFocus();
@@ -814,7 +884,7 @@ bool ChannelTableWindow::listEditKey(QKeyEvent* key)
 // frequency or name cell opens its editor with the typed character.
 bool ChannelTableWindow::gridKey(QKeyEvent* key)
 {
-    // Tab on the last cell goes on to the buttons, as Ctrl+Tab does anywhere.
+    // Tab on the last cell goes on to the buttons.
     const bool lastCell = gridRow() == kChannelCount && gridColumn() == ColName;
     if (key->key() == Qt::Key_Tab && lastCell && !key->modifiers()) {
         focusButtons();
@@ -822,6 +892,10 @@ bool ChannelTableWindow::gridKey(QKeyEvent* key)
     }
     if (isEnter(key) || key->key() == Qt::Key_F2) {
         placeCellEditor();
+        return true;
+    }
+    if (GridMenu::isMenuKey(key)) {
+        GridMenu::popupAtCurrentCell(m_rowMenu, m_grid);
         return true;
     }
     if (!typesCharacter(key))

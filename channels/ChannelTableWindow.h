@@ -10,8 +10,11 @@
 // that is open on it, and moving through the grid without an open editor
 // changes nothing.
 // Rows are selected like a spreadsheet's: cut, copy, paste, insert, delete,
-// move and fill down work on the selected channels, a pick in a list applies
-// to every selected channel, and each of these actions is one undo step.
+// move, fill down and sort work on the selected channels, a pick in a list
+// applies to every selected channel, and each of these actions is one undo
+// step. Over a filtered table (the find bar's "Show only matches") the
+// selected channels are those shown, and a paste or a fill down never
+// changes a hidden row.
 
 #include "ui/ChildWindow.h"
 
@@ -19,6 +22,7 @@
 
 #include <functional>
 
+class ChannelFindBar;
 class QAction;
 class QComboBox;
 class QMenu;
@@ -72,9 +76,12 @@ public:
     void moveRows(int by);
     // Asks for the step, then fills down.
     void fillDownRows();
+    // Asks for the field, the order and the channels, then sorts.
+    void sortRows();
 
     QList<QAction*> editActions() const override;
     QMenu* rowMenu() const { return m_rowMenu; }
+    ChannelFindBar* findBar() const { return m_findBar; }
 
     // What a screen reader says for a cell: "Channel 5, RX frequency, 446.01250".
     static QString accessibleCellText(int channel, int column, const QString& text);
@@ -95,6 +102,10 @@ private:
     QList<int> pickedChannels() const;
     void focusButtons();
     void fillDown(qint64 stepHz);
+    // The channels from `first` to 128 whose rows the find bar's filter shows.
+    QList<int> shownChannelsFrom(int first) const;
+    // The nearest channel shown above (by -1) or below (by 1); 0 when there is none.
+    int shownNeighbour(int channel, int by) const;
     QTableWidgetItem* item(int channel, int column) const;
     int gridRow() const;        // current grid row: channel 1..128, 0 when none
     int gridColumn() const;
@@ -130,6 +141,8 @@ private:
     QPushButton* m_close;
     QMenu* m_rowMenu;
     QList<QAction*> m_rowActions;
+    QList<QAction*> m_findActions;
+    ChannelFindBar* m_findBar;
     Qt::KeyboardModifiers m_pressModifiers;   // of the mouse press that starts a click
 
     int m_editRow = 1;

@@ -38,6 +38,9 @@ enum Column {
     RxDtcsCode, CrossMode, Mode, TStep, Skip, Power, Comment, UrCall, Rpt1Call, Rpt2Call, DvCode, ColumnCount
 };
 
+// What older files call the RxDtcsCode column.
+constexpr const char kOlderRxDtcsName[] = "DtcsRxCode";
+
 constexpr const char* kColumnNames[ColumnCount] = {
     "Location", "Name", "Frequency", "Duplex", "Offset", "Tone", "rToneFreq", "cToneFreq", "DtcsCode",
     "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep", "Skip", "Power", "Comment", "URCALL",
@@ -61,6 +64,15 @@ QString toneWord(const QString& text)
         if (text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0)
             return QLatin1String(word);
     return text;
+}
+
+// A location written as a whole number, whatever its value; nullopt when it is none.
+std::optional<int> locationNumber(const QString& text)
+{
+    static const QRegularExpression digits(QStringLiteral("^\\d{1,9}$"));
+    if (!digits.match(text).hasMatch())
+        return std::nullopt;
+    return text.toInt();
 }
 
 FreqCells freqCells(const MemoryImage& image, int channel, int base)
@@ -176,14 +188,23 @@ QStringList exportRow(const MemoryImage& image, int channel, int version)
     return row;
 }
 
+// Where a row goes: the channel its location gives, or the next target.
+struct RowPlaces
+{
+    bool byLocation = true;
+    QList<int> targets;          // in file order
+    bool intoUnused = false;     // the targets are the unused channels
+};
+
 // Turns the rows of a file into channel records, one row at a time.
 class RowReader
 {
 public:
-    RowReader(const QHash<int, int>& columnOf, int version, const FreqRange& range)
+    RowReader(const QHash<int, int>& columnOf, int version, const FreqRange& range, const RowPlaces& places)
         : m_columnOf(columnOf)
         , m_version(version)
         , m_range(range)
+        , m_places(places)
     {
     }
 
@@ -200,18 +221,20 @@ private:
     std::optional<Tone> ctcss(const QString& text);
     std::optional<Tone> dcs(const QString& text, QChar polarity);
     bool readTones(Tone* encode, Tone* decode);
+    std::optional<bool> highPower();
     void storeFrequency(int channel, int base, qint64 hz);
     void keepProblems(ImportResult* result) const;
 
     const QHash<int, int>& m_columnOf;
     const int m_version;
     const FreqRange m_range;
+    const RowPlaces& m_places;
+    int m_placedRows = 0;               // the rows given a target so far
 
     // The row being read.
     const Csv::Row* m_row = nullptr;
-    int m_location = 0;
+    int m_location = 0;                 // the channel the row goes to, 0 for none
     QList<Problem> m_problems;
-    QHash<int, int> m_lineOfLocation;   // the line each imported channel came from
     MemoryImage m_scratch;              // where a row's record is built
 };
 
@@ -380,6 +403,28 @@ bool RowReader::readTones(Tone* encode, Tone* decode)
     return true;
 }
 
+// High or Low, empty meaning High; a power in watts is Low up to 1 W.
+std::optional<bool> RowReader::highPower()
+{
+    const QString power = field(Power);
+    if (power.isEmpty() || power.compare(QLatin1String("high"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (power.compare(QLatin1String("low"), Qt::CaseInsensitive) == 0)
+        return false;
+    static const QRegularExpression watts(QStringLiteral("^(\\d{1,6}(?:\\.\\d{0,6})?|\\.\\d{1,6})\\s*W$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = watts.match(power);
+    if (!match.hasMatch()) {
+        refuse(CsvImport::tr("The power \"%1\" is neither High nor Low nor watts such as 0.5W.").arg(shownValue(power)));
+        return std::nullopt;
+    }
+    constexpr double kLowPowerWatts = 1.0;
+    const bool high = match.captured(1).toDouble() > kLowPowerWatts;
+    adjust(high ? CsvImport::tr("The power %1 is stored as High (more than 1 W).").arg(shownValue(power))
+                : CsvImport::tr("The power %1 is stored as Low (1 W or less).").arg(shownValue(power)));
+    return high;
+}
+
 void RowReader::storeFrequency(int channel, int base, qint64 hz)
 {
     const FreqCells cells = freqCellsForHz(hz, m_version);
@@ -398,20 +443,24 @@ void RowReader::read(const Csv::Row& row, ImportResult* result)
     m_location = 0;
     m_problems.clear();
 
-    const QString locationText = field(Location);
-    static const QRegularExpression digits(QStringLiteral("^\\d{1,9}$"));
-    const int location = digits.match(locationText).hasMatch() ? locationText.toInt() : 0;
-    if (locationText.isEmpty()) {
-        refuse(CsvImport::tr("The row gives no location."));
-    } else if (location < 1 || location > MemoryMap::kChannelCount) {
-        refuse(CsvImport::tr("The location \"%1\" is not a channel number from 1 to 128.").arg(shownValue(locationText)));
-    } else {
-        m_location = location;
-        if (m_lineOfLocation.contains(location))
-            refuse(CsvImport::tr("Channel %1 is given again; it is taken from line %2.")
-                       .arg(location)
-                       .arg(m_lineOfLocation.value(location)));
+    if (!m_places.byLocation) {
+        m_location = m_places.targets.value(m_placedRows++, 0);
+        if (m_location == 0) {
+            refuse(m_places.intoUnused ? CsvImport::tr("No unused channel is left for the row.")
+                                       : CsvImport::tr("The row would go past channel 128."));
+            keepProblems(result);
+            ++result->refusedCount;
+            return;
+        }
     }
+    const QString locationText = field(Location);
+    const std::optional<int> location = locationNumber(locationText);
+    if (locationText.isEmpty())
+        refuse(CsvImport::tr("The row gives no location."));
+    else if (!location)
+        refuse(CsvImport::tr("The location \"%1\" is not a channel number from 1 to 128.").arg(shownValue(locationText)));
+    else if (m_places.byLocation)
+        m_location = *location;
 
     const QString rxText = field(Frequency);
     std::optional<qint64> rx;
@@ -431,9 +480,7 @@ void RowReader::read(const Csv::Row& row, ImportResult* result)
     const QString mode = field(Mode).toUpper();
     if (!mode.isEmpty() && mode != QLatin1String("FM") && mode != QLatin1String("NFM"))
         refuse(CsvImport::tr("The mode \"%1\" is neither FM nor NFM.").arg(shownValue(field(Mode))));
-    const QString power = field(Power).toLower();
-    if (!power.isEmpty() && power != QLatin1String("high") && power != QLatin1String("low"))
-        refuse(CsvImport::tr("The power \"%1\" is neither High nor Low.").arg(shownValue(field(Power))));
+    const std::optional<bool> high = highPower();
 
     const bool refused = std::any_of(m_problems.begin(), m_problems.end(),
                                      [](const Problem& p) { return p.kind == Problem::Kind::Refused; });
@@ -444,7 +491,7 @@ void RowReader::read(const Csv::Row& row, ImportResult* result)
     }
 
     // The record is built as the channel table builds a new channel.
-    const int channel = location;
+    const int channel = m_location;
     clear(m_scratch, channel);
     setNewChannelDefaults(m_scratch, channel);
     storeFrequency(channel, kRxBase, *rx);
@@ -456,7 +503,7 @@ void RowReader::read(const Csv::Row& row, ImportResult* result)
         m_scratch.setFlag(channel, kToneFlagsCell, kEncodeInvertedBit, encode.inverted);
     }
     m_scratch.setFlag(channel, kPowerWidthCell, kWideBit, mode != QLatin1String("NFM"));
-    m_scratch.setFlag(channel, kPowerWidthCell, kHighPowerBit, power != QLatin1String("low"));
+    m_scratch.setFlag(channel, kPowerWidthCell, kHighPowerBit, *high);
 
     const QString name = fieldAsWritten(Name);
     storeNameAsIs(m_scratch, channel, name);
@@ -466,8 +513,7 @@ void RowReader::read(const Csv::Row& row, ImportResult* result)
     if (stored != name)
         adjust(CsvImport::tr("The name \"%1\" is stored as \"%2\".").arg(shownValue(name), stored));
 
-    result->channels[location - 1] = blockOf(m_scratch, channel);
-    m_lineOfLocation.insert(location, row.line);
+    result->channels[channel - 1] = blockOf(m_scratch, channel);
     keepProblems(result);
 }
 
@@ -513,6 +559,30 @@ bool isBlank(const Csv::Row& row)
     return std::all_of(row.fields.begin(), row.fields.end(), [](const QString& f) { return f.trimmed().isEmpty(); });
 }
 
+// The first location, in file order, that makes the locations no channel
+// numbers: 0, past 128, or given before. Rows whose location is no whole
+// number are refused on their own and do not count here.
+LocationMisfit locationMisfit(Csv::Reader& rows, int locationIndex)
+{
+    QHash<int, int> lineOf;
+    Csv::Row row;
+    while (rows.next(&row)) {
+        if (isBlank(row))
+            continue;
+        const std::optional<int> location = locationNumber(row.fields.value(locationIndex).trimmed());
+        if (!location)
+            continue;
+        if (*location < MemoryMap::kFirstChannelBlock)
+            return { LocationMisfit::Kind::Zero, *location, row.line, 0 };
+        if (*location > MemoryMap::kChannelCount)
+            return { LocationMisfit::Kind::PastLast, *location, row.line, 0 };
+        if (lineOf.contains(*location))
+            return { LocationMisfit::Kind::Repeated, *location, row.line, lineOf.value(*location) };
+        lineOf.insert(*location, row.line);
+    }
+    return {};
+}
+
 } // namespace
 
 QStringList columns()
@@ -533,7 +603,24 @@ QByteArray exportChannels(const MemoryImage& image, int version)
     return text.toUtf8();
 }
 
-ImportResult parse(QByteArrayView bytes, int version, const FreqRange& range)
+Placement Placement::fillEmpty(const MemoryImage& base)
+{
+    Placement placement{ Mode::FillEmpty, {} };
+    for (int channel = MemoryMap::kFirstChannelBlock; channel <= MemoryMap::kChannelCount; ++channel)
+        if (!isUsed(base, channel))
+            placement.targets.append(channel);
+    return placement;
+}
+
+Placement Placement::fromChannel(int first)
+{
+    Placement placement{ Mode::FromChannel, {} };
+    for (int channel = qMax(first, MemoryMap::kFirstChannelBlock); channel <= MemoryMap::kChannelCount; ++channel)
+        placement.targets.append(channel);
+    return placement;
+}
+
+ImportResult parse(QByteArrayView bytes, int version, const FreqRange& range, const Placement& placement)
 {
     if (bytes.startsWith(kUtf8Mark))
         bytes = bytes.sliced(qsizetype(sizeof(kUtf8Mark) - 1));
@@ -561,13 +648,25 @@ ImportResult parse(QByteArrayView bytes, int version, const FreqRange& range)
         const QString name = QLatin1String(kColumnNames[column]);
         if (indexOfName.contains(name.toLower()))
             columnOf.insert(column, indexOfName.value(name.toLower()));
+        else if (column == RxDtcsCode && indexOfName.contains(QString::fromLatin1(kOlderRxDtcsName).toLower()))
+            columnOf.insert(column, indexOfName.value(QString::fromLatin1(kOlderRxDtcsName).toLower()));
         else if (column == Location || column == Frequency)
             return failure(ReadError::MissingColumn, header.line, name);
     }
 
     ImportResult result;
     result.version = version;
-    RowReader reader(columnOf, version, range);
+    result.placement = placement;
+    RowPlaces places{ placement.mode == Placement::Mode::ReplaceAll, placement.targets,
+                      placement.mode == Placement::Mode::FillEmpty };
+    if (places.byLocation) {
+        // A first reading of the locations alone decides how the rows go.
+        Csv::Reader locations = rows;
+        result.misfit = locationMisfit(locations, columnOf.value(Location));
+        if (result.misfit.kind != LocationMisfit::Kind::None)
+            places = { false, Placement::fromChannel(MemoryMap::kFirstChannelBlock).targets, false };
+    }
+    RowReader reader(columnOf, version, range, places);
     Csv::Row row;
     while (rows.next(&row)) {
         if (isBlank(row))
@@ -580,7 +679,7 @@ ImportResult parse(QByteArrayView bytes, int version, const FreqRange& range)
     return result;
 }
 
-ImportResult read(const QString& path, int version, const FreqRange& range)
+ImportResult read(const QString& path, int version, const FreqRange& range, const Placement& placement)
 {
     QFile file;
     QString reason;
@@ -591,7 +690,7 @@ ImportResult read(const QString& path, int version, const FreqRange& range)
         return failure(ReadError::CannotOpen, 0, file.errorString());
     if (bytes.size() > kMaxFileSize)
         return failure(ReadError::TooLarge);
-    return parse(bytes, version, range);
+    return parse(bytes, version, range, placement);
 }
 
 QString errorText(const ImportResult& result, const QString& shownPath)
@@ -639,13 +738,40 @@ QString problemLine(const Problem& problem)
     return CsvImport::tr("Line %1 (channel %2): %3").arg(problem.line).arg(problem.location).arg(problem.text);
 }
 
+QString placementNote(const ImportResult& result)
+{
+    const LocationMisfit& misfit = result.misfit;
+    switch (misfit.kind) {
+    case LocationMisfit::Kind::None:
+        break;
+    case LocationMisfit::Kind::Zero:
+        return CsvImport::tr("The file numbers its rows from 0 (line %1), so the rows are placed in file order "
+                             "from channel 1.")
+            .arg(misfit.line);
+    case LocationMisfit::Kind::PastLast:
+        return CsvImport::tr("Line %1 gives location %2, past channel 128, so the rows are placed in file order "
+                             "from channel 1.")
+            .arg(misfit.line)
+            .arg(misfit.location);
+    case LocationMisfit::Kind::Repeated:
+        return CsvImport::tr("Lines %1 and %2 both give location %3, so the rows are placed in file order from "
+                             "channel 1.")
+            .arg(misfit.firstLine)
+            .arg(misfit.line)
+            .arg(misfit.location);
+    }
+    return {};
+}
+
 MemoryImage withChannels(const MemoryImage& base, const ImportResult& result)
 {
     MemoryImage image = base;
+    const bool replacesAll = result.placement.mode == Placement::Mode::ReplaceAll;
     for (int i = 0; i < MemoryMap::kChannelCount; ++i) {
         const int channel = MemoryMap::kFirstChannelBlock + i;
         if (!result.channels[i]) {
-            clear(image, channel);
+            if (replacesAll)
+                clear(image, channel);
             continue;
         }
         image.setBlock(channel, *result.channels[i]);
@@ -653,6 +779,16 @@ MemoryImage withChannels(const MemoryImage& base, const ImportResult& result)
             image.setBlock(channel, blockOf(base, channel));
     }
     return image;
+}
+
+QList<int> changedChannels(const MemoryImage& base, const ImportResult& result)
+{
+    const MemoryImage image = withChannels(base, result);
+    QList<int> channels;
+    for (int channel = MemoryMap::kFirstChannelBlock; channel <= MemoryMap::kChannelCount; ++channel)
+        if (blockOf(image, channel) != blockOf(base, channel))
+            channels.append(channel);
+    return channels;
 }
 
 } // namespace ChannelCsv

@@ -200,19 +200,23 @@ QString recordRefusal(const RadioData& data, const Record& record)
     return {};
 }
 
-// Stores the rows from channel `first` on; a row is asked for only when a channel is left for it.
+// Stores row i in targets[i]; a row is asked for only when a channel is left for it.
 template <class RowAt>
-PasteResult pasteRows(RadioData& data, int first, int rowCount, RowAt rowAt)
+PasteResult pasteRows(RadioData& data, const QList<int>& targets, int rowCount, RowAt rowAt)
 {
     PasteResult result;
-    result.firstChannel = first;
-    result.lastChannel = qMin(first + rowCount - 1, kChannelCount);
+    result.channels = targets.first(qMin(qsizetype(rowCount), targets.size()));
+    result.firstChannel = targets.value(0, kChannelCount + 1);
+    result.lastChannel = result.channels.isEmpty() ? result.firstChannel - 1 : result.channels.last();
     for (int i = 0; i < rowCount; ++i) {
-        const int channel = first + i;
-        if (channel > kChannelCount) {
-            result.refusals.append({ i + 1, rowCount, 0, RowText::tr("past the last channel (128)") });
+        if (i >= targets.size()) {
+            const int last = targets.value(targets.size() - 1, kChannelCount);
+            result.refusals.append({ i + 1, rowCount, 0,
+                                     last == kChannelCount ? RowText::tr("past the last channel (128)")
+                                                           : RowText::tr("past the last channel shown (%1)").arg(last) });
             break;
         }
+        const int channel = targets[i];
         const ParsedRow row = rowAt(i);
         if (!row.refusal.isEmpty()) {
             result.refusals.append({ i + 1, i + 1, channel, row.refusal });
@@ -303,8 +307,9 @@ void setPriorityChannel(MemoryImage& image, int channel)
     Settings::setValue(image, Settings::kPriorityChannel, channel);
 }
 
-// Puts the channels in a new order: channel n takes what channel order[n - 1] held.
-void reorder(RadioData& data, const std::array<int, kChannelCount>& order)
+} // namespace
+
+void reorder(RadioData& data, const ChannelOrder& order)
 {
     const MemoryImage before = data.image;
     for (int n = 1; n <= kChannelCount; ++n)
@@ -314,7 +319,13 @@ void reorder(RadioData& data, const std::array<int, kChannelCount>& order)
         setPriorityChannel(data.image, int(std::find(order.begin(), order.end(), priority) - order.begin()) + 1);
 }
 
-} // namespace
+QList<int> channelsFrom(int first)
+{
+    QList<int> channels;
+    for (int channel = qMax(first, 1); channel <= kChannelCount; ++channel)
+        channels.append(channel);
+    return channels;
+}
 
 QString copyText(const RadioData& data, const QList<int>& channels)
 {
@@ -339,21 +350,31 @@ QByteArray copyRecords(const RadioData& data, const QList<int>& channels)
 
 PasteResult pasteText(RadioData& data, int first, const QString& text)
 {
-    const int room = qMax(0, kChannelCount - first + 1);
+    return pasteText(data, channelsFrom(first), text);
+}
+
+PasteResult pasteText(RadioData& data, const QList<int>& targets, const QString& text)
+{
+    const int room = int(targets.size());
     PastedRows rows = readPastedRows(text, room, Csv::Reader::Quotes::Fields);
     if (!rows.readWell)
         rows = readPastedRows(text, room, Csv::Reader::Quotes::Literal);
     const QStringList toneItems = toneListItems();
-    return pasteRows(data, first, rows.count, [&](int i) { return parseRow(data, rows.kept[i], toneItems); });
+    return pasteRows(data, targets, rows.count, [&](int i) { return parseRow(data, rows.kept[i], toneItems); });
 }
 
 bool pasteRecords(RadioData& data, int first, const QByteArray& bytes, PasteResult& result)
+{
+    return pasteRecords(data, channelsFrom(first), bytes, result);
+}
+
+bool pasteRecords(RadioData& data, const QList<int>& targets, const QByteArray& bytes, PasteResult& result)
 {
     constexpr int kRecordSize = MemoryImage::kCellsPerBlock;
     if (bytes.isEmpty() || (bytes.size() - 1) % kRecordSize != 0 || bytes.at(0) != char(data.version))
         return false;
     const int count = int(bytes.size() - 1) / kRecordSize;
-    result = pasteRows(data, first, count, [&](int i) {
+    result = pasteRows(data, targets, count, [&](int i) {
         ParsedRow row;
         for (int c = 0; c < kRecordSize; ++c)
             row.record[c] = quint8(bytes.at(1 + i * kRecordSize + c));
@@ -395,7 +416,7 @@ bool insertChannels(RadioData& data, int channel, int count)
     if (count < 1 || channel < 1 || channel + count > kChannelCount + 1 || insertBlocker(data.image, count))
         return false;
     // The unused channels at the end come in at `channel`.
-    std::array<int, kChannelCount> order;
+    ChannelOrder order;
     int next = 0;
     for (int n = 1; n < channel; ++n)
         order[next++] = n;
@@ -412,7 +433,7 @@ void deleteChannels(RadioData& data, const QList<int>& channels)
     const QSet<int> deleted(channels.begin(), channels.end());
     const int priority = priorityChannel(data.image);
     // The deleted channels go to the end, emptied.
-    std::array<int, kChannelCount> order;
+    ChannelOrder order;
     int next = 0;
     for (int n = 1; n <= kChannelCount; ++n)
         if (!deleted.contains(n))
@@ -434,7 +455,7 @@ bool moveChannels(RadioData& data, QList<int>& channels, int by)
     std::sort(channels.begin(), channels.end());
     if ((by < 0 && channels.first() == 1) || (by > 0 && channels.last() == kChannelCount))
         return false;
-    std::array<int, kChannelCount> order;
+    ChannelOrder order;
     for (int n = 1; n <= kChannelCount; ++n)
         order[n - 1] = n;
     // Each channel trades places with its neighbour; going down, the last goes first.

@@ -8,10 +8,12 @@
 
 #include "ChannelEdit.h"
 #include "MemoryImage.h"
+#include "MemoryMap.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <array>
 
 struct RadioData;
 
@@ -40,25 +42,41 @@ struct PasteResult
 {
     int firstChannel = 0;
     int lastChannel = 0;             // the last channel a row was meant for
+    QList<int> channels;             // every channel a row was meant for, in the order of the rows
     QList<Refusal> refusals;
 };
 
-// Pastes rows of tab-separated text from channel `first` on, one channel per
-// row, read as spreadsheets write them to the clipboard (a quoted cell may
-// hold tabs and line breaks; a quoted name keeps its blanks). A first row that
-// is the header of a copy (the column captions, in English or Chinese) is
+// The channels from `first` to 128: where a paste over an unfiltered table goes.
+QList<int> channelsFrom(int first);
+
+// Pastes rows of tab-separated text into the target channels (1..128), row i into
+// targets[i], read as spreadsheets write them to the clipboard (a quoted cell
+// may hold tabs and line breaks; a quoted name keeps its blanks). A first row
+// that is the header of a copy (the column captions, in English or Chinese) is
 // skipped; the channel column is otherwise ignored. A row of empty cells makes
 // its channel unused. A refused row, a row without tabs among them, leaves its
-// channel as it was; rows beyond channel 128 are refused. Channels after the
-// last row never change.
+// channel as it was; rows beyond the last target are refused. No other channel
+// changes: over a filtered table the targets are the rows shown from the first
+// selected one down, so hidden rows stay as they are.
+PasteResult pasteText(RadioData& data, const QList<int>& targets, const QString& text);
+// The same from channel `first` down to 128.
 PasteResult pasteText(RadioData& data, int first, const QString& text);
 
-// Pastes records of the private format; false (nothing changed) when the
-// bytes are not of that format or were copied in another memory format.
+// Pastes records of the private format into the target channels; false
+// (nothing changed) when the bytes are not of that format or were copied in
+// another memory format.
+bool pasteRecords(RadioData& data, const QList<int>& targets, const QByteArray& bytes, PasteResult& result);
 bool pasteRecords(RadioData& data, int first, const QByteArray& bytes, PasteResult& result);
 
 // One message naming every refused row and its reason; empty when there is none.
 QString refusalReport(const PasteResult& result);
+
+// A new order of the channels: channel n takes what channel order[n - 1] held.
+using ChannelOrder = std::array<int, MemoryMap::kChannelCount>;
+
+// Puts the channels in the order, each with all 16 bytes of its record; the
+// priority channel follows its channel.
+void reorder(RadioData& data, const ChannelOrder& order);
 
 // The channel in use that inserting `count` channels would push beyond
 // channel 128, or 0 when there is room.
@@ -94,8 +112,9 @@ struct FillResult
     qint64 stoppedHz = 0;
 };
 
-// From the first channel, each further channel gets the previous frequency
-// plus step as its receive frequency, stored as a typed one followed by
+// From the first channel, each further channel of the list (over a filtered
+// table, the selected rows shown) gets the previous frequency plus step as its
+// receive frequency, stored as a typed one followed by
 // Enter (a new channel takes the defaults, a channel without TX frequency
 // takes the RX one). At the first frequency outside the range it stops: that
 // channel and the ones after it stay as they were. Nothing changes when the

@@ -104,4 +104,43 @@ QString all()
     return text.trimmed();
 }
 
+QString describe(ChannelColumn column)
+{
+    switch (column) {
+    case ChannelColumn::Number:
+        return Text::tr("The channel's number on the radio, 1 to 128. A click selects the channel, Shift+click the "
+                        "channels up to it, Ctrl+click adds it to the selection.");
+    case ChannelColumn::Rx:
+        return Text::tr("The frequency the radio receives on, in MHz, within the frequency range. Empty makes the "
+                        "channel unused: the radio skips it.");
+    case ChannelColumn::Tx:
+        return Text::tr("The frequency the radio transmits on, in MHz; usually the receive frequency, another one "
+                        "for a repeater. Empty makes the channel receive only.");
+    case ChannelColumn::Decode:
+        return Text::tr("The CTCSS tone or DCS code the receiver waits for before it opens the speaker; OFF hears "
+                        "every signal on the channel.");
+    case ChannelColumn::Encode:
+        return Text::tr("The CTCSS tone or DCS code sent with every transmission on the channel, so that radios "
+                        "waiting for it hear you; OFF sends none.");
+    case ChannelColumn::Power:
+        return Text::tr("Transmit power on the channel: High reaches further, Low saves the battery.");
+    case ChannelColumn::Width:
+        return Text::tr("The channel width: Wide or Narrow, as the other radios on the channel use.");
+    case ChannelColumn::Name:
+        return Text::tr("Up to five letters or digits the display shows for the channel when it shows names.");
+    }
+    return {};
+}
+
+QString fmPresetNumber()
+{
+    return Text::tr("The preset's place in the radio's FM broadcast list.");
+}
+
+QString fmPresetFrequency()
+{
+    return Text::tr("An FM broadcast station the radio's receiver can tune to, in MHz (87 to 108); empty leaves "
+                    "the preset unused.");
+}
+
 } // namespace FieldGuide

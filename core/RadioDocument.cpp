@@ -4,62 +4,34 @@
 #include "ChannelRecord.h"
 #include "Settings.h"
 
-#include <QUndoStack>
-
 #include <optional>
-
-// One undo step: the data before and after it, 4 KiB each, so undo and redo
-// are exact whatever the step did; a step that took in a whole image also
-// gives back the file that went with the data.
-class RadioDocument::Step : public QUndoCommand
-{
-public:
-    Step(RadioDocument* document, const StepName& name, const RadioData& before, const RadioData& after,
-         const std::optional<std::pair<Saved, Saved>>& files = std::nullopt)
-        : m_document(document), m_name(name), m_before(before), m_after(after), m_files(files)
-    {
-        retranslate();
-    }
-
-    void undo() override { m_document->show(m_before, m_files ? m_files->first : m_document->m_saved); }
-    void redo() override { m_document->show(m_after, m_files ? m_files->second : m_document->m_saved); }
-    void retranslate() { setText(m_name ? m_name() : QString()); }
-
-private:
-    RadioDocument* m_document;
-    StepName m_name;
-    RadioData m_before;
-    RadioData m_after;
-    std::optional<std::pair<Saved, Saved>> m_files;
-};
 
 RadioDocument::RadioDocument(QObject* parent)
     : QObject(parent)
     , m_data(startUpData())
     , m_saved{ m_data.image, QString() }
-    , m_undo(new QUndoStack(this))
+    , m_history(new UndoHistory(this))
 {
-}
-
-RadioDocument::~RadioDocument()
-{
-    // The steps call back into the document; they go first.
-    delete m_undo;
 }
 
 bool RadioDocument::apply(const StepName& step, const RadioData& next)
 {
     if (next == m_data)
         return false;
-    m_undo->push(new Step(this, step, m_data, next));
+    push(step, next, std::nullopt);
     return true;
 }
 
-void RadioDocument::retranslateSteps()
+// A step holds the data before and after it, 4 KiB each, so undo and redo are
+// exact whatever the step did; a step that took in a whole image also gives
+// back the file that went with the data, any other keeps the file of the moment.
+void RadioDocument::push(const StepName& step, const RadioData& next, const std::optional<Saved>& nextSaved)
 {
-    // The stack hands its steps out read-only; their names are ours to word again.
-    for (int i = 0; i < m_undo->count(); ++i)
-        static_cast<Step*>(const_cast<QUndoCommand*>(m_undo->command(i)))->retranslate();
+    m_history->push({ step,
+                      [this, before = m_data, saved = nextSaved ? std::optional(m_saved) : std::nullopt] {
+                          show(before, saved.value_or(m_saved));
+                      },
+                      [this, next, nextSaved] { show(next, nextSaved.value_or(m_saved)); } });
 }
 
 void RadioDocument::takeImage(const StepName& step, const MemoryImage& image, int version, const QString& fileName)
@@ -71,7 +43,7 @@ void RadioDocument::takeImage(const StepName& step, const MemoryImage& image, in
     const Saved saved{ next.image, fileName };
     if (next == m_data && saved == m_saved)
         return;
-    m_undo->push(new Step(this, step, m_data, next, std::pair{ m_saved, saved }));
+    push(step, next, saved);
 }
 
 // Only a priority that named a channel in use before the step is given up: a

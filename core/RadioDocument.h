@@ -6,17 +6,13 @@
 // and is one undo step; changed() tells every view to show the data again.
 
 #include "RadioData.h"
+#include "UndoHistory.h"
 
 #include <QObject>
 #include <QString>
 
-#include <functional>
+#include <optional>
 
-class QUndoStack;
-
-// What an undo step is called: its kind and arguments, worded in the language
-// in force each time the step is shown. Empty for a step no menu shows.
-using StepName = std::function<QString()>;
 
 class RadioDocument : public QObject
 {
@@ -24,7 +20,6 @@ class RadioDocument : public QObject
 public:
     // Starts with what the program starts with: the reset image, version 2.
     explicit RadioDocument(QObject* parent = nullptr);
-    ~RadioDocument() override;
 
     const RadioData& data() const { return m_data; }
     const MemoryImage& image() const { return m_data.image; }
@@ -40,7 +35,7 @@ public:
     // Whether the image differs from the one last loaded, saved or started with.
     bool isModified() const { return m_data.image != m_saved.image; }
 
-    QUndoStack* undoStack() const { return m_undo; }
+    UndoHistory* history() const { return m_history; }
 
     // One user action: runs change on a copy of the data and, when that
     // changed anything, makes the copy the working copy as one undo step
@@ -62,9 +57,6 @@ public:
     // data and the file of before.
     void takeImage(const StepName& step, const MemoryImage& image, int version, const QString& fileName);
 
-    // Words every step's name again, after a change of language.
-    void retranslateSteps();
-
     // The image now is what the file holds (after a save).
     void markSaved(const QString& fileName);
 
@@ -77,8 +69,6 @@ signals:
     void fileNameChanged(const QString& fileName);
 
 private:
-    class Step;
-
     // What the working copy was last loaded from or saved to.
     struct Saved
     {
@@ -88,10 +78,11 @@ private:
     };
 
     bool apply(const StepName& step, const RadioData& next);
+    void push(const StepName& step, const RadioData& next, const std::optional<Saved>& nextSaved);
     void show(const RadioData& data, const Saved& saved);
     static void followPriorityChannel(const MemoryImage& before, MemoryImage& after);
 
     RadioData m_data;
     Saved m_saved;
-    QUndoStack* m_undo;
+    UndoHistory* m_history;
 };

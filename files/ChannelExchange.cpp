@@ -8,6 +8,7 @@
 
 #include "ChannelCsv.h"
 #include "ChannelRecord.h"
+#include "ChannelSets.h"
 #include "MemoryMap.h"
 #include "NativeFile.h"
 #include "RadioDocument.h"
@@ -29,6 +30,13 @@ void commitPendingEdits(WindowHost* host)
 {
     if (host)
         host->commitPendingEdits();
+}
+
+// Where "from channel" starts: the first channel selected in the table, else channel 1.
+int selectedChannel(const WindowHost* host)
+{
+    const int channel = host ? host->selectedChannel() : 0;
+    return channel > 0 ? channel : MemoryMap::kFirstChannelBlock;
 }
 
 int channelsInUse(const MemoryImage& image)
@@ -73,17 +81,49 @@ std::optional<MemoryImage> ChannelExchange::chooseComparisonFile(QWidget* parent
 bool ChannelExchange::importCsvFile(QWidget* parent, RadioDocument& document, WindowHost* host, const QString& path)
 {
     commitPendingEdits(host);
-    const MemoryImage& image = document.image();
-    const ChannelCsv::ImportResult result = ChannelCsv::read(path, document.version(), FreqRange::of(image));
-    if (!result.ok()) {
-        Prompt::inform(parent, ChannelCsv::errorText(result, shown(path)));
+    const int version = document.version();
+    const FreqRange range = FreqRange::of(document.image());
+    const ChannelCsv::ImportResult first = ChannelCsv::read(path, version, range);
+    if (!first.ok()) {
+        Prompt::inform(parent, ChannelCsv::errorText(first, shown(path)));
         return false;
     }
-    CsvImportPreview preview(result, QFileInfo(path).fileName(), channelsInUse(image), parent);
+    const QString name = QFileInfo(path).fileName();
+    CsvImportPreview preview(
+        first, [path, version, range](const ChannelCsv::Placement& placement) {
+            return ChannelCsv::read(path, version, range, placement);
+        },
+        document.image(), name, selectedChannel(host), parent);
     if (preview.exec() != QDialog::Accepted)
         return false;
     // Only the channels change.
-    document.edit([name = QFileInfo(path).fileName()] { return tr("Import %1").arg(name); },
+    const ChannelCsv::ImportResult& result = preview.result();
+    document.edit([name] { return tr("Import %1").arg(name); },
+                  [&result](RadioData& data) { data.image = ChannelCsv::withChannels(data.image, result); });
+    return true;
+}
+
+bool ChannelExchange::insertChannelSet(QWidget* parent, RadioDocument& document, WindowHost* host, const QString& set)
+{
+    commitPendingEdits(host);
+    const int version = document.version();
+    const FreqRange range = FreqRange::of(document.image());
+    const ChannelSets::Loaded first = ChannelSets::load(set, version, range);
+    if (!first.ok()) {
+        Prompt::inform(parent, first.refusal);
+        return false;
+    }
+    const QString title = ChannelSets::title(set);
+    CsvImportPreview preview(
+        first.result, [set, version, range](const ChannelCsv::Placement& placement) {
+            return ChannelSets::load(set, version, range, placement).result;
+        },
+        document.image(), title, selectedChannel(host), parent);
+    preview.setWindowTitle(tr("Insert channel set"));
+    if (preview.exec() != QDialog::Accepted)
+        return false;
+    const ChannelCsv::ImportResult& result = preview.result();
+    document.edit([title] { return tr("Insert %1").arg(title); },
                   [&result](RadioData& data) { data.image = ChannelCsv::withChannels(data.image, result); });
     return true;
 }

@@ -2,9 +2,11 @@
 #include "FmPresetsWindow.h"
 
 #include "ui/GridFormat.h"
+#include "ui/GridMenu.h"
 #include "ui/Prompt.h"
 
 #include "Codecs.h"
+#include "FieldGuide.h"
 #include "FmPresets.h"
 #include "Captions.h"
 #include "RadioDocument.h"
@@ -15,6 +17,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -28,6 +31,7 @@ FmPresetsWindow::FmPresetsWindow(RadioDocument& document, QWidget* parent)
     , m_grid(new QTableWidget(this))
     , m_textEdit(new QLineEdit(m_grid->viewport()))
     , m_close(new QPushButton(tr("Close"), this))
+    , m_presetMenu(new QMenu(this))
 {
     setObjectName(QStringLiteral("Form_Edit_Test"));
     m_grid->setObjectName(QStringLiteral("MSF_chann"));
@@ -37,8 +41,11 @@ FmPresetsWindow::FmPresetsWindow(RadioDocument& document, QWidget* parent)
     m_grid->setAccessibleName(Captions::fmTitle());
     m_grid->setAccessibleDescription(tr("The 16 FM broadcast presets; Enter or a click edits a frequency"));
     m_textEdit->setAccessibleName(tr("Preset frequency"));
+    createPresetMenu();
 
     setUpGrid(m_grid, Captions::fmGridFormat(), kPresetCount, 0);
+    m_grid->horizontalHeaderItem(ColNumber)->setWhatsThis(FieldGuide::fmPresetNumber());
+    m_grid->horizontalHeaderItem(ColFrequency)->setWhatsThis(FieldGuide::fmPresetFrequency());
     // The 16 rows share the grid's height, so every preset is in sight without
     // scrolling; they scroll only when the window is too small for readable rows.
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -116,6 +123,38 @@ void FmPresetsWindow::storeRows(const StepName& step)
         for (int row = 1; row <= kPresetCount; ++row)
             data.image.setCell(MemoryMap::kFmBlock, row - 1, quint8(codeForText(cellText(row, ColFrequency))));
     });
+}
+
+void FmPresetsWindow::createPresetMenu()
+{
+    m_presetMenu->setObjectName(QStringLiteral("Menu_presets"));
+    QAction* edit = m_presetMenu->addAction(tr("&Edit preset"));
+    edit->setObjectName(QStringLiteral("Preset_edit"));
+    connect(edit, &QAction::triggered, this, [this] {
+        m_grid->setCurrentCell(qMax(gridRow(), 1) - 1, ColFrequency);
+        openEditor();
+    });
+    QAction* clear = m_presetMenu->addAction(tr("&Clear preset"));
+    clear->setObjectName(QStringLiteral("Preset_clear"));
+    connect(clear, &QAction::triggered, this, &FmPresetsWindow::clearPreset);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        const QModelIndex index = m_grid->indexAt(at);
+        if (index.isValid())
+            m_grid->setCurrentCell(index.row(), ColFrequency);
+        m_presetMenu->popup(m_grid->viewport()->mapToGlobal(at));
+    });
+}
+
+void FmPresetsWindow::clearPreset()
+{
+    const int row = gridRow();
+    if (row == 0)
+        return;
+    commitEdit();
+    setCellText(row, ColFrequency, QString());
+    storeRows([row] { return tr("Radio Channel %1").arg(row - 1); });
+    showRow(row);
 }
 
 void FmPresetsWindow::openEditor()
@@ -237,6 +276,10 @@ bool FmPresetsWindow::gridKey(QKeyEvent* key)
 {
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_F2) {
         openEditor();
+        return true;
+    }
+    if (GridMenu::isMenuKey(key)) {
+        GridMenu::popupAtCurrentCell(m_presetMenu, m_grid);
         return true;
     }
     const bool character = !key->text().isEmpty() && key->text().front().isPrint()

@@ -12,6 +12,7 @@
 #include <functional>
 
 class QLineEdit;
+class QMenu;
 class RadioDocument;
 using StepName = std::function<QString()>;
 class QPushButton;
@@ -36,12 +37,17 @@ public:
 
     QString cellText(int row, int column) const;     // rows 1..16
     QTableWidget* grid() const { return m_grid; }
+    // The grid's context menu: edit or clear the current preset.
+    QMenu* presetMenu() const { return m_presetMenu; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void createPresetMenu();
+    // Empties the current preset, one undo step.
+    void clearPreset();
     void showRow(int row);
     void storeRows(const StepName& step);
     void setCellText(int row, int column, const QString& text);
@@ -57,6 +63,7 @@ private:
     QTableWidget* m_grid;
     QLineEdit* m_textEdit;
     QPushButton* m_close;
+    QMenu* m_presetMenu;
 
     bool m_editorOpen = false;
     int m_editRow = 1;

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The serial port the user chose (COM1..COM8) and whether the last attempt to
-// open it failed. The main window keeps one; the port dialog changes it and
-// the read and write windows open it.
+// The serial port the user chose (COM1..COM8), whether the last attempt to
+// open it failed, and where the devices the COMs stand for are looked up. The
+// main window keeps one; the port dialog changes it and the read and write
+// windows open it.
+
+#include "PortDirectory.h"
 
 #include <QObject>
 
@@ -24,9 +27,14 @@ public:
 
     bool portError = false;   // the last attempt to open the port failed
 
+    const PortDirectory& directory() const { return m_directory; }
+    // The devices present come from this lister from now on (tests).
+    void setPortLister(PortLister lister) { m_directory = PortDirectory(std::move(lister)); }
+
 signals:
     void commPortNumberChanged(int number);
 
 private:
     int m_number = 1;
+    PortDirectory m_directory;
 };

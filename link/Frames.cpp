@@ -20,14 +20,22 @@ void appendAddress(QByteArray& frame, int block)
     frame.append(char(address & 0xFF));
 }
 
-QByteArray blockHeader(char command, int block)
+QByteArray blockHeader(char command, int block, bool opening)
 {
     QByteArray frame;
-    if (block == 0)
+    if (opening)
         frame.append(kAck);
     frame.append(command);
     appendAddress(frame, block);
     frame.append(kBlockLength);
+    return frame;
+}
+
+QByteArray blockFrame(const MemoryImage& image, int block, bool opening)
+{
+    QByteArray frame = blockHeader(kWrite, block, opening);
+    for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
+        frame.append(char(image.cell(block, c)));
     return frame;
 }
 
@@ -40,21 +48,33 @@ QByteArray handshake()
 
 QByteArray readRequest(int block)
 {
-    return blockHeader(kRead, block);
+    return blockHeader(kRead, block, block == 0);
 }
 
 QByteArray writeFrame(const MemoryImage& image, int block)
 {
-    QByteArray frame = blockHeader(kWrite, block);
-    for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-        frame.append(char(image.cell(block, c)));
-    return frame;
+    return blockFrame(image, block, block == 0);
+}
+
+QByteArray repeatedReadRequest(int block)
+{
+    return blockHeader(kRead, block, false);
+}
+
+QByteArray repeatedWriteFrame(const MemoryImage& image, int block)
+{
+    return blockFrame(image, block, false);
+}
+
+int identifierAt(const QByteArray& answer)
+{
+    return int(answer.left(kIdentificationLength).indexOf("T6815"));
 }
 
 int identifiedVersion(const QByteArray& answer)
 {
     const QByteArray examined = answer.left(kIdentificationLength);
-    const qsizetype at = examined.indexOf("T6815");
+    const int at = identifierAt(examined);
     if (at < 0)
         return 0;
     const qsizetype versionAt = at + kVersionByteAfterIdentifier;

@@ -28,10 +28,20 @@ QByteArray readRequest(int block);
 // for block 0, 57, address high, address low, 10 and the data for the others.
 QByteArray writeFrame(const MemoryImage& image, int block);
 
+// A block asked for or written once more: never with the acknowledge of the
+// identification in front, which the radio already has.
+QByteArray repeatedReadRequest(int block);
+QByteArray repeatedWriteFrame(const MemoryImage& image, int block);
+
 // The radio's memory-format version (1 or 2) taken from the first nine bytes
 // of its answer to the handshake, or 0 when the identifier "T6815" does not
 // lie wholly within them. The version byte is the third byte after the
 // identifier; 255 there means version 1, anything else (or nothing) version 2.
 int identifiedVersion(const QByteArray& answer);
+
+// Where the identifier begins in the first nine bytes of the answer, or -1.
+// The identification then holds that many bytes plus nine: an answer with
+// more bytes carries something besides it, such as line noise.
+int identifierAt(const QByteArray& answer);
 
 } // namespace Frames

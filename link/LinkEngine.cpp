@@ -3,7 +3,6 @@
 
 #include "Frames.h"
 #include "PortDoctor.h"
-#include "PortNames.h"
 
 #include "MemoryMap.h"
 
@@ -16,8 +15,6 @@
 #endif
 
 namespace {
-
-int busyEngines = 0;
 
 // How often the engine looks whether bytes handed to the port have left it;
 // one byte takes about 1 ms at 9600 baud.
@@ -33,11 +30,6 @@ constexpr qint64 kByteNs = 10 * 1'000'000'000LL / 9600;
 
 } // namespace
 
-bool linkBusy()
-{
-    return LinkEngine::anyBusy();
-}
-
 QString linkBusyText()
 {
     return LinkEngine::tr("Read-write operating with transceiver .");
@@ -46,11 +38,6 @@ QString linkBusyText()
 QString linkBusyCloseText()
 {
     return LinkEngine::tr("Read-write operating，don't close the window. ,");
-}
-
-bool LinkEngine::anyBusy()
-{
-    return busyEngines > 0;
 }
 
 QString LinkEngine::versionMismatchText()
@@ -87,7 +74,7 @@ LinkEngine::LinkEngine(const LinkTimings& timings, QObject* parent)
         else if (remainingNs > 0)
             m_sendTimer->start(0);
         else
-            sendFrame();
+            frameDue();
     });
     connect(m_watchdog, &QTimer::timeout, this, &LinkEngine::enterRetryWait);
     connect(m_retryTimer, &QTimer::timeout, this, &LinkEngine::onRetry);
@@ -156,7 +143,7 @@ bool LinkEngine::cancel()
 
 QString LinkEngine::portName() const
 {
-    return m_portDevice.isEmpty() ? PortNames::deviceFor(m_portNumber) : m_portDevice;
+    return m_portDevice.isEmpty() ? m_ports.deviceFor(m_portNumber) : m_portDevice;
 }
 
 bool LinkEngine::openPort(bool quiet)
@@ -183,10 +170,10 @@ bool LinkEngine::openPort(bool quiet)
             dropInput();
             return true;
         }
-        reason = PortDoctor::openFailure(device, m_port->error(), m_port->errorString());
+        reason = PortDoctor::openFailure(device, m_port->error(), m_port->errorString(), m_ports);
         m_trace.note(QStringLiteral("cannot open %1: %2").arg(device, m_port->errorString()));
     } else {
-        reason = PortDoctor::noDevice(m_portNumber);
+        reason = PortDoctor::noDevice(m_portNumber, m_ports);
         m_trace.note(QStringLiteral("no device stands for COM%1").arg(m_portNumber));
     }
     m_portError = true;
@@ -237,10 +224,20 @@ bool LinkEngine::outputPending() const
     return false;
 }
 
+void LinkEngine::received(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return;
+    m_trace.received(bytes);
+    m_anyByteReceived = m_anyByteReceived || m_linkBusy;
+    m_input += bytes;
+    m_window += bytes;
+}
+
 void LinkEngine::dropInput()
 {
     if (m_port->isOpen()) {
-        // Read rather than discard what waits, so the trace shows every byte.
+        // Read rather than discard what waits, so the trace and the window see every byte.
         QByteArray stale = m_port->readAll();
 #if defined(Q_OS_UNIX) && defined(FIONREAD)
         int waiting = 0;
@@ -252,11 +249,7 @@ void LinkEngine::dropInput()
 #else
         m_port->clear(QSerialPort::Input);
 #endif
-        if (!stale.isEmpty()) {
-            m_trace.received(stale);
-            m_anyByteReceived = m_anyByteReceived || m_linkBusy;
-        }
-        m_input += stale;
+        received(stale);
     }
     if (!m_input.isEmpty())
         m_trace.dropped(int(m_input.size()));
@@ -278,12 +271,20 @@ void LinkEngine::startHandshake(bool automaticRetry)
         return;
     }
     m_lastOpenFailure.clear();
+    m_endedByNoise = false;
     m_handshakeDone = false;
     m_acknowledgedThisAttempt = 0;
+    m_timesAskedAgain.fill(0);
+    m_settleDue = false;
+    m_unconfirmed.reset();
+    m_doubt.reset();
+    m_suspectAcknowledge.clear();
+    m_nextBlock = 0;
+    m_closingAsk = false;
     dropInput();
     m_txFrame = Frames::handshake();
-    m_blockIndex = 0;
-    m_blockCount = m_direction == Direction::Read ? MemoryMap::kReadBlockCount : MemoryMap::kLastWrittenBlock;
+    m_txBlock = kHandshakeWindow;
+    m_blockCount = m_direction == Direction::Read ? MemoryMap::kReadBlockCount : MemoryMap::kLastWrittenBlock + 1;
     setBusy(true);
     startSend();
 }
@@ -295,19 +296,33 @@ void LinkEngine::startSend()
     m_sendTimer->start(int(qMax<qint64>(0, m_timings.sendDelayMs - kTimerSlackNs / kNsPerMs)));
 }
 
-void LinkEngine::sendFrame()
+void LinkEngine::frameDue()
 {
     if (!m_port->isOpen()) {
         // The device has gone; the watchdog ends the attempt.
         m_watchdog->start(m_timings.replyWatchdogMs);
         return;
     }
-    // Whatever came before the frame answers nothing: the tail of a longer
-    // answer, or line noise.
+    // Whatever waits now came in the window that ends here.
     dropInput();
-    m_port->write(m_txFrame);
+    if (m_settleDue) {
+        m_settleDue = false;
+        const bool goOn = !m_handshakeDone ? settleIdentification()
+            : m_direction == Direction::Read ? settleBlockReply()
+                                              : settleAcknowledge();
+        if (!goOn)
+            return;
+    }
+    sendFrame(m_txFrame, m_txBlock);
+}
+
+void LinkEngine::sendFrame(const QByteArray& frame, int block)
+{
+    m_window.clear();
+    m_windowBlock = block;
+    m_port->write(frame);
     m_port->flush();
-    m_trace.sent(m_txFrame);
+    m_trace.sent(frame);
     if (!outputPending()) {
         frameLeft();
         return;
@@ -361,9 +376,7 @@ void LinkEngine::onReadyRead()
     const QByteArray fresh = m_port->readAll();
     if (fresh.isEmpty())
         return;
-    m_trace.received(fresh);
-    m_anyByteReceived = m_anyByteReceived || m_linkBusy;
-    m_input += fresh;
+    received(fresh);
     if (!m_linkBusy && !m_asking)
         dropInput();
     takeInput();
@@ -371,8 +384,9 @@ void LinkEngine::onReadyRead()
 
 void LinkEngine::takeInput()
 {
-    // Until the frame has left, nothing is an answer to it.
-    if (m_asking || !m_linkBusy || !m_frameLeft)
+    // Until the frame has left, nothing is an answer to it; once its answer
+    // has been taken, nothing more is until the next frame has left.
+    if (m_asking || !m_linkBusy || !m_frameLeft || m_settleDue)
         return;
     if (m_handshakeDone) {
         if (m_direction == Direction::Read)
@@ -417,21 +431,41 @@ void LinkEngine::onPortError(int error)
 void LinkEngine::identify()
 {
     const QByteArray answer = m_input.left(Frames::kIdentificationLength);
-    m_input.remove(0, Frames::kIdentificationLength);
-    dropInput();
-    const int version = Frames::identifiedVersion(answer);
-    if (version == 0) {
+    m_input.clear();
+    const int at = Frames::identifierAt(answer);
+    if (at < 0) {
         m_trace.note(QStringLiteral("no identifier in the first nine bytes"));
         return;   // the watchdog ends the attempt
     }
-    m_identified = true;
-    m_radioVersion = version;
-    m_trace.note(QStringLiteral("the radio identified itself, version %1").arg(version));
     m_watchdog->stop();
     m_retryTimer->stop();
-    emit radioIdentified(version);
+    m_pendingVersion = Frames::identifiedVersion(answer);
+    m_identificationLength = at + Frames::kIdentificationLength;
+    m_settleDue = true;
+    startSend();
+}
 
-    if (m_direction == Direction::Write && version != m_programVersion) {
+bool LinkEngine::settleIdentification()
+{
+    if (m_window.size() > m_identificationLength) {
+        const QString reason = QStringLiteral("identification asked for again: %1 bytes came where it holds %2")
+                                   .arg(m_window.size())
+                                   .arg(m_identificationLength);
+        if (!mayAskAgain(kHandshakeWindow)) {
+            endAttemptByNoise(QStringLiteral("the identification"));
+            return false;
+        }
+        m_trace.note(reason);
+        m_txFrame = Frames::handshake();
+        m_txBlock = kHandshakeWindow;
+        return true;
+    }
+    m_identified = true;
+    m_radioVersion = m_pendingVersion;
+    m_trace.note(QStringLiteral("the radio identified itself, version %1").arg(m_radioVersion));
+    emit radioIdentified(m_radioVersion);
+
+    if (m_direction == Direction::Write && m_radioVersion != m_programVersion) {
         // No timeout or retry may run while the question is up.
         stopExchangeTimers();
         m_asking = true;
@@ -441,13 +475,17 @@ void LinkEngine::identify()
         closePort();
         setBusy(false);
         emit finished(Outcome::VersionMismatch);
-        return;
+        return false;
     }
 
     m_handshakeDone = true;
+    // Block 0's reply then tells whether a byte late from the identification stood in front of it.
+    m_unconfirmed = kHandshakeWindow;
+    m_doubt.reset();
+    m_nextBlock = 1;
+    m_txBlock = 0;
     m_txFrame = m_direction == Direction::Read ? Frames::readRequest(0) : Frames::writeFrame(m_image, 0);
-    m_blockIndex = 1;
-    startSend();
+    return true;
 }
 
 void LinkEngine::takeBlockReply()
@@ -455,48 +493,154 @@ void LinkEngine::takeBlockReply()
     if (m_input.size() < Frames::kReadReplyLength)
         return;
     m_watchdog->stop();
-    std::copy_n(m_input.cbegin(), Frames::kReadReplyLength, m_readBuffer[size_t(m_blockIndex)].begin());
-    m_input.remove(0, Frames::kReadReplyLength);
-    dropInput();
+    m_reply = m_input.left(Frames::kReadReplyLength);
+    m_input.clear();
     const QByteArray ack(1, Frames::kAck);
     m_port->write(ack);
     m_port->flush();
     m_trace.sent(ack);
-    if (m_blockIndex < m_blockCount) {
-        m_txFrame = Frames::readRequest(m_blockIndex);
-        ++m_blockIndex;
-        startSend();
-        emit progressChanged(m_blockIndex * 100 / (m_blockCount + 1), true);
-        emit statusTextChanged(tr("Reading %1 Data Block").arg(m_blockIndex));
+    if (m_closingAsk) {
+        closeRead();
         return;
     }
-    finishRead();
+    m_settleDue = true;
+    startSend();
+}
+
+bool LinkEngine::askAgain(int block, const QString& reason)
+{
+    if (!mayAskAgain(block)) {
+        endAttemptByNoise(QStringLiteral("block %1").arg(block));
+        return false;
+    }
+    m_trace.note(QStringLiteral("block %1 asked for again: %2").arg(block).arg(reason));
+    m_txBlock = block;
+    m_txFrame = Frames::repeatedReadRequest(block);
+    return true;
+}
+
+bool LinkEngine::settleBlockReply()
+{
+    const int block = m_windowBlock;
+    if (m_window.size() > Frames::kReadReplyLength) {
+        // A noise byte inside the reply or in front of it; or the last byte of
+        // the reply before, come late.
+        if (!m_doubt)
+            m_doubt = Doubt { m_unconfirmed, m_window };
+        m_unconfirmed.reset();
+        return askAgain(block, QStringLiteral("%1 bytes came where its reply holds %2")
+                                   .arg(m_window.size())
+                                   .arg(Frames::kReadReplyLength));
+    }
+    std::copy_n(m_reply.cbegin(), Frames::kReadReplyLength, m_readBuffer[size_t(block)].begin());
+    // The window with too many bytes held the answer before it whole unless
+    // it began with this reply's header: a byte late from that answer would
+    // stand in front of the header, and no such bytes can pass for it.
+    std::optional<int> before;
+    if (m_doubt) {
+        if (m_doubt->before && !m_doubt->window.startsWith(m_reply.left(Frames::kReplyDataOffset)))
+            before = m_doubt->before;
+        m_doubt.reset();
+    }
+    m_unconfirmed = block;
+    if (before == kHandshakeWindow) {
+        if (!mayAskAgain(kHandshakeWindow)) {
+            endAttemptByNoise(QStringLiteral("the identification"));
+            return false;
+        }
+        m_trace.note(QStringLiteral("identification asked for again: the bytes in front of block %1's reply may "
+                                    "have been the end of it")
+                         .arg(block));
+        m_handshakeDone = false;
+        m_unconfirmed.reset();
+        m_txFrame = Frames::handshake();
+        m_txBlock = kHandshakeWindow;
+        return true;
+    }
+    if (before)
+        return askAgain(*before, QStringLiteral("the bytes in front of block %1's reply may have been the end of its own")
+                                     .arg(block));
+    if (m_nextBlock < m_blockCount) {
+        m_txBlock = m_nextBlock++;
+        m_txFrame = Frames::readRequest(m_txBlock);
+        emit progressChanged(m_nextBlock * 100 / (m_blockCount + 1), true);
+        emit statusTextChanged(tr("Reading %1 Data Block").arg(m_nextBlock));
+        return true;
+    }
+    // No next reply will show a byte late from the last one: it is asked for
+    // once more, and the two must agree.
+    m_trace.note(QStringLiteral("block %1 asked for once more to close the read").arg(block));
+    m_closingAsk = true;
+    m_txBlock = block;
+    m_txFrame = Frames::repeatedReadRequest(block);
+    return true;
+}
+
+void LinkEngine::closeRead()
+{
+    m_closingAsk = false;
+    const int block = m_windowBlock;
+    const auto& kept = m_readBuffer[size_t(block)];
+    const bool agree = m_window.size() == Frames::kReadReplyLength
+        && m_reply == QByteArray(reinterpret_cast<const char*>(kept.data()), qsizetype(kept.size()));
+    if (agree) {
+        finishRead();
+        return;
+    }
+    m_unconfirmed.reset();
+    if (!askAgain(block, QStringLiteral("its two replies differ")))
+        return;
+    startSend();
 }
 
 void LinkEngine::takeAcknowledges()
 {
-    while (!m_input.isEmpty()) {
-        // Only a byte after the whole frame has left can acknowledge it; a
-        // second acknowledge of the same frame must not advance the write.
-        if (!m_frameLeft)
-            return;
-        const char byte = m_input.front();
-        m_input.remove(0, 1);
-        if (byte != Frames::kAck)
-            continue;
-        m_watchdog->stop();
-        ++m_acknowledgedThisAttempt;
-        m_blocksAcknowledged = qMax(m_blocksAcknowledged, m_acknowledgedThisAttempt);
-        if (m_blockIndex > m_blockCount) {
-            finishWrite();
-            return;
+    // Only a byte after the whole frame has left can acknowledge it.
+    const bool acknowledged = m_input.contains(Frames::kAck);
+    m_input.clear();
+    if (!acknowledged)
+        return;
+    m_watchdog->stop();
+    m_settleDue = true;
+    startSend();
+}
+
+bool LinkEngine::settleAcknowledge()
+{
+    const int block = m_windowBlock;
+    const qsizetype acknowledges = m_window.count(Frames::kAck);
+    if (acknowledges > 1) {
+        // A second byte that looks like an acknowledge: the first may have been
+        // noise, or the radio's late answer to the frame before, so the radio may
+        // not have stored this block yet. The same answer twice is the radio's way.
+        if (m_window != m_suspectAcknowledge) {
+            m_suspectAcknowledge = m_window;
+            if (!mayAskAgain(block)) {
+                endAttemptByNoise(QStringLiteral("block %1").arg(block));
+                return false;
+            }
+            m_trace.note(QStringLiteral("block %1 sent again: %2 bytes that look like an acknowledge came where the "
+                                        "radio sends one")
+                             .arg(block)
+                             .arg(acknowledges));
+            m_txFrame = Frames::repeatedWriteFrame(m_image, block);
+            m_txBlock = block;
+            return true;
         }
-        emit progressChanged(m_blockIndex * 100 / m_blockCount, true);
-        emit statusTextChanged(tr("Writing  %1  Data Block").arg(m_blockIndex - 1));
-        m_txFrame = Frames::writeFrame(m_image, m_blockIndex);
-        ++m_blockIndex;
-        startSend();
+        m_trace.note(QStringLiteral("block %1: the same answer as before, taken as its acknowledge").arg(block));
     }
+    m_suspectAcknowledge.clear();
+    ++m_acknowledgedThisAttempt;
+    m_blocksAcknowledged = qMax(m_blocksAcknowledged, m_acknowledgedThisAttempt);
+    if (m_nextBlock >= m_blockCount) {
+        finishWrite();
+        return false;
+    }
+    m_txBlock = m_nextBlock++;
+    m_txFrame = Frames::writeFrame(m_image, m_txBlock);
+    emit progressChanged(m_txBlock * 100 / (m_blockCount - 1), true);
+    emit statusTextChanged(tr("Writing  %1  Data Block").arg(m_txBlock - 1));
+    return true;
 }
 
 void LinkEngine::finishRead()
@@ -505,9 +649,9 @@ void LinkEngine::finishRead()
     setBusy(false);
     closePortAfterOutput();
     m_readImage = MemoryImage();
-    for (int row = 1; row <= m_blockCount; ++row)
+    for (int b = 0; b < m_blockCount; ++b)
         for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-            m_readImage.setCell(row - 1, c, m_readBuffer[size_t(row)][size_t(Frames::kReplyDataOffset + c)]);
+            m_readImage.setCell(b, c, m_readBuffer[size_t(b)][size_t(Frames::kReplyDataOffset + c)]);
     m_trace.note(QStringLiteral("read complete"));
     emit progressChanged(100, true);
     emit statusTextChanged(tr("Read Data in gear. "));
@@ -525,6 +669,20 @@ void LinkEngine::finishWrite()
     m_trace.note(QStringLiteral("write complete"));
     emit statusTextChanged(tr("Complete writing Data "));
     emit finished(Outcome::Completed);
+}
+
+bool LinkEngine::mayAskAgain(int block)
+{
+    return ++m_timesAskedAgain[size_t(block - kHandshakeWindow)] <= kAsksAgainAtMost;
+}
+
+void LinkEngine::endAttemptByNoise(const QString& what)
+{
+    m_trace.note(QStringLiteral("%1 still unclear after %2 requests; the attempt ends")
+                     .arg(what)
+                     .arg(kAsksAgainAtMost + 1));
+    m_endedByNoise = true;
+    enterRetryWait();
 }
 
 void LinkEngine::enterRetryWait()
@@ -561,11 +719,13 @@ QString LinkEngine::failureDetail() const
 {
     if (!m_lastOpenFailure.isEmpty())
         return m_lastOpenFailure;
+    if (m_endedByNoise)
+        return PortDoctor::noisyLine(portName());
     if (m_identified)
         return PortDoctor::brokeOff(portName());
     if (m_anyByteReceived)
         return PortDoctor::wrongAnswer(portName());
-    return PortDoctor::silentRadio(portName());
+    return PortDoctor::silentRadio(portName(), m_ports);
 }
 
 void LinkEngine::stopExchangeTimers()
@@ -579,9 +739,10 @@ void LinkEngine::stopExchangeTimers()
 
 void LinkEngine::setBusy(bool busy)
 {
-    if (busy != m_linkBusy)
-        busyEngines += busy ? 1 : -1;
+    if (busy == m_linkBusy)
+        return;
     m_linkBusy = busy;
+    emit busyChanged(busy);
 }
 
 void LinkEngine::notify(const LinkNotice& notice)

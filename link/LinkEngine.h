@@ -11,12 +11,14 @@
 
 #include "LinkTrace.h"
 #include "MemoryImage.h"
+#include "PortDirectory.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <array>
+#include <optional>
 
 class QSerialPort;
 class QTimer;
@@ -83,6 +85,9 @@ public:
     enum class Outcome { Completed, Failed, VersionMismatch };
 
     static constexpr int kAttempts = 4;   // the first and up to three retries
+    // How often one answer (a block, the identification) is asked for again in
+    // one attempt before the attempt ends.
+    static constexpr int kAsksAgainAtMost = 3;
 
     explicit LinkEngine(const LinkTimings& timings, QObject* parent = nullptr);
     ~LinkEngine() override;
@@ -93,6 +98,8 @@ public:
     // Opens this device instead of the one the port number stands for (a front
     // end given a device path); an empty text goes back to the port number.
     void setPortDevice(const QString& device) { m_portDevice = device; }
+    // Where the port number is looked up (the system's devices unless set).
+    void setPortDirectory(const PortDirectory& ports) { m_ports = ports; }
 
     // Start an exchange with three retries, unless one is already under way.
     void startRead();
@@ -123,13 +130,12 @@ public:
 
     LinkTrace& trace() { return m_trace; }
 
-    // Whether any exchange with the radio is under way in this program.
-    static bool anyBusy();
-
     // The question asked when the radio's version differs from the program's.
     static QString versionMismatchText();
 
 signals:
+    // An exchange started (true) or ended (false).
+    void busyChanged(bool busy);
     // reveal: the progress bar is to be made visible.
     void progressChanged(int value, bool reveal);
     void statusTextChanged(const QString& text);
@@ -147,9 +153,11 @@ private:
     void closePortAfterOutput();
     bool outputPending() const;
     void dropInput();
+    void received(const QByteArray& bytes);
     void startHandshake(bool automaticRetry);
     void startSend();
-    void sendFrame();
+    void frameDue();
+    void sendFrame(const QByteArray& frame, int block);
     void frameLeft();
     void onOutputWatch();
     void onReadyRead();
@@ -158,8 +166,18 @@ private:
     void identify();
     void takeBlockReply();
     void takeAcknowledges();
+    // The window of the frame before the one now due ends: whether its answer
+    // holds, and what goes next. False when the exchange or the attempt ends.
+    bool settleIdentification();
+    bool settleBlockReply();
+    bool settleAcknowledge();
+    bool askAgain(int block, const QString& reason);
+    // Counts one more request for the answer; false when it has been asked for too often.
+    bool mayAskAgain(int block);
+    void closeRead();
     void finishRead();
     void finishWrite();
+    void endAttemptByNoise(const QString& what);
     void enterRetryWait();
     void onRetry();
     void stopExchangeTimers();
@@ -172,6 +190,7 @@ private:
     LinkHost* m_host = nullptr;
     int m_portNumber = 1;
     QString m_portDevice;
+    PortDirectory m_ports;
     Direction m_direction = Direction::Read;
 
     QSerialPort* m_port;
@@ -180,10 +199,36 @@ private:
     QTimer* m_retryTimer;      // Timer3
     QTimer* m_outputWatch;     // looks whether the bytes handed to the port have left it
 
-    QByteArray m_txFrame;
+    QByteArray m_txFrame;      // the frame now due
+    int m_txBlock = kHandshakeWindow;   // the block it asks for or writes
     QByteArray m_input;        // received and not yet taken
-    int m_blockIndex = 0;
     int m_blockCount = 0;
+
+    // A frame's window runs from its leaving until the next frame leaves:
+    // every byte received then. More bytes than its answer holds mean noise
+    // on the line, and a byte late from one answer lands in the next window.
+    static constexpr int kHandshakeWindow = -1;
+    QByteArray m_window;
+    int m_windowBlock = kHandshakeWindow;
+    bool m_settleDue = false;  // the window's answer has been taken; it is judged when the next frame is due
+    QByteArray m_reply;        // the read reply taken in the window
+    int m_identificationLength = 0;
+    int m_pendingVersion = 0;  // of an identification not yet judged
+    // How often each answer was asked for again in this attempt: the identification, then blocks 0..255.
+    std::array<int, MemoryImage::kBlocks + 1> m_timesAskedAgain {};
+    // The last read reply judged whole: it holds once the next window is clean.
+    std::optional<int> m_unconfirmed;
+    // A window with too many bytes, while its block is asked for again: the
+    // answer before it holds only if the window began with that block's reply.
+    struct Doubt
+    {
+        std::optional<int> before;
+        QByteArray window;
+    };
+    std::optional<Doubt> m_doubt;
+    int m_nextBlock = 0;       // the next block not yet asked for or written
+    bool m_closingAsk = false; // the last block asked for once more, to close the read
+    QByteArray m_suspectAcknowledge;   // a write window that was answered again
     int m_retryCount = 0;
     bool m_handshakeDone = false;
     bool m_frameLeft = false;  // the current frame has left the port: input now is the radio's answer
@@ -200,7 +245,7 @@ private:
 
     MemoryImage m_image;       // the fixed copy a write sends
     int m_programVersion = 0;
-    std::array<std::array<quint8, 21>, 255> m_readBuffer{};   // row r: the raw reply for block r - 1
+    std::array<std::array<quint8, 21>, 256> m_readBuffer{};   // row b: the raw reply for block b
     MemoryImage m_readImage;
     int m_radioVersion = 0;
     bool m_resetAccepted = false;
@@ -210,13 +255,11 @@ private:
     int m_acknowledgedThisAttempt = 0;
     bool m_anyByteReceived = false;
     bool m_identified = false;
+    bool m_endedByNoise = false;   // the last attempt ended on an answer that stayed unclear
     QString m_lastOpenFailure;     // why the last automatic reopen failed
 
     LinkTrace m_trace;
 };
-
-// Whether a read or a write with the radio is under way.
-bool linkBusy();
 
 // The message that refuses a second exchange (or a language switch) while one is under way.
 QString linkBusyText();

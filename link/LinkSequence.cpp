@@ -199,7 +199,8 @@ void LinkSequence::onEngineFinished(LinkEngine::Outcome outcome)
 void LinkSequence::afterBackup()
 {
     QString reason;
-    m_backupPath = Backups::save(m_plan.backupFolder, m_engine->readImage(), m_plan.keepBackups, &reason);
+    m_backupPath = Backups::save(m_plan.backupFolder, m_engine->readImage(), m_engine->radioVersion(),
+                                 m_plan.keepBackups, &reason);
     if (m_backupPath.isEmpty()) {
         notify({ LinkNotice::Kind::BackupFailed,
                  tr("The radio's memory could not be saved as a backup, so nothing was written."),

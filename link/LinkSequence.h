@@ -43,6 +43,7 @@ public:
     void setHost(LinkHost* host) { m_host = host; }
     void setPortNumber(int number) { m_engine->setPortNumber(number); }
     void setPortDevice(const QString& device) { m_engine->setPortDevice(device); }
+    void setPortDirectory(const PortDirectory& ports) { m_engine->setPortDirectory(ports); }
     LinkEngine* engine() const { return m_engine; }
 
     void startRead();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PortNames.h"
 
-#include <QSerialPortInfo>
 #include <algorithm>
 
 namespace PortNames {
@@ -67,35 +66,6 @@ QStringList ordered(QStringList names)
         return naturalLess(a, b);
     });
     return names;
-}
-
-QStringList presentDevices()
-{
-    QStringList names;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-#ifdef Q_OS_MACOS
-        // Each device appears twice there; the tty.* twin waits for a carrier on open.
-        if (info.portName().startsWith(QStringLiteral("tty.")))
-            continue;
-#endif
-        names.append(info.systemLocation());
-    }
-    return ordered(names);
-}
-
-QString deviceFor(int comNumber)
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("COM%1").arg(comNumber);
-#else
-    const QByteArray variable = QByteArrayLiteral("QV3N_COM") + QByteArray::number(comNumber);
-    if (qEnvironmentVariableIsSet(variable.constData()))
-        return qEnvironmentVariable(variable.constData());
-    const QStringList devices = presentDevices();
-    if (comNumber < kFirstPort || comNumber > devices.size())
-        return {};
-    return devices.at(comNumber - 1);
-#endif
 }
 
 } // namespace PortNames

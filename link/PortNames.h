@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Which device each of the program's ports COM1..COM8 stands for. On Windows
-// COMn is the system's port COMn. Elsewhere COMn is the device named by the
-// environment variable QV3N_COMn when that is set (a pseudo-terminal, an
-// adapter the system does not list), otherwise the n-th serial device present:
-// USB adapters first, then the others, each group in name order.
+// The program's ports COM1..COM8 and the order in which serial devices take
+// them (PortDirectory says which device each one stands for).
 
 #include <QString>
 #include <QStringList>
@@ -14,12 +11,6 @@ namespace PortNames {
 
 constexpr int kFirstPort = 1;
 constexpr int kLastPort = 8;
-
-// The device to open for COMn, or an empty text when none is present.
-QString deviceFor(int comNumber);
-
-// The serial devices present (their paths), in the order in which they are numbered.
-QStringList presentDevices();
 
 // Whether a device name (without its folder) belongs to a USB serial adapter.
 bool isUsbAdapter(const QString& name);

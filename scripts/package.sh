@@ -34,7 +34,9 @@ for f in usr/bin/qv3n usr/bin/qv3n-cli usr/bin/qv3n-virtual-radio usr/share/appl
     usr/share/mime/packages/qv3n-chann.xml usr/share/icons/hicolor/scalable/apps/qv3n.svg \
     usr/lib/udev/rules.d/60-qv3n-cables.rules usr/share/metainfo/invalid.qv3n.qv3n.metainfo.xml \
     usr/share/man/man1/qv3n.1.gz usr/share/man/man1/qv3n-cli.1.gz usr/share/man/man1/qv3n-virtual-radio.1.gz \
-    usr/share/bash-completion/completions/qv3n-cli usr/share/doc/qv3n/copyright usr/share/doc/qv3n/changelog.gz; do
+    usr/share/bash-completion/completions/qv3n-cli usr/share/doc/qv3n/copyright usr/share/doc/qv3n/changelog.gz \
+    usr/share/qv3n/channel-sets/pmr446.csv usr/share/qv3n/channel-sets/china-public-409.csv \
+    usr/share/qv3n/channel-sets/frs.csv usr/share/qv3n/channel-sets/gmrs.csv; do
     grep -qx "\./$f" <<<"$files" || fail "it does not hold /$f"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -64,6 +66,12 @@ done
 for _ in $(seq 256); do printf ' 255%.0s' $(seq 16); printf '\r\n'; done >"$root/erased.chann"
 "$root/usr/bin/qv3n-cli" print "$root/erased.chann" -o "$root/erased.pdf" --quiet 2>/dev/null &&
     [ -s "$root/erased.pdf" ] || fail "qv3n-cli print does not run from it"
+# Each installed channel set imports and keeps to its own plan.
+for set in pmr446 china-public-409 frs gmrs; do
+    "$root/usr/bin/qv3n-cli" import "$root/usr/share/qv3n/channel-sets/$set.csv" -o "$root/$set.chann" --quiet &&
+        "$root/usr/bin/qv3n-cli" check "$root/$set.chann" --plan "$set" >/dev/null ||
+        fail "the channel set $set does not import, or does not keep to its plan"
+done
 
 echo "$deb"
 dpkg-deb -f "$deb" Package Version Architecture Depends Recommends | sed 's/^/  /'

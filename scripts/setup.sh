@@ -12,6 +12,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-svg-dev libqt6svg6 qt6-qpa-plugins libyaml-cpp-dev
     fonts-noto-cjk xvfb xauth
+    dbus at-spi2-core python3-pyatspi
     poppler-utils dpkg-dev file help2man bash-completion
 )
 # A caller that needs more names it here (scripts/package.sh: its checkers).

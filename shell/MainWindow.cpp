@@ -2,12 +2,17 @@
 #include "MainWindow.h"
 
 #include "PortSetupDialog.h"
+#include "MenuBarKeyboard.h"
 #include "ModelDialog.h"
 #include "RecentFiles.h"
+#include "ui/ContextHelp.h"
 #include "ui/FolderView.h"
 #include "ui/Prompt.h"
 #include "AboutDialog.h"
+#include "channels/ChannelFindBar.h"
 #include "channels/ChannelTableWindow.h"
+#include "channels/DuplicatesWindow.h"
+#include "channels/PlanCheckWindow.h"
 #include "files/ChannelExchange.h"
 #include "files/CompareWindow.h"
 #include "files/OpenFileDialog.h"
@@ -17,13 +22,15 @@
 #include "transfer/CompareWithRadioWindow.h"
 #include "transfer/ReadWindow.h"
 #include "link/Backups.h"
+#include "transfer/BackupRestoreWindow.h"
 #include "transfer/WriteWindow.h"
 #include "print/ChannelList.h"
 
 #include "files/PrintCommands.h"
 
 #include "Language.h"
-#include "LinkEngine.h"
+#include "ChannelSets.h"
+#include "LinkContext.h"
 #include "CommPort.h"
 #include "RadioDocument.h"
 #include "RadioFile.h"
@@ -48,10 +55,14 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QUndoStack>
 #include <QUrl>
+#include <algorithm>
+
+#include <algorithm>
 
 namespace {
+
+const QKeySequence kCloseWindowKey(Qt::CTRL | Qt::Key_F4);
 
 // Status-bar panel widths, percent of the window width at start-up.
 constexpr std::array<int, MainWindow::kPanelCount> kPanelWidthPercent = { 5, 15, 6, 8, 10, 5, 16, 35 };
@@ -82,6 +93,12 @@ int statusBarSpacing(const QStatusBar* bar)
     return 0;
 }
 
+// A file name or step name shown as a menu item: an ampersand in it is no mnemonic.
+QString asMenuText(QString text)
+{
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 QString rangePanelText(const RadioDocument& document)
 {
     auto str = [](double v) { return QLatin1Char(' ') + QString::number(v); };
@@ -94,6 +111,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , m_document(new RadioDocument(this))
     , m_port(new CommPort(this))
+    , m_links(new LinkContext(this))
     , m_area(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("MDImain"));
@@ -105,10 +123,11 @@ MainWindow::MainWindow(QWidget* parent)
     setCentralWidget(m_area);
     connect(m_area, &QMdiArea::subWindowActivated, this, &MainWindow::onSubWindowActivated);
     createMenus();
+    createWindowKeys();
     createToolbar();
     createStatusBar();
 
-    connect(m_document, &RadioDocument::changed, this, [this] { setPanelText(5, m_document->versionText()); });
+    connect(m_document, &RadioDocument::changed, this, [this] { setPanelText(Panel::Version, m_document->versionText()); });
     connect(m_document, &RadioDocument::modifiedChanged, this, &QWidget::setWindowModified);
     // The file in use is the one most recently used.
     connect(m_document, &RadioDocument::fileNameChanged, this, [this](const QString& fileName) {
@@ -116,26 +135,20 @@ MainWindow::MainWindow(QWidget* parent)
         showTitle();
     });
     connect(m_port, &CommPort::commPortNumberChanged, this,
-            [this](int number) { setPanelText(3, QStringLiteral("COM%1").arg(number)); });
-    QUndoStack* undo = m_document->undoStack();
-    connect(undo, &QUndoStack::canUndoChanged, m_editUndo, &QAction::setEnabled);
-    connect(undo, &QUndoStack::canRedoChanged, m_editRedo, &QAction::setEnabled);
-    connect(undo, &QUndoStack::undoTextChanged, this, &MainWindow::showUndoCaptions);
-    connect(undo, &QUndoStack::redoTextChanged, this, &MainWindow::showUndoCaptions);
-    m_editUndo->setEnabled(false);
-    m_editRedo->setEnabled(false);
+            [this](int number) { setPanelText(Panel::Port, QStringLiteral("COM%1").arg(number)); });
+    connect(m_document->history(), &UndoHistory::changed, this, &MainWindow::showUndoCaptions);
+    showUndoCaptions();
     qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow()
 {
-    // The area's windows, the document and its undo stack go after this
-    // class's part of the object: closing the windows activates others and
-    // clearing the undo stack changes its captions, and neither may reach the
+    // The area's windows and the document go after this class's part of the
+    // object: closing the windows activates others, which may not reach the
     // handlers of a main window that is half gone.
     disconnect(m_area, nullptr, this, nullptr);
     disconnect(m_document, nullptr, this, nullptr);
-    disconnect(m_document->undoStack(), nullptr, this, nullptr);
+    disconnect(m_document->history(), nullptr, this, nullptr);
 }
 
 void MainWindow::start(bool chineseFont)
@@ -149,12 +162,12 @@ void MainWindow::start(bool chineseFont)
     show();
 
     setPanelWidths();
-    setPanelText(1, QString());
+    setPanelText(Panel::State, QString());
     setCaptions(true);
 
-    setPanelText(3, QStringLiteral("COM%1").arg(m_port->commPortNumber()));
-    setPanelText(5, m_document->versionText());
-    setPanelText(7, rangePanelText(*m_document));
+    setPanelText(Panel::Port, QStringLiteral("COM%1").arg(m_port->commPortNumber()));
+    setPanelText(Panel::Version, m_document->versionText());
+    setPanelText(Panel::Band, rangePanelText(*m_document));
     openChannelWindow();
     // The window may have grown for the channel table.
     setPanelWidths();
@@ -164,16 +177,16 @@ void MainWindow::start(bool chineseFont)
                                  .arg(ChineseFont::package()));
 }
 
-QString MainWindow::panelText(int panel) const
+QString MainWindow::panelText(Panel panel) const
 {
-    return m_panels.at(panel - 1)->text();
+    return m_panels.at(int(panel) - 1)->text();
 }
 
-void MainWindow::setPanelText(int panel, const QString& text)
+void MainWindow::setPanelText(Panel panel, const QString& text)
 {
-    QLabel* label = m_panels.at(panel - 1);
+    QLabel* label = m_panels.at(int(panel) - 1);
     label->setText(text);
-    if (label->sizeHint().width() > label->width() && panel < kPanelCount)
+    if (label->sizeHint().width() > label->width() && panel != Panel::Maker)
         setPanelWidths();
 }
 
@@ -207,7 +220,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // A transfer cut in half leaves the radio partly written.
-    if (linkBusy()) {
+    if (m_links->transferRunning()) {
         Prompt::inform(this, linkBusyCloseText());
         event->ignore();
         return;
@@ -254,57 +267,96 @@ void MainWindow::createMenus()
     m_fileNew = action(m_file, "File_New", QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::newImage);
     m_fileOpen = action(m_file, "File_Open", QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openChannelFile);
     m_fileSave = action(m_file, "File_save", QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveChannelFile);
-    m_fileSaveAs = action(m_file, "File_saveas", {}, &MainWindow::saveChannelFile);
+    m_fileSaveAs = action(m_file, "File_saveas", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::saveChannelFile);
     m_fileRecent = m_file->addMenu(QString());
     m_fileRecent->setObjectName(QStringLiteral("File_recent"));
     connect(m_fileRecent, &QMenu::aboutToShow, this, &MainWindow::showRecentFiles);
     m_file->addSeparator();
-    m_fileImportCsv = action(m_file, "File_import_csv", {},
+    m_fileImportCsv = action(m_file, "File_import_csv", QKeySequence(Qt::CTRL | Qt::Key_I),
                              [this] { ChannelExchange::importCsv(this, *m_document, this); });
-    m_fileExportCsv = action(m_file, "File_export_csv", {},
+    m_fileChannelSets = m_file->addMenu(QString());
+    m_fileChannelSets->setObjectName(QStringLiteral("File_channel_sets"));
+    for (const QString& set : ChannelSets::names()) {
+        QAction* entry = m_fileChannelSets->addAction(QString());
+        entry->setObjectName(QStringLiteral("File_set_") + set);
+        entry->setData(set);
+        connect(entry, &QAction::triggered, this,
+                [this, set] { ChannelExchange::insertChannelSet(this, *m_document, this, set); });
+    }
+    m_fileExportCsv = action(m_file, "File_export_csv", QKeySequence(Qt::CTRL | Qt::Key_E),
                              [this] { ChannelExchange::exportCsv(this, *m_document, this, exportPath(QStringLiteral("csv"))); });
-    m_fileCompare = action(m_file, "File_compare_file", {}, [this] {
+    m_fileCompare = action(m_file, "File_compare_file", QKeySequence(Qt::CTRL | Qt::Key_K), [this] {
         QString name;
         if (const std::optional<MemoryImage> other = ChannelExchange::chooseComparisonFile(this, &name))
             showComparison(*other, name);
     });
-    m_fileCompareRadio = action(m_file, "File_compare_radio", {}, [this] { openWindow<CompareWithRadioWindow>(); });
+    m_fileCompareRadio = action(m_file, "File_compare_radio", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), [this] { openWindow<CompareWithRadioWindow>(); });
     m_file->addSeparator();
     m_filePrint = action(m_file, "File_print", QKeySequence::Print, &MainWindow::printChannelList);
-    m_filePdf = action(m_file, "File_pdf", {}, &MainWindow::exportChannelListPdf);
+    m_filePdf = action(m_file, "File_pdf", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &MainWindow::exportChannelListPdf);
     m_file->addSeparator();
     m_fileBackups = action(m_file, "File_backups", {}, &MainWindow::openBackupsFolder);
-    m_fileExit = action(m_file, "File_exit", {}, &MainWindow::close);
-    m_procType = action(nullptr, "proc_type", {}, &MainWindow::openModelWindow);
+    m_fileRestoreBackup = action(m_file, "File_restore_backup", {}, [this] { openWindow<BackupRestoreWindow>(); });
+    m_fileExit = action(m_file, "File_exit", QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::close);
+    m_procType = action(nullptr, "proc_type", QKeySequence(Qt::CTRL | Qt::Key_M), &MainWindow::openModelWindow);
     m_edit = submenu("Edit");
     m_editUndo = action(m_edit, "Edit_undo", QKeySequence::Undo, &MainWindow::undo);
     m_editRedo = action(m_edit, "Edit_redo", QKeySequence(Qt::CTRL | Qt::Key_Y), &MainWindow::redo);
     m_editRedo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
     m_edit->addSeparator();
     m_editWindowActionsEnd = m_edit->addSeparator();
-    m_channelEdit = action(m_edit, "Channel_edit", {}, &MainWindow::openChannelWindow);
-    m_optionalEdit = action(m_edit, "Optional_edit", {}, &MainWindow::openOptionWindow);
-    m_testEdit = action(m_edit, "Test_edit", {}, &MainWindow::openFmWindow);
+    m_editDuplicates = action(m_edit, "Edit_find_duplicates", {}, [this] { frontWindow<DuplicatesWindow>(); });
+    m_editCheckPlan = action(m_edit, "Edit_check_plan", {}, [this] { frontWindow<PlanCheckWindow>(); });
+    m_edit->addSeparator();
+    m_channelEdit = action(m_edit, "Channel_edit", QKeySequence(Qt::CTRL | Qt::Key_1), &MainWindow::openChannelWindow);
+    m_optionalEdit = action(m_edit, "Optional_edit", QKeySequence(Qt::CTRL | Qt::Key_2), &MainWindow::openOptionWindow);
+    m_testEdit = action(m_edit, "Test_edit", QKeySequence(Qt::CTRL | Qt::Key_3), &MainWindow::openFmWindow);
     m_program = submenu("Program");
     m_progRead = action(m_program, "Prog_read", QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::openReadWindow);
     m_progWrite = action(m_program, "Prog_write", QKeySequence(Qt::CTRL | Qt::Key_W), &MainWindow::openWriteWindow);
-    m_procSetup = action(nullptr, "proc_setup", {}, &MainWindow::openSetupWindow);
+    m_procSetup = action(nullptr, "proc_setup", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &MainWindow::openSetupWindow);
     m_language = submenu("Language_Setup");
-    m_languageChn = action(m_language, "Language_chn", {}, &MainWindow::chooseChinese);
-    m_languageEng = action(m_language, "Language_eng", {}, &MainWindow::chooseEnglish);
+    m_languageChn = action(m_language, "Language_chn", QKeySequence(Qt::CTRL | Qt::Key_F11), &MainWindow::chooseChinese);
+    m_languageEng = action(m_language, "Language_eng", QKeySequence(Qt::CTRL | Qt::Key_F12), &MainWindow::chooseEnglish);
     m_languageChn->setCheckable(true);
     m_languageEng->setCheckable(true);
-    m_languageChn->setText(QStringLiteral("中文"));
-    m_languageEng->setText(QStringLiteral("English"));
-    m_menuAbout = action(nullptr, "Menu_About", {}, &MainWindow::openAboutWindow);
+    m_languageChn->setText(QStringLiteral("中文(&C)"));
+    m_languageEng->setText(QStringLiteral("&English"));
+    m_menuAbout = action(nullptr, "Menu_About", QKeySequence(Qt::CTRL | Qt::Key_F1), &MainWindow::openAboutWindow);
     m_menuExit = action(nullptr, "Menu_exit", {}, &MainWindow::close);
 
-    // F10 takes the keyboard to the menu bar.
-    auto* menuKey = new QAction(this);
-    menuKey->setObjectName(QStringLiteral("Focus_menu_bar"));
-    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
-    connect(menuKey, &QAction::triggered, this, [this] { menuBar()->setActiveAction(m_file->menuAction()); });
-    addAction(menuKey);
+    new MenuBarKeyboard(menuBar());
+}
+
+// Keys for the windows inside the area and their controls, wherever the focus
+// is in the main window.
+void MainWindow::createWindowKeys()
+{
+    auto key = [this](const char* name, const QKeySequence& shortcut, auto slot) {
+        auto* action = new QAction(this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+    };
+    // A read or write window that is transferring refuses, as its close box does.
+    key("Window_close", kCloseWindowKey, [this] {
+        if (QMdiSubWindow* frame = m_area->activeSubWindow())
+            frame->close();
+    });
+    key("Help_context", QKeySequence(Qt::Key_F1), &MainWindow::showContextHelp);
+    key("Window_next", QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { m_area->activateNextSubWindow(); });
+    key("Window_previous", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+        [this] { m_area->activatePreviousSubWindow(); });
+}
+
+void MainWindow::showContextHelp()
+{
+    QString text = ContextHelp::textFor(QApplication::focusWidget());
+    if (text.isEmpty())
+        text = tr("This control has no help of its own; the window's Help button says what the window does.");
+    Prompt::show(this, { tr("Help"), text, {}, {}, QMessageBox::Information, QMessageBox::Ok,
+                         { { QMessageBox::Ok, tr("OK") } } });
 }
 
 QAction* MainWindow::toolbarButton(const QString& key, const QString& icon)
@@ -377,35 +429,43 @@ void MainWindow::settleLayout()
 
 void MainWindow::setCaptions(bool startUp)
 {
-    m_file->setTitle(tr("File"));
-    m_fileNew->setText(tr("New"));
-    m_fileOpen->setText(tr("Open"));
-    m_fileSave->setText(tr("Save"));
-    m_fileSaveAs->setText(tr("Save As"));
-    m_fileRecent->setTitle(tr("Recent files"));
-    m_fileImportCsv->setText(tr("Import CSV…"));
-    m_fileExportCsv->setText(tr("Export CSV…"));
-    m_fileCompare->setText(tr("Compare with file…"));
-    m_fileCompareRadio->setText(tr("Compare with radio…"));
-    m_filePrint->setText(tr("Print…"));
-    m_filePdf->setText(tr("Export PDF…"));
-    m_fileBackups->setText(tr("Open Backups Folder"));
-    m_fileExit->setText(tr("Exit"));
-    m_procType->setText(startUp ? tr("Model", "menu at start-up") : tr("Model", "menu"));
-    m_edit->setTitle(tr("Edit"));
+    m_file->setTitle(tr("&File"));
+    m_fileNew->setText(tr("&New"));
+    m_fileOpen->setText(tr("&Open…"));
+    m_fileSave->setText(tr("&Save"));
+    m_fileSaveAs->setText(tr("Save &As…"));
+    m_fileRecent->setTitle(tr("&Recent files"));
+    m_fileImportCsv->setText(tr("&Import CSV…"));
+    m_fileChannelSets->setTitle(tr("Insert c&hannel set"));
+    for (int i = 0; i < m_fileChannelSets->actions().size(); ++i) {
+        QAction* entry = m_fileChannelSets->actions().at(i);
+        entry->setText(QStringLiteral("&%1 %2…").arg(i + 1).arg(asMenuText(ChannelSets::title(entry->data().toString()))));
+    }
+    m_fileExportCsv->setText(tr("&Export CSV…"));
+    m_fileCompare->setText(tr("&Compare with file…"));
+    m_fileCompareRadio->setText(tr("Compare with ra&dio…"));
+    m_filePrint->setText(tr("&Print…"));
+    m_filePdf->setText(tr("Export PD&F…"));
+    m_fileBackups->setText(tr("Open &Backups Folder"));
+    m_fileRestoreBackup->setText(tr("Res&tore from Backup…"));
+    m_fileExit->setText(tr("E&xit"));
+    m_procType->setText(startUp ? tr("&Model", "menu at start-up") : tr("&Model", "menu"));
+    m_edit->setTitle(tr("&Edit"));
     showUndoCaptions();
-    m_channelEdit->setText(tr("Channel Information "));
-    m_optionalEdit->setText(tr("Optional Features"));
-    m_testEdit->setText(tr("Radio"));
-    m_program->setTitle(tr("Program"));
-    m_progRead->setText(tr("Read from radio"));
-    m_progWrite->setText(tr("Write to radio"));
-    m_procSetup->setText(tr("Communication"));
-    m_language->setTitle(tr("Language"));
+    m_channelEdit->setText(tr("C&hannel Information "));
+    m_optionalEdit->setText(tr("&Optional Features"));
+    m_testEdit->setText(tr("R&adio"));
+    m_editDuplicates->setText(tr("Find duplicate channe&ls"));
+    m_editCheckPlan->setText(tr("Chec&k against a plan…"));
+    m_program->setTitle(tr("&Program"));
+    m_progRead->setText(tr("&Read from radio"));
+    m_progWrite->setText(tr("&Write to radio"));
+    m_procSetup->setText(tr("&Communication"));
+    m_language->setTitle(tr("&Language"));
     m_languageChn->setChecked(m_chinese);
     m_languageEng->setChecked(!m_chinese);
-    m_menuAbout->setText(tr("About"));
-    m_menuExit->setText(tr("Exit"));
+    m_menuAbout->setText(tr("&About"));
+    m_menuExit->setText(tr("E&xit"));
 
     showTitle();
     const std::pair<const char*, std::pair<QString, QString>> toolbarTexts[] = {
@@ -421,12 +481,12 @@ void MainWindow::setCaptions(bool startUp)
         button->setText(texts.first);
         button->setToolTip(texts.second);
     }
-    setPanelText(1, tr("State"));
-    setPanelText(2, QString());
-    setPanelText(3, QStringLiteral("COM%1").arg(m_port->commPortNumber()));
-    setPanelText(4, tr("  Version"));
-    setPanelText(6, startUp ? tr("Band", "status bar at start-up") : tr("Band", "status bar"));
-    setPanelText(8, makerName());
+    setPanelText(Panel::State, tr("State"));
+    setPanelText(Panel::Blank, QString());
+    setPanelText(Panel::Port, QStringLiteral("COM%1").arg(m_port->commPortNumber()));
+    setPanelText(Panel::VersionCaption, tr("  Version"));
+    setPanelText(Panel::BandCaption, startUp ? tr("Band", "status bar at start-up") : tr("Band", "status bar"));
+    setPanelText(Panel::Maker, makerName());
 }
 
 void MainWindow::showTitle()
@@ -447,7 +507,7 @@ void MainWindow::showRecentFiles()
         m_fileRecent->addAction(tr("(none)"))->setEnabled(false);
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files[i];
-        QAction* entry = m_fileRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        QAction* entry = m_fileRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(asMenuText(QDir::toNativeSeparators(path))));
         connect(entry, &QAction::triggered, this, [this, path] {
             if (!openFile(path) && !QFileInfo::exists(path))
                 RecentFiles::remove(path);
@@ -461,11 +521,17 @@ void MainWindow::showInArea(ChildWindow* child)
     QMdiSubWindow* frame = m_area->addSubWindow(child);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(windowIcon());
-    // The frame's Close takes Ctrl+W on some systems; that key writes to the radio.
+    // The frame's Close takes Ctrl+W on some systems, a key that writes to the
+    // radio. Its menu shows the key that closes a window here, but leaves the
+    // key to the main window's own action, which also works where the focus is
+    // in no window.
+    const QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
     for (QAction* action : frame->systemMenu()->actions()) {
-        QList<QKeySequence> keys = action->shortcuts();
-        if (keys.removeAll(m_progWrite->shortcut()) > 0)
-            action->setShortcuts(keys);
+        const QList<QKeySequence> keys = action->shortcuts();
+        if (std::any_of(closeKeys.cbegin(), closeKeys.cend(), [&](const QKeySequence& k) { return keys.contains(k); })) {
+            action->setShortcut(kCloseWindowKey);
+            action->setShortcutContext(Qt::WidgetShortcut);
+        }
     }
     // At start-up the bars have only just been filled: the area has its size
     // once the window's layout has taken them in.
@@ -575,18 +641,45 @@ void MainWindow::closeFileDialogs()
 
 void MainWindow::showVersionText(const QString& text)
 {
-    setPanelText(5, text);
+    setPanelText(Panel::Version, text);
 }
 
 void MainWindow::showChannel(int channel)
 {
-    ChannelTableWindow* table = openWindow<ChannelTableWindow>();
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(table->parentWidget()))
-        m_area->setActiveSubWindow(frame);
+    ChannelTableWindow* table = frontChannelTable({ channel });
     QTableWidget* grid = table->grid();
     grid->setCurrentCell(channel - 1, ChannelTableWindow::ColNumber);
     grid->scrollToItem(grid->item(channel - 1, ChannelTableWindow::ColNumber), QAbstractItemView::PositionAtCenter);
     grid->setFocus();
+}
+
+void MainWindow::selectChannels(const QList<int>& channels)
+{
+    if (channels.isEmpty())
+        return;
+    ChannelTableWindow* table = frontChannelTable(channels);
+    table->selectChannels(channels);
+    QTableWidget* grid = table->grid();
+    grid->scrollToItem(grid->item(channels.first() - 1, ChannelTableWindow::ColNumber), QAbstractItemView::PositionAtCenter);
+    grid->setFocus();
+}
+
+int MainWindow::selectedChannel() const
+{
+    const ChannelTableWindow* table = window<ChannelTableWindow>();
+    return table ? table->selectedChannels().value(0, 0) : 0;
+}
+
+ChannelTableWindow* MainWindow::frontChannelTable(const QList<int>& shown)
+{
+    ChannelTableWindow* table = openWindow<ChannelTableWindow>();
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(table->parentWidget()))
+        m_area->setActiveSubWindow(frame);
+    const bool hidden = std::any_of(shown.cbegin(), shown.cend(),
+                                    [table](int channel) { return table->grid()->isRowHidden(channel - 1); });
+    if (hidden)
+        table->findBar()->closeBar();
+    return table;
 }
 
 bool MainWindow::compareWithFile(const QString& path)
@@ -613,29 +706,31 @@ bool MainWindow::openFile(const QString& path)
 
 void MainWindow::undo()
 {
-    if (linkBusy()) {
+    if (m_links->transferRunning()) {
         Prompt::inform(this, linkBusyText());
         return;
     }
     commitPendingEdits();
-    m_document->undoStack()->undo();
+    m_document->history()->undo();
 }
 
 void MainWindow::redo()
 {
-    if (linkBusy()) {
+    if (m_links->transferRunning()) {
         Prompt::inform(this, linkBusyText());
         return;
     }
     commitPendingEdits();
-    m_document->undoStack()->redo();
+    m_document->history()->redo();
 }
 
 void MainWindow::showUndoCaptions()
 {
-    const QUndoStack* stack = m_document->undoStack();
-    m_editUndo->setText(stack->canUndo() ? tr("Undo %1").arg(stack->undoText()) : tr("Undo"));
-    m_editRedo->setText(stack->canRedo() ? tr("Redo %1").arg(stack->redoText()) : tr("Redo"));
+    const UndoHistory* stack = m_document->history();
+    m_editUndo->setText(stack->canUndo() ? tr("&Undo %1").arg(asMenuText(stack->undoText())) : tr("&Undo"));
+    m_editRedo->setText(stack->canRedo() ? tr("&Redo %1").arg(asMenuText(stack->redoText())) : tr("&Redo"));
+    m_editUndo->setEnabled(stack->canUndo());
+    m_editRedo->setEnabled(stack->canRedo());
 }
 
 void MainWindow::newImage()
@@ -740,7 +835,7 @@ void MainWindow::chooseEnglish()
 void MainWindow::switchLanguage(bool chinese)
 {
     // The switch reopens the link windows, which would cut a transfer in half.
-    if (linkBusy()) {
+    if (m_links->transferRunning()) {
         m_languageChn->setChecked(m_chinese);
         m_languageEng->setChecked(!m_chinese);
         Prompt::inform(this, linkBusyText());
@@ -750,7 +845,6 @@ void MainWindow::switchLanguage(bool chinese)
     if (m_chinese != chinese) {
         m_chinese = chinese;
         applyUiLanguage(chinese);
-        m_document->retranslateSteps();
     }
     setCaptions(false);
     // The window the user was in stays in front.
@@ -792,6 +886,7 @@ void MainWindow::reloadOpenWindows()
     reloadWindow<ReadWindow>();
     reloadWindow<CompareWithRadioWindow>();
     reloadWindow<WriteWindow>();
+    reloadWindow<BackupRestoreWindow>();
     reloadWindow<FmPresetsWindow>();
 }
 

@@ -19,7 +19,9 @@
 #include <type_traits>
 
 class ChannelList;
+class ChannelTableWindow;
 class CommPort;
+class LinkContext;
 class MemoryImage;
 class QAction;
 class QLabel;
@@ -33,6 +35,8 @@ class MainWindow : public QMainWindow, public WindowHost
     Q_OBJECT
 public:
     static constexpr int kPanelCount = 8;
+    // The status bar's panels, left to right.
+    enum class Panel { State = 1, Blank, Port, VersionCaption, Version, BandCaption, Band, Maker };
 
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -44,15 +48,21 @@ public:
     // The working copy every window shows and edits.
     RadioDocument& document() const { return *m_document; }
     CommPort& port() const { return *m_port; }
+    // Whether a transfer runs, and the radio's intervals for the transfer windows.
+    LinkContext& links() const { return *m_links; }
 
-    QString panelText(int panel) const;           // panels 1..8
-    void setPanelText(int panel, const QString& text);
+    QString panelText(Panel panel) const;
+    void setPanelText(Panel panel, const QString& text);
 
     QMdiArea* mdiArea() const { return m_area; }
 
     // Opens a window, or leaves the open one as it is: each exists at most once.
     template <class W>
     W* openWindow();
+
+    // Opens a window, or brings the open one to the front.
+    template <class W>
+    W* frontWindow();
 
     // The open instance of a window, or nullptr.
     template <class W>
@@ -63,6 +73,8 @@ public:
     void closeFileDialogs() override;
     void showVersionText(const QString& text) override;
     void showChannel(int channel) override;
+    void selectChannels(const QList<int>& channels) override;
+    int selectedChannel() const override;
     void showComparison(const MemoryImage& other, const QString& otherName) override;
 
     // Compares the working copy with a channel file in the comparison window.
@@ -82,6 +94,8 @@ private:
     template <class W>
     W* create();
     void createMenus();
+    void createWindowKeys();
+    void showContextHelp();
     void createToolbar();
     void createStatusBar();
     void setCaptions(bool startUp);
@@ -94,6 +108,8 @@ private:
     void showInArea(ChildWindow* child);
     void growAreaFor(const QSize& needed);
     void onSubWindowActivated(QMdiSubWindow* frame);
+    // The channel table, open and in front, showing every row of `shown`.
+    ChannelTableWindow* frontChannelTable(const QList<int>& shown);
 
     void undo();
     void redo();
@@ -111,7 +127,7 @@ private:
     void openOptionWindow();
     void openFmWindow();
     void openReadWindow();
-    void openWriteWindow();
+    void openWriteWindow() override;
     void openSetupWindow();
     void chooseChinese();
     void chooseEnglish();
@@ -123,6 +139,7 @@ private:
 
     RadioDocument* m_document;
     CommPort* m_port;
+    LinkContext* m_links;
     bool m_chinese = true;
     QMdiArea* m_area = nullptr;
     QHash<const QMetaObject*, QPointer<QMdiSubWindow>> m_frames;
@@ -138,12 +155,14 @@ private:
     QAction* m_fileSave = nullptr;
     QAction* m_fileSaveAs = nullptr;
     QAction* m_fileImportCsv = nullptr;
+    QMenu* m_fileChannelSets = nullptr;
     QAction* m_fileExportCsv = nullptr;
     QAction* m_fileCompare = nullptr;
     QAction* m_fileCompareRadio = nullptr;
     QAction* m_filePrint = nullptr;
     QAction* m_filePdf = nullptr;
     QAction* m_fileBackups = nullptr;
+    QAction* m_fileRestoreBackup = nullptr;
     QAction* m_fileExit = nullptr;
     QAction* m_editUndo = nullptr;
     QAction* m_editRedo = nullptr;
@@ -152,6 +171,8 @@ private:
     QAction* m_channelEdit = nullptr;
     QAction* m_optionalEdit = nullptr;
     QAction* m_testEdit = nullptr;
+    QAction* m_editDuplicates = nullptr;
+    QAction* m_editCheckPlan = nullptr;
     QAction* m_progRead = nullptr;
     QAction* m_progWrite = nullptr;
     QAction* m_procSetup = nullptr;
@@ -179,12 +200,23 @@ W* MainWindow::openWindow()
     return child;
 }
 
+template <class W>
+W* MainWindow::frontWindow()
+{
+    W* child = openWindow<W>();
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(child->parentWidget()))
+        m_area->setActiveSubWindow(frame);
+    return child;
+}
+
 // Each window is given what it works on.
 template <class W>
 W* MainWindow::create()
 {
-    if constexpr (std::is_constructible_v<W, RadioDocument&, CommPort&, WindowHost*>)
-        return new W(*m_document, *m_port, this);
+    if constexpr (std::is_constructible_v<W, RadioDocument&, CommPort&, LinkContext&, WindowHost*>)
+        return new W(*m_document, *m_port, *m_links, this);
+    else if constexpr (std::is_constructible_v<W, RadioDocument&, const LinkContext&, WindowHost*>)
+        return new W(*m_document, *m_links, this);
     else if constexpr (std::is_constructible_v<W, RadioDocument&, WindowHost*>)
         return new W(*m_document, this);
     else if constexpr (std::is_constructible_v<W, RadioDocument&>)

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PortSetupDialog.h"
 
-
 #include "CommPort.h"
-#include "PortNames.h"
+#include "PortDirectory.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 PortSetupDialog::PortSetupDialog(CommPort& port, QWidget* parent)
@@ -27,20 +27,37 @@ PortSetupDialog::PortSetupDialog(CommPort& port, QWidget* parent)
     cancel->setObjectName(QStringLiteral("Command1"));
     ok->setDefault(true);
 
-    auto* grid = new QGridLayout(m_frame);
+    // Eight cables with long stable names need more lines than a small screen
+    // has: the rows scroll inside the frame, so the buttons always show.
+    auto* rows = new QWidget;
+    auto* grid = new QGridLayout(rows);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->setColumnStretch(1, 1);
     for (int n = 1; n <= kPorts; ++n) {
-        auto* option = new QRadioButton(QStringLiteral("COM%1").arg(n), m_frame);
+        auto* option = new QRadioButton(QStringLiteral("COM%1").arg(n), rows);
         option->setObjectName(QStringLiteral("Option%1").arg(n));
-        auto* device = new QLabel(m_frame);
+        auto* device = new QLabel(rows);
         device->setObjectName(QStringLiteral("Label_device%1").arg(n));
         device->setTextFormat(Qt::PlainText);
+        device->setWordWrap(true);
+        device->setTextInteractionFlags(Qt::TextSelectableByMouse);
         device->setEnabled(false);
         grid->addWidget(option, n - 1, 0);
         grid->addWidget(device, n - 1, 1);
         m_options[n - 1] = option;
         m_devices[n - 1] = device;
     }
+
+    auto* scroll = new QScrollArea(m_frame);
+    scroll->setObjectName(QStringLiteral("Scroll_ports"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(rows);
+    scroll->viewport()->setAutoFillBackground(false);
+    rows->setAutoFillBackground(false);
+    auto* frameLayout = new QVBoxLayout(m_frame);
+    frameLayout->addWidget(scroll);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -65,7 +82,8 @@ PortSetupDialog::PortSetupDialog(CommPort& port, QWidget* parent)
 
 QRect PortSetupDialog::placement(const QSize& mainSize) const
 {
-    const int width = int(mainSize.width() / 2);
+    // Wide enough for a cable's stable name on a line of its own.
+    const int width = int(mainSize.width() * 0.9);
     const int height = int(mainSize.height() / 1.8);
     return { (mainSize.width() - width) / 2, (mainSize.height() - height) / 2 - twips(500), width, height };
 }
@@ -78,17 +96,19 @@ void PortSetupDialog::activated()
 
 void PortSetupDialog::showDevices()
 {
-    for (int n = 1; n <= kPorts; ++n) {
-        const QString device = PortNames::deviceFor(n);
-        m_devices[n - 1]->setText(device.isEmpty() ? tr("(no device present)") : device);
-    }
+    for (const PortDirectory::Entry& entry : m_port.directory().entries())
+        m_devices[size_t(entry.com - 1)]->setText(PortDirectory::describe(entry));
 }
 
 void PortSetupDialog::confirm()
 {
-    for (int n = 1; n <= kPorts; ++n)
-        if (m_options[n - 1]->isChecked())
-            m_port.setCommPortNumber(n);
+    for (int n = 1; n <= kPorts; ++n) {
+        if (!m_options[n - 1]->isChecked())
+            continue;
+        m_port.setCommPortNumber(n);
+        // The cable chosen stays with this COM, whatever order cables are plugged in later.
+        m_port.directory().keep(n);
+    }
     // After a failed open the dialog stays, so that another port can be tried.
     if (!m_port.portError)
         closeWindow();

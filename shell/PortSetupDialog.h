@@ -2,7 +2,8 @@
 #pragma once
 
 // The port dialog: chooses which of COM1..COM8 the read and write windows
-// open, and shows beside each the device it stands for now.
+// open, and shows beside each the device it stands for now, with its cable's
+// chip, serial number and stable name. The cable chosen stays with its COM.
 
 #include "ui/ChildWindow.h"
 

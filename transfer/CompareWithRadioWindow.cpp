@@ -7,8 +7,8 @@
 
 #include "RadioDocument.h"
 
-CompareWithRadioWindow::CompareWithRadioWindow(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
-    : LinkWindow(document, port, host, LinkEngine::Direction::Read, "Command_read", parent)
+CompareWithRadioWindow::CompareWithRadioWindow(RadioDocument& document, CommPort& port, LinkContext& links, WindowHost* host, QWidget* parent)
+    : LinkWindow(document, port, links, host, LinkEngine::Direction::Read, "Command_read", parent)
 {
     setObjectName(QStringLiteral("Form_Comm_Compare"));
     retranslateUi();

@@ -10,7 +10,7 @@ class CompareWithRadioWindow : public LinkWindow
 {
     Q_OBJECT
 public:
-    CompareWithRadioWindow(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
+    CompareWithRadioWindow(RadioDocument& document, CommPort& port, LinkContext& links, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
 protected:
     void retranslateUi() override;

@@ -2,6 +2,7 @@
 #include "LinkWindow.h"
 
 #include "CommPort.h"
+#include "LinkContext.h"
 #include "ui/Prompt.h"
 #include "ui/SaveDialog.h"
 #include "ui/WindowHost.h"
@@ -16,35 +17,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-
-std::optional<LinkTimings>& timingsOverride()
-{
-    static std::optional<LinkTimings> timings;
-    return timings;
-}
-
-LinkTimings timingsFor(LinkEngine::Direction direction)
-{
-    if (timingsOverride())
-        return *timingsOverride();
-    return direction == LinkEngine::Direction::Read ? LinkTimings::forRead() : LinkTimings::forWrite();
-}
-
-} // namespace
-
-void LinkWindow::overrideTimings(std::optional<LinkTimings> timings)
-{
-    timingsOverride() = timings;
-}
-
-LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host, LinkEngine::Direction direction,
+LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, LinkContext& links, WindowHost* host,
+                       LinkEngine::Direction direction,
                        const char* startButtonName, QWidget* parent)
     : ChildWindow(parent)
     , m_document(document)
     , m_port(port)
     , m_host(host)
-    , m_sequence(new LinkSequence(timingsFor(direction), this))
+    , m_sequence(new LinkSequence(links.timings(direction), this))
     , m_status(new QLabel(this))
     , m_progress(new QProgressBar(this))
     , m_extras(new QVBoxLayout)
@@ -55,6 +35,7 @@ LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host
     , m_closePoll(new QTimer(this))
 {
     m_sequence->setHost(this);
+    links.watch(m_sequence->engine());
     m_status->setObjectName(QStringLiteral("Label_tr_count"));
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_start->setObjectName(QLatin1String(startButtonName));
@@ -66,6 +47,9 @@ LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host
     m_status->setAlignment(Qt::AlignCenter);
     m_status->setTextFormat(Qt::PlainText);
     m_status->setWordWrap(true);
+    // Selectable by keyboard, so that the result can be read again word by word.
+    m_status->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_status->setFocusPolicy(Qt::NoFocus);
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
@@ -94,6 +78,7 @@ LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host
         if (m_host)
             m_host->commitPendingEdits();
         m_saveTrace->hide();
+        m_sequence->setPortDirectory(m_port.directory());
         m_sequence->setPortNumber(m_port.commPortNumber());
         startTransfer();
         m_port.portError = engine()->portError();
@@ -122,7 +107,7 @@ LinkWindow::LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host
     // The read window watches for the end of its transfer from the start; the
     // write window only once its transfer has ended. Never while a message is
     // up: the window must outlive the call that shows it.
-    m_closePoll->setInterval(timingsFor(direction).closePollMs);
+    m_closePoll->setInterval(links.timings(direction).closePollMs);
     connect(m_closePoll, &QTimer::timeout, this, [this] {
         if (m_closeRequest && m_noticeDepth == 0)
             closeWindow();
@@ -148,13 +133,16 @@ void LinkWindow::setCaptions(const QString& title, const QString& start, const Q
     m_cancel->setText(cancel);
     m_help->setText(help);
     m_saveTrace->setText(tr("Save link trace…"));
+    m_progress->setAccessibleName(tr("Transfer progress"));
 }
 
 void LinkWindow::retranslate()
 {
     retranslateUi();
-    if (!m_sequence->running() && !m_sequence->resultText().isEmpty())
+    if (!m_sequence->running() && !m_sequence->resultText().isEmpty()) {
         m_status->setText(m_sequence->resultText());
+        setAccessibleDescription(m_sequence->resultText());
+    }
     fitToContents();
 }
 
@@ -172,9 +160,22 @@ void LinkWindow::showHelp()
                          { { QMessageBox::Ok, tr("OK") } } });
 }
 
+// A screen reader says the outcome: it becomes the window's description, and
+// the status line that shows it takes the focus.
+void LinkWindow::announceResult()
+{
+    const QString result = m_sequence->resultText();
+    if (result.isEmpty())
+        return;
+    setAccessibleDescription(result);
+    m_status->setFocusPolicy(Qt::TabFocus);
+    m_status->setFocus(Qt::OtherFocusReason);
+}
+
 void LinkWindow::onFinished(LinkSequence::Outcome outcome)
 {
     transferEnded();
+    announceResult();
     switch (outcome) {
     case LinkSequence::Outcome::Completed:
     case LinkSequence::Outcome::VersionMismatch:

@@ -8,9 +8,8 @@
 #include "LinkSequence.h"
 #include "ui/ChildWindow.h"
 
-#include <optional>
-
 class CommPort;
+class LinkContext;
 class QLabel;
 class RadioDocument;
 class WindowHost;
@@ -33,12 +32,9 @@ public:
     // language switch does this rather than close a window that holds a result.
     void retranslate();
 
-    // Replaces the radio's intervals for windows opened from now on (tests);
-    // nullopt restores them.
-    static void overrideTimings(std::optional<LinkTimings> timings);
-
 protected:
-    LinkWindow(RadioDocument& document, CommPort& port, WindowHost* host, LinkEngine::Direction direction,
+    LinkWindow(RadioDocument& document, CommPort& port, LinkContext& links, WindowHost* host,
+               LinkEngine::Direction direction,
                const char* startButtonName, QWidget* parent);
 
     RadioDocument& document() const { return m_document; }
@@ -67,6 +63,7 @@ protected:
 
 private:
     void onFinished(LinkSequence::Outcome outcome);
+    void announceResult();
     void saveTrace();
     void showHelp();
 

@@ -6,8 +6,8 @@
 
 #include "RadioDocument.h"
 
-ReadWindow::ReadWindow(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
-    : LinkWindow(document, port, host, LinkEngine::Direction::Read, "Command_read", parent)
+ReadWindow::ReadWindow(RadioDocument& document, CommPort& port, LinkContext& links, WindowHost* host, QWidget* parent)
+    : LinkWindow(document, port, links, host, LinkEngine::Direction::Read, "Command_read", parent)
 {
     setObjectName(QStringLiteral("Form_Comm_Read"));
     retranslateUi();

@@ -9,7 +9,7 @@ class ReadWindow : public LinkWindow
 {
     Q_OBJECT
 public:
-    ReadWindow(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
+    ReadWindow(RadioDocument& document, CommPort& port, LinkContext& links, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
 protected:
     void retranslateUi() override;

@@ -5,11 +5,14 @@
 #include "WorkingCopy.h"
 #include "ui/FolderView.h"
 #include "ui/PathLabel.h"
+#include "ui/Prompt.h"
 #include "ui/WindowHost.h"
 
+#include "ChannelFile.h"
 #include "RadioDocument.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,13 +28,14 @@ const QString kBackupKey = QStringLiteral("write/backup");
 
 } // namespace
 
-WriteWindow::WriteWindow(RadioDocument& document, CommPort& port, WindowHost* host, QWidget* parent)
-    : LinkWindow(document, port, host, LinkEngine::Direction::Write, "Command_Write", parent)
+WriteWindow::WriteWindow(RadioDocument& document, CommPort& port, LinkContext& links, WindowHost* host, QWidget* parent)
+    : LinkWindow(document, port, links, host, LinkEngine::Direction::Write, "Command_Write", parent)
     , m_step(new QLabel(this))
     , m_verify(new QCheckBox(this))
     , m_backup(new QCheckBox(this))
     , m_backupPlace(new PathLabel(this))
     , m_showBackup(new QPushButton(this))
+    , m_writeBackup(new QPushButton(this))
 {
     setObjectName(QStringLiteral("Form_Comm_Write"));
     m_step->setObjectName(QStringLiteral("Label_step"));
@@ -39,10 +43,12 @@ WriteWindow::WriteWindow(RadioDocument& document, CommPort& port, WindowHost* ho
     m_backup->setObjectName(QStringLiteral("Check_Backup"));
     m_backupPlace->setObjectName(QStringLiteral("Label_backup"));
     m_showBackup->setObjectName(QStringLiteral("Command_ShowBackup"));
+    m_writeBackup->setObjectName(QStringLiteral("Command_WriteBackup"));
     m_step->setAlignment(Qt::AlignCenter);
     m_step->hide();
     m_backupPlace->hide();
     m_showBackup->hide();
+    m_writeBackup->hide();
     retranslateUi();
 
     const QSettings stored;
@@ -58,6 +64,9 @@ WriteWindow::WriteWindow(RadioDocument& document, CommPort& port, WindowHost* ho
     extras()->addWidget(m_backup);
     extras()->addWidget(m_verify);
     extras()->addLayout(backupRow);
+    extras()->addWidget(m_writeBackup, 0, Qt::AlignHCenter);
+    connect(m_writeBackup, &QPushButton::clicked, this, &WriteWindow::writeBackupBack);
+    connect(sequence(), &LinkSequence::finished, this, &WriteWindow::offerBackup);
 
     connect(sequence(), &LinkSequence::stepChanged, this, &WriteWindow::showStep);
     connect(sequence(), &LinkSequence::backupSaved, this, [this] {
@@ -81,6 +90,7 @@ void WriteWindow::retranslateUi()
     m_verify->setText(tr("Verify after writing"));
     m_backup->setText(tr("Back up the radio before writing"));
     m_showBackup->setText(tr("Show in folder"));
+    m_writeBackup->setText(tr("Write the backup back"));
     showStep(sequence()->step());
     showBackupPath();
 }
@@ -122,6 +132,42 @@ void WriteWindow::startTransfer()
         plan.backupFolder = Backups::defaultFolder();
         plan.keepBackups = kKeptBackups;
     }
+    m_backupPlace->hide();
+    m_showBackup->hide();
+    sequence()->startWrite(plan);
+}
+
+void WriteWindow::offerBackup(LinkSequence::Outcome outcome)
+{
+    // A write that broke off before the radio took a block left it as it was.
+    const bool radioChanged = outcome == LinkSequence::Outcome::VerifyFailed
+        || (outcome == LinkSequence::Outcome::Failed && engine()->blocksAcknowledged() > 0);
+    if (radioChanged && !sequence()->backupPath().isEmpty())
+        m_backupToWriteBack = sequence()->backupPath();
+    else if (outcome == LinkSequence::Outcome::Completed)
+        m_backupToWriteBack.clear();
+    m_writeBackup->setVisible(!m_backupToWriteBack.isEmpty() && outcome != LinkSequence::Outcome::Completed);
+    fitToContents();
+}
+
+void WriteWindow::writeBackupBack()
+{
+    if (sequence()->busy()) {
+        showLinkNotice({ LinkNotice::Kind::Busy, linkBusyText() });
+        return;
+    }
+    const std::optional<Backups::Backup> backup = Backups::find(m_backupToWriteBack);
+    const ChannelFile::ReadResult file = ChannelFile::read(m_backupToWriteBack);
+    if (!backup || !file.ok()) {
+        Prompt::inform(this, ChannelFile::readErrorMessage(file, QDir::toNativeSeparators(m_backupToWriteBack)));
+        return;
+    }
+    // The radio gets back what it held, as it held it; the working copy stays as it is.
+    LinkSequence::WritePlan plan;
+    plan.image.setBytes(file.bytes);
+    plan.programVersion = backup->version != 0 ? backup->version : document().version();
+    plan.verify = m_verify->isChecked();
+    m_writeBackup->hide();
     m_backupPlace->hide();
     m_showBackup->hide();
     sequence()->startWrite(plan);

@@ -19,7 +19,7 @@ public:
     // How many backups the program keeps.
     static constexpr int kKeptBackups = 50;
 
-    WriteWindow(RadioDocument& document, CommPort& port, WindowHost* host = nullptr, QWidget* parent = nullptr);
+    WriteWindow(RadioDocument& document, CommPort& port, LinkContext& links, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
 protected:
     void retranslateUi() override;
@@ -29,10 +29,16 @@ protected:
 private:
     void showStep(LinkSequence::Step step);
     void showBackupPath();
+    // After a write that broke off or failed its verify: the radio's memory
+    // from before it, when it was backed up, can go back to the radio.
+    void offerBackup(LinkSequence::Outcome outcome);
+    void writeBackupBack();
 
     QLabel* m_step;
     QCheckBox* m_verify;
     QCheckBox* m_backup;
     PathLabel* m_backupPlace;
     QPushButton* m_showBackup;
+    QPushButton* m_writeBackup;
+    QString m_backupToWriteBack;
 };

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>BandPlan</name>
+    <message>
+        <source>Channel %1 transmits on %2 MHz, which %3 does not allow.</source>
+        <translation>信道 %1 在 %2 MHz 发射，%3 不允许使用该频率。</translation>
+    </message>
+    <message>
+        <source>Channel %1 is wide and on high power on %2 MHz, where %3 allows narrow and low power only.</source>
+        <translation>信道 %1 在 %2 MHz 为宽带、高功率，而 %3 在该频率只允许窄带、低功率。</translation>
+    </message>
+    <message>
+        <source>Channel %1 is wide on %2 MHz, where %3 allows narrow only.</source>
+        <translation>信道 %1 在 %2 MHz 为宽带，而 %3 在该频率只允许窄带。</translation>
+    </message>
+    <message>
+        <source>Channel %1 is on high power on %2 MHz, where %3 allows low power only.</source>
+        <translation>信道 %1 在 %2 MHz 为高功率，而 %3 在该频率只允许低功率。</translation>
+    </message>
+</context>
+<context>
     <name>ChannelRecord</name>
     <message>
         <source>OFF</source>
@@ -93,6 +112,60 @@
     <message>
         <source>These rows were not pasted, and their channels are unchanged:</source>
         <translation>以下各行未粘贴，对应的信道保持不变：</translation>
+    </message>
+    <message>
+        <source>past the last channel shown (%1)</source>
+        <translation>超出了显示的最后一个信道（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelSets</name>
+    <message>
+        <source>PMR446 (Europe)</source>
+        <translation>PMR446（欧洲）</translation>
+    </message>
+    <message>
+        <source>China&apos;s public band, 409 MHz</source>
+        <translation>公众对讲机（409 MHz）</translation>
+    </message>
+    <message>
+        <source>FRS (United States)</source>
+        <translation>FRS（美国）</translation>
+    </message>
+    <message>
+        <source>GMRS (United States)</source>
+        <translation>GMRS（美国）</translation>
+    </message>
+    <message>
+        <source>There is no channel set &quot;%1&quot;.</source>
+        <translation>没有名为“%1”的信道组。</translation>
+    </message>
+    <message>
+        <source>The channel set %1 cannot be held exactly, so nothing of it is imported. %2</source>
+        <translation>对讲机无法原样保存信道组 %1，因此没有导入其中任何信道。%2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelSort</name>
+    <message>
+        <source>RX frequency</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>TX frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>decode tone</source>
+        <translation>解码亚音</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>功率</translation>
     </message>
 </context>
 <context>
@@ -467,10 +540,6 @@
         <translation>模式“%1”既不是 FM 也不是 NFM。</translation>
     </message>
     <message>
-        <source>The power &quot;%1&quot; is neither High nor Low.</source>
-        <translation>功率“%1”既不是 High 也不是 Low。</translation>
-    </message>
-    <message>
         <source>The name &quot;%1&quot; is stored as &quot;%2&quot;.</source>
         <translation>名称“%1”保存为“%2”。</translation>
     </message>
@@ -515,12 +584,40 @@
         <translation>频率 %1 MHz 无法保存：对讲机只能保存 1000 MHz 以下的频率。</translation>
     </message>
     <message>
-        <source>Channel %1 is given again; it is taken from line %2.</source>
-        <translation>信道 %1 重复出现；已采用第 %2 行的内容。</translation>
-    </message>
-    <message>
         <source>Problems after these, not listed: %1.</source>
         <translation>其后另有未列出的问题 %1 个。</translation>
+    </message>
+    <message>
+        <source>The power &quot;%1&quot; is neither High nor Low nor watts such as 0.5W.</source>
+        <translation>功率“%1”既不是 High 或 Low，也不是 0.5W 这样的瓦数。</translation>
+    </message>
+    <message>
+        <source>The power %1 is stored as High (more than 1 W).</source>
+        <translation>功率 %1 保存为高功率（大于 1 W）。</translation>
+    </message>
+    <message>
+        <source>The power %1 is stored as Low (1 W or less).</source>
+        <translation>功率 %1 保存为低功率（1 W 及以下）。</translation>
+    </message>
+    <message>
+        <source>No unused channel is left for the row.</source>
+        <translation>已没有未使用的信道可放这一行。</translation>
+    </message>
+    <message>
+        <source>The row would go past channel 128.</source>
+        <translation>这一行会超出第 128 信道。</translation>
+    </message>
+    <message>
+        <source>The file numbers its rows from 0 (line %1), so the rows are placed in file order from channel 1.</source>
+        <translation>文件的行从 0 开始编号（第 %1 行），因此各行按文件中的顺序从信道 1 起依次放入。</translation>
+    </message>
+    <message>
+        <source>Line %1 gives location %2, past channel 128, so the rows are placed in file order from channel 1.</source>
+        <translation>第 %1 行给出的位置 %2 超出了第 128 信道，因此各行按文件中的顺序从信道 1 起依次放入。</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 both give location %3, so the rows are placed in file order from channel 1.</source>
+        <translation>第 %1 行和第 %2 行都给出位置 %3，因此各行按文件中的顺序从信道 1 起依次放入。</translation>
     </message>
 </context>
 <context>
@@ -617,6 +714,42 @@
         <source>%1: %2</source>
         <comment>a setting and what it does</comment>
         <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>The channel&apos;s number on the radio, 1 to 128. A click selects the channel, Shift+click the channels up to it, Ctrl+click adds it to the selection.</source>
+        <translation>信道在对讲机上的编号，1 至 128。单击选中该信道，Shift+单击选中到它为止的各信道，Ctrl+单击把它加入选择。</translation>
+    </message>
+    <message>
+        <source>The frequency the radio receives on, in MHz, within the frequency range. Empty makes the channel unused: the radio skips it.</source>
+        <translation>对讲机接收的频率，单位 MHz，须在工作频率范围之内。留空则信道不用，对讲机跳过它。</translation>
+    </message>
+    <message>
+        <source>The frequency the radio transmits on, in MHz; usually the receive frequency, another one for a repeater. Empty makes the channel receive only.</source>
+        <translation>对讲机发射的频率，单位 MHz；通常与接收频率相同，经中继台时另设。留空则信道只收不发。</translation>
+    </message>
+    <message>
+        <source>The CTCSS tone or DCS code the receiver waits for before it opens the speaker; OFF hears every signal on the channel.</source>
+        <translation>接收时须收到此 CTCSS 亚音或 DCS 数字码才打开喇叭；OFF 表示信道上的所有信号都能听到。</translation>
+    </message>
+    <message>
+        <source>The CTCSS tone or DCS code sent with every transmission on the channel, so that radios waiting for it hear you; OFF sends none.</source>
+        <translation>在此信道每次发射时一并发送的 CTCSS 亚音或 DCS 数字码，等候它的对讲机才能听到你；OFF 表示不发送。</translation>
+    </message>
+    <message>
+        <source>Transmit power on the channel: High reaches further, Low saves the battery.</source>
+        <translation>此信道的发射功率：高功率传得更远，低功率更省电。</translation>
+    </message>
+    <message>
+        <source>Up to five letters or digits the display shows for the channel when it shows names.</source>
+        <translation>显示屏显示信道名称时所显示的最多五个字母或数字。</translation>
+    </message>
+    <message>
+        <source>The preset&apos;s place in the radio&apos;s FM broadcast list.</source>
+        <translation>该预置在对讲机 FM 广播列表中的位置。</translation>
+    </message>
+    <message>
+        <source>An FM broadcast station the radio&apos;s receiver can tune to, in MHz (87 to 108); empty leaves the preset unused.</source>
+        <translation>对讲机接收机可收听的 FM 广播电台频率，单位 MHz（87 至 108）；留空则该预置不用。</translation>
     </message>
 </context>
 <context>

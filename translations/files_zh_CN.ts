@@ -37,6 +37,14 @@ A file of that name already on disk is left as it was.</source>
         <source>Channel files (*.chann *.CHANN);;Radio text (*.yaml);;All files (*)</source>
         <translation>信道参数文件 (*.chann *.CHANN);;对讲机文本 (*.yaml);;所有文件 (*)</translation>
     </message>
+    <message>
+        <source>Insert channel set</source>
+        <translation>插入信道组</translation>
+    </message>
+    <message>
+        <source>Insert %1</source>
+        <translation>插入 %1</translation>
+    </message>
 </context>
 <context>
     <name>ChannelFileDialog</name>
@@ -161,6 +169,50 @@ A file of that name already on disk is left as it was.</source>
     <message>
         <source>The first %1 problems are listed below, the number of the others after them.</source>
         <translation>下表列出前 %1 个问题，其余问题的数目列在表后。</translation>
+    </message>
+    <message>
+        <source>Replace all channels</source>
+        <translation>替换全部信道</translation>
+    </message>
+    <message>
+        <source>Fill the empty channels (%1 of them)</source>
+        <translation>填入空信道（共 %1 个）</translation>
+    </message>
+    <message>
+        <source>Write from channel</source>
+        <translation>从信道</translation>
+    </message>
+    <message>
+        <source>First channel written</source>
+        <translation>写入的第一个信道</translation>
+    </message>
+    <message>
+        <source>Where the rows go</source>
+        <translation>各行写入的位置</translation>
+    </message>
+    <message>
+        <source>down, over what those channels hold</source>
+        <translation>开始向下写入，覆盖这些信道原有的内容</translation>
+    </message>
+    <message>
+        <source>Rows left out or changed</source>
+        <translation>未导入或有改动的行</translation>
+    </message>
+    <message>
+        <source>Importing %1 puts its rows in file order into the channels not in use, from channel 1 on; the channels in use stay as they are.</source>
+        <translation>导入 %1 时按文件中的顺序把各行填入未用的信道（从信道 1 开始）；已用的信道保持不变。</translation>
+    </message>
+    <message>
+        <source>Importing %1 writes its rows in file order from channel %2 down, over what those channels hold; the channels before it and after the last row stay as they are.</source>
+        <translation>导入 %1 时按文件中的顺序从信道 %2 开始向下写入各行，覆盖这些信道原有的内容；此前的信道和最后一行之后的信道保持不变。</translation>
+    </message>
+    <message>
+        <source>No channel changes.</source>
+        <translation>没有信道会改变。</translation>
+    </message>
+    <message>
+        <source>Channels that change (%1): %2.</source>
+        <translation>将改变的信道（%1 个）：%2。</translation>
     </message>
 </context>
 <context>

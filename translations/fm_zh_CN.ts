@@ -23,5 +23,13 @@
         <source>Preset frequency</source>
         <translation>频道频率</translation>
     </message>
+    <message>
+        <source>&amp;Edit preset</source>
+        <translation>编辑预置(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear preset</source>
+        <translation>清除预置(&amp;C)</translation>
+    </message>
 </context>
 </TS>

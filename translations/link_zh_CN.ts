@@ -144,6 +144,58 @@
     </message>
 </context>
 <context>
+    <name>PortDirectory</name>
+    <message>
+        <source>the cable with serial number %1</source>
+        <translation>序列号为 %1 的写频线</translation>
+    </message>
+    <message>
+        <source>the cable %1</source>
+        <translation>写频线 %1</translation>
+    </message>
+    <message>
+        <source>%1, USB %2</source>
+        <translation>%1，USB %2</translation>
+    </message>
+    <message>
+        <source>USB %1</source>
+        <translation>USB %1</translation>
+    </message>
+    <message>
+        <source>no serial number</source>
+        <translation>无序列号</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>序列号 %1</translation>
+    </message>
+    <message>
+        <source>a pseudo-terminal</source>
+        <translation>伪终端</translation>
+    </message>
+    <message>
+        <source>named by QV3N_COM%1</source>
+        <translation>由 QV3N_COM%1 指定</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the details of a serial device</comment>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>(no device: %1, kept for COM%2, is not plugged in)</source>
+        <translation>（无设备：为 COM%2 保留的%1 未插上）</translation>
+    </message>
+    <message>
+        <source>(no device present)</source>
+        <translation>（无设备）</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+</context>
+<context>
     <name>PortDoctor</name>
     <message>
         <source>Device %1: %2</source>
@@ -178,22 +230,6 @@ then log out and in again, so that the new group takes effect.</source>
         <translation>COM%1 没有对应的串口设备：请插上写频线，或选择对应写频线的 COM 端口。</translation>
     </message>
     <message>
-        <source>its maker&apos;s driver is installed</source>
-        <translation>已安装厂家的驱动程序</translation>
-    </message>
-    <message>
-        <source>The radio did not answer on %1. Check that:
-- the cable&apos;s plug is pushed fully into the radio&apos;s jack;
-- the radio is switched on;
-- this COM is the cable&apos;s port (%2);
-- the cable&apos;s adapter chip works on this computer (%3).</source>
-        <translation>对讲机在 %1 上没有应答。请检查：
-- 写频线插头已完全插入对讲机的插孔；
-- 对讲机已开机；
-- 此 COM 端口就是写频线的端口（%2）；
-- 写频线的转换芯片能在本机上工作（%3）。</translation>
-    </message>
-    <message>
         <source>Something answered on %1, but not as a QV3N radio identifies itself: a radio of another kind, another device on this port, or a cable that echoes what it is sent.</source>
         <translation>%1 上有应答，但不是 QV3N 对讲机的识别应答：可能是其他型号的对讲机、该端口上的其他设备，或是会回显发送内容的写频线。</translation>
     </message>
@@ -204,10 +240,6 @@ then log out and in again, so that the new group takes effect.</source>
     <message>
         <source>COM%1 is %2</source>
         <translation>COM%1 为 %2</translation>
-    </message>
-    <message>
-        <source>COM%1 is %2 (%3)</source>
-        <translation>COM%1 为 %2（%3）</translation>
     </message>
     <message>
         <source>No serial device is present: the cable is not plugged in, or its adapter has no driver.</source>
@@ -224,6 +256,67 @@ then log out and in again, so that the new group takes effect.</source>
     <message>
         <source>a program</source>
         <translation>某个程序</translation>
+    </message>
+    <message>
+        <source>brltty, the braille display service, has taken the cable: it takes devices that share their USB ids with some braille displays. Braille displays keep working when brltty leaves only this kind of device alone:
+    sudo sh -c &quot;grep -v &apos;%1&apos; /usr/lib/udev/rules.d/85-brltty.rules &gt; /etc/udev/rules.d/85-brltty.rules&quot;
+    sudo udevadm control --reload
+then unplug the cable and plug it in again.</source>
+        <translation>盲文显示服务 brltty 占用了这根写频线：它会占用与某些盲文显示器 USB 标识相同的设备。只让 brltty 不理会这一种设备，盲文显示器仍可照常使用：
+    sudo sh -c &quot;grep -v &apos;%1&apos; /usr/lib/udev/rules.d/85-brltty.rules &gt; /etc/udev/rules.d/85-brltty.rules&quot;
+    sudo udevadm control --reload
+然后拔下写频线再重新插上。</translation>
+    </message>
+    <message>
+        <source>ModemManager is trying the cable as if it were a modem; it lets go within half a minute, so try again then. The installed package&apos;s rule tells ModemManager to leave programming cables alone; for a cable it does not know, stop ModemManager while you program radios:
+    sudo systemctl stop ModemManager</source>
+        <translation>ModemManager 正把写频线当作调制解调器进行探测，半分钟内会释放端口，请届时重试。已安装的软件包中的规则会让 ModemManager 不去碰写频线；对规则不认识的写频线，请在写频期间停止 ModemManager：
+    sudo systemctl stop ModemManager</translation>
+    </message>
+    <message>
+        <source>No serial device stands for COM%1: the cable kept for it is not plugged in (%2). Plug it in, or choose the COM that stands for the cable you use.</source>
+        <translation>COM%1 没有对应的串口设备：为它保留的写频线未插上（%2）。请插上该写频线，或选择对应您所用写频线的 COM 端口。</translation>
+    </message>
+    <message>
+        <source>The radio on %1 answered, but noise on the line kept adding bytes to its answers, so the program could not be sure of them: check that the cable is seated firmly, keep it away from transmitting antennas and power supplies, and try another USB socket.</source>
+        <translation>%1 上的对讲机有应答，但线路上的干扰不断在应答中混入多余的字节，程序无法确认数据无误：请检查写频线是否插牢，让它远离正在发射的天线和电源，并换一个 USB 插口试试。</translation>
+    </message>
+    <message>
+        <source>Prolific PL2303 chips of the older kinds (HXA, XA) and counterfeit ones lose bytes or are refused by Prolific&apos;s current drivers (on Windows the port then shows code 10): a cable with a WCH CH340, Silicon Labs CP210x, FTDI or current PL2303 (GC, GS, GT) chip avoids that.</source>
+        <translation>旧型号（HXA、XA）和仿冒的 Prolific PL2303 芯片会丢失字节，或被 Prolific 现行驱动拒绝（在 Windows 上端口会显示代码 10）：改用 WCH CH340、Silicon Labs CP210x、FTDI 或现行 PL2303（GC、GS、GT）芯片的写频线即可避免。</translation>
+    </message>
+    <message>
+        <source>This FTDI chip reports the product id 0000: a counterfeit chip that an FTDI driver has disabled. Use another cable.</source>
+        <translation>这个 FTDI 芯片报告的产品标识为 0000：这是被 FTDI 驱动停用的仿冒芯片。请换一根写频线。</translation>
+    </message>
+    <message>
+        <source>The system&apos;s driver refuses it: an old or counterfeit chip. A cable with a current chip works.</source>
+        <translation>系统驱动拒绝了它：这是旧型号或仿冒的芯片。换用现行芯片的写频线即可。</translation>
+    </message>
+    <message>
+        <source>Its driver is missing, or refused it.</source>
+        <translation>缺少它的驱动程序，或驱动拒绝了它。</translation>
+    </message>
+    <message>
+        <source>The radio did not answer on %1. Check that:
+- the cable&apos;s plug is pushed fully into the radio&apos;s jack;
+- the radio is switched on;
+- the port chosen is the programming cable&apos;s (the serial devices present are listed below);
+- the driver of the cable&apos;s adapter chip is installed.</source>
+        <translation>对讲机在 %1 上没有应答。请检查：
+- 写频线插头已完全插入对讲机的插孔；
+- 对讲机已开机；
+- 所选端口就是写频线的端口（现有的串口设备列在下面）；
+- 写频线转换芯片的驱动程序已安装。</translation>
+    </message>
+    <message>
+        <source>A cable&apos;s %1 chip (USB %2) is plugged in, but the system made no serial device of it.</source>
+        <translation>已插上写频线的 %1 芯片（USB %2），但系统没有为它建立串口设备。</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the serial devices present</comment>
+        <translation>；</translation>
     </message>
 </context>
 <context>

@@ -11,10 +11,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>File</source>
-        <translation>文件</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>新建</translation>
     </message>
@@ -27,62 +23,8 @@
         <translation>保存</translation>
     </message>
     <message>
-        <source>Save As</source>
-        <translation>另存为</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>退出</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <comment>menu at start-up</comment>
-        <translation>机 型</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <comment>menu</comment>
-        <translation>机型</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>编辑</translation>
-    </message>
-    <message>
-        <source>Channel Information </source>
-        <translation>信道信息</translation>
-    </message>
-    <message>
-        <source>Optional Features</source>
-        <translation>可选功能</translation>
-    </message>
-    <message>
-        <source>Radio</source>
-        <translation>收音机编辑</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>编程</translation>
-    </message>
-    <message>
-        <source>Read from radio</source>
-        <translation>从对讲机读取数据</translation>
-    </message>
-    <message>
-        <source>Write to radio</source>
-        <translation>向对讲机写入数据</translation>
-    </message>
-    <message>
-        <source>Communication</source>
-        <translation>端口设置</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>语言</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>关于</translation>
     </message>
     <message>
         <source>State</source>
@@ -144,38 +86,6 @@
         <translation>取消</translation>
     </message>
     <message>
-        <source>Undo %1</source>
-        <translation>撤销 %1</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>撤销</translation>
-    </message>
-    <message>
-        <source>Redo %1</source>
-        <translation>重做 %1</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>重做</translation>
-    </message>
-    <message>
-        <source>Import CSV…</source>
-        <translation>导入 CSV…</translation>
-    </message>
-    <message>
-        <source>Export CSV…</source>
-        <translation>导出 CSV…</translation>
-    </message>
-    <message>
-        <source>Compare with file…</source>
-        <translation>与文件比较…</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>最近的文件</translation>
-    </message>
-    <message>
         <source>Opens a channel file</source>
         <translation>打开信道参数文件</translation>
     </message>
@@ -228,24 +138,158 @@
         <translation>选择“保存”将打开保存对话框，不读取对讲机。</translation>
     </message>
     <message>
-        <source>Print…</source>
-        <translation>打印…</translation>
-    </message>
-    <message>
-        <source>Export PDF…</source>
-        <translation>导出 PDF…</translation>
-    </message>
-    <message>
-        <source>Open Backups Folder</source>
-        <translation>打开备份文件夹</translation>
-    </message>
-    <message>
-        <source>Compare with radio…</source>
-        <translation>与对讲机比较…</translation>
-    </message>
-    <message>
         <source>No font that covers Chinese is installed, so the program starts in English. Install %1 to see it in Chinese.</source>
         <translation>没有安装能显示中文的字体，所以程序以英文启动。安装 %1 后即可显示中文。</translation>
+    </message>
+    <message>
+        <source>This control has no help of its own; the window&apos;s Help button says what the window does.</source>
+        <translation>此控件没有单独的帮助；窗口的“帮助”按钮说明窗口的用途。</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>打开(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>另存为(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>最近的文件(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Import CSV…</source>
+        <translation>导入 CSV(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>Insert c&amp;hannel set</source>
+        <translation>插入信道组(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>导出 CSV(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with file…</source>
+        <translation>与文件比较(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Compare with ra&amp;dio…</source>
+        <translation>与对讲机比较(&amp;D)…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>打印(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Export PD&amp;F…</source>
+        <translation>导出 PDF(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backups Folder</source>
+        <translation>打开备份文件夹(&amp;B)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <comment>menu at start-up</comment>
+        <translation>机型(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <comment>menu</comment>
+        <translation>机型(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>C&amp;hannel Information </source>
+        <translation>信道信息(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Optional Features</source>
+        <translation>可选功能(&amp;O)</translation>
+    </message>
+    <message>
+        <source>R&amp;adio</source>
+        <translation>收音机编辑(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Find duplicate channe&amp;ls</source>
+        <translation>查找重复信道(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k against a plan…</source>
+        <translation>按频率规划检查(&amp;K)…</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>编程(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Read from radio</source>
+        <translation>从对讲机读取数据(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Write to radio</source>
+        <translation>向对讲机写入数据(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Communication</source>
+        <translation>端口设置(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>关于(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>撤销 %1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>重做 %1(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Res&amp;tore from Backup…</source>
+        <translation>从备份恢复(&amp;T)…</translation>
     </message>
 </context>
 <context>
@@ -288,10 +332,6 @@
     <message>
         <source>Cancel</source>
         <translation>取 消</translation>
-    </message>
-    <message>
-        <source>(no device present)</source>
-        <translation>（无设备）</translation>
     </message>
 </context>
 <context>

@@ -206,10 +206,6 @@ A file of that name already on disk is left as it was.</source>
         <translation>没有安装能显示中文的字体，无法用中文打印信道列表。请安装 %1（或用英文打印）。</translation>
     </message>
     <message>
-        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, export, import, diff, print, convert and help.</source>
-        <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff、print、convert 和 help。</translation>
-    </message>
-    <message>
         <source>convert needs the file to write: -o OUT.yaml or -o OUT.chann</source>
         <translation>convert 需要指定要写入的文件：-o 输出.yaml 或 -o 输出.chann</translation>
     </message>
@@ -289,45 +285,6 @@ program.
 </translation>
     </message>
     <message>
-        <source>Usage: qv3n-cli import IN.csv -o OUT.chann [--base FILE] [--skip-bad]
-                      [--radio-version 1|2] [--quiet] [--lang en|zh]
-
-Makes a channel file (or, with -o OUT.yaml, a radio text) from a CSV channel
-list: the rows give all 128 channels (a channel no row gives is unused);
-everything else comes from the base file.
-Every row the radio cannot hold is listed with its line and reason (the first
-100 problems, then their number), and then nothing is written (exit status 4)
-unless --skip-bad is given. Names are upper-cased and cut to five characters;
-that is listed too.
-
-  -o, --output F      the channel file to write
-  --base F            the channel file or radio text the settings, the
-                      frequency mode, the range and the FM presets come from
-                      (default: the program&apos;s default image); its range
-                      bounds the rows
-  --skip-bad          write the file without the refused rows
-  --radio-version N   the memory format to write: 2 (the default) or 1
-  -q, --quiet         list only the refused rows
-</source>
-        <translation>用法：qv3n-cli import 输入.csv -o 输出.chann [--base 文件] [--skip-bad]
-                      [--radio-version 1|2] [--quiet] [--lang en|zh]
-
-由 CSV 信道列表生成信道参数文件（用 -o 输出.yaml 时生成对讲机文本）：各行
-给出全部 128 个信道（没有任何行给出的信道为未使用），其余内容都来自基础文件。
-本机无法保存的每一行都会列出行号和原因（列出前 100 个问题，其余只给出数目），
-此时不写入任何内容（退出状态 4），除非给出 --skip-bad。名称会转为大写并截为
-五个字符，这也会列出。
-
-  -o, --output F      要写入的信道参数文件
-  --base F            提供可选参数、频率模式、工作频率范围和收音机频道的
-                      信道参数文件或对讲机文本（默认：程序的默认数据）；各行
-                      的频率须在它的工作频率范围内
-  --skip-bad          略去被拒绝的行，写入文件
-  --radio-version N   要写入的存储格式：2（默认）或 1
-  -q, --quiet         只列出被拒绝的行
-</translation>
-    </message>
-    <message>
         <source>Usage: qv3n-cli diff A B [--trace FILE] [--base F] [--radio-version 1|2] [--quiet]
                      [--lang en|zh]
 
@@ -360,14 +317,6 @@ device path): a radio there is read, and what it holds is compared. Exits with
                       文本自带其存储格式
   -q, --quiet         内容相同时不在标准错误输出上显示信息
 </translation>
-    </message>
-    <message>
-        <source>--skip-bad is an option of import only.</source>
-        <translation>--skip-bad 只用于 import。</translation>
-    </message>
-    <message>
-        <source>read takes no --base; it reads the whole radio.</source>
-        <translation>read 不接受 --base；它读取整台对讲机。</translation>
     </message>
     <message>
         <source>Usage: qv3n-cli read PORT -o FILE.chann [--trace FILE] [--quiet] [--lang en|zh]
@@ -458,30 +407,6 @@ frequency range, the optional features and the FM presets.
 </translation>
     </message>
     <message>
-        <source>Usage: qv3n-cli check FILE [--base F] [--radio-version 1|2] [--lang en|zh]
-
-Runs the checks that a write runs before it sends anything, and prints what
-they would adjust (priority channel, start channel) and every frequency they
-would refuse. Exits with 4 when a write would be refused, 0 when not. FILE is
-a channel file (.chann) or a radio text (.yaml).
-
-  --base F            what a radio text leaves out (default: the program&apos;s
-                      default image)
-  --radio-version N   the memory format of a channel file: 2 (the default) or
-                      1; a radio text states its own
-</source>
-        <translation>用法：qv3n-cli check 文件 [--base F] [--radio-version 1|2] [--lang en|zh]
-
-执行写入前的检查，显示检查会调整的内容（优先信道、起始信道）以及会被拒绝的
-每个频率。写入会被拒绝时退出状态为 4，否则为 0。文件为信道参数文件（.chann）
-或对讲机文本（.yaml）。
-
-  --base F            对讲机文本省略的内容取自该文件（默认：程序的默认数据）
-  --radio-version N   信道参数文件的存储格式：2（默认）或 1；对讲机文本自带
-                      其存储格式
-</translation>
-    </message>
-    <message>
         <source>Usage: qv3n-cli print FILE -o FILE.pdf [--paper a4|letter] [--base F]
                       [--radio-version 1|2] [--quiet] [--lang en|zh]
 
@@ -518,6 +443,211 @@ file&apos;s name and the date, in the language of --lang.
 </translation>
     </message>
     <message>
+        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, export, import, diff, print, sort, convert, ports and help.</source>
+        <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff、print、sort、convert、ports 和 help。</translation>
+    </message>
+    <message>
+        <source>--into takes empty or from:N with N from 1 to 128, not &quot;%1&quot;.</source>
+        <translation>--into 只接受 empty 或 from:N（N 为 1 至 128），而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli import IN.csv -o OUT.chann [--base FILE] [--into empty|from:N]
+                      [--skip-bad] [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+Makes a channel file (or, with -o OUT.yaml, a radio text) from a CSV channel
+list: the rows give all 128 channels by their locations (a channel no row
+gives is unused); everything else comes from the base file. When the
+locations are no channel numbers (they start at 0, run past 128 or repeat),
+the rows go in file order from channel 1, and that is said. With --into, the
+rows go in file order into the base file&apos;s channels instead, and the other
+channels stay as they are. Every row the radio cannot hold is listed with its
+line and reason (the first 100 problems, then their number), and then nothing
+is written (exit status 4) unless --skip-bad is given. Names are upper-cased
+and cut to five characters, a power in watts becomes Low up to 1 W and High
+above; that is listed too.
+
+  -o, --output F      the channel file to write
+  --base F            the channel file or radio text the settings, the
+                      frequency mode, the range and the FM presets come from
+                      (default: the program&apos;s default image); its range
+                      bounds the rows
+  --into empty        put the rows into the base&apos;s unused channels, from
+                      channel 1 on
+  --into from:N       put the rows into channels N, N+1, ... over what the
+                      base holds there
+  --skip-bad          write the file without the refused rows
+  --radio-version N   the memory format to write: 2 (the default) or 1
+  -q, --quiet         list only the refused rows
+</source>
+        <translation>用法：qv3n-cli import 输入.csv -o 输出.chann [--base 文件] [--into empty|from:N]
+                      [--skip-bad] [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+由 CSV 信道列表生成信道参数文件（用 -o 输出.yaml 时生成对讲机文本）：各行按其
+位置给出全部 128 个信道（没有任何行给出的信道为未使用），其余内容都来自基础
+文件。位置不是信道号时（从 0 开始、超过 128 或重复），各行按文件中的顺序从
+信道 1 起依次放入，并会说明这一点。使用 --into 时，各行按文件中的顺序放入
+基础文件的信道，其余信道保持不变。本机无法保存的每一行都会列出行号和原因
+（列出前 100 个问题，其余只给出数目），此时不写入任何内容（退出状态 4），
+除非给出 --skip-bad。名称会转为大写并截为五个字符，以瓦数给出的功率 1 W 及
+以下为低功率、以上为高功率，这些也会列出。
+
+  -o, --output F      要写入的信道参数文件
+  --base F            提供可选参数、频率模式、工作频率范围和收音机频道的
+                      信道参数文件或对讲机文本（默认：程序的默认数据）；各行
+                      的频率须在它的工作频率范围内
+  --into empty        把各行放入基础文件中未使用的信道，从信道 1 起
+  --into from:N       把各行放入信道 N、N+1……，覆盖基础文件在那里的内容
+  --skip-bad          略去被拒绝的行，写入文件
+  --radio-version N   要写入的存储格式：2（默认）或 1
+  -q, --quiet         只列出被拒绝的行
+</translation>
+    </message>
+    <message>
+        <source>sort needs the channel file to write: -o OUT.chann</source>
+        <translation>sort 需要指定要写入的信道参数文件：-o 输出.chann</translation>
+    </message>
+    <message>
+        <source>sort needs what to sort by: --by rx, tx, name, tone or power</source>
+        <translation>sort 需要指定排序依据：--by rx、tx、name、tone 或 power</translation>
+    </message>
+    <message>
+        <source>--by takes rx, tx, name, tone or power, not &quot;%1&quot;.</source>
+        <translation>--by 只接受 rx、tx、name、tone 或 power，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>The channels, sorted by %1, are in %2.</source>
+        <translation>已按%1排序的信道保存在 %2。</translation>
+    </message>
+    <message>
+        <source>--plan takes %1, not &quot;%2&quot;.</source>
+        <translation>--plan 只接受 %1，而不是“%2”。</translation>
+    </message>
+    <message>
+        <source>Every channel keeps to the plan of %1.</source>
+        <translation>所有信道都符合 %1 的频率规划。</translation>
+    </message>
+    <message>
+        <source>Channels that break the plan of %1: %2.</source>
+        <translation>不符合 %1 频率规划的信道：%2 个。</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli sort FILE --by rx|tx|name|tone|power -o OUT [--descending]
+                     [--base F] [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+Writes the channels of a channel file (.chann) or a radio text (.yaml) sorted
+into a new file of either kind, told by its suffix: the channels in use from
+channel 1 on, by the key, then the unused ones. Each channel keeps all its
+settings, and the priority channel follows its channel. Channels with the
+same key keep their order; channels in use without the key (receive only,
+sorted by tx; no name, sorted by name) come after the others.
+
+  --by KEY            rx or tx (frequency), name, tone (the decode tone: off,
+                      CTCSS, DCS, inverted DCS) or power (Low, High)
+  --descending        from the highest (Z, High) down
+  -o, --output F      the file to write: OUT.chann or OUT.yaml
+  --base F            what a radio text leaves out (default: the program&apos;s
+                      default image)
+  --radio-version N   the memory format of a channel file: 2 (the default) or
+                      1; a radio text states its own
+  -q, --quiet         no completion message, only errors
+</source>
+        <translation>用法：qv3n-cli sort 文件 --by rx|tx|name|tone|power -o 输出 [--descending]
+                     [--base F] [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+把信道参数文件（.chann）或对讲机文本（.yaml）中的信道排序后写入新文件，新文件
+的种类由其后缀决定：使用中的信道从信道 1 起按排序依据排列，其后是未使用的信道。
+每个信道保留全部参数，优先信道随其信道移动。依据相同的信道保持原有顺序；使用中
+但没有该依据的信道（按 tx 排序时的仅接收信道、按 name 排序时没有名称的信道）
+排在其他信道之后。
+
+  --by 依据           rx 或 tx（频率）、name（名称）、tone（解码亚音：关、
+                      CTCSS、DCS、反相 DCS）或 power（功率：低、高）
+  --descending        从最高（Z、高功率）往下排
+  -o, --output F      要写入的文件：输出.chann 或 输出.yaml
+  --base F            对讲机文本省略的内容取自该文件（默认：程序的默认数据）
+  --radio-version N   信道参数文件的存储格式：2（默认）或 1；对讲机文本自带
+                      其存储格式
+  -q, --quiet         不显示完成信息，只显示错误
+</translation>
+    </message>
+    <message>
+        <source>Present without a COM of their own: %1</source>
+        <translation>已存在但没有自己的 COM 编号：%1</translation>
+    </message>
+    <message>
+        <source>--skip-bad and --into are options of import only.</source>
+        <translation>--skip-bad 和 --into 只用于 import。</translation>
+    </message>
+    <message>
+        <source>%1 takes no --base; it reads no file.</source>
+        <translation>%1 不接受 --base；它不读取文件。</translation>
+    </message>
+    <message>
+        <source>--by and --descending are options of sort only.</source>
+        <translation>--by 和 --descending 只用于 sort。</translation>
+    </message>
+    <message>
+        <source>--plan is for check only.</source>
+        <translation>--plan 只用于 check。</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli check FILE [--plan PLAN] [--base F] [--radio-version 1|2]
+                      [--lang en|zh]
+
+Runs the checks that a write runs before it sends anything, and prints what
+they would adjust (priority channel, start channel) and every frequency they
+would refuse. Exits with 4 when a write would be refused, 0 when not. FILE is
+a channel file (.chann) or a radio text (.yaml).
+
+With --plan, checks the channels against the band plan of a licence-free
+service instead, and prints every channel that transmits on a frequency the
+service does not list, or wide or on high power where it allows narrow or low
+power only; receive-only channels never break a plan. Exits with 4 when a
+channel breaks the plan, 0 when none does.
+
+  --plan PLAN         pmr446, china-public-409, frs or gmrs: the stock channel
+                      set of that name is the plan
+  --base F            what a radio text leaves out (default: the program&apos;s
+                      default image)
+  --radio-version N   the memory format of a channel file: 2 (the default) or
+                      1; a radio text states its own
+</source>
+        <translation>用法：qv3n-cli check 文件 [--plan 规划] [--base F] [--radio-version 1|2]
+                      [--lang en|zh]
+
+执行写入前的检查，显示检查会调整的内容（优先信道、起始信道）以及会被拒绝的
+每个频率。写入会被拒绝时退出状态为 4，否则为 0。文件为信道参数文件（.chann）
+或对讲机文本（.yaml）。
+
+使用 --plan 时，改为按某一免执照业务的频率规划检查各信道，列出在该业务不允许
+的频率上发射的信道，以及在只允许窄带或低功率的频率上使用宽带或高功率的信道；
+仅接收的信道不会违反规划。有信道违反规划时退出状态为 4，否则为 0。
+
+  --plan 规划         pmr446、china-public-409、frs 或 gmrs：以同名的预置
+                      信道组作为规划
+  --base F            对讲机文本省略的内容取自该文件（默认：程序的默认数据）
+  --radio-version N   信道参数文件的存储格式：2（默认）或 1；对讲机文本自带
+                      其存储格式
+</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli ports [--lang en|zh]
+
+Lists COM1 to COM8 as the program&apos;s port setup numbers them, each with the
+device it stands for: the USB chip of its cable (common name and vendor:product
+id), the cable&apos;s serial number, and its stable name under /dev/serial/by-id.
+A COM that the port setup keeps for a cable that is not plugged in says so;
+what is known to go wrong with a cable&apos;s chip follows on the next line.
+</source>
+        <translation>用法：qv3n-cli ports [--lang en|zh]
+
+按程序端口设置的编号列出 COM1 至 COM8，以及各自对应的设备：写频线的 USB
+芯片（通用名称和 厂商:产品 标识）、写频线的序列号，以及它在
+/dev/serial/by-id 下的固定名称。端口设置为某根未插上的写频线保留的 COM
+会注明这一点；写频线芯片已知的问题在下一行说明。
+</translation>
+    </message>
+    <message>
         <source>Usage: qv3n-cli VERB [OPTIONS] OPERANDS
 
 Programs QV3N radios from the command line, with the same radio link and the
@@ -534,9 +664,12 @@ Verbs:
   diff A B                       list what differs between two channel
                                  files, or a file and a radio
   print FILE.chann -o OUT.pdf    write the channel list of a file as PDF
+  sort FILE.chann -o OUT.chann   write the channels of a file sorted
   convert IN -o OUT              turn a channel file into a radio text
                                  (.yaml, the whole radio as readable text)
                                  or back
+  ports                          list COM1 to COM8 with the device and cable
+                                 each stands for
   help [VERB]                    this help, or the help of one verb (also
                                  VERB --help)
 
@@ -545,7 +678,7 @@ PORT is COM1 to COM8, numbered as in the program&apos;s port setup, or a device
 path such as /dev/ttyUSB0.
 
 Options:
-  -o, --output F        the file to write (read, export, import, print,
+  -o, --output F        the file to write (read, export, import, print, sort,
                         convert)
   --radio-version 1|2   the memory format of channel files (default 2; read
                         takes the radio&apos;s, a radio text states its own)
@@ -553,6 +686,12 @@ Options:
                         from; a radio text: the file that gives what it
                         leaves out
   --skip-bad            import: write the other rows when some are refused
+  --into empty|from:N   import: fill the unused channels, or write from
+                        channel N down, instead of replacing all channels
+  --by KEY              sort: rx, tx, name, tone or power
+  --descending          sort: from the highest down
+  --plan PLAN           check: the band plan of pmr446, china-public-409,
+                        frs or gmrs instead of the checks of a write
   --paper a4|letter     print: the paper size
   --verify              write: read the radio back and compare it with what
                         was sent
@@ -573,13 +712,15 @@ Exit status:
   2   usage error
   3   file error: a file cannot be read or written, or is malformed
   4   refused: a check before writing failed, the radio&apos;s memory format
-      differs from the file&apos;s, or import refused rows
+      differs from the file&apos;s, import refused rows, or a channel breaks
+      the plan of check --plan
   5   diff: the two differ
 
 Environment:
   QV3N_COM1 ... QV3N_COM8
                         the serial device that COM1 ... COM8 stand for
-                        (otherwise the serial devices present, USB adapters
+                        (otherwise the cable the port setup keeps for the
+                        COM, else the serial devices present, USB adapters
                         first, each group by name)
 </source>
         <translation>用法：qv3n-cli 命令 [选项] 参数
@@ -596,8 +737,10 @@ Environment:
   diff A B                        列出两个信道参数文件之间、或文件与对讲机
                                   之间的差别
   print 文件.chann -o 输出.pdf    把文件的信道列表写成 PDF
+  sort 文件.chann -o 输出.chann   把文件中的信道排序后写入
   convert 输入 -o 输出            把信道参数文件转成对讲机文本（.yaml，以可读
                                   文字表示整台对讲机），或反过来
+  ports                           列出 COM1 至 COM8 各自代表的设备和编程线
   help [命令]                     本帮助，或某个命令的帮助（也可用
                                   命令 --help）
 
@@ -606,12 +749,19 @@ Environment:
 /dev/ttyUSB0。
 
 选项：
-  -o, --output 文件     要写入的文件（read、export、import、print、convert）
+  -o, --output 文件     要写入的文件（read、export、import、print、sort、
+                        convert）
   --radio-version 1|2   信道参数文件的存储格式（默认 2；read 采用对讲机的格式，
                         对讲机文本自带其存储格式）
   --base 文件           import：信道以外的一切取自该文件；对讲机文本：其省略
                         的内容取自该文件
   --skip-bad            import：有行被拒绝时仍写入其余的行
+  --into empty|from:N   import：填入未使用的信道，或从信道 N 起写入，
+                        而不是替换全部信道
+  --by 依据             sort：rx、tx、name、tone 或 power
+  --descending          sort：从最高往下排
+  --plan 规划           check：按 pmr446、china-public-409、frs 或 gmrs
+                        的频率规划检查，而不是执行写入前的检查
   --paper a4|letter     print：纸张大小
   --verify              write：写入后读回对讲机，与写入的内容比较
   --backup 目录         write：写入前先把对讲机读入该目录中的新信道参数文件
@@ -627,14 +777,15 @@ Environment:
       --verify 时读回的内容与写入的不同
   2   用法错误
   3   文件错误：文件无法读取或写入，或格式不对
-  4   被拒绝：写入前的检查未通过、对讲机的存储格式与文件的不同，或 import
-      有行被拒绝
+  4   被拒绝：写入前的检查未通过、对讲机的存储格式与文件的不同、import
+      有行被拒绝，或有信道违反 check --plan 的频率规划
   5   diff：两者不同
 
 环境变量：
   QV3N_COM1 ... QV3N_COM8
-                        COM1 ... COM8 所代表的串口设备（未设置时为现有的串口
-                        设备，USB 转换器在前，各组按名称排序）
+                        COM1 ... COM8 所代表的串口设备（未设置时为端口设置为该
+                        COM 保留的编程线，否则为现有的串口设备，USB 转换器在前，
+                        各组按名称排序）
 </translation>
     </message>
 </context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>BackupRestoreWindow</name>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>从备份恢复</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Radio version</source>
+        <translation>对讲机版本</translation>
+    </message>
+    <message>
+        <source>Channels in use</source>
+        <translation>已用信道数</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>No backups yet in %1: the write window backs the radio up there before it writes.</source>
+        <translation>%1 中还没有备份：写入窗口在写入前会把对讲机备份到那里。</translation>
+    </message>
+    <message>
+        <source>Backups of the radio taken before writes, newest first, in %1:</source>
+        <translation>写入前所做的对讲机备份（最新的在前），位于 %1：</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Restore backup of %1</source>
+        <translation>恢复 %1 的备份</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is now the working copy. Write it to the radio now?</source>
+        <translation>%1 的备份现已成为当前数据。现在就把它写入对讲机吗？</translation>
+    </message>
+</context>
+<context>
     <name>CompareWithRadioWindow</name>
     <message>
         <source>The radio&apos;s memory format (%1) is not the working copy&apos;s (%2), so the two cannot be compared. Read the radio into the program instead.</source>
@@ -65,6 +124,10 @@
     <message>
         <source>The link trace could not be saved to %1: %2</source>
         <translation>通讯记录无法保存到 %1：%2</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>传输进度</translation>
     </message>
 </context>
 <context>
@@ -143,6 +206,10 @@
     <message>
         <source>Reading the radio back to verify it</source>
         <translation>正在读回对讲机以校验</translation>
+    </message>
+    <message>
+        <source>Write the backup back</source>
+        <translation>把备份写回对讲机</translation>
     </message>
 </context>
 </TS>

@@ -2,29 +2,58 @@
 #include "Prompt.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 
 namespace Prompt {
 
 namespace {
 
-Handler& handler()
+class Answerer : public QObject
 {
-    static Handler h;
-    return h;
+public:
+    Answerer(QWidget* window, Handler handler)
+        : QObject(window)
+        , handler(std::move(handler))
+    {
+    }
+    const Handler handler;
+};
+
+Answerer* answererOf(const QWidget* window)
+{
+    for (QObject* child : window->children())
+        if (auto* answerer = dynamic_cast<Answerer*>(child))
+            return answerer;
+    return nullptr;
+}
+
+// The handler of the nearest window up the chain of owners that has one.
+const Handler* handlerFor(const QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget())
+        if (const Answerer* answerer = answererOf(widget))
+            return &answerer->handler;
+    return nullptr;
 }
 
 } // namespace
 
-void setHandler(Handler h)
+void setHandler(QWidget* window, Handler handler)
 {
-    handler() = std::move(h);
+    delete answererOf(window);
+    if (handler)
+        new Answerer(window, std::move(handler));
 }
 
 QMessageBox::StandardButton show(QWidget* parent, const Message& message)
 {
-    if (handler())
-        return handler()(message);
+    // A window that speaks while it opens has no owner yet: the window in front answers for it.
+    const Handler* handler = handlerFor(parent);
+    if (!handler)
+        handler = handlerFor(QApplication::activeWindow());
+    if (handler)
+        return (*handler)(message);
     QMessageBox box(message.icon, message.title, message.text, message.buttons, parent);
     // Paths and reasons in a message can be copied into a search or a report.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -2,8 +2,8 @@
 #pragma once
 
 // The program's message boxes: exclamation icon, OK (or Yes/No), and the title
-// "Operate prompt" / "Operate Prompt" in the current language. Tests replace
-// the box with a handler that records the message and answers it.
+// "Operate prompt" / "Operate Prompt" in the current language. Tests give a
+// window a handler that records the messages shown over it and answers them.
 
 #include <QMap>
 #include <QMessageBox>
@@ -29,8 +29,9 @@ struct Message
 
 using Handler = std::function<QMessageBox::StandardButton(const Message&)>;
 
-// Installs a handler that answers every message instead of a box; empty restores the boxes.
-void setHandler(Handler handler);
+// Answers every message shown over window, or over a window or dialog it owns,
+// with handler instead of a box, for as long as window exists; empty restores the boxes.
+void setHandler(QWidget* window, Handler handler);
 
 QMessageBox::StandardButton show(QWidget* parent, const Message& message);
 

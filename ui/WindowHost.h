@@ -3,6 +3,8 @@
 
 // What a window may ask of the main window that holds it.
 
+#include <QList>
+
 class MemoryImage;
 class QString;
 
@@ -27,12 +29,22 @@ public:
     // Brings the channel table to the front with the channel selected.
     virtual void showChannel(int channel) = 0;
 
+    // Brings the channel table to the front with the channels selected, every
+    // row shown (a filter that hid one of them is closed).
+    virtual void selectChannels(const QList<int>& channels) = 0;
+
+    // The first channel selected in the channel table; 0 when it is not open.
+    virtual int selectedChannel() const = 0;
+
     // Shows a version text ("Ver1.0", "Ver2.0") in the status bar: the radio's
     // as soon as it has identified itself.
     virtual void showVersionText(const QString& text) = 0;
 
     // Shows what differs from the working copy to other, named otherName.
     virtual void showComparison(const MemoryImage& other, const QString& otherName) = 0;
+
+    // Opens the write window, as Program > Write to radio does.
+    virtual void openWriteWindow() = 0;
 
 protected:
     ~WindowHost() = default;

@@ -27,7 +27,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <QUndoStack>
 #include <QWheelEvent>
 
 namespace {
@@ -76,13 +75,13 @@ private slots:
         g_document = new RadioDocument;
         poke(*g_document).data().version = 1;
         m_messages.clear();
-        Prompt::setHandler([this](const Prompt::Message& m) {
+        m_table = new ChannelTableWindow(*g_document);
+        Prompt::setHandler(m_table, [this](const Prompt::Message& m) {
             m_messages.append(m.text);
             if (m_duringMessage)
                 m_duringMessage();
             return m.buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
         });
-        m_table = new ChannelTableWindow(*g_document);
         m_table->resize(1000, 600);
         m_table->show();
         m_table->activateWindow();
@@ -96,7 +95,6 @@ private slots:
         delete m_table;
         delete g_document;
         m_duringMessage = nullptr;
-        Prompt::setHandler({});
     }
 
     // Showing a record changes none of it.
@@ -150,12 +148,12 @@ private slots:
         poke(*g_document)->setCell(129, 3, 0x34);
         const MemoryImage before = g_document->image();
         QList<Prompt::Message> questions;
-        Prompt::setHandler([&](const Prompt::Message& m) {
+        Prompt::setHandler(m_table, [&](const Prompt::Message& m) {
             questions << m;
             return yes ? QMessageBox::Yes : QMessageBox::No;
         });
         m_table->findChild<QPushButton*>(QStringLiteral("Command_Clear"))->click();
-        Prompt::setHandler({});
+        Prompt::setHandler(m_table, {});
         QCOMPARE(questions.size(), 1);
         QCOMPARE(questions[0].buttons, QMessageBox::Yes | QMessageBox::No);
         if (!yes) {
@@ -169,8 +167,8 @@ private slots:
             }
         }
         // One step, named after the button, takes it all back.
-        QCOMPARE(g_document->undoStack()->undoText(), QStringLiteral("Clear"));
-        g_document->undoStack()->undo();
+        QCOMPARE(g_document->history()->undoText(), QStringLiteral("Clear"));
+        g_document->history()->undo();
         QVERIFY(g_document->image() == before);
         QCOMPARE(m_table->cellText(1, ChannelTableWindow::ColRx), QStringLiteral("445.00000"));
     }
@@ -532,9 +530,9 @@ private slots:
         QCOMPARE(m_messages.isEmpty() ? QString() : m_messages.first().section(u'\n', 1), message);
         // A paste that changes something is one step; one that changes nothing is none.
         const bool changed = !(g_document->image() == before);
-        QCOMPARE(g_document->undoStack()->count(), changed ? 1 : 0);
+        QCOMPARE(g_document->history()->count(), changed ? 1 : 0);
         if (changed)
-            g_document->undoStack()->undo();
+            g_document->history()->undo();
         QVERIFY(g_document->image() == before);
     }
 
@@ -591,7 +589,7 @@ private slots:
         QCOMPARE(record(127), odd);
         QCOMPARE(record(128), kChannel);
         QCOMPARE(m_table->selectedChannels(), (QList<int>{ 127, 128 }));
-        QCOMPARE(g_document->undoStack()->count(), 2);
+        QCOMPARE(g_document->history()->count(), 2);
     }
 
     void insertDeleteMove_data()
@@ -645,7 +643,7 @@ private slots:
         const bool refused = QTest::currentDataTag() == QStringLiteral("insert refused: 128 in use");
         QCOMPARE(m_messages.size(), refused ? 1 : 0);
         const QList<int> unchanged = { 1, 2, 3, 127, 128 };
-        QCOMPARE(g_document->undoStack()->count(), shown == unchanged ? 0 : 1);
+        QCOMPARE(g_document->history()->count(), shown == unchanged ? 0 : 1);
     }
 
     // Emptying the priority channel's channel, however it is done, makes the
@@ -677,8 +675,8 @@ private slots:
         }
         QCOMPARE(record(3), kUnused);
         QCOMPARE(g_document->image().cell(MemoryMap::kSettingsBlock, MemoryMap::kPriorityChannelCell), 0);
-        QCOMPARE(g_document->undoStack()->count(), 1);
-        g_document->undoStack()->undo();
+        QCOMPARE(g_document->history()->count(), 1);
+        g_document->history()->undo();
         QCOMPARE(g_document->image().cell(MemoryMap::kSettingsBlock, MemoryMap::kPriorityChannelCell), 3);
     }
 
@@ -748,7 +746,7 @@ private slots:
         QCOMPARE(stored, cells);
         QCOMPARE(record(1), kChannel);
         QCOMPARE(record(5), kChannel);
-        QCOMPARE(g_document->undoStack()->count(), 1);
+        QCOMPARE(g_document->history()->count(), 1);
     }
 
     // A fill that would cross the range limit stops there and says so.
@@ -786,7 +784,7 @@ private slots:
         QCOMPARE(m_table->cellText(3, ChannelTableWindow::ColTx), QStringLiteral("430.00000"));
         QCOMPARE(m_messages, QStringList{ "Channel 3 would get 470.00000 MHz, outside the frequency range 400 to 470 MHz: "
                                           "it and the channels after it were left as they were." });
-        QCOMPARE(g_document->undoStack()->count(), 1);
+        QCOMPARE(g_document->history()->count(), 1);
     }
 
     // A screen reader hears the channel, the column and the text of a cell.
@@ -799,6 +797,46 @@ private slots:
         for (int column : { int(ChannelTableWindow::ColNumber), int(ChannelTableWindow::ColRx), int(ChannelTableWindow::ColName) })
             heard << cells->cellAt(4, column)->text(QAccessible::Name);
         QCOMPARE(heard, (QStringList{ "Channel 5", "Channel 5, RX frequency, 446.00625", "Channel 5, name, empty" }));
+        // A column header has no channel text: a screen reader says its caption.
+        for (int column = 0; column < ChannelTableWindow::ColumnCount; ++column)
+            QVERIFY(!m_grid->model()->headerData(column, Qt::Horizontal, Qt::AccessibleTextRole).isValid());
+    }
+
+    // Clicks on the channel numbers: each is a channel and its modifiers.
+    void numberColumnSelectsChannels_data()
+    {
+        QTest::addColumn<QList<int>>("channels");
+        QTest::addColumn<QList<int>>("modifiers");
+        QTest::addColumn<QList<int>>("selected");
+        const int plain = Qt::NoModifier, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier;
+        QTest::newRow("click") << QList<int>{ 7 } << QList<int>{ plain } << QList<int>{ 7 };
+        QTest::newRow("another click") << QList<int>{ 7, 3 } << QList<int>{ plain, plain } << QList<int>{ 3 };
+        QTest::newRow("shift down") << QList<int>{ 3, 6 } << QList<int>{ plain, shift } << QList<int>{ 3, 4, 5, 6 };
+        QTest::newRow("shift up") << QList<int>{ 6, 4 } << QList<int>{ plain, shift } << QList<int>{ 4, 5, 6 };
+        QTest::newRow("shift twice keeps the anchor")
+            << QList<int>{ 5, 8, 6 } << QList<int>{ plain, shift, shift } << QList<int>{ 5, 6 };
+        QTest::newRow("ctrl adds") << QList<int>{ 2, 9 } << QList<int>{ plain, ctrl } << QList<int>{ 2, 9 };
+        QTest::newRow("ctrl takes out")
+            << QList<int>{ 2, 3, 4, 3 } << QList<int>{ plain, shift, shift, ctrl } << QList<int>{ 2, 4 };
+    }
+    void numberColumnSelectsChannels()
+    {
+        QFETCH(QList<int>, channels);
+        QFETCH(QList<int>, modifiers);
+        QFETCH(QList<int>, selected);
+        markAll();
+        for (int i = 0; i < channels.size(); ++i)
+            QVERIFY(click(channels[i], ChannelTableWindow::ColNumber, Qt::KeyboardModifiers(modifiers[i])));
+        QCOMPARE(m_table->selectedChannels(), selected);
+        // No editor opens, and the channels still hold what they held.
+        QCOMPARE(editorAt().right(4), QStringLiteral("none"));
+        QVERIFY(m_grid->currentColumn() != ChannelTableWindow::ColNumber);
+        for (int n : selected)
+            QCOMPARE(record(n), marked(n));
+        // A row action works on them.
+        QTest::keyClick(m_grid, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).size(),
+                 selected.size() + 1);
     }
 
 private:

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -258,6 +259,19 @@ private slots:
         }
         QVERIFY(!QFile::exists(m_dir.path(QStringLiteral("none"))));
         QVERIFY(!QFileInfo(m_dir.path(QStringLiteral("fifo.chann"))).isFile());
+    }
+
+    // Every COM with the device it stands for, numbered as the program numbers them.
+    void portsListsEveryCom()
+    {
+        Radio radio;
+        QVERIFY(radio.ok);
+        const CliResult result = m_dir.run({ QStringLiteral("ports") }, { { QStringLiteral("QV3N_COM2"), radio.port() } });
+        QCOMPARE(result.exitCode, 0);
+        const QStringList lines = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^COM[1-8]  "))).size(), 8);
+        QVERIFY2(lines.contains(QStringLiteral("COM2  %1 (a pseudo-terminal, named by QV3N_COM2)").arg(radio.port())),
+                 qPrintable(result.out));
     }
 
     // What show, check and help print is their result: losing it is a failure.

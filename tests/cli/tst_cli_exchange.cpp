@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// qv3n-cli export, import and diff, run as a child process on files.
+// qv3n-cli export, import, diff, sort and check --plan, run as a child process on files.
 
 #include "support/CliRun.h"
 #include "support/PutChannel.h"
@@ -7,10 +7,12 @@
 #include "ChannelCsv.h"
 #include "ChannelFile.h"
 #include "ChannelRecord.h"
+#include "ChannelSets.h"
 #include "Codecs.h"
 #include "RadioData.h"
 #include "MemoryMap.h"
 #include "RadioText.h"
+#include "Settings.h"
 #include "Tables.h"
 
 #include <QTest>
@@ -37,6 +39,21 @@ MemoryImage sampleImage()
     image.setCell(kSettingsBlock, kSquelchCell, 7);
     image.setCell(kFmBlock, 3, 125);
     return image;
+}
+
+MemoryImage readImage(const QString& path)
+{
+    MemoryImage image;
+    image.setBytes(ChannelFile::read(path).bytes);
+    return image;
+}
+
+bool sameRecord(const MemoryImage& a, int channelA, const MemoryImage& b, int channelB)
+{
+    for (int cell = 0; cell < MemoryImage::kCellsPerBlock; ++cell)
+        if (a.cell(channelA, cell) != b.cell(channelB, cell))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -233,6 +250,113 @@ private slots:
         storeName(expected, 2, QStringLiteral("SHOP"));
         putChannel(expected, 7, 446'500'000, 446'500'000, { 0, false }, { 0, false }, true, true, {});
         QCOMPARE(ChannelFile::read(out).bytes, expected.bytes());
+    }
+
+    // The sample's channels in use, by the number they had, in the order the sort gives.
+    void sortWritesTheChannelsInOrder_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QList<int>>("order");
+        QTest::newRow("by RX frequency") << QStringList{ "--by", "rx" } << QList<int>{ 128, 8, 1, 2, 3, 5, 20, 13 };
+        QTest::newRow("by RX frequency, descending")
+            << QStringList{ "--by=rx", "--descending" } << QList<int>{ 13, 20, 5, 3, 2, 1, 8, 128 };
+        QTest::newRow("by TX frequency, receive only last")
+            << QStringList{ "--by", "tx" } << QList<int>{ 128, 8, 2, 1, 5, 20, 3, 13 };
+        QTest::newRow("by name, no name last") << QStringList{ "--by", "name" } << QList<int>{ 20, 1, 5, 128, 13, 2, 8, 3 };
+    }
+    void sortWritesTheChannelsInOrder()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QList<int>, order);
+        MemoryImage image = sampleImage();
+        Settings::setValue(image, Settings::kPriorityChannel, 8);
+        const QString in = m_dir.writeImage(QStringLiteral("unsorted.chann"), image);
+        const QString out = m_dir.path(QStringLiteral("sorted.chann"));
+        QFile::remove(out);
+        const CliResult result = m_dir.run(QStringList{ QStringLiteral("sort"), in, QStringLiteral("-o"), out } + options);
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.err.startsWith(QLatin1String("The channels, sorted by ")), qPrintable(result.err));
+
+        const MemoryImage sorted = readImage(out);
+        for (int slot = 1; slot <= MemoryMap::kChannelCount; ++slot) {
+            if (slot <= order.size())
+                QVERIFY2(sameRecord(sorted, slot, image, order[slot - 1]), qPrintable(QString::number(slot)));
+            else
+                QVERIFY(!isUsed(sorted, slot));
+        }
+        QCOMPARE(Settings::value(sorted, Settings::kPriorityChannel), int(order.indexOf(8)) + 1);
+        for (const int block : { int(kSettingsBlock), int(kFmBlock), int(kRangeBlock) })
+            for (int cell = 0; cell < MemoryImage::kCellsPerBlock; ++cell)
+                if (block != kSettingsBlock || cell != kPriorityChannelCell)
+                    QCOMPARE(sorted.cell(block, cell), image.cell(block, cell));
+    }
+
+    // PMR446 as the program ships it keeps to its plan; a wide, a high-power
+    // and an off-plan channel do not, a receive-only channel off the plan does.
+    void checkAgainstAPlanListsTheChannelsThatBreakIt()
+    {
+        RadioData data = startUpData();
+        data.image = ChannelCsv::withChannels(data.image, ChannelSets::load(QStringLiteral("pmr446"), 2, { 400, 470 }).result);
+        const QString set = m_dir.writeImage(QStringLiteral("pmr446.chann"), data.image);
+        CliResult result = m_dir.run({ QStringLiteral("check"), set, QStringLiteral("--plan"), QStringLiteral("pmr446") });
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out, QStringLiteral("Every channel keeps to the plan of PMR446 (Europe).\n"));
+
+        data.image.setFlag(3, kPowerWidthCell, kWideBit, true);
+        data.image.setFlag(5, kPowerWidthCell, kHighPowerBit, true);
+        putChannel(data.image, 7, 446'500'000, 446'500'000, {}, {}, false, false, "OFF");
+        putChannel(data.image, 9, 447'000'000, 0, {}, {}, true, true, "LSTN");
+        const QString broken = m_dir.writeImage(QStringLiteral("broken.chann"), data.image);
+        result = m_dir.run({ QStringLiteral("check"), broken, QStringLiteral("--plan=pmr446") });
+        QCOMPARE(result.exitCode, 4);
+        QCOMPARE(result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+                 (QStringList{ "Channel 3 is wide on 446.03125 MHz, where PMR446 (Europe) allows narrow only.",
+                               "Channel 5 is on high power on 446.05625 MHz, where PMR446 (Europe) allows low power only.",
+                               "Channel 7 transmits on 446.50000 MHz, which PMR446 (Europe) does not allow.",
+                               "Channels that break the plan of PMR446 (Europe): 3." }));
+
+        result = m_dir.run({ QStringLiteral("check"), broken, QStringLiteral("--plan"), QStringLiteral("cb") });
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.err.contains(QLatin1String("pmr446, china-public-409, frs, gmrs")), qPrintable(result.err));
+        // Without a plan, check runs the check of a write.
+        result = m_dir.run({ QStringLiteral("check"), set });
+        QCOMPARE(result.out, QStringLiteral("A write would go ahead.\n"));
+    }
+
+    void importIntoPartOfAFile_data()
+    {
+        QTest::addColumn<QString>("into");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QList<int>>("channels");    // where the rows went
+        QTest::newRow("into the empty channels") << "empty" << 0 << QList<int>{ 4, 6, 7 };
+        QTest::newRow("from channel 7") << "from:7" << 0 << QList<int>{ 7, 8, 9 };
+        QTest::newRow("past channel 128") << "from:127" << 4 << QList<int>{};
+        QTest::newRow("no such channel") << "from:0" << 2 << QList<int>{};
+    }
+    void importIntoPartOfAFile()
+    {
+        QFETCH(QString, into);
+        QFETCH(int, exitCode);
+        QFETCH(QList<int>, channels);
+        const MemoryImage base = sampleImage();
+        const QString baseFile = m_dir.writeImage(QStringLiteral("base.chann"), base);
+        const QString csv = m_dir.writeFile(QStringLiteral("three.csv"), "Location,Frequency,Name\n1,446.1,A\n2,446.2,B\n3,446.3,C\n");
+        const QString out = m_dir.path(QStringLiteral("merged.chann"));
+        QFile::remove(out);
+        const CliResult result = m_dir.run({ QStringLiteral("import"), csv, QStringLiteral("-o"), out,
+                                             QStringLiteral("--base"), baseFile, QStringLiteral("--into"), into });
+        QCOMPARE(result.exitCode, exitCode);
+        QCOMPARE(QFile::exists(out), exitCode == 0);
+        if (exitCode != 0)
+            return;
+        const MemoryImage merged = readImage(out);
+        for (int channel = 1; channel <= kChannelCount; ++channel) {
+            const qsizetype row = channels.indexOf(channel);
+            if (row < 0)
+                QVERIFY(sameRecord(merged, channel, base, channel));
+            else
+                QCOMPARE(rowTexts({ merged, 2, 400, 470 }, channel).name, QString(QChar(char16_t(u'A' + row))));
+        }
     }
 
     void diffListsEachDifference_data()

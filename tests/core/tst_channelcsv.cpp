@@ -29,6 +29,18 @@ void putChannel(MemoryImage& image, int channel, qint64 rxHz, qint64 txHz, Store
     storeNameAsIs(image, channel, QLatin1String(names[variant % std::size(names)]));
 }
 
+struct Expected
+{
+    int channel;
+    qint64 rxHz;
+    qint64 txHz;        // 0: receive only
+    StoredTone decode;
+    StoredTone encode;
+    bool wide;
+    bool high;
+    const char* name;
+};
+
 QByteArray hexBlock(const ChannelCsv::ImportResult& result, int channel)
 {
     const auto& block = result.channels[channel - 1];
@@ -37,6 +49,8 @@ QByteArray hexBlock(const ChannelCsv::ImportResult& result, int channel)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Expected)
 
 class TestChannelCsv : public QObject
 {
@@ -154,9 +168,8 @@ private slots:
         QTest::addColumn<QByteArray>("row");
         QTest::addColumn<int>("highMHz");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("location 0") << QByteArray("0,,446.5") << 470 << "location \"0\"";
-        QTest::newRow("location 129") << QByteArray("129,,446.5") << 470 << "location \"129\"";
-        QTest::newRow("repeated") << QByteArray("1,,446.5") << 470 << "given again; it is taken from line 2";
+        QTest::newRow("a location that is no number") << QByteArray("-1,,446.5") << 470 << "location \"-1\"";
+        QTest::newRow("no location") << QByteArray(",,446.5") << 470 << "gives no location";
         QTest::newRow("not a number") << QByteArray("9,,446.5.1") << 470 << "\"446.5.1\"";
         QTest::newRow("outside the range") << QByteArray("9,,471") << 470 << "frequency 471.000000 MHz lies outside";
         QTest::newRow("transmit outside") << QByteArray("9,,469,+,5") << 470 << "transmit frequency 474.000000";
@@ -170,6 +183,7 @@ private slots:
         QTest::newRow("cross mode") << QByteArray("9,,446.5,,,Cross,,,,,,Tone->DV") << 470 << "\"Tone->DV\"";
         QTest::newRow("mode") << QByteArray("9,,446.5,,,,,,,,,,AM") << 470 << "mode \"AM\"";
         QTest::newRow("power") << QByteArray("9,,446.5,,,,,,,,,,FM,Medium") << 470 << "power \"Medium\"";
+        QTest::newRow("power in something else") << QByteArray("9,,446.5,,,,,,,,,,FM,5 mW") << 470 << "power \"5 mW\"";
         QTest::newRow("a long field") << QByteArray(100'000, '9') + ",,446.5" << 470
                                       << "location \"999999999999999999999999…\"";
     }
@@ -196,17 +210,21 @@ private slots:
         QCOMPARE(imported.cell(MemoryMap::kSettingsBlock, 0), base.cell(MemoryMap::kSettingsBlock, 0));
     }
 
-    // Without the refused row the result would be the same.
+    // Placed by their locations, the rows would be the same without the refused ones.
     void aRefusedRowLeavesTheOtherRowsAlone()
     {
         const ChannelCsv::ImportResult result =
-            ChannelCsv::parse("Location,Frequency\n5,480\n5,446.5\n6,446.5\n6,446.5\n", 2, kRange);
+            ChannelCsv::parse("Location,Frequency\n5,480\n6,446.5\nsix,446.5\n8,446.5\n", 2, kRange);
         QVERIFY(result.ok());
+        QVERIFY(!result.inFileOrder());
         QCOMPARE(result.refusedCount, 2);
         QCOMPARE(result.problems.size(), 2);
         QCOMPARE(result.problems[0].line, 2);
-        QCOMPARE(result.problems[1].line, 5);
-        QCOMPARE(hexBlock(result, 5), QByteArray("00 00 65 44 00 00 65 44 00 C0 FF FF FF FF FF 00"));
+        QCOMPARE(result.problems[1].line, 4);
+        QCOMPARE(hexBlock(result, 5), QByteArray("unused"));
+        QCOMPARE(hexBlock(result, 6), QByteArray("00 00 65 44 00 00 65 44 00 C0 FF FF FF FF FF 00"));
+        QCOMPARE(hexBlock(result, 7), QByteArray("unused"));
+        QCOMPARE(hexBlock(result, 8), hexBlock(result, 6));
     }
 
     // Thousands of bad rows make one clear answer: the first problems, then their number.
@@ -237,6 +255,154 @@ private slots:
         QCOMPARE(hexBlock(result, 3), QByteArray("00 00 65 44 00 00 65 44 10 C0 1A 16 FF FF FF 00"));
         QCOMPARE(result.problems.size(), 1);
         QCOMPARE(result.problems[0].line, 4);
+    }
+
+    // Files as other programs and websites write them: locations from 0,
+    // past 128 or repeated (the rows then go in file order from channel 1),
+    // power in watts, the older layout, other line ends, blanks, quotes.
+    void importsFilesOfOtherPrograms_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QList<Expected>>("channels");
+        QTest::addColumn<int>("adjusted");
+        QTest::addColumn<QString>("note");
+        const int ctcss100 = Tones::ctcssCode(QStringLiteral("100.0"));
+        const int dcs754 = Tones::dcsCode(QStringLiteral("754"));
+        const int dcs025 = Tones::dcsCode(QStringLiteral("025"));
+        const QByteArray layout = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+                                  "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,"
+                                  "RPT2CALL,DVCODE\n";
+        QTest::newRow("locations from 0, power in watts, LF")
+            << layout + "0,PMR1,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,S,0.5W,,,,,\n"
+                        "1,PMR2,446.018750,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,5.0W,,,,,\n"
+                        "2,RPT,446.500000,-,5.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,50W,,,,,\n"
+                        "3,LOW,446.600000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,,1 w,,,,,\n"
+            << QList<Expected>{ { 1, 446'006'250, 446'006'250, {}, {}, false, false, "PMR1" },
+                                { 2, 446'018'750, 446'018'750, {}, {}, false, true, "PMR2" },
+                                { 3, 446'500'000, 441'500'000, {}, {}, true, true, "RPT" },
+                                { 4, 446'600'000, 446'600'000, {}, {}, false, false, "LOW" } }
+            << 4 << "numbers its rows from 0 (line 2)";
+        QTest::newRow("the older layout of 17 columns, CR LF, blanks around values")
+            << QByteArray("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode,"
+                          "TStep,Skip,Comment,URCALL,RPT1CALL,RPT2CALL\r\n"
+                          " 5 , CALL ,  446.1 , + , 5 , TSQL , 88.5 , 100.0 , 023 , NN , NFM , 12.50 ,,,,,\r\n"
+                          "6,,446.2,,,DTCS,,,754,RN,FM,,,,,,\r\n")
+            << QList<Expected>{ { 5, 446'100'000, 451'100'000, { ctcss100, false }, { ctcss100, false }, false, true, "CALL" },
+                                { 6, 446'200'000, 446'200'000, { dcs754, false }, { dcs754, true }, true, true, "" } }
+            << 0 << "";
+        QTest::newRow("a DtcsRxCode column, a location given twice")
+            << QByteArray("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+                          "DtcsRxCode,CrossMode,Mode,Power\n"
+                          "1,A,446.3,,,Cross,,,,NN,025,->DTCS,FM,High\n"
+                          "1,B,446.4,off,,,,,,,,,FM,Low\n")
+            << QList<Expected>{ { 1, 446'300'000, 446'300'000, { dcs025, false }, {}, true, true, "A" },
+                                { 2, 446'400'000, 0, {}, {}, true, false, "B" } }
+            << 0 << "Lines 2 and 3 both give location 1";
+        QTest::newRow("a byte-order mark, quoted names, locations past 128, CR LF")
+            << QByteArray("\xEF\xBB\xBF" "Location,Name,Frequency\r\n"
+                          "127,\"A,B\",446.5\r\n"
+                          "128,\" X \",446.6\r\n"
+                          "129,\"Q\",446.7\r\n")
+            << QList<Expected>{ { 1, 446'500'000, 446'500'000, {}, {}, true, true, "A,B" },
+                                { 2, 446'600'000, 446'600'000, {}, {}, true, true, " X " },
+                                { 3, 446'700'000, 446'700'000, {}, {}, true, true, "Q" } }
+            << -1 << "Line 4 gives location 129, past channel 128";
+    }
+    void importsFilesOfOtherPrograms()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QList<Expected>, channels);
+        QFETCH(int, adjusted);
+        QFETCH(QString, note);
+        const ChannelCsv::ImportResult result = ChannelCsv::parse(text, 2, kRange);
+        QVERIFY(result.ok());
+        QCOMPARE(result.refusedCount, 0);
+        if (adjusted >= 0)
+            QCOMPARE(result.problems.size(), adjusted);
+        QCOMPARE(result.inFileOrder(), !note.isEmpty());
+        QVERIFY2(ChannelCsv::placementNote(result).contains(note), qPrintable(ChannelCsv::placementNote(result)));
+
+        MemoryImage expected = factoryImage();
+        for (const Expected& channel : channels) {
+            ::putChannel(expected, channel.channel, channel.rxHz, channel.txHz, channel.decode, channel.encode,
+                         channel.wide, channel.high, {});
+            storeNameAsIs(expected, channel.channel, QLatin1String(channel.name));
+        }
+        QCOMPARE(ChannelCsv::withChannels(factoryImage(), result).bytes(), expected.bytes());
+    }
+
+    // Into part of the memory: the rows go in file order, each to the next
+    // channel whether it is refused or not, and every other channel stays.
+    void importsIntoPartOfTheMemory_data()
+    {
+        QTest::addColumn<QString>("into");
+        QTest::addColumn<QList<int>>("used");          // in the base
+        QTest::addColumn<QList<int>>("rowChannels");   // where each row goes, 0 nowhere
+        QTest::addColumn<QString>("refusal");          // of a row that goes nowhere
+        QList<int> nearlyAll;
+        for (int channel = 1; channel <= MemoryMap::kChannelCount; ++channel)
+            if (channel != 3 && channel != 11 && channel != 12 && channel != 20)
+                nearlyAll << channel;
+        QTest::newRow("into the empty channels") << "empty" << QList<int>{ 1, 3 } << QList<int>{ 2, 4, 5, 6, 7 } << "";
+        QTest::newRow("no empty channel left for the last row")
+            << "empty" << nearlyAll << QList<int>{ 3, 11, 12, 20, 0 } << "No unused channel is left for the row.";
+        QTest::newRow("from channel 9 down") << "from:9" << QList<int>{ 1, 2, 3, 9, 10 } << QList<int>{ 9, 10, 11, 12, 13 }
+                                             << "";
+        QTest::newRow("past channel 128") << "from:125" << QList<int>{ 1 } << QList<int>{ 125, 126, 127, 128, 0 }
+                                          << "The row would go past channel 128.";
+    }
+    void importsIntoPartOfTheMemory()
+    {
+        QFETCH(QString, into);
+        QFETCH(QList<int>, used);
+        QFETCH(QList<int>, rowChannels);
+        QFETCH(QString, refusal);
+        MemoryImage base = factoryImage();
+        for (const int channel : used)
+            putChannel(base, channel, 440'000'000 + channel * 12'500, 440'000'000, {}, {}, channel, 2);
+        // The third row is refused; the locations (repeated, 0) play no part.
+        const QByteArray text = "Location,Frequency,Name\n7,446.1,A\n7,446.2,B\n1,999,C\n0,446.4,D\n2,446.5,E\n";
+        const ChannelCsv::Placement placement = into == QLatin1String("empty")
+                                                    ? ChannelCsv::Placement::fillEmpty(base)
+                                                    : ChannelCsv::Placement::fromChannel(into.mid(5).toInt());
+        const ChannelCsv::ImportResult result = ChannelCsv::parse(text, 2, kRange, placement);
+        QVERIFY(result.ok());
+        QVERIFY(result.inFileOrder());
+        QVERIFY(ChannelCsv::placementNote(result).isEmpty());
+        QCOMPARE(result.problems.size(), refusal.isEmpty() ? 1 : 2);
+        QCOMPARE(result.problems[0].line, 4);
+        QCOMPARE(result.problems[0].location, rowChannels[2]);
+        if (!refusal.isEmpty()) {
+            QCOMPARE(result.problems[1].line, 6);
+            QCOMPARE(result.problems[1].location, 0);
+            QCOMPARE(result.problems[1].text, refusal);
+        }
+
+        const MemoryImage image = ChannelCsv::withChannels(base, result);
+        QList<int> changed;
+        const char* names[] = { "A", "B", "C", "D", "E" };
+        for (int row = 0; row < rowChannels.size(); ++row) {
+            if (row == 2 || rowChannels[row] == 0)
+                continue;
+            changed << rowChannels[row];
+            QCOMPARE(image.cell(rowChannels[row], kNameCell), quint8(charToCode(QLatin1String(names[row]))));
+        }
+        QCOMPARE(ChannelCsv::changedChannels(base, result), changed);
+        for (int channel = 1; channel <= MemoryMap::kChannelCount; ++channel)
+            if (!changed.contains(channel))
+                for (int cell = 0; cell < MemoryImage::kCellsPerBlock; ++cell)
+                    QCOMPARE(image.cell(channel, cell), base.cell(channel, cell));
+    }
+
+    // Replacing all, a channel no row gives changes as well, to unused; one a
+    // row gives as it is does not change.
+    void replacingSaysEveryChannelThatChanges()
+    {
+        MemoryImage base = factoryImage();
+        ::putChannel(base, 1, 446'500'000, 446'500'000, {}, {}, true, true, {});
+        ::putChannel(base, 2, 446'500'000, 446'500'000, {}, {}, true, true, {});
+        const ChannelCsv::ImportResult result = ChannelCsv::parse("Location,Frequency\n1,446.5\n5,446.5\n", 2, kRange);
+        QCOMPARE(ChannelCsv::changedChannels(base, result), (QList<int>{ 2, 5 }));
     }
 
     void refusesFilesThatAreNoChannelList_data()

@@ -12,7 +12,6 @@
 
 #include <QSignalSpy>
 #include <QTest>
-#include <QUndoStack>
 #include <functional>
 
 using namespace ChannelRecord;
@@ -138,28 +137,42 @@ private slots:
         QSignalSpy modified(&document, &RadioDocument::modifiedChanged);
 
         QVERIFY(!document.edit([] { return QStringLiteral("nothing"); }, [](RadioData&) {}));
-        QCOMPARE(document.undoStack()->count(), 0);
+        QCOMPARE(document.history()->count(), 0);
         QVERIFY(document.edit([] { return QStringLiteral("one"); }, [](RadioData& d) { d.image.setCell(3, 1, 0x10); }));
         QVERIFY(document.edit([] { return QStringLiteral("two"); }, [](RadioData& d) { d.image.fillBlock(kFmBlock, 0x20); }));
         const RadioData edited = document.data();
         QVERIFY(document.isModified());
         QCOMPARE(modified.count(), 1);
-        QCOMPARE(document.undoStack()->undoText(), QStringLiteral("two"));
+        QCOMPARE(document.history()->undoText(), QStringLiteral("two"));
 
-        document.undoStack()->undo();
-        document.undoStack()->undo();
+        document.history()->undo();
+        document.history()->undo();
         QVERIFY(document.data() == start);
         QVERIFY(!document.isModified());
         QCOMPARE(modified.count(), 2);
-        document.undoStack()->redo();
-        document.undoStack()->redo();
+        document.history()->redo();
+        document.history()->redo();
         QVERIFY(document.data() == edited);
         QCOMPARE(changed.count(), 6);
 
         document.markSaved(QStringLiteral("/tmp/x.chann"));
         QVERIFY(!document.isModified());
-        document.undoStack()->undo();
+        document.history()->undo();
         QVERIFY(document.isModified());
+
+        // A step after an undo drops the step undone; any position can be walked to.
+        QVERIFY(document.edit([] { return QStringLiteral("three"); }, [](RadioData& d) { d.image.setCell(4, 1, 0x30); }));
+        QCOMPARE(document.history()->count(), 2);
+        QVERIFY(!document.history()->canRedo());
+        QCOMPARE(document.history()->undoText(), QStringLiteral("three"));
+        document.history()->setIndex(0);
+        QVERIFY(document.data() == start);
+        QCOMPARE(document.history()->redoText(), QStringLiteral("one"));
+        document.history()->setIndex(5);
+        QCOMPARE(document.history()->index(), 2);
+        QCOMPARE(document.image().cell(4, 1), 0x30);
+        QCOMPARE(document.image().cell(3, 1), 0x10);
+        QVERIFY(document.image().cell(kFmBlock, 0) != 0x20);
     }
 
     // An image enters as it came: odd stored values stay for the windows to
@@ -213,7 +226,7 @@ private slots:
         document.takeImage([] { return QStringLiteral("Open"); }, image, 2, QString());
         document.edit([] { return QStringLiteral("Delete"); }, [&](RadioData& data) { clear(data.image, emptied); });
         QCOMPARE(int(document.image().cell(kSettingsBlock, kPriorityChannelCell)), expected);
-        document.undoStack()->undo();
+        document.history()->undo();
         QCOMPARE(int(document.image().cell(kSettingsBlock, kPriorityChannelCell)), priority);
     }
 

@@ -41,7 +41,6 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <QTreeView>
-#include <QUndoStack>
 #include <optional>
 
 #ifdef Q_OS_UNIX
@@ -121,16 +120,16 @@ private slots:
     {
         QApplication::setQuitOnLastWindowClosed(false);
         QVERIFY(m_dir.isValid());
-        Prompt::setHandler([this](const Prompt::Message& message) {
-            m_messages << message.text;
-            m_prompts << message;
-            return m_answer;
-        });
     }
     void init()
     {
         QVERIFY(QDir::setCurrent(m_dir.path()));
         m_main = new MainWindow;
+        Prompt::setHandler(m_main, [this](const Prompt::Message& message) {
+            m_messages << message.text;
+            m_prompts << message;
+            return m_answer;
+        });
         m_main->start();
         m_messages.clear();
         m_prompts.clear();
@@ -599,7 +598,7 @@ private slots:
             QCOMPARE(document().image().cell(block, 0), before.cell(block, 0));
         QCOMPARE(m_main->window<ChannelTableWindow>()->cellText(1, ChannelTableWindow::ColName), QStringLiteral("LONGN"));
         // The import is one step.
-        document().undoStack()->undo();
+        document().history()->undo();
         QVERIFY(document().image() == before);
     }
 

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-#include <QUndoStack>
 
 using MemoryMap::kFmBlock;
 
@@ -24,11 +23,11 @@ private slots:
         applyUiLanguage(false);
         m_document = new RadioDocument;
         m_messages.clear();
-        Prompt::setHandler([this](const Prompt::Message& m) {
+        m_window = new FmPresetsWindow(*m_document);
+        Prompt::setHandler(m_window, [this](const Prompt::Message& m) {
             m_messages.append(m.text);
             return QMessageBox::Ok;
         });
-        m_window = new FmPresetsWindow(*m_document);
         m_window->resize(500, 700);
         m_window->show();
         m_window->activateWindow();
@@ -40,7 +39,6 @@ private slots:
     {
         delete m_window;
         delete m_document;
-        Prompt::setHandler({});
     }
 
     void typedFrequencyIsStoredAtOnce_data()
@@ -127,16 +125,16 @@ private slots:
         file.setCell(kFmBlock, 5, 254);
         m_document->takeImage([] { return QStringLiteral("Open"); }, file, 2, QString());
         QVERIFY(m_document->image() == file);
-        const int steps = m_document->undoStack()->count();
+        const int steps = m_document->history()->count();
         delete m_window;
         m_window = new FmPresetsWindow(*m_document);
         QCOMPARE(int(m_document->image().cell(kFmBlock, 4)), 255);
         QCOMPARE(int(m_document->image().cell(kFmBlock, 5)), 255);
-        QCOMPARE(m_document->undoStack()->count(), steps + 1);
-        QCOMPARE(m_document->undoStack()->undoText(), QStringLiteral("Radio Frequency"));
+        QCOMPARE(m_document->history()->count(), steps + 1);
+        QCOMPARE(m_document->history()->undoText(), QStringLiteral("Radio Frequency"));
         delete m_window;
         m_window = new FmPresetsWindow(*m_document);
-        QCOMPARE(m_document->undoStack()->count(), steps + 1);
+        QCOMPARE(m_document->history()->count(), steps + 1);
     }
 
     // Closing the window commits the entry still open in it.

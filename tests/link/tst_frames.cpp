@@ -31,26 +31,32 @@ private slots:
         }
         QCOMPARE(Frames::readRequest(block).toHex(' '), (ack + 'R' + address).toHex(' '));
         QCOMPARE(Frames::writeFrame(image, block).toHex(' '), (ack + 'W' + address + data).toHex(' '));
+        // Asked for or written once more, a block goes without the acknowledge of the identification.
+        QCOMPARE(Frames::repeatedReadRequest(block).toHex(' '), ('R' + address).toHex(' '));
+        QCOMPARE(Frames::repeatedWriteFrame(image, block).toHex(' '), ('W' + address + data).toHex(' '));
     }
 
     void identification_data()
     {
         QTest::addColumn<QByteArray>("answer");
         QTest::addColumn<int>("version");
-        QTest::newRow("at 0, version byte 255") << QByteArray::fromHex("543638313500 00FF00") << 1;
-        QTest::newRow("at 0, version byte 2") << QByteArray::fromHex("5436383135000002") + '\0' << 2;
-        QTest::newRow("at 1, version byte 255") << QByteArray::fromHex("00543638313500 00FF") << 1;
-        QTest::newRow("at 2: version byte beyond the nine") << QByteArray::fromHex("0000543638313500 00FF") << 2;
-        QTest::newRow("at 4, the last place that fits") << QByteArray::fromHex("000000005436383135") << 2;
-        QTest::newRow("at 5: cut by the nine-byte limit") << QByteArray::fromHex("00000000005436383135") << 0;
-        QTest::newRow("wrong identifier") << QByteArray::fromHex("543638353100 00FF00") << 0;
-        QTest::newRow("bytes after the ninth are not examined") << QByteArray::fromHex("000000543638313500FFFF") << 2;
+        QTest::addColumn<int>("at");   // where the identifier begins
+        QTest::newRow("at 0, version byte 255") << QByteArray::fromHex("543638313500 00FF00") << 1 << 0;
+        QTest::newRow("at 0, version byte 2") << QByteArray::fromHex("5436383135000002") + '\0' << 2 << 0;
+        QTest::newRow("at 1, version byte 255") << QByteArray::fromHex("00543638313500 00FF") << 1 << 1;
+        QTest::newRow("at 2: version byte beyond the nine") << QByteArray::fromHex("0000543638313500 00FF") << 2 << 2;
+        QTest::newRow("at 4, the last place that fits") << QByteArray::fromHex("000000005436383135") << 2 << 4;
+        QTest::newRow("at 5: cut by the nine-byte limit") << QByteArray::fromHex("00000000005436383135") << 0 << -1;
+        QTest::newRow("wrong identifier") << QByteArray::fromHex("543638353100 00FF00") << 0 << -1;
+        QTest::newRow("bytes after the ninth are not examined") << QByteArray::fromHex("000000543638313500FFFF") << 2 << 3;
     }
     void identification()
     {
         QFETCH(QByteArray, answer);
         QFETCH(int, version);
+        QFETCH(int, at);
         QCOMPARE(Frames::identifiedVersion(answer), version);
+        QCOMPARE(Frames::identifierAt(answer), at);
     }
 };
 

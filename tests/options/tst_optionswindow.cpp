@@ -15,7 +15,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <QUndoStack>
 
 using namespace MemoryMap;
 
@@ -78,12 +77,12 @@ private slots:
     {
         m_messages.clear();
         m_titles.clear();
-        Prompt::setHandler([this](const Prompt::Message& message) {
+        m_main = new MainWindow;
+        Prompt::setHandler(m_main, [this](const Prompt::Message& message) {
             m_messages << message.text;
             m_titles << message.title;
             return QMessageBox::Ok;
         });
-        m_main = new MainWindow;
         m_main->start();
         g_document = &m_main->document();
         m_main->activateWindow();
@@ -93,7 +92,6 @@ private slots:
     void cleanup()
     {
         delete m_main;
-        Prompt::setHandler({});
     }
 
     // Every change writes its own bits and nothing else, and the bits no
@@ -227,14 +225,14 @@ private slots:
         setCell(kVfoBlock, 9, 0xC0 | direction);
         open();
         QVERIFY(m_messages.isEmpty());
-        const int steps = g_document->undoStack()->count();
+        const int steps = g_document->history()->count();
 
         typeAndLeave("Text_RX_Freq", typed);
         QCOMPARE(m_messages, messages);
         QCOMPARE(freq(kVfoBlock, 4), tx);
         QCOMPARE(box("Text_TX_Freq")->text(), tx);
         QCOMPARE(cell(kVfoBlock, 9), 0xC0 | shownDirection);
-        QCOMPARE(g_document->undoStack()->count(), steps + 1);
+        QCOMPARE(g_document->history()->count(), steps + 1);
     }
 
     // A file enters as it is; the window, when it opens, writes back what it
@@ -253,7 +251,7 @@ private slots:
         file.setCell(kSettingsBlock, kModeCell, 0x20);
         g_document->takeImage([] { return QStringLiteral("Open"); }, file, 2, QString());
         QVERIFY(g_document->image() == file);
-        const int steps = g_document->undoStack()->count();
+        const int steps = g_document->history()->count();
 
         open();
         QCOMPARE(m_messages, QStringList{ kTxMessage });
@@ -262,13 +260,13 @@ private slots:
         QCOMPARE(cell(kSettingsBlock, kTimeOutCell), 7);
         QCOMPARE(cell(kSettingsBlock, kPriorityChannelCell), 0);
         QCOMPARE(cell(kSettingsBlock, kModeCell), 0x21);
-        QCOMPARE(g_document->undoStack()->count(), steps + 1);
-        QCOMPARE(g_document->undoStack()->undoText(), QStringLiteral("Optional Features"));
+        QCOMPARE(g_document->history()->count(), steps + 1);
+        QCOMPARE(g_document->history()->undoText(), QStringLiteral("Optional Features"));
         // Showing it again writes nothing.
         m_window->activated();
         m_window->refresh();
-        QCOMPARE(g_document->undoStack()->count(), steps + 1);
-        g_document->undoStack()->undo();
+        QCOMPARE(g_document->history()->count(), steps + 1);
+        g_document->history()->undo();
         QVERIFY(g_document->image() == file);
     }
 
@@ -396,7 +394,7 @@ private slots:
     // and gives it back; neither may run the leave handler again.
     void modalRefusalIsShownOnce()
     {
-        Prompt::setHandler([this](const Prompt::Message& message) {
+        Prompt::setHandler(m_main, [this](const Prompt::Message& message) {
             m_messages << message.text;
             QMessageBox box(QMessageBox::Warning, message.title, message.text, QMessageBox::Ok, m_window);
             QTimer::singleShot(0, &box, &QMessageBox::accept);

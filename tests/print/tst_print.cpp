@@ -230,11 +230,11 @@ private slots:
     void menuCommands()
     {
         QStringList messages;
-        Prompt::setHandler([&messages](const Prompt::Message& m) {
+        MainWindow main;
+        Prompt::setHandler(&main, [&messages](const Prompt::Message& m) {
             messages << m.text;
             return QMessageBox::Ok;
         });
-        MainWindow main;
         main.start();
         main.findChild<QAction*>(QStringLiteral("Language_eng"))->trigger();
         const QString file = m_dir.filePath(QStringLiteral("depot.chann"));
@@ -250,7 +250,6 @@ private slots:
         for (const char* expected : { "QV3N channel list: depot.chann", "CH002", "401.00625" })
             QVERIFY2(all.contains(QLatin1String(expected)), qPrintable(all));
         QCOMPARE(messages, QStringList{ "The channel list was exported to " + m_dir.filePath("depot.pdf") + "." });
-        Prompt::setHandler({});
 
         main.findChild<QAction*>(QStringLiteral("File_print"))->trigger();
         auto* preview = main.findChild<QPrintPreviewDialog*>(QStringLiteral("PrintPreview"));

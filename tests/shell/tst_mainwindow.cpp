@@ -33,7 +33,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
-#include <QUndoStack>
 #include <QUrl>
 
 using namespace MemoryMap;
@@ -45,18 +44,13 @@ private slots:
     void init()
     {
         m_messages.clear();
-        Prompt::setHandler([this](const Prompt::Message& m) {
-            m_messages.append(m);
-            return m.buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Discard;
-        });
-        m_main = new MainWindow;
+        newMainWindow();
         m_main->start();
     }
     void cleanup()
     {
         m_main->document().markSaved(QString());   // no unsaved-changes question on the way out
         delete m_main;
-        Prompt::setHandler({});
         applyUiLanguage(true);
     }
 
@@ -105,9 +99,9 @@ private slots:
             QCOMPARE(document.rangeLow(), 130.0);
             QCOMPARE(document.rangeHigh(), 171.0);
         }
-        QCOMPARE(document.undoStack()->count(), 1);
-        QCOMPARE(m_main->panelText(7), QStringLiteral(" 400-- 470 MHZ"));
-        document.undoStack()->undo();
+        QCOMPARE(document.history()->count(), 1);
+        QCOMPARE(m_main->panelText(MainWindow::Panel::Band), QStringLiteral(" 400-- 470 MHZ"));
+        document.history()->undo();
         QCOMPARE(document.rangeHigh(), 470.0);
     }
 
@@ -141,8 +135,8 @@ private slots:
         act(kind);
         const RadioData after = document().data();
         QVERIFY2(!(after == before), qPrintable(kind));
-        QCOMPARE(document().undoStack()->count(), 1);
-        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 %1").arg(step));
+        QCOMPARE(document().history()->count(), 1);
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 %1(&U)").arg(step));
         const QStringList shownAfter = shown();
         // Every open window follows the change (the model's limits are shown in none).
         QVERIFY2(kind == "model" || shownAfter != shownBefore, qPrintable(kind));
@@ -153,7 +147,7 @@ private slots:
         // Back at the saved state, with the file that went with it.
         QVERIFY(!document().isModified());
         QVERIFY(document().fileName().isEmpty());
-        QCOMPARE(action("Edit_redo")->text(), QStringLiteral("重做 %1").arg(step));
+        QCOMPARE(action("Edit_redo")->text(), QStringLiteral("重做 %1(&R)").arg(step));
         trigger("Edit_redo");
         QVERIFY(document().data() == after);
         QCOMPARE(shown(), shownAfter);
@@ -227,14 +221,14 @@ private slots:
         activeWithChannel1();
         act("load");
         act("clear");
-        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 清除"));
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 清除(&U)"));
         trigger("Language_eng");
-        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("Undo Clear"));
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("&Undo Clear"));
         trigger("Edit_undo");
-        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("Undo Open other.chann"));
-        QCOMPARE(action("Edit_redo")->text(), QStringLiteral("Redo Clear"));
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("&Undo Open other.chann"));
+        QCOMPARE(action("Edit_redo")->text(), QStringLiteral("&Redo Clear"));
         trigger("Language_chn");
-        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 打开 other.chann"));
+        QCOMPARE(action("Edit_undo")->text(), QStringLiteral("撤销 打开 other.chann(&U)"));
     }
 
     // Without a font that covers Chinese the program starts in English and says why, once.
@@ -242,11 +236,11 @@ private slots:
     {
         delete m_main;
         m_messages.clear();
-        m_main = new MainWindow;
+        newMainWindow();
         m_main->start(false);
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains(QLatin1String("fonts-noto-cjk")));
-        QCOMPARE(m_main->findChild<QMenu*>(QStringLiteral("File"))->title(), QStringLiteral("File"));
+        QCOMPARE(m_main->findChild<QMenu*>(QStringLiteral("File"))->title(), QStringLiteral("&File"));
         QVERIFY(action("Language_eng")->isChecked());
     }
 
@@ -277,6 +271,14 @@ private slots:
 
 private:
     RadioDocument& document() const { return m_main->document(); }
+    void newMainWindow()
+    {
+        m_main = new MainWindow;
+        Prompt::setHandler(m_main, [this](const Prompt::Message& m) {
+            m_messages.append(m);
+            return m.buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Discard;
+        });
+    }
     void activeWithChannel1()
     {
         m_main->activateWindow();

@@ -39,8 +39,8 @@ public:
     }
 
     // Runs qv3n-cli to its end in an event loop, so that radios in this process
-    // keep answering. The user's port links are dropped, the link's intervals
-    // shortened; output, if given, receives standard output.
+    // keep answering. The user's port links and settings are left out, the
+    // link's intervals shortened; output, if given, receives standard output.
     CliResult run(const QStringList& args, const QMap<QString, QString>& env = {}, const QString& output = {}) const
     {
         QProcess process;
@@ -52,6 +52,8 @@ public:
         environment.insert(QStringLiteral("QV3N_LINK_FAST"), QStringLiteral("1"));
         // print starts Qt's GUI side, which warns without a runtime folder.
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), path());
+        // The ports the program's settings keep for cables are the test's own.
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path());
         for (auto it = env.cbegin(); it != env.cend(); ++it)
             environment.insert(it.key(), it.value());
         process.setProcessEnvironment(environment);

@@ -4,7 +4,9 @@
 
 #include "channels/ChannelTableWindow.h"
 #include "files/CompareWindow.h"
+#include "transfer/BackupRestoreWindow.h"
 #include "link/Backups.h"
+#include "link/LinkContext.h"
 #include "transfer/CompareWithRadioWindow.h"
 #include "transfer/ReadWindow.h"
 #include "transfer/WriteWindow.h"
@@ -44,9 +46,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUndoStack>
 
 using namespace MemoryMap;
+
+Q_DECLARE_METATYPE(VirtualRadio::Options)
 
 namespace {
 
@@ -65,6 +68,7 @@ class TestLinkWindows : public QObject
 private slots:
     void initTestCase()
     {
+        QVERIFY(m_settings.isValid());
         // Backups and remembered choices go to folders of the test's own.
         QStandardPaths::setTestModeEnabled(true);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
@@ -73,23 +77,24 @@ private slots:
 
     void init()
     {
-        LinkWindow::overrideTimings(patientTimings());
         for (int n = 1; n <= PortSetupDialog::kPorts; ++n)
             qunsetenv(QByteArray("QV3N_COM") + QByteArray::number(n));
+        // No cable kept and no write choice left by an earlier test.
+        QSettings().remove(QStringLiteral("ports"));
+        QSettings().remove(QStringLiteral("write"));
         m_main = new MainWindow;
-        m_main->start();
+        m_main->links().setTimings(patientTimings());
         m_messages.clear();
         m_answer = QMessageBox::Ok;
-        Prompt::setHandler([this](const Prompt::Message& message) {
+        Prompt::setHandler(m_main, [this](const Prompt::Message& message) {
             m_messages.append(message);
             return m_answer;
         });
+        m_main->start();
     }
     void cleanup()
     {
-        Prompt::setHandler({});
         delete m_main;
-        LinkWindow::overrideTimings(std::nullopt);
         applyUiLanguage(true);
     }
 
@@ -109,7 +114,7 @@ private slots:
 
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0].text, QStringLiteral("从对讲机中读取数据完毕 ！"));
-        QCOMPARE(m_main->panelText(5), QStringLiteral("Ver1.0"));
+        QCOMPARE(m_main->panelText(MainWindow::Panel::Version), QStringLiteral("Ver1.0"));
         QCOMPARE(document().version(), 1);
         QVERIFY(sameBlocks(document().image(), radio.memory(), 0, kReadBlockCount - 1));
         // The image belongs to no file now: a save asks for a name, a printout says "radio".
@@ -182,7 +187,7 @@ private slots:
         qputenv("QV3N_COM1", device.toLocal8Bit());
         LinkTimings timings = patientTimings();
         timings.replyWatchdogMs = 400;
-        LinkWindow::overrideTimings(timings);
+        m_main->links().setTimings(timings);
         setChannelInRange(document(), 1);
         m_main->findChild<QAction*>("Prog_write")->trigger();
         auto* window = m_main->window<WriteWindow>();
@@ -192,6 +197,11 @@ private slots:
         window->findChild<QPushButton*>("Command_Write")->click();
         QVERIFY(waitFor(finished));
         window->findChild<QCheckBox*>("Check_Backup")->setChecked(true);
+        // A screen reader hears the outcome: it is the window's description,
+        // and the status line that shows it has the focus.
+        QVERIFY(!window->sequence()->resultText().isEmpty());
+        QCOMPARE(window->accessibleDescription(), window->sequence()->resultText());
+        QCOMPARE(window->focusWidget(), window->findChild<QLabel*>("Label_tr_count"));
 
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0].text, QStringLiteral("与对讲机联络失败 ！"));
@@ -209,6 +219,110 @@ private slots:
         QCOMPARE(m_messages.last().text, QStringLiteral("通讯记录已保存到 %1。").arg(trace));
         QVERIFY(QFileInfo(trace).size() > 0);
         QCOMPARE(m_main->window<WriteWindow>(), window);
+    }
+
+    // After a write that broke off or failed its verify, the backup of that
+    // write goes back to the radio at a click; the working copy stays.
+    void theBackupGoesBackAfterABadWrite_data()
+    {
+        QTest::addColumn<VirtualRadio::Options>("options");
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("broke off at block 100")
+            << VirtualRadio::Options { .fault = VirtualRadio::Fault::BadAck, .faultBlock = 100,
+                                       .faultTimes = LinkEngine::kAttempts } << false << true;
+        QTest::newRow("block 5 stored wrongly, found by the verify")
+            << VirtualRadio::Options { .fault = VirtualRadio::Fault::StoresWrongly, .faultBlock = 5, .faultTimes = 1 }
+            << true << true;
+        QTest::newRow("the radio never answered") << VirtualRadio::Options { .fault = VirtualRadio::Fault::NoReply }
+                                                  << false << false;
+    }
+    void theBackupGoesBackAfterABadWrite()
+    {
+        QFETCH(VirtualRadio::Options, options);
+        QFETCH(bool, verify);
+        QFETCH(bool, offered);
+        QTemporaryDir dir;
+        options.symlink = dir.filePath(QStringLiteral("radio"));
+        VirtualRadio radio(options);
+        radio.setMemory(patterned(41));
+        const MemoryImage radioBefore = radio.memory();
+        QVERIFY(radio.start(nullptr));
+        qputenv("QV3N_COM1", options.symlink.toLocal8Bit());
+        LinkTimings timings = patientTimings();
+        timings.replyWatchdogMs = 400;
+        m_main->links().setTimings(timings);
+        setChannelInRange(document(), 1);
+        const MemoryImage edited = document().image();
+        m_main->findChild<QAction*>("Prog_write")->trigger();
+        auto* window = m_main->window<WriteWindow>();
+        window->findChild<QCheckBox*>("Check_Verify")->setChecked(verify);
+        QSignalSpy finished(window->sequence(), &LinkSequence::finished);
+        auto* writeBack = window->findChild<QPushButton*>("Command_WriteBackup");
+        window->findChild<QPushButton*>("Command_Write")->click();
+        QVERIFY(waitFor(finished));
+        QCOMPARE(writeBack->isVisibleTo(window), offered);
+        if (!offered)
+            return;
+
+        QPointer<WriteWindow> open = window;
+        writeBack->click();
+        QVERIFY(waitFor(finished, 2));
+        QCOMPARE(finished.at(1).at(0).value<LinkSequence::Outcome>(), LinkSequence::Outcome::Completed);
+        QVERIFY(sameBlocks(radio.memory(), radioBefore, 0, kReadBlockCount - 1));
+        QVERIFY(document().image() == edited);
+        QTRY_VERIFY(!open);
+    }
+
+    // File > Restore from backup lists the backups, newest first; the one chosen
+    // becomes the working copy as one undo step, and the write window opens when
+    // the user wants it written.
+    void restoreFromBackup_data()
+    {
+        QTest::addColumn<bool>("write");
+        QTest::newRow("and write it") << true;
+        QTest::newRow("only load it") << false;
+    }
+    void restoreFromBackup()
+    {
+        QFETCH(bool, write);
+        applyUiLanguage(false);
+        QDir(Backups::defaultFolder()).removeRecursively();
+        RadioData olderData = startUpData();
+        storeFreq(olderData.image, 1, QStringLiteral("445"), 3, 0);
+        const MemoryImage older = olderData.image;
+        QString reason;
+        const QString olderPath = Backups::save(Backups::defaultFolder(), older, 1, 0, &reason);
+        QVERIFY2(!Backups::save(Backups::defaultFolder(), factoryImage(), 2, 0, &reason).isEmpty(), qPrintable(reason));
+        const MemoryImage before = document().image();
+        const int steps = document().history()->count();
+
+        m_main->findChild<QAction*>("File_restore_backup")->trigger();
+        auto* window = m_main->window<BackupRestoreWindow>();
+        QVERIFY(window);
+        auto* grid = window->findChild<QTableWidget*>("Grid_backups");
+        QCOMPARE(grid->rowCount(), 2);
+        const Backups::Backup listed = *Backups::find(olderPath);
+        QCOMPARE(grid->item(1, BackupRestoreWindow::ColDate)->text(), listed.taken.toString(QStringLiteral("yyyy-MM-dd")));
+        QCOMPARE(grid->item(1, BackupRestoreWindow::ColTime)->text(), listed.taken.toString(QStringLiteral("HH:mm:ss")));
+        QCOMPARE(grid->item(1, BackupRestoreWindow::ColVersion)->text(), QStringLiteral("Ver1.0"));
+        QCOMPARE(grid->item(1, BackupRestoreWindow::ColChannels)->text(), QStringLiteral("1"));
+        QCOMPARE(grid->item(0, BackupRestoreWindow::ColChannels)->text(), QStringLiteral("0"));
+
+        m_answer = write ? QMessageBox::Yes : QMessageBox::No;
+        grid->selectRow(1);
+        window->findChild<QPushButton*>("Command_Restore")->click();
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].text.contains(QLatin1String("Write it to the radio now?")), qPrintable(m_messages[0].text));
+        QVERIFY(document().image() == older);
+        QCOMPARE(document().version(), 1);
+        QVERIFY(!document().isModified());
+        QCOMPARE(document().history()->count(), steps + 1);
+        QCOMPARE(m_main->window<WriteWindow>() != nullptr, write);
+        QTRY_VERIFY(!m_main->window<BackupRestoreWindow>());
+        m_main->findChild<QAction*>("Edit_undo")->trigger();
+        QVERIFY(document().image() == before);
+        QCOMPARE(document().version(), 2);
     }
 
     // The range is checked before the port is opened; the frequency mode first.
@@ -246,20 +360,26 @@ private slots:
         window->findChild<QPushButton*>("Command_Cancel")->click();
         // The close box, Ctrl+F4 and the window menu all close the frame.
         qobject_cast<QMdiSubWindow*>(window->parentWidget())->close();
-        QVERIFY(linkBusy());
+        const qsizetype before = m_messages.size();
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        QTest::keyClick(window, Qt::Key_F4, Qt::ControlModifier);
+        QCOMPARE(m_messages.size(), before + 1);
+        QCOMPARE(m_messages.last().text, m_messages[before - 1].text);
+        QVERIFY(m_main->links().transferRunning());
         QVERIFY(!m_main->close());
         m_main->findChild<QAction*>("Language_eng")->trigger();
         document().edit([] { return QStringLiteral("step"); }, [](RadioData& data) { data.image.setCell(3, 4, 0x44); });
         m_main->findChild<QAction*>("Edit_undo")->trigger();
         QCOMPARE(document().image().cell(3, 4), 0x44);
-        QCOMPARE(m_messages.size(), 6);
+        QCOMPARE(m_messages.size(), 7);
         QCOMPARE(m_messages[1].text, QStringLiteral("正在进行读写操作,请勿关窗口 ！,"));
         QVERIFY(m_main->findChild<QAction*>("Language_chn")->isChecked());
         QCOMPARE(m_main->window<ReadWindow>(), window.data());
 
         QVERIFY(waitFor(finished));
         QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::Completed);
-        QVERIFY(!linkBusy());
+        QVERIFY(!m_main->links().transferRunning());
         QVERIFY(m_main->close());
     }
 
@@ -283,7 +403,7 @@ private slots:
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0].text, QStringLiteral("软件版本号与机器不一致，继续将初始化参数，是否继续？"));
         QCOMPARE(m_messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No));
-        QCOMPARE(m_main->panelText(5), yes ? QStringLiteral("Ver1.0") : QStringLiteral("Ver2.0"));
+        QCOMPARE(m_main->panelText(MainWindow::Panel::Version), yes ? QStringLiteral("Ver1.0") : QStringLiteral("Ver2.0"));
         QCOMPARE(document().version(), yes ? 1 : 2);
     }
 
@@ -305,7 +425,7 @@ private slots:
         qputenv("QV3N_COM1", radio.portPath().toLocal8Bit());
         setChannelInRange(document(), 1);
         const MemoryImage before = document().image();
-        const int steps = document().undoStack()->count();
+        const int steps = document().history()->count();
 
         m_main->findChild<QAction*>("File_compare_radio")->trigger();
         QPointer<CompareWithRadioWindow> window = m_main->window<CompareWithRadioWindow>();
@@ -316,7 +436,7 @@ private slots:
         QTRY_VERIFY(!window);
 
         QVERIFY(document().image() == before);
-        QCOMPARE(document().undoStack()->count(), steps);
+        QCOMPARE(document().history()->count(), steps);
         QCOMPARE(m_messages.size(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty())
             QVERIFY2(m_messages[0].text.startsWith(message), qPrintable(m_messages[0].text));
@@ -452,11 +572,12 @@ private slots:
     // The port dialog: which COM the link opens next, and what it stands for.
     void opensOnThePortInUse()
     {
+        applyUiLanguage(false);
         m_main->port().setCommPortNumber(3);
         qputenv("QV3N_COM2", "/tmp/qv3n-radio");
         auto* dialog = openPortDialog();
         QVERIFY(dialog->findChild<QRadioButton*>("Option3")->isChecked());
-        QCOMPARE(dialog->findChild<QLabel*>("Label_device2")->text(), QStringLiteral("/tmp/qv3n-radio"));
+        QCOMPARE(dialog->findChild<QLabel*>("Label_device2")->text(), QStringLiteral("/tmp/qv3n-radio (named by QV3N_COM2)"));
     }
 
     void theNextReadOpensTheChosenPort()
@@ -474,7 +595,7 @@ private slots:
         QPointer<PortSetupDialog> dialog = openPortDialog();
         dialog->findChild<QRadioButton*>("Option5")->click();
         dialog->findChild<QPushButton*>("Command_ok")->click();
-        QCOMPARE(m_main->panelText(3), QStringLiteral("COM5"));
+        QCOMPARE(m_main->panelText(MainWindow::Panel::Port), QStringLiteral("COM5"));
         QTest::qWait(0);   // after a failed open the dialog stays to show the choice
         QVERIFY(dialog);
         dialog->findChild<QPushButton*>("Command1")->click();
@@ -485,6 +606,116 @@ private slots:
         QVERIFY(!m_main->port().portError);
         QVERIFY(finished.wait(30000));
         QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::Completed);
+    }
+
+    // The port dialog names each cable by its chip, serial number and stable
+    // name; the COM chosen stays with its cable when the cables are unplugged
+    // and plugged in again the other way round, and a read from that COM
+    // reaches that cable's radio.
+    void aChosenComStaysWithItsCable()
+    {
+        applyUiLanguage(false);
+        VirtualRadio radioA({});
+        VirtualRadio radioB({});
+        radioA.setMemory(patterned(31));
+        radioB.setMemory(patterned(32));
+        QVERIFY(radioA.start(nullptr) && radioB.start(nullptr));
+        QTemporaryDir dir;
+        const QString usb0 = dir.filePath(QStringLiteral("ttyUSB0"));
+        const QString usb1 = dir.filePath(QStringLiteral("ttyUSB1"));
+        // Cable A has an FTDI chip with a serial number, cable B a CH340 without one.
+        SerialPort cableA { {}, QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0"), true,
+                            0x0403, 0x6001, QStringLiteral("A1B2C3"), QStringLiteral("FT232R USB UART") };
+        SerialPort cableB { {}, QStringLiteral("/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0"), true, 0x1a86,
+                            0x7523, {}, QStringLiteral("USB Serial") };
+        QList<SerialPort> present;
+        m_main->port().setPortLister([&present] { return present; });
+        // The system names the devices in the order the cables were plugged in.
+        auto plugIn = [&](SerialPort& first, const QString& firstRadio, SerialPort& second, const QString& secondRadio) {
+            QFile::remove(usb0);
+            QFile::remove(usb1);
+            QVERIFY(QFile::link(firstRadio, usb0) && QFile::link(secondRadio, usb1));
+            first.device = usb0;
+            second.device = usb1;
+            present = { first, second };
+        };
+        // What the dialog shows for COM1 and COM2 when it opens.
+        auto shown = [this] {
+            QPointer<PortSetupDialog> dialog = openPortDialog();
+            const QStringList labels { dialog->findChild<QLabel*>("Label_device1")->text(),
+                                       dialog->findChild<QLabel*>("Label_device2")->text() };
+            dialog->findChild<QPushButton*>("Command1")->click();
+            // Closed, so the next look opens it afresh.
+            return QTest::qWaitFor([&dialog] { return dialog.isNull(); }) ? labels : QStringList();
+        };
+        const QString labelA = QStringLiteral(" (FTDI FT232R, USB 0403:6001, serial number A1B2C3, %1)").arg(cableA.byIdName);
+        const QString labelB = QStringLiteral(" (WCH CH340, USB 1a86:7523, no serial number, %1)").arg(cableB.byIdName);
+
+        plugIn(cableA, radioA.portPath(), cableB, radioB.portPath());
+        QCOMPARE(shown(), (QStringList{ usb0 + labelA, usb1 + labelB }));
+        QPointer<PortSetupDialog> dialog = openPortDialog();
+        dialog->findChild<QRadioButton*>("Option2")->click();
+        dialog->findChild<QPushButton*>("Command_ok")->click();
+        QTRY_VERIFY(!dialog);
+
+        // Cable B unplugged: COM2 waits for it rather than standing for cable A.
+        present = { cableA };
+        QCOMPARE(shown(), (QStringList{ usb0 + labelA,
+                                        QStringLiteral("(no device: the cable %1, kept for COM2, is not plugged in)")
+                                            .arg(cableB.byIdName) }));
+
+        // Both plugged in again, B first: COM2 is still cable B, COM1 the other one.
+        plugIn(cableB, radioB.portPath(), cableA, radioA.portPath());
+        QCOMPARE(shown(), (QStringList{ usb1 + labelA, usb0 + labelB }));
+
+        m_main->findChild<QAction*>("Prog_read")->trigger();
+        auto* read = m_main->window<ReadWindow>();
+        QSignalSpy finished(read->engine(), &LinkEngine::finished);
+        read->findChild<QPushButton*>("Command_read")->click();
+        QVERIFY(waitFor(finished));
+        QCOMPARE(finished.at(0).at(0).value<LinkEngine::Outcome>(), LinkEngine::Outcome::Completed);
+        QVERIFY(sameBlocks(read->engine()->readImage(), radioB.memory(), 0, kReadBlockCount - 1));
+    }
+
+    // Seven cables with long stable names, on a small screen: the port dialog
+    // stays inside the main window with its buttons in sight, and each
+    // cable's line gets the height its words need, in either language.
+    void thePortDialogFitsASmallScreen_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "Language_eng";
+        QTest::newRow("Chinese") << "Language_chn";
+    }
+    void thePortDialogFitsASmallScreen()
+    {
+        QFETCH(QString, language);
+        m_main->findChild<QAction*>(language)->trigger();
+        QList<SerialPort> present;
+        for (int n = 0; n < 7; ++n)
+            present << SerialPort { QStringLiteral("/dev/ttyUSB%1").arg(n),
+                                    QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3D%1-if00-port0").arg(n),
+                                    true, 0x0403, 0x6001, QStringLiteral("A1B2C3D%1").arg(n), QStringLiteral("FT232R USB UART") };
+        m_main->port().setPortLister([present] { return present; });
+        m_main->showNormal();
+        m_main->resize(760, 560);
+
+        QPointer<PortSetupDialog> dialog = openPortDialog();
+        QVERIFY(QTest::qWaitForWindowExposed(m_main));
+        auto* frame = qobject_cast<QWidget*>(dialog->parentWidget());
+        const QRect area = m_main->mdiArea()->rect();
+        QVERIFY2(area.contains(frame->geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(frame->x()).arg(frame->y())
+                                                                  .arg(frame->width()).arg(frame->height())));
+        for (const char* name : { "Command_ok", "Command1" }) {
+            auto* button = dialog->findChild<QPushButton*>(name);
+            QVERIFY(dialog->rect().contains(QRect(button->mapTo(dialog, QPoint(0, 0)), button->size())));
+        }
+        QStringList shown;
+        for (int n = 1; n <= PortSetupDialog::kPorts; ++n) {
+            auto* label = dialog->findChild<QLabel*>(QStringLiteral("Label_device%1").arg(n));
+            QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->text()));
+            shown << label->text();
+        }
+        QVERIFY2(shown.join(QLatin1Char('\n')).contains(QLatin1String("A1B2C3D6-if00-port0")), qPrintable(shown.join(QLatin1Char('\n'))));
     }
 
 private:

@@ -2,7 +2,7 @@
 #include "Arguments.h"
 
 #include "CliText.h"
-#include "PortNames.h"
+#include "PortDirectory.h"
 
 #include <QRegularExpression>
 
@@ -17,7 +17,8 @@ struct VerbName
 constexpr VerbName kVerbs[] = {
     { "read", Verb::Read }, { "write", Verb::Write }, { "show", Verb::Show },
     { "check", Verb::Check }, { "export", Verb::Export }, { "import", Verb::Import },
-    { "diff", Verb::Diff }, { "print", Verb::Print }, { "convert", Verb::Convert }, { "help", Verb::Help },
+    { "diff", Verb::Diff }, { "print", Verb::Print }, { "sort", Verb::Sort }, { "convert", Verb::Convert },
+    { "ports", Verb::Ports }, { "help", Verb::Help },
 };
 
 // Splits "--name=value" into its two parts; value is null without "=".
@@ -114,6 +115,14 @@ Arguments parseArguments(const QStringList& args)
             takeValue(&result.base);
         } else if (name == QLatin1String("--skip-bad")) {
             takeSwitch(&result.skipBad);
+        } else if (name == QLatin1String("--by")) {
+            takeValue(&result.sortKey);
+        } else if (name == QLatin1String("--descending")) {
+            takeSwitch(&result.descending);
+        } else if (name == QLatin1String("--plan")) {
+            takeValue(&result.plan);
+        } else if (name == QLatin1String("--into")) {
+            takeValue(&result.into);
         } else if (name == QLatin1String("--lang")) {
             if (takeValue(&result.language) && result.language != QLatin1String("en")
                 && result.language != QLatin1String("zh"))
@@ -141,7 +150,7 @@ Arguments parseArguments(const QStringList& args)
         if (verb == QLatin1String(v.name))
             result.verb = v.verb;
     if (result.verb == Verb::None) {
-        result.error = CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, export, import, diff, print, convert and help.").arg(verb);
+        result.error = CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, export, import, diff, print, sort, convert, ports and help.").arg(verb);
         return result;
     }
     result.operands = positional;
@@ -176,7 +185,7 @@ QString describePort(const PortChoice& port)
     if (port.comNumber == 0)
         return port.device;
     const QString com = QStringLiteral("COM%1").arg(port.comNumber);
-    const QString device = PortNames::deviceFor(port.comNumber);
+    const QString device = PortDirectory().deviceFor(port.comNumber);
     if (device.isEmpty() || device == com)
         return com;
     return QStringLiteral("%1 (%2)").arg(com, device);

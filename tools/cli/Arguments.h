@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-enum class Verb { None, Read, Write, Show, Check, Export, Import, Diff, Print, Convert, Help };
+enum class Verb { None, Read, Write, Show, Check, Export, Import, Diff, Print, Sort, Convert, Ports, Help };
 
 struct Arguments
 {
@@ -24,6 +24,10 @@ struct Arguments
     bool verify = false;      // --verify: read the radio back after a write
     QString backupDir;        // --backup: back the radio up into this folder before a write
     QString traceFile;        // --trace: write the link trace to this file
+    QString sortKey;          // --by: what sort sorts by
+    bool descending = false;  // --descending: sort from the highest
+    QString plan;             // --plan: the band plan check checks against
+    QString into;             // --into: where import puts the rows; empty replaces all
     QString error;            // a usage error, in the current language; empty when none
 };
 

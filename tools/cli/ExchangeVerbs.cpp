@@ -14,6 +14,9 @@
 #include "ImageCompare.h"
 #include "NativeFile.h"
 
+#include <QRegularExpression>
+#include <optional>
+
 namespace {
 
 bool noOutputWanted(const Arguments& args, ExitStatus* status)
@@ -34,6 +37,21 @@ bool writeCsv(const QString& path, const QByteArray& text)
                                    "A file of that name already on disk is left as it was.")
                        .arg(Verbs::shownPath(path), written.reason));
     return false;
+}
+
+// --into: empty, or from:N; none replaces all channels.
+std::optional<ChannelCsv::Placement> placement(const QString& into, const MemoryImage& base)
+{
+    if (into.isEmpty())
+        return ChannelCsv::Placement::replaceAll();
+    if (into == QLatin1String("empty"))
+        return ChannelCsv::Placement::fillEmpty(base);
+    static const QRegularExpression from(QStringLiteral("^from:(\\d{1,3})$"));
+    const QRegularExpressionMatch match = from.match(into);
+    const int first = match.hasMatch() ? match.captured(1).toInt() : 0;
+    if (first < MemoryMap::kFirstChannelBlock || first > MemoryMap::kChannelCount)
+        return std::nullopt;
+    return ChannelCsv::Placement::fromChannel(first);
 }
 
 QString problemText(const ChannelCsv::Problem& problem)
@@ -81,13 +99,19 @@ ExitStatus runImport(const Arguments& args)
     int version = fileVersion(args);
     if (!args.base.isEmpty() && !readRadioFile(args.base, args, base, &version))
         return ExitStatus::FileError;
+    const std::optional<ChannelCsv::Placement> into = placement(args.into, base);
+    if (!into)
+        return usageError(CommandLine::tr("--into takes empty or from:N with N from 1 to 128, not \"%1\".").arg(args.into),
+                          args.verb);
 
     const QString csvPath = args.operands.at(0);
-    const ChannelCsv::ImportResult result = ChannelCsv::read(csvPath, version, FreqRange::of(base));
+    const ChannelCsv::ImportResult result = ChannelCsv::read(csvPath, version, FreqRange::of(base), *into);
     if (!result.ok()) {
         Console::error(ChannelCsv::errorText(result, shownPath(csvPath)));
         return ExitStatus::FileError;
     }
+    if (!args.quiet && !ChannelCsv::placementNote(result).isEmpty())
+        Console::err(ChannelCsv::placementNote(result));
     for (const ChannelCsv::Problem& problem : result.problems)
         if (!args.quiet || problem.kind == ChannelCsv::Problem::Kind::Refused)
             Console::err(problemText(problem));
@@ -176,22 +200,30 @@ QString exchangeHelpText(Verb verb)
             "                      1; a radio text states its own\n");
     case Verb::Import:
         return CommandLine::tr(
-            "Usage: qv3n-cli import IN.csv -o OUT.chann [--base FILE] [--skip-bad]\n"
-            "                      [--radio-version 1|2] [--quiet] [--lang en|zh]\n"
+            "Usage: qv3n-cli import IN.csv -o OUT.chann [--base FILE] [--into empty|from:N]\n"
+            "                      [--skip-bad] [--radio-version 1|2] [--quiet] [--lang en|zh]\n"
             "\n"
             "Makes a channel file (or, with -o OUT.yaml, a radio text) from a CSV channel\n"
-            "list: the rows give all 128 channels (a channel no row gives is unused);\n"
-            "everything else comes from the base file.\n"
-            "Every row the radio cannot hold is listed with its line and reason (the first\n"
-            "100 problems, then their number), and then nothing is written (exit status 4)\n"
-            "unless --skip-bad is given. Names are upper-cased and cut to five characters;\n"
-            "that is listed too.\n"
+            "list: the rows give all 128 channels by their locations (a channel no row\n"
+            "gives is unused); everything else comes from the base file. When the\n"
+            "locations are no channel numbers (they start at 0, run past 128 or repeat),\n"
+            "the rows go in file order from channel 1, and that is said. With --into, the\n"
+            "rows go in file order into the base file's channels instead, and the other\n"
+            "channels stay as they are. Every row the radio cannot hold is listed with its\n"
+            "line and reason (the first 100 problems, then their number), and then nothing\n"
+            "is written (exit status 4) unless --skip-bad is given. Names are upper-cased\n"
+            "and cut to five characters, a power in watts becomes Low up to 1 W and High\n"
+            "above; that is listed too.\n"
             "\n"
             "  -o, --output F      the channel file to write\n"
             "  --base F            the channel file or radio text the settings, the\n"
             "                      frequency mode, the range and the FM presets come from\n"
             "                      (default: the program's default image); its range\n"
             "                      bounds the rows\n"
+            "  --into empty        put the rows into the base's unused channels, from\n"
+            "                      channel 1 on\n"
+            "  --into from:N       put the rows into channels N, N+1, ... over what the\n"
+            "                      base holds there\n"
             "  --skip-bad          write the file without the refused rows\n"
             "  --radio-version N   the memory format to write: 2 (the default) or 1\n"
             "  -q, --quiet         list only the refused rows\n");

@@ -10,6 +10,8 @@
 #include "ChannelList.h"
 #include "ChineseFont.h"
 #include "NativeFile.h"
+#include "PortDirectory.h"
+#include "PortDoctor.h"
 #include "RadioDocument.h"
 #include "RadioFile.h"
 #include "WorkingCopy.h"
@@ -222,6 +224,34 @@ ExitStatus runShowOrCheck(const Arguments& args, RadioDocument& document)
     return result.refused ? ExitStatus::Refused : ExitStatus::Ok;
 }
 
+ExitStatus runPorts(const Arguments& args)
+{
+    ExitStatus status = ExitStatus::Ok;
+    if (!checkOperands(args, {}, &status))
+        return status;
+    if (!args.output.isEmpty())
+        return usageError(CommandLine::tr("%1 takes no -o; it prints to standard output.").arg(verbName(args.verb)),
+                          args.verb);
+    const PortDirectory ports;
+    const QList<PortDirectory::Entry> entries = ports.entries();
+    for (const PortDirectory::Entry& entry : entries) {
+        Console::out(QStringLiteral("COM%1  %2").arg(entry.com).arg(PortDirectory::describe(entry)));
+        const QString advice = entry.port ? PortDoctor::chipAdvice(*entry.port) : QString();
+        if (!advice.isEmpty())
+            Console::out(QStringLiteral("      ") + advice);
+    }
+    QStringList beyond;
+    for (const SerialPort& port : ports.presentPorts())
+        if (std::none_of(entries.cbegin(), entries.cend(),
+                         [&port](const PortDirectory::Entry& entry) { return entry.port == port; }))
+            beyond << port.device;
+    if (!beyond.isEmpty())
+        Console::out(CommandLine::tr("Present without a COM of their own: %1").arg(beyond.join(QStringLiteral(", "))));
+    for (const QString& line : PortDoctor::chipsWithoutPort())
+        Console::out(line);
+    return ExitStatus::Ok;
+}
+
 ExitStatus runPrint(const Arguments& args, RadioDocument& document)
 {
     ExitStatus status = ExitStatus::Ok;
@@ -268,7 +298,7 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
                 const Arguments inner = parseArguments(args.operands);
                 if (!inner.error.isEmpty() || inner.verb == Verb::None)
                     return usageError(CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, "
-                                                      "export, import, diff, print, convert and help.")
+                                                      "export, import, diff, print, sort, convert, ports and help.")
                                           .arg(args.operands.at(0)),
                                       Verb::Help);
                 topic = inner.verb;
@@ -282,10 +312,15 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
         return ExitStatus::Ok;
     }
 
-    if (args.verb != Verb::Import && args.skipBad)
-        return usageError(CommandLine::tr("--skip-bad is an option of import only."), args.verb);
-    if (args.verb == Verb::Read && !args.base.isEmpty())
-        return usageError(CommandLine::tr("read takes no --base; it reads the whole radio."), args.verb);
+    if (args.verb != Verb::Import && (args.skipBad || !args.into.isEmpty()))
+        return usageError(CommandLine::tr("--skip-bad and --into are options of import only."), args.verb);
+    // --base gives what a radio text leaves out, and these two read no file.
+    if ((args.verb == Verb::Read || args.verb == Verb::Ports) && !args.base.isEmpty())
+        return usageError(CommandLine::tr("%1 takes no --base; it reads no file.").arg(verbName(args.verb)), args.verb);
+    if (args.verb != Verb::Sort && (!args.sortKey.isEmpty() || args.descending))
+        return usageError(CommandLine::tr("--by and --descending are options of sort only."), args.verb);
+    if (args.verb != Verb::Check && !args.plan.isEmpty())
+        return usageError(CommandLine::tr("--plan is for check only."), args.verb);
     if (!args.paper.isEmpty() && args.verb != Verb::Print)
         return usageError(CommandLine::tr("--paper is for print only."), args.verb);
     if ((args.verify || !args.backupDir.isEmpty()) && args.verb != Verb::Write)
@@ -299,8 +334,9 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
     case Verb::Write:
         return runWrite(args, document);
     case Verb::Show:
-    case Verb::Check:
         return runShowOrCheck(args, document);
+    case Verb::Check:
+        return args.plan.isEmpty() ? runShowOrCheck(args, document) : runCheckPlan(args);
     case Verb::Export:
         return runExport(args);
     case Verb::Import:
@@ -309,8 +345,12 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
         return runDiff(args);
     case Verb::Print:
         return runPrint(args, document);
+    case Verb::Sort:
+        return runSort(args);
     case Verb::Convert:
         return runConvert(args);
+    case Verb::Ports:
+        return runPorts(args);
     case Verb::None:
     case Verb::Help:
         break;
@@ -370,13 +410,22 @@ QString helpText(Verb verb)
             "                      states its own)\n");
     case Verb::Check:
         return CommandLine::tr(
-            "Usage: qv3n-cli check FILE [--base F] [--radio-version 1|2] [--lang en|zh]\n"
+            "Usage: qv3n-cli check FILE [--plan PLAN] [--base F] [--radio-version 1|2]\n"
+            "                      [--lang en|zh]\n"
             "\n"
             "Runs the checks that a write runs before it sends anything, and prints what\n"
             "they would adjust (priority channel, start channel) and every frequency they\n"
             "would refuse. Exits with 4 when a write would be refused, 0 when not. FILE is\n"
             "a channel file (.chann) or a radio text (.yaml).\n"
             "\n"
+            "With --plan, checks the channels against the band plan of a licence-free\n"
+            "service instead, and prints every channel that transmits on a frequency the\n"
+            "service does not list, or wide or on high power where it allows narrow or low\n"
+            "power only; receive-only channels never break a plan. Exits with 4 when a\n"
+            "channel breaks the plan, 0 when none does.\n"
+            "\n"
+            "  --plan PLAN         pmr446, china-public-409, frs or gmrs: the stock channel\n"
+            "                      set of that name is the plan\n"
             "  --base F            what a radio text leaves out (default: the program's\n"
             "                      default image)\n"
             "  --radio-version N   the memory format of a channel file: 2 (the default) or\n"
@@ -385,6 +434,8 @@ QString helpText(Verb verb)
     case Verb::Import:
     case Verb::Diff:
         return exchangeHelpText(verb);
+    case Verb::Sort:
+        return planningHelpText(verb);
     case Verb::Convert:
         return convertHelpText();
     case Verb::Print:
@@ -406,6 +457,15 @@ QString helpText(Verb verb)
             "  --radio-version N   the memory format of a channel file: 2 (the default) or\n"
             "                      1; a radio text states its own\n"
             "  -q, --quiet         no completion message, only errors\n");
+    case Verb::Ports:
+        return CommandLine::tr(
+            "Usage: qv3n-cli ports [--lang en|zh]\n"
+            "\n"
+            "Lists COM1 to COM8 as the program's port setup numbers them, each with the\n"
+            "device it stands for: the USB chip of its cable (common name and vendor:product\n"
+            "id), the cable's serial number, and its stable name under /dev/serial/by-id.\n"
+            "A COM that the port setup keeps for a cable that is not plugged in says so;\n"
+            "what is known to go wrong with a cable's chip follows on the next line.\n");
     case Verb::None:
     case Verb::Help:
         break;
@@ -427,9 +487,12 @@ QString helpText(Verb verb)
         "  diff A B                       list what differs between two channel\n"
         "                                 files, or a file and a radio\n"
         "  print FILE.chann -o OUT.pdf    write the channel list of a file as PDF\n"
+        "  sort FILE.chann -o OUT.chann   write the channels of a file sorted\n"
         "  convert IN -o OUT              turn a channel file into a radio text\n"
         "                                 (.yaml, the whole radio as readable text)\n"
         "                                 or back\n"
+        "  ports                          list COM1 to COM8 with the device and cable\n"
+        "                                 each stands for\n"
         "  help [VERB]                    this help, or the help of one verb (also\n"
         "                                 VERB --help)\n"
         "\n"
@@ -438,7 +501,7 @@ QString helpText(Verb verb)
         "path such as /dev/ttyUSB0.\n"
         "\n"
         "Options:\n"
-        "  -o, --output F        the file to write (read, export, import, print,\n"
+        "  -o, --output F        the file to write (read, export, import, print, sort,\n"
         "                        convert)\n"
         "  --radio-version 1|2   the memory format of channel files (default 2; read\n"
         "                        takes the radio's, a radio text states its own)\n"
@@ -446,6 +509,12 @@ QString helpText(Verb verb)
         "                        from; a radio text: the file that gives what it\n"
         "                        leaves out\n"
         "  --skip-bad            import: write the other rows when some are refused\n"
+        "  --into empty|from:N   import: fill the unused channels, or write from\n"
+        "                        channel N down, instead of replacing all channels\n"
+        "  --by KEY              sort: rx, tx, name, tone or power\n"
+        "  --descending          sort: from the highest down\n"
+        "  --plan PLAN           check: the band plan of pmr446, china-public-409,\n"
+        "                        frs or gmrs instead of the checks of a write\n"
         "  --paper a4|letter     print: the paper size\n"
         "  --verify              write: read the radio back and compare it with what\n"
         "                        was sent\n"
@@ -466,13 +535,15 @@ QString helpText(Verb verb)
         "  2   usage error\n"
         "  3   file error: a file cannot be read or written, or is malformed\n"
         "  4   refused: a check before writing failed, the radio's memory format\n"
-        "      differs from the file's, or import refused rows\n"
+        "      differs from the file's, import refused rows, or a channel breaks\n"
+        "      the plan of check --plan\n"
         "  5   diff: the two differ\n"
         "\n"
         "Environment:\n"
         "  QV3N_COM1 ... QV3N_COM8\n"
         "                        the serial device that COM1 ... COM8 stand for\n"
-        "                        (otherwise the serial devices present, USB adapters\n"
+        "                        (otherwise the cable the port setup keeps for the\n"
+        "                        COM, else the serial devices present, USB adapters\n"
         "                        first, each group by name)\n");
 }
 

@@ -41,4 +41,9 @@ QString exchangeHelpText(Verb verb);
 ExitStatus runConvert(const Arguments& args);
 QString convertHelpText();
 
+// Sorting the channels of a file and checking them against a band plan (PlanningVerbs.cpp).
+ExitStatus runSort(const Arguments& args);
+ExitStatus runCheckPlan(const Arguments& args);
+QString planningHelpText(Verb verb);
+
 } // namespace Verbs

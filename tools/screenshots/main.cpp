@@ -19,6 +19,7 @@
 #include "ChannelRecord.h"
 #include "Codecs.h"
 #include "CommPort.h"
+#include "LinkContext.h"
 #include "MemoryMap.h"
 #include "PortNames.h"
 #include "RadioDocument.h"
@@ -48,7 +49,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QUndoStack>
 #include <cstdio>
 
 namespace {
@@ -126,7 +126,7 @@ bool savePicture(const QPixmap& picture, const QString& file)
 bool shootWriteFailure(MainWindow& main, const QString& file)
 {
     bool saved = false;
-    Prompt::setHandler([&](const Prompt::Message& message) {
+    Prompt::setHandler(&main, [&](const Prompt::Message& message) {
         QMessageBox box(message.icon, message.title, message.text, message.buttons, &main);
         box.setInformativeText(message.informativeText);
         box.show();
@@ -139,7 +139,7 @@ bool shootWriteFailure(MainWindow& main, const QString& file)
     window->findChild<QPushButton*>("Command_Write")->click();
     if (window->sequence()->running())
         finished.wait(60000);
-    Prompt::setHandler({});
+    Prompt::setHandler(&main, {});
     window->closeWindow();
     QTest::qWait(50);
     return saved;
@@ -176,9 +176,9 @@ bool shootFailures(MainWindow& main, const QDir& out, const char* language)
         quick.sendDelayMs = 1;
         quick.replyWatchdogMs = 300;
         quick.retryDelayMs = 20;
-        LinkWindow::overrideTimings(quick);
+        main.links().setTimings(quick);
         saved = shootWriteFailure(main, out.filePath(QStringLiteral("partial-write-%1.png").arg(language)));
-        LinkWindow::overrideTimings(std::nullopt);
+        main.links().setTimings(std::nullopt);
         qunsetenv("QV3N_COM8");
     }
 #endif
@@ -332,7 +332,7 @@ int main(int argc, char* argv[])
         QPixmap picture = main.grab();
         QPainter(&picture).drawPixmap(main.mapFromGlobal(edit->pos()), edit->grab());
         edit->hide();
-        main.document().undoStack()->undo();
+        main.document().history()->undo();
         if (!save(picture, "edit-menu", chinese))
             return 1;
 

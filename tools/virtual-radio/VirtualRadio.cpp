@@ -41,6 +41,7 @@ constexpr quint8 kEnd = 'E';
 constexpr quint8 kProgramStart = 'P';
 constexpr int kHeaderLength = 4;                  // command, address high, address low, length
 constexpr int kBlockLength = MemoryImage::kCellsPerBlock;
+constexpr int kReplyLength = 5 + kBlockLength;   // a read reply: header, then the block
 
 // 9600 baud, one start bit, eight data bits, one stop bit.
 constexpr qint64 kByteNs = 10 * 1'000'000'000LL / 9600;
@@ -105,6 +106,12 @@ bool VirtualRadio::start(QString* error)
         return fail(QStringLiteral("The number of faults cannot be negative (%1).").arg(m_options.faultTimes));
     if (m_options.noiseBytes < 1 || m_options.noiseBytes > 64)
         return fail(QStringLiteral("A burst of noise has 1 to 64 bytes, not %1.").arg(m_options.noiseBytes));
+    if (m_options.noiseDelayMs < 0 || m_options.noiseDelayMs > 60'000)
+        return fail(QStringLiteral("The noise delay must lie between 0 and 60000 ms, not %1.").arg(m_options.noiseDelayMs));
+    if (m_options.glitchAt < 1 || m_options.glitchAt > kReplyLength - 1)
+        return fail(QStringLiteral("A glitch goes after byte 1 to %1 of a reply, not %2.")
+                        .arg(kReplyLength - 1)
+                        .arg(m_options.glitchAt));
     if (m_options.restartMs < 0 || m_options.restartMs > 60'000)
         return fail(QStringLiteral("The restart must last between 0 and 60000 ms, not %1.").arg(m_options.restartMs));
 
@@ -205,6 +212,7 @@ void VirtualRadio::pump()
             if (m_master < 0)
                 return;
         }
+        injectDueNoise();
         flushOutput();
         const qint64 next = nextDueNs();
         if (next == kNothingDue) {
@@ -231,6 +239,8 @@ qint64 VirtualRadio::nextDueNs() const
         next = m_incoming.back().dueNs;
     if (!m_outgoing.empty() && !m_writeNotifier->isEnabled())
         next = std::min(next, m_outgoing.front().dueNs);
+    if (!m_noise.empty())
+        next = std::min(next, m_noise.front().atNs);
     return next;
 }
 
@@ -341,7 +351,11 @@ void VirtualRadio::beginSession()
     identification.append(kVersionByteAfterIdentifier, '\0');
     identification.append(char(m_options.version == 1 ? kVersion1Byte : kVersion2Byte));
     identification.append('\0');
+    if (strikes(Fault::GlitchInIdentification))
+        identification = withGlitch(identification);
     send(identification, nowNs());
+    if (strikes(Fault::NoiseAfterIdentification))
+        sendNoiseAfterQueued(m_options.noiseDelayMs * kNsPerMs);
     m_session = !wrong;
     emit activity(wrong ? QStringLiteral("Handshake received; answered with a wrong identifier (fault).")
                         : QStringLiteral("Handshake received; identified as a version %1 radio.")
@@ -376,11 +390,17 @@ void VirtualRadio::serveRead()
     const bool shortReply = strikes(Fault::ShortBlock, block);
     if (shortReply)
         reply.chop(1);
-    if (strikes(Fault::NoiseAfterBlock, block))
-        reply.append(noise());
+    const bool glitch = strikes(Fault::GlitchInBlock, block);
+    if (glitch)
+        reply = withGlitch(reply);
+    if (strikes(Fault::NoiseBeforeBlock, block))
+        reply.prepend(noise());
     m_servedBlock = block;
     send(reply, nowNs() + m_options.blockDelayMs * kNsPerMs);
+    if (strikes(Fault::NoiseAfterBlock, block))
+        sendNoiseAfterQueued(m_options.noiseDelayMs * kNsPerMs);
     emit activity(shortReply ? QStringLiteral("Served block %1 with a reply one byte short (fault).").arg(block)
+                  : glitch   ? QStringLiteral("Served block %1 with a noise byte inside the reply (fault).").arg(block)
                              : QStringLiteral("Served block %1.").arg(block));
     emit blockServed(block);
 }
@@ -419,9 +439,11 @@ void VirtualRadio::storeWrite()
     QByteArray answer(1, char(kAck));
     if (strikes(Fault::DoubleAck, block))
         answer.append(char(kAck));
-    else if (strikes(Fault::NoiseAfterBlock, block))
-        answer.append(noise());
+    else if (strikes(Fault::NoiseBeforeBlock, block))
+        answer.prepend(noise());
     send(answer, replyAt);
+    if (strikes(Fault::NoiseAfterBlock, block))
+        sendNoiseAfterQueued(m_options.noiseDelayMs * kNsPerMs);
     emit activity(storedWrongly ? QStringLiteral("Stored block %1 with its first byte changed (fault).").arg(block)
                                 : QStringLiteral("Stored block %1.").arg(block));
     emit blockWritten(block);
@@ -469,6 +491,51 @@ void VirtualRadio::send(const QByteArray& bytes, qint64 notBeforeNs)
     flushOutput();
 }
 
+void VirtualRadio::sendNoiseAfterQueued(qint64 delayNs)
+{
+    const qint64 end = m_outgoing.empty() ? std::max(nowNs(), m_outLineFreeNs) : m_outgoing.back().dueNs;
+    const PendingNoise burst { noise(), end + delayNs };
+    // Kept in order of time, so the earliest is always in front.
+    const auto later = std::find_if(m_noise.begin(), m_noise.end(),
+                                    [&burst](const PendingNoise& other) { return other.atNs > burst.atNs; });
+    m_noise.insert(later, burst);
+    emit activity(QStringLiteral("Line noise follows in %1 ms (fault).").arg(delayNs / kNsPerMs));
+}
+
+void VirtualRadio::injectDueNoise()
+{
+    // Noise does not wait for the line: it goes in front of the first byte not
+    // yet on its way at its moment, and whatever follows it moves back.
+    const qint64 now = nowNs();
+    const qint64 byteNs = m_options.pace ? kByteNs : 0;
+    while (!m_noise.empty() && m_noise.front().atNs <= now) {
+        const PendingNoise burst = m_noise.front();
+        m_noise.pop_front();
+        auto at = std::find_if(m_outgoing.begin(), m_outgoing.end(),
+                               [&](const TimedByte& byte) { return byte.dueNs - byteNs >= burst.atNs; });
+        qint64 due = at == m_outgoing.begin() ? burst.atNs : std::max(burst.atNs, std::prev(at)->dueNs);
+        std::deque<TimedByte> bytes;
+        for (const char value : burst.bytes) {
+            due += byteNs;
+            bytes.push_back({ quint8(value), due });
+        }
+        const qsizetype index = at - m_outgoing.begin();
+        m_outgoing.insert(at, bytes.begin(), bytes.end());
+        for (auto it = m_outgoing.begin() + index + qsizetype(bytes.size()); it != m_outgoing.end(); ++it) {
+            due = std::max(it->dueNs, due + byteNs);
+            it->dueNs = due;
+        }
+        if (m_options.pace)
+            m_outLineFreeNs = std::max(m_outLineFreeNs, m_outgoing.back().dueNs);
+    }
+}
+
+QByteArray VirtualRadio::withGlitch(QByteArray reply) const
+{
+    reply.insert(std::min<qsizetype>(m_options.glitchAt, reply.size()), noise().front());
+    return reply;
+}
+
 void VirtualRadio::flushOutput()
 {
     if (m_master < 0 || m_writeNotifier->isEnabled())
@@ -513,9 +580,12 @@ bool VirtualRadio::strikes(Fault fault, int block)
 
 QByteArray VirtualRadio::noise() const
 {
+    const QByteArray pattern = m_options.noisePattern.isEmpty()
+        ? QByteArray(reinterpret_cast<const char*>(kNoise), qsizetype(std::size(kNoise)))
+        : m_options.noisePattern;
     QByteArray bytes;
     for (int i = 0; i < m_options.noiseBytes; ++i)
-        bytes.append(char(kNoise[i % std::size(kNoise)]));
+        bytes.append(pattern.at(i % pattern.size()));
     return bytes;
 }
 
@@ -544,6 +614,7 @@ void VirtualRadio::closePort()
     m_master = -1;
     m_incoming.clear();
     m_outgoing.clear();
+    m_noise.clear();
     m_expect = Expect::FrameStart;
     m_session = false;
     if (m_symlinkMade) {

@@ -27,7 +27,11 @@ public:
         BadAck,           // write frame faultBlock is answered with 15 instead of 06 and not stored
         HangUp,           // the radio closes its side when faultBlock is requested or written
         NoiseBeforeIdentification,   // noiseBytes of line noise go out before the identification
-        NoiseAfterBlock,  // noiseBytes of line noise follow the reply to (or acknowledge of) faultBlock
+        NoiseAfterBlock,  // noiseBytes of line noise noiseDelayMs after the reply to (or acknowledge of) faultBlock
+        NoiseBeforeBlock, // noiseBytes of line noise just before the reply to (or acknowledge of) faultBlock
+        NoiseAfterIdentification,    // noiseBytes of line noise noiseDelayMs after the identification
+        GlitchInBlock,    // one noise byte inside the read reply for faultBlock, after its glitchAt-th byte
+        GlitchInIdentification,      // one noise byte inside the identification, after its glitchAt-th byte
         DoubleAck,        // write frame faultBlock is acknowledged twice
         StoresWrongly,    // write frame faultBlock is stored with its first byte changed, and acknowledged
     };
@@ -44,6 +48,9 @@ public:
         QString symlink {};           // a link to the port, made by start() and removed again
         int faultTimes = 0;           // how often the fault strikes; 0: every time
         int noiseBytes = 2;           // bytes of each burst of line noise
+        int noiseDelayMs = 0;         // from the end of a reply until noise after it starts
+        QByteArray noisePattern {};   // the bytes of a burst, repeated; empty: bytes that never pass for an acknowledge
+        int glitchAt = 10;            // bytes of a reply before a glitch byte inside it
         int restartMs = 0;            // after a write's end byte the radio restarts, deaf for this long
     };
 
@@ -88,6 +95,13 @@ private:
         qint64 dueNs;
     };
 
+    // Line noise waiting for its moment, when it joins whatever the line carries then.
+    struct PendingNoise
+    {
+        QByteArray bytes;
+        qint64 atNs;
+    };
+
     qint64 nowNs() const { return m_clock.nsecsElapsed(); }
     void readMaster();
     void pump();
@@ -99,6 +113,10 @@ private:
     void storeWrite();
     void endWrite();
     void send(const QByteArray& bytes, qint64 notBeforeNs);
+    // Queues noise for a moment after the bytes queued last have gone out.
+    void sendNoiseAfterQueued(qint64 delayNs);
+    void injectDueNoise();
+    QByteArray withGlitch(QByteArray reply) const;
     void flushOutput();
     bool strikes(Fault fault, int block = -1);
     void hangUp();
@@ -117,6 +135,7 @@ private:
 
     std::deque<TimedByte> m_incoming;  // bytes read but not yet arrived on the modelled line
     std::deque<TimedByte> m_outgoing;  // replies waiting for their time on the line
+    std::deque<PendingNoise> m_noise;  // noise bursts not yet on the line, in order of time
     qint64 m_inLineFreeNs = 0;
     qint64 m_outLineFreeNs = 0;
 

@@ -10,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -65,6 +66,18 @@ bool parseNumber(const QCommandLineParser& parser, const QString& option, int lo
     return true;
 }
 
+bool parseNoisePattern(const QString& text, QByteArray* pattern)
+{
+    static const QRegularExpression hexBytes(QStringLiteral("^([0-9A-Fa-f]{2})+$"));
+    if (!hexBytes.match(text).hasMatch()) {
+        printError(QStringLiteral("--noise-pattern takes bytes in hexadecimal, two digits each (such as 5AA5 or "
+                                  "06), not \"%1\".").arg(text));
+        return false;
+    }
+    *pattern = QByteArray::fromHex(text.toLatin1());
+    return true;
+}
+
 bool parseFault(const QString& text, VirtualRadio::Fault* fault)
 {
     static const std::pair<const char*, VirtualRadio::Fault> names[] = {
@@ -76,6 +89,10 @@ bool parseFault(const QString& text, VirtualRadio::Fault* fault)
         { "hang-up", VirtualRadio::Fault::HangUp },
         { "noise-before-identification", VirtualRadio::Fault::NoiseBeforeIdentification },
         { "noise-after-block", VirtualRadio::Fault::NoiseAfterBlock },
+        { "noise-before-block", VirtualRadio::Fault::NoiseBeforeBlock },
+        { "noise-after-identification", VirtualRadio::Fault::NoiseAfterIdentification },
+        { "glitch-in-block", VirtualRadio::Fault::GlitchInBlock },
+        { "glitch-in-identification", VirtualRadio::Fault::GlitchInIdentification },
         { "double-ack", VirtualRadio::Fault::DoubleAck },
         { "stores-wrongly", VirtualRadio::Fault::StoresWrongly },
     };
@@ -86,8 +103,9 @@ bool parseFault(const QString& text, VirtualRadio::Fault* fault)
         }
     }
     printError(QStringLiteral("unknown fault \"%1\"; choose none, no-reply, wrong-identifier, short-block, "
-                              "bad-ack, hang-up, noise-before-identification, noise-after-block, double-ack or "
-                              "stores-wrongly.").arg(text));
+                              "bad-ack, hang-up, noise-before-identification, noise-after-identification, "
+                              "noise-before-block, noise-after-block, glitch-in-identification, glitch-in-block, "
+                              "double-ack or stores-wrongly.").arg(text));
     return false;
 }
 
@@ -121,9 +139,13 @@ int main(int argc, char* argv[])
         { QStringLiteral("fault"),
           QStringLiteral("Misbehave: none, no-reply (to the handshake), wrong-identifier, short-block (a 20-byte "
                          "reply), bad-ack (15 instead of 06 after a write frame), hang-up (close the port), "
-                         "noise-before-identification, noise-after-block (noise after a block's reply or "
-                         "acknowledge), double-ack (a write frame acknowledged twice) or stores-wrongly (a written "
-                         "block stored with its first byte changed)."),
+                         "noise-before-identification, noise-after-identification (--noise-delay after it), "
+                         "noise-before-block (just before a block's reply or acknowledge), noise-after-block "
+                         "(--noise-delay after a block's reply or acknowledge), glitch-in-identification or "
+                         "glitch-in-block (one noise byte inside the identification or a block's reply, after "
+                         "--glitch-at bytes), double-ack (a write frame acknowledged twice) or stores-wrongly (a "
+                         "written block stored with its first byte changed). Noise that comes while the radio "
+                         "sends goes in between its bytes."),
           QStringLiteral("kind") },
         { QStringLiteral("fault-block"), QStringLiteral("The block at which the block faults strike."),
           QStringLiteral("block") },
@@ -131,6 +153,15 @@ int main(int argc, char* argv[])
           QStringLiteral("count") },
         { QStringLiteral("noise-bytes"), QStringLiteral("Bytes in each burst of noise (default 2)."),
           QStringLiteral("count") },
+        { QStringLiteral("noise-delay"),
+          QStringLiteral("Time from the end of a reply until the noise after it (default 0)."), QStringLiteral("ms") },
+        { QStringLiteral("noise-pattern"),
+          QStringLiteral("The bytes of the noise in hexadecimal, repeated to --noise-bytes; 06 looks like an "
+                         "acknowledge (default 5AA5FF00, which never does)."),
+          QStringLiteral("hex") },
+        { QStringLiteral("glitch-at"),
+          QStringLiteral("Bytes of the reply before a glitch byte inside it, 1 to 20 (default 10)."),
+          QStringLiteral("bytes") },
         { QStringLiteral("restart"),
           QStringLiteral("After a write, restart: ignore the line for this long, as radios do after programming."),
           QStringLiteral("ms") },
@@ -154,9 +185,14 @@ int main(int argc, char* argv[])
         || !parseNumber(parser, QStringLiteral("fault-block"), 0, 255, &options.faultBlock)
         || !parseNumber(parser, QStringLiteral("fault-times"), 0, 1'000'000, &options.faultTimes)
         || !parseNumber(parser, QStringLiteral("noise-bytes"), 1, 64, &options.noiseBytes)
+        || !parseNumber(parser, QStringLiteral("noise-delay"), 0, 60'000, &options.noiseDelayMs)
+        || !parseNumber(parser, QStringLiteral("glitch-at"), 1, 20, &options.glitchAt)
         || !parseNumber(parser, QStringLiteral("restart"), 0, 60'000, &options.restartMs))
         return 2;
     if (parser.isSet(QStringLiteral("fault")) && !parseFault(parser.value(QStringLiteral("fault")), &options.fault))
+        return 2;
+    if (parser.isSet(QStringLiteral("noise-pattern"))
+        && !parseNoisePattern(parser.value(QStringLiteral("noise-pattern")), &options.noisePattern))
         return 2;
     if (parser.isSet(QStringLiteral("chann")) && parser.isSet(QStringLiteral("blank"))) {
         printError(QStringLiteral("--chann and --blank exclude each other."));

@@ -200,6 +200,10 @@ private slots:
                                              << "qv3n-cli: The option --quiet takes no value.";
         QTest::newRow("an option of another verb") << QStringList{ "export", good, "-o", "$DIR/x.csv", "--trace", "$DIR/t" }
                                                    << 2 << "qv3n-cli: --trace belongs to read, write and diff";
+        QTest::newRow("an option of import") << QStringList{ "show", good, "--into", "empty" } << 2
+                                             << "qv3n-cli: --skip-bad and --into are options of import only.";
+        QTest::newRow("a base where no file is read") << QStringList{ "ports", "--base", good } << 2
+                                                      << "qv3n-cli: ports takes no --base; it reads no file.";
         QTest::newRow("FIFO as the PDF file") << QStringList{ "print", good, "-o", "$FIFO" } << 3
                                               << "qv3n-cli: The PDF file $FIFO could not be written: Not a regular file";
         QTest::newRow("not a number") << QStringList{ "write", port, "$WORD" } << 3

@@ -205,6 +205,9 @@ private slots:
         QTest::newRow("export") << QStringList{ "export", "FILE", "-o", "OUT.csv", "-q" };
         QTest::newRow("print") << QStringList{ "print", "FILE", "-o", "OUT.pdf", "-q" };
         QTest::newRow("diff") << QStringList{ "diff", "FILE", "OTHER" };
+        QTest::newRow("check against a plan") << QStringList{ "check", "FILE", "--plan", "pmr446" };
+        QTest::newRow("sort into a channel file") << QStringList{ "sort", "FILE", "--by", "name", "-o", "OUT.chann", "-q" };
+        QTest::newRow("sort into a radio text") << QStringList{ "sort", "FILE", "--by", "rx", "-o", "OUT.yaml", "-q" };
     }
     void verbsReadEitherKind()
     {
@@ -231,6 +234,13 @@ private slots:
             QCOMPARE(readAll(m_dir.path("out-1.csv")), readAll(m_dir.path("out-0.csv")));
         if (args.front() == QLatin1String("print"))
             QVERIFY(QFileInfo(m_dir.path("out-1.pdf")).size() > 1000);
+        if (args.front() == QLatin1String("sort")) {
+            // The kind written is the one -o names, whatever kind was read.
+            const bool toText = args.contains(QStringLiteral("OUT.yaml"));
+            const QByteArray sorted = readAll(m_dir.path(toText ? "out-0.yaml" : "out-0.chann"));
+            QCOMPARE(readAll(m_dir.path(toText ? "out-1.yaml" : "out-1.chann")), sorted);
+            QCOMPARE(sorted.startsWith("# QV3N radio text"), toText);
+        }
         if (args.front() == QLatin1String("diff"))
             QCOMPARE(results[0].out, QStringLiteral("Channel 5: Name D-1 → D-2\n"));
     }

@@ -24,6 +24,7 @@
 #include "link/Backups.h"
 #include "transfer/BackupRestoreWindow.h"
 #include "transfer/WriteWindow.h"
+#include "fleet/FleetWindow.h"
 #include "print/ChannelList.h"
 
 #include "files/PrintCommands.h"
@@ -314,6 +315,7 @@ void MainWindow::createMenus()
     m_program = submenu("Program");
     m_progRead = action(m_program, "Prog_read", QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::openReadWindow);
     m_progWrite = action(m_program, "Prog_write", QKeySequence(Qt::CTRL | Qt::Key_W), &MainWindow::openWriteWindow);
+    m_progFleet = action(m_program, "Prog_fleet", {}, [this] { openWindow<FleetWindow>(); });
     m_procSetup = action(nullptr, "proc_setup", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &MainWindow::openSetupWindow);
     m_language = submenu("Language_Setup");
     m_languageChn = action(m_language, "Language_chn", QKeySequence(Qt::CTRL | Qt::Key_F11), &MainWindow::chooseChinese);
@@ -460,6 +462,7 @@ void MainWindow::setCaptions(bool startUp)
     m_program->setTitle(tr("&Program"));
     m_progRead->setText(tr("&Read from radio"));
     m_progWrite->setText(tr("&Write to radio"));
+    m_progFleet->setText(tr("&Fleet programming…"));
     m_procSetup->setText(tr("&Communication"));
     m_language->setTitle(tr("&Language"));
     m_languageChn->setChecked(m_chinese);

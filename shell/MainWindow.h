@@ -175,6 +175,7 @@ private:
     QAction* m_editCheckPlan = nullptr;
     QAction* m_progRead = nullptr;
     QAction* m_progWrite = nullptr;
+    QAction* m_progFleet = nullptr;
     QAction* m_procSetup = nullptr;
     QAction* m_languageChn = nullptr;
     QAction* m_languageEng = nullptr;

@@ -2,6 +2,62 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>FleetRadio</name>
+    <message>
+        <source>waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>backing up</source>
+        <translation>正在备份</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>正在写入</translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation>正在校验</translation>
+    </message>
+    <message>
+        <source>done ✓</source>
+        <translation>完成 ✓</translation>
+    </message>
+    <message>
+        <source>failed ✗</source>
+        <translation>失败 ✗</translation>
+    </message>
+    <message>
+        <source>The port could not be opened: %1</source>
+        <translation>无法打开端口：%1</translation>
+    </message>
+    <message>
+        <source>This radio uses memory format %1: program it with a channel file made for that format.</source>
+        <translation>这台对讲机使用存储格式 %1：请用该格式的信道参数文件为它编程。</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; and %n more block(s)</source>
+        <translation>
+            <numerusform>%1；另有 %n 个数据块</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FleetReport</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>line %1 is not a CSV row</source>
+        <translation>第 %1 行不是 CSV 行</translation>
+    </message>
+</context>
+<context>
     <name>LinkEngine</name>
     <message>
         <source>Read-write operating，don&apos;t close the window. ,</source>

@@ -210,6 +210,10 @@
         <translation>打开备份文件夹(&amp;B)</translation>
     </message>
     <message>
+        <source>Res&amp;tore from Backup…</source>
+        <translation>从备份恢复(&amp;T)…</translation>
+    </message>
+    <message>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
@@ -260,6 +264,10 @@
         <translation>向对讲机写入数据(&amp;W)</translation>
     </message>
     <message>
+        <source>&amp;Fleet programming…</source>
+        <translation>批量编程(&amp;F)…</translation>
+    </message>
+    <message>
         <source>&amp;Communication</source>
         <translation>端口设置(&amp;C)</translation>
     </message>
@@ -286,10 +294,6 @@
     <message>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Res&amp;tore from Backup…</source>
-        <translation>从备份恢复(&amp;T)…</translation>
     </message>
 </context>
 <context>

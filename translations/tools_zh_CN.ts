@@ -190,10 +190,6 @@ A file of that name already on disk is left as it was.</source>
         <translation>备份文件夹 %1 无法写入：%2</translation>
     </message>
     <message>
-        <source>--verify and --backup belong to write.</source>
-        <translation>--verify 和 --backup 只用于 write。</translation>
-    </message>
-    <message>
         <source>The radio&apos;s memory format is version %1, not version %2 (see --radio-version); the two cannot be compared.</source>
         <translation>对讲机的存储格式是版本 %1，不是版本 %2（见 --radio-version），无法比较。</translation>
     </message>
@@ -443,10 +439,6 @@ file&apos;s name and the date, in the language of --lang.
 </translation>
     </message>
     <message>
-        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, export, import, diff, print, sort, convert, ports and help.</source>
-        <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff、print、sort、convert、ports 和 help。</translation>
-    </message>
-    <message>
         <source>--into takes empty or from:N with N from 1 to 128, not &quot;%1&quot;.</source>
         <translation>--into 只接受 empty 或 from:N（N 为 1 至 128），而不是“%1”。</translation>
     </message>
@@ -648,6 +640,115 @@ what is known to go wrong with a cable&apos;s chip follows on the next line.
 </translation>
     </message>
     <message>
+        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, export, import, diff, print, sort, convert, ports, fleet and help.</source>
+        <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff、print、sort、convert、ports、fleet 和 help。</translation>
+    </message>
+    <message>
+        <source>%1: ok (verified) %2 s</source>
+        <translation>%1：成功（已校验）%2 秒</translation>
+    </message>
+    <message>
+        <source>%1: ok (not verified) %2 s</source>
+        <translation>%1：成功（未校验）%2 秒</translation>
+    </message>
+    <message>
+        <source>%1: failed: %2</source>
+        <translation>%1：失败：%2</translation>
+    </message>
+    <message>
+        <source>The port %1 is given twice.</source>
+        <translation>端口 %1 重复给出。</translation>
+    </message>
+    <message>
+        <source>--asset takes PORT=TAG, not &quot;%1&quot;.</source>
+        <translation>--asset 的格式为 端口=编号，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>--asset names %1, which is not among the ports.</source>
+        <translation>--asset 指定的 %1 不在给出的端口之中。</translation>
+    </message>
+    <message>
+        <source>The fleet report %1 cannot be written: %2</source>
+        <translation>无法写入批量编程报告 %1：%2</translation>
+    </message>
+    <message>
+        <source>The operand FILE is missing.</source>
+        <translation>缺少参数 FILE。</translation>
+    </message>
+    <message>
+        <source>The operand PORT is missing.</source>
+        <translation>缺少参数 PORT。</translation>
+    </message>
+    <message>
+        <source>fleet takes no -o; its rows go to the report (--report).</source>
+        <translation>fleet 不接受 -o；记录写入报告（--report）。</translation>
+    </message>
+    <message>
+        <source>Nothing was written to any radio.</source>
+        <translation>没有向任何对讲机写入数据。</translation>
+    </message>
+    <message>
+        <source>The row of %1 could not be added to the fleet report %2: %3</source>
+        <translation>无法把 %1 的记录添加到批量编程报告 %2：%3</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli fleet FILE PORT... [--verify] [--backup DIR] [--report R.csv]
+                      [--asset PORT=TAG]... [--base F] [--radio-version 1|2] [--quiet]
+                      [--lang en|zh]
+
+Writes a channel file (FILE.chann) or a radio text (FILE.yaml) to the radios on
+all the ports given at once, each port with its own link, as Program &gt; Fleet
+programming does in the program. The file is checked as write checks it; when
+it cannot be read or is refused, nothing is sent to any radio. A line for each
+radio says how it ended, as it ends, and a row for each is appended to the
+fleet report (time, operator, asset tag, port, device, cable, memory format,
+file, SHA-256 of the image written, backup, verify result, seconds, result and
+reason). Exits with 0 when every radio was programmed, 1 when any failed.
+
+  PORT                COM1 to COM8, or a device path such as /dev/ttyUSB0
+  --verify            read each radio back afterwards and compare it
+  --backup DIR        first read each radio into a new channel file in DIR
+  --report R.csv      the report to append to (default: fleet-report.csv in
+                      the program&apos;s data folder)
+  --asset PORT=TAG    the asset tag of the radio on PORT, for the report
+  --base F            what a radio text leaves out (default: the program&apos;s
+                      default image)
+  --radio-version N   the memory format of a channel file: 2 (the default) or
+                      1; a radio text states its own
+  -q, --quiet         no advice after a failed radio
+</source>
+        <translation>用法：qv3n-cli fleet 文件 端口... [--verify] [--backup 文件夹] [--report R.csv]
+                      [--asset 端口=编号]... [--base F] [--radio-version 1|2] [--quiet]
+                      [--lang en|zh]
+
+同时把信道参数文件（文件.chann）或对讲机文本（文件.yaml）写入所给各端口上的
+对讲机，每个端口使用自己的通讯，与程序中的“编程 → 批量编程”相同。文件按
+write 的方式检查；文件无法读取或被拒绝时，不向任何对讲机发送数据。每台对讲机
+结束时显示一行结果，并在批量编程报告中追加一行（时间、操作员、资产编号、端口、
+设备、编程线、存储格式、文件、写入数据的 SHA-256、备份、校验结果、秒数、结果
+和原因）。所有对讲机都编程成功时退出状态为 0，有任何一台失败时为 1。
+
+  端口                COM1 至 COM8，或设备路径，例如 /dev/ttyUSB0
+  --verify            写入后读回每台对讲机并比较
+  --backup 文件夹     写入前先把每台对讲机读入该文件夹中的新信道参数文件
+  --report R.csv      要追加的报告（默认：程序数据文件夹中的
+                      fleet-report.csv）
+  --asset 端口=编号   该端口上对讲机的资产编号，记入报告
+  --base F            对讲机文本省略的内容取自该文件（默认：程序的默认数据）
+  --radio-version N   信道参数文件的存储格式：2（默认）或 1；对讲机文本自带
+                      其存储格式
+  -q, --quiet         对讲机失败后不显示检查建议
+</translation>
+    </message>
+    <message>
+        <source>--verify and --backup belong to write and fleet.</source>
+        <translation>--verify 和 --backup 只用于 write 和 fleet。</translation>
+    </message>
+    <message>
+        <source>--report and --asset belong to fleet.</source>
+        <translation>--report 和 --asset 只用于 fleet。</translation>
+    </message>
+    <message>
         <source>Usage: qv3n-cli VERB [OPTIONS] OPERANDS
 
 Programs QV3N radios from the command line, with the same radio link and the
@@ -670,6 +771,8 @@ Verbs:
                                  or back
   ports                          list COM1 to COM8 with the device and cable
                                  each stands for
+  fleet FILE.chann PORT...       write a channel file to the radios on
+                                 several ports at once, with a report
   help [VERB]                    this help, or the help of one verb (also
                                  VERB --help)
 
@@ -693,10 +796,12 @@ Options:
   --plan PLAN           check: the band plan of pmr446, china-public-409,
                         frs or gmrs instead of the checks of a write
   --paper a4|letter     print: the paper size
-  --verify              write: read the radio back and compare it with what
-                        was sent
-  --backup DIR          write: first read the radio into a new channel file
-                        in DIR
+  --verify              write, fleet: read the radio back and compare it with
+                        what was sent
+  --backup DIR          write, fleet: first read the radio into a new channel
+                        file in DIR
+  --report R.csv        fleet: the report to append a row per radio to
+  --asset PORT=TAG      fleet: the asset tag of the radio on PORT
   --trace FILE          read, write, diff: keep every byte exchanged, with
                         times, in FILE
   -q, --quiet           only errors: no progress or completion messages
@@ -741,6 +846,8 @@ Environment:
   convert 输入 -o 输出            把信道参数文件转成对讲机文本（.yaml，以可读
                                   文字表示整台对讲机），或反过来
   ports                           列出 COM1 至 COM8 各自代表的设备和编程线
+  fleet 文件.chann 端口...        同时把信道参数文件写入多个端口上的对讲机，
+                                  并记入报告
   help [命令]                     本帮助，或某个命令的帮助（也可用
                                   命令 --help）
 
@@ -763,8 +870,11 @@ Environment:
   --plan 规划           check：按 pmr446、china-public-409、frs 或 gmrs
                         的频率规划检查，而不是执行写入前的检查
   --paper a4|letter     print：纸张大小
-  --verify              write：写入后读回对讲机，与写入的内容比较
-  --backup 目录         write：写入前先把对讲机读入该目录中的新信道参数文件
+  --verify              write、fleet：写入后读回对讲机，与写入的内容比较
+  --backup 目录         write、fleet：写入前先把对讲机读入该目录中的新信道
+                        参数文件
+  --report R.csv        fleet：每台对讲机追加一行的报告文件
+  --asset 端口=编号     fleet：该端口上对讲机的资产编号
   --trace 文件          read、write、diff：把通讯的每个字节连同时间记入该文件
   -q, --quiet           只显示错误，不显示进度和完成信息
   --lang en|zh          信息使用英文（默认）或中文

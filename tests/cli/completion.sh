@@ -56,9 +56,9 @@ for device in /dev/ttyUSB* /dev/ttyACM* /dev/serial/by-id/*; do
 done
 ports=$(tr ' ' '\n' <<<"$ports" | sort | paste -sd' ')
 
-expect "qv3n-cli " "check convert diff export help import ports print read show sort write"
+expect "qv3n-cli " "check convert diff export fleet help import ports print read show sort write"
 expect "qv3n-cli ex" "export"
-expect "qv3n-cli help " "check convert diff export import ports print read show sort write"
+expect "qv3n-cli help " "check convert diff export fleet import ports print read show sort write"
 expect "qv3n-cli -" "--help --lang --version"
 expect "qv3n-cli --lang " "en zh"
 expect "qv3n-cli read " "$ports"
@@ -80,6 +80,9 @@ expect "qv3n-cli diff radio.chann COM1 " ""
 expect "qv3n-cli print radio.chann -o " "folder list.pdf"
 expect "qv3n-cli print radio.chann --paper=" "a4 letter"
 expect "qv3n-cli ports " ""
+expect "qv3n-cli fleet " "folder radio.chann radio.yaml"
+expect "qv3n-cli fleet radio.chann COM1 " "$ports"
+expect "qv3n-cli fleet radio.chann COM1 --report " "folder list.csv"
 expect "qv3n-cli print radio.chann --trace " "folder list.csv list.pdf notes.txt radio.chann radio.yaml"
 expect "qv3n-cli sort " "folder radio.chann radio.yaml"
 expect "qv3n-cli sort radio.chann --by " "name power rx tone tx"

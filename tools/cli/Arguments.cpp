@@ -18,7 +18,7 @@ constexpr VerbName kVerbs[] = {
     { "read", Verb::Read }, { "write", Verb::Write }, { "show", Verb::Show },
     { "check", Verb::Check }, { "export", Verb::Export }, { "import", Verb::Import },
     { "diff", Verb::Diff }, { "print", Verb::Print }, { "sort", Verb::Sort }, { "convert", Verb::Convert },
-    { "ports", Verb::Ports }, { "help", Verb::Help },
+    { "ports", Verb::Ports }, { "fleet", Verb::Fleet }, { "help", Verb::Help },
 };
 
 // Splits "--name=value" into its two parts; value is null without "=".
@@ -111,6 +111,12 @@ Arguments parseArguments(const QStringList& args)
             takeValue(&result.backupDir);
         } else if (name == QLatin1String("--trace")) {
             takeValue(&result.traceFile);
+        } else if (name == QLatin1String("--report")) {
+            takeValue(&result.reportFile);
+        } else if (name == QLatin1String("--asset")) {
+            QString asset;
+            if (takeValue(&asset))
+                result.assets << asset;
         } else if (name == QLatin1String("--base")) {
             takeValue(&result.base);
         } else if (name == QLatin1String("--skip-bad")) {
@@ -150,7 +156,7 @@ Arguments parseArguments(const QStringList& args)
         if (verb == QLatin1String(v.name))
             result.verb = v.verb;
     if (result.verb == Verb::None) {
-        result.error = CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, export, import, diff, print, sort, convert, ports and help.").arg(verb);
+        result.error = CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, export, import, diff, print, sort, convert, ports, fleet and help.").arg(verb);
         return result;
     }
     result.operands = positional;

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-enum class Verb { None, Read, Write, Show, Check, Export, Import, Diff, Print, Sort, Convert, Ports, Help };
+enum class Verb { None, Read, Write, Show, Check, Export, Import, Diff, Print, Sort, Convert, Ports, Fleet, Help };
 
 struct Arguments
 {
@@ -28,6 +28,8 @@ struct Arguments
     bool descending = false;  // --descending: sort from the highest
     QString plan;             // --plan: the band plan check checks against
     QString into;             // --into: where import puts the rows; empty replaces all
+    QString reportFile;       // --report: the fleet report to append to
+    QStringList assets;       // --asset PORT=TAG, as given, for fleet
     QString error;            // a usage error, in the current language; empty when none
 };
 

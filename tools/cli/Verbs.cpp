@@ -89,6 +89,18 @@ QString saveFailedText(const QString& path, const QString& reason)
     return Captions::saveFailed(shownPath(path), reason);
 }
 
+// The backup folder exists (or is made) and takes a file.
+bool backupWritable(const QString& folder)
+{
+    NativeFile::WriteResult writable{false, CommandLine::tr("the folder cannot be made")};
+    if (QDir().mkpath(folder))
+        writable = NativeFile::checkReplaceable(QDir(folder).filePath(QStringLiteral(".qv3n-backup-check")));
+    if (writable.ok)
+        return true;
+    Console::error(CommandLine::tr("The backup folder %1 cannot be written: %2").arg(shownPath(folder), writable.reason));
+    return false;
+}
+
 } // namespace Verbs
 
 namespace {
@@ -115,18 +127,6 @@ bool traceWritable(const Arguments& args)
     if (writable.ok)
         return true;
     Console::error(CommandLine::tr("The link trace could not be saved to %1: %2").arg(shownPath(args.traceFile), writable.reason));
-    return false;
-}
-
-// The backup folder exists (or is made) and takes a file.
-bool backupWritable(const QString& folder)
-{
-    NativeFile::WriteResult writable{false, CommandLine::tr("the folder cannot be made")};
-    if (QDir().mkpath(folder))
-        writable = NativeFile::checkReplaceable(QDir(folder).filePath(QStringLiteral(".qv3n-backup-check")));
-    if (writable.ok)
-        return true;
-    Console::error(CommandLine::tr("The backup folder %1 cannot be written: %2").arg(shownPath(folder), writable.reason));
     return false;
 }
 
@@ -298,7 +298,7 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
                 const Arguments inner = parseArguments(args.operands);
                 if (!inner.error.isEmpty() || inner.verb == Verb::None)
                     return usageError(CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, "
-                                                      "export, import, diff, print, sort, convert, ports and help.")
+                                                      "export, import, diff, print, sort, convert, ports, fleet and help.")
                                           .arg(args.operands.at(0)),
                                       Verb::Help);
                 topic = inner.verb;
@@ -323,8 +323,10 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
         return usageError(CommandLine::tr("--plan is for check only."), args.verb);
     if (!args.paper.isEmpty() && args.verb != Verb::Print)
         return usageError(CommandLine::tr("--paper is for print only."), args.verb);
-    if ((args.verify || !args.backupDir.isEmpty()) && args.verb != Verb::Write)
-        return usageError(CommandLine::tr("--verify and --backup belong to write."), args.verb);
+    if ((args.verify || !args.backupDir.isEmpty()) && args.verb != Verb::Write && args.verb != Verb::Fleet)
+        return usageError(CommandLine::tr("--verify and --backup belong to write and fleet."), args.verb);
+    if ((!args.reportFile.isEmpty() || !args.assets.isEmpty()) && args.verb != Verb::Fleet)
+        return usageError(CommandLine::tr("--report and --asset belong to fleet."), args.verb);
     if (!args.traceFile.isEmpty() && args.verb != Verb::Read && args.verb != Verb::Write && args.verb != Verb::Diff)
         return usageError(CommandLine::tr("--trace belongs to read, write and diff, which reach a radio."), args.verb);
 
@@ -351,6 +353,8 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
         return runConvert(args);
     case Verb::Ports:
         return runPorts(args);
+    case Verb::Fleet:
+        return runFleet(args);
     case Verb::None:
     case Verb::Help:
         break;
@@ -438,6 +442,8 @@ QString helpText(Verb verb)
         return planningHelpText(verb);
     case Verb::Convert:
         return convertHelpText();
+    case Verb::Fleet:
+        return fleetHelpText();
     case Verb::Print:
         return CommandLine::tr(
             "Usage: qv3n-cli print FILE -o FILE.pdf [--paper a4|letter] [--base F]\n"
@@ -493,6 +499,8 @@ QString helpText(Verb verb)
         "                                 or back\n"
         "  ports                          list COM1 to COM8 with the device and cable\n"
         "                                 each stands for\n"
+        "  fleet FILE.chann PORT...       write a channel file to the radios on\n"
+        "                                 several ports at once, with a report\n"
         "  help [VERB]                    this help, or the help of one verb (also\n"
         "                                 VERB --help)\n"
         "\n"
@@ -516,10 +524,12 @@ QString helpText(Verb verb)
         "  --plan PLAN           check: the band plan of pmr446, china-public-409,\n"
         "                        frs or gmrs instead of the checks of a write\n"
         "  --paper a4|letter     print: the paper size\n"
-        "  --verify              write: read the radio back and compare it with what\n"
-        "                        was sent\n"
-        "  --backup DIR          write: first read the radio into a new channel file\n"
-        "                        in DIR\n"
+        "  --verify              write, fleet: read the radio back and compare it with\n"
+        "                        what was sent\n"
+        "  --backup DIR          write, fleet: first read the radio into a new channel\n"
+        "                        file in DIR\n"
+        "  --report R.csv        fleet: the report to append a row per radio to\n"
+        "  --asset PORT=TAG      fleet: the asset tag of the radio on PORT\n"
         "  --trace FILE          read, write, diff: keep every byte exchanged, with\n"
         "                        times, in FILE\n"
         "  -q, --quiet           only errors: no progress or completion messages\n"

@@ -31,6 +31,13 @@ QString saveFailedText(const QString& path, const QString& reason);
 // The memory format a file is taken to be in: --radio-version, or 2 as in the program.
 int fileVersion(const Arguments& args);
 
+// The backup folder exists (or is made) and takes a file; says why not.
+bool backupWritable(const QString& folder);
+
+// Many radios at once (FleetVerb.cpp).
+ExitStatus runFleet(const Arguments& args);
+QString fleetHelpText();
+
 // The spreadsheet exchange and the comparison (ExchangeVerbs.cpp).
 ExitStatus runExport(const Arguments& args);
 ExitStatus runImport(const Arguments& args);

@@ -9,11 +9,6 @@ namespace Captions {
 
 namespace {
 
-struct OptionText
-{
-    Q_DECLARE_TR_FUNCTIONS(OptionsWindow)
-};
-
 struct ChannelText
 {
     Q_DECLARE_TR_FUNCTIONS(ChannelTableWindow)
@@ -41,39 +36,59 @@ const char* const kChannelGridFormat = QT_TRANSLATE_NOOP(
 // Enough of a value to recognise it.
 constexpr int kShownValueLength = 24;
 
+const char* const kOptionContext = "OptionsWindow";
+
+struct SourceText
+{
+    const char* text = "";
+    const char* comment = nullptr;
+};
+
+// The English text of a caption, as the translations know it.
+SourceText optionSource(Option which)
+{
+    switch (which) {
+    case Option::OptionalFeatures: return { QT_TRANSLATE_NOOP("OptionsWindow", "Optional Features") };
+    case Option::TimeOut: return { QT_TRANSLATE_NOOP("OptionsWindow", "Time Out Timer(TOT)[Min]") };
+    case Option::Vox: return { QT_TRANSLATE_NOOP("OptionsWindow", "VOX Level") };
+    case Option::Squelch: return { QT_TRANSLATE_NOOP("OptionsWindow", "Squelch Level") };
+    case Option::WorkMode: return { QT_TRANSLATE_NOOP("OptionsWindow", "Work Mode") };
+    case Option::FrequencyWorkMode: return QT_TRANSLATE_NOOP3("OptionsWindow", "Frequncy", "work mode");
+    case Option::ChannelWorkMode: return { QT_TRANSLATE_NOOP("OptionsWindow", " Channel") };
+    case Option::OnlyChannelMode: return { QT_TRANSLATE_NOOP("OptionsWindow", "Only Channel Mode ") };
+    case Option::Backlight: return { QT_TRANSLATE_NOOP("OptionsWindow", "Back Light") };
+    case Option::ChannelDisplay: return { QT_TRANSLATE_NOOP("OptionsWindow", "Channel Disp Way") };
+    case Option::Scans: return { QT_TRANSLATE_NOOP("OptionsWindow", "Scans") };
+    case Option::PriorityChannel: return { QT_TRANSLATE_NOOP("OptionsWindow", "Priority Channel") };
+    case Option::Save: return { QT_TRANSLATE_NOOP("OptionsWindow", "Save") };
+    case Option::Beep: return { QT_TRANSLATE_NOOP("OptionsWindow", "Beep") };
+    case Option::Off: return { QT_TRANSLATE_NOOP("OptionsWindow", "Off") };
+    case Option::FrequencyMode: return { QT_TRANSLATE_NOOP("OptionsWindow", "Frequncy Mode") };
+    case Option::RxFrequency: return { QT_TRANSLATE_NOOP("OptionsWindow", "RX Frequncy(MHZ)") };
+    case Option::TxFrequency: return { QT_TRANSLATE_NOOP("OptionsWindow", "TX Frequncy(MHZ)") };
+    case Option::Decode: return { QT_TRANSLATE_NOOP("OptionsWindow", "Decode") };
+    case Option::Encode: return { QT_TRANSLATE_NOOP("OptionsWindow", "Encode") };
+    case Option::Step: return { QT_TRANSLATE_NOOP("OptionsWindow", "Step(KHZ)") };
+    case Option::Duplex: return { QT_TRANSLATE_NOOP("OptionsWindow", "Duplex") };
+    case Option::Offset: return { QT_TRANSLATE_NOOP("OptionsWindow", "Offset Frequncy(MHZ) ") };
+    case Option::Width: return { QT_TRANSLATE_NOOP("OptionsWindow", "Wide / Narrow") };
+    case Option::Power: return { QT_TRANSLATE_NOOP("OptionsWindow", "TX Power") };
+    case Option::FrequencyRange: return { QT_TRANSLATE_NOOP("OptionsWindow", "Frequncy Range") };
+    }
+    return {};
+}
+
 } // namespace
 
 QString option(Option which)
 {
-    switch (which) {
-    case Option::OptionalFeatures: return OptionText::tr("Optional Features");
-    case Option::TimeOut: return OptionText::tr("Time Out Timer(TOT)[Min]");
-    case Option::Vox: return OptionText::tr("VOX Level");
-    case Option::Squelch: return OptionText::tr("Squelch Level");
-    case Option::WorkMode: return OptionText::tr("Work Mode");
-    case Option::FrequencyWorkMode: return OptionText::tr("Frequncy", "work mode");
-    case Option::ChannelWorkMode: return OptionText::tr(" Channel");
-    case Option::OnlyChannelMode: return OptionText::tr("Only Channel Mode ");
-    case Option::Backlight: return OptionText::tr("Back Light");
-    case Option::ChannelDisplay: return OptionText::tr("Channel Disp Way");
-    case Option::Scans: return OptionText::tr("Scans");
-    case Option::PriorityChannel: return OptionText::tr("Priority Channel");
-    case Option::Save: return OptionText::tr("Save");
-    case Option::Beep: return OptionText::tr("Beep");
-    case Option::Off: return OptionText::tr("Off");
-    case Option::FrequencyMode: return OptionText::tr("Frequncy Mode");
-    case Option::RxFrequency: return OptionText::tr("RX Frequncy(MHZ)");
-    case Option::TxFrequency: return OptionText::tr("TX Frequncy(MHZ)");
-    case Option::Decode: return OptionText::tr("Decode");
-    case Option::Encode: return OptionText::tr("Encode");
-    case Option::Step: return OptionText::tr("Step(KHZ)");
-    case Option::Duplex: return OptionText::tr("Duplex");
-    case Option::Offset: return OptionText::tr("Offset Frequncy(MHZ) ");
-    case Option::Width: return OptionText::tr("Wide / Narrow");
-    case Option::Power: return OptionText::tr("TX Power");
-    case Option::FrequencyRange: return OptionText::tr("Frequncy Range");
-    }
-    return {};
+    const SourceText source = optionSource(which);
+    return QCoreApplication::translate(kOptionContext, source.text, source.comment);
+}
+
+QString optionInEnglish(Option which)
+{
+    return QString::fromUtf8(optionSource(which).text);
 }
 
 QString channelTableTitle()

@@ -17,6 +17,8 @@ enum class Option {
     FrequencyRange,
 };
 QString option(Option which);
+// The caption in English whichever language is in force (the keys of the radio text).
+QString optionInEnglish(Option which);
 
 // The channel table: its title and its grid's format ("^ Channel |^RX ...").
 QString channelTableTitle();

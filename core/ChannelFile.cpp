@@ -46,16 +46,6 @@ QString shownValue(const QByteArray& text, bool shortened)
 
 } // namespace
 
-NameCheck checkName(const QString& name)
-{
-    static const QString forbidden = QStringLiteral("*$\\/#");
-    if (std::any_of(name.begin(), name.end(), [](QChar ch) { return forbidden.contains(ch); }))
-        return NameCheck::InvalidCharacter;
-    if (name.endsWith(QLatin1String(".chann")) || name.endsWith(QLatin1String(".CHANN")))
-        return NameCheck::Ok;
-    return NameCheck::WrongSuffix;
-}
-
 void Parser::feed(QByteArrayView text)
 {
     for (const char ch : text) {

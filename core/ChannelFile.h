@@ -16,13 +16,6 @@ namespace ChannelFile {
 
 constexpr int kValueCount = MemoryImage::kSize;
 
-// Why a name typed into a channel-file dialog is refused, checked in this order.
-enum class NameCheck { Ok, InvalidCharacter, WrongSuffix };
-
-// Checks a name with its surrounding blanks already removed: none of * $ \ / #,
-// and the suffix ".chann" or ".CHANN" exactly.
-NameCheck checkName(const QString& name);
-
 enum class ReadError {
     None,
     CannotOpen,     // the file cannot be opened or read; reason says why

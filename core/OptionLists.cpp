@@ -10,10 +10,28 @@ namespace OptionLists {
 namespace {
 
 // The lists belong to the optional-features window and are translated there.
-struct Text
+const char* const kContext = "OptionsWindow";
+
+struct SourceText
 {
-    Q_DECLARE_TR_FUNCTIONS(OptionsWindow)
+    const char* text;
+    const char* comment = nullptr;
 };
+
+QString word(Wording wording, SourceText source)
+{
+    if (wording == Wording::English)
+        return QString::fromUtf8(source.text);
+    return QCoreApplication::translate(kContext, source.text, source.comment);
+}
+
+QStringList words(Wording wording, std::initializer_list<SourceText> sources)
+{
+    QStringList list;
+    for (const SourceText& source : sources)
+        list << word(wording, source);
+    return list;
+}
 
 QStringList numbers(const QString& first, int from, int to)
 {
@@ -25,19 +43,49 @@ QStringList numbers(const QString& first, int from, int to)
     return list;
 }
 
+QString off(Wording wording)
+{
+    return word(wording, { QT_TRANSLATE_NOOP("OptionsWindow", "Off") });
+}
+
 } // namespace
 
-QStringList timeOut() { return numbers(Text::tr("Off"), 1, 7); }
-QStringList voxLevel() { return numbers(Text::tr("Off"), 1, 9); }
-QStringList squelchLevel() { return numbers({}, 0, 9); }
-QStringList backlight() { return { Text::tr("Off"), Text::tr("Push"), Text::tr("Continue") }; }
-QStringList channelDisplay() { return { Text::tr("Frequncy", "channel display"), Text::tr("Name") }; }
-QStringList scanMode() { return { Text::tr("SE"), Text::tr("TO"), Text::tr("CO") }; }
-QStringList priorityChannel() { return numbers(Text::tr("None"), 1, MemoryMap::kChannelCount); }
-QStringList tuningStep() { return { QStringLiteral("12.5"), QStringLiteral("25.0") }; }
-QStringList duplex() { return { Text::tr("Off"), Text::tr("Minus"), Text::tr("Plus") }; }
-QStringList width() { return { Text::tr("Narrow"), Text::tr("Wide") }; }
-QStringList power() { return { Text::tr("Low"), Text::tr("High") }; }
+QStringList timeOut(Wording wording) { return numbers(off(wording), 1, 7); }
+QStringList voxLevel(Wording wording) { return numbers(off(wording), 1, 9); }
+QStringList squelchLevel(Wording) { return numbers({}, 0, 9); }
+QStringList backlight(Wording wording)
+{
+    return words(wording, { { QT_TRANSLATE_NOOP("OptionsWindow", "Off") }, { QT_TRANSLATE_NOOP("OptionsWindow", "Push") },
+                            { QT_TRANSLATE_NOOP("OptionsWindow", "Continue") } });
+}
+QStringList channelDisplay(Wording wording)
+{
+    return words(wording, { QT_TRANSLATE_NOOP3("OptionsWindow", "Frequncy", "channel display"),
+                            { QT_TRANSLATE_NOOP("OptionsWindow", "Name") } });
+}
+QStringList scanMode(Wording wording)
+{
+    return words(wording, { { QT_TRANSLATE_NOOP("OptionsWindow", "SE") }, { QT_TRANSLATE_NOOP("OptionsWindow", "TO") },
+                            { QT_TRANSLATE_NOOP("OptionsWindow", "CO") } });
+}
+QStringList priorityChannel(Wording wording)
+{
+    return numbers(word(wording, { QT_TRANSLATE_NOOP("OptionsWindow", "None") }), 1, MemoryMap::kChannelCount);
+}
+QStringList tuningStep(Wording) { return { QStringLiteral("12.5"), QStringLiteral("25.0") }; }
+QStringList duplex(Wording wording)
+{
+    return words(wording, { { QT_TRANSLATE_NOOP("OptionsWindow", "Off") }, { QT_TRANSLATE_NOOP("OptionsWindow", "Minus") },
+                            { QT_TRANSLATE_NOOP("OptionsWindow", "Plus") } });
+}
+QStringList width(Wording wording)
+{
+    return words(wording, { { QT_TRANSLATE_NOOP("OptionsWindow", "Narrow") }, { QT_TRANSLATE_NOOP("OptionsWindow", "Wide") } });
+}
+QStringList power(Wording wording)
+{
+    return words(wording, { { QT_TRANSLATE_NOOP("OptionsWindow", "Low") }, { QT_TRANSLATE_NOOP("OptionsWindow", "High") } });
+}
 QStringList tones() { return toneListItems(); }
 
 const std::vector<ListOption>& listOptions()

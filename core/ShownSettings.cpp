@@ -12,8 +12,10 @@ bool writeBack(RadioData& data, const QString& rxText, const QString& offsetText
 {
     using namespace Settings;
     MemoryImage& image = data.image;
-    for (const OptionLists::ListOption& option : OptionLists::listOptions())
-        setValue(image, option.field, qMin(value(image, option.field), int(option.items().size()) - 1));
+    for (const OptionLists::ListOption& option : OptionLists::listOptions()) {
+        const int last = int(option.items(OptionLists::Wording::InForce).size()) - 1;
+        setValue(image, option.field, qMin(value(image, option.field), last));
+    }
     checkPriorityChannel(image);
     if (isSet(image, kOnlyChannelMode))
         setOn(image, kChannelMode, true);

@@ -7,12 +7,12 @@
 #include "ui/WindowHost.h"
 
 #include "ChannelCsv.h"
-#include "ChannelFile.h"
 #include "ChannelRecord.h"
 #include "ChannelSets.h"
 #include "MemoryMap.h"
 #include "NativeFile.h"
 #include "RadioDocument.h"
+#include "RadioFile.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -69,8 +69,9 @@ void ChannelExchange::exportCsv(QWidget* parent, const RadioDocument& document, 
 
 std::optional<MemoryImage> ChannelExchange::chooseComparisonFile(QWidget* parent, QString* name)
 {
-    const QString path = QFileDialog::getOpenFileName(parent, tr("Compare with file"), QDir::currentPath(),
-                                                      tr("Channel files (*.chann *.CHANN);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        parent, tr("Compare with file"), QDir::currentPath(),
+        tr("Channel files (*.chann *.CHANN);;Radio text (*.yaml);;All files (*)"));
     if (path.isEmpty())
         return std::nullopt;
     *name = QFileInfo(path).fileName();
@@ -147,13 +148,12 @@ bool ChannelExchange::exportCsvFile(QWidget* parent, const RadioDocument& docume
 
 std::optional<MemoryImage> ChannelExchange::readComparisonFile(QWidget* parent, const QString& path)
 {
-    const ChannelFile::ReadResult result = ChannelFile::read(path);
-    if (!result.ok()) {
-        Prompt::inform(parent, ChannelFile::readErrorMessage(result, shown(path)));
+    const RadioData defaults = startUpData();
+    const RadioFile::Loaded loaded = RadioFile::load(path, defaults.image, defaults.version);
+    if (!loaded.ok()) {
+        Prompt::inform(parent, loaded.error, loaded.problems);
         return std::nullopt;
     }
-    MemoryImage other;
-    other.setBytes(result.bytes);
     // Compared as an open would take it in, like the working copy.
-    return enteredImage(other);
+    return enteredImage(loaded.image);
 }

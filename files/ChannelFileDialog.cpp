@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelFileDialog.h"
 
-#include "ChannelFile.h"
+#include "RadioDocument.h"
+#include "RadioFile.h"
 #include "ui/Prompt.h"
 
 #include <QComboBox>
@@ -22,7 +23,8 @@
 
 namespace {
 
-const QString kPattern = QStringLiteral("*.chann");
+// The file types offered, in the order of the type list.
+const QStringList kPatterns = { QStringLiteral("*.chann"), QStringLiteral("*.yaml") };
 
 QString withSlash(const QString& path)
 {
@@ -83,7 +85,8 @@ ChannelFileDialog::ChannelFileDialog(RadioDocument& document, WindowHost* host, 
     , m_drives(new QComboBox(this))
     , m_folderTree(new QTreeView(this))
     , m_fileList(new QListView(this))
-    , m_name(new QLineEdit(kPattern, this))
+    , m_name(new QLineEdit(kPatterns.front(), this))
+    , m_type(new QComboBox(this))
     , m_confirm(new QPushButton(tr("Confirm"), this))
     , m_cancel(new QPushButton(tr("Cancel"), this))
     , m_folders(new QFileSystemModel(this))
@@ -96,6 +99,7 @@ ChannelFileDialog::ChannelFileDialog(RadioDocument& document, WindowHost* host, 
     m_folderTree->setObjectName(QStringLiteral("Dir1"));
     m_fileList->setObjectName(QStringLiteral("File1"));
     m_name->setObjectName(QStringLiteral("Text1"));
+    m_type->setObjectName(QStringLiteral("Combo_filetype"));
     m_confirm->setObjectName(QStringLiteral("Command_enter"));
     m_cancel->setObjectName(QStringLiteral("Command_Close"));
     m_driveCaption->setBuddy(m_drives);
@@ -104,6 +108,8 @@ ChannelFileDialog::ChannelFileDialog(RadioDocument& document, WindowHost* host, 
     m_folderTree->setAccessibleDescription(tr("The folder whose channel files are listed"));
     m_fileList->setAccessibleName(tr("Channel files"));
     m_fileList->setAccessibleDescription(tr("A file picked here goes into the file name"));
+    m_type->addItems({ tr("Channel file (*.chann)"), tr("Radio text (*.yaml)") });
+    m_type->setAccessibleName(tr("File type"));
 
     m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     m_driveFilter->setSourceModel(m_folders);
@@ -112,9 +118,7 @@ ChannelFileDialog::ChannelFileDialog(RadioDocument& document, WindowHost* host, 
         m_folderTree->hideColumn(column);
     m_folderTree->setHeaderHidden(true);
 
-    // Only the two suffixes the name check accepts, in either case exactly.
     m_files->setFilter(QDir::Files | QDir::CaseSensitive);
-    m_files->setNameFilters({ kPattern, kPattern.toUpper() });
     m_files->setNameFilterDisables(false);
     m_fileList->setModel(m_files);
     m_fileList->installEventFilter(this);
@@ -126,23 +130,27 @@ ChannelFileDialog::ChannelFileDialog(RadioDocument& document, WindowHost* host, 
     layout->addWidget(m_driveCaption, 0, 1);
     layout->addWidget(m_drives, 1, 1);
     layout->addWidget(m_folderTree, 2, 1);
+    layout->addWidget(m_type, 3, 0);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_confirm);
     buttons->addWidget(m_cancel);
-    layout->addLayout(buttons, 3, 0, 1, 2);
+    layout->addLayout(buttons, 3, 1);
     layout->setRowStretch(2, 1);
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
 
     setTabOrder(m_name, m_fileList);
-    setTabOrder(m_fileList, m_drives);
+    setTabOrder(m_fileList, m_type);
+    setTabOrder(m_type, m_drives);
     setTabOrder(m_drives, m_folderTree);
     setTabOrder(m_folderTree, m_confirm);
     setTabOrder(m_confirm, m_cancel);
 
     fillDrives();
     showFolder(QDir::currentPath());
+    // The kind of the file in use comes first.
+    showType(RadioFile::kindOf(document.fileName()) == RadioFile::Kind::RadioText ? 1 : 0);
 
     // Folders are read in the background: keep the chosen folder in view while
     // the folders above it arrive.
@@ -151,6 +159,7 @@ ChannelFileDialog::ChannelFileDialog(RadioDocument& document, WindowHost* host, 
             m_folderTree->scrollTo(m_folderTree->currentIndex());
     });
     connect(m_drives, &QComboBox::activated, this, &ChannelFileDialog::chooseDrive);
+    connect(m_type, &QComboBox::activated, this, &ChannelFileDialog::showType);
     connect(m_folderTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
@@ -216,6 +225,21 @@ void ChannelFileDialog::chooseDrive(int index)
     showFolder(root);
 }
 
+// Lists the files of a type in either case, as the name check takes them, and
+// gives the name in the box that type's suffix.
+void ChannelFileDialog::showType(int index)
+{
+    m_type->setCurrentIndex(index);
+    const QString pattern = kPatterns.at(index);
+    m_files->setNameFilters({ pattern, pattern.toUpper() });
+    const QString name = m_name->text();
+    for (const QString& other : kPatterns) {
+        const QString suffix = other.mid(1);
+        if (other != pattern && name.endsWith(suffix, Qt::CaseInsensitive))
+            m_name->setText(name.chopped(suffix.size()) + pattern.mid(1));
+    }
+}
+
 void ChannelFileDialog::showDrive(const QString& root)
 {
     m_drives->setCurrentIndex(m_drives->findData(root));
@@ -267,14 +291,14 @@ bool ChannelFileDialog::eventFilter(QObject* watched, QEvent* event)
 void ChannelFileDialog::confirm()
 {
     const QString name = m_name->text().trimmed();
-    switch (ChannelFile::checkName(name)) {
-    case ChannelFile::NameCheck::InvalidCharacter:
+    switch (RadioFile::checkName(name)) {
+    case RadioFile::NameCheck::InvalidCharacter:
         Prompt::inform(this, invalidNameMessage());
         return;
-    case ChannelFile::NameCheck::WrongSuffix:
+    case RadioFile::NameCheck::WrongSuffix:
         Prompt::inform(this, suffixMessage());
         return;
-    case ChannelFile::NameCheck::Ok:
+    case RadioFile::NameCheck::Ok:
         break;
     }
     if (perform(QDir(m_folder).filePath(name)))

@@ -2,7 +2,8 @@
 #pragma once
 
 // The channel-file dialog: a drive list, the chosen drive's folders, the
-// chosen folder's channel files and a name box, with Confirm and Cancel. It
+// chosen folder's radio files of the chosen type (channel file or radio text)
+// and a name box, with Confirm and Cancel. It
 // serves two roles, loading and saving; each role is its own window so that
 // each exists at most once.
 
@@ -49,6 +50,7 @@ private:
     void chooseDrive(int index);
     void showDrive(const QString& root);
     void showFolder(const QString& path);
+    void showType(int index);
     void listFolder(const QString& path);
     void confirm();
 
@@ -58,6 +60,7 @@ private:
     QTreeView* m_folderTree;
     QListView* m_fileList;
     QLineEdit* m_name;
+    QComboBox* m_type;
     QPushButton* m_confirm;
     QPushButton* m_cancel;
 

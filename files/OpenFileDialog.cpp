@@ -4,8 +4,8 @@
 #include "ui/Prompt.h"
 #include "ui/WindowHost.h"
 
-#include "ChannelFile.h"
 #include "RadioDocument.h"
+#include "RadioFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,19 +37,18 @@ bool OpenFileDialog::perform(const QString& path)
 
 bool OpenFileDialog::loadFile(QWidget* parent, RadioDocument& document, WindowHost* host, const QString& path)
 {
-    const ChannelFile::ReadResult result = ChannelFile::read(path);
-    if (!result.ok()) {
-        Prompt::inform(parent, ChannelFile::readErrorMessage(result, QDir::toNativeSeparators(path)));
+    // What a radio text leaves out comes from the program's default image.
+    const RadioFile::Loaded loaded = RadioFile::load(path, factoryImage(), document.version());
+    if (!loaded.ok()) {
+        Prompt::inform(parent, loaded.error, loaded.problems);
         return false;
     }
     if (host && !host->confirmDiscardChanges(WindowHost::DiscardReason::Open))
         return false;
-    MemoryImage image;
-    image.setBytes(result.bytes);
     const QFileInfo file(path);
     // The question about unsaved changes can save to this file from now on.
-    document.takeImage([name = file.fileName()] { return tr("Open %1").arg(name); }, image, document.version(),
-                       file.absoluteFilePath());
+    document.takeImage([name = file.fileName()] { return tr("Open %1").arg(name); }, loaded.image,
+                       loaded.version.value_or(document.version()), file.absoluteFilePath());
     // The next dialog starts in the folder of the file last used.
     QDir::setCurrent(file.absolutePath());
     return true;

@@ -5,8 +5,8 @@
 #include "ui/WindowHost.h"
 
 #include "Captions.h"
-#include "ChannelFile.h"
 #include "RadioDocument.h"
+#include "RadioFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -41,7 +41,7 @@ bool SaveFileDialog::perform(const QString& path)
 
 bool SaveFileDialog::saveFile(QWidget* parent, RadioDocument& document, const QString& path)
 {
-    const ChannelFile::WriteResult result = ChannelFile::write(path, document.image().bytes());
+    const NativeFile::WriteResult result = RadioFile::save(path, document.image(), document.version());
     if (!result.ok) {
         Prompt::inform(parent, Captions::saveFailed(QDir::toNativeSeparators(path), result.reason));
         return false;

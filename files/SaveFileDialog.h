@@ -12,7 +12,7 @@ class SaveFileDialog final : public ChannelFileDialog
 public:
     explicit SaveFileDialog(RadioDocument& document, WindowHost* host = nullptr, QWidget* parent = nullptr);
 
-    // Writes the image to a channel file. A failure is reported with the file's
+    // Writes the image to a channel file or a radio text, by the name's suffix. A failure is reported with the file's
     // name and the reason, and leaves an earlier file of that name intact.
     // True when the file was written.
     static bool saveFile(QWidget* parent, RadioDocument& document, const QString& path);

@@ -11,8 +11,9 @@
 #include "ui/Prompt.h"
 #include "ui/WindowHost.h"
 
-#include "ChannelFile.h"
+#include "RadioData.h"
 #include "RadioDocument.h"
+#include "RadioFile.h"
 #include "WriteCheck.h"
 
 #include <QCheckBox>
@@ -222,14 +223,13 @@ std::optional<FleetPlan> FleetWindow::makePlan()
     WriteCheck check;
     QString name;
     if (m_useFile->isChecked()) {
-        const ChannelFile::ReadResult file = ChannelFile::read(m_filePath);
+        // A channel file or a radio text, read as an open reads it.
+        const RadioFile::Loaded file = RadioFile::load(m_filePath, factoryImage(), m_document.version());
         if (!file.ok()) {
-            Prompt::inform(this, ChannelFile::readErrorMessage(file, QDir::toNativeSeparators(m_filePath)));
+            Prompt::inform(this, file.error, file.problems);
             return std::nullopt;
         }
-        MemoryImage image;
-        image.setBytes(file.bytes);
-        check = FleetRun::checkFile(image, m_document.version());
+        check = FleetRun::checkFile(file.image, file.version.value_or(m_document.version()));
         name = QFileInfo(m_filePath).fileName();
     } else {
         if (m_host)
@@ -293,7 +293,7 @@ void FleetWindow::nextBatch()
 void FleetWindow::chooseChannelFile()
 {
     const QString path = QFileDialog::getOpenFileName(this, tr("Channel file to write"), m_filePath,
-                                                      tr("Channel files (*.chann)"));
+                                                      tr("Channel files and radio texts (*.chann *.yaml)"));
     if (!path.isEmpty())
         setChannelFile(path);
     else if (m_filePath.isEmpty())

@@ -4,8 +4,8 @@
 # fuzzes it for a bounded number of runs.
 #
 #   run-fuzz.sh [FUZZER] [libFuzzer arguments]   FUZZER: channel_file_fuzzer (the default),
-#                                                csv_import_fuzzer, paste_text_fuzzer or
-#                                                paste_records_fuzzer
+#                                                radio_text_fuzzer, csv_import_fuzzer,
+#                                                paste_text_fuzzer or paste_records_fuzzer
 #   run-fuzz.sh --build-only                     builds them all and runs none
 #
 #   FUZZ_BUILD_DIR  build folder (default: build/fuzz in the source tree)

@@ -40,7 +40,7 @@ for f in usr/bin/qv3n usr/bin/qv3n-cli usr/bin/qv3n-virtual-radio usr/share/appl
     grep -qx "\./$f" <<<"$files" || fail "it does not hold /$f"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libqt6printsupport6 libqt6svg6; do
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libqt6printsupport6 libqt6svg6 libyaml-cpp0.7; do
     grep -qw "$p" <<<"$depends" || fail "it does not depend on $p"
 done
 grep -q "fonts-noto-cjk | fonts-wqy-microhei | fonts-wqy-zenhei" <<<"$depends" ||

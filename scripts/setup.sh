@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 packages=(
     cmake ninja-build g++ clang libclang-rt-dev
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-    qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+    qt6-svg-dev libqt6svg6 qt6-qpa-plugins libyaml-cpp-dev
     fonts-noto-cjk xvfb xauth
     dbus at-spi2-core python3-pyatspi
     poppler-utils dpkg-dev file help2man bash-completion

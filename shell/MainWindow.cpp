@@ -33,6 +33,7 @@
 #include "LinkContext.h"
 #include "CommPort.h"
 #include "RadioDocument.h"
+#include "RadioFile.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -62,11 +63,11 @@ namespace {
 // Status-bar panel widths, percent of the window width at start-up.
 constexpr std::array<int, MainWindow::kPanelCount> kPanelWidthPercent = { 5, 15, 6, 8, 10, 5, 16, 35 };
 
-// The channel file among dropped files, or empty.
+// The channel file or radio text among dropped files, or empty.
 QString droppedChannelFile(const QMimeData* data)
 {
     for (const QUrl& url : data->urls())
-        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".chann"), Qt::CaseInsensitive))
+        if (url.isLocalFile() && RadioFile::isRadioFileName(url.toLocalFile()))
             return url.toLocalFile();
     return {};
 }

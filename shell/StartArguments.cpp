@@ -30,13 +30,14 @@ StartArguments::Question StartArguments::question(const QStringList& args)
 
 QString StartArguments::helpText()
 {
-    return tr("Usage: qv3n [FILE.chann]\n"
+    return tr("Usage: qv3n [FILE]\n"
               "\n"
               "Programming software for QV3N handheld radios: reads the radio's memory through a\n"
               "programming cable, edits its 128 channels, its settings, the frequency mode, the\n"
-              "frequency range and the FM presets, keeps them in channel files (.chann), prints\n"
-              "channel lists and writes the memory back, in Chinese and English. FILE.chann, when\n"
-              "given, is opened at start-up.\n"
+              "frequency range and the FM presets, keeps them in channel files (.chann) or as\n"
+              "readable radio texts (.yaml), prints channel lists and writes the memory back, in\n"
+              "Chinese and English. FILE, a channel file or a radio text, when given, is opened\n"
+              "at start-up.\n"
               "\n"
               "Options:\n"
               "  -h, --help            show this help and exit\n"

@@ -1016,6 +1016,164 @@
     </message>
 </context>
 <context>
+    <name>RadioFile</name>
+    <message>
+        <source>The radio text %1 cannot be opened: %2</source>
+        <translation>无法打开对讲机文本 %1：%2</translation>
+    </message>
+    <message>
+        <source>The radio text %1 is larger than 4 MiB, far more than a radio needs. Nothing was loaded.</source>
+        <translation>对讲机文本 %1 大于 4 MiB，远超一台对讲机所需。未调入任何数据。</translation>
+    </message>
+    <message>
+        <source>The radio text %1 was not loaded; correct these places in it:</source>
+        <translation>对讲机文本 %1 未调入；请改正其中以下各处：</translation>
+    </message>
+    <message>
+        <source>(%1 more not listed)</source>
+        <translation>（另有 %1 处未列出）</translation>
+    </message>
+</context>
+<context>
+    <name>RadioText</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency; expected MHz such as 446.00625</source>
+        <translation>“%1”不是频率；应为以 MHz 为单位的频率，例如 446.00625</translation>
+    </message>
+    <message>
+        <source>%1 MHz is not on the radio&apos;s steps of %2 kHz</source>
+        <translation>%1 MHz 不在对讲机 %2 kHz 的步进上</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a stored form; expected &quot;stored&quot; and %2 bytes in hex</source>
+        <translation>“%1”不是存储形式；应为“stored”加 %2 个十六进制字节</translation>
+    </message>
+    <message>
+        <source>the stored byte %1 holds bits the field does not; it holds %2</source>
+        <translation>存储字节 %1 含有该项以外的位；该项只占 %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list; expected %2</source>
+        <translation>“%1”不在列表中；应为 %2</translation>
+    </message>
+    <message>
+        <source>%1 MHz lies outside the frequency range, %2 to %3 MHz</source>
+        <translation>%1 MHz 超出工作频率范围 %2 至 %3 MHz</translation>
+    </message>
+    <message>
+        <source>the offset %1 MHz is above the largest the radio takes, %2 MHz</source>
+        <translation>频差 %1 MHz 大于对讲机允许的最大值 %2 MHz</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no tone the radio has; expected OFF, a CTCSS tone such as 88.5, or a DCS code such as D023N (normal) or D023I (inverted)</source>
+        <translation>“%1”不是对讲机具有的亚音；应为 OFF、CTCSS 亚音（例如 88.5）或 DCS 码（例如 D023N（正码）或 D023I（反码））</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; holds characters the radio lacks (%2); expected capital letters A to Z, digits 0 to 9, - and blanks</source>
+        <translation>名称“%1”含有对讲机没有的字符（%2）；应为大写字母 A 至 Z、数字 0 至 9、- 和空格</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is longer than the radio&apos;s five characters</source>
+        <translation>名称“%1”超过对讲机的五个字符</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a limit of the range; expected whole MHz from 0 to 999</source>
+        <translation>“%1”不是范围的界限；应为 0 至 999 的整数 MHz</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an FM preset; expected 87.0 to 108.0 MHz in steps of 0.1 MHz, or none</source>
+        <translation>“%1”不是收音机频道；应为 87.0 至 108.0 MHz、步进 0.1 MHz 的频率，或 none</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;; expected %2</source>
+        <translation>未知的键“%1”；应为 %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice (first on line %2)</source>
+        <translation>“%1”出现了两次（第一次在第 %2 行）</translation>
+    </message>
+    <message>
+        <source>expected a single value after &quot;%1&quot;, not a list or a mapping</source>
+        <translation>“%1”之后应为单个值，而不是列表或映射</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a memory format; expected 1 or 2</source>
+        <translation>“%1”不是存储格式；应为 1 或 2</translation>
+    </message>
+    <message>
+        <source>expected the fields of %1, one a line: %2</source>
+        <translation>应为 %1 的各项，每行一项：%2</translation>
+    </message>
+    <message>
+        <source>expected a channel: its fields one a line, the first as &quot;- number:&quot;</source>
+        <translation>应为一个信道：每行一项，第一项为“- number:”</translation>
+    </message>
+    <message>
+        <source>this channel has no number; expected &quot;number:&quot; with 1 to 128</source>
+        <translation>该信道没有编号；应为“number:”加 1 至 128</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number; expected 1 to 128</source>
+        <translation>“%1”不是信道编号；应为 1 至 128</translation>
+    </message>
+    <message>
+        <source>channel %1 is given twice (first on line %2)</source>
+        <translation>信道 %1 出现了两次（第一次在第 %2 行）</translation>
+    </message>
+    <message>
+        <source>channel %1 is not in use in the base, so it needs its rx frequency</source>
+        <translation>信道 %1 在基础数据中未使用，因此需要给出其接收频率（rx）</translation>
+    </message>
+    <message>
+        <source>a channel in use cannot hold FF in cell 1; leave the channel out to make it unused</source>
+        <translation>使用中的信道的单元 1 不能为 FF；要使该信道不用，请删去该信道</translation>
+    </message>
+    <message>
+        <source>expected a list of channels, each starting with &quot;- number:&quot;</source>
+        <translation>应为信道列表，每个信道以“- number:”开头</translation>
+    </message>
+    <message>
+        <source>expected block numbers, each with its bytes: &quot;5: -- -- 00 ...&quot;</source>
+        <translation>应为数据块编号，各带其字节：“5: -- -- 00 ...”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a block; expected a block number from 0 to 255, or a run such as 131-249</source>
+        <translation>“%1”不是数据块；应为 0 至 255 的数据块编号，或连续的一段，例如 131-249</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; are not the bytes of a block; expected 16 bytes in hex (or one for all 16), with -- for a byte that the fields above hold</source>
+        <translation>“%1”不是一个数据块的字节；应为 16 个十六进制字节（或以一个代表全部 16 个），上面各项已包含的字节写作 --</translation>
+    </message>
+    <message>
+        <source>block %1 is given twice (first on line %2)</source>
+        <translation>数据块 %1 出现了两次（第一次在第 %2 行）</translation>
+    </message>
+    <message>
+        <source>block %1 is channel %1, which the channels do not list, so its cell 1 must be FF (unused)</source>
+        <translation>数据块 %1 即信道 %1，信道列表中没有它，因此其单元 1 必须为 FF（未使用）</translation>
+    </message>
+    <message>
+        <source>expected the sections of a radio text: %1</source>
+        <translation>应为对讲机文本的各部分：%1</translation>
+    </message>
+    <message>
+        <source>this is not YAML: %1</source>
+        <translation>这不是 YAML：%1</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>第 %1 行第 %2 列：%3</translation>
+    </message>
+    <message>
+        <source>a second document begins here; a radio text holds one radio</source>
+        <translation>第二个文档从这里开始；一个对讲机文本只含一台对讲机</translation>
+    </message>
+</context>
+<context>
     <name>SaveFileDialog</name>
     <message>
         <source>Complete storing channel parameter.</source>

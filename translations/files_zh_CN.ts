@@ -20,10 +20,6 @@
         <translation>与文件比较</translation>
     </message>
     <message>
-        <source>Channel files (*.chann *.CHANN);;All files (*)</source>
-        <translation>信道参数文件 (*.chann *.CHANN);;所有文件 (*)</translation>
-    </message>
-    <message>
         <source>The CSV file %1 could not be written: %2
 A file of that name already on disk is left as it was.</source>
         <translation>CSV 文件 %1 无法写入：%2
@@ -36,6 +32,10 @@ A file of that name already on disk is left as it was.</source>
     <message>
         <source>The channels in use (%1) were exported to %2.</source>
         <translation>已将 %1 个在用信道导出到 %2。</translation>
+    </message>
+    <message>
+        <source>Channel files (*.chann *.CHANN);;Radio text (*.yaml);;All files (*)</source>
+        <translation>信道参数文件 (*.chann *.CHANN);;对讲机文本 (*.yaml);;所有文件 (*)</translation>
     </message>
     <message>
         <source>Insert channel set</source>
@@ -75,6 +75,18 @@ A file of that name already on disk is left as it was.</source>
     <message>
         <source>A file picked here goes into the file name</source>
         <translation>在此选中的文件填入文件名</translation>
+    </message>
+    <message>
+        <source>Channel file (*.chann)</source>
+        <translation>信道参数文件 (*.chann)</translation>
+    </message>
+    <message>
+        <source>Radio text (*.yaml)</source>
+        <translation>对讲机文本 (*.yaml)</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>文件类型</translation>
     </message>
 </context>
 <context>
@@ -183,6 +195,10 @@ A file of that name already on disk is left as it was.</source>
         <translation>开始向下写入，覆盖这些信道原有的内容</translation>
     </message>
     <message>
+        <source>Rows left out or changed</source>
+        <translation>未导入或有改动的行</translation>
+    </message>
+    <message>
         <source>Importing %1 puts its rows in file order into the channels not in use, from channel 1 on; the channels in use stay as they are.</source>
         <translation>导入 %1 时按文件中的顺序把各行填入未用的信道（从信道 1 开始）；已用的信道保持不变。</translation>
     </message>
@@ -197,10 +213,6 @@ A file of that name already on disk is left as it was.</source>
     <message>
         <source>Channels that change (%1): %2.</source>
         <translation>将改变的信道（%1 个）：%2。</translation>
-    </message>
-    <message>
-        <source>Rows left out or changed</source>
-        <translation>未导入或有改动的行</translation>
     </message>
 </context>
 <context>

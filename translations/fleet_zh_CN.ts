@@ -184,10 +184,6 @@
         <translation>要写入的信道参数文件</translation>
     </message>
     <message>
-        <source>Channel files (*.chann)</source>
-        <translation>信道参数文件 (*.chann)</translation>
-    </message>
-    <message>
         <source>Fleet report</source>
         <translation>批量编程报告</translation>
     </message>
@@ -202,6 +198,10 @@
     <message>
         <source>Radios are being programmed: wait until every port has finished.</source>
         <translation>正在为对讲机编程：请等所有端口都完成后再关闭。</translation>
+    </message>
+    <message>
+        <source>Channel files and radio texts (*.chann *.yaml)</source>
+        <translation>信道参数文件和对讲机文本 (*.chann *.yaml)</translation>
     </message>
 </context>
 </TS>

@@ -348,13 +348,22 @@
         <translation>运行“qv3n --help”查看帮助。</translation>
     </message>
     <message>
-        <source>Usage: qv3n [FILE.chann]
+        <source>Unknown option %1.</source>
+        <translation>未知选项 %1。</translation>
+    </message>
+    <message>
+        <source>Only one channel file can be opened at start-up, not %1.</source>
+        <translation>启动时只能打开一个信道参数文件，而不是 %1 个。</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n [FILE]
 
 Programming software for QV3N handheld radios: reads the radio&apos;s memory through a
 programming cable, edits its 128 channels, its settings, the frequency mode, the
-frequency range and the FM presets, keeps them in channel files (.chann), prints
-channel lists and writes the memory back, in Chinese and English. FILE.chann, when
-given, is opened at start-up.
+frequency range and the FM presets, keeps them in channel files (.chann) or as
+readable radio texts (.yaml), prints channel lists and writes the memory back, in
+Chinese and English. FILE, a channel file or a radio text, when given, is opened
+at start-up.
 
 Options:
   -h, --help            show this help and exit
@@ -368,12 +377,13 @@ Environment:
                         (otherwise the serial devices present, USB adapters
                         first, each group by name)
 </source>
-        <translation>用法：qv3n [文件.chann]
+        <translation>用法：qv3n [文件]
 
 QV3N 系列对讲机编程软件：通过编程线读取对讲机的存储器，编辑其 128 个信道、
 可选功能、频率模式、工作频率范围和 FM 收音预置台，保存为信道参数文件
-（.chann），打印信道列表，再把存储器写回对讲机；界面有中文和英文。给出
-文件.chann 时，启动后即打开该文件。
+（.chann）或可读的对讲机文本（.yaml），打印信道列表，再把存储器写回对讲机；
+界面有中文和英文。给出文件（信道参数文件或对讲机文本）时，启动后即打开该
+文件。
 
 选项：
   -h, --help            显示本帮助后退出
@@ -386,14 +396,6 @@ QV3N 系列对讲机编程软件：通过编程线读取对讲机的存储器，
                         COM1 ... COM8 所代表的串口设备（未设置时为现有的串口
                         设备，USB 转换器在前，各组按名称排序）
 </translation>
-    </message>
-    <message>
-        <source>Unknown option %1.</source>
-        <translation>未知选项 %1。</translation>
-    </message>
-    <message>
-        <source>Only one channel file can be opened at start-up, not %1.</source>
-        <translation>启动时只能打开一个信道参数文件，而不是 %1 个。</translation>
     </message>
 </context>
 </TS>

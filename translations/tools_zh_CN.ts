@@ -108,25 +108,6 @@
         <translation>help 最多接受一个命令。</translation>
     </message>
     <message>
-        <source>Usage: qv3n-cli show FILE.chann [--radio-version 1|2] [--lang en|zh]
-
-Prints what a channel file holds: the channels in use as the channel table
-shows them, the frequency mode, the frequency range, the optional features and
-the FM presets.
-
-  --radio-version N   the memory format of the file: 2 (the default) or 1;
-                      it sets the step of the frequencies
-</source>
-        <translation>用法：qv3n-cli show 文件.chann [--radio-version 1|2] [--lang en|zh]
-
-显示信道参数文件的内容：按信道表的样式列出使用中的信道，以及频率模式、工作
-频率范围、可选参数和收音机频道。
-
-  --radio-version N   文件的存储格式：2（默认）或 1；
-                      它决定频率的步进
-</translation>
-    </message>
-    <message>
         <source>The CSV file %1 could not be written: %2
 A file of that name already on disk is left as it was.</source>
         <translation>CSV 文件 %1 无法写入：%2
@@ -165,25 +146,6 @@ A file of that name already on disk is left as it was.</source>
         <translation>%1 与 %2 的内容相同。</translation>
     </message>
     <message>
-        <source>Usage: qv3n-cli export FILE.chann -o OUT.csv [--radio-version 1|2] [--quiet] [--lang en|zh]
-
-Writes the channels in use of a channel file as a spreadsheet CSV (UTF-8, one
-row per channel) in the column layout of common radio programming tools, as
-File &gt; Export CSV does in the program.
-
-  -o, --output F      the CSV file to write
-  --radio-version N   the memory format of the file: 2 (the default) or 1
-</source>
-        <translation>用法：qv3n-cli export 文件.chann -o 输出.csv [--radio-version 1|2] [--quiet] [--lang en|zh]
-
-把信道参数文件中的在用信道写成电子表格 CSV 文件（UTF-8，每个信道一行），
-列的格式与常见的对讲机编程工具相同，与程序中的 文件 &gt; 导出 CSV 一样。
-
-  -o, --output F      要写入的 CSV 文件
-  --radio-version N   文件的存储格式：2（默认）或 1
-</translation>
-    </message>
-    <message>
         <source>--paper takes a4 or letter, not &quot;%1&quot;.</source>
         <translation>--paper 只接受 a4 或 letter，而不是“%1”。</translation>
     </message>
@@ -202,35 +164,6 @@ File &gt; Export CSV does in the program.
     <message>
         <source>--paper is for print only.</source>
         <translation>--paper 只用于 print。</translation>
-    </message>
-    <message>
-        <source>Usage: qv3n-cli print FILE.chann -o FILE.pdf [--paper a4|letter] [--radio-version 1|2]
-                      [--quiet] [--lang en|zh]
-
-Writes the channel list of a channel file as a PDF file, as File &gt; Export PDF
-does in the program: the channels in use as the channel table shows them, the
-frequency mode, the frequency range, the optional features and the FM presets,
-titled with the file&apos;s name and the date, in the language of --lang.
-
-  -o, --output F      the PDF file to write
-  --paper P           a4 or letter (default: letter where the system&apos;s locale
-                      measures in US units, a4 elsewhere)
-  --radio-version N   the memory format of the file: 2 (the default) or 1
-  -q, --quiet         no completion message, only errors
-</source>
-        <translation>用法：qv3n-cli print 文件.chann -o 文件.pdf [--paper a4|letter] [--radio-version 1|2]
-                      [--quiet] [--lang en|zh]
-
-把信道参数文件的信道列表写成 PDF 文件，与程序中的 文件 &gt; 导出 PDF 相同：
-按信道表的显示列出使用中的信道，以及频率模式、工作频率范围、可选参数和
-收音机频道，标题为文件名和日期，语言由 --lang 决定。
-
-  -o, --output F      要写入的 PDF 文件
-  --paper P           a4 或 letter（默认：系统区域使用美国单位时为 letter，
-                      否则为 a4）
-  --radio-version N   文件的存储格式：2（默认）或 1
-  -q, --quiet         不显示完成信息，只显示错误
-</translation>
     </message>
     <message>
         <source>The option %1 takes no value.</source>
@@ -257,92 +190,6 @@ titled with the file&apos;s name and the date, in the language of --lang.
         <translation>备份文件夹 %1 无法写入：%2</translation>
     </message>
     <message>
-        <source>Usage: qv3n-cli read PORT -o FILE.chann [--trace FILE] [--quiet] [--lang en|zh]
-
-Reads the radio&apos;s memory into a channel file, as Program &gt; Read from radio and
-File &gt; Save do in the program: blocks 0 to 253 come from the radio, blocks 254
-and 255 hold the program&apos;s defaults. The file is replaced only once it has been
-written in full.
-
-  PORT             COM1 to COM8, or a device path such as /dev/ttyUSB0
-  -o, --output F   the channel file to write
-  --trace FILE     write every byte sent and received, with times, to FILE
-  -q, --quiet      no progress and no completion messages, only errors
-</source>
-        <translation>用法：qv3n-cli read 端口 -o 文件.chann [--trace 文件] [--quiet] [--lang en|zh]
-
-把对讲机的存储器读入信道参数文件，与程序中的“编程 → 从对讲机读取数据”加
-“文件 → 保存”相同：数据块 0 至 253 来自对讲机，数据块 254 和 255 为程序的
-默认值。文件完整写好后才替换原文件。
-
-  端口             COM1 至 COM8，或设备路径，例如 /dev/ttyUSB0
-  -o, --output F   要写入的信道参数文件
-  --trace 文件     把收发的每个字节连同时间写入该文件
-  -q, --quiet      不显示进度和完成信息，只显示错误
-</translation>
-    </message>
-    <message>
-        <source>Usage: qv3n-cli write PORT FILE.chann [--verify] [--backup DIR] [--trace FILE]
-                      [--radio-version 1|2] [--quiet] [--lang en|zh]
-
-Writes a channel file to the radio, as Program &gt; Write to radio does in the
-program: the priority and start channels are adjusted, the frequency mode and
-every channel must lie within the file&apos;s frequency range, and the radio must
-use the file&apos;s memory format. Otherwise nothing is written.
-
-  PORT                COM1 to COM8, or a device path such as /dev/ttyUSB0
-  --verify            read the radio back afterwards and compare blocks 0 to 253
-                      with what was sent; exit 1 naming each block that differs
-  --backup DIR        first read the radio into a new channel file in DIR
-  --trace FILE        write every byte sent and received, with times, to FILE
-  --radio-version N   the memory format of the file: 2 (the default) or 1
-  -q, --quiet         no progress and no completion messages, only errors
-</source>
-        <translation>用法：qv3n-cli write 端口 文件.chann [--verify] [--backup 文件夹] [--trace 文件]
-                      [--radio-version 1|2] [--quiet] [--lang en|zh]
-
-把信道参数文件写入对讲机，与程序中的“编程 → 向对讲机写入数据”相同：先调整
-优先信道和起始信道；频率模式和每个信道都必须在文件的工作频率范围之内，且对讲
-机必须使用文件的存储格式。否则不写入任何数据。
-
-  端口                COM1 至 COM8，或设备路径，例如 /dev/ttyUSB0
-  --verify            写入后读回对讲机，与写入的数据块 0 至 253 比较；
-                      有不同时退出状态为 1，并列出每个不同的数据块
-  --backup 文件夹     写入前先把对讲机读入该文件夹中的新信道参数文件
-  --trace 文件        把收发的每个字节连同时间写入该文件
-  --radio-version N   文件的存储格式：2（默认）或 1
-  -q, --quiet         不显示进度和完成信息，只显示错误
-</translation>
-    </message>
-    <message>
-        <source>Usage: qv3n-cli diff A B [--trace FILE] [--radio-version 1|2] [--quiet] [--lang en|zh]
-
-Lists what differs from A to B, one line each: every channel with each field
-that differs (channels in use in one only as added or removed), every optional
-feature, the frequency mode, the range, every FM preset, and any other byte.
-A and B are channel files, or ports (COM1 to COM8, or a device path): a radio
-there is read, and what it holds is compared. Exits with 0 when they hold the
-same, 5 when they differ.
-
-  --trace FILE        write every byte exchanged with a radio, with times, to FILE
-  --radio-version N   the memory format of the files and the radio: 2 (the
-                      default) or 1
-  -q, --quiet         nothing on standard error when they hold the same
-</source>
-        <translation>用法：qv3n-cli diff A B [--trace 文件] [--radio-version 1|2] [--quiet] [--lang en|zh]
-
-逐行列出从 A 到 B 的差别：每个有差别的信道及其不同的各项（只在一边使用的
-信道显示为新增或删除）、每项可选参数、频率模式、工作频率范围、每个收音机
-频道，以及其他任何不同的字节。A 和 B 是信道参数文件或端口（COM1 至 COM8，
-或设备路径）：端口上的对讲机被读出，比较的是它的内容。内容相同时退出状态为
-0，不同时为 5。
-
-  --trace 文件        把与对讲机通讯的每个字节连同时间记入该文件
-  --radio-version N   文件和对讲机的存储格式：2（默认）或 1
-  -q, --quiet         内容相同时不在标准错误输出上显示信息
-</translation>
-    </message>
-    <message>
         <source>The radio&apos;s memory format is version %1, not version %2 (see --radio-version); the two cannot be compared.</source>
         <translation>对讲机的存储格式是版本 %1，不是版本 %2（见 --radio-version），无法比较。</translation>
     </message>
@@ -353,6 +200,448 @@ same, 5 when they differ.
     <message>
         <source>No font that covers Chinese is installed, so the list cannot be printed in Chinese. Install %1 (or print in English).</source>
         <translation>没有安装能显示中文的字体，无法用中文打印信道列表。请安装 %1（或用英文打印）。</translation>
+    </message>
+    <message>
+        <source>convert needs the file to write: -o OUT.yaml or -o OUT.chann</source>
+        <translation>convert 需要指定要写入的文件：-o 输出.yaml 或 -o 输出.chann</translation>
+    </message>
+    <message>
+        <source>%1 is written.</source>
+        <translation>已写入 %1。</translation>
+    </message>
+    <message>
+        <source>It is in memory format %1: show, check and write it with --radio-version %1.</source>
+        <translation>该文件为存储格式 %1：对它执行 show、check 和 write 时请加 --radio-version %1。</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli convert IN -o OUT [--base FILE] [--radio-version 1|2] [--quiet]
+                        [--lang en|zh]
+
+Converts between a channel file (.chann) and a radio text (.yaml), each kind
+told by its suffix. The radio text holds the whole radio as readable text:
+the channels in use, the optional features, the frequency mode, the range,
+the FM presets and, in hex, every other byte, so that a channel file turned
+into text and back is the same to the byte. A radio text that cannot be read
+is refused whole, with the line and column of every problem (exit status 3).
+
+  -o, --output F      the file to write: OUT.yaml or OUT.chann
+  --base F            the channel file or radio text that gives what a radio
+                      text leaves out (default: the program&apos;s default image)
+  --radio-version N   the memory format of a channel file: 2 (the default) or 1;
+                      a radio text states its own
+  -q, --quiet         no completion message, only errors
+</source>
+        <translation>用法：qv3n-cli convert 输入 -o 输出 [--base 文件] [--radio-version 1|2] [--quiet]
+                        [--lang en|zh]
+
+在信道参数文件（.chann）与对讲机文本（.yaml）之间转换，文件类型由后缀区分。
+对讲机文本以可读的文字保存整台对讲机：使用中的信道、可选参数、频率模式、
+工作频率范围、收音机频道，以及以十六进制表示的其余每个字节，因此信道参数
+文件转成文本再转回来，逐字节相同。无法读取的对讲机文本会被整个拒绝，并列出
+每个问题所在的行和列（退出状态 3）。
+
+  -o, --output F      要写入的文件：输出.yaml 或 输出.chann
+  --base F            为对讲机文本提供其省略内容的信道参数文件或对讲机文本
+                      （默认：程序的默认数据）
+  --radio-version N   信道参数文件的存储格式：2（默认）或 1；对讲机文本自带
+                      其存储格式
+  -q, --quiet         不显示完成信息，只显示错误
+</translation>
+    </message>
+    <message>
+        <source>%1 is in memory format %2 and %3 in memory format %4; the two cannot be compared.</source>
+        <translation>%1 为存储格式 %2，%3 为存储格式 %4；两者无法比较。</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli export FILE -o OUT.csv [--base F] [--radio-version 1|2] [--quiet]
+                       [--lang en|zh]
+
+Writes the channels in use of a channel file (FILE.chann) or a radio text
+(FILE.yaml) as a spreadsheet CSV (UTF-8, one row per channel) in the column
+layout of common radio programming tools, as File &gt; Export CSV does in the
+program.
+
+  -o, --output F      the CSV file to write
+  --base F            what a radio text leaves out (default: the program&apos;s
+                      default image)
+  --radio-version N   the memory format of a channel file: 2 (the default) or
+                      1; a radio text states its own
+</source>
+        <translation>用法：qv3n-cli export 文件 -o 输出.csv [--base F] [--radio-version 1|2] [--quiet]
+                       [--lang en|zh]
+
+把信道参数文件（文件.chann）或对讲机文本（文件.yaml）中的在用信道写成电子
+表格 CSV 文件（UTF-8，每个信道一行），列的格式与常见的对讲机编程工具相同，
+与程序中的 文件 &gt; 导出 CSV 一样。
+
+  -o, --output F      要写入的 CSV 文件
+  --base F            对讲机文本省略的内容取自该文件（默认：程序的默认数据）
+  --radio-version N   信道参数文件的存储格式：2（默认）或 1；对讲机文本自带
+                      其存储格式
+</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli diff A B [--trace FILE] [--base F] [--radio-version 1|2] [--quiet]
+                     [--lang en|zh]
+
+Lists what differs from A to B, one line each: every channel with each field
+that differs (channels in use in one only as added or removed), every optional
+feature, the frequency mode, the range, every FM preset, and any other byte.
+A and B are channel files or radio texts (.yaml), or ports (COM1 to COM8, or a
+device path): a radio there is read, and what it holds is compared. Exits with
+0 when they hold the same, 5 when they differ.
+
+  --trace FILE        write every byte exchanged with a radio, with times, to FILE
+  --base F            what a radio text leaves out (default: the program&apos;s
+                      default image)
+  --radio-version N   the memory format of the channel files and the radio: 2
+                      (the default) or 1; a radio text states its own
+  -q, --quiet         nothing on standard error when they hold the same
+</source>
+        <translation>用法：qv3n-cli diff A B [--trace 文件] [--base F] [--radio-version 1|2] [--quiet]
+                     [--lang en|zh]
+
+逐行列出从 A 到 B 的差别：每个有差别的信道及其不同的各项（只在一边使用的
+信道显示为新增或删除）、每项可选参数、频率模式、工作频率范围、每个收音机
+频道，以及其他任何不同的字节。A 和 B 是信道参数文件或对讲机文本（.yaml），
+或端口（COM1 至 COM8，或设备路径）：端口上的对讲机被读出，比较的是它的内容。
+内容相同时退出状态为 0，不同时为 5。
+
+  --trace 文件        把与对讲机通讯的每个字节连同时间记入该文件
+  --base F            对讲机文本省略的内容取自该文件（默认：程序的默认数据）
+  --radio-version N   信道参数文件和对讲机的存储格式：2（默认）或 1；对讲机
+                      文本自带其存储格式
+  -q, --quiet         内容相同时不在标准错误输出上显示信息
+</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli read PORT -o FILE.chann [--trace FILE] [--quiet] [--lang en|zh]
+
+Reads the radio&apos;s memory into a channel file, as Program &gt; Read from radio and
+File &gt; Save do in the program: blocks 0 to 253 come from the radio, blocks 254
+and 255 hold the program&apos;s defaults. The file is replaced only once it has been
+written in full.
+
+  PORT             COM1 to COM8, or a device path such as /dev/ttyUSB0
+  -o, --output F   the channel file to write, or a radio text (FILE.yaml)
+  --trace FILE     write every byte sent and received, with times, to FILE
+  -q, --quiet      no progress and no completion messages, only errors
+</source>
+        <translation>用法：qv3n-cli read 端口 -o 文件.chann [--trace 文件] [--quiet] [--lang en|zh]
+
+把对讲机的存储器读入信道参数文件，与程序中的“编程 → 从对讲机读取数据”加
+“文件 → 保存”相同：数据块 0 至 253 来自对讲机，数据块 254 和 255 为程序的
+默认值。文件完整写好后才替换原文件。
+
+  端口             COM1 至 COM8，或设备路径，例如 /dev/ttyUSB0
+  -o, --output F   要写入的信道参数文件，或对讲机文本（文件.yaml）
+  --trace 文件     把收发的每个字节连同时间写入该文件
+  -q, --quiet      不显示进度和完成信息，只显示错误
+</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli write PORT FILE [--verify] [--backup DIR] [--trace FILE]
+                      [--base F] [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+Writes a channel file (FILE.chann) or a radio text (FILE.yaml) to the radio,
+as Program &gt; Write to radio does in the program: the priority and start
+channels are adjusted, the frequency mode and every channel must lie within
+the file&apos;s frequency range, and the radio must use the file&apos;s memory format.
+Otherwise nothing is written.
+
+  PORT                COM1 to COM8, or a device path such as /dev/ttyUSB0
+  --verify            read the radio back afterwards and compare blocks 0 to 253
+                      with what was sent; exit 1 naming each block that differs
+  --backup DIR        first read the radio into a new channel file in DIR
+  --trace FILE        write every byte sent and received, with times, to FILE
+  --base F            what a radio text leaves out (default: the program&apos;s
+                      default image)
+  --radio-version N   the memory format of a channel file: 2 (the default) or
+                      1; a radio text states its own
+  -q, --quiet         no progress and no completion messages, only errors
+</source>
+        <translation>用法：qv3n-cli write 端口 文件 [--verify] [--backup 文件夹] [--trace 文件]
+                      [--base F] [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+把信道参数文件（文件.chann）或对讲机文本（文件.yaml）写入对讲机，与程序中的
+“编程 → 向对讲机写入数据”相同：先调整优先信道和起始信道；频率模式和每个信道
+都必须在文件的工作频率范围之内，且对讲机必须使用文件的存储格式。否则不写入
+任何数据。
+
+  端口                COM1 至 COM8，或设备路径，例如 /dev/ttyUSB0
+  --verify            写入后读回对讲机，与写入的数据块 0 至 253 比较；
+                      有不同时退出状态为 1，并列出每个不同的数据块
+  --backup 文件夹     写入前先把对讲机读入该文件夹中的新信道参数文件
+  --trace 文件        把收发的每个字节连同时间写入该文件
+  --base F            对讲机文本省略的内容取自该文件（默认：程序的默认数据）
+  --radio-version N   信道参数文件的存储格式：2（默认）或 1；对讲机文本自带
+                      其存储格式
+  -q, --quiet         不显示进度和完成信息，只显示错误
+</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli show FILE [--base F] [--radio-version 1|2] [--lang en|zh]
+
+Prints what a channel file (FILE.chann) or a radio text (FILE.yaml) holds: the
+channels in use as the channel table shows them, the frequency mode, the
+frequency range, the optional features and the FM presets.
+
+  --base F            what a radio text leaves out (default: the program&apos;s
+                      default image)
+  --radio-version N   the memory format of a channel file: 2 (the default) or
+                      1; it sets the step of the frequencies (a radio text
+                      states its own)
+</source>
+        <translation>用法：qv3n-cli show 文件 [--base F] [--radio-version 1|2] [--lang en|zh]
+
+显示信道参数文件（文件.chann）或对讲机文本（文件.yaml）的内容：按信道表的
+样式列出使用中的信道，以及频率模式、工作频率范围、可选参数和收音机频道。
+
+  --base F            对讲机文本省略的内容取自该文件（默认：程序的默认数据）
+  --radio-version N   信道参数文件的存储格式：2（默认）或 1；它决定频率的
+                      步进（对讲机文本自带其存储格式）
+</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli print FILE -o FILE.pdf [--paper a4|letter] [--base F]
+                      [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+Writes the channel list of a channel file (FILE.chann) or a radio text
+(FILE.yaml) as a PDF file, as File &gt; Export PDF does in the program: the
+channels in use as the channel table shows them, the frequency mode, the
+frequency range, the optional features and the FM presets, titled with the
+file&apos;s name and the date, in the language of --lang.
+
+  -o, --output F      the PDF file to write
+  --paper P           a4 or letter (default: letter where the system&apos;s locale
+                      measures in US units, a4 elsewhere)
+  --base F            what a radio text leaves out (default: the program&apos;s
+                      default image)
+  --radio-version N   the memory format of a channel file: 2 (the default) or
+                      1; a radio text states its own
+  -q, --quiet         no completion message, only errors
+</source>
+        <translation>用法：qv3n-cli print 文件 -o 文件.pdf [--paper a4|letter] [--base F]
+                      [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+把信道参数文件（文件.chann）或对讲机文本（文件.yaml）的信道列表写成 PDF 文件，
+与程序中的 文件 &gt; 导出 PDF 相同：按信道表的显示列出使用中的信道，以及频率
+模式、工作频率范围、可选参数和收音机频道，标题为文件名和日期，语言由 --lang
+决定。
+
+  -o, --output F      要写入的 PDF 文件
+  --paper P           a4 或 letter（默认：系统区域使用美国单位时为 letter，
+                      否则为 a4）
+  --base F            对讲机文本省略的内容取自该文件（默认：程序的默认数据）
+  --radio-version N   信道参数文件的存储格式：2（默认）或 1；对讲机文本自带
+                      其存储格式
+  -q, --quiet         不显示完成信息，只显示错误
+</translation>
+    </message>
+    <message>
+        <source>--into takes empty or from:N with N from 1 to 128, not &quot;%1&quot;.</source>
+        <translation>--into 只接受 empty 或 from:N（N 为 1 至 128），而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli import IN.csv -o OUT.chann [--base FILE] [--into empty|from:N]
+                      [--skip-bad] [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+Makes a channel file (or, with -o OUT.yaml, a radio text) from a CSV channel
+list: the rows give all 128 channels by their locations (a channel no row
+gives is unused); everything else comes from the base file. When the
+locations are no channel numbers (they start at 0, run past 128 or repeat),
+the rows go in file order from channel 1, and that is said. With --into, the
+rows go in file order into the base file&apos;s channels instead, and the other
+channels stay as they are. Every row the radio cannot hold is listed with its
+line and reason (the first 100 problems, then their number), and then nothing
+is written (exit status 4) unless --skip-bad is given. Names are upper-cased
+and cut to five characters, a power in watts becomes Low up to 1 W and High
+above; that is listed too.
+
+  -o, --output F      the channel file to write
+  --base F            the channel file or radio text the settings, the
+                      frequency mode, the range and the FM presets come from
+                      (default: the program&apos;s default image); its range
+                      bounds the rows
+  --into empty        put the rows into the base&apos;s unused channels, from
+                      channel 1 on
+  --into from:N       put the rows into channels N, N+1, ... over what the
+                      base holds there
+  --skip-bad          write the file without the refused rows
+  --radio-version N   the memory format to write: 2 (the default) or 1
+  -q, --quiet         list only the refused rows
+</source>
+        <translation>用法：qv3n-cli import 输入.csv -o 输出.chann [--base 文件] [--into empty|from:N]
+                      [--skip-bad] [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+由 CSV 信道列表生成信道参数文件（用 -o 输出.yaml 时生成对讲机文本）：各行按其
+位置给出全部 128 个信道（没有任何行给出的信道为未使用），其余内容都来自基础
+文件。位置不是信道号时（从 0 开始、超过 128 或重复），各行按文件中的顺序从
+信道 1 起依次放入，并会说明这一点。使用 --into 时，各行按文件中的顺序放入
+基础文件的信道，其余信道保持不变。本机无法保存的每一行都会列出行号和原因
+（列出前 100 个问题，其余只给出数目），此时不写入任何内容（退出状态 4），
+除非给出 --skip-bad。名称会转为大写并截为五个字符，以瓦数给出的功率 1 W 及
+以下为低功率、以上为高功率，这些也会列出。
+
+  -o, --output F      要写入的信道参数文件
+  --base F            提供可选参数、频率模式、工作频率范围和收音机频道的
+                      信道参数文件或对讲机文本（默认：程序的默认数据）；各行
+                      的频率须在它的工作频率范围内
+  --into empty        把各行放入基础文件中未使用的信道，从信道 1 起
+  --into from:N       把各行放入信道 N、N+1……，覆盖基础文件在那里的内容
+  --skip-bad          略去被拒绝的行，写入文件
+  --radio-version N   要写入的存储格式：2（默认）或 1
+  -q, --quiet         只列出被拒绝的行
+</translation>
+    </message>
+    <message>
+        <source>sort needs the channel file to write: -o OUT.chann</source>
+        <translation>sort 需要指定要写入的信道参数文件：-o 输出.chann</translation>
+    </message>
+    <message>
+        <source>sort needs what to sort by: --by rx, tx, name, tone or power</source>
+        <translation>sort 需要指定排序依据：--by rx、tx、name、tone 或 power</translation>
+    </message>
+    <message>
+        <source>--by takes rx, tx, name, tone or power, not &quot;%1&quot;.</source>
+        <translation>--by 只接受 rx、tx、name、tone 或 power，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>The channels, sorted by %1, are in %2.</source>
+        <translation>已按%1排序的信道保存在 %2。</translation>
+    </message>
+    <message>
+        <source>--plan takes %1, not &quot;%2&quot;.</source>
+        <translation>--plan 只接受 %1，而不是“%2”。</translation>
+    </message>
+    <message>
+        <source>Every channel keeps to the plan of %1.</source>
+        <translation>所有信道都符合 %1 的频率规划。</translation>
+    </message>
+    <message>
+        <source>Channels that break the plan of %1: %2.</source>
+        <translation>不符合 %1 频率规划的信道：%2 个。</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli sort FILE --by rx|tx|name|tone|power -o OUT [--descending]
+                     [--base F] [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+Writes the channels of a channel file (.chann) or a radio text (.yaml) sorted
+into a new file of either kind, told by its suffix: the channels in use from
+channel 1 on, by the key, then the unused ones. Each channel keeps all its
+settings, and the priority channel follows its channel. Channels with the
+same key keep their order; channels in use without the key (receive only,
+sorted by tx; no name, sorted by name) come after the others.
+
+  --by KEY            rx or tx (frequency), name, tone (the decode tone: off,
+                      CTCSS, DCS, inverted DCS) or power (Low, High)
+  --descending        from the highest (Z, High) down
+  -o, --output F      the file to write: OUT.chann or OUT.yaml
+  --base F            what a radio text leaves out (default: the program&apos;s
+                      default image)
+  --radio-version N   the memory format of a channel file: 2 (the default) or
+                      1; a radio text states its own
+  -q, --quiet         no completion message, only errors
+</source>
+        <translation>用法：qv3n-cli sort 文件 --by rx|tx|name|tone|power -o 输出 [--descending]
+                     [--base F] [--radio-version 1|2] [--quiet] [--lang en|zh]
+
+把信道参数文件（.chann）或对讲机文本（.yaml）中的信道排序后写入新文件，新文件
+的种类由其后缀决定：使用中的信道从信道 1 起按排序依据排列，其后是未使用的信道。
+每个信道保留全部参数，优先信道随其信道移动。依据相同的信道保持原有顺序；使用中
+但没有该依据的信道（按 tx 排序时的仅接收信道、按 name 排序时没有名称的信道）
+排在其他信道之后。
+
+  --by 依据           rx 或 tx（频率）、name（名称）、tone（解码亚音：关、
+                      CTCSS、DCS、反相 DCS）或 power（功率：低、高）
+  --descending        从最高（Z、高功率）往下排
+  -o, --output F      要写入的文件：输出.chann 或 输出.yaml
+  --base F            对讲机文本省略的内容取自该文件（默认：程序的默认数据）
+  --radio-version N   信道参数文件的存储格式：2（默认）或 1；对讲机文本自带
+                      其存储格式
+  -q, --quiet         不显示完成信息，只显示错误
+</translation>
+    </message>
+    <message>
+        <source>Present without a COM of their own: %1</source>
+        <translation>已存在但没有自己的 COM 编号：%1</translation>
+    </message>
+    <message>
+        <source>--skip-bad and --into are options of import only.</source>
+        <translation>--skip-bad 和 --into 只用于 import。</translation>
+    </message>
+    <message>
+        <source>%1 takes no --base; it reads no file.</source>
+        <translation>%1 不接受 --base；它不读取文件。</translation>
+    </message>
+    <message>
+        <source>--by and --descending are options of sort only.</source>
+        <translation>--by 和 --descending 只用于 sort。</translation>
+    </message>
+    <message>
+        <source>--plan is for check only.</source>
+        <translation>--plan 只用于 check。</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli check FILE [--plan PLAN] [--base F] [--radio-version 1|2]
+                      [--lang en|zh]
+
+Runs the checks that a write runs before it sends anything, and prints what
+they would adjust (priority channel, start channel) and every frequency they
+would refuse. Exits with 4 when a write would be refused, 0 when not. FILE is
+a channel file (.chann) or a radio text (.yaml).
+
+With --plan, checks the channels against the band plan of a licence-free
+service instead, and prints every channel that transmits on a frequency the
+service does not list, or wide or on high power where it allows narrow or low
+power only; receive-only channels never break a plan. Exits with 4 when a
+channel breaks the plan, 0 when none does.
+
+  --plan PLAN         pmr446, china-public-409, frs or gmrs: the stock channel
+                      set of that name is the plan
+  --base F            what a radio text leaves out (default: the program&apos;s
+                      default image)
+  --radio-version N   the memory format of a channel file: 2 (the default) or
+                      1; a radio text states its own
+</source>
+        <translation>用法：qv3n-cli check 文件 [--plan 规划] [--base F] [--radio-version 1|2]
+                      [--lang en|zh]
+
+执行写入前的检查，显示检查会调整的内容（优先信道、起始信道）以及会被拒绝的
+每个频率。写入会被拒绝时退出状态为 4，否则为 0。文件为信道参数文件（.chann）
+或对讲机文本（.yaml）。
+
+使用 --plan 时，改为按某一免执照业务的频率规划检查各信道，列出在该业务不允许
+的频率上发射的信道，以及在只允许窄带或低功率的频率上使用宽带或高功率的信道；
+仅接收的信道不会违反规划。有信道违反规划时退出状态为 4，否则为 0。
+
+  --plan 规划         pmr446、china-public-409、frs 或 gmrs：以同名的预置
+                      信道组作为规划
+  --base F            对讲机文本省略的内容取自该文件（默认：程序的默认数据）
+  --radio-version N   信道参数文件的存储格式：2（默认）或 1；对讲机文本自带
+                      其存储格式
+</translation>
+    </message>
+    <message>
+        <source>Usage: qv3n-cli ports [--lang en|zh]
+
+Lists COM1 to COM8 as the program&apos;s port setup numbers them, each with the
+device it stands for: the USB chip of its cable (common name and vendor:product
+id), the cable&apos;s serial number, and its stable name under /dev/serial/by-id.
+A COM that the port setup keeps for a cable that is not plugged in says so;
+what is known to go wrong with a cable&apos;s chip follows on the next line.
+</source>
+        <translation>用法：qv3n-cli ports [--lang en|zh]
+
+按程序端口设置的编号列出 COM1 至 COM8，以及各自对应的设备：写频线的 USB
+芯片（通用名称和 厂商:产品 标识）、写频线的序列号，以及它在
+/dev/serial/by-id 下的固定名称。端口设置为某根未插上的写频线保留的 COM
+会注明这一点；写频线芯片已知的问题在下一行说明。
+</translation>
+    </message>
+    <message>
+        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, export, import, diff, print, sort, convert, ports, fleet and help.</source>
+        <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff、print、sort、convert、ports、fleet 和 help。</translation>
     </message>
     <message>
         <source>%1: ok (verified) %2 s</source>
@@ -403,17 +692,18 @@ same, 5 when they differ.
         <translation>无法把 %1 的记录添加到批量编程报告 %2：%3</translation>
     </message>
     <message>
-        <source>Usage: qv3n-cli fleet FILE.chann PORT... [--verify] [--backup DIR] [--report R.csv]
-                      [--asset PORT=TAG]... [--radio-version 1|2] [--quiet] [--lang en|zh]
+        <source>Usage: qv3n-cli fleet FILE PORT... [--verify] [--backup DIR] [--report R.csv]
+                      [--asset PORT=TAG]... [--base F] [--radio-version 1|2] [--quiet]
+                      [--lang en|zh]
 
-Writes a channel file to the radios on all the ports given at once, each port
-with its own link, as Program &gt; Fleet programming does in the program. The file
-is checked as write checks it; when it cannot be read or is refused, nothing is
-sent to any radio. A line for each radio says how it ended, as it ends, and a
-row for each is appended to the fleet report (time, operator, asset tag, port,
-device, cable, memory format, file, SHA-256 of the image written, backup,
-verify result, seconds, result and reason). Exits with 0 when every radio was
-programmed, 1 when any failed.
+Writes a channel file (FILE.chann) or a radio text (FILE.yaml) to the radios on
+all the ports given at once, each port with its own link, as Program &gt; Fleet
+programming does in the program. The file is checked as write checks it; when
+it cannot be read or is refused, nothing is sent to any radio. A line for each
+radio says how it ended, as it ends, and a row for each is appended to the
+fleet report (time, operator, asset tag, port, device, cable, memory format,
+file, SHA-256 of the image written, backup, verify result, seconds, result and
+reason). Exits with 0 when every radio was programmed, 1 when any failed.
 
   PORT                COM1 to COM8, or a device path such as /dev/ttyUSB0
   --verify            read each radio back afterwards and compare it
@@ -421,18 +711,22 @@ programmed, 1 when any failed.
   --report R.csv      the report to append to (default: fleet-report.csv in
                       the program&apos;s data folder)
   --asset PORT=TAG    the asset tag of the radio on PORT, for the report
-  --radio-version N   the memory format of the file: 2 (the default) or 1
+  --base F            what a radio text leaves out (default: the program&apos;s
+                      default image)
+  --radio-version N   the memory format of a channel file: 2 (the default) or
+                      1; a radio text states its own
   -q, --quiet         no advice after a failed radio
 </source>
-        <translation>用法：qv3n-cli fleet 文件.chann 端口... [--verify] [--backup 文件夹] [--report R.csv]
-                      [--asset 端口=编号]... [--radio-version 1|2] [--quiet] [--lang en|zh]
+        <translation>用法：qv3n-cli fleet 文件 端口... [--verify] [--backup 文件夹] [--report R.csv]
+                      [--asset 端口=编号]... [--base F] [--radio-version 1|2] [--quiet]
+                      [--lang en|zh]
 
-同时把信道参数文件写入所给各端口上的对讲机，每个端口使用自己的通讯，与程序中
-的“编程 → 批量编程”相同。文件按 write 的方式检查；文件无法读取或被拒绝时，不
-向任何对讲机发送数据。每台对讲机结束时显示一行结果，并在批量编程报告中追加一
-行（时间、操作员、资产编号、端口、设备、编程线、存储格式、文件、写入数据的
-SHA-256、备份、校验结果、秒数、结果和原因）。所有对讲机都编程成功时退出状态
-为 0，有任何一台失败时为 1。
+同时把信道参数文件（文件.chann）或对讲机文本（文件.yaml）写入所给各端口上的
+对讲机，每个端口使用自己的通讯，与程序中的“编程 → 批量编程”相同。文件按
+write 的方式检查；文件无法读取或被拒绝时，不向任何对讲机发送数据。每台对讲机
+结束时显示一行结果，并在批量编程报告中追加一行（时间、操作员、资产编号、端口、
+设备、编程线、存储格式、文件、写入数据的 SHA-256、备份、校验结果、秒数、结果
+和原因）。所有对讲机都编程成功时退出状态为 0，有任何一台失败时为 1。
 
   端口                COM1 至 COM8，或设备路径，例如 /dev/ttyUSB0
   --verify            写入后读回每台对讲机并比较
@@ -440,7 +734,9 @@ SHA-256、备份、校验结果、秒数、结果和原因）。所有对讲机�
   --report R.csv      要追加的报告（默认：程序数据文件夹中的
                       fleet-report.csv）
   --asset 端口=编号   该端口上对讲机的资产编号，记入报告
-  --radio-version N   文件的存储格式：2（默认）或 1
+  --base F            对讲机文本省略的内容取自该文件（默认：程序的默认数据）
+  --radio-version N   信道参数文件的存储格式：2（默认）或 1；对讲机文本自带
+                      其存储格式
   -q, --quiet         对讲机失败后不显示检查建议
 </translation>
     </message>
@@ -451,188 +747,6 @@ SHA-256、备份、校验结果、秒数、结果和原因）。所有对讲机�
     <message>
         <source>--report and --asset belong to fleet.</source>
         <translation>--report 和 --asset 只用于 fleet。</translation>
-    </message>
-    <message>
-        <source>Unknown verb &quot;%1&quot;; the verbs are read, write, show, check, export, import, diff, print, sort, ports, fleet and help.</source>
-        <translation>未知命令“%1”；可用命令为 read、write、show、check、export、import、diff、print、sort、ports、fleet 和 help。</translation>
-    </message>
-    <message>
-        <source>--into takes empty or from:N with N from 1 to 128, not &quot;%1&quot;.</source>
-        <translation>--into 只接受 empty 或 from:N（N 为 1 至 128），而不是“%1”。</translation>
-    </message>
-    <message>
-        <source>Usage: qv3n-cli import IN.csv -o OUT.chann [--base FILE.chann] [--into empty|from:N]
-                      [--skip-bad] [--radio-version 1|2] [--quiet] [--lang en|zh]
-
-Makes a channel file from a CSV channel list: the rows give all 128 channels
-by their locations (a channel no row gives is unused); everything else comes
-from the base file. When the locations are no channel numbers (they start at
-0, run past 128 or repeat), the rows go in file order from channel 1, and
-that is said. With --into, the rows go in file order into the base file&apos;s
-channels instead, and the other channels stay as they are. Every row the
-radio cannot hold is listed with its line and reason (the first 100
-problems, then their number), and then nothing is written (exit status 4)
-unless --skip-bad is given. Names are upper-cased and cut to five characters,
-a power in watts becomes Low up to 1 W and High above; that is listed too.
-
-  -o, --output F      the channel file to write
-  --base F            the channel file the settings, the frequency mode, the
-                      range and the FM presets come from (default: the
-                      program&apos;s default image); its range bounds the rows
-  --into empty        put the rows into the base&apos;s unused channels, from
-                      channel 1 on
-  --into from:N       put the rows into channels N, N+1, ... over what the
-                      base holds there
-  --skip-bad          write the file without the refused rows
-  --radio-version N   the memory format to write: 2 (the default) or 1
-  -q, --quiet         list only the refused rows
-</source>
-        <translation>用法：qv3n-cli import 输入.csv -o 输出.chann [--base 文件.chann] [--into empty|from:N]
-                      [--skip-bad] [--radio-version 1|2] [--quiet] [--lang en|zh]
-
-由 CSV 信道列表生成信道参数文件：各行按其位置给出全部 128 个信道（没有任何行
-给出的信道为未使用），其余内容都来自基础文件。位置不是信道号时（从 0 开始、
-超过 128 或重复），各行按文件中的顺序从信道 1 起依次放入，并会说明这一点。
-使用 --into 时，各行按文件中的顺序放入基础文件的信道，其余信道保持不变。
-本机无法保存的每一行都会列出行号和原因（列出前 100 个问题，其余只给出数目），
-此时不写入任何内容（退出状态 4），除非给出 --skip-bad。名称会转为大写并截为
-五个字符，以瓦数给出的功率 1 W 及以下为低功率、以上为高功率，这些也会列出。
-
-  -o, --output F      要写入的信道参数文件
-  --base F            提供可选参数、频率模式、工作频率范围和收音机频道的
-                      信道参数文件（默认：程序的默认数据）；各行的频率
-                      须在它的工作频率范围内
-  --into empty        把各行放入基础文件中未使用的信道，从信道 1 起
-  --into from:N       把各行放入信道 N、N+1……，覆盖基础文件在那里的内容
-  --skip-bad          略去被拒绝的行，写入文件
-  --radio-version N   要写入的存储格式：2（默认）或 1
-  -q, --quiet         只列出被拒绝的行
-</translation>
-    </message>
-    <message>
-        <source>sort needs the channel file to write: -o OUT.chann</source>
-        <translation>sort 需要指定要写入的信道参数文件：-o 输出.chann</translation>
-    </message>
-    <message>
-        <source>sort needs what to sort by: --by rx, tx, name, tone or power</source>
-        <translation>sort 需要指定排序依据：--by rx、tx、name、tone 或 power</translation>
-    </message>
-    <message>
-        <source>--by takes rx, tx, name, tone or power, not &quot;%1&quot;.</source>
-        <translation>--by 只接受 rx、tx、name、tone 或 power，而不是“%1”。</translation>
-    </message>
-    <message>
-        <source>The channels, sorted by %1, are in %2.</source>
-        <translation>已按%1排序的信道保存在 %2。</translation>
-    </message>
-    <message>
-        <source>--plan takes %1, not &quot;%2&quot;.</source>
-        <translation>--plan 只接受 %1，而不是“%2”。</translation>
-    </message>
-    <message>
-        <source>Every channel keeps to the plan of %1.</source>
-        <translation>所有信道都符合 %1 的频率规划。</translation>
-    </message>
-    <message>
-        <source>Channels that break the plan of %1: %2.</source>
-        <translation>不符合 %1 频率规划的信道：%2 个。</translation>
-    </message>
-    <message>
-        <source>Usage: qv3n-cli sort FILE.chann --by rx|tx|name|tone|power -o OUT.chann [--descending]
-                     [--radio-version 1|2] [--quiet] [--lang en|zh]
-
-Writes the channels of a channel file sorted into a new channel file: the
-channels in use from channel 1 on, by the key, then the unused ones. Each
-channel keeps all its settings, and the priority channel follows its channel.
-Channels with the same key keep their order; channels in use without the key
-(receive only, sorted by tx; no name, sorted by name) come after the others.
-
-  --by KEY            rx or tx (frequency), name, tone (the decode tone: off,
-                      CTCSS, DCS, inverted DCS) or power (Low, High)
-  --descending        from the highest (Z, High) down
-  -o, --output F      the channel file to write
-  --radio-version N   the memory format of the file: 2 (the default) or 1
-  -q, --quiet         no completion message, only errors
-</source>
-        <translation>用法：qv3n-cli sort 文件.chann --by rx|tx|name|tone|power -o 输出.chann [--descending]
-                     [--radio-version 1|2] [--quiet] [--lang en|zh]
-
-把信道参数文件中的信道排序后写入新的信道参数文件：使用中的信道从信道 1 起按
-排序依据排列，其后是未使用的信道。每个信道保留全部参数，优先信道随其信道移动。
-依据相同的信道保持原有顺序；使用中但没有该依据的信道（按 tx 排序时的仅接收
-信道、按 name 排序时没有名称的信道）排在其他信道之后。
-
-  --by 依据           rx 或 tx（频率）、name（名称）、tone（解码亚音：关、
-                      CTCSS、DCS、反相 DCS）或 power（功率：低、高）
-  --descending        从最高（Z、高功率）往下排
-  -o, --output F      要写入的信道参数文件
-  --radio-version N   文件的存储格式：2（默认）或 1
-  -q, --quiet         不显示完成信息，只显示错误
-</translation>
-    </message>
-    <message>
-        <source>Present without a COM of their own: %1</source>
-        <translation>已存在但没有自己的 COM 编号：%1</translation>
-    </message>
-    <message>
-        <source>--base, --skip-bad and --into are options of import only.</source>
-        <translation>--base、--skip-bad 和 --into 只用于 import。</translation>
-    </message>
-    <message>
-        <source>--by and --descending are options of sort only.</source>
-        <translation>--by 和 --descending 只用于 sort。</translation>
-    </message>
-    <message>
-        <source>--plan is for check only.</source>
-        <translation>--plan 只用于 check。</translation>
-    </message>
-    <message>
-        <source>Usage: qv3n-cli check FILE.chann [--plan PLAN] [--radio-version 1|2] [--lang en|zh]
-
-Runs the checks that a write runs before it sends anything, and prints what
-they would adjust (priority channel, start channel) and every frequency they
-would refuse. Exits with 4 when a write would be refused, 0 when not.
-
-With --plan, checks the channels against the band plan of a licence-free
-service instead, and prints every channel that transmits on a frequency the
-service does not list, or wide or on high power where it allows narrow or low
-power only; receive-only channels never break a plan. Exits with 4 when a
-channel breaks the plan, 0 when none does.
-
-  --plan PLAN         pmr446, china-public-409, frs or gmrs: the stock channel
-                      set of that name is the plan
-  --radio-version N   the memory format of the file: 2 (the default) or 1
-</source>
-        <translation>用法：qv3n-cli check 文件.chann [--plan 规划] [--radio-version 1|2] [--lang en|zh]
-
-执行写入前的检查，显示检查会调整的内容（优先信道、起始信道）以及会被拒绝的
-每个频率。写入会被拒绝时退出状态为 4，否则为 0。
-
-使用 --plan 时，改为按某一免执照业务的频率规划检查各信道，列出在该业务不允许
-的频率上发射的信道，以及在只允许窄带或低功率的频率上使用宽带或高功率的信道；
-仅接收的信道不会违反规划。有信道违反规划时退出状态为 4，否则为 0。
-
-  --plan 规划         pmr446、china-public-409、frs 或 gmrs：以同名的预置
-                      信道组作为规划
-  --radio-version N   文件的存储格式：2（默认）或 1
-</translation>
-    </message>
-    <message>
-        <source>Usage: qv3n-cli ports [--lang en|zh]
-
-Lists COM1 to COM8 as the program&apos;s port setup numbers them, each with the
-device it stands for: the USB chip of its cable (common name and vendor:product
-id), the cable&apos;s serial number, and its stable name under /dev/serial/by-id.
-A COM that the port setup keeps for a cable that is not plugged in says so;
-what is known to go wrong with a cable&apos;s chip follows on the next line.
-</source>
-        <translation>用法：qv3n-cli ports [--lang en|zh]
-
-按程序端口设置的编号列出 COM1 至 COM8，以及各自对应的设备：写频线的 USB
-芯片（通用名称和 厂商:产品 标识）、写频线的序列号，以及它在
-/dev/serial/by-id 下的固定名称。端口设置为某根未插上的写频线保留的 COM
-会注明这一点；写频线芯片已知的问题在下一行说明。
-</translation>
     </message>
     <message>
         <source>Usage: qv3n-cli VERB [OPTIONS] OPERANDS
@@ -652,6 +766,9 @@ Verbs:
                                  files, or a file and a radio
   print FILE.chann -o OUT.pdf    write the channel list of a file as PDF
   sort FILE.chann -o OUT.chann   write the channels of a file sorted
+  convert IN -o OUT              turn a channel file into a radio text
+                                 (.yaml, the whole radio as readable text)
+                                 or back
   ports                          list COM1 to COM8 with the device and cable
                                  each stands for
   fleet FILE.chann PORT...       write a channel file to the radios on
@@ -659,15 +776,18 @@ Verbs:
   help [VERB]                    this help, or the help of one verb (also
                                  VERB --help)
 
+Wherever a verb reads FILE.chann, a radio text FILE.yaml does as well.
 PORT is COM1 to COM8, numbered as in the program&apos;s port setup, or a device
 path such as /dev/ttyUSB0.
 
 Options:
-  -o, --output F        the file to write (read, export, import, print, sort)
-  --radio-version 1|2   the memory format of the files (default 2; read
-                        takes the radio&apos;s)
-  --base FILE.chann     import: the file everything but the channels comes
-                        from
+  -o, --output F        the file to write (read, export, import, print, sort,
+                        convert)
+  --radio-version 1|2   the memory format of channel files (default 2; read
+                        takes the radio&apos;s, a radio text states its own)
+  --base FILE           import: the file everything but the channels comes
+                        from; a radio text: the file that gives what it
+                        leaves out
   --skip-bad            import: write the other rows when some are refused
   --into empty|from:N   import: fill the unused channels, or write from
                         channel N down, instead of replacing all channels
@@ -723,19 +843,25 @@ Environment:
                                   之间的差别
   print 文件.chann -o 输出.pdf    把文件的信道列表写成 PDF
   sort 文件.chann -o 输出.chann   把文件中的信道排序后写入
+  convert 输入 -o 输出            把信道参数文件转成对讲机文本（.yaml，以可读
+                                  文字表示整台对讲机），或反过来
   ports                           列出 COM1 至 COM8 各自代表的设备和编程线
   fleet 文件.chann 端口...        同时把信道参数文件写入多个端口上的对讲机，
                                   并记入报告
   help [命令]                     本帮助，或某个命令的帮助（也可用
                                   命令 --help）
 
+凡是命令读取 文件.chann 的地方，也可以用对讲机文本 文件.yaml。
 端口为 COM1 至 COM8，编号与程序的端口设置相同，或设备路径，例如
 /dev/ttyUSB0。
 
 选项：
-  -o, --output 文件     要写入的文件（read、export、import、print、sort）
-  --radio-version 1|2   文件的存储格式（默认 2；read 采用对讲机的格式）
-  --base 文件.chann     import：信道以外的一切取自该文件
+  -o, --output 文件     要写入的文件（read、export、import、print、sort、
+                        convert）
+  --radio-version 1|2   信道参数文件的存储格式（默认 2；read 采用对讲机的格式，
+                        对讲机文本自带其存储格式）
+  --base 文件           import：信道以外的一切取自该文件；对讲机文本：其省略
+                        的内容取自该文件
   --skip-bad            import：有行被拒绝时仍写入其余的行
   --into empty|from:N   import：填入未使用的信道，或从信道 N 起写入，
                         而不是替换全部信道

@@ -76,6 +76,14 @@ void inform(QWidget* parent, const QString& text, Title title)
     show(parent, { titleText(title), text, {}, {}, QMessageBox::Warning, QMessageBox::Ok, {} });
 }
 
+void inform(QWidget* parent, const QString& text, const QStringList& lines)
+{
+    constexpr int kShownLines = 10;
+    const QString details = lines.size() > kShownLines ? lines.join(QLatin1Char('\n')) : QString();
+    show(parent, { titleText(Title::Lower), text, lines.mid(0, kShownLines).join(QLatin1Char('\n')), details,
+                   QMessageBox::Warning, QMessageBox::Ok, {} });
+}
+
 bool ask(QWidget* parent, const QString& text, Title title)
 {
     const QMap<QMessageBox::StandardButton, QString> buttonTexts = {

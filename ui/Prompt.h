@@ -40,6 +40,9 @@ QString titleText(Title title);
 // An exclamation box with OK.
 void inform(QWidget* parent, const QString& text, Title title = Title::Lower);
 
+// An exclamation box with OK and lines below its text: the first few, and all of them under the details.
+void inform(QWidget* parent, const QString& text, const QStringList& lines);
+
 // An exclamation box with Yes and No in the current language; true when Yes was chosen.
 bool ask(QWidget* parent, const QString& text, Title title = Title::Capital);
 

@@ -15,7 +15,7 @@ compopt() { :; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
-touch radio.chann list.csv list.pdf notes.txt
+touch radio.chann radio.yaml list.csv list.pdf notes.txt
 mkdir folder
 
 # What the completion offers for LINE, the last word being completed, sorted
@@ -56,36 +56,38 @@ for device in /dev/ttyUSB* /dev/ttyACM* /dev/serial/by-id/*; do
 done
 ports=$(tr ' ' '\n' <<<"$ports" | sort | paste -sd' ')
 
-expect "qv3n-cli " "check diff export fleet help import ports print read show sort write"
+expect "qv3n-cli " "check convert diff export fleet help import ports print read show sort write"
 expect "qv3n-cli ex" "export"
-expect "qv3n-cli help " "check diff export fleet import ports print read show sort write"
+expect "qv3n-cli help " "check convert diff export fleet import ports print read show sort write"
 expect "qv3n-cli -" "--help --lang --version"
 expect "qv3n-cli --lang " "en zh"
 expect "qv3n-cli read " "$ports"
 expect "qv3n-cli read --trace t.txt C" "$ports"
-expect "qv3n-cli read COM1 -o " "folder radio.chann"
+expect "qv3n-cli read COM1 -o " "folder radio.chann radio.yaml"
 expect "qv3n-cli read COM1 " ""
-expect "qv3n-cli write COM1 " "folder radio.chann"
+expect "qv3n-cli write COM1 " "folder radio.chann radio.yaml"
 expect "qv3n-cli write COM1 radio.chann --backup " "folder"
 expect "qv3n-cli write COM1 radio.chann --radio-version " "1 2"
-expect "qv3n-cli show " "folder radio.chann"
+expect "qv3n-cli show " "folder radio.chann radio.yaml"
+expect "qv3n-cli convert radio.yaml -o " "folder radio.chann radio.yaml"
+expect "qv3n-cli show radio.yaml --base " "folder radio.chann radio.yaml"
 expect "qv3n-cli check radio.chann " ""
 expect "qv3n-cli export radio.chann -o " "folder list.csv"
 expect "qv3n-cli import " "folder list.csv"
-expect "qv3n-cli import list.csv -o new.chann --base " "folder radio.chann"
-expect "qv3n-cli diff radio.chann " "$(tr ' ' '\n' <<<"$ports folder radio.chann" | sort | paste -sd' ')"
+expect "qv3n-cli import list.csv -o new.chann --base " "folder radio.chann radio.yaml"
+expect "qv3n-cli diff radio.chann " "$(tr ' ' '\n' <<<"$ports folder radio.chann radio.yaml" | sort | paste -sd' ')"
 expect "qv3n-cli diff radio.chann COM1 " ""
 expect "qv3n-cli print radio.chann -o " "folder list.pdf"
 expect "qv3n-cli print radio.chann --paper=" "a4 letter"
 expect "qv3n-cli ports " ""
-expect "qv3n-cli fleet " "folder radio.chann"
+expect "qv3n-cli fleet " "folder radio.chann radio.yaml"
 expect "qv3n-cli fleet radio.chann COM1 " "$ports"
 expect "qv3n-cli fleet radio.chann COM1 --report " "folder list.csv"
-expect "qv3n-cli print radio.chann --trace " "folder list.csv list.pdf notes.txt radio.chann"
-expect "qv3n-cli sort " "folder radio.chann"
+expect "qv3n-cli print radio.chann --trace " "folder list.csv list.pdf notes.txt radio.chann radio.yaml"
+expect "qv3n-cli sort " "folder radio.chann radio.yaml"
 expect "qv3n-cli sort radio.chann --by " "name power rx tone tx"
 expect "qv3n-cli sort radio.chann --by=t" "tone tx"
-expect "qv3n-cli sort radio.chann --by rx -o " "folder radio.chann"
+expect "qv3n-cli sort radio.chann --by rx -o " "folder radio.chann radio.yaml"
 expect "qv3n-cli check radio.chann --plan " "china-public-409 frs gmrs pmr446"
 expect "qv3n-cli import list.csv --into " "empty from:"
 expect "qv3n-cli import list.csv --into e" "empty"

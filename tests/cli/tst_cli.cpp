@@ -7,6 +7,7 @@
 #include "support/LinkTest.h"
 
 #include "ChannelFile.h"
+#include "RadioText.h"
 #include "ChannelRecord.h"
 #include "Codecs.h"
 #include "RadioData.h"
@@ -123,12 +124,16 @@ private slots:
     void readThenWriteIsByteExact_data()
     {
         QTest::addColumn<int>("version");
-        QTest::newRow("version 2 radio") << 2;
-        QTest::newRow("version 1 radio, written with --radio-version 1") << 1;
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("version 2 radio") << 2 << "chann";
+        QTest::newRow("version 1 radio, written with --radio-version 1") << 1 << "chann";
+        QTest::newRow("version 1 radio, through a radio text that says so") << 1 << "yaml";
     }
     void readThenWriteIsByteExact()
     {
         QFETCH(int, version);
+        QFETCH(QString, suffix);
+        const bool text = suffix == QLatin1String("yaml");
         VirtualRadio::Options options;
         options.version = version;
         const MemoryImage memoryA = withPatternedSpareBlocks(VirtualRadio::demoMemory(version), 11);
@@ -140,11 +145,11 @@ private slots:
         QVERIFY2(b.ok, qPrintable(b.error));
         QSignalSpy endByte(&b.radio, &VirtualRadio::writeCompleted);
 
-        const QString file = m_dir.path(QStringLiteral("read-%1.chann").arg(QTest::currentDataTag()));
+        const QString file = m_dir.path(QStringLiteral("read-%1.%2").arg(QTest::currentDataTag(), suffix));
         const CliResult read = m_dir.run({ QStringLiteral("read"), a.port(), QStringLiteral("-o"), file });
         QCOMPARE(read.exitCode, 0);
         QVERIFY(read.out.isEmpty());
-        QCOMPARE(read.err.contains(QLatin1String("--radio-version 1")), version == 1);
+        QCOMPARE(read.err.contains(QLatin1String("--radio-version 1")), version == 1 && !text);
 
         // The file is what the save dialog writes of the image after a read:
         // blocks 0..253 from the radio, 254 and 255 the program's defaults.
@@ -152,10 +157,10 @@ private slots:
         for (int b = 0; b < kReadBlockCount; ++b)
             for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
                 expected.setCell(b, c, memoryA.cell(b, c));
-        QCOMPARE(readAll(file), ChannelFile::format(expected.bytes()));
+        QCOMPARE(readAll(file), text ? RadioText::format(expected, version) : ChannelFile::format(expected.bytes()));
 
         QStringList writeArgs{ QStringLiteral("write"), b.port(), file, QStringLiteral("--quiet") };
-        if (version == 1)
+        if (version == 1 && !text)
             writeArgs << QStringLiteral("--radio-version") << QStringLiteral("1");
         const CliResult write = m_dir.run(writeArgs);
         QCOMPARE(write.exitCode, 0);
@@ -195,6 +200,10 @@ private slots:
                                              << "qv3n-cli: The option --quiet takes no value.";
         QTest::newRow("an option of another verb") << QStringList{ "export", good, "-o", "$DIR/x.csv", "--trace", "$DIR/t" }
                                                    << 2 << "qv3n-cli: --trace belongs to read, write and diff";
+        QTest::newRow("an option of import") << QStringList{ "show", good, "--into", "empty" } << 2
+                                             << "qv3n-cli: --skip-bad and --into are options of import only.";
+        QTest::newRow("a base where no file is read") << QStringList{ "ports", "--base", good } << 2
+                                                      << "qv3n-cli: ports takes no --base; it reads no file.";
         QTest::newRow("FIFO as the PDF file") << QStringList{ "print", good, "-o", "$FIFO" } << 3
                                               << "qv3n-cli: The PDF file $FIFO could not be written: Not a regular file";
         QTest::newRow("not a number") << QStringList{ "write", port, "$WORD" } << 3

@@ -11,6 +11,7 @@
 #include "Codecs.h"
 #include "RadioData.h"
 #include "MemoryMap.h"
+#include "RadioText.h"
 #include "Settings.h"
 #include "Tables.h"
 
@@ -136,6 +137,129 @@ private slots:
             written.setBytes(ChannelFile::read(out).bytes);
             QCOMPARE(int(isUsed(written, 1)) + int(isUsed(written, 2)) + int(isUsed(written, 3)), channelsWritten);
         }
+    }
+
+    // A channel file turned into text and back is the same to the byte, in either memory format.
+    void convertIsByteExactBothWays_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("version 2") << QStringList() << QString();
+        QTest::newRow("version 1") << QStringList{ "--radio-version", "1" } << "with --radio-version 1";
+    }
+    void convertIsByteExactBothWays()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, note);
+        MemoryImage image = sampleImage();
+        image.setCell(kSettingsBlock, kTimeOutCell, 9);   // beyond the list
+        image.setCell(40, 3, 0x77);                          // an unused channel holding a byte
+        const QString chann = m_dir.writeImage(QStringLiteral("convert.chann"), image);
+        const QString text = m_dir.path(QStringLiteral("convert.yaml"));
+        const QString back = m_dir.path(QStringLiteral("back.chann"));
+        const CliResult toText = m_dir.run(QStringList{ "convert", chann, "-o", text } + options);
+        QCOMPARE(toText.exitCode, 0);
+        QCOMPARE(toText.err, text + QStringLiteral(" is written.\n"));
+        QVERIFY(readAll(text).contains(options.isEmpty() ? "memory format: 2\n" : "memory format: 1\n"));
+        // The text states its memory format: no option is needed to read it.
+        const CliResult toChann = m_dir.run({ "convert", text, "-o", back });
+        QCOMPARE(toChann.exitCode, 0);
+        QCOMPARE(toChann.err.contains(note), true);
+        QCOMPARE(readAll(back), readAll(chann));
+    }
+
+    void convertRefusesABrokenText_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("three problems")
+            << QByteArray("channels:\n  - number: 1\n    rx: 480\n    name: lower\n  - number: 1\n    rx: 446.1\n")
+            << QStringList{ "line 3, column 9: 480 MHz lies outside the frequency range, 400 to 470 MHz",
+                            "line 4, column 11: the name \"lower\" holds characters the radio lacks (lower);",
+                            "line 5, column 13: channel 1 is given twice (first on line 2)" };
+        QTest::newRow("not YAML") << QByteArray("channels: [\n") << QStringList{ "line 2, column 1: this is not YAML: " };
+    }
+    void convertRefusesABrokenText()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, lines);
+        const QString in = m_dir.writeFile(QStringLiteral("broken.yaml"), text);
+        const QString out = m_dir.path(QStringLiteral("broken.chann"));
+        const CliResult result = m_dir.run({ "convert", in, "-o", out });
+        QCOMPARE(result.exitCode, 3);
+        const QStringList err = result.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(err.size(), lines.size() + 1);
+        QCOMPARE(err[0], QStringLiteral("qv3n-cli: The radio text %1 was not loaded; correct these places in it:").arg(in));
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            QVERIFY2(err[i + 1].startsWith(lines[i]), qPrintable(err[i + 1]));
+        QVERIFY(!QFile::exists(out));
+        QCOMPARE(m_dir.run({ "convert", in }).exitCode, 2);
+    }
+
+    // show, check, export, print and diff read a radio text as they read the channel file it was made from.
+    void verbsReadEitherKind_data()
+    {
+        QTest::addColumn<QStringList>("args");   // FILE stands for the file, OUT for an output of the kind's own
+        QTest::newRow("show") << QStringList{ "show", "FILE" };
+        QTest::newRow("check") << QStringList{ "check", "FILE" };
+        QTest::newRow("export") << QStringList{ "export", "FILE", "-o", "OUT.csv", "-q" };
+        QTest::newRow("print") << QStringList{ "print", "FILE", "-o", "OUT.pdf", "-q" };
+        QTest::newRow("diff") << QStringList{ "diff", "FILE", "OTHER" };
+        QTest::newRow("check against a plan") << QStringList{ "check", "FILE", "--plan", "pmr446" };
+        QTest::newRow("sort into a channel file") << QStringList{ "sort", "FILE", "--by", "name", "-o", "OUT.chann", "-q" };
+        QTest::newRow("sort into a radio text") << QStringList{ "sort", "FILE", "--by", "rx", "-o", "OUT.yaml", "-q" };
+    }
+    void verbsReadEitherKind()
+    {
+        QFETCH(QStringList, args);
+        MemoryImage image = sampleImage();
+        const QString chann = m_dir.writeImage(QStringLiteral("either.chann"), image);
+        const QString text = m_dir.writeFile(QStringLiteral("either.yaml"), RadioText::format(image, 2));
+        MemoryImage other = image;
+        storeName(other, 5, QStringLiteral("D-2"));
+        const QString otherText = m_dir.writeFile(QStringLiteral("other.yaml"), RadioText::format(other, 2));
+        CliResult results[2];
+        for (int kind = 0; kind < 2; ++kind) {
+            QStringList line = args;
+            line.replaceInStrings(QStringLiteral("FILE"), kind == 0 ? chann : text);
+            line.replaceInStrings(QStringLiteral("OTHER"), otherText);
+            line.replaceInStrings(QStringLiteral("OUT"), m_dir.path(QStringLiteral("out-%1").arg(kind)));
+            results[kind] = m_dir.run(line);
+        }
+        QCOMPARE(results[1].exitCode, results[0].exitCode);
+        // Neither a usage nor a file error: the verb did its work on both.
+        QVERIFY2(results[0].exitCode != 2 && results[0].exitCode != 3, qPrintable(results[0].err));
+        QCOMPARE(results[1].out, results[0].out);
+        if (args.front() == QLatin1String("export"))
+            QCOMPARE(readAll(m_dir.path("out-1.csv")), readAll(m_dir.path("out-0.csv")));
+        if (args.front() == QLatin1String("print"))
+            QVERIFY(QFileInfo(m_dir.path("out-1.pdf")).size() > 1000);
+        if (args.front() == QLatin1String("sort")) {
+            // The kind written is the one -o names, whatever kind was read.
+            const bool toText = args.contains(QStringLiteral("OUT.yaml"));
+            const QByteArray sorted = readAll(m_dir.path(toText ? "out-0.yaml" : "out-0.chann"));
+            QCOMPARE(readAll(m_dir.path(toText ? "out-1.yaml" : "out-1.chann")), sorted);
+            QCOMPARE(sorted.startsWith("# QV3N radio text"), toText);
+        }
+        if (args.front() == QLatin1String("diff"))
+            QCOMPARE(results[0].out, QStringLiteral("Channel 5: Name D-1 → D-2\n"));
+    }
+
+    // A text written by hand holds only channels; --base gives the rest.
+    void handWrittenTextTakesTheRestFromTheBase()
+    {
+        const QString base = m_dir.writeImage(QStringLiteral("base.chann"), sampleImage());
+        const QString text = m_dir.writeFile(QStringLiteral("hand.yaml"),
+                                             "channels:\n  - number: 2\n    name: SHOP\n  - number: 7\n    rx: 446.5\n");
+        const QString out = m_dir.path(QStringLiteral("hand.chann"));
+        QCOMPARE(m_dir.run({ "convert", text, "-o", out, "--base", base, "-q" }).exitCode, 0);
+        MemoryImage expected = sampleImage();
+        for (int channel = 1; channel <= kChannelCount; ++channel)
+            if (channel != 2)
+                clear(expected, channel);
+        storeName(expected, 2, QStringLiteral("SHOP"));
+        putChannel(expected, 7, 446'500'000, 446'500'000, { 0, false }, { 0, false }, true, true, {});
+        QCOMPARE(ChannelFile::read(out).bytes, expected.bytes());
     }
 
     // The sample's channels in use, by the number they had, in the order the sort gives.

@@ -13,8 +13,10 @@
 #include "FleetReport.h"
 #include "MemoryMap.h"
 #include "RadioData.h"
+#include "RadioText.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -75,7 +77,8 @@ class TestCliFleet : public QObject
 
 private slots:
     // $1 and $2 stand for the two radios' devices, $GOOD for a channel file a
-    // write takes, $NARROW for one it refuses, $MISSING for none.
+    // write takes and $TEXT for it as a radio text, $NARROW for one it refuses,
+    // $BROKEN for a radio text that cannot be read, $MISSING for none.
     void exitStatus_data()
     {
         QTest::addColumn<Fault>("secondFault");
@@ -94,6 +97,12 @@ private slots:
         QTest::newRow("one radio storing a wrong bit")
             << Fault::StoresWrongly << QStringList{ "fleet", "$GOOD", "$1", "$2", "--verify" } << 1
             << QStringList{ "$1: ok (verified) ", "$2: failed: block 5 (channel 5) differs: sent " } << QString();
+        QTest::newRow("a radio text")
+            << Fault::None << QStringList{ "fleet", "$TEXT", "$1", "$2", "--verify", "--asset", "$2=R-7" } << 0
+            << QStringList{ "$1: ok (verified) ", "$2: ok (verified) " } << QString();
+        QTest::newRow("a radio text with a problem")
+            << Fault::None << QStringList{ "fleet", "$BROKEN", "$1", "$2" } << 3 << QStringList{}
+            << QStringLiteral("line 3, column 9: 480 MHz lies outside the frequency range");
         QTest::newRow("file missing") << Fault::None << QStringList{ "fleet", "$MISSING", "$1", "$2" } << 3
                                       << QStringList{} << QStringLiteral("qv3n-cli: The channel file $MISSING");
         QTest::newRow("file refused by the range")
@@ -129,6 +138,8 @@ private slots:
             { QStringLiteral("$1"), first.device() },
             { QStringLiteral("$2"), second.device() },
             { QStringLiteral("$GOOD"), m_dir.writeImage(QStringLiteral("good.chann"), goodImage()) },
+            { QStringLiteral("$TEXT"), m_dir.writeFile(QStringLiteral("good.yaml"), RadioText::format(goodImage(), 2)) },
+            { QStringLiteral("$BROKEN"), m_dir.writeFile(QStringLiteral("broken.yaml"), "channels:\n  - number: 1\n    rx: 480\n") },
             { QStringLiteral("$NARROW"), m_dir.writeImage(QStringLiteral("narrow.chann"), narrow) },
             { QStringLiteral("$MISSING"), m_dir.path(QStringLiteral("missing.chann")) },
         };
@@ -167,7 +178,7 @@ private slots:
             const bool isSecond = row.at(device) == second.device();
             QCOMPARE(row.at(result_), QLatin1String(isSecond && secondFault != Fault::None ? "failed" : "ok"));
             QCOMPARE(row.at(asset), QLatin1String(isSecond && status == 0 ? "R-7" : ""));
-            QCOMPARE(row.at(int(FleetReport::header().indexOf(QStringLiteral("File")))), QStringLiteral("good.chann"));
+            QCOMPARE(row.at(int(FleetReport::header().indexOf(QStringLiteral("File")))), QFileInfo(args.at(1)).fileName());
         }
     }
 };

@@ -26,7 +26,7 @@ private slots:
         // A platform that does not exist: a program that reached for a display would abort.
         const QString none = QStringLiteral("no-such-platform");
         QTest::newRow("qv3n --version") << gui << QStringList{ "--version" } << "C" << none << 0 << "qv3n " + version + "\n";
-        QTest::newRow("qv3n --help") << gui << QStringList{ "--help" } << "C" << none << 0 << "Usage: qv3n [FILE.chann]\n";
+        QTest::newRow("qv3n --help") << gui << QStringList{ "--help" } << "C" << none << 0 << "Usage: qv3n [FILE]\n";
         QTest::newRow("qv3n -h in Chinese") << gui << QStringList{ "-h" } << "zh_CN.UTF-8" << none << 0 << "用法：qv3n";
         QTest::newRow("qv3n-cli --version") << cli << QStringList{ "--version" } << "C" << none << 0
                                             << "qv3n-cli " + version + "\n";

@@ -19,12 +19,15 @@
 #include "support/Files.h"
 #include "Language.h"
 #include "MemoryMap.h"
+#include "RadioText.h"
 
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QMimeData>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -294,6 +297,92 @@ private slots:
         QVERIFY(document().image().bytes() == shiftedImage(5));
         QVERIFY(document().isModified());
         QCOMPARE(document().fileName(), QStringLiteral("earlier.chann"));
+    }
+
+    // A radio text opens from the dialog, with its own memory format, and saves
+    // as radio text again; the type list shows the files of its kind.
+    void radioTextOpensAndSaves()
+    {
+        MemoryImage image;
+        image.setBytes(loaded(shiftedImage(8)));
+        addChannel(image, 4);
+        const QByteArray text = RadioText::format(image, 1);
+        QVERIFY(writeAll(QDir::current().filePath("fleet.yaml"), text));
+        QVERIFY(writeAll(QDir::current().filePath("other.chann"), ChannelFile::format(shiftedImage(2))));
+
+        ChannelFileDialog* open = openDialog(false);
+        auto* type = open->findChild<QComboBox*>("Combo_filetype");
+        QCOMPARE(type->count(), 2);
+        QCOMPARE(nameBox(open)->text(), QStringLiteral("*.chann"));
+        type->setFocus();
+        QTest::keyClick(type, Qt::Key_Down);
+        QCOMPARE(nameBox(open)->text(), QStringLiteral("*.yaml"));
+        QTRY_COMPARE(listedNames(open->findChild<QListView*>("File1")), QStringList{ "fleet.yaml" });
+        typeName(open, "fleet.yaml");
+        open->findChild<QPushButton*>("Command_enter")->click();
+        QTRY_VERIFY(!openOpen());
+        QCOMPARE(m_messages, QStringList{ "信道参数从文件调入成功 ！" });
+        QCOMPARE(document().image().bytes(), image.bytes());
+        QCOMPARE(document().version(), 1);
+        QVERIFY(!document().isModified());
+        QVERIFY(m_main->windowTitle().contains(QLatin1String("fleet.yaml")));
+
+        // Saving a radio text offers its kind first.
+        ChannelFileDialog* save = openDialog(true);
+        QCOMPARE(save->findChild<QComboBox*>("Combo_filetype")->currentIndex(), 1);
+        QCOMPARE(nameBox(save)->text(), QStringLiteral("*.yaml"));
+        typeName(save, "copy.yaml");
+        save->findChild<QPushButton*>("Command_enter")->click();
+        QTRY_VERIFY(!saveOpen());
+        QCOMPARE(readAll(QDir::current().filePath("copy.yaml")), text);
+    }
+
+    // Every problem of a radio text is listed with its place, and nothing is loaded.
+    void radioTextProblemsAreListed()
+    {
+        QVERIFY(writeAll(QDir::current().filePath("bad.yaml"),
+                         "channels:\n  - number: 1\n    rx: 480\n    decode: 88.4\n"));
+        poke(document())->setBytes(shiftedImage(5));
+        QVERIFY(!m_main->openFile(QDir::current().filePath("bad.yaml")));
+        QCOMPARE(m_prompts.size(), 1);
+        QVERIFY2(m_prompts[0].text.contains(QLatin1String("bad.yaml")) && m_prompts[0].text.contains("未调入"),
+                 qPrintable(m_prompts[0].text));
+        const QStringList lines = m_prompts[0].informativeText.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines[0].startsWith("第 3 行第 9 列：480 MHz 超出工作频率范围"), qPrintable(lines[0]));
+        QVERIFY2(lines[1].startsWith("第 4 行第 13 列：“88.4”不是对讲机具有的亚音"), qPrintable(lines[1]));
+        QVERIFY(document().image().bytes() == shiftedImage(5));
+    }
+
+    // A channel file or a radio text dropped on the window opens; other files are refused.
+    void dropOpensRadioFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("channel file") << "dropped.CHANN" << true;
+        QTest::newRow("radio text") << "dropped.yaml" << true;
+        QTest::newRow("another file") << "dropped.txt" << false;
+    }
+    void dropOpensRadioFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, opens);
+        MemoryImage image = factoryImage();
+        addChannel(image, 7);
+        const QString path = QDir::current().filePath(name);
+        QVERIFY(writeAll(path, name.endsWith(".yaml") ? RadioText::format(image, 2) : ChannelFile::format(image.bytes())));
+        QMimeData data;
+        data.setUrls({ QUrl::fromLocalFile(path) });
+        const QPoint centre = m_main->rect().center();
+        QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(m_main, &enter);
+        QCOMPARE(enter.isAccepted(), opens);
+        if (!opens)
+            return;
+        QDropEvent drop(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(m_main, &drop);
+        QTRY_COMPARE(document().fileName(), path);
+        QCOMPARE(document().image().bytes(), image.bytes());
     }
 
     void failedSaveKeepsTheOldFile_data()

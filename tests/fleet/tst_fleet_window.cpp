@@ -9,12 +9,15 @@
 #include "ui/Prompt.h"
 
 #include "ChannelRecord.h"
+#include "Codecs.h"
 #include "CommPort.h"
 #include "FleetRun.h"
 #include "Language.h"
 #include "LinkContext.h"
 #include "MemoryMap.h"
+#include "RadioData.h"
 #include "RadioDocument.h"
+#include "RadioFile.h"
 #include "UndoHistory.h"
 #include "VirtualRadio.h"
 #include "WriteCheck.h"
@@ -24,6 +27,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -233,6 +237,60 @@ private slots:
             QCOMPARE(cellText(table, row, FleetPortTable::AssetColumn), QString());
         }
         QVERIFY(window.close());
+    }
+
+    // The file chosen in the window is a channel file or a radio text; one that
+    // cannot be read says where, and nothing is sent.
+    void writesTheChosenFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("text");   // empty: the image saved in the kind the name gives
+        QTest::newRow("channel file") << "club.chann" << QByteArray();
+        QTest::newRow("radio text") << "club.yaml" << QByteArray();
+        QTest::newRow("radio text with a problem") << "broken.yaml" << QByteArray("channels:\n  - number: 1\n    rx: 480\n");
+    }
+    void writesTheChosenFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, text);
+        Radio radio(1, Fault::None);
+        QVERIFY(radio.started);
+        MemoryImage image = factoryImage();
+        ChannelRecord::setNewChannelDefaults(image, 1);
+        storeFreq(image, 2, QStringLiteral("446.00625"), 1, ChannelRecord::kRxBase);
+        storeFreq(image, 2, QStringLiteral("446.00625"), 1, ChannelRecord::kTxBase);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        if (text.isEmpty()) {
+            QVERIFY(RadioFile::save(path, image, 2).ok);
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        }
+
+        RadioDocument document;
+        CommPort port;
+        LinkContext links;
+        links.setTimings(fleetTimings());
+        FleetWindow window(document, port, links);
+        answerMessages(&window);
+        window.setReportPath(folder.filePath(QStringLiteral("report.csv")));
+        window.findChild<QCheckBox*>(QStringLiteral("Check_Backup"))->setChecked(false);
+        window.setChannelFile(path);
+        QSignalSpy allFinished(window.run(), &FleetRun::allFinished);
+        window.findChild<QPushButton*>(QStringLiteral("Command_Program"))->click();
+        if (!text.isEmpty()) {
+            // The problem with its line and column, as an open shows it.
+            QCOMPARE(m_messages.size(), 1);
+            const QStringList problems = RadioFile::load(path, factoryImage(), 2).problems;
+            QCOMPARE(problems.size(), 1);
+            QCOMPARE(m_messages[0].informativeText, problems.first());
+            QVERIFY(!window.transferring());
+            QCOMPARE(radio.handshakes->size(), 0);
+            return;
+        }
+        QVERIFY(waitFor(allFinished, 1, 120000));
+        QVERIFY(sameBlocks(radio.radio->memory(), FleetRun::checkFile(image, 2).data.image, 0, kLastWrittenBlock));
     }
 
     // The fleet's transfers count with the main window's own: it does not

@@ -17,8 +17,8 @@ struct VerbName
 constexpr VerbName kVerbs[] = {
     { "read", Verb::Read }, { "write", Verb::Write }, { "show", Verb::Show },
     { "check", Verb::Check }, { "export", Verb::Export }, { "import", Verb::Import },
-    { "diff", Verb::Diff }, { "print", Verb::Print }, { "sort", Verb::Sort }, { "ports", Verb::Ports },
-    { "fleet", Verb::Fleet }, { "help", Verb::Help },
+    { "diff", Verb::Diff }, { "print", Verb::Print }, { "sort", Verb::Sort }, { "convert", Verb::Convert },
+    { "ports", Verb::Ports }, { "fleet", Verb::Fleet }, { "help", Verb::Help },
 };
 
 // Splits "--name=value" into its two parts; value is null without "=".
@@ -156,7 +156,7 @@ Arguments parseArguments(const QStringList& args)
         if (verb == QLatin1String(v.name))
             result.verb = v.verb;
     if (result.verb == Verb::None) {
-        result.error = CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, export, import, diff, print, sort, ports, fleet and help.").arg(verb);
+        result.error = CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, export, import, diff, print, sort, convert, ports, fleet and help.").arg(verb);
         return result;
     }
     result.operands = positional;

@@ -6,14 +6,14 @@
 #include <QString>
 #include <QStringList>
 
-enum class Verb { None, Read, Write, Show, Check, Export, Import, Diff, Print, Sort, Ports, Fleet, Help };
+enum class Verb { None, Read, Write, Show, Check, Export, Import, Diff, Print, Sort, Convert, Ports, Fleet, Help };
 
 struct Arguments
 {
     Verb verb = Verb::None;
     QStringList operands;     // after the verb
     QString output;           // -o, --output
-    QString base;             // --base: the channel file an import starts from
+    QString base;             // --base: the file an import or a radio text starts from
     bool skipBad = false;     // --skip-bad: an import leaves refused rows out
     int radioVersion = 0;     // --radio-version; 0 when not given
     QString language;         // --lang: "en" or "zh"; empty when not given

@@ -116,12 +116,13 @@ ExitStatus runFleet(const Arguments& args)
     // Nothing is sent to any radio unless the file can be read and written whole.
     const QString path = args.operands.at(0);
     MemoryImage fileImage;
-    if (!readChannelFile(path, fileImage))
+    int fileVersion = 0;
+    if (!readRadioFile(path, args, fileImage, &fileVersion))
         return ExitStatus::FileError;
     const QString reportPath = args.reportFile.isEmpty() ? FleetReport::defaultPath() : args.reportFile;
     if ((!args.backupDir.isEmpty() && !backupWritable(args.backupDir)) || !reportWritable(reportPath))
         return ExitStatus::FileError;
-    const WriteCheck check = FleetRun::checkFile(fileImage, fileVersion(args));
+    const WriteCheck check = FleetRun::checkFile(fileImage, fileVersion);
     if (check.refused()) {
         Console::error(check.refusals.first().message());
         Console::err(QStringLiteral("  ") + Report::refusalDetail(check.data, check.refusals.first()));
@@ -170,17 +171,18 @@ ExitStatus runFleet(const Arguments& args)
 QString fleetHelpText()
 {
     return CommandLine::tr(
-        "Usage: qv3n-cli fleet FILE.chann PORT... [--verify] [--backup DIR] [--report R.csv]\n"
-        "                      [--asset PORT=TAG]... [--radio-version 1|2] [--quiet] [--lang en|zh]\n"
+        "Usage: qv3n-cli fleet FILE PORT... [--verify] [--backup DIR] [--report R.csv]\n"
+        "                      [--asset PORT=TAG]... [--base F] [--radio-version 1|2] [--quiet]\n"
+        "                      [--lang en|zh]\n"
         "\n"
-        "Writes a channel file to the radios on all the ports given at once, each port\n"
-        "with its own link, as Program > Fleet programming does in the program. The file\n"
-        "is checked as write checks it; when it cannot be read or is refused, nothing is\n"
-        "sent to any radio. A line for each radio says how it ended, as it ends, and a\n"
-        "row for each is appended to the fleet report (time, operator, asset tag, port,\n"
-        "device, cable, memory format, file, SHA-256 of the image written, backup,\n"
-        "verify result, seconds, result and reason). Exits with 0 when every radio was\n"
-        "programmed, 1 when any failed.\n"
+        "Writes a channel file (FILE.chann) or a radio text (FILE.yaml) to the radios on\n"
+        "all the ports given at once, each port with its own link, as Program > Fleet\n"
+        "programming does in the program. The file is checked as write checks it; when\n"
+        "it cannot be read or is refused, nothing is sent to any radio. A line for each\n"
+        "radio says how it ended, as it ends, and a row for each is appended to the\n"
+        "fleet report (time, operator, asset tag, port, device, cable, memory format,\n"
+        "file, SHA-256 of the image written, backup, verify result, seconds, result and\n"
+        "reason). Exits with 0 when every radio was programmed, 1 when any failed.\n"
         "\n"
         "  PORT                COM1 to COM8, or a device path such as /dev/ttyUSB0\n"
         "  --verify            read each radio back afterwards and compare it\n"
@@ -188,7 +190,10 @@ QString fleetHelpText()
         "  --report R.csv      the report to append to (default: fleet-report.csv in\n"
         "                      the program's data folder)\n"
         "  --asset PORT=TAG    the asset tag of the radio on PORT, for the report\n"
-        "  --radio-version N   the memory format of the file: 2 (the default) or 1\n"
+        "  --base F            what a radio text leaves out (default: the program's\n"
+        "                      default image)\n"
+        "  --radio-version N   the memory format of a channel file: 2 (the default) or\n"
+        "                      1; a radio text states its own\n"
         "  -q, --quiet         no advice after a failed radio\n");
 }
 

@@ -43,10 +43,10 @@ ImageSource imageSource(const QString& operand)
     return { ImageSource::Kind::File, operand };
 }
 
-ExitStatus loadImage(const ImageSource& source, const Arguments& args, MemoryImage& image)
+ExitStatus loadImage(const ImageSource& source, const Arguments& args, MemoryImage& image, int& version)
 {
     if (source.kind == ImageSource::Kind::File) {
-        if (!Verbs::readChannelFile(source.operand, image))
+        if (!Verbs::readRadioFile(source.operand, args, image, &version))
             return ExitStatus::FileError;
         // Compared as the program takes it in, as a radio is.
         image = enteredImage(image);
@@ -63,11 +63,11 @@ ExitStatus loadImage(const ImageSource& source, const Arguments& args, MemoryIma
     if (status != ExitStatus::Ok)
         return status;
     // Frequencies of another memory format would read as other frequencies.
-    if (radio.version() != Verbs::fileVersion(args)) {
+    if (radio.version() != version) {
         Console::error(CommandLine::tr("The radio's memory format is version %1, not version %2 (see "
                                        "--radio-version); the two cannot be compared.")
                            .arg(radio.version())
-                           .arg(Verbs::fileVersion(args)));
+                           .arg(version));
         return ExitStatus::Refused;
     }
     image = imageAfterRead(image, transfer.radioImage());

@@ -24,7 +24,8 @@ struct ImageSource
 // else, a FIFO included, names a channel file.
 ImageSource imageSource(const QString& operand);
 
-// Fills image from the source: a whole file, or the blocks a read fetches from
-// the radio, which must use the memory format of --radio-version (the rest of
-// image stays). On failure the reason is printed and the exit status returned.
-ExitStatus loadImage(const ImageSource& source, const Arguments& args, MemoryImage& image);
+// Fills image from the source: a whole file (a channel file or a radio text),
+// whose memory format goes into version, or the blocks a read fetches from the
+// radio, which must use the memory format version gives (the rest of image
+// stays). On failure the reason is printed and the exit status returned.
+ExitStatus loadImage(const ImageSource& source, const Arguments& args, MemoryImage& image, int& version);

@@ -7,10 +7,10 @@
 #include "Verbs.h"
 
 #include "BandPlan.h"
-#include "ChannelFile.h"
 #include "ChannelSets.h"
 #include "ChannelSort.h"
 #include "RadioData.h"
+#include "RadioFile.h"
 
 #include <optional>
 
@@ -36,13 +36,12 @@ std::optional<ChannelSort::Key> sortKey(const QString& name)
     return std::nullopt;
 }
 
-// A channel file as the radio holds it, every record as stored.
+// A channel file or a radio text as the radio holds it, every record as stored.
 std::optional<RadioData> readData(const Arguments& args)
 {
     RadioData data;
-    if (!Verbs::readChannelFile(args.operands.at(0), data.image))
+    if (!Verbs::readRadioFile(args.operands.at(0), args, data.image, &data.version))
         return std::nullopt;
-    data.version = Verbs::fileVersion(args);
     return data;
 }
 
@@ -67,14 +66,19 @@ ExitStatus runSort(const Arguments& args)
     if (!data)
         return ExitStatus::FileError;
     ChannelSort::sortAll(*data, *key, args.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
-    const ChannelFile::WriteResult saved = ChannelFile::write(args.output, data->image.bytes());
+    const NativeFile::WriteResult saved = RadioFile::save(args.output, data->image, data->version);
     if (!saved.ok) {
         Console::error(saveFailedText(args.output, saved.reason));
         return ExitStatus::FileError;
     }
-    if (!args.quiet)
-        Console::err(CommandLine::tr("The channels, sorted by %1, are in %2.")
-                         .arg(ChannelSort::keyText(*key), shownPath(args.output)));
+    if (args.quiet)
+        return ExitStatus::Ok;
+    Console::err(CommandLine::tr("The channels, sorted by %1, are in %2.")
+                     .arg(ChannelSort::keyText(*key), shownPath(args.output)));
+    // A channel file does not say its memory format.
+    if (RadioFile::kindOf(args.output) == RadioFile::Kind::ChannelFile && data->version != 2)
+        Console::err(CommandLine::tr("It is in memory format %1: show, check and write it with --radio-version %1.")
+                         .arg(data->version));
     return ExitStatus::Ok;
 }
 
@@ -110,20 +114,24 @@ QString planningHelpText(Verb verb)
     if (verb != Verb::Sort)
         return {};
     return CommandLine::tr(
-        "Usage: qv3n-cli sort FILE.chann --by rx|tx|name|tone|power -o OUT.chann [--descending]\n"
-        "                     [--radio-version 1|2] [--quiet] [--lang en|zh]\n"
+        "Usage: qv3n-cli sort FILE --by rx|tx|name|tone|power -o OUT [--descending]\n"
+        "                     [--base F] [--radio-version 1|2] [--quiet] [--lang en|zh]\n"
         "\n"
-        "Writes the channels of a channel file sorted into a new channel file: the\n"
-        "channels in use from channel 1 on, by the key, then the unused ones. Each\n"
-        "channel keeps all its settings, and the priority channel follows its channel.\n"
-        "Channels with the same key keep their order; channels in use without the key\n"
-        "(receive only, sorted by tx; no name, sorted by name) come after the others.\n"
+        "Writes the channels of a channel file (.chann) or a radio text (.yaml) sorted\n"
+        "into a new file of either kind, told by its suffix: the channels in use from\n"
+        "channel 1 on, by the key, then the unused ones. Each channel keeps all its\n"
+        "settings, and the priority channel follows its channel. Channels with the\n"
+        "same key keep their order; channels in use without the key (receive only,\n"
+        "sorted by tx; no name, sorted by name) come after the others.\n"
         "\n"
         "  --by KEY            rx or tx (frequency), name, tone (the decode tone: off,\n"
         "                      CTCSS, DCS, inverted DCS) or power (Low, High)\n"
         "  --descending        from the highest (Z, High) down\n"
-        "  -o, --output F      the channel file to write\n"
-        "  --radio-version N   the memory format of the file: 2 (the default) or 1\n"
+        "  -o, --output F      the file to write: OUT.chann or OUT.yaml\n"
+        "  --base F            what a radio text leaves out (default: the program's\n"
+        "                      default image)\n"
+        "  --radio-version N   the memory format of a channel file: 2 (the default) or\n"
+        "                      1; a radio text states its own\n"
         "  -q, --quiet         no completion message, only errors\n");
 }
 

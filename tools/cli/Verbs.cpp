@@ -7,13 +7,13 @@
 #include "Transfer.h"
 
 #include "Captions.h"
-#include "ChannelFile.h"
 #include "ChannelList.h"
 #include "ChineseFont.h"
 #include "NativeFile.h"
 #include "PortDirectory.h"
 #include "PortDoctor.h"
 #include "RadioDocument.h"
+#include "RadioFile.h"
 #include "WorkingCopy.h"
 
 #include <QDateTime>
@@ -50,14 +50,32 @@ bool checkOperands(const Arguments& args, const QStringList& names, ExitStatus* 
     return false;
 }
 
-bool readChannelFile(const QString& path, MemoryImage& image)
+bool readRadioFile(const QString& path, const Arguments& args, MemoryImage& image, int* version)
 {
-    const ChannelFile::ReadResult result = ChannelFile::read(path);
-    if (!result.ok()) {
-        Console::error(ChannelFile::readErrorMessage(result, shownPath(path)));
+    auto loadedOrReported = [](const RadioFile::Loaded& loaded) {
+        if (loaded.ok())
+            return true;
+        Console::error(loaded.error);
+        for (const QString& problem : loaded.problems)
+            Console::err(problem);
         return false;
+    };
+    // What a radio text leaves out comes from --base, or from the program's default image.
+    MemoryImage base = factoryImage();
+    int baseVersion = fileVersion(args);
+    if (!args.base.isEmpty() && RadioFile::kindOf(path) == RadioFile::Kind::RadioText) {
+        const RadioFile::Loaded loadedBase = RadioFile::load(args.base, base, baseVersion);
+        if (!loadedOrReported(loadedBase))
+            return false;
+        base = loadedBase.image;
+        baseVersion = loadedBase.version.value_or(baseVersion);
     }
-    image.setBytes(result.bytes);
+    const RadioFile::Loaded loaded = RadioFile::load(path, base, baseVersion);
+    if (!loadedOrReported(loaded))
+        return false;
+    image = loaded.image;
+    if (version)
+        *version = loaded.version.value_or(fileVersion(args));
     return true;
 }
 
@@ -89,12 +107,12 @@ namespace {
 
 using namespace Verbs;
 
-// Loads a channel file into the document, as the open dialog does; the
-// file's memory format is version.
-bool loadFile(RadioDocument& document, const QString& path, int version)
+// Loads a channel file or a radio text into the document, as the open dialog does.
+bool loadFile(RadioDocument& document, const QString& path, const Arguments& args)
 {
     MemoryImage image;
-    if (!readChannelFile(path, image))
+    int version = 0;
+    if (!readRadioFile(path, args, image, &version))
         return false;
     document.takeImage({}, image, version, path);
     return true;
@@ -140,7 +158,7 @@ ExitStatus runRead(const Arguments& args, RadioDocument& document)
     status = transfer.read();
     if (status != ExitStatus::Ok)
         return status;
-    const ChannelFile::WriteResult saved = ChannelFile::write(args.output, document.image().bytes());
+    const NativeFile::WriteResult saved = RadioFile::save(args.output, document.image(), document.version());
     if (!saved.ok) {
         Console::error(saveFailedText(args.output, saved.reason));
         return ExitStatus::FileError;
@@ -148,7 +166,7 @@ ExitStatus runRead(const Arguments& args, RadioDocument& document)
     if (!args.quiet) {
         Console::err(Captions::saveComplete() + QLatin1Char(' ')
                      + shownPath(args.output));
-        if (document.version() != 2)
+        if (document.version() != 2 && RadioFile::kindOf(args.output) == RadioFile::Kind::ChannelFile)
             Console::err(CommandLine::tr("The radio uses memory format %1: show, check and write this file with "
                                          "--radio-version %2.")
                              .arg(document.versionText())
@@ -168,7 +186,7 @@ ExitStatus runWrite(const Arguments& args, RadioDocument& document)
     QString error;
     if (!parsePort(args.operands.at(0), &port, &error))
         return usageError(error, args.verb);
-    if (!loadFile(document, args.operands.at(1), fileVersion(args)))
+    if (!loadFile(document, args.operands.at(1), args))
         return ExitStatus::FileError;
     if (!traceWritable(args) || (!args.backupDir.isEmpty() && !backupWritable(args.backupDir)))
         return ExitStatus::FileError;
@@ -194,7 +212,7 @@ ExitStatus runShowOrCheck(const Arguments& args, RadioDocument& document)
         return usageError(CommandLine::tr("%1 takes no -o; it prints to standard output.").arg(verbName(args.verb)),
                           args.verb);
     // Taken in as a write takes it; check runs the write's own check.
-    if (!loadFile(document, args.operands.at(0), fileVersion(args)))
+    if (!loadFile(document, args.operands.at(0), args))
         return ExitStatus::FileError;
     if (args.verb == Verb::Show) {
         Console::print(Report::contents(document.data()));
@@ -248,7 +266,7 @@ ExitStatus runPrint(const Arguments& args, RadioDocument& document)
                            .arg(ChineseFont::package()));
         return ExitStatus::FileError;
     }
-    if (!loadFile(document, args.operands.at(0), fileVersion(args)))
+    if (!loadFile(document, args.operands.at(0), args))
         return ExitStatus::FileError;
     QPageSize::PageSizeId paper = ChannelList::defaultPaper();
     if (!args.paper.isEmpty())
@@ -280,7 +298,7 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
                 const Arguments inner = parseArguments(args.operands);
                 if (!inner.error.isEmpty() || inner.verb == Verb::None)
                     return usageError(CommandLine::tr("Unknown verb \"%1\"; the verbs are read, write, show, check, "
-                                                      "export, import, diff, print, sort, ports, fleet and help.")
+                                                      "export, import, diff, print, sort, convert, ports, fleet and help.")
                                           .arg(args.operands.at(0)),
                                       Verb::Help);
                 topic = inner.verb;
@@ -294,8 +312,11 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
         return ExitStatus::Ok;
     }
 
-    if (args.verb != Verb::Import && (!args.base.isEmpty() || args.skipBad || !args.into.isEmpty()))
-        return usageError(CommandLine::tr("--base, --skip-bad and --into are options of import only."), args.verb);
+    if (args.verb != Verb::Import && (args.skipBad || !args.into.isEmpty()))
+        return usageError(CommandLine::tr("--skip-bad and --into are options of import only."), args.verb);
+    // --base gives what a radio text leaves out, and these two read no file.
+    if ((args.verb == Verb::Read || args.verb == Verb::Ports) && !args.base.isEmpty())
+        return usageError(CommandLine::tr("%1 takes no --base; it reads no file.").arg(verbName(args.verb)), args.verb);
     if (args.verb != Verb::Sort && (!args.sortKey.isEmpty() || args.descending))
         return usageError(CommandLine::tr("--by and --descending are options of sort only."), args.verb);
     if (args.verb != Verb::Check && !args.plan.isEmpty())
@@ -328,6 +349,8 @@ ExitStatus run(const Arguments& args, RadioDocument& document)
         return runPrint(args, document);
     case Verb::Sort:
         return runSort(args);
+    case Verb::Convert:
+        return runConvert(args);
     case Verb::Ports:
         return runPorts(args);
     case Verb::Fleet:
@@ -352,43 +375,52 @@ QString helpText(Verb verb)
             "written in full.\n"
             "\n"
             "  PORT             COM1 to COM8, or a device path such as /dev/ttyUSB0\n"
-            "  -o, --output F   the channel file to write\n"
+            "  -o, --output F   the channel file to write, or a radio text (FILE.yaml)\n"
             "  --trace FILE     write every byte sent and received, with times, to FILE\n"
             "  -q, --quiet      no progress and no completion messages, only errors\n");
     case Verb::Write:
         return CommandLine::tr(
-            "Usage: qv3n-cli write PORT FILE.chann [--verify] [--backup DIR] [--trace FILE]\n"
-            "                      [--radio-version 1|2] [--quiet] [--lang en|zh]\n"
+            "Usage: qv3n-cli write PORT FILE [--verify] [--backup DIR] [--trace FILE]\n"
+            "                      [--base F] [--radio-version 1|2] [--quiet] [--lang en|zh]\n"
             "\n"
-            "Writes a channel file to the radio, as Program > Write to radio does in the\n"
-            "program: the priority and start channels are adjusted, the frequency mode and\n"
-            "every channel must lie within the file's frequency range, and the radio must\n"
-            "use the file's memory format. Otherwise nothing is written.\n"
+            "Writes a channel file (FILE.chann) or a radio text (FILE.yaml) to the radio,\n"
+            "as Program > Write to radio does in the program: the priority and start\n"
+            "channels are adjusted, the frequency mode and every channel must lie within\n"
+            "the file's frequency range, and the radio must use the file's memory format.\n"
+            "Otherwise nothing is written.\n"
             "\n"
             "  PORT                COM1 to COM8, or a device path such as /dev/ttyUSB0\n"
             "  --verify            read the radio back afterwards and compare blocks 0 to 253\n"
             "                      with what was sent; exit 1 naming each block that differs\n"
             "  --backup DIR        first read the radio into a new channel file in DIR\n"
             "  --trace FILE        write every byte sent and received, with times, to FILE\n"
-            "  --radio-version N   the memory format of the file: 2 (the default) or 1\n"
+            "  --base F            what a radio text leaves out (default: the program's\n"
+            "                      default image)\n"
+            "  --radio-version N   the memory format of a channel file: 2 (the default) or\n"
+            "                      1; a radio text states its own\n"
             "  -q, --quiet         no progress and no completion messages, only errors\n");
     case Verb::Show:
         return CommandLine::tr(
-            "Usage: qv3n-cli show FILE.chann [--radio-version 1|2] [--lang en|zh]\n"
+            "Usage: qv3n-cli show FILE [--base F] [--radio-version 1|2] [--lang en|zh]\n"
             "\n"
-            "Prints what a channel file holds: the channels in use as the channel table\n"
-            "shows them, the frequency mode, the frequency range, the optional features and\n"
-            "the FM presets.\n"
+            "Prints what a channel file (FILE.chann) or a radio text (FILE.yaml) holds: the\n"
+            "channels in use as the channel table shows them, the frequency mode, the\n"
+            "frequency range, the optional features and the FM presets.\n"
             "\n"
-            "  --radio-version N   the memory format of the file: 2 (the default) or 1;\n"
-            "                      it sets the step of the frequencies\n");
+            "  --base F            what a radio text leaves out (default: the program's\n"
+            "                      default image)\n"
+            "  --radio-version N   the memory format of a channel file: 2 (the default) or\n"
+            "                      1; it sets the step of the frequencies (a radio text\n"
+            "                      states its own)\n");
     case Verb::Check:
         return CommandLine::tr(
-            "Usage: qv3n-cli check FILE.chann [--plan PLAN] [--radio-version 1|2] [--lang en|zh]\n"
+            "Usage: qv3n-cli check FILE [--plan PLAN] [--base F] [--radio-version 1|2]\n"
+            "                      [--lang en|zh]\n"
             "\n"
             "Runs the checks that a write runs before it sends anything, and prints what\n"
             "they would adjust (priority channel, start channel) and every frequency they\n"
-            "would refuse. Exits with 4 when a write would be refused, 0 when not.\n"
+            "would refuse. Exits with 4 when a write would be refused, 0 when not. FILE is\n"
+            "a channel file (.chann) or a radio text (.yaml).\n"
             "\n"
             "With --plan, checks the channels against the band plan of a licence-free\n"
             "service instead, and prints every channel that transmits on a frequency the\n"
@@ -398,29 +430,38 @@ QString helpText(Verb verb)
             "\n"
             "  --plan PLAN         pmr446, china-public-409, frs or gmrs: the stock channel\n"
             "                      set of that name is the plan\n"
-            "  --radio-version N   the memory format of the file: 2 (the default) or 1\n");
+            "  --base F            what a radio text leaves out (default: the program's\n"
+            "                      default image)\n"
+            "  --radio-version N   the memory format of a channel file: 2 (the default) or\n"
+            "                      1; a radio text states its own\n");
     case Verb::Export:
     case Verb::Import:
     case Verb::Diff:
         return exchangeHelpText(verb);
     case Verb::Sort:
         return planningHelpText(verb);
+    case Verb::Convert:
+        return convertHelpText();
     case Verb::Fleet:
         return fleetHelpText();
     case Verb::Print:
         return CommandLine::tr(
-            "Usage: qv3n-cli print FILE.chann -o FILE.pdf [--paper a4|letter] [--radio-version 1|2]\n"
-            "                      [--quiet] [--lang en|zh]\n"
+            "Usage: qv3n-cli print FILE -o FILE.pdf [--paper a4|letter] [--base F]\n"
+            "                      [--radio-version 1|2] [--quiet] [--lang en|zh]\n"
             "\n"
-            "Writes the channel list of a channel file as a PDF file, as File > Export PDF\n"
-            "does in the program: the channels in use as the channel table shows them, the\n"
-            "frequency mode, the frequency range, the optional features and the FM presets,\n"
-            "titled with the file's name and the date, in the language of --lang.\n"
+            "Writes the channel list of a channel file (FILE.chann) or a radio text\n"
+            "(FILE.yaml) as a PDF file, as File > Export PDF does in the program: the\n"
+            "channels in use as the channel table shows them, the frequency mode, the\n"
+            "frequency range, the optional features and the FM presets, titled with the\n"
+            "file's name and the date, in the language of --lang.\n"
             "\n"
             "  -o, --output F      the PDF file to write\n"
             "  --paper P           a4 or letter (default: letter where the system's locale\n"
             "                      measures in US units, a4 elsewhere)\n"
-            "  --radio-version N   the memory format of the file: 2 (the default) or 1\n"
+            "  --base F            what a radio text leaves out (default: the program's\n"
+            "                      default image)\n"
+            "  --radio-version N   the memory format of a channel file: 2 (the default) or\n"
+            "                      1; a radio text states its own\n"
             "  -q, --quiet         no completion message, only errors\n");
     case Verb::Ports:
         return CommandLine::tr(
@@ -453,6 +494,9 @@ QString helpText(Verb verb)
         "                                 files, or a file and a radio\n"
         "  print FILE.chann -o OUT.pdf    write the channel list of a file as PDF\n"
         "  sort FILE.chann -o OUT.chann   write the channels of a file sorted\n"
+        "  convert IN -o OUT              turn a channel file into a radio text\n"
+        "                                 (.yaml, the whole radio as readable text)\n"
+        "                                 or back\n"
         "  ports                          list COM1 to COM8 with the device and cable\n"
         "                                 each stands for\n"
         "  fleet FILE.chann PORT...       write a channel file to the radios on\n"
@@ -460,15 +504,18 @@ QString helpText(Verb verb)
         "  help [VERB]                    this help, or the help of one verb (also\n"
         "                                 VERB --help)\n"
         "\n"
+        "Wherever a verb reads FILE.chann, a radio text FILE.yaml does as well.\n"
         "PORT is COM1 to COM8, numbered as in the program's port setup, or a device\n"
         "path such as /dev/ttyUSB0.\n"
         "\n"
         "Options:\n"
-        "  -o, --output F        the file to write (read, export, import, print, sort)\n"
-        "  --radio-version 1|2   the memory format of the files (default 2; read\n"
-        "                        takes the radio's)\n"
-        "  --base FILE.chann     import: the file everything but the channels comes\n"
-        "                        from\n"
+        "  -o, --output F        the file to write (read, export, import, print, sort,\n"
+        "                        convert)\n"
+        "  --radio-version 1|2   the memory format of channel files (default 2; read\n"
+        "                        takes the radio's, a radio text states its own)\n"
+        "  --base FILE           import: the file everything but the channels comes\n"
+        "                        from; a radio text: the file that gives what it\n"
+        "                        leaves out\n"
         "  --skip-bad            import: write the other rows when some are refused\n"
         "  --into empty|from:N   import: fill the unused channels, or write from\n"
         "                        channel N down, instead of replacing all channels\n"

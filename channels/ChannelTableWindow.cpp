@@ -581,7 +581,7 @@ void ChannelTableWindow::placeCellEditor()
         return;
     }
     // No encode tone without a transmit frequency.
-    if (col == ColEncode && m_document.image().cell(row, ChannelRecord::kTxStepCell) == MemoryImage::kEmpty) {
+    if (col == ColEncode && !ChannelRecord::hasTransmitFrequency(m_document.image(), row)) {
         closeEditors();
         return;
     }
@@ -652,7 +652,7 @@ void ChannelTableWindow::resyncListEditor()
     const MemoryImage& image = m_document.image();
     const bool gone = !ChannelRecord::isUsed(image, m_editRow)
                       || (m_listField == ListField::EncodeTone
-                          && image.cell(m_editRow, ChannelRecord::kTxStepCell) == MemoryImage::kEmpty);
+                          && !ChannelRecord::hasTransmitFrequency(image, m_editRow));
     if (gone) {
         closeEditors();
         return;
@@ -768,7 +768,7 @@ void ChannelTableWindow::enterInList()
 {
     const int channel = m_editRow;
     int column = m_editCol + 1;
-    if (m_editCol == ColDecode && m_document.image().cell(channel, ChannelRecord::kTxStepCell) == MemoryImage::kEmpty)
+    if (m_editCol == ColDecode && !ChannelRecord::hasTransmitFrequency(m_document.image(), channel))
         column = ColPower;
     moveTo(channel, column);
 }

@@ -64,13 +64,6 @@ void Channel::setNameAsIs(const QString& name)
     m_hasName = !name.isEmpty();
 }
 
-std::optional<qint64> Channel::hzOf(const FreqCells& cells) const
-{
-    if (cells.isEmpty())
-        return std::nullopt;
-    return freqFieldHz(cells, m_version);
-}
-
 FreqCells Channel::cellsOf(qint64 hz) const
 {
     Q_ASSERT(fitsFreqField(hz));

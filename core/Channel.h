@@ -55,7 +55,10 @@ public:
 private:
     Channel() = default;
 
-    std::optional<qint64> hzOf(const FreqCells& cells) const;
+    std::optional<qint64> hzOf(const FreqCells& cells) const
+    {
+        return cells.isEmpty() ? std::nullopt : std::optional(freqFieldHz(cells, m_version));
+    }
     FreqCells cellsOf(qint64 hz) const;
 
     int m_version = 2;

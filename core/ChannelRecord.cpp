@@ -34,41 +34,6 @@ int toneListPosition(int code, bool inverted)
     return tone.inverted ? tone.code + kInvertedOffset : tone.code;
 }
 
-StoredTone storedTone(const MemoryImage& image, int block, ToneField field)
-{
-    return { image.cell(block, field.cell), image.flag(block, kToneFlagsCell, field.invertedBit) };
-}
-
-void storeTone(MemoryImage& image, int block, ToneField field, const StoredTone& tone)
-{
-    image.setCell(block, field.cell, quint8(tone.code));
-    image.setFlag(block, kToneFlagsCell, field.invertedBit, tone.inverted);
-}
-
-bool isOn(const MemoryImage& image, int block, FlagField field)
-{
-    return image.flag(block, field.cell, field.bit);
-}
-
-void setOn(MemoryImage& image, int block, FlagField field, bool on)
-{
-    image.setFlag(block, field.cell, field.bit, on);
-}
-
-NameCodes storedNameCodes(const MemoryImage& image, int block)
-{
-    NameCodes codes;
-    for (int i = 0; i < kNameLength; ++i)
-        codes[i] = image.cell(block, kNameCell + i);
-    return codes;
-}
-
-void storeNameCodes(MemoryImage& image, int block, const NameCodes& codes)
-{
-    for (int i = 0; i < kNameLength; ++i)
-        image.setCell(block, kNameCell + i, codes[i]);
-}
-
 NameCodes nameCodes(const QString& name)
 {
     NameCodes codes;

@@ -3,16 +3,17 @@
 
 // The 16-byte channel record (channel n is block n; the frequency-mode record
 // in block 130 shares cells 0..9): its layout, the accessors of its fields
-// (each field's cells and bits are written here once), the record as a whole
-// (used, cleared, a new channel) and how a record reads as a table row.
+// (each field's cells and bits are written here once, inline: every channel
+// read passes through them), the record as a whole (used, cleared, a new
+// channel) and how a record reads as a table row.
 
+#include "MemoryImage.h"
 #include "Tables.h"
 
 #include <QString>
 #include <QtGlobal>
 #include <array>
 
-class MemoryImage;
 struct RadioData;
 
 namespace ChannelRecord {
@@ -65,8 +66,16 @@ struct ToneField
 constexpr ToneField kDecodeTone{ kDecodeToneCell, kDecodeInvertedBit };
 constexpr ToneField kEncodeTone{ kEncodeToneCell, kEncodeInvertedBit };
 
-StoredTone storedTone(const MemoryImage& image, int block, ToneField field);
-void storeTone(MemoryImage& image, int block, ToneField field, const StoredTone& tone);
+inline StoredTone storedTone(const MemoryImage& image, int block, ToneField field)
+{
+    return { image.cell(block, field.cell), image.flag(block, kToneFlagsCell, field.invertedBit) };
+}
+
+inline void storeTone(MemoryImage& image, int block, ToneField field, const StoredTone& tone)
+{
+    image.setCell(block, field.cell, quint8(tone.code));
+    image.setFlag(block, kToneFlagsCell, field.invertedBit, tone.inverted);
+}
 
 // A one-bit field; every other bit of its cell keeps its value.
 struct FlagField
@@ -78,14 +87,32 @@ constexpr FlagField kHasName{ kToneFlagsCell, kHasNameBit };
 constexpr FlagField kWide{ kPowerWidthCell, kWideBit };
 constexpr FlagField kHighPower{ kPowerWidthCell, kHighPowerBit };
 
-bool isOn(const MemoryImage& image, int block, FlagField field);
-void setOn(MemoryImage& image, int block, FlagField field, bool on);
+inline bool isOn(const MemoryImage& image, int block, FlagField field)
+{
+    return image.flag(block, field.cell, field.bit);
+}
+
+inline void setOn(MemoryImage& image, int block, FlagField field, bool on)
+{
+    image.setFlag(block, field.cell, field.bit, on);
+}
 
 // The name cells as stored: character codes, 255 past the end of the name.
 using NameCodes = std::array<quint8, kNameLength>;
 
-NameCodes storedNameCodes(const MemoryImage& image, int block);
-void storeNameCodes(MemoryImage& image, int block, const NameCodes& codes);
+inline NameCodes storedNameCodes(const MemoryImage& image, int block)
+{
+    NameCodes codes;
+    for (int i = 0; i < kNameLength; ++i)
+        codes[i] = image.cell(block, kNameCell + i);
+    return codes;
+}
+
+inline void storeNameCodes(MemoryImage& image, int block, const NameCodes& codes)
+{
+    for (int i = 0; i < kNameLength; ++i)
+        image.setCell(block, kNameCell + i, codes[i]);
+}
 
 // A name as it stands, cut to five characters, as character codes.
 NameCodes nameCodes(const QString& name);

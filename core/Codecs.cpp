@@ -60,8 +60,6 @@ QString numberText(double value)
 
 namespace {
 
-constexpr qint64 kHzPerMHz = 1000000;
-constexpr qint64 kHzPerTenth = 100000;   // the 100 kHz digit
 constexpr int kMHzDecimals = 6;           // whole hertz
 
 // The highest frequency a typed text stores: every digit must fit a nibble.
@@ -69,36 +67,9 @@ constexpr double kHighestTypedMHz = 999.99999;
 
 } // namespace
 
-qint64 stepHz(int version)
-{
-    return version == 2 ? 6250 : 12500;
-}
-
 double stepMHz(int version)
 {
     return double(stepHz(version)) / kHzPerMHz;
-}
-
-FreqCells storedFreqCells(const MemoryImage& image, int block, int base)
-{
-    return { image.cell(block, base + 1), image.cell(block, base + 2), image.cell(block, base + 3) };
-}
-
-void storeFreqCells(MemoryImage& image, int block, int base, const FreqCells& cells)
-{
-    image.setCell(block, base + 1, cells.steps);
-    image.setCell(block, base + 2, cells.unitsTenths);
-    image.setCell(block, base + 3, cells.hundredsTens);
-}
-
-int wholeMHz(int c2, int c3)
-{
-    return 100 * hiNibble(c3) + 10 * loNibble(c3) + hiNibble(c2);
-}
-
-qint64 freqFieldHz(const FreqCells& cells, int version)
-{
-    return wholeMHz(cells) * kHzPerMHz + loNibble(cells.unitsTenths) * kHzPerTenth + loNibble(cells.steps) * stepHz(version);
 }
 
 FreqCells freqCellsForHz(qint64 hz, int version)

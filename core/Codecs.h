@@ -5,12 +5,12 @@
 // three-cell frequency codes, channel-name character codes, FM preset bytes,
 // and the frequency range of block 250.
 
+#include "MemoryImage.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <array>
 #include <optional>
-
-class MemoryImage;
 
 inline int hiNibble(int x) { return x / 16; }
 inline int loNibble(int x) { return x % 16; }
@@ -25,10 +25,14 @@ QString numberText(double value);
 // The frequency codec: a frequency field is three cells base+1 .. base+3 of a
 // block (steps, units/tenths, hundreds/tens), and every path reads and writes
 // frequencies through freqFieldHz and freqCellsForHz, in whole hertz. The
-// texts below are built on them.
+// texts below are built on them. What every channel read passes through is
+// inline.
+
+constexpr qint64 kHzPerMHz = 1'000'000;
+constexpr qint64 kHzPerTenth = 100'000;   // the 100 kHz digit
 
 // Frequency step below the 100 kHz digit for the memory-format version.
-qint64 stepHz(int version);
+inline qint64 stepHz(int version) { return version == 2 ? 6250 : 12500; }
 double stepMHz(int version);
 
 struct FreqCells
@@ -44,15 +48,26 @@ struct FreqCells
 };
 
 // The field accessor: the three cells of a field as stored, and written.
-FreqCells storedFreqCells(const MemoryImage& image, int block, int base);
-void storeFreqCells(MemoryImage& image, int block, int base, const FreqCells& cells);
+inline FreqCells storedFreqCells(const MemoryImage& image, int block, int base)
+{
+    return { image.cell(block, base + 1), image.cell(block, base + 2), image.cell(block, base + 3) };
+}
+inline void storeFreqCells(MemoryImage& image, int block, int base, const FreqCells& cells)
+{
+    image.setCell(block, base + 1, cells.steps);
+    image.setCell(block, base + 2, cells.unitsTenths);
+    image.setCell(block, base + 3, cells.hundredsTens);
+}
 
 // Whole-MHz part of a stored frequency field (units/tenths cell, hundreds/tens cell).
-int wholeMHz(int c2, int c3);
+inline int wholeMHz(int c2, int c3) { return 100 * hiNibble(c3) + 10 * loNibble(c3) + hiNibble(c2); }
 inline int wholeMHz(const FreqCells& cells) { return wholeMHz(cells.unitsTenths, cells.hundredsTens); }
 
 // A stored frequency field in Hz (the high nibble of the steps cell ignored).
-qint64 freqFieldHz(const FreqCells& cells, int version);
+inline qint64 freqFieldHz(const FreqCells& cells, int version)
+{
+    return wholeMHz(cells) * kHzPerMHz + loNibble(cells.unitsTenths) * kHzPerTenth + loNibble(cells.steps) * stepHz(version);
+}
 // The field holds three decimal digits of whole MHz.
 constexpr qint64 kFreqFieldLimitHz = 1'000'000'000;
 constexpr bool fitsFreqField(qint64 hz) { return hz >= 0 && hz < kFreqFieldLimitHz; }

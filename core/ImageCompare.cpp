@@ -209,20 +209,14 @@ QList<FieldValue> featureFields(const MemoryImage& image)
     };
 }
 
-// A tone of the frequency mode: its code and its inversion bit.
-StoredTone vfoTone(const MemoryImage& image, Settings::BitField code, Settings::BitField inverted)
-{
-    return { Settings::value(image, code), Settings::isSet(image, inverted) };
-}
-
 QList<FieldValue> vfoFields(const MemoryImage& image, int version)
 {
     using namespace Settings;
     return {
         { CompareText::tr("RX"), freqText(image, kVfoRxFreq, version), freqPlaces(kVfoRxFreq.block, kVfoRxFreq.base) },
         { CompareText::tr("TX"), freqText(image, kVfoTxFreq, version), freqPlaces(kVfoTxFreq.block, kVfoTxFreq.base) },
-        toneField(CompareText::tr("Decode"), vfoTone(image, kVfoDecodeTone, kVfoDecodeInverted), kVfoBlock, kDecodeTone),
-        toneField(CompareText::tr("Encode"), vfoTone(image, kVfoEncodeTone, kVfoEncodeInverted), kVfoBlock, kEncodeTone),
+        toneField(CompareText::tr("Decode"), storedTone(image, kVfoBlock, kDecodeTone), kVfoBlock, kDecodeTone),
+        toneField(CompareText::tr("Encode"), storedTone(image, kVfoBlock, kEncodeTone), kVfoBlock, kEncodeTone),
         listField(CompareText::tr("Step (kHz)"), image, kTuningStep, { QStringLiteral("12.5"), QStringLiteral("25.0") }),
         listField(CompareText::tr("Duplex"), image, kVfoDuplex,
                   { CompareText::tr("Off"), CompareText::tr("Minus"), CompareText::tr("Plus") }),

@@ -13,8 +13,6 @@
 #include <QString>
 #include <optional>
 
-class MemoryImage;
-
 class Channel
 {
 public:

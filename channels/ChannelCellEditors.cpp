@@ -106,7 +106,7 @@ void ChannelCellEditors::openOnCurrentCell()
         return;
     }
     // No encode tone without a transmit frequency.
-    if (col == ColEncode && m_document.image().cell(row, ChannelRecord::kTxStepCell) == MemoryImage::kEmpty) {
+    if (col == ColEncode && !ChannelRecord::hasTransmitFrequency(m_document.image(), row)) {
         close();
         return;
     }
@@ -189,7 +189,7 @@ void ChannelCellEditors::resync()
     const MemoryImage& image = m_document.image();
     const bool gone = !ChannelRecord::isUsed(image, m_editRow)
                       || (m_listField == ListField::EncodeTone
-                          && image.cell(m_editRow, ChannelRecord::kTxStepCell) == MemoryImage::kEmpty);
+                          && !ChannelRecord::hasTransmitFrequency(image, m_editRow));
     if (gone) {
         close();
         return;
@@ -316,7 +316,7 @@ void ChannelCellEditors::enterInList()
 {
     const int channel = m_editRow;
     int column = m_editCol + 1;
-    if (m_editCol == ColDecode && m_document.image().cell(channel, ChannelRecord::kTxStepCell) == MemoryImage::kEmpty)
+    if (m_editCol == ColDecode && !ChannelRecord::hasTransmitFrequency(m_document.image(), channel))
         column = ColPower;
     moveTo(channel, column);
 }

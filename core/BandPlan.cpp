@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BandPlan.h"
 
-#include "ChannelRecord.h"
+#include "Channel.h"
 #include "ChannelSets.h"
 #include "Codecs.h"
 #include "MemoryMap.h"
@@ -22,22 +22,15 @@ namespace BandPlan {
 
 namespace {
 
-using namespace ChannelRecord;
-
 // The set is read in the finer step and over every frequency the radio can
 // store, so that the plan holds its frequencies exactly as listed.
 constexpr int kPlanVersion = 2;
 constexpr FreqRange kWholeField{ 0, int(kFreqFieldLimitHz / 1'000'000) - 1 };
 
-qint64 frequencyHz(const MemoryImage& image, int version, int channel, int base)
+// The transmit frequency of a channel in use, if it has one.
+std::optional<qint64> transmitHz(const Channel& record)
 {
-    return freqFieldHz({ image.cell(channel, base + 1), image.cell(channel, base + 2), image.cell(channel, base + 3) },
-                       version);
-}
-
-bool transmits(const MemoryImage& image, int channel)
-{
-    return isUsed(image, channel) && image.cell(channel, kTxStepCell) != MemoryImage::kEmpty;
+    return record.isUsed() ? record.txHz() : std::nullopt;
 }
 
 } // namespace
@@ -54,34 +47,37 @@ std::optional<Plan> stockPlan(const QString& name)
 
     Plan plan{ name, ChannelSets::title(name), {} };
     for (int channel = MemoryMap::kFirstChannelBlock; channel <= MemoryMap::kChannelCount; ++channel) {
-        if (!transmits(image, channel))
+        const Channel record = Channel::read(image, channel, kPlanVersion);
+        const std::optional<qint64> tx = transmitHz(record);
+        if (!tx)
             continue;
-        Allowance& allowed = plan.transmit[frequencyHz(image, kPlanVersion, channel, kTxBase)];
-        allowed.wide = allowed.wide || image.flag(channel, kPowerWidthCell, kWideBit);
-        allowed.high = allowed.high || image.flag(channel, kPowerWidthCell, kHighPowerBit);
+        Allowance& allowed = plan.transmit[*tx];
+        allowed.wide = allowed.wide || record.isWide();
+        allowed.high = allowed.high || record.isHighPower();
     }
     return plan;
 }
 
 QList<Finding> check(const RadioData& data, const Plan& plan)
 {
-    const MemoryImage& image = data.image;
     QList<Finding> findings;
     for (int channel = MemoryMap::kFirstChannelBlock; channel <= MemoryMap::kChannelCount; ++channel) {
-        if (!transmits(image, channel))
+        const Channel record = Channel::read(data.image, channel, data.version);
+        const std::optional<qint64> tx = transmitHz(record);
+        if (!tx)
             continue;
         Breaches breaches;
-        const auto allowed = plan.transmit.constFind(frequencyHz(image, data.version, channel, kTxBase));
+        const auto allowed = plan.transmit.constFind(*tx);
         if (allowed == plan.transmit.cend()) {
             breaches |= Breach::OutsidePlan;
         } else {
-            if (image.flag(channel, kPowerWidthCell, kWideBit) && !allowed->wide)
+            if (record.isWide() && !allowed->wide)
                 breaches |= Breach::TooWide;
-            if (image.flag(channel, kPowerWidthCell, kHighPowerBit) && !allowed->high)
+            if (record.isHighPower() && !allowed->high)
                 breaches |= Breach::TooPowerful;
         }
         if (breaches)
-            findings.append({ channel, storedFreqText(image, data.version, channel, kTxBase), breaches });
+            findings.append({ channel, freqText(*tx), breaches });
     }
     return findings;
 }

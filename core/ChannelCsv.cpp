@@ -2,6 +2,7 @@
 #include "ChannelCsv.h"
 
 #include "Captions.h"
+#include "Channel.h"
 #include "ChannelRecord.h"
 #include "Csv.h"
 #include "NativeFile.h"
@@ -75,19 +76,6 @@ std::optional<int> locationNumber(const QString& text)
     return text.toInt();
 }
 
-FreqCells freqCells(const MemoryImage& image, int channel, int base)
-{
-    return { image.cell(channel, base + 1), image.cell(channel, base + 2), image.cell(channel, base + 3) };
-}
-
-Block blockOf(const MemoryImage& image, int channel)
-{
-    Block block;
-    for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-        block[c] = image.cell(channel, c);
-    return block;
-}
-
 QChar polarityLetter(const Tone& tone)
 {
     return tone.inverted ? u'R' : u'N';
@@ -148,31 +136,26 @@ ToneColumns toneColumns(const Tone& encode, const Tone& decode)
 
 QStringList exportRow(const MemoryImage& image, int channel, int version)
 {
+    const Channel record = Channel::read(image, channel, version);
     QStringList row(ColumnCount);
     row[Location] = QString::number(channel);
-    if (image.flag(channel, kToneFlagsCell, kHasNameBit))
-        for (int i = 0; i < kNameLength; ++i)
-            row[Name] += codeToChar(image.cell(channel, kNameCell + i));
+    row[Name] = record.name();
 
-    const qint64 rx = freqFieldHz(freqCells(image, channel, kRxBase), version);
-    const bool receiveOnly = image.cell(channel, kTxStepCell) == MemoryImage::kEmpty;
+    const qint64 rx = *record.rxHz();
+    const std::optional<qint64> tx = record.txHz();
     row[Frequency] = mhzText(rx);
     qint64 offset = 0;
-    if (receiveOnly) {
+    if (!tx) {
         row[Duplex] = QStringLiteral("off");
     } else {
-        const qint64 tx = freqFieldHz(freqCells(image, channel, kTxBase), version);
-        if (tx != rx)
-            row[Duplex] = tx > rx ? QStringLiteral("+") : QStringLiteral("-");
-        offset = qAbs(tx - rx);
+        if (*tx != rx)
+            row[Duplex] = *tx > rx ? QStringLiteral("+") : QStringLiteral("-");
+        offset = qAbs(*tx - rx);
     }
     row[Offset] = mhzText(offset);
 
-    const Tone decode = Tones::fromStored(image.cell(channel, kDecodeToneCell),
-                                          image.flag(channel, kToneFlagsCell, kDecodeInvertedBit));
-    const Tone encode = receiveOnly ? Tone{}
-                                    : Tones::fromStored(image.cell(channel, kEncodeToneCell),
-                                                        image.flag(channel, kToneFlagsCell, kEncodeInvertedBit));
+    const Tone decode = meaningOf(record.decodeTone());
+    const Tone encode = tx ? meaningOf(record.encodeTone()) : Tone{};
     const ToneColumns tones = toneColumns(encode, decode);
     row[ToneMode] = tones.mode;
     row[RToneFreq] = tones.rTone;
@@ -182,9 +165,9 @@ QStringList exportRow(const MemoryImage& image, int channel, int version)
     row[RxDtcsCode] = tones.rxDcs;
     row[CrossMode] = tones.crossMode;
 
-    row[Mode] = image.flag(channel, kPowerWidthCell, kWideBit) ? QStringLiteral("FM") : QStringLiteral("NFM");
+    row[Mode] = record.isWide() ? QStringLiteral("FM") : QStringLiteral("NFM");
     row[TStep] = QString::number(double(stepHz(version)) / 1000, 'f', 2);
-    row[Power] = image.flag(channel, kPowerWidthCell, kHighPowerBit) ? QStringLiteral("High") : QStringLiteral("Low");
+    row[Power] = record.isHighPower() ? QStringLiteral("High") : QStringLiteral("Low");
     return row;
 }
 
@@ -211,8 +194,8 @@ public:
     void read(const Csv::Row& row, ImportResult* result);
 
 private:
-    QString field(int column) const;
-    QString fieldAsWritten(int column) const;
+    QString value(int column) const;
+    QString valueAsWritten(int column) const;
     void refuse(const QString& text);
     void adjust(const QString& text);
     std::optional<qint64> frequency(const QString& text, bool transmit);
@@ -222,7 +205,7 @@ private:
     std::optional<Tone> dcs(const QString& text, QChar polarity);
     bool readTones(Tone* encode, Tone* decode);
     std::optional<bool> highPower();
-    void storeFrequency(int channel, int base, qint64 hz);
+    void reportStep(qint64 hz, qint64 stored);
     void keepProblems(ImportResult* result) const;
 
     const QHash<int, int>& m_columnOf;
@@ -238,13 +221,13 @@ private:
     MemoryImage m_scratch;              // where a row's record is built
 };
 
-QString RowReader::field(int column) const
+QString RowReader::value(int column) const
 {
-    return fieldAsWritten(column).trimmed();
+    return valueAsWritten(column).trimmed();
 }
 
 // Blanks around an unquoted field are already gone; a quoted one keeps them.
-QString RowReader::fieldAsWritten(int column) const
+QString RowReader::valueAsWritten(int column) const
 {
     const int index = m_columnOf.value(column, -1);
     return index >= 0 && index < m_row->fields.size() ? m_row->fields[index] : QString();
@@ -303,14 +286,14 @@ bool RowReader::storable(qint64 hz, bool transmit)
 
 std::optional<qint64> RowReader::transmitFrequency(qint64 rx)
 {
-    const QString duplex = field(Duplex).toLower();
-    const QString offsetText = field(Offset);
+    const QString duplex = value(Duplex).toLower();
+    const QString offsetText = value(Offset);
     if (duplex.isEmpty())
         return rx;
     if (duplex == QLatin1String("split"))
         return frequency(offsetText, true);
     if (duplex != QLatin1String("+") && duplex != QLatin1String("-")) {
-        refuse(CsvImport::tr("The duplex \"%1\" is none of +, -, split and off.").arg(shownValue(field(Duplex))));
+        refuse(CsvImport::tr("The duplex \"%1\" is none of +, -, split and off.").arg(shownValue(value(Duplex))));
         return std::nullopt;
     }
     const std::optional<qint64> offset = offsetText.isEmpty() ? 0 : parseMHz(offsetText);
@@ -350,32 +333,32 @@ std::optional<Tone> RowReader::dcs(const QString& text, QChar polarity)
 // CrossMode, as "TX->RX" with Tone, DTCS or nothing on either side.
 bool RowReader::readTones(Tone* encode, Tone* decode)
 {
-    const QString mode = toneWord(field(ToneMode));
+    const QString mode = toneWord(value(ToneMode));
     if (mode.isEmpty())
         return true;
 
-    QString polarity = field(DtcsPolarity).toUpper();
+    QString polarity = value(DtcsPolarity).toUpper();
     if (polarity.isEmpty())
         polarity = QLatin1String(kUnusedPolarity);
     static const QRegularExpression polarityPattern(QStringLiteral("^[NR]{2}$"));
     const bool usesDcs = mode == kDcsWord
-                         || (mode == QLatin1String("Cross") && field(CrossMode).contains(kDcsWord, Qt::CaseInsensitive));
+                         || (mode == QLatin1String("Cross") && value(CrossMode).contains(kDcsWord, Qt::CaseInsensitive));
     if (usesDcs && !polarityPattern.match(polarity).hasMatch()) {
-        refuse(CsvImport::tr("The DCS polarity \"%1\" is not two letters N or R.").arg(shownValue(field(DtcsPolarity))));
+        refuse(CsvImport::tr("The DCS polarity \"%1\" is not two letters N or R.").arg(shownValue(value(DtcsPolarity))));
         return false;
     }
 
     std::optional<Tone> tx = Tone{};
     std::optional<Tone> rx = Tone{};
     if (mode == kToneWord) {
-        tx = ctcss(field(RToneFreq));
+        tx = ctcss(value(RToneFreq));
     } else if (mode == QLatin1String("TSQL")) {
-        tx = rx = ctcss(field(CToneFreq));
+        tx = rx = ctcss(value(CToneFreq));
     } else if (mode == kDcsWord) {
-        tx = dcs(field(DtcsCode), polarity[0]);
-        rx = tx ? dcs(field(DtcsCode), polarity[1]) : std::nullopt;
+        tx = dcs(value(DtcsCode), polarity[0]);
+        rx = tx ? dcs(value(DtcsCode), polarity[1]) : std::nullopt;
     } else if (mode == QLatin1String("Cross")) {
-        const QString crossMode = field(CrossMode).isEmpty() ? QLatin1String(kUnusedCrossMode) : field(CrossMode);
+        const QString crossMode = value(CrossMode).isEmpty() ? QLatin1String(kUnusedCrossMode) : value(CrossMode);
         QStringList sides = crossMode.split(kCrossArrow);
         for (QString& side : sides)
             side = toneWord(side);
@@ -385,13 +368,13 @@ bool RowReader::readTones(Tone* encode, Tone* decode)
             return false;
         }
         if (sides[0] == kToneWord)
-            tx = ctcss(field(RToneFreq));
+            tx = ctcss(value(RToneFreq));
         else if (sides[0] == kDcsWord)
-            tx = dcs(field(DtcsCode), polarity[0]);
+            tx = dcs(value(DtcsCode), polarity[0]);
         if (sides[1] == kToneWord)
-            rx = ctcss(field(CToneFreq));
+            rx = ctcss(value(CToneFreq));
         else if (sides[1] == kDcsWord)
-            rx = dcs(field(RxDtcsCode), polarity[1]);
+            rx = dcs(value(RxDtcsCode), polarity[1]);
     } else {
         refuse(CsvImport::tr("The tone mode \"%1\" is none of Tone, TSQL, DTCS and Cross.").arg(shownValue(mode)));
         return false;
@@ -406,7 +389,7 @@ bool RowReader::readTones(Tone* encode, Tone* decode)
 // High or Low, empty meaning High; a power in watts is Low up to 1 W.
 std::optional<bool> RowReader::highPower()
 {
-    const QString power = field(Power);
+    const QString power = value(Power);
     if (power.isEmpty() || power.compare(QLatin1String("high"), Qt::CaseInsensitive) == 0)
         return true;
     if (power.compare(QLatin1String("low"), Qt::CaseInsensitive) == 0)
@@ -425,13 +408,8 @@ std::optional<bool> RowReader::highPower()
     return high;
 }
 
-void RowReader::storeFrequency(int channel, int base, qint64 hz)
+void RowReader::reportStep(qint64 hz, qint64 stored)
 {
-    const FreqCells cells = freqCellsForHz(hz, m_version);
-    m_scratch.setCell(channel, base + 1, cells.steps);
-    m_scratch.setCell(channel, base + 2, cells.unitsTenths);
-    m_scratch.setCell(channel, base + 3, cells.hundredsTens);
-    const qint64 stored = freqFieldHz(cells, m_version);
     if (stored != hz)
         adjust(CsvImport::tr("%1 MHz is stored as %2 MHz: the radio's step is %3 kHz.")
                    .arg(mhzText(hz), mhzText(stored), QString::number(double(stepHz(m_version)) / 1000)));
@@ -453,7 +431,7 @@ void RowReader::read(const Csv::Row& row, ImportResult* result)
             return;
         }
     }
-    const QString locationText = field(Location);
+    const QString locationText = value(Location);
     const std::optional<int> location = locationNumber(locationText);
     if (locationText.isEmpty())
         refuse(CsvImport::tr("The row gives no location."));
@@ -462,13 +440,13 @@ void RowReader::read(const Csv::Row& row, ImportResult* result)
     else if (m_places.byLocation)
         m_location = *location;
 
-    const QString rxText = field(Frequency);
+    const QString rxText = value(Frequency);
     std::optional<qint64> rx;
     if (rxText.isEmpty())
         refuse(CsvImport::tr("The row gives no frequency."));
     else
         rx = frequency(rxText, false);
-    const bool receiveOnly = field(Duplex).toLower() == QLatin1String("off");
+    const bool receiveOnly = value(Duplex).toLower() == QLatin1String("off");
     std::optional<qint64> tx;
     if (rx && !receiveOnly)
         tx = transmitFrequency(*rx);
@@ -477,9 +455,9 @@ void RowReader::read(const Csv::Row& row, ImportResult* result)
     Tone decode;
     readTones(&encode, &decode);
 
-    const QString mode = field(Mode).toUpper();
+    const QString mode = value(Mode).toUpper();
     if (!mode.isEmpty() && mode != QLatin1String("FM") && mode != QLatin1String("NFM"))
-        refuse(CsvImport::tr("The mode \"%1\" is neither FM nor NFM.").arg(shownValue(field(Mode))));
+        refuse(CsvImport::tr("The mode \"%1\" is neither FM nor NFM.").arg(shownValue(value(Mode))));
     const std::optional<bool> high = highPower();
 
     const bool refused = std::any_of(m_problems.begin(), m_problems.end(),
@@ -494,26 +472,25 @@ void RowReader::read(const Csv::Row& row, ImportResult* result)
     const int channel = m_location;
     clear(m_scratch, channel);
     setNewChannelDefaults(m_scratch, channel);
-    storeFrequency(channel, kRxBase, *rx);
-    m_scratch.setCell(channel, kDecodeToneCell, quint8(decode.code));
-    m_scratch.setFlag(channel, kToneFlagsCell, kDecodeInvertedBit, decode.inverted);
+    Channel record = Channel::read(m_scratch, channel, m_version);
+    record.setRxHz(*rx);
+    reportStep(*rx, *record.rxHz());
+    record.setDecodeTone({ decode.code, decode.inverted });
     if (!receiveOnly) {
-        storeFrequency(channel, kTxBase, *tx);
-        m_scratch.setCell(channel, kEncodeToneCell, quint8(encode.code));
-        m_scratch.setFlag(channel, kToneFlagsCell, kEncodeInvertedBit, encode.inverted);
+        record.setTxHz(*tx);
+        reportStep(*tx, *record.txHz());
+        record.setEncodeTone({ encode.code, encode.inverted });
     }
-    m_scratch.setFlag(channel, kPowerWidthCell, kWideBit, mode != QLatin1String("NFM"));
-    m_scratch.setFlag(channel, kPowerWidthCell, kHighPowerBit, *high);
+    record.setWide(mode != QLatin1String("NFM"));
+    record.setHighPower(*high);
 
-    const QString name = fieldAsWritten(Name);
-    storeNameAsIs(m_scratch, channel, name);
-    QString stored;
-    for (int i = 0; i < kNameLength; ++i)
-        stored += codeToChar(m_scratch.cell(channel, kNameCell + i));
-    if (stored != name)
-        adjust(CsvImport::tr("The name \"%1\" is stored as \"%2\".").arg(shownValue(name), stored));
+    const QString name = valueAsWritten(Name);
+    record.setNameAsIs(name);
+    if (record.name() != name)
+        adjust(CsvImport::tr("The name \"%1\" is stored as \"%2\".").arg(shownValue(name), record.name()));
 
-    result->channels[channel - 1] = blockOf(m_scratch, channel);
+    record.write(m_scratch, channel);
+    result->channels[channel - 1] = m_scratch.block(channel);
     keepProblems(result);
 }
 
@@ -776,7 +753,7 @@ MemoryImage withChannels(const MemoryImage& base, const ImportResult& result)
         }
         image.setBlock(channel, *result.channels[i]);
         if (isUsed(base, channel) && exportRow(base, channel, result.version) == exportRow(image, channel, result.version))
-            image.setBlock(channel, blockOf(base, channel));
+            image.setBlock(channel, base.block(channel));
     }
     return image;
 }
@@ -786,7 +763,7 @@ QList<int> changedChannels(const MemoryImage& base, const ImportResult& result)
     const MemoryImage image = withChannels(base, result);
     QList<int> channels;
     for (int channel = MemoryMap::kFirstChannelBlock; channel <= MemoryMap::kChannelCount; ++channel)
-        if (blockOf(image, channel) != blockOf(base, channel))
+        if (image.block(channel) != base.block(channel))
             channels.append(channel);
     return channels;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelDuplicates.h"
 
+#include "Channel.h"
 #include "ChannelRecord.h"
-#include "Codecs.h"
 #include "MemoryMap.h"
 #include "RadioData.h"
 #include "Tables.h"
@@ -27,23 +27,13 @@ struct Signalling
     bool operator==(const Signalling&) const = default;
 };
 
-qint64 frequencyHz(const RadioData& data, int channel, int base)
+Signalling signallingOf(const Channel& record)
 {
-    const MemoryImage& image = data.image;
-    return freqFieldHz({ image.cell(channel, base + 1), image.cell(channel, base + 2), image.cell(channel, base + 3) },
-                       data.version);
-}
-
-Signalling signallingOf(const RadioData& data, int channel)
-{
-    const MemoryImage& image = data.image;
     Signalling signalling;
-    signalling.decode = Tones::fromStored(image.cell(channel, kDecodeToneCell),
-                                        image.flag(channel, kToneFlagsCell, kDecodeInvertedBit));
-    if (image.cell(channel, kTxStepCell) != MemoryImage::kEmpty) {
-        signalling.txHz = frequencyHz(data, channel, kTxBase);
-        signalling.encode = Tones::fromStored(image.cell(channel, kEncodeToneCell),
-                                            image.flag(channel, kToneFlagsCell, kEncodeInvertedBit));
+    signalling.decode = meaningOf(record.decodeTone());
+    if (const std::optional<qint64> tx = record.txHz()) {
+        signalling.txHz = *tx;
+        signalling.encode = meaningOf(record.encodeTone());
     }
     return signalling;
 }
@@ -54,8 +44,8 @@ QList<Group> find(const RadioData& data)
 {
     QMap<qint64, QList<int>> byRx;
     for (int channel = MemoryMap::kFirstChannelBlock; channel <= MemoryMap::kChannelCount; ++channel)
-        if (isUsed(data.image, channel))
-            byRx[frequencyHz(data, channel, kRxBase)].append(channel);
+        if (const std::optional<qint64> rx = Channel::read(data.image, channel, data.version).rxHz())
+            byRx[*rx].append(channel);
 
     QList<Group> groups;
     for (auto it = byRx.cbegin(); it != byRx.cend(); ++it) {
@@ -64,7 +54,7 @@ QList<Group> find(const RadioData& data)
         Group group{ it.key(), it.value(), {} };
         QList<std::pair<Signalling, QList<int>>> kinds;
         for (const int channel : group.channels) {
-            const Signalling signalling = signallingOf(data, channel);
+            const Signalling signalling = signallingOf(Channel::read(data.image, channel, data.version));
             const auto kind = std::find_if(kinds.begin(), kinds.end(), [&](const auto& k) { return k.first == signalling; });
             if (kind == kinds.end())
                 kinds.append({ signalling, { channel } });

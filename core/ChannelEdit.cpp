@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelEdit.h"
 
+#include "Channel.h"
 #include "ChannelRecord.h"
 #include "Codecs.h"
 #include "RadioData.h"
@@ -8,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <cmath>
+#include <optional>
 
 namespace ChannelEdit {
 
@@ -15,31 +17,24 @@ namespace {
 
 using namespace ChannelRecord;
 
-struct FieldPlace
-{
-    int cell;
-    quint8 bit;
-    bool isTone;
-};
-
-FieldPlace place(ListField field)
+// The tone field of a list, or nothing for power and width.
+std::optional<ToneField> toneField(ListField field)
 {
     switch (field) {
     case ListField::DecodeTone:
-        return { kDecodeToneCell, kDecodeInvertedBit, true };
+        return kDecodeTone;
     case ListField::EncodeTone:
-        return { kEncodeToneCell, kEncodeInvertedBit, true };
+        return kEncodeTone;
     case ListField::Power:
-        return { kPowerWidthCell, kHighPowerBit, false };
     case ListField::Width:
-        return { kPowerWidthCell, kWideBit, false };
+        break;
     }
-    Q_UNREACHABLE();
+    return std::nullopt;
 }
 
-int flagsCell(const FieldPlace& p)
+FlagField flagField(ListField field)
 {
-    return p.isTone ? kToneFlagsCell : p.cell;
+    return field == ListField::Power ? kHighPower : kWide;
 }
 
 } // namespace
@@ -74,46 +69,47 @@ FreqOutcome storeRxText(RadioData& data, int channel, const QString& text, Commi
     }
     const bool wasUnused = !isUsed(image, channel);
     const bool inRange = isFreqInRange(data, leadingNumber(typed));
-    const QString stored = inRange ? normalizeFreqText(typed) : lowerLimitText(data);
-    storeFreq(image, data.version, stored, channel, kRxBase);
-    if (wasUnused) {
-        if (!inRange && by == CommitBy::Leave)
-            storeFreq(image, data.version, stored, channel, kTxBase);
+    const qint64 hz = typedFreqHz(inRange ? normalizeFreqText(typed) : lowerLimitText(data));
+    if (wasUnused)
         setNewChannelDefaults(image, channel);
-    }
+    Channel record = Channel::read(image, channel, data.version);
+    record.setRxHz(hz);
+    if (wasUnused && !inRange && by == CommitBy::Leave)
+        record.setTxHz(hz);
+    record.write(image, channel);
     return inRange ? FreqOutcome::Stored : FreqOutcome::OutOfRange;
 }
 
 void txFollowsRx(RadioData& data, int channel)
 {
-    MemoryImage& image = data.image;
-    if (!isUsed(image, channel) || image.cell(channel, kTxStepCell) != MemoryImage::kEmpty)
+    Channel record = Channel::read(data.image, channel, data.version);
+    if (!record.isUsed() || record.txHz())
         return;
-    for (int i = 1; i <= 3; ++i)
-        image.setCell(channel, kTxBase + i, image.cell(channel, kRxBase + i));
-    image.setCell(channel, kEncodeToneCell, 0);
+    record.setTxHz(record.rxHz());
+    record.setEncodeTone({ 0, record.encodeTone().inverted });
+    record.write(data.image, channel);
 }
 
 FreqOutcome storeTxText(RadioData& data, int channel, const QString& text, CommitBy by)
 {
-    MemoryImage& image = data.image;
     const QString typed = text.trimmed();
-    if (!isUsed(image, channel))
+    Channel record = Channel::read(data.image, channel, data.version);
+    if (!record.isUsed())
         return typed.isEmpty() ? FreqOutcome::Unchanged : FreqOutcome::NoReceiveFrequency;
     if (typed.isEmpty()) {
         if (by == CommitBy::Leave)
             return FreqOutcome::Unchanged;
-        for (int cell = kEncodeToneCell; cell <= kTxBase + 3; ++cell)
-            image.setCell(channel, cell, MemoryImage::kEmpty);
+        record.setTxHz(std::nullopt);
+        record.setEncodeTone({ MemoryImage::kEmpty, record.encodeTone().inverted });
+        record.write(data.image, channel);
         return FreqOutcome::Emptied;
     }
-    if (isFreqInRange(data, leadingNumber(typed))) {
-        storeFreq(image, data.version, normalizeFreqText(typed), channel, kTxBase);
-        return FreqOutcome::Stored;
-    }
-    storeFreq(image, data.version, lowerLimitText(data), channel, kTxBase);
-    image.setCell(channel, kEncodeToneCell, 0);
-    return FreqOutcome::OutOfRange;
+    const bool inRange = isFreqInRange(data, leadingNumber(typed));
+    record.setTxHz(typedFreqHz(inRange ? normalizeFreqText(typed) : lowerLimitText(data)));
+    if (!inRange)
+        record.setEncodeTone({ 0, record.encodeTone().inverted });
+    record.write(data.image, channel);
+    return inRange ? FreqOutcome::Stored : FreqOutcome::OutOfRange;
 }
 
 QStringList listItems(ListField field)
@@ -135,40 +131,17 @@ QStringList listItems(ListField field)
 
 int listPosition(const MemoryImage& image, int channel, ListField field)
 {
-    const FieldPlace p = place(field);
-    const bool bit = image.flag(channel, flagsCell(p), p.bit);
-    if (!p.isTone)
-        return bit ? 1 : 0;
-    const int code = image.cell(channel, p.cell);
-    if (code == 0 || code == MemoryImage::kEmpty)
-        return 0;
-    return toneListPosition(code, bit);
+    if (const std::optional<ToneField> tone = toneField(field))
+        return toneListPosition(storedTone(image, channel, *tone));
+    return isOn(image, channel, flagField(field)) ? 1 : 0;
 }
 
 void storePick(MemoryImage& image, int channel, ListField field, int item)
 {
-    const FieldPlace p = place(field);
-    if (!p.isTone) {
-        image.setFlag(channel, p.cell, p.bit, item > 0);
-        return;
-    }
-    const StoredTone tone = toneFromListPosition(item);
-    image.setCell(channel, p.cell, quint8(tone.code));
-    image.setFlag(channel, kToneFlagsCell, p.bit, tone.inverted);
-}
-
-ListValue listValue(const MemoryImage& image, int channel, ListField field)
-{
-    const FieldPlace p = place(field);
-    return { image.cell(channel, p.cell), image.flag(channel, flagsCell(p), p.bit) };
-}
-
-void setListValue(MemoryImage& image, int channel, ListField field, const ListValue& value)
-{
-    const FieldPlace p = place(field);
-    if (p.isTone)
-        image.setCell(channel, p.cell, value.cell);
-    image.setFlag(channel, flagsCell(p), p.bit, value.bit);
+    if (const std::optional<ToneField> tone = toneField(field))
+        storeTone(image, channel, *tone, toneFromListPosition(item));
+    else
+        setOn(image, channel, flagField(field), item > 0);
 }
 
 } // namespace ChannelEdit

@@ -55,16 +55,8 @@ void txFollowsRx(RadioData& data, int channel);
 // tone); leaving the cell with it keeps the TX frequency.
 FreqOutcome storeTxText(RadioData& data, int channel, const QString& text, CommitBy by);
 
-// The fields chosen from a list, and the value such a field holds: the cell it
-// lives in and its flag bit (the inversion bit of a tone, the bit itself of
-// power and width).
+// The fields chosen from a list.
 enum class ListField { DecodeTone, EncodeTone, Power, Width };
-
-struct ListValue
-{
-    quint8 cell = 0;
-    bool bit = false;
-};
 
 // The items of the list for a field, in the current language: tones "OFF"
 // then the tone table's entries 1..257 without their padding; "Low", "High";
@@ -77,9 +69,5 @@ int listPosition(const MemoryImage& image, int channel, ListField field);
 // Stores the picked item: a tone item above 153 is the inverted DCS code
 // item - 104; power and width are on for item 1.
 void storePick(MemoryImage& image, int channel, ListField field, int item);
-
-// Reads and restores a field exactly, so an abandoned pick can be undone.
-ListValue listValue(const MemoryImage& image, int channel, ListField field);
-void setListValue(MemoryImage& image, int channel, ListField field, const ListValue& value);
 
 } // namespace ChannelEdit

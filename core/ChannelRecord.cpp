@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelRecord.h"
 
+#include "Channel.h"
 #include "Codecs.h"
 #include "RadioData.h"
 #include "Tables.h"
@@ -11,12 +12,11 @@ namespace ChannelRecord {
 
 namespace {
 
-QString toneText(const MemoryImage& image, int channel, int cell, quint8 invertedBit)
+QString toneText(const StoredTone& tone)
 {
-    const int code = image.cell(channel, cell);
-    if (code == 0 || code == MemoryImage::kEmpty)
+    if (tone.code == 0 || tone.code == MemoryImage::kEmpty)
         return QCoreApplication::translate("ChannelRecord", "OFF");
-    return toneTable()[toneListPosition(code, image.flag(channel, kToneFlagsCell, invertedBit))];
+    return toneTable()[toneListPosition(tone)];
 }
 
 } // namespace
@@ -34,35 +34,52 @@ int toneListPosition(int code, bool inverted)
     return tone.inverted ? tone.code + kInvertedOffset : tone.code;
 }
 
+NameCodes nameCodes(const QString& name)
+{
+    NameCodes codes;
+    codes.fill(MemoryImage::kEmpty);
+    for (int i = 0; i < qMin(int(name.size()), kNameLength); ++i)
+        codes[i] = quint8(charToCode(name.mid(i, 1)));
+    return codes;
+}
+
+QString nameText(const NameCodes& codes)
+{
+    QString text;
+    for (const quint8 code : codes)
+        text += codeToChar(code);
+    return text;
+}
+
 RowTexts rowTexts(const RadioData& data, int channel)
 {
-    const MemoryImage& image = data.image;
+    const Channel record = Channel::read(data.image, channel, data.version);
     RowTexts row;
-    if (!isUsed(image, channel))
+    if (!record.isUsed())
         return row;
     row.used = true;
-    row.rx = storedFreqText(image, data.version, channel, kRxBase);
-    row.decode = toneText(image, channel, kDecodeToneCell, kDecodeInvertedBit);
-    if (image.cell(channel, kTxStepCell) != MemoryImage::kEmpty) {
-        row.tx = storedFreqText(image, data.version, channel, kTxBase);
-        row.encode = toneText(image, channel, kEncodeToneCell, kEncodeInvertedBit);
+    row.rx = freqText(*record.rxHz());
+    row.decode = toneText(record.decodeTone());
+    if (const std::optional<qint64> tx = record.txHz()) {
+        row.tx = freqText(*tx);
+        row.encode = toneText(record.encodeTone());
     }
-    row.power = image.flag(channel, kPowerWidthCell, kHighPowerBit)
-                    ? QCoreApplication::translate("ChannelRecord", "High")
-                    : QCoreApplication::translate("ChannelRecord", "Low");
-    row.width = image.flag(channel, kPowerWidthCell, kWideBit)
-                    ? QCoreApplication::translate("ChannelRecord", "Wide")
-                    : QCoreApplication::translate("ChannelRecord", "Narrow");
-    if (image.flag(channel, kToneFlagsCell, kHasNameBit)) {
-        for (int i = 0; i < kNameLength; ++i)
-            row.name += codeToChar(image.cell(channel, kNameCell + i));
-    }
+    row.power = record.isHighPower() ? QCoreApplication::translate("ChannelRecord", "High")
+                                     : QCoreApplication::translate("ChannelRecord", "Low");
+    row.width = record.isWide() ? QCoreApplication::translate("ChannelRecord", "Wide")
+                                : QCoreApplication::translate("ChannelRecord", "Narrow");
+    row.name = record.name();
     return row;
 }
 
 bool isUsed(const MemoryImage& image, int channel)
 {
     return image.cell(channel, kRxStepCell) != MemoryImage::kEmpty;
+}
+
+bool hasTransmitFrequency(const MemoryImage& image, int channel)
+{
+    return image.cell(channel, kTxStepCell) != MemoryImage::kEmpty;
 }
 
 void clear(MemoryImage& image, int channel)
@@ -75,8 +92,7 @@ void setNewChannelDefaults(MemoryImage& image, int channel)
     image.setCell(channel, kDecodeToneCell, 0);
     image.setCell(channel, kToneFlagsCell, 0);
     image.setCell(channel, kPowerWidthCell, kHighPowerBit | kWideBit);
-    for (int i = 0; i < kNameLength; ++i)
-        image.setCell(channel, kNameCell + i, MemoryImage::kEmpty);
+    storeNameCodes(image, channel, nameCodes({}));
     image.setCell(channel, kSpareCell, 0);
 }
 
@@ -87,15 +103,8 @@ void storeName(MemoryImage& image, int channel, const QString& text)
 
 void storeNameAsIs(MemoryImage& image, int channel, const QString& name)
 {
-    for (int i = 0; i < kNameLength; ++i)
-        image.setCell(channel, kNameCell + i, MemoryImage::kEmpty);
-    if (name.isEmpty()) {
-        image.setFlag(channel, kToneFlagsCell, kHasNameBit, false);
-        return;
-    }
-    for (int i = 0; i < qMin(int(name.size()), kNameLength); ++i)
-        image.setCell(channel, kNameCell + i, quint8(charToCode(name.mid(i, 1))));
-    image.setFlag(channel, kToneFlagsCell, kHasNameBit, true);
+    storeNameCodes(image, channel, nameCodes(name));
+    setOn(image, channel, kHasName, !name.isEmpty());
 }
 
 } // namespace ChannelRecord

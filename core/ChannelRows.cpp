@@ -2,6 +2,7 @@
 #include "ChannelRows.h"
 
 #include "Captions.h"
+#include "Channel.h"
 #include "ChannelRecord.h"
 #include "Codecs.h"
 #include "Csv.h"
@@ -31,20 +32,12 @@ namespace {
 using namespace ChannelRecord;
 using Captions::shownValue;
 using MemoryMap::kChannelCount;
-using Record = std::array<quint8, MemoryImage::kCellsPerBlock>;
+using Record = MemoryImage::Block;
 
 enum Column { ColNumber, ColRx, ColTx, ColDecode, ColEncode, ColPower, ColWidth, ColName, ColumnCount };
 
 // The tuning-step setting: 0 is 12.5 kHz, 1 is 25 kHz.
 constexpr qint64 kTuningStepHz[] = { 12500, 25000 };
-
-Record recordOf(const MemoryImage& image, int channel)
-{
-    Record record;
-    for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-        record[c] = image.cell(channel, c);
-    return record;
-}
 
 // A frequency the table would store, or why not.
 struct Frequency
@@ -114,8 +107,6 @@ struct ParsedRow
 // The columns of a row; a quoted name keeps the blanks at its ends.
 ParsedRow parseRow(const RadioData& data, QStringList fields, const QStringList& toneItems)
 {
-    MemoryImage scratch;
-    constexpr int kBlock = 1;
     ParsedRow row;
     auto refused = [&](const QString& reason) {
         row.refusal = reason;
@@ -133,7 +124,7 @@ ParsedRow parseRow(const RadioData& data, QStringList fields, const QStringList&
     if (fields[ColRx].isEmpty()) {
         if (anything)
             return refused(RowText::tr("the row has no receive frequency"));
-        row.record = recordOf(scratch, kBlock);
+        row.record.fill(MemoryImage::kEmpty);
         return row;
     }
 
@@ -150,16 +141,16 @@ ParsedRow parseRow(const RadioData& data, QStringList fields, const QStringList&
     if (!wide)
         return refused(RowText::tr("the width \"%1\" is neither Wide nor Narrow").arg(shownValue(fields[ColWidth])));
 
-    const FreqCells rxCells = freqCellsForHz(rx.hz, data.version);
-    scratch.setCell(kBlock, kRxBase + 1, rxCells.steps);
-    scratch.setCell(kBlock, kRxBase + 2, rxCells.unitsTenths);
-    scratch.setCell(kBlock, kRxBase + 3, rxCells.hundredsTens);
+    // The record is built as the table builds a new channel.
+    MemoryImage scratch;
+    constexpr int kBlock = 1;
     setNewChannelDefaults(scratch, kBlock);
-    scratch.setCell(kBlock, kDecodeToneCell, quint8(decode->code));
-    scratch.setFlag(kBlock, kToneFlagsCell, kDecodeInvertedBit, decode->inverted);
-    scratch.setFlag(kBlock, kPowerWidthCell, kHighPowerBit, *high);
-    scratch.setFlag(kBlock, kPowerWidthCell, kWideBit, *wide);
-    storeNameAsIs(scratch, kBlock, fields[ColName]);
+    Channel channel = Channel::read(scratch, kBlock, data.version);
+    channel.setRxHz(rx.hz);
+    channel.setDecodeTone(*decode);
+    channel.setHighPower(*high);
+    channel.setWide(*wide);
+    channel.setNameAsIs(fields[ColName]);
 
     // A receive-only channel has no encode tone.
     if (!fields[ColTx].isEmpty()) {
@@ -169,14 +160,11 @@ ParsedRow parseRow(const RadioData& data, QStringList fields, const QStringList&
         const std::optional<StoredTone> encode = toneOf(fields[ColEncode], toneItems);
         if (!encode)
             return refused(RowText::tr("the encode tone \"%1\" is not in the radio's table").arg(shownValue(fields[ColEncode])));
-        const FreqCells txCells = freqCellsForHz(tx.hz, data.version);
-        scratch.setCell(kBlock, kTxBase + 1, txCells.steps);
-        scratch.setCell(kBlock, kTxBase + 2, txCells.unitsTenths);
-        scratch.setCell(kBlock, kTxBase + 3, txCells.hundredsTens);
-        scratch.setCell(kBlock, kEncodeToneCell, quint8(encode->code));
-        scratch.setFlag(kBlock, kToneFlagsCell, kEncodeInvertedBit, encode->inverted);
+        channel.setTxHz(tx.hz);
+        channel.setEncodeTone(*encode);
     }
-    row.record = recordOf(scratch, kBlock);
+    channel.write(scratch, kBlock);
+    row.record = scratch.block(kBlock);
     return row;
 }
 
@@ -186,17 +174,14 @@ QString recordRefusal(const RadioData& data, const Record& record)
     MemoryImage scratch;
     constexpr int kBlock = 1;
     scratch.setBlock(kBlock, record);
-    if (!isUsed(scratch, kBlock))
+    const Channel channel = Channel::read(scratch, kBlock, data.version);
+    if (!channel.isUsed())
         return {};
-    for (const bool transmit : { false, true }) {
-        const int base = transmit ? kTxBase : kRxBase;
-        if (transmit && scratch.cell(kBlock, kTxStepCell) == MemoryImage::kEmpty)
-            continue;
-        const FreqCells cells{ scratch.cell(kBlock, base + 1), scratch.cell(kBlock, base + 2), scratch.cell(kBlock, base + 3) };
-        const Frequency f = frequencyOf(data, mhzText(freqFieldHz(cells, data.version)), transmit);
-        if (!f.refusal.isEmpty())
-            return f.refusal;
-    }
+    const Frequency rx = frequencyOf(data, mhzText(*channel.rxHz()), false);
+    if (!rx.refusal.isEmpty())
+        return rx.refusal;
+    if (const std::optional<qint64> tx = channel.txHz())
+        return frequencyOf(data, mhzText(*tx), true).refusal;
     return {};
 }
 
@@ -313,7 +298,7 @@ void reorder(RadioData& data, const ChannelOrder& order)
 {
     const MemoryImage before = data.image;
     for (int n = 1; n <= kChannelCount; ++n)
-        data.image.setBlock(n, recordOf(before, order[n - 1]));
+        data.image.setBlock(n, before.block(order[n - 1]));
     const int priority = priorityChannel(before);
     if (priority >= 1 && priority <= kChannelCount)
         setPriorityChannel(data.image, int(std::find(order.begin(), order.end(), priority) - order.begin()) + 1);
@@ -343,7 +328,7 @@ QByteArray copyRecords(const RadioData& data, const QList<int>& channels)
 {
     QByteArray bytes(1, char(data.version));
     for (const int channel : channels)
-        for (const quint8 cell : recordOf(data.image, channel))
+        for (const quint8 cell : data.image.block(channel))
             bytes.append(char(cell));
     return bytes;
 }
@@ -479,7 +464,7 @@ void pick(MemoryImage& image, const QList<int>& channels, ChannelEdit::ListField
     for (const int channel : channels) {
         if (!isUsed(image, channel))
             continue;
-        if (field == ChannelEdit::ListField::EncodeTone && image.cell(channel, kTxStepCell) == MemoryImage::kEmpty)
+        if (field == ChannelEdit::ListField::EncodeTone && !hasTransmitFrequency(image, channel))
             continue;
         ChannelEdit::storePick(image, channel, field, item);
     }
@@ -495,10 +480,7 @@ FillResult fillDown(RadioData& data, const QList<int>& channels, qint64 stepHz)
     FillResult result;
     if (channels.isEmpty() || !isUsed(data.image, channels.first()))
         return result;
-    const int first = channels.first();
-    const FreqCells start{ data.image.cell(first, kRxBase + 1), data.image.cell(first, kRxBase + 2),
-                           data.image.cell(first, kRxBase + 3) };
-    const qint64 startHz = freqFieldHz(start, data.version);
+    const qint64 startHz = *Channel::read(data.image, channels.first(), data.version).rxHz();
     for (int k = 1; k < channels.size(); ++k) {
         const qint64 hz = startHz + k * stepHz;
         if (hz < 0 || !ChannelEdit::isFreqInRange(data, double(hz) / 1e6)) {

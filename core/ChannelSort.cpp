@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelSort.h"
 
+#include "Channel.h"
 #include "ChannelRecord.h"
 #include "ChannelRows.h"
-#include "Codecs.h"
 #include "MemoryMap.h"
 #include "RadioData.h"
 
@@ -36,45 +36,34 @@ struct Entry
     QString text;
 };
 
-qint64 frequencyHz(const RadioData& data, int channel, int base)
-{
-    const MemoryImage& image = data.image;
-    return freqFieldHz({ image.cell(channel, base + 1), image.cell(channel, base + 2), image.cell(channel, base + 3) },
-                       data.version);
-}
-
 Entry entryOf(const RadioData& data, int channel, Key key)
 {
-    const MemoryImage& image = data.image;
+    const Channel record = Channel::read(data.image, channel, data.version);
     Entry entry;
     entry.channel = channel;
-    if (!isUsed(image, channel)) {
+    if (!record.isUsed()) {
         entry.rank = 2;
         return entry;
     }
     switch (key) {
     case Key::RxFrequency:
-        entry.number = frequencyHz(data, channel, kRxBase);
+        entry.number = *record.rxHz();
         break;
     case Key::TxFrequency:
-        if (image.cell(channel, kTxStepCell) == MemoryImage::kEmpty)
-            entry.rank = 1;
+        if (const std::optional<qint64> tx = record.txHz())
+            entry.number = *tx;
         else
-            entry.number = frequencyHz(data, channel, kTxBase);
+            entry.rank = 1;
         break;
     case Key::Name:
-        if (image.flag(channel, kToneFlagsCell, kHasNameBit))
-            for (int i = 0; i < kNameLength; ++i)
-                entry.text += codeToChar(image.cell(channel, kNameCell + i));
-        entry.text = entry.text.trimmed();
+        entry.text = record.name().trimmed();
         entry.rank = entry.text.isEmpty() ? 1 : 0;
         break;
     case Key::DecodeTone:
-        entry.number = toneListPosition(image.cell(channel, kDecodeToneCell),
-                                        image.flag(channel, kToneFlagsCell, kDecodeInvertedBit));
+        entry.number = toneListPosition(record.decodeTone());
         break;
     case Key::Power:
-        entry.number = image.flag(channel, kPowerWidthCell, kHighPowerBit) ? 1 : 0;
+        entry.number = record.isHighPower() ? 1 : 0;
         break;
     }
     return entry;

@@ -5,16 +5,19 @@
 #include "Codecs.h"
 #include "MemoryImage.h"
 #include "MemoryMap.h"
+#include "Settings.h"
 
 using namespace MemoryMap;
 
 namespace {
 
-// Whether the frequency field at cells base+1..base+3 of a block lies outside
-// the whole-MHz range; an empty field (all 255) always does.
+// The checks read the stored digits as the radio does, not a channel's
+// frequency: only the whole MHz of a field count, and an empty field (all
+// 255, 1665 MHz) lies outside every range, also the transmit field of a
+// receive-only channel.
 bool fieldOutOfRange(const MemoryImage& image, int block, int base, int low, int high)
 {
-    const int mhz = wholeMHz(image.cell(block, base + 2), image.cell(block, base + 3));
+    const int mhz = wholeMHz(storedFreqCells(image, block, base));
     return mhz < low || mhz > high;
 }
 
@@ -26,23 +29,29 @@ bool recordOutOfRange(const MemoryImage& image, int block)
         || fieldOutOfRange(image, block, ChannelRecord::kTxBase, low, high);
 }
 
+// The receive step cell: a step count below 16 (8 in version 1) marks a channel in use.
+int rxStepCell(const MemoryImage& image, int channel)
+{
+    return storedFreqCells(image, channel, ChannelRecord::kRxBase).steps;
+}
+
 } // namespace
 
 void checkPriorityChannel(MemoryImage& image)
 {
-    const int p = image.cell(kSettingsBlock, kPriorityChannelCell);
-    if (p >= 1 && p <= kChannelCount && image.cell(p, ChannelRecord::kRxStepCell) == MemoryImage::kEmpty)
-        image.setCell(kSettingsBlock, kPriorityChannelCell, 0);
+    const int p = Settings::value(image, Settings::kPriorityChannel);
+    if (p >= 1 && p <= kChannelCount && !ChannelRecord::isUsed(image, p))
+        Settings::setValue(image, Settings::kPriorityChannel, 0);
 }
 
 void selectFirstUsedChannel(MemoryImage& image, int version)
 {
-    image.setCell(kSettingsBlock, kScanFlagsCell, image.cell(kSettingsBlock, kScanFlagsCell) & 0xF8);
-    image.setCell(kSettingsBlock, kStartChannelCell, 0);
+    Settings::setValue(image, Settings::kStartChannelLowBits, 0);
+    Settings::setValue(image, Settings::kStartChannel, 0);
     const int usedBelow = version == 2 ? 16 : 8;
     for (int i = 1; i <= kChannelCount; ++i) {
-        if (image.cell(i, ChannelRecord::kRxStepCell) < usedBelow) {
-            image.setCell(kSettingsBlock, kStartChannelCell, quint8(i));
+        if (rxStepCell(image, i) < usedBelow) {
+            Settings::setValue(image, Settings::kStartChannel, i);
             return;
         }
     }
@@ -56,7 +65,7 @@ int checkVfoInRange(const MemoryImage& image)
 int findChannelOutOfRange(const MemoryImage& image)
 {
     for (int i = 1; i <= kChannelCount; ++i) {
-        if (image.cell(i, ChannelRecord::kRxStepCell) >= 16)
+        if (rxStepCell(image, i) >= 16)
             continue;
         if (recordOutOfRange(image, i))
             return i;

@@ -58,48 +58,61 @@ QString numberText(double value)
     return QString::number(value, 'g', 15);
 }
 
+namespace {
+
+constexpr int kMHzDecimals = 6;           // whole hertz
+
+// The highest frequency a typed text stores: every digit must fit a nibble.
+constexpr double kHighestTypedMHz = 999.99999;
+
+} // namespace
+
 double stepMHz(int version)
 {
-    return version == 2 ? 0.00625 : 0.0125;
+    return double(stepHz(version)) / kHzPerMHz;
 }
 
-QString freqBytesToText(int c1, int c2, int c3, int version)
+FreqCells freqCellsForHz(qint64 hz, int version)
 {
-    const double f = 100 * hiNibble(c3) + 10 * loNibble(c3) + hiNibble(c2) + 0.1 * loNibble(c2)
-                     + loNibble(c1) * stepMHz(version);
-    QString s = numberText(f);
+    const qint64 mhz = hz / kHzPerMHz;
+    const qint64 tenths = hz % kHzPerMHz / kHzPerTenth;
+    const qint64 steps = hz % kHzPerTenth / stepHz(version);
+    return { quint8(steps), quint8(16 * (mhz % 10) + tenths), quint8(16 * (mhz / 100) + mhz / 10 % 10) };
+}
+
+QString mhzText(qint64 hz)
+{
+    return QStringLiteral("%1.%2").arg(hz / kHzPerMHz).arg(hz % kHzPerMHz, kMHzDecimals, 10, QLatin1Char('0'));
+}
+
+QString freqText(qint64 hz)
+{
+    // The shortest decimal form first (446.1, 66.5, 5), then padded with zeros.
+    QString s = mhzText(hz);
+    while (s.endsWith(u'0'))
+        s.chop(1);
+    if (s.endsWith(u'.'))
+        s.chop(1);
     if (s.size() < 9) {
-        if (s.size() == 1 || s.size() == 2 || (s.size() == 3 && f > 99))
+        const qint64 mhz = hz / kHzPerMHz;
+        const bool above99 = hz > 99 * kHzPerMHz;
+        if (s.size() == 1 || s.size() == 2 || (s.size() == 3 && above99))
             s += u'.';
-        const int width = f < 100 ? 8 : 9;
+        const int width = mhz < 100 ? 8 : 9;
         while (s.size() < width)
             s += u'0';
     }
     return s;
 }
 
+QString freqBytesToText(int c1, int c2, int c3, int version)
+{
+    return freqText(freqFieldHz({ quint8(c1), quint8(c2), quint8(c3) }, version));
+}
+
 QString storedFreqText(const MemoryImage& image, int version, int block, int base)
 {
-    return freqBytesToText(image.cell(block, base + 1), image.cell(block, base + 2), image.cell(block, base + 3),
-                           version);
-}
-
-qint64 stepHz(int version)
-{
-    return version == 2 ? 6250 : 12500;
-}
-
-namespace {
-
-constexpr qint64 kHzPerMHz = 1000000;
-constexpr qint64 kHzPerTenth = 100000;   // the 100 kHz digit
-constexpr int kMHzDecimals = 6;           // whole hertz
-
-} // namespace
-
-QString mhzText(qint64 hz)
-{
-    return QStringLiteral("%1.%2").arg(hz / kHzPerMHz).arg(hz % kHzPerMHz, kMHzDecimals, 10, QLatin1Char('0'));
+    return freqText(freqFieldHz(storedFreqCells(image, block, base), version));
 }
 
 std::optional<qint64> parseMHz(const QString& text)
@@ -116,40 +129,24 @@ std::optional<qint64> parseMHz(const QString& text)
     return digits.toLongLong() * kHzPerMHz + fraction.left(kMHzDecimals).leftJustified(kMHzDecimals, u'0').toLongLong();
 }
 
-qint64 freqFieldHz(const FreqCells& cells, int version)
+qint64 typedFreqHz(const QString& text)
 {
-    const qint64 mhz = 100 * hiNibble(cells.hundredsTens) + 10 * loNibble(cells.hundredsTens) + hiNibble(cells.unitsTenths);
-    return mhz * kHzPerMHz + loNibble(cells.unitsTenths) * kHzPerTenth + loNibble(cells.steps) * stepHz(version);
-}
-
-FreqCells freqCellsForHz(qint64 hz, int version)
-{
-    const qint64 mhz = hz / kHzPerMHz;
-    const qint64 tenths = hz % kHzPerMHz / kHzPerTenth;
-    const qint64 steps = hz % kHzPerTenth / stepHz(version);
-    return { quint8(steps), quint8(16 * (mhz % 10) + tenths), quint8(16 * (mhz / 100) + mhz / 10 % 10) };
+    const double mhz = std::clamp(leadingNumber(text), 0.0, kHighestTypedMHz);
+    const double whole = std::floor(mhz);
+    // A tenth of a hertz keeps 446.1 from falling just below its decimal.
+    constexpr double kRoundingGuardHz = 0.1;
+    return qint64(whole) * kHzPerMHz + qint64(std::floor((mhz - whole) * kHzPerMHz + kRoundingGuardHz));
 }
 
 FreqCode freqTextToBytes(const QString& text, int version)
 {
-    const double f = std::clamp(leadingNumber(text), 0.0, 999.99999);
-    const double h = std::floor(f / 100);
-    const double t = std::floor((f - 100 * h) / 10);
-    const double u = std::floor(f - 100 * h - 10 * t);
-    const double r = f - std::floor(f) + 0.0000001;   // keeps 446.1 from falling below its decimal
-    const double d = std::floor(r * 10);
-    const double khz = r * 1000 - 100 * d;
-    const int steps = version == 2 ? std::min(int(std::floor(khz / 6.25)), 15)
-                                   : std::min(int(std::floor(khz / 12.5)), 7);
-    return { quint8(16 * h + t), quint8(16 * u + d), quint8(steps) };
+    const FreqCells cells = freqCellsForHz(typedFreqHz(text), version);
+    return { cells.hundredsTens, cells.unitsTenths, cells.steps };
 }
 
 void storeFreq(MemoryImage& image, int version, const QString& text, int block, int base)
 {
-    const FreqCode code = freqTextToBytes(text, version);
-    image.setCell(block, base + 3, code[0]);
-    image.setCell(block, base + 2, code[1]);
-    image.setCell(block, base + 1, code[2]);
+    storeFreqCells(image, block, base, freqCellsForHz(typedFreqHz(text), version));
 }
 
 int charToCode(const QString& ch)
@@ -191,11 +188,6 @@ QString fmCodeToText(int code)
             s += u'0';
     }
     return s;
-}
-
-int wholeMHz(int c2, int c3)
-{
-    return 100 * hiNibble(c3) + 10 * loNibble(c3) + hiNibble(c2);
 }
 
 int rangeLowMHz(const MemoryImage& image)

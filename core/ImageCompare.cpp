@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImageCompare.h"
 
+#include "Channel.h"
 #include "ChannelRecord.h"
 #include "Codecs.h"
 #include "FmPresets.h"
@@ -100,12 +101,15 @@ QString emptyText()
     return CompareText::tr("(empty)");
 }
 
-QString freqText(const MemoryImage& image, int block, int base, int version)
+QString freqText(std::optional<qint64> hz)
 {
-    if (image.cell(block, base + 1) == MemoryImage::kEmpty)
-        return emptyText();
-    return freqBytesToText(image.cell(block, base + 1), image.cell(block, base + 2), image.cell(block, base + 3),
-                           version);
+    return hz ? ::freqText(*hz) : emptyText();
+}
+
+QString freqText(const MemoryImage& image, Settings::FreqField field, int version)
+{
+    const FreqCells cells = storedFreqCells(image, field.block, field.base);
+    return freqText(cells.isEmpty() ? std::nullopt : std::optional(freqFieldHz(cells, version)));
 }
 
 QList<Place> freqPlaces(int block, int base)
@@ -113,9 +117,9 @@ QList<Place> freqPlaces(int block, int base)
     return { { block, base + 1, 0xFF }, { block, base + 2, 0xFF }, { block, base + 3, 0xFF } };
 }
 
-QString toneText(const MemoryImage& image, int block, int toneCell, quint8 invertedBit)
+QString toneText(const StoredTone& stored)
 {
-    const Tones::Tone tone = Tones::fromStored(image.cell(block, toneCell), image.flag(block, kToneFlagsCell, invertedBit));
+    const Tones::Tone tone = meaningOf(stored);
     switch (tone.kind) {
     case Tones::Kind::None:
         return CompareText::tr("OFF");
@@ -127,10 +131,9 @@ QString toneText(const MemoryImage& image, int block, int toneCell, quint8 inver
     return {};
 }
 
-FieldValue toneField(const QString& label, const MemoryImage& image, int block, int toneCell, quint8 invertedBit)
+FieldValue toneField(const QString& label, const StoredTone& tone, int block, ToneField field)
 {
-    return { label, toneText(image, block, toneCell, invertedBit),
-             { { block, toneCell, 0xFF }, { block, kToneFlagsCell, invertedBit } } };
+    return { label, toneText(tone), { { block, field.cell, 0xFF }, { block, kToneFlagsCell, field.invertedBit } } };
 }
 
 QString listValue(const QStringList& values, int value)
@@ -140,8 +143,7 @@ QString listValue(const QStringList& values, int value)
 
 FieldValue listField(const QString& label, const MemoryImage& image, Settings::BitField field, const QStringList& values)
 {
-    return { label, listValue(values, image.field(field.block, field.cell, field.mask)),
-             { { field.block, field.cell, field.mask } } };
+    return { label, listValue(values, Settings::value(image, field)), { { field.block, field.cell, field.mask } } };
 }
 
 QStringList numbers(const QString& first, int from, int to)
@@ -161,26 +163,21 @@ QStringList offOn()
 
 QList<FieldValue> channelFields(const MemoryImage& image, int channel, int version)
 {
-    const bool receiveOnly = image.cell(channel, kTxStepCell) == MemoryImage::kEmpty;
-    QString name;
-    if (image.flag(channel, kToneFlagsCell, kHasNameBit))
-        for (int i = 0; i < kNameLength; ++i)
-            name += codeToChar(image.cell(channel, kNameCell + i));
+    const Channel record = Channel::read(image, channel, version);
+    const QString name = record.name();
     QList<Place> namePlaces{ { channel, kToneFlagsCell, kHasNameBit } };
     for (int i = 0; i < kNameLength; ++i)
         namePlaces.append({ channel, kNameCell + i, 0xFF });
 
     return {
-        { CompareText::tr("RX"), freqText(image, channel, kRxBase, version), freqPlaces(channel, kRxBase) },
-        { CompareText::tr("TX"), receiveOnly ? CompareText::tr("none (receive only)") : freqText(image, channel, kTxBase, version),
+        { CompareText::tr("RX"), freqText(record.rxHz()), freqPlaces(channel, kRxBase) },
+        { CompareText::tr("TX"), record.txHz() ? freqText(record.txHz()) : CompareText::tr("none (receive only)"),
           freqPlaces(channel, kTxBase) },
-        toneField(CompareText::tr("Decode"), image, channel, kDecodeToneCell, kDecodeInvertedBit),
-        toneField(CompareText::tr("Encode"), image, channel, kEncodeToneCell, kEncodeInvertedBit),
-        { CompareText::tr("Power"),
-          image.flag(channel, kPowerWidthCell, kHighPowerBit) ? CompareText::tr("High") : CompareText::tr("Low"),
+        toneField(CompareText::tr("Decode"), record.decodeTone(), channel, kDecodeTone),
+        toneField(CompareText::tr("Encode"), record.encodeTone(), channel, kEncodeTone),
+        { CompareText::tr("Power"), record.isHighPower() ? CompareText::tr("High") : CompareText::tr("Low"),
           { { channel, kPowerWidthCell, kHighPowerBit } } },
-        { CompareText::tr("Width"),
-          image.flag(channel, kPowerWidthCell, kWideBit) ? CompareText::tr("Wide") : CompareText::tr("Narrow"),
+        { CompareText::tr("Width"), record.isWide() ? CompareText::tr("Wide") : CompareText::tr("Narrow"),
           { { channel, kPowerWidthCell, kWideBit } } },
         { CompareText::tr("Name"), name.isEmpty() ? CompareText::tr("(none)") : name, namePlaces },
     };
@@ -216,17 +213,14 @@ QList<FieldValue> vfoFields(const MemoryImage& image, int version)
 {
     using namespace Settings;
     return {
-        { CompareText::tr("RX"), freqText(image, kVfoRxFreq.block, kVfoRxFreq.base, version),
-          freqPlaces(kVfoRxFreq.block, kVfoRxFreq.base) },
-        { CompareText::tr("TX"), freqText(image, kVfoTxFreq.block, kVfoTxFreq.base, version),
-          freqPlaces(kVfoTxFreq.block, kVfoTxFreq.base) },
-        toneField(CompareText::tr("Decode"), image, kVfoBlock, kDecodeToneCell, kDecodeInvertedBit),
-        toneField(CompareText::tr("Encode"), image, kVfoBlock, kEncodeToneCell, kEncodeInvertedBit),
+        { CompareText::tr("RX"), freqText(image, kVfoRxFreq, version), freqPlaces(kVfoRxFreq.block, kVfoRxFreq.base) },
+        { CompareText::tr("TX"), freqText(image, kVfoTxFreq, version), freqPlaces(kVfoTxFreq.block, kVfoTxFreq.base) },
+        toneField(CompareText::tr("Decode"), storedTone(image, kVfoBlock, kDecodeTone), kVfoBlock, kDecodeTone),
+        toneField(CompareText::tr("Encode"), storedTone(image, kVfoBlock, kEncodeTone), kVfoBlock, kEncodeTone),
         listField(CompareText::tr("Step (kHz)"), image, kTuningStep, { QStringLiteral("12.5"), QStringLiteral("25.0") }),
         listField(CompareText::tr("Duplex"), image, kVfoDuplex,
                   { CompareText::tr("Off"), CompareText::tr("Minus"), CompareText::tr("Plus") }),
-        { CompareText::tr("Offset"), freqText(image, kOffsetFreq.block, kOffsetFreq.base, version),
-          freqPlaces(kOffsetFreq.block, kOffsetFreq.base) },
+        { CompareText::tr("Offset"), freqText(image, kOffsetFreq, version), freqPlaces(kOffsetFreq.block, kOffsetFreq.base) },
         listField(CompareText::tr("Width"), image, kVfoWide, { CompareText::tr("Narrow"), CompareText::tr("Wide") }),
         listField(CompareText::tr("Power"), image, kVfoHighPower, { CompareText::tr("Low"), CompareText::tr("High") }),
     };
@@ -263,19 +257,11 @@ QString summary(const QList<FieldValue>& fields)
     return parts.join(listSeparator());
 }
 
-bool sameBlock(const MemoryImage& a, const MemoryImage& b, int block)
-{
-    for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-        if (a.cell(block, c) != b.cell(block, c))
-            return false;
-    return true;
-}
-
 void compareChannels(const MemoryImage& before, const MemoryImage& after, int version, Explained& explained,
                      QList<Difference>& differences)
 {
     for (int channel = kFirstChannelBlock; channel < kFirstChannelBlock + kChannelCount; ++channel) {
-        if (sameBlock(before, after, channel))
+        if (before.block(channel) == after.block(channel))
             continue;
         const bool wasUsed = isUsed(before, channel);
         const bool isUsedNow = isUsed(after, channel);

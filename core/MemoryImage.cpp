@@ -20,7 +20,15 @@ void MemoryImage::fillBlock(int block, quint8 value)
         setCell(block, c, value);
 }
 
-void MemoryImage::setBlock(int block, const std::array<quint8, kCellsPerBlock>& values)
+MemoryImage::Block MemoryImage::block(int block) const
+{
+    Block values;
+    for (int c = 0; c < kCellsPerBlock; ++c)
+        values[c] = cell(block, c);
+    return values;
+}
+
+void MemoryImage::setBlock(int block, const Block& values)
 {
     for (int c = 0; c < kCellsPerBlock; ++c)
         setCell(block, c, values[c]);

@@ -16,6 +16,7 @@ public:
     static constexpr quint8 kEmpty = 0xFF;
 
     using Bytes = std::array<quint8, kSize>;
+    using Block = std::array<quint8, kCellsPerBlock>;
 
     MemoryImage() { m_bytes.fill(kEmpty); }
 
@@ -30,7 +31,8 @@ public:
     void setFlag(int block, int cell, quint8 bit, bool on) { setField(block, cell, bit, on ? 1 : 0); }
 
     void fillBlock(int block, quint8 value);
-    void setBlock(int block, const std::array<quint8, kCellsPerBlock>& values);
+    Block block(int block) const;
+    void setBlock(int block, const Block& values);
 
     const Bytes& bytes() const { return m_bytes; }
     void setBytes(const Bytes& bytes) { m_bytes = bytes; }

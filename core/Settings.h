@@ -45,6 +45,8 @@ constexpr BitField kPriorityScan{ kSettingsBlock, kScanFlagsCell, 0x08 };
 constexpr BitField kScanMode{ kSettingsBlock, kScanFlagsCell, 0x30 };         // 0 search, 1 time, 2 carrier
 constexpr BitField kBacklight{ kSettingsBlock, kScanFlagsCell, 0xC0 };        // 0 off, 1 push, 2 continue
 constexpr BitField kPriorityChannel{ kSettingsBlock, kPriorityChannelCell, 0xFF };  // 0 none, 1..128
+constexpr BitField kStartChannel{ kSettingsBlock, kStartChannelCell, 0xFF };
+constexpr BitField kStartChannelLowBits{ kSettingsBlock, kScanFlagsCell, 0x07 };
 
 constexpr BitField kVfoDecodeTone{ kVfoBlock, ChannelRecord::kDecodeToneCell, 0xFF };
 constexpr BitField kVfoEncodeTone{ kVfoBlock, ChannelRecord::kEncodeToneCell, 0xFF };

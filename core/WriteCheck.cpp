@@ -4,9 +4,7 @@
 #include "Captions.h"
 #include "ChannelRecord.h"
 #include "Checks.h"
-#include "MemoryMap.h"
-
-using namespace MemoryMap;
+#include "Settings.h"
 
 QString WriteCheck::Refusal::message() const
 {
@@ -15,28 +13,27 @@ QString WriteCheck::Refusal::message() const
 
 WriteCheck checkForWrite(const RadioData& data)
 {
+    using namespace Settings;
     WriteCheck check;
     check.data = data;
     MemoryImage& image = check.data.image;
-    auto settingsCell = [](const MemoryImage& from, int cell) { return int(from.cell(kSettingsBlock, cell)); };
+    auto changed = [&](BitField field) { return value(image, field) != value(data.image, field); };
 
     checkPriorityChannel(image);
-    if (settingsCell(image, kPriorityChannelCell) != settingsCell(data.image, kPriorityChannelCell))
+    if (changed(kPriorityChannel))
         check.adjustments << WriteCheck::Adjustment{ WriteCheck::Adjustment::Kind::PriorityCleared,
-                                                     settingsCell(data.image, kPriorityChannelCell), 0 };
+                                                     value(data.image, kPriorityChannel), 0 };
     selectFirstUsedChannel(image, data.version);
-    if (settingsCell(image, kStartChannelCell) != settingsCell(data.image, kStartChannelCell)
-        || settingsCell(image, kScanFlagsCell) != settingsCell(data.image, kScanFlagsCell))
+    if (changed(kStartChannel) || changed(kStartChannelLowBits))
         check.adjustments << WriteCheck::Adjustment{ WriteCheck::Adjustment::Kind::StartChannel,
-                                                     settingsCell(data.image, kStartChannelCell),
-                                                     settingsCell(image, kStartChannelCell) };
+                                                     value(data.image, kStartChannel), value(image, kStartChannel) };
 
     if (checkVfoInRange(image) != 0)
         check.refusals << WriteCheck::Refusal{ WriteCheck::Refusal::Kind::VfoOutOfRange };
     // Each channel is found by the write's own search once those before it are set aside.
     for (MemoryImage rest = image; const int channel = findChannelOutOfRange(rest);) {
         check.refusals << WriteCheck::Refusal{ WriteCheck::Refusal::Kind::ChannelOutOfRange, channel };
-        rest.setCell(channel, ChannelRecord::kRxStepCell, MemoryImage::kEmpty);
+        ChannelRecord::clear(rest, channel);
     }
     return check;
 }

@@ -14,9 +14,8 @@ constexpr int kNamesShown = 8;
 
 QString blockBytes(const MemoryImage& image, int block)
 {
-    QByteArray bytes;
-    for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-        bytes.append(char(image.cell(block, c)));
+    const MemoryImage::Block cells = image.block(block);
+    const QByteArray bytes(reinterpret_cast<const char*>(cells.data()), qsizetype(cells.size()));
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
 }
 
@@ -26,11 +25,8 @@ QList<int> VerifyReport::differingBlocks(const MemoryImage& sent, const MemoryIm
 {
     QList<int> blocks;
     for (int block = 0; block < kReadBlockCount; ++block)
-        for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-            if (sent.cell(block, c) != readBack.cell(block, c)) {
-                blocks.append(block);
-                break;
-            }
+        if (sent.block(block) != readBack.block(block))
+            blocks.append(block);
     return blocks;
 }
 

@@ -81,9 +81,10 @@ QString channelsSection(const RadioData& data)
 // A frequency field as text, or a word for an empty one.
 QString fieldText(const RadioData& data, int block, int base)
 {
-    if (data.image.cell(block, base + 1) == MemoryImage::kEmpty)
+    const FreqCells cells = storedFreqCells(data.image, block, base);
+    if (cells.isEmpty())
         return CommandLine::tr("(empty)");
-    return storedFreqText(data.image, data.version, block, base);
+    return freqText(freqFieldHz(cells, data.version));
 }
 
 QString recordDetail(const RadioData& data, int block)

@@ -3,9 +3,10 @@
 
 #include "VirtualRadio.h"
 
-#include "ChannelRecord.h"
-#include "RadioData.h"
+#include "Channel.h"
 #include "MemoryMap.h"
+#include "RadioData.h"
+#include "Settings.h"
 
 namespace {
 
@@ -32,52 +33,34 @@ const DemoChannel kDemoChannels[] = {
 };
 
 // FM presets as stored: tenths of a MHz above 87.0 (88.1, 89.3 ... 107.9 MHz).
-const quint8 kDemoFmPresets[MemoryImage::kCellsPerBlock] = {
+constexpr MemoryImage::Block kDemoFmPresets = {
     11, 23, 35, 47, 61, 75, 89, 101, 113, 125, 139, 151, 165, 177, 191, 209,
 };
-
-// Three cells from `base + 1`: step count, units/tenths BCD, hundreds/tens BCD.
-void setFrequency(MemoryImage& image, int block, int base, int hz, int version)
-{
-    const int stepHz = version == 2 ? 6250 : 12500;
-    const int tenthsOfMHz = hz / 100'000;
-    const int steps = hz % 100'000 / stepHz;
-    Q_ASSERT(hz % 100'000 % stepHz == 0);
-    const int hundreds = tenthsOfMHz / 1000;
-    const int tens = tenthsOfMHz / 100 % 10;
-    const int units = tenthsOfMHz / 10 % 10;
-    const int tenths = tenthsOfMHz % 10;
-    image.setCell(block, base + 1, quint8(steps));
-    image.setCell(block, base + 2, quint8(units * 16 + tenths));
-    image.setCell(block, base + 3, quint8(hundreds * 16 + tens));
-}
 
 } // namespace
 
 MemoryImage VirtualRadio::demoMemory(int version)
 {
     MemoryImage image = factoryImage();
-    using namespace ChannelRecord;
-    int channel = MemoryMap::kFirstChannelBlock;
+    int block = MemoryMap::kFirstChannelBlock;
     for (const DemoChannel& demo : kDemoChannels) {
-        setNewChannelDefaults(image, channel);
-        setFrequency(image, channel, kRxBase, demo.rxHz, version);
+        ChannelRecord::setNewChannelDefaults(image, block);
+        Channel channel = Channel::read(image, block, version);
+        channel.setRxHz(demo.rxHz);
         if (demo.txHz)
-            setFrequency(image, channel, kTxBase, demo.txHz, version);
-        image.setCell(channel, kDecodeToneCell, quint8(demo.decodeTone));
-        image.setCell(channel, kEncodeToneCell, quint8(demo.encodeTone));
-        image.setFlag(channel, kToneFlagsCell, kDecodeInvertedBit, demo.decodeInverted);
-        image.setFlag(channel, kToneFlagsCell, kEncodeInvertedBit, demo.encodeInverted);
-        image.setFlag(channel, kPowerWidthCell, kHighPowerBit, demo.highPower);
-        image.setFlag(channel, kPowerWidthCell, kWideBit, demo.wide);
-        storeName(image, channel, QString::fromLatin1(demo.name));
-        ++channel;
+            channel.setTxHz(demo.txHz);
+        channel.setDecodeTone({ demo.decodeTone, demo.decodeInverted });
+        channel.setEncodeTone({ demo.encodeTone, demo.encodeInverted });
+        channel.setHighPower(demo.highPower);
+        channel.setWide(demo.wide);
+        channel.setName(QString::fromLatin1(demo.name));
+        channel.write(image, block);
+        ++block;
     }
 
-    image.setCell(MemoryMap::kSettingsBlock, MemoryMap::kSquelchCell, 3);
-    image.setCell(MemoryMap::kSettingsBlock, MemoryMap::kTimeOutCell, 3);
-    image.setCell(MemoryMap::kSettingsBlock, MemoryMap::kPriorityChannelCell, 2);
-    for (int c = 0; c < MemoryImage::kCellsPerBlock; ++c)
-        image.setCell(MemoryMap::kFmBlock, c, kDemoFmPresets[c]);
+    Settings::setValue(image, Settings::kSquelchLevel, 3);
+    Settings::setValue(image, Settings::kTimeOutTimer, 3);
+    Settings::setValue(image, Settings::kPriorityChannel, 2);
+    image.setBlock(MemoryMap::kFmBlock, kDemoFmPresets);
     return image;
 }

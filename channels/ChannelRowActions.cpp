@@ -39,17 +39,24 @@ ChannelRowActions::ChannelRowActions(RadioDocument& document, ChannelTableWindow
     createActions();
 }
 
+QAction* newTableAction(QObject* parent, QWidget* keysOwner, const char* name, const QString& text,
+                        const QString& tip, const QKeySequence& key)
+{
+    auto* action = new QAction(text, parent);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    action->setToolTip(tip);
+    action->setStatusTip(tip);
+    keysOwner->addAction(action);
+    return action;
+}
+
 void ChannelRowActions::createActions()
 {
     auto add = [this](const char* name, const QString& text, const QString& tip, QKeySequence key, auto slot) {
-        auto* action = new QAction(text, this);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcut(key);
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        action->setToolTip(tip);
-        action->setStatusTip(tip);
+        QAction* action = newTableAction(this, m_table, name, text, tip, key);
         connect(action, &QAction::triggered, this, slot);
-        m_table->addAction(action);
         m_actions.append(action);
         m_menu->addAction(action);
         return action;

@@ -13,8 +13,15 @@
 
 class ChannelTableWindow;
 class QAction;
+class QKeySequence;
 class QMenu;
+class QWidget;
 class RadioDocument;
+
+// An action of the channel table: its keys work wherever the focus is inside
+// keysOwner, its tip shows as tooltip and in the status bar.
+QAction* newTableAction(QObject* parent, QWidget* keysOwner, const char* name, const QString& text,
+                        const QString& tip, const QKeySequence& key);
 
 class ChannelRowActions : public QObject
 {

@@ -160,14 +160,8 @@ void ChannelTableWindow::createFindActions()
 {
     // Finding is no row action: the Edit menu has it, the rows' menu does not.
     auto find = [this](const char* name, const QString& text, const QString& tip, QKeySequence key, auto slot) {
-        auto* action = new QAction(text, this);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcut(key);
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        action->setToolTip(tip);
-        action->setStatusTip(tip);
+        QAction* action = newTableAction(this, this, name, text, tip, key);
         connect(action, &QAction::triggered, this, slot);
-        addAction(action);
         m_findActions.append(action);
     };
     auto* line = new QAction(this);

@@ -13,8 +13,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Programming software for QV3N handheld ra
 set(CPACK_PACKAGE_DESCRIPTION "Reads the memory of a QV3N radio through a USB programming cable, edits its
 128 channels, radio-wide settings, frequency mode, frequency range and FM
 presets, keeps them in .chann files or as readable YAML texts, prints channel
-lists and writes the memory back, in Chinese and English. With the command-line tool qv3n-cli and
-a virtual radio for trying the program without a cable.")
+lists and writes the memory back, in Chinese and English. With the
+command-line tool qv3n-cli and a virtual radio for trying the program without
+a cable.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 # The Qt and yaml-cpp libraries the programs link, found by dpkg-shlibdeps; the SVG plugins
